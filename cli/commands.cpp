@@ -1,0 +1,48 @@
+#include "cli/commands.h"
+
+#include <cstdio>
+#include <exception>
+
+namespace mirta::cli {
+
+namespace {
+
+const Command kCommands[] = {
+    {"dump", "PLIK [--kodowanie NAZWA]", "wypisuje tabelę Paradox lub dBase w postaci kanonicznej",
+     RunDump},
+};
+
+void PrintHelp() {
+    std::printf("mirta - kadry jednostki, polecenia wsadowe\n\nUżycie:\n");
+    for (const auto& c : kCommands) std::printf("  mirta %s %s\n      %s\n", c.name, c.usage, c.summary);
+}
+
+}  // namespace
+
+int UsageError(const char* commandName) {
+    for (const auto& c : kCommands)
+        if (std::string(c.name) == commandName)
+            std::fprintf(stderr, "Użycie: mirta %s %s\n", c.name, c.usage);
+    return 2;
+}
+
+int Run(const Args& args) {
+    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "pomoc") {
+        PrintHelp();
+        return args.empty() ? 2 : 0;
+    }
+    for (const auto& c : kCommands) {
+        if (args[0] != c.name) continue;
+        try {
+            return c.run(Args(args.begin() + 1, args.end()));
+        } catch (const std::exception& e) {
+            std::fprintf(stderr, "mirta %s: %s\n", c.name, e.what());
+            return 1;
+        }
+    }
+    std::fprintf(stderr, "Nieznane polecenie: %s\n", args[0].c_str());
+    PrintHelp();
+    return 2;
+}
+
+}  // namespace mirta::cli

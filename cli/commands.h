@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace mirta::cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;    // arguments after the name
+    const char* summary;  // one line, Polish
+    int (*run)(const Args& args);
+};
+
+// Runs the command named by args[0]; prints help for none, "--help" or an unknown name.
+int Run(const Args& args);
+
+// Exit code for a wrong command line, after printing the command's usage.
+int UsageError(const char* commandName);
+
+// Command handlers, one file per group.
+int RunDump(const Args& args);
+
+}  // namespace mirta::cli
