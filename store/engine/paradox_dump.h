@@ -1,0 +1,16 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "store/engine/code_page.h"
+#include "store/engine/file_system.h"
+
+namespace mirta::engine {
+
+// Writes a Paradox table in the canonical dump form: a header line of `NAME:TYPE` fields, then
+// one line per record along the data-block chain. `forced` overrides the header's code page.
+void DumpParadox(FileSystem& fs, const std::string& path, const CodePage* forced,
+                 std::ostream& out);
+
+}  // namespace mirta::engine

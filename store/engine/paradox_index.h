@@ -1,0 +1,47 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "store/engine/file_system.h"
+#include "store/engine/paradox_header.h"
+
+namespace mirta::engine::paradox {
+
+// One entry of a primary index: the key of a data block's first record, the block's number
+// and the number of records in it (or, in upper levels, an index block and its total).
+struct IndexEntry {
+    std::vector<uint8_t> key;
+    uint16_t block = 0;
+    uint32_t count = 0;
+};
+
+// The index files that belong to a table file (.PX, .Xnn/.Ynn, .XGn/.YGn), as they are
+// spelled in the directory.
+std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& tablePath);
+
+// The bytes of a primary index over `leaves` (one per data block, in chain order).
+// `templateHeader`, when not empty, is the header of the existing index: its bytes are kept
+// and only the counts, block links and sizes are rewritten.
+std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<IndexEntry>& leaves,
+                                       const std::vector<uint8_t>& templateHeader);
+
+// Writes an index file, touching only the blocks whose bytes changed.
+void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<uint8_t>& bytes,
+                    bool sync);
+
+// Reads the header bytes of an existing index file, or an empty vector when there is none or
+// it cannot serve as a template for `table`.
+std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
+                                       const Header& table);
+
+}  // namespace mirta::engine::paradox
+
+namespace mirta::engine {
+class ParadoxTable;
+namespace paradox {
+// Rebuilds every secondary index file (.Xnn/.Ynn, .XGn/.YGn) of a table from its data.
+void RebuildSecondaryIndexes(FileSystem& fs, ParadoxTable& table);
+}  // namespace paradox
+}  // namespace mirta::engine

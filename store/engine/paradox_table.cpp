@@ -1,0 +1,871 @@
+#include "store/engine/paradox_table.h"
+
+#include <algorithm>
+#include <cstring>
+#include <ctime>
+
+#include "store/engine/engine_error.h"
+#include "store/engine/paradox_crypt.h"
+#include "store/engine/paradox_index.h"
+
+namespace mirta::engine {
+
+using namespace paradox;
+
+namespace {
+
+constexpr size_t kCacheBlocks = 8;
+constexpr uint32_t kMaxBlockNumber = 0xFFFF;
+
+// Smallest standard block size that holds a few records and lets `expectedRows` fit in the
+// 65535 block numbers a table has, with room to spare.
+int ChooseBlockSizeKb(int recordSize, uint64_t expectedRows) {
+    for (int kb : {2, 4, 8, 16, 32}) {
+        const uint64_t perBlock = (kb * 1024 - kBlockHeaderSize) / recordSize;
+        if (perBlock < 4 && kb < 32) continue;
+        if (perBlock == 0) continue;
+        // Splits leave blocks about half full; plan for that.
+        const uint64_t blocksNeeded = expectedRows / std::max<uint64_t>(1, perBlock * 3 / 4) + 1;
+        if (blocksNeeded < kMaxBlockNumber) return kb;
+    }
+    return 32;
+}
+
+}  // namespace
+
+ParadoxTable::ParadoxTable(FileSystem& fs, std::string path, std::unique_ptr<File> file,
+                           bool readOnly)
+    : m_fs(fs), m_path(std::move(path)), m_file(std::move(file)), m_readOnly(readOnly) {}
+
+ParadoxTable::~ParadoxTable() {
+    if (m_bulk) {
+        try {
+            EndBulk();
+        } catch (...) {
+            // The records written so far stay readable; the header is repaired on next open.
+        }
+    }
+}
+
+std::unique_ptr<ParadoxTable> ParadoxTable::Open(FileSystem& fs, const std::string& path,
+                                                 const ParadoxOpenOptions& options) {
+    const std::string resolved = ResolvePath(fs, path);
+    auto file = fs.Open(resolved, options.readOnly ? OpenMode::Read : OpenMode::ReadWrite);
+    std::unique_ptr<ParadoxTable> table(
+        new ParadoxTable(fs, resolved, std::move(file), options.readOnly));
+    if (options.exclusive) {
+        if (!table->m_file->TryLock(true))
+            throw EngineError("Tabela " + resolved + " jest używana przez inny program",
+                              resolved, "open");
+        table->m_exclusive = true;
+    }
+    table->Load();
+    if (table->m_header.Encrypted() && !options.passwords.empty()) {
+        bool ok = std::any_of(options.passwords.begin(), options.passwords.end(),
+                              [&](const std::string& p) { return table->CheckPassword(p); });
+        if (!ok) throw EngineError("Nieprawidłowe hasło tabeli " + resolved, resolved, "open");
+    }
+    return table;
+}
+
+std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::string& path,
+                                                   const std::vector<FieldDef>& fields,
+                                                   int keyFieldCount,
+                                                   const ParadoxCreateOptions& options) {
+    int recordSize = 0;
+    for (const auto& f : fields) {
+        auto [code, size] = DescriptorFor(f);
+        recordSize += StoredSize(code, size);
+    }
+    int kb = options.blockSizeKb ? options.blockSizeKb
+                                 : ChooseBlockSizeKb(recordSize, options.expectedRows);
+    std::string name = path.substr(path.find_last_of("/\\") + 1);
+    Header header = NewDataHeader(fields, keyFieldCount, kb, options.codePage, name);
+    if (!options.password.empty()) {
+        uint32_t key = PasswordKey(CodePage::ForNumber(options.codePage).Encode(options.password));
+        PutU32(header.raw.data() + kEncryption2, key);
+    }
+    const std::string resolved = ResolvePath(fs, path);
+    {
+        auto file = fs.Open(resolved, OpenMode::Create);
+        auto bytes = header.Serialize();
+        file->WriteAt(0, bytes.data(), bytes.size());
+        file->Sync();
+    }
+    // Index files of an earlier table of the same name would describe other data.
+    for (const auto& stale : ListIndexFiles(fs, resolved)) fs.Remove(stale);
+    auto table = Open(fs, resolved);
+    if (keyFieldCount > 0) table->RebuildIndexes();
+    return table;
+}
+
+void ParadoxTable::Load() {
+    std::vector<uint8_t> fixed(kFixedPartEnd);
+    m_file->ReadExact(0, fixed.data(), fixed.size(), "nagłówek");
+    uint16_t headerSize = GetU16(fixed.data() + kHeaderSize);
+    if (headerSize < kFixedPartEnd) throw CorruptFile(m_path, "niepoprawny rozmiar nagłówka");
+    std::vector<uint8_t> bytes(headerSize);
+    m_file->ReadExact(0, bytes.data(), bytes.size(), "nagłówek");
+    m_header = Header::Parse(bytes, m_path, true);
+    try {
+        m_codePage = &CodePage::ForNumber(m_header.codePage);
+    } catch (const EngineError&) {
+        m_codePage = &CodePage::ForNumber(437);
+    }
+    m_keySize = m_header.KeySize();
+    m_hasOutsideBlobs = false;
+    for (const auto& f : m_header.stored)
+        if (f.code == kMemo || f.code == kBlob || f.code == kFmtMemo || f.code == kOle ||
+            f.code == kGraphic)
+            m_hasOutsideBlobs = true;
+    InvalidateCache();
+    ReadDirectory();
+    m_stamp = CurrentStamp();
+}
+
+uint64_t ParadoxTable::PhysicalBlocks() const {
+    // A last block cut short after its records still counts (some writers do not pad it).
+    uint64_t size = m_file->Size();
+    if (size < m_header.headerSize + kBlockHeaderSize) return 0;
+    return (size - m_header.headerSize - kBlockHeaderSize) / m_header.BlockSize() + 1;
+}
+
+uint64_t ParadoxTable::BlockOffset(uint16_t number) const {
+    return m_header.headerSize + static_cast<uint64_t>(number - 1) * m_header.BlockSize();
+}
+
+int ParadoxTable::Capacity() const {
+    return static_cast<int>((m_header.BlockSize() - kBlockHeaderSize) / m_header.recordSize);
+}
+
+void ParadoxTable::ReadDirectory() {
+    m_directory.clear();
+    m_firstKeys.clear();
+    const uint64_t physical = PhysicalBlocks();
+    std::vector<bool> seen(physical + 1, false);
+    uint16_t number = m_header.firstBlock;
+    const int capacity = Capacity();
+    while (number != 0) {
+        if (number > physical)
+            throw CorruptFile(m_path, "łańcuch bloków wskazuje poza plik (blok " +
+                                          std::to_string(number) + ")");
+        if (seen[number]) throw CorruptFile(m_path, "zapętlony łańcuch bloków");
+        seen[number] = true;
+        BlockHeader bh;
+        if (m_header.Encrypted()) {
+            bh = BlockHeader::Read(LoadBlock(number).data());
+        } else {
+            uint8_t raw[kBlockHeaderSize];
+            m_file->ReadExact(BlockOffset(number), raw, sizeof raw, "nagłówek bloku");
+            bh = BlockHeader::Read(raw);
+        }
+        if ((bh.addDataSize + m_header.recordSize) % m_header.recordSize != 0)
+            throw CorruptFile(m_path, "niepoprawna długość danych bloku " + std::to_string(number));
+        int count = bh.Count(m_header.recordSize);
+        if (count < 0 || count > capacity)
+            throw CorruptFile(m_path, "niepoprawna liczba rekordów w bloku " +
+                                          std::to_string(number));
+        m_directory.push_back({number, static_cast<uint16_t>(count)});
+        number = bh.next;
+    }
+    m_header.fileBlocks =
+        static_cast<uint16_t>(std::min<uint64_t>(std::max<uint64_t>(m_header.fileBlocks, 0),
+                                                 physical));
+    for (const auto& e : m_directory)
+        m_header.fileBlocks = std::max(m_header.fileBlocks, e.number);
+    RecountPrefix(0);
+    if (m_keySize > 0) {
+        m_firstKeys.assign(m_directory.size() * m_keySize, 0);
+        for (size_t i = 0; i < m_directory.size(); ++i) RememberFirstKey(i, LoadBlock(m_directory[i].number).data());
+    }
+}
+
+void ParadoxTable::RecountPrefix(size_t fromIndex) {
+    m_prefix.resize(m_directory.size() + 1);
+    if (fromIndex == 0) m_prefix[0] = 0;
+    for (size_t i = std::max<size_t>(fromIndex, 1); i <= m_directory.size(); ++i)
+        m_prefix[i] = m_prefix[i - 1] + m_directory[i - 1].count;
+    if (m_directory.empty()) m_prefix[0] = 0;
+    m_rowCount = m_prefix.back();
+}
+
+void ParadoxTable::RememberFirstKey(size_t dirIndex, const uint8_t* block) {
+    if (m_keySize == 0) return;
+    uint8_t* dest = m_firstKeys.data() + dirIndex * m_keySize;
+    if (m_directory[dirIndex].count > 0)
+        std::memcpy(dest, block + kBlockHeaderSize, m_keySize);
+    else if (dirIndex > 0)  // an empty block sorts with its predecessor
+        std::memcpy(dest, dest - m_keySize, m_keySize);
+    else
+        std::memset(dest, 0, m_keySize);
+}
+
+void ParadoxTable::ReadBlockBytes(uint16_t number, std::vector<uint8_t>& buffer) {
+    size_t got = m_file->ReadAt(BlockOffset(number), buffer.data(), buffer.size());
+    if (got < buffer.size()) {
+        // Only a block cut short after its last record is acceptable.
+        std::fill(buffer.begin() + static_cast<long>(got), buffer.end(), 0);
+        if (m_header.Encrypted() || got < kBlockHeaderSize ||
+            BlockHeader::Read(buffer.data()).Count(m_header.recordSize) * m_header.recordSize +
+                    kBlockHeaderSize >
+                got)
+            throw CorruptFile(m_path, "plik urwany (blok " + std::to_string(number) + ")");
+    }
+}
+
+std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
+    if (m_pendingBlock && *m_pendingBlock == number) return m_pendingBytes;
+    for (auto& c : m_cache) {
+        if (c.number == number) {
+            c.useTick = ++m_tick;
+            return c.bytes;
+        }
+    }
+    CachedBlock* slot;
+    if (m_cache.size() < kCacheBlocks) {
+        m_cache.push_back({});
+        slot = &m_cache.back();
+    } else {
+        slot = &*std::min_element(m_cache.begin(), m_cache.end(),
+                                  [](const CachedBlock& a, const CachedBlock& b) {
+                                      return a.useTick < b.useTick;
+                                  });
+    }
+    slot->number = 0;
+    slot->bytes.assign(m_header.BlockSize(), 0);
+    ReadBlockBytes(number, slot->bytes);
+    if (m_header.Encrypted())
+        DecryptBlock(slot->bytes.data(), slot->bytes.size(), m_header.encryptionKey, number);
+    slot->number = number;
+    slot->useTick = ++m_tick;
+    return slot->bytes;
+}
+
+void ParadoxTable::WriteBlock(uint16_t number, std::vector<uint8_t>& plain) {
+    for (auto& c : m_cache)
+        if (c.number == number && &c.bytes != &plain) c.bytes = plain;
+    if (m_header.Encrypted()) {
+        std::vector<uint8_t> cipher = plain;
+        EncryptBlock(cipher.data(), cipher.size(), m_header.encryptionKey, number);
+        m_file->WriteAt(BlockOffset(number), cipher.data(), cipher.size());
+    } else {
+        m_file->WriteAt(BlockOffset(number), plain.data(), plain.size());
+    }
+}
+
+void ParadoxTable::WriteHeader() {
+    m_header.numRecords = static_cast<uint32_t>(m_rowCount);
+    m_header.usedBlocks = static_cast<uint16_t>(m_directory.size());
+    m_header.firstBlock = m_directory.empty() ? 0 : m_directory.front().number;
+    m_header.lastBlock = m_directory.empty() ? 0 : m_directory.back().number;
+    uint8_t* raw = m_header.raw.data();
+    // The engine ignores an index whose table counter is below 2.
+    uint8_t counter = raw[kChangeCount1];
+    counter = static_cast<uint8_t>(counter + 1);
+    if (counter < 2) counter = 2;
+    raw[kChangeCount1] = counter;
+    if (m_header.hasExtension)
+        PutU32(raw + kFileUpdateTime, static_cast<uint32_t>(std::time(nullptr)));
+    auto bytes = m_header.Serialize();
+    m_header.raw = bytes;
+    m_file->WriteAt(0, bytes.data(), std::min<size_t>(bytes.size(), kExtensionEnd));
+}
+
+std::pair<size_t, int> ParadoxTable::Locate(uint64_t ordinal) const {
+    if (ordinal >= m_rowCount)
+        throw EngineError("Numer rekordu poza tabelą", m_path, "read");
+    auto it = std::upper_bound(m_prefix.begin(), m_prefix.begin() + m_directory.size(), ordinal);
+    size_t index = static_cast<size_t>(it - m_prefix.begin()) - 1;
+    return {index, static_cast<int>(ordinal - m_prefix[index])};
+}
+
+uint64_t ParadoxTable::OrdinalOf(size_t dirIndex, int slot) const {
+    return m_prefix[dirIndex] + static_cast<uint64_t>(slot);
+}
+
+Record ParadoxTable::DecodeRecord(const uint8_t* record) const {
+    Record row;
+    row.reserve(m_header.stored.size());
+    for (const auto& f : m_header.stored) row.push_back(DecodeField(f, record, *m_codePage));
+    return row;
+}
+
+Record ParadoxTable::ReadRow(uint64_t ordinal) {
+    auto [index, slot] = Locate(ordinal);
+    const auto& block = LoadBlock(m_directory[index].number);
+    return DecodeRecord(block.data() + kBlockHeaderSize +
+                        static_cast<size_t>(slot) * m_header.recordSize);
+}
+
+Value ParadoxTable::ReadField(uint64_t ordinal, int field) {
+    auto [index, slot] = Locate(ordinal);
+    const auto& block = LoadBlock(m_directory[index].number);
+    return DecodeField(m_header.stored.at(field),
+                       block.data() + kBlockHeaderSize +
+                           static_cast<size_t>(slot) * m_header.recordSize,
+                       *m_codePage);
+}
+
+void ParadoxTable::ForEachRawRecord(const std::function<bool(const uint8_t*)>& visit) {
+    FlushPending();
+    std::vector<uint8_t> buffer(m_header.BlockSize());
+    for (const auto& entry : m_directory) {
+        ReadBlockBytes(entry.number, buffer);
+        if (m_header.Encrypted())
+            DecryptBlock(buffer.data(), buffer.size(), m_header.encryptionKey, entry.number);
+        for (int i = 0; i < entry.count; ++i)
+            if (!visit(buffer.data() + kBlockHeaderSize +
+                       static_cast<size_t>(i) * m_header.recordSize))
+                return;
+    }
+}
+
+int ParadoxTable::CompareKey(const uint8_t* a, const uint8_t* b) const {
+    return std::memcmp(a, b, m_keySize);
+}
+
+uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equal) {
+    if (equal) *equal = false;
+    if (m_rowCount == 0) return 0;
+    // The last block whose first key is below the key holds the answer or ends just before it.
+    size_t lo = 0, hi = m_directory.size();
+    while (lo < hi) {
+        size_t mid = (lo + hi) / 2;
+        if (std::memcmp(m_firstKeys.data() + mid * m_keySize, key, keyBytes) < 0)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    size_t index = lo == 0 ? 0 : lo - 1;
+    while (index < m_directory.size() && m_directory[index].count == 0) ++index;
+    if (index == m_directory.size()) return m_rowCount;
+    const auto& block = LoadBlock(m_directory[index].number);
+    const int count = m_directory[index].count;
+    int slotLo = 0, slotHi = count;
+    while (slotLo < slotHi) {
+        int mid = (slotLo + slotHi) / 2;
+        const uint8_t* rec = block.data() + kBlockHeaderSize +
+                             static_cast<size_t>(mid) * m_header.recordSize;
+        if (std::memcmp(rec, key, keyBytes) < 0)
+            slotLo = mid + 1;
+        else
+            slotHi = mid;
+    }
+    uint64_t ordinal = OrdinalOf(index, slotLo);
+    if (equal && slotLo < count) {
+        const uint8_t* rec = block.data() + kBlockHeaderSize +
+                             static_cast<size_t>(slotLo) * m_header.recordSize;
+        *equal = std::memcmp(rec, key, keyBytes) == 0;
+    }
+    if (slotLo == count) {
+        // The key falls after this block: the answer is the next block's first row.
+        return OrdinalOf(index, count);
+    }
+    return ordinal;
+}
+
+uint64_t ParadoxTable::LowerBound(const Record& key) {
+    if (m_keySize == 0) throw EngineError("Tabela nie ma klucza", m_path, "seek");
+    FlushPending();
+    const size_t n = std::min<size_t>(key.size(), static_cast<size_t>(m_header.keyFields));
+    std::vector<uint8_t> record(m_header.recordSize, 0);
+    int bytes = 0;
+    for (size_t i = 0; i < n; ++i) {
+        EncodeField(m_header.stored[i], key[i], record.data(), *m_codePage,
+                    m_header.fields[i].name);
+        bytes += m_header.stored[i].size;
+    }
+    return LowerBoundRaw(record.data(), bytes, nullptr);
+}
+
+std::vector<uint8_t> ParadoxTable::EncodeRecord(const Record& row) const {
+    if (row.size() != m_header.stored.size())
+        throw EngineError("Liczba wartości niezgodna z liczbą pól tabeli", m_path, "write");
+    std::vector<uint8_t> record(m_header.recordSize, 0);
+    for (size_t i = 0; i < row.size(); ++i)
+        EncodeField(m_header.stored[i], row[i], record.data(), *m_codePage,
+                    m_header.fields[i].name);
+    return record;
+}
+
+ChangeStamp ParadoxTable::CurrentStamp() {
+    FileStamp fs = m_fs.Stamp(m_path);
+    return {fs.size, fs.modifiedNs, 0};
+}
+
+void ParadoxTable::CheckStamp(bool allowReload) {
+    if (CurrentStamp() == m_stamp) return;
+    if (!allowReload)
+        throw EngineError("Tabela " + m_path +
+                              " została zmieniona przez inny program. Odśwież dane i powtórz.",
+                          m_path, "write");
+    Reload();
+}
+
+void ParadoxTable::Reload() {
+    FlushPending();
+    Load();
+}
+
+void ParadoxTable::BeginWrite() {
+    if (m_readOnly) throw EngineError("Tabela " + m_path + " jest tylko do odczytu", m_path, "write");
+    if (m_hasOutsideBlobs)
+        throw EngineError("Tabela " + m_path + " ma pola notatek; zapis nieobsługiwany", m_path,
+                          "write");
+    if (m_bulk) return;
+    if (!m_exclusive && !m_file->TryLock(true))
+        throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
+}
+
+void ParadoxTable::FinishWrite() {
+    if (m_bulk) {
+        m_dirtyHeader = true;
+        return;
+    }
+    WriteHeader();
+    if (m_header.Keyed()) RebuildIndexes();
+    m_stamp = CurrentStamp();
+    if (!m_exclusive) m_file->Unlock();
+}
+
+uint16_t ParadoxTable::AllocateBlock() {
+    if (m_header.firstFreeBlock != 0) {
+        uint16_t number = m_header.firstFreeBlock;
+        uint8_t raw[kBlockHeaderSize];
+        if (m_header.Encrypted()) {
+            std::memcpy(raw, LoadBlock(number).data(), sizeof raw);
+        } else {
+            m_file->ReadExact(BlockOffset(number), raw, sizeof raw, "wolny blok");
+        }
+        uint16_t next = BlockHeader::Read(raw).next;
+        m_header.firstFreeBlock = next <= m_header.fileBlocks ? next : 0;
+        return number;
+    }
+    if (m_header.fileBlocks >= kMaxBlockNumber)
+        throw EngineError("Tabela " + m_path + " osiągnęła największy możliwy rozmiar", m_path,
+                          "write");
+    return ++m_header.fileBlocks;
+}
+
+void ParadoxTable::FreeBlock(uint16_t number) {
+    std::vector<uint8_t> block(m_header.BlockSize(), 0);
+    BlockHeader{m_header.firstFreeBlock, 0, static_cast<int16_t>(-m_header.recordSize)}.Write(
+        block.data());
+    WriteBlock(number, block);
+    m_header.firstFreeBlock = number;
+}
+
+void ParadoxTable::WriteLink(uint16_t number, uint16_t next) {
+    auto& block = LoadBlock(number);
+    PutU16(block.data(), next);
+    if (m_header.Encrypted())
+        WriteBlock(number, block);
+    else
+        m_file->WriteAt(BlockOffset(number), block.data(), 2);
+}
+
+void ParadoxTable::FlushPending() {
+    if (!m_pendingBlock) return;
+    const uint16_t number = *m_pendingBlock;
+    std::vector<uint8_t> bytes = std::move(m_pendingBytes);
+    m_pendingBlock.reset();
+    WriteBlock(number, bytes);
+    if (m_pendingLinkFrom) {
+        // Linked only now that the block it points at is on disk.
+        WriteLink(*m_pendingLinkFrom, number);
+        m_pendingLinkFrom.reset();
+    }
+}
+
+namespace {
+
+uint8_t* RecordAt(std::vector<uint8_t>& block, int slot, int recordSize) {
+    return block.data() + kBlockHeaderSize + static_cast<size_t>(slot) * recordSize;
+}
+
+}  // namespace
+
+uint64_t ParadoxTable::Insert(Record row) {
+    if (!m_bulk) CheckStamp(true);
+    BeginWrite();
+    try {
+        // The table hands out autoincrement values; a value given by the caller is kept, so
+        // copies of a table keep their identifiers.
+        for (size_t i = 0; i < m_header.stored.size(); ++i) {
+            if (m_header.stored[i].code != kAutoInc) continue;
+            if (row[i].IsNull()) {
+                row[i] = Value::Integer(++m_header.autoIncValue);
+            } else if (row[i].kind() == Value::Kind::Integer &&
+                       row[i].AsInteger() > m_header.autoIncValue) {
+                m_header.autoIncValue = static_cast<int32_t>(row[i].AsInteger());
+            }
+        }
+        uint64_t ordinal = InsertEncoded(EncodeRecord(row));
+        FinishWrite();
+        return ordinal;
+    } catch (...) {
+        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        throw;
+    }
+}
+
+uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
+    const int rs = m_header.recordSize;
+    const int capacity = Capacity();
+
+    size_t index = m_directory.empty() ? 0 : m_directory.size() - 1;
+    int slot = m_directory.empty() ? 0 : m_directory.back().count;
+    if (m_keySize > 0 && m_rowCount > 0) {
+        // Appending in key order is the common bulk case: test the last row first.
+        const auto& lastBlock = LoadBlock(m_directory.back().number);
+        const uint8_t* lastRec =
+            lastBlock.data() + kBlockHeaderSize + static_cast<size_t>(slot - 1) * rs;
+        int cmp = CompareKey(lastRec, record.data());
+        if (cmp == 0) throw KeyViolation(m_path);
+        if (cmp > 0) {
+            if (!m_bulk || m_pendingBlock) FlushPending();
+            bool equal = false;
+            uint64_t pos = LowerBoundRaw(record.data(), m_keySize, &equal);
+            if (equal) throw KeyViolation(m_path);
+            if (pos == 0) {
+                index = 0;
+                slot = 0;
+            } else {
+                std::tie(index, slot) = Locate(pos - 1);
+                ++slot;
+            }
+        }
+    }
+
+    const bool appendAtEnd =
+        m_directory.empty() || (index == m_directory.size() - 1 && slot == m_directory[index].count);
+    if (!(m_bulk && appendAtEnd)) FlushPending();
+
+    if (m_directory.empty()) {
+        uint16_t number = AllocateBlock();
+        std::vector<uint8_t> block(m_header.BlockSize(), 0);
+        BlockHeader{0, 0, BlockHeader::AddDataSizeFor(1, rs)}.Write(block.data());
+        std::memcpy(RecordAt(block, 0, rs), record.data(), rs);
+        m_directory.push_back({number, 1});
+        if (m_keySize) m_firstKeys.assign(record.begin(), record.begin() + m_keySize);
+        RecountPrefix(0);
+        if (m_bulk) {
+            m_pendingBlock = number;
+            m_pendingBytes = std::move(block);
+        } else {
+            WriteBlock(number, block);
+        }
+        return 0;
+    }
+
+    BlockEntry& entry = m_directory[index];
+    if (entry.count < capacity) {
+        std::vector<uint8_t>& block = LoadBlock(entry.number);
+        uint8_t* at = RecordAt(block, slot, rs);
+        std::memmove(at + rs, at, static_cast<size_t>(entry.count - slot) * rs);
+        std::memcpy(at, record.data(), rs);
+        ++entry.count;
+        BlockHeader bh = BlockHeader::Read(block.data());
+        bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
+        bh.Write(block.data());
+        if (slot == 0) RememberFirstKey(index, block.data());
+        if (!(m_bulk && m_pendingBlock && *m_pendingBlock == entry.number)) {
+            if (m_bulk && appendAtEnd) {
+                // Keep the growing last block in memory until it is full.
+                m_pendingBytes = block;
+                m_pendingBlock = entry.number;
+            } else {
+                WriteBlock(entry.number, block);
+            }
+        }
+        if (index + 1 == m_directory.size()) {
+            ++m_prefix.back();
+            ++m_rowCount;
+        } else {
+            RecountPrefix(index + 1);
+        }
+        return OrdinalOf(index, slot);
+    }
+
+    const uint16_t oldNumber = entry.number;
+    const uint16_t newNumber = AllocateBlock();
+    std::vector<uint8_t> fresh(m_header.BlockSize(), 0);
+
+    if (appendAtEnd) {
+        // A full last block: the record starts a new block after it.
+        BlockHeader{0, oldNumber, BlockHeader::AddDataSizeFor(1, rs)}.Write(fresh.data());
+        std::memcpy(RecordAt(fresh, 0, rs), record.data(), rs);
+        m_directory.push_back({newNumber, 1});
+        if (m_keySize) m_firstKeys.insert(m_firstKeys.end(), record.begin(), record.begin() + m_keySize);
+        RecountPrefix(m_directory.size() - 1);
+        if (m_bulk) {
+            FlushPending();
+            m_pendingBlock = newNumber;
+            m_pendingBytes = std::move(fresh);
+            m_pendingLinkFrom = oldNumber;
+        } else {
+            WriteBlock(newNumber, fresh);
+            WriteLink(oldNumber, newNumber);
+        }
+        return OrdinalOf(m_directory.size() - 1, 0);
+    }
+
+    // Split: the upper half moves to a new block linked right after the full one. The new
+    // block is written first, so until the old one is rewritten nothing points at it.
+    std::vector<uint8_t> old = LoadBlock(oldNumber);
+    BlockHeader oldHeader = BlockHeader::Read(old.data());
+    std::vector<uint8_t> all(static_cast<size_t>(entry.count + 1) * rs);
+    std::memcpy(all.data(), RecordAt(old, 0, rs), static_cast<size_t>(slot) * rs);
+    std::memcpy(all.data() + static_cast<size_t>(slot) * rs, record.data(), rs);
+    std::memcpy(all.data() + static_cast<size_t>(slot + 1) * rs, RecordAt(old, slot, rs),
+                static_cast<size_t>(entry.count - slot) * rs);
+    const int total = entry.count + 1;
+    const int lower = (total + 1) / 2;
+    const int upper = total - lower;
+
+    BlockHeader{oldHeader.next, oldNumber, BlockHeader::AddDataSizeFor(upper, rs)}.Write(
+        fresh.data());
+    std::memcpy(RecordAt(fresh, 0, rs), all.data() + static_cast<size_t>(lower) * rs,
+                static_cast<size_t>(upper) * rs);
+    WriteBlock(newNumber, fresh);
+
+    std::fill(old.begin() + kBlockHeaderSize, old.end(), 0);
+    BlockHeader{newNumber, oldHeader.prev, BlockHeader::AddDataSizeFor(lower, rs)}.Write(
+        old.data());
+    std::memcpy(RecordAt(old, 0, rs), all.data(), static_cast<size_t>(lower) * rs);
+    WriteBlock(oldNumber, old);
+
+    if (oldHeader.next != 0) {
+        auto& following = LoadBlock(oldHeader.next);
+        PutU16(following.data() + 2, newNumber);
+        WriteBlock(oldHeader.next, following);
+    }
+
+    entry.count = static_cast<uint16_t>(lower);
+    m_directory.insert(m_directory.begin() + static_cast<long>(index) + 1,
+                       {newNumber, static_cast<uint16_t>(upper)});
+    if (m_keySize) {
+        m_firstKeys.insert(m_firstKeys.begin() + static_cast<long>((index + 1) * m_keySize),
+                           m_keySize, 0);
+        RememberFirstKey(index, old.data());
+        RememberFirstKey(index + 1, fresh.data());
+    }
+    RecountPrefix(index);
+    return slot < lower ? OrdinalOf(index, slot) : OrdinalOf(index + 1, slot - lower);
+}
+
+uint64_t ParadoxTable::Update(uint64_t ordinal, Record row) {
+    CheckStamp(false);
+    BeginWrite();
+    try {
+        FlushPending();
+        auto [index, slot] = Locate(ordinal);
+        const int rs = m_header.recordSize;
+        std::vector<uint8_t> oldRecord(rs);
+        {
+            auto& block = LoadBlock(m_directory[index].number);
+            std::memcpy(oldRecord.data(), RecordAt(block, slot, rs), rs);
+        }
+        // An autoincrement value left empty keeps the stored one.
+        for (size_t i = 0; i < m_header.stored.size() && i < row.size(); ++i)
+            if (m_header.stored[i].code == kAutoInc && row[i].IsNull())
+                row[i] = DecodeField(m_header.stored[i], oldRecord.data(), *m_codePage);
+        std::vector<uint8_t> record = EncodeRecord(row);
+        uint64_t result = ordinal;
+        if (m_keySize > 0 && std::memcmp(oldRecord.data(), record.data(), m_keySize) != 0) {
+            bool equal = false;
+            LowerBoundRaw(record.data(), m_keySize, &equal);
+            if (equal) throw KeyViolation(m_path);
+            result = InsertEncoded(record);
+            // The old row may have moved with the insert; find it again by its key.
+            uint64_t oldPos = LowerBoundRaw(oldRecord.data(), m_keySize, nullptr);
+            auto [oi, os] = Locate(oldPos);
+            DeleteAt(oi, os);
+            result = LowerBoundRaw(record.data(), m_keySize, nullptr);
+        } else {
+            auto& block = LoadBlock(m_directory[index].number);
+            std::memcpy(RecordAt(block, slot, rs), record.data(), rs);
+            WriteBlock(m_directory[index].number, block);
+        }
+        FinishWrite();
+        return result;
+    } catch (...) {
+        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        throw;
+    }
+}
+
+void ParadoxTable::Delete(uint64_t ordinal) {
+    CheckStamp(false);
+    BeginWrite();
+    try {
+        FlushPending();
+        auto [index, slot] = Locate(ordinal);
+        DeleteAt(index, slot);
+        FinishWrite();
+    } catch (...) {
+        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        throw;
+    }
+}
+
+void ParadoxTable::DeleteAt(size_t index, int slot) {
+    const int rs = m_header.recordSize;
+    BlockEntry& entry = m_directory[index];
+    const uint16_t number = entry.number;
+    std::vector<uint8_t> block = LoadBlock(number);
+    BlockHeader bh = BlockHeader::Read(block.data());
+
+    if (entry.count > 1) {
+        uint8_t* at = RecordAt(block, slot, rs);
+        std::memmove(at, at + rs, static_cast<size_t>(entry.count - slot - 1) * rs);
+        --entry.count;
+        std::memset(RecordAt(block, entry.count, rs), 0, rs);
+        bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
+        bh.Write(block.data());
+        WriteBlock(number, block);
+        if (slot == 0) RememberFirstKey(index, block.data());
+        RecountPrefix(index);
+        return;
+    }
+
+    // The block empties.
+    if (m_directory.size() == 1) {
+        m_directory.clear();
+        m_firstKeys.clear();
+        RecountPrefix(0);
+        FreeBlock(number);
+        return;
+    }
+    if (number == 1 && bh.next != 0) {
+        // Block 1 stays at the head of the chain: the following block's rows move into it,
+        // and one write both adds them and unlinks their old block.
+        const uint16_t moved = bh.next;
+        std::vector<uint8_t> source = LoadBlock(moved);
+        BlockHeader sh = BlockHeader::Read(source.data());
+        std::vector<uint8_t> merged(m_header.BlockSize(), 0);
+        BlockHeader{sh.next, bh.prev, sh.addDataSize}.Write(merged.data());
+        const int movedCount = m_directory[index + 1].count;
+        std::memcpy(RecordAt(merged, 0, rs), RecordAt(source, 0, rs),
+                    static_cast<size_t>(movedCount) * rs);
+        WriteBlock(number, merged);
+        if (sh.next != 0) {
+            auto& following = LoadBlock(sh.next);
+            PutU16(following.data() + 2, number);
+            WriteBlock(sh.next, following);
+        }
+        entry.count = static_cast<uint16_t>(movedCount);
+        m_directory.erase(m_directory.begin() + static_cast<long>(index) + 1);
+        if (m_keySize) {
+            m_firstKeys.erase(m_firstKeys.begin() + static_cast<long>((index + 1) * m_keySize),
+                              m_firstKeys.begin() + static_cast<long>((index + 2) * m_keySize));
+            RememberFirstKey(index, merged.data());
+        }
+        RecountPrefix(index);
+        FreeBlock(moved);
+        return;
+    }
+    // Unlink: the predecessor skips the block first, so its rows vanish in one write.
+    if (bh.prev != 0) {
+        WriteLink(bh.prev, bh.next);
+    }
+    if (bh.next != 0) {
+        auto& following = LoadBlock(bh.next);
+        PutU16(following.data() + 2, bh.prev);
+        WriteBlock(bh.next, following);
+    }
+    m_directory.erase(m_directory.begin() + static_cast<long>(index));
+    if (m_keySize)
+        m_firstKeys.erase(m_firstKeys.begin() + static_cast<long>(index * m_keySize),
+                          m_firstKeys.begin() + static_cast<long>((index + 1) * m_keySize));
+    RecountPrefix(index == 0 ? 0 : index - 1);
+    if (index == 0) {
+        // The chain now starts at the next block; the header names it.
+        WriteHeader();
+    }
+    FreeBlock(number);
+}
+
+void ParadoxTable::Sync() {
+    FlushPending();
+    m_file->Sync();
+    SyncIndexes();
+}
+
+void ParadoxTable::BeginBulk() {
+    if (m_bulk) return;
+    CheckStamp(true);
+    BeginWrite();
+    m_bulk = true;
+}
+
+void ParadoxTable::EndBulk() {
+    if (!m_bulk) return;
+    m_bulk = false;
+    try {
+        FlushPending();
+        if (m_dirtyHeader) {
+            WriteHeader();
+            if (m_header.Keyed()) RebuildIndexes();
+            m_dirtyHeader = false;
+        }
+        m_file->Sync();
+        SyncIndexes();
+        m_stamp = CurrentStamp();
+    } catch (...) {
+        if (!m_exclusive) m_file->Unlock();
+        throw;
+    }
+    if (!m_exclusive) m_file->Unlock();
+}
+
+std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
+    Header header = m_header;
+    header.numRecords = 0;
+    header.usedBlocks = header.fileBlocks = header.firstBlock = header.lastBlock = 0;
+    header.firstFreeBlock = 0;
+    header.autoIncValue = 0;
+    const std::string resolved = ResolvePath(m_fs, path);
+    {
+        auto file = m_fs.Open(resolved, OpenMode::Create);
+        auto bytes = header.Serialize();
+        file->WriteAt(0, bytes.data(), bytes.size());
+        file->Sync();
+    }
+    for (const auto& stale : ListIndexFiles(m_fs, resolved)) m_fs.Remove(stale);
+    auto table = Open(m_fs, resolved);
+    if (table->m_header.Keyed()) table->RebuildIndexes();
+    return table;
+}
+
+bool ParadoxTable::CheckPassword(const std::string& password) const {
+    if (!m_header.Encrypted()) return false;
+    return PasswordKey(m_codePage->Encode(password)) == m_header.encryptionKey;
+}
+
+}  // namespace mirta::engine
+
+namespace mirta::engine {
+
+void ParadoxTable::RebuildIndexes() {
+    if (!m_header.Keyed()) return;
+    std::vector<IndexEntry> leaves;
+    leaves.reserve(m_directory.size());
+    for (size_t i = 0; i < m_directory.size(); ++i) {
+        if (m_directory[i].count == 0) continue;
+        const uint8_t* key = m_firstKeys.data() + i * m_keySize;
+        leaves.push_back({std::vector<uint8_t>(key, key + m_keySize), m_directory[i].number,
+                          m_directory[i].count});
+    }
+    const std::string pxPath = ResolvePath(m_fs, ReplaceExtension(m_path, ".PX"));
+    std::vector<uint8_t> bytes =
+        BuildPrimaryIndex(m_header, leaves, ReadIndexTemplate(m_fs, pxPath, m_header));
+    WriteIndexFile(m_fs, pxPath, bytes, false);
+    RebuildSecondaryIndexes(m_fs, *this);
+}
+
+void ParadoxTable::SyncIndexes() {
+    for (const auto& path : ListIndexFiles(m_fs, m_path)) m_fs.Open(path, OpenMode::ReadWrite)->Sync();
+}
+
+}  // namespace mirta::engine
