@@ -7,6 +7,7 @@
 
 #include "compute/data_kal.h"
 #include "compute/okres_lmd.h"
+#include "compute/staz.h"
 
 namespace mirta::compute::krokowo {
 
@@ -69,7 +70,7 @@ inline OkresLMD Normalizuj(OkresLMD x) {
     return x;
 }
 
-inline OkresLMD DlugoscOkresu(DataKal a, DataKal b) {
+inline OkresLMD Okres(DataKal a, DataKal b) {
     const DataKal s = a < b ? a : b;
     const DataKal e = a < b ? b : a;
     DataKal w = e;
@@ -145,6 +146,86 @@ inline OkresLMD Odejmij(OkresLMD x, OkresLMD y) {
     }
     return krokowo::Normalizuj(
         OkresLMD{lata, static_cast<int8_t>(miesiace), static_cast<int8_t>(dni)});
+}
+
+// Merged employment over (od, do) pairs already filtered by kind, in start order.
+template <typename Rekordy, typename Filtr>
+OkresLMD Scalone(const Rekordy& rekordy, Filtr filtr, DataKal r) {
+    OkresLMD suma;
+    DataKal s, e;
+    auto obetnij = [&](DataKal d) { return r < d ? r : d; };
+    for (const auto& z : rekordy) {
+        const DataKal d = z.dataOd;
+        if (!(d <= r) || !filtr(z))
+            continue;
+        if (s.Pusta()) {
+            s = d;
+            if (!z.dataDo.Pusta())
+                e = obetnij(z.dataDo);
+        } else if (e.Pusta()) {
+            if (!z.dataDo.Pusta())
+                e = obetnij(z.dataDo);
+        } else if (Poprzedni(d) == e) {
+            e = obetnij(z.dataDo);
+        } else {
+            if (e.Pusta())
+                e = r;
+            suma = Dodaj(suma, Okres(s, e));
+            s = d;
+            e = obetnij(z.dataDo);
+        }
+    }
+    if (!s.Pusta()) {
+        if (e.Pusta())
+            e = r;
+        suma = Dodaj(suma, Okres(s, e));
+    }
+    return suma;
+}
+
+inline OkresLMD Staz(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r) {
+    const DataKal nadpisana = rodzaj == RodzajStazu::Wysluga  ? dane.dataDoWyslugi
+                              : rodzaj == RodzajStazu::Sluzba ? dane.dataDoSluzby
+                              : rodzaj == RodzajStazu::NagrodaJubileuszowa
+                                  ? dane.dataDoNagrodyJubileuszowe
+                                  : dane.dataDoEmerytury;
+    if (!nadpisana.Pusta())
+        return Okres(nadpisana, r);
+    const OkresLMD zatrudnienie = Scalone(
+        dane.zatrudnienie,
+        [&](const RekordZatrudnienia& z) {
+            return rodzaj != RodzajStazu::Sluzba || z.identyfikatorFormyZatrudn < 3;
+        },
+        r);
+    const OkresLMD poprzednie = Scalone(
+        dane.poprzednieZatrudnienie,
+        [&](const RekordPoprzedniegoZatrudnienia& p) {
+            return rodzaj == RodzajStazu::Wysluga               ? p.doWyslugi
+                   : rodzaj == RodzajStazu::Sluzba              ? p.wSluzbie
+                   : rodzaj == RodzajStazu::NagrodaJubileuszowa ? p.doNagrodyJubileuszowej
+                                                                : p.doEmerytury;
+        },
+        r);
+    OkresLMD urlop;
+    for (const auto& u : dane.urlopy) {
+        if (u.rodzajUrlopu != 9 || u.dataOd.Pusta() || r < u.dataOd)
+            continue;
+        const DataKal koniec = u.dataDo.Pusta() || !(u.dataDo < r) ? r : u.dataDo;
+        urlop = Dodaj(urlop, Okres(u.dataOd, koniec));
+    }
+    return Odejmij(Dodaj(zatrudnienie, poprzednie), urlop);
+}
+
+// The day loop of the next increase: returns C and the years of the last T.
+inline WzrostStazu NastepnyWzrost(OkresLMD p, int32_t rok) {
+    const DataKal start{rok + 1, 1, 1};
+    DataKal c = start;
+    OkresLMD t;
+    do {
+        t = Dodaj(p, Okres(start, c));
+        c = Nastepny(c);
+    } while (t.lata == p.lata);
+    return WzrostStazu{c, t.lata};
 }
 
 }  // namespace mirta::compute::krokowo
