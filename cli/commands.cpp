@@ -10,6 +10,11 @@ namespace {
 const Command kCommands[] = {
     {"dump", "PLIK [--kodowanie NAZWA]", "wypisuje tabelę Paradox lub dBase w postaci kanonicznej",
      RunDump},
+    {"slownie", "KWOTA", "wypisuje kwotę słownie", RunSlownie},
+    {"zaokraglij", "LICZBA MIEJSCA", "zaokrągla liczbę do podanej liczby miejsc", RunZaokraglij},
+    {"okres", "OD DO", "wypisuje długość okresu (lata, miesiące, dni)", RunOkres},
+    {"wyrazenie", "TEKST", "oblicza wyrażenie albo wypisuje kod błędu", RunWyrazenie},
+    {"data-slownie", "DATA", "wypisuje datę z nazwą miesiąca", RunDataSlownie},
 };
 
 void PrintHelp() {

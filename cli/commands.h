@@ -22,5 +22,10 @@ int UsageError(const char* commandName);
 
 // Command handlers, one file per group.
 int RunDump(const Args& args);
+int RunSlownie(const Args& args);
+int RunZaokraglij(const Args& args);
+int RunOkres(const Args& args);
+int RunWyrazenie(const Args& args);
+int RunDataSlownie(const Args& args);
 
 }  // namespace mirta::cli
