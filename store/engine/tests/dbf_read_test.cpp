@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 #include "store/engine/dbf_dump.h"
 #include "store/engine/dbf_table.h"
@@ -151,6 +152,69 @@ TEST(DbfTable, RefusesOtherFormatsClearly) {
             EXPECT_NE(std::string(e.what()).find("dBase"), std::string::npos) << e.what();
         }
     }
+}
+
+// A table with binary columns: `prefix` is the fixed header, each descriptor `step` bytes with
+// type and length at `typeAt`; `tail` follows the terminator.
+std::string BinaryTable(uint8_t version, size_t prefix, size_t step, size_t typeAt,
+                        const std::vector<std::tuple<std::string, char, int>>& columns,
+                        const std::string& tail, const std::string& record) {
+    std::string h(prefix, '\0');
+    h[0] = static_cast<char>(version);
+    uint16_t recordSize = 1;
+    for (const auto& [name, type, length] : columns) {
+        std::string d(step, '\0');
+        std::memcpy(d.data(), name.data(), name.size());
+        d[typeAt] = type;
+        d[typeAt + (step == 32 ? 5 : 1)] = static_cast<char>(length);
+        recordSize = static_cast<uint16_t>(recordSize + length);
+        h += d;
+    }
+    h += '\x0D' + tail;
+    h[4] = 1;
+    uint16_t headerSize = static_cast<uint16_t>(h.size());
+    std::memcpy(h.data() + 8, &headerSize, 2);
+    std::memcpy(h.data() + 10, &recordSize, 2);
+    return h + record + '\x1A';
+}
+
+TEST(DbfTable, DecodesBinaryTypesOfDbase7AndVisualFoxPro) {
+    TempDir dir;
+    const std::string path = dir.File("B.DBF");
+    // dBase 7: big-endian integers and doubles ordered by flipping the sign bit.
+    WriteBytes(path,
+               BinaryTable(0x04, 68, 48, 32,
+                           {{"ID", 'I', 4}, {"AUTO", '+', 4}, {"VAL", 'O', 8}, {"N", 'C', 6}}, "",
+                           std::string(" \x7F\xFF\xFF\xFB\x80\0\0\x01", 9) +
+                               "\x3F\xFD\xFF\xFF\xFF\xFF\xFF\xFF" + "Zofia "));
+    auto db7 = DbfTable::Open(FileSystem::Real(), path);
+    EXPECT_TRUE(db7->ReadOnly());
+    EXPECT_EQ(db7->Fields()[1].type, FieldType::AutoInc);
+    EXPECT_EQ(db7->ReadRow(0), (Record{Value::Integer(-5), Value::Integer(1), Value::Number(-2.25),
+                                       Value::Text("Zofia")}));
+    EXPECT_EQ(testing::DumpOf(path),
+              "_DELETED:L\tID:I4\tAUTO:+4\tVAL:O8\tN:C6\n"
+              "F\tx:7ffffffb\tx:80000001\tx:3ffdffffffffffff\tZofia\n");
+
+    // Visual FoxPro: little-endian integer, double, currency and a binary memo pointer.
+    std::string record(" ", 1);
+    const int32_t i = -7;
+    const double b = 2.5;
+    const int64_t y = 123456;
+    const uint32_t m = 3;
+    record.append(reinterpret_cast<const char*>(&i), 4);
+    record.append(reinterpret_cast<const char*>(&b), 8);
+    record.append(reinterpret_cast<const char*>(&y), 8);
+    record.append(reinterpret_cast<const char*>(&m), 4);
+    WriteBytes(path, BinaryTable(0x30, 32, 32, 11,
+                                 {{"I", 'I', 4}, {"B", 'B', 8}, {"Y", 'Y', 8}, {"M", 'M', 4}},
+                                 std::string(263, '\0'), record));
+    auto fox = DbfTable::Open(FileSystem::Real(), path);
+    EXPECT_EQ(fox->ReadRow(0), (Record{Value::Integer(-7), Value::Number(2.5),
+                                       Value::Number(12.3456), Value::Integer(3)}));
+    EXPECT_EQ(testing::DumpOf(path),
+              "_DELETED:L\tI:I4\tB:B8\tY:Y8\tM:M4\n"
+              "F\tx:f9ffffff\tx:0000000000000440\tx:40e2010000000000\tmemo:3\n");
 }
 
 // Damaged copies of every fixture must be refused or read, never crash or hang.

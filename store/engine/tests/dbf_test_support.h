@@ -7,6 +7,9 @@
 #include <iterator>
 #include <string>
 
+#include "store/engine/dbf_dump.h"
+#include "store/engine/file_system.h"
+
 namespace mirta::engine::testing {
 
 inline std::string DbfFixtures() {
@@ -21,6 +24,12 @@ inline std::string ReadBytes(const std::string& path) {
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+inline std::string DumpOf(const std::string& path) {
+    std::string out;
+    DumpDbf(FileSystem::Real(), path, nullptr, out);
+    return out;
 }
 
 // A fresh directory per test, removed afterwards.
