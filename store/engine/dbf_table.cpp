@@ -770,7 +770,9 @@ File& DbfTable::BeginWrite() {
     FileStamp s = m_fs.Stamp(m_path);
     ChangeStamp now{s.size, s.modifiedNs, fresh.count};
     if (now != m_stamp || fresh.count != m_headerCount || fresh.count != m_count) {
-        // Another program wrote since we looked: take its rows into account.
+        // Another program wrote since we looked: take its rows into account, through a
+        // fresh handle in case it replaced the file.
+        m_file = m_fs.Open(m_path, OpenMode::Read);
         m_layout = std::move(fresh);
         m_count = m_headerCount = m_layout.count;
         m_liveIndexReady = false;
