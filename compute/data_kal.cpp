@@ -6,8 +6,6 @@ namespace mirta::compute {
 
 namespace {
 
-constexpr int kDniMiesiecy[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
 // 0001-01-01 is day 1; the Unix epoch 1970-01-01 is day 719163.
 constexpr int64_t kNumerDniaEpoki = 719163;
 // 1899-12-30, day 0 of the platform date-time values.
@@ -43,23 +41,6 @@ bool Separator(char c) {
 }
 
 }  // namespace
-
-bool RokPrzestepny(int64_t rok) {
-    return rok % 4 == 0 && (rok % 100 != 0 || rok % 400 == 0);
-}
-
-int DniMiesiaca(int64_t rok, int miesiac) {
-    if (miesiac < 1 || miesiac > 12)
-        return 0;
-    if (miesiac == 2 && RokPrzestepny(rok))
-        return 29;
-    return kDniMiesiecy[miesiac - 1];
-}
-
-bool DataKal::Poprawna() const {
-    return rok > 0 && miesiac >= 1 && miesiac <= 12 && dzien >= 1 &&
-           dzien <= DniMiesiaca(rok, miesiac);
-}
 
 // Civil-from-days and days-from-civil over 400-year eras (H. Hinnant's algorithms).
 int64_t NumerDnia(DataKal d) {

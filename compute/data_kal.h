@@ -15,14 +15,30 @@ struct DataKal {
     uint8_t dzien = 0;
 
     bool Pusta() const { return rok == 0 && miesiac == 0 && dzien == 0; }
-    bool Poprawna() const;
+    inline bool Poprawna() const;
 
     friend bool operator==(const DataKal&, const DataKal&) = default;
     friend std::strong_ordering operator<=>(const DataKal&, const DataKal&) = default;
 };
 
-bool RokPrzestepny(int64_t rok);
-int DniMiesiaca(int64_t rok, int miesiac);  // 0 for a month outside 1..12
+// Divisible by 4 and not by 100 unless by 400; with 4 | rok, 100 | rok is 25 | rok and
+// 400 | rok is 16 | rok, which is cheaper to test.
+constexpr bool RokPrzestepny(int64_t rok) {
+    return (rok & 3) == 0 && (rok % 25 != 0 || (rok & 15) == 0);
+}
+
+// 0 for a month outside 1..12.
+constexpr int DniMiesiaca(int64_t rok, int miesiac) {
+    constexpr int8_t kDni[13] = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (miesiac < 1 || miesiac > 12)
+        return 0;
+    return miesiac == 2 && RokPrzestepny(rok) ? 29 : kDni[miesiac];
+}
+
+bool DataKal::Poprawna() const {
+    return rok > 0 && miesiac >= 1 && miesiac <= 12 && dzien >= 1 &&
+           dzien <= DniMiesiaca(rok, miesiac);
+}
 
 // Days counted from 0001-01-01 = 1 (the numbering of Paradox date fields), proleptic
 // Gregorian in both directions. Defined for dates with a month 1..12 and any day value.

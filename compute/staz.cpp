@@ -152,6 +152,16 @@ double ProcentWyslugiFunkcjonariusza(int32_t lata) {
 // the month itself completes. The first c whose T leaves p's years is the day found.
 WzrostStazu NastepnyWzrost(OkresLMD p, int32_t rok) {
     const DataKal start{rok + 1, 1, 1};
+    if (p.miesiace >= 0 && p.miesiace <= 11 && p.dni >= 0 && p.dni <= 30) {
+        // A count as the seniority rules produce it completes its year in month 12 - m of
+        // the following year: on day 31 - d when the month has more days, else on its last.
+        const int miesiac = 12 - p.miesiace;
+        const int dlugosc = DniMiesiaca(start.rok, miesiac);
+        const int dzien = std::max(1, 31 - p.dni);
+        const DataKal c{start.rok, static_cast<uint8_t>(miesiac),
+                        static_cast<uint8_t>(dzien <= dlugosc - 1 ? dzien : dlugosc)};
+        return WzrostStazu{NastepnyDzien(c), p.lata + 1};
+    }
     const int64_t przenosKonca = p.dni > 30 ? p.dni / 31 : 0;
     for (int k = 0;; ++k) {  // ends by k = 11: a whole year adds one to T's years
         const DataKal miesiac = DodajMiesiace(start, k);
