@@ -13,13 +13,17 @@ namespace {
 
 bool LooksLikeDbf(engine::FileSystem& fs, const std::string& path) {
     std::string lower = path;
-    for (auto& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".dbf") == 0) return true;
-    if (lower.size() >= 3 && lower.compare(lower.size() - 3, 3, ".db") == 0) return false;
+    for (auto& c : lower)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower.size() >= 4 && lower.compare(lower.size() - 4, 4, ".dbf") == 0)
+        return true;
+    if (lower.size() >= 3 && lower.compare(lower.size() - 3, 3, ".db") == 0)
+        return false;
     // No telling extension: dBase files start with a small version byte and a plausible date.
     auto file = fs.Open(path, engine::OpenMode::Read);
     uint8_t head[4] = {};
-    if (file->ReadAt(0, head, sizeof head) < sizeof head) return false;
+    if (file->ReadAt(0, head, sizeof head) < sizeof head)
+        return false;
     return head[2] >= 1 && head[2] <= 12 && head[3] >= 1 && head[3] <= 31 &&
            (head[0] == 0x03 || head[0] == 0x83 || head[0] == 0x8B || head[0] == 0x30 ||
             head[0] == 0x31 || head[0] == 0x32 || head[0] == 0xF5 || head[0] == 0x04 ||
@@ -33,7 +37,8 @@ int RunDump(const Args& args) {
     const engine::CodePage* forced = nullptr;
     for (size_t i = 0; i < args.size(); ++i) {
         if (args[i] == "--kodowanie") {
-            if (i + 1 >= args.size()) return UsageError("dump");
+            if (i + 1 >= args.size())
+                return UsageError("dump");
             forced = &engine::CodePage::ForName(args[++i]);
         } else if (path.empty()) {
             path = args[i];
@@ -41,7 +46,8 @@ int RunDump(const Args& args) {
             return UsageError("dump");
         }
     }
-    if (path.empty()) return UsageError("dump");
+    if (path.empty())
+        return UsageError("dump");
     auto& fs = engine::FileSystem::Real();
     path = engine::ResolvePath(fs, path);
     std::ios::sync_with_stdio(false);

@@ -12,9 +12,9 @@ namespace mirta::engine::paradox {
 
 // One field as stored: where it sits in the record and how its bytes read.
 struct StoredField {
-    uint8_t code = 0;   // paradox::TypeCode
-    int size = 0;       // bytes in the record (17 for BCD)
-    int decimals = 0;   // BCD only
+    uint8_t code = 0;  // paradox::TypeCode
+    int size = 0;      // bytes in the record (17 for BCD)
+    int decimals = 0;  // BCD only
     int offset = 0;
 };
 

@@ -90,8 +90,8 @@ void TransformBlock(uint8_t* data, size_t size, uint32_t key, uint32_t blockNumb
     const auto k1 = static_cast<uint8_t>(key >> 8);
     for (size_t j = 0; j * 256 < size; ++j) {
         uint8_t* p = data + j * 256;
-        transform(p, chunk, ChunkParams{k0, k1, static_cast<uint8_t>(j),
-                                        static_cast<uint8_t>(blockNumber)});
+        transform(p, chunk,
+                  ChunkParams{k0, k1, static_cast<uint8_t>(j), static_cast<uint8_t>(blockNumber)});
         std::copy(chunk, chunk + 256, p);
     }
 }
@@ -107,12 +107,14 @@ void EncryptBlock(uint8_t* data, size_t size, uint32_t key, uint32_t blockNumber
 }
 
 uint32_t PasswordKey(std::string_view password) {
-    if (password.empty()) return 0;
+    if (password.empty())
+        return 0;
     const size_t len = password.size();
     auto at = [&](size_t i) { return static_cast<uint8_t>(password[i]); };
 
     uint8_t x[256], xOut[256];
-    for (size_t i = 0; i < 256; ++i) x[i] = at(i % len);
+    for (size_t i = 0; i < 256; ++i)
+        x[i] = at(i % len);
     EncryptChunk(x, xOut, ChunkParams{x[0], x[1], x[2], x[3]});
     const uint32_t low = xOut[0] + 256u * xOut[1];
 
@@ -126,7 +128,8 @@ uint32_t PasswordKey(std::string_view password) {
         t ^= yOut[i + 1];
     }
     uint32_t h = 256u * t + s;
-    if (h == 0) h = 1;
+    if (h == 0)
+        h = 1;
     return (h << 16) | low;
 }
 

@@ -44,7 +44,8 @@ void AppendField(std::string& out, const StoredField& f, const uint8_t* record,
                 return;
             }
             size_t len = 0;
-            while (len < static_cast<size_t>(f.size) && p[len]) ++len;
+            while (len < static_cast<size_t>(f.size) && p[len])
+                ++len;
             if (len == 2 && p[0] == '\\' && p[1] == 'N') {
                 out += "\\\\N";
                 return;
@@ -64,7 +65,8 @@ void AppendField(std::string& out, const StoredField& f, const uint8_t* record,
                 out += "<blob:" + std::to_string(ref.length) + ">";
             } else if (f.code == kMemo) {
                 size_t len = 0;
-                while (len < ref.length && p[len]) ++len;
+                while (len < ref.length && p[len])
+                    ++len;
                 AppendDumpText(out, {reinterpret_cast<const char*>(p), len}, cp);
             } else {
                 char buf[16];
@@ -78,27 +80,42 @@ void AppendField(std::string& out, const StoredField& f, const uint8_t* record,
             out += text.empty() ? std::string(kDumpNull) : text;
             return;
         }
-        default: break;
+        default:
+            break;
     }
     if (IsEmpty(p, f.size)) {
         out += kDumpNull;
         return;
     }
     switch (f.code) {
-        case kDate: out += FormatDate(static_cast<int32_t>(DecodeInt(p, 4))); return;
-        case kTime: out += FormatTime(static_cast<int32_t>(DecodeInt(p, 4))); return;
-        case kTimestamp: out += FormatTimestamp(DecodeDouble(p)); return;
+        case kDate:
+            out += FormatDate(static_cast<int32_t>(DecodeInt(p, 4)));
+            return;
+        case kTime:
+            out += FormatTime(static_cast<int32_t>(DecodeInt(p, 4)));
+            return;
+        case kTimestamp:
+            out += FormatTimestamp(DecodeDouble(p));
+            return;
         case kShort:
         case kLong:
-        case kAutoInc: out += std::to_string(DecodeInt(p, f.size)); return;
+        case kAutoInc:
+            out += std::to_string(DecodeInt(p, f.size));
+            return;
         case kNumber:
-        case kMoney: AppendNumber(out, DecodeDouble(p)); return;
-        case kLogical: out += p[0] == 0x81 ? "T" : p[0] == 0x80 ? "F" : "\\N"; return;
+        case kMoney:
+            AppendNumber(out, DecodeDouble(p));
+            return;
+        case kLogical:
+            out += p[0] == 0x81 ? "T" : p[0] == 0x80 ? "F" : "\\N";
+            return;
         case kBytes:
             out += "x:";
             AppendHex(out, p, f.size);
             return;
-        default: out += kDumpNull; return;
+        default:
+            out += kDumpNull;
+            return;
     }
 }
 
@@ -114,7 +131,8 @@ void DumpParadox(FileSystem& fs, const std::string& path, const CodePage* forced
 
     std::string line;
     for (size_t i = 0; i < h.fields.size(); ++i) {
-        if (i) line += '\t';
+        if (i)
+            line += '\t';
         // Names are decoded from the header's code page when the table was opened.
         line += h.fields[i].name;
         line += ':';
@@ -125,7 +143,8 @@ void DumpParadox(FileSystem& fs, const std::string& path, const CodePage* forced
     table->ForEachRawRecord([&](const uint8_t* record) {
         line.clear();
         for (size_t i = 0; i < h.stored.size(); ++i) {
-            if (i) line += '\t';
+            if (i)
+                line += '\t';
             AppendField(line, h.stored[i], record, cp);
         }
         line += '\n';

@@ -26,7 +26,8 @@ int Header::KeySize() const {
 
 Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, bool dataFile) {
     auto fail = [&](const std::string& why) -> CorruptFile { return CorruptFile(path, why); };
-    if (b.size() < kFixedPartEnd) throw fail("nagłówek za krótki");
+    if (b.size() < kFixedPartEnd)
+        throw fail("nagłówek za krótki");
     Header h;
     h.raw = b;
     const uint8_t* p = b.data();
@@ -50,10 +51,12 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
 
     if (h.headerSize < kFixedPartEnd || h.headerSize > b.size())
         throw fail("niepoprawny rozmiar nagłówka");
-    if (h.maxTableSize < 1 || h.maxTableSize > 32) throw fail("niepoprawny rozmiar bloku");
+    if (h.maxTableSize < 1 || h.maxTableSize > 32)
+        throw fail("niepoprawny rozmiar bloku");
     if (h.recordSize == 0 || h.recordSize + kBlockHeaderSize > h.BlockSize())
         throw fail("niepoprawny rozmiar rekordu");
-    if (h.numFields <= 0 || h.numFields > 255) throw fail("niepoprawna liczba pól");
+    if (h.numFields <= 0 || h.numFields > 255)
+        throw fail("niepoprawna liczba pól");
     if (dataFile && h.fileType != kKeyedData && h.fileType != kUnkeyedData &&
         h.fileType != kSecondaryDataNonInc && h.fileType != kSecondaryDataInc &&
         h.fileType != kCompositeDataNonInc && h.fileType != kCompositeDataInc)
@@ -61,7 +64,8 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
     if (!dataFile && h.fileType != kPrimaryIndex && h.fileType != kSecondaryIndex &&
         h.fileType != kCompositeIndex)
         throw fail("to nie jest plik indeksu Paradox");
-    if (h.keyFields < 0 || h.keyFields > h.numFields) throw fail("niepoprawna liczba pól klucza");
+    if (h.keyFields < 0 || h.keyFields > h.numFields)
+        throw fail("niepoprawna liczba pól klucza");
 
     h.hasExtension = HasDataExtension(h.fileType, h.version) && h.headerSize >= kExtensionEnd;
     uint32_t key1 = GetU32(p + kEncryption1);
@@ -71,12 +75,14 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
         h.encryptionKey = GetU32(p + kEncryption2);
     if (h.hasExtension) {
         h.codePage = GetU16(p + kCodePage);
-        if (h.codePage == 0) h.codePage = 437;
+        if (h.codePage == 0)
+            h.codePage = 437;
     }
 
     size_t pos = h.hasExtension ? kExtensionEnd : kFixedPartEnd;
     auto need = [&](size_t n) {
-        if (pos + n > h.headerSize) throw fail("nagłówek urwany");
+        if (pos + n > h.headerSize)
+            throw fail("nagłówek urwany");
     };
     need(2 * static_cast<size_t>(h.numFields));
     h.descriptors.assign(p + pos, p + pos + 2 * h.numFields);
@@ -91,14 +97,18 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
         } catch (const EngineError& e) {
             throw fail(e.what());
         }
-        if (def.size <= 0 && code != kBlob) throw fail("pole o zerowej długości");
+        if (def.size <= 0 && code != kBlob)
+            throw fail("pole o zerowej długości");
         h.fields.push_back(def);
         h.stored.push_back(StoredField{code, def.size, def.decimals, offset});
         offset += def.size;
     }
-    if (offset != h.recordSize) throw fail("długość rekordu niezgodna z polami");
+    const int entryTrailer = dataFile ? 0 : 6;  // index entries add block, count, unused
+    if (offset + entryTrailer != h.recordSize)
+        throw fail("długość rekordu niezgodna z polami");
 
-    if (!dataFile) return h;
+    if (!dataFile)
+        return h;
 
     const CodePage& cp = CodePage::ForNumber(h.codePage);
     const size_t nameSize = h.version >= kLevel7Version ? kTableNameSizeV7 : kTableNameSizeOld;
@@ -112,7 +122,8 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
     for (auto& field : h.fields) {
         const char* start = reinterpret_cast<const char*>(p + pos);
         size_t len = strnlen(start, h.headerSize - pos);
-        if (pos + len >= h.headerSize) throw fail("nazwy pól urwane");
+        if (pos + len >= h.headerSize)
+            throw fail("nazwy pól urwane");
         field.name = cp.Decode({start, len});
         pos += len + 1;
     }
@@ -142,7 +153,8 @@ std::vector<uint8_t> Header::Serialize() const {
     p[kIndexLevels] = indexLevels;
     PutU32(p + kAutoIncValue, static_cast<uint32_t>(autoIncValue));
     PutU16(p + kFirstFreeBlock, firstFreeBlock);
-    if (HasDataExtension(fileType, version)) PutU16(p + kMaxBlocks, fileBlocks);
+    if (HasDataExtension(fileType, version))
+        PutU16(p + kMaxBlocks, fileBlocks);
     return b;
 }
 
@@ -152,8 +164,10 @@ Header NewDataHeader(const std::vector<FieldDef>& fields, int keyFields, size_t 
     std::vector<uint8_t> b(kNewHeaderSize, 0);
     uint8_t* p = b.data();
     const int n = static_cast<int>(fields.size());
-    if (n == 0 || n > 255) throw EngineError("Niepoprawna liczba pól tabeli");
-    if (keyFields < 0 || keyFields > n) throw EngineError("Niepoprawna liczba pól klucza");
+    if (n == 0 || n > 255)
+        throw EngineError("Niepoprawna liczba pól tabeli");
+    if (keyFields < 0 || keyFields > n)
+        throw EngineError("Niepoprawna liczba pól klucza");
 
     size_t pos = kExtensionEnd;
     int recordSize = 0;

@@ -20,9 +20,12 @@ std::string Upper(std::string s) {
 }
 
 bool IsIndexExtension(const std::string& ext) {
-    if (ext == "PX") return true;
-    if (ext.size() != 3) return false;
-    if (ext[0] != 'X' && ext[0] != 'Y') return false;
+    if (ext == "PX")
+        return true;
+    if (ext.size() != 3)
+        return false;
+    if (ext[0] != 'X' && ext[0] != 'Y')
+        return false;
     return std::isxdigit(static_cast<unsigned char>(ext[1])) ||
            (ext[1] == 'G' && std::isalnum(static_cast<unsigned char>(ext[2])));
 }
@@ -57,9 +60,12 @@ std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& table
     std::vector<std::string> found;
     for (const auto& name : fs.List(dir)) {
         size_t dot = name.find_last_of('.');
-        if (dot == std::string::npos) continue;
-        if (Upper(name.substr(0, dot)) != stem) continue;
-        if (!IsIndexExtension(Upper(name.substr(dot + 1)))) continue;
+        if (dot == std::string::npos)
+            continue;
+        if (Upper(name.substr(0, dot)) != stem)
+            continue;
+        if (!IsIndexExtension(Upper(name.substr(dot + 1))))
+            continue;
         found.push_back(dir.empty() ? name : dir + "/" + name);
     }
     std::sort(found.begin(), found.end());
@@ -68,21 +74,26 @@ std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& table
 
 std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
                                        const Header& table) {
-    if (!fs.Exists(path)) return {};
+    if (!fs.Exists(path))
+        return {};
     try {
         auto file = fs.Open(path, OpenMode::Read);
         std::vector<uint8_t> fixed(kFixedPartEnd);
-        if (file->ReadAt(0, fixed.data(), fixed.size()) != fixed.size()) return {};
+        if (file->ReadAt(0, fixed.data(), fixed.size()) != fixed.size())
+            return {};
         uint16_t headerSize = GetU16(fixed.data() + kHeaderSize);
-        if (headerSize < kFixedPartEnd) return {};
+        if (headerSize < kFixedPartEnd)
+            return {};
         std::vector<uint8_t> bytes(headerSize);
-        if (file->ReadAt(0, bytes.data(), bytes.size()) != bytes.size()) return {};
+        if (file->ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
+            return {};
         Header h = Header::Parse(bytes, path, false);
         if (h.fileType != kPrimaryIndex || h.numFields != table.keyFields ||
             h.recordSize != table.KeySize() + kEntryTrailer)
             return {};
         for (int i = 0; i < 2 * table.keyFields; ++i)
-            if (h.descriptors[i] != table.descriptors[i]) return {};
+            if (h.descriptors[i] != table.descriptors[i])
+                return {};
         return bytes;
     } catch (const EngineError&) {
         return {};
@@ -117,9 +128,10 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
                                  level.begin() + std::min(level.size(), i + perBlock));
                 blocks.push_back(b);
                 uint32_t total = 0;
-                for (const auto& e : b.entries) total += e.count;
-                parents.push_back({b.entries.front().key, static_cast<uint16_t>(blocks.size()),
-                                   total});
+                for (const auto& e : b.entries)
+                    total += e.count;
+                parents.push_back(
+                    {b.entries.front().key, static_cast<uint16_t>(blocks.size()), total});
             }
             if (parents.size() == 1) {
                 root = static_cast<uint16_t>(blocks.size());
@@ -136,7 +148,8 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
         uint8_t* b = out.data() + headerSize + i * blockSize;
         const auto& list = blocks[i].entries;
         BlockHeader{static_cast<uint16_t>(i + 1 < blocks.size() ? i + 2 : 0),
-                    static_cast<uint16_t>(i), BlockHeader::AddDataSizeFor(static_cast<int>(list.size()), entrySize)}
+                    static_cast<uint16_t>(i),
+                    BlockHeader::AddDataSizeFor(static_cast<int>(list.size()), entrySize)}
             .Write(b);
         uint8_t* e = b + kBlockHeaderSize;
         for (const auto& entry : list) {
@@ -187,8 +200,10 @@ void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<u
             continue;
         file->WriteAt(off, bytes.data() + off, len);
     }
-    if (old.size() > bytes.size()) file->Truncate(bytes.size());
-    if (sync) file->Sync();
+    if (old.size() > bytes.size())
+        file->Truncate(bytes.size());
+    if (sync)
+        file->Sync();
 }
 
 }  // namespace mirta::engine::paradox

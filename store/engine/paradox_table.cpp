@@ -22,11 +22,14 @@ constexpr uint32_t kMaxBlockNumber = 0xFFFF;
 int ChooseBlockSizeKb(int recordSize, uint64_t expectedRows) {
     for (int kb : {2, 4, 8, 16, 32}) {
         const uint64_t perBlock = (kb * 1024 - kBlockHeaderSize) / recordSize;
-        if (perBlock < 4 && kb < 32) continue;
-        if (perBlock == 0) continue;
+        if (perBlock < 4 && kb < 32)
+            continue;
+        if (perBlock == 0)
+            continue;
         // Splits leave blocks about half full; plan for that.
         const uint64_t blocksNeeded = expectedRows / std::max<uint64_t>(1, perBlock * 3 / 4) + 1;
-        if (blocksNeeded < kMaxBlockNumber) return kb;
+        if (blocksNeeded < kMaxBlockNumber)
+            return kb;
     }
     return 32;
 }
@@ -55,15 +58,16 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Open(FileSystem& fs, const std::stri
         new ParadoxTable(fs, resolved, std::move(file), options.readOnly));
     if (options.exclusive) {
         if (!table->m_file->TryLock(true))
-            throw EngineError("Tabela " + resolved + " jest używana przez inny program",
-                              resolved, "open");
+            throw EngineError("Tabela " + resolved + " jest używana przez inny program", resolved,
+                              "open");
         table->m_exclusive = true;
     }
     table->Load();
     if (table->m_header.Encrypted() && !options.passwords.empty()) {
         bool ok = std::any_of(options.passwords.begin(), options.passwords.end(),
                               [&](const std::string& p) { return table->CheckPassword(p); });
-        if (!ok) throw EngineError("Nieprawidłowe hasło tabeli " + resolved, resolved, "open");
+        if (!ok)
+            throw EngineError("Nieprawidłowe hasło tabeli " + resolved, resolved, "open");
     }
     return table;
 }
@@ -93,9 +97,11 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::st
         file->Sync();
     }
     // Index files of an earlier table of the same name would describe other data.
-    for (const auto& stale : ListIndexFiles(fs, resolved)) fs.Remove(stale);
+    for (const auto& stale : ListIndexFiles(fs, resolved))
+        fs.Remove(stale);
     auto table = Open(fs, resolved);
-    if (keyFieldCount > 0) table->RebuildIndexes();
+    if (keyFieldCount > 0)
+        table->RebuildIndexes();
     return table;
 }
 
@@ -103,7 +109,8 @@ void ParadoxTable::Load() {
     std::vector<uint8_t> fixed(kFixedPartEnd);
     m_file->ReadExact(0, fixed.data(), fixed.size(), "nagłówek");
     uint16_t headerSize = GetU16(fixed.data() + kHeaderSize);
-    if (headerSize < kFixedPartEnd) throw CorruptFile(m_path, "niepoprawny rozmiar nagłówka");
+    if (headerSize < kFixedPartEnd)
+        throw CorruptFile(m_path, "niepoprawny rozmiar nagłówka");
     std::vector<uint8_t> bytes(headerSize);
     m_file->ReadExact(0, bytes.data(), bytes.size(), "nagłówek");
     m_header = Header::Parse(bytes, m_path, true);
@@ -126,7 +133,8 @@ void ParadoxTable::Load() {
 uint64_t ParadoxTable::PhysicalBlocks() const {
     // A last block cut short after its records still counts (some writers do not pad it).
     uint64_t size = m_file->Size();
-    if (size < m_header.headerSize + kBlockHeaderSize) return 0;
+    if (size < m_header.headerSize + kBlockHeaderSize)
+        return 0;
     return (size - m_header.headerSize - kBlockHeaderSize) / m_header.BlockSize() + 1;
 }
 
@@ -147,9 +155,10 @@ void ParadoxTable::ReadDirectory() {
     const int capacity = Capacity();
     while (number != 0) {
         if (number > physical)
-            throw CorruptFile(m_path, "łańcuch bloków wskazuje poza plik (blok " +
-                                          std::to_string(number) + ")");
-        if (seen[number]) throw CorruptFile(m_path, "zapętlony łańcuch bloków");
+            throw CorruptFile(
+                m_path, "łańcuch bloków wskazuje poza plik (blok " + std::to_string(number) + ")");
+        if (seen[number])
+            throw CorruptFile(m_path, "zapętlony łańcuch bloków");
         seen[number] = true;
         BlockHeader bh;
         if (m_header.Encrypted()) {
@@ -163,34 +172,37 @@ void ParadoxTable::ReadDirectory() {
             throw CorruptFile(m_path, "niepoprawna długość danych bloku " + std::to_string(number));
         int count = bh.Count(m_header.recordSize);
         if (count < 0 || count > capacity)
-            throw CorruptFile(m_path, "niepoprawna liczba rekordów w bloku " +
-                                          std::to_string(number));
+            throw CorruptFile(m_path,
+                              "niepoprawna liczba rekordów w bloku " + std::to_string(number));
         m_directory.push_back({number, static_cast<uint16_t>(count)});
         number = bh.next;
     }
-    m_header.fileBlocks =
-        static_cast<uint16_t>(std::min<uint64_t>(std::max<uint64_t>(m_header.fileBlocks, 0),
-                                                 physical));
+    m_header.fileBlocks = static_cast<uint16_t>(
+        std::min<uint64_t>(std::max<uint64_t>(m_header.fileBlocks, 0), physical));
     for (const auto& e : m_directory)
         m_header.fileBlocks = std::max(m_header.fileBlocks, e.number);
     RecountPrefix(0);
     if (m_keySize > 0) {
         m_firstKeys.assign(m_directory.size() * m_keySize, 0);
-        for (size_t i = 0; i < m_directory.size(); ++i) RememberFirstKey(i, LoadBlock(m_directory[i].number).data());
+        for (size_t i = 0; i < m_directory.size(); ++i)
+            RememberFirstKey(i, LoadBlock(m_directory[i].number).data());
     }
 }
 
 void ParadoxTable::RecountPrefix(size_t fromIndex) {
     m_prefix.resize(m_directory.size() + 1);
-    if (fromIndex == 0) m_prefix[0] = 0;
+    if (fromIndex == 0)
+        m_prefix[0] = 0;
     for (size_t i = std::max<size_t>(fromIndex, 1); i <= m_directory.size(); ++i)
         m_prefix[i] = m_prefix[i - 1] + m_directory[i - 1].count;
-    if (m_directory.empty()) m_prefix[0] = 0;
+    if (m_directory.empty())
+        m_prefix[0] = 0;
     m_rowCount = m_prefix.back();
 }
 
 void ParadoxTable::RememberFirstKey(size_t dirIndex, const uint8_t* block) {
-    if (m_keySize == 0) return;
+    if (m_keySize == 0)
+        return;
     uint8_t* dest = m_firstKeys.data() + dirIndex * m_keySize;
     if (m_directory[dirIndex].count > 0)
         std::memcpy(dest, block + kBlockHeaderSize, m_keySize);
@@ -214,7 +226,8 @@ void ParadoxTable::ReadBlockBytes(uint16_t number, std::vector<uint8_t>& buffer)
 }
 
 std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
-    if (m_pendingBlock && *m_pendingBlock == number) return m_pendingBytes;
+    if (m_pendingBlock && *m_pendingBlock == number)
+        return m_pendingBytes;
     for (auto& c : m_cache) {
         if (c.number == number) {
             c.useTick = ++m_tick;
@@ -226,10 +239,9 @@ std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
         m_cache.push_back({});
         slot = &m_cache.back();
     } else {
-        slot = &*std::min_element(m_cache.begin(), m_cache.end(),
-                                  [](const CachedBlock& a, const CachedBlock& b) {
-                                      return a.useTick < b.useTick;
-                                  });
+        slot = &*std::min_element(
+            m_cache.begin(), m_cache.end(),
+            [](const CachedBlock& a, const CachedBlock& b) { return a.useTick < b.useTick; });
     }
     slot->number = 0;
     slot->bytes.assign(m_header.BlockSize(), 0);
@@ -243,7 +255,8 @@ std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
 
 void ParadoxTable::WriteBlock(uint16_t number, std::vector<uint8_t>& plain) {
     for (auto& c : m_cache)
-        if (c.number == number && &c.bytes != &plain) c.bytes = plain;
+        if (c.number == number && &c.bytes != &plain)
+            c.bytes = plain;
     if (m_header.Encrypted()) {
         std::vector<uint8_t> cipher = plain;
         EncryptBlock(cipher.data(), cipher.size(), m_header.encryptionKey, number);
@@ -262,7 +275,8 @@ void ParadoxTable::WriteHeader() {
     // The engine ignores an index whose table counter is below 2.
     uint8_t counter = raw[kChangeCount1];
     counter = static_cast<uint8_t>(counter + 1);
-    if (counter < 2) counter = 2;
+    if (counter < 2)
+        counter = 2;
     raw[kChangeCount1] = counter;
     if (m_header.hasExtension)
         PutU32(raw + kFileUpdateTime, static_cast<uint32_t>(std::time(nullptr)));
@@ -286,7 +300,8 @@ uint64_t ParadoxTable::OrdinalOf(size_t dirIndex, int slot) const {
 Record ParadoxTable::DecodeRecord(const uint8_t* record) const {
     Record row;
     row.reserve(m_header.stored.size());
-    for (const auto& f : m_header.stored) row.push_back(DecodeField(f, record, *m_codePage));
+    for (const auto& f : m_header.stored)
+        row.push_back(DecodeField(f, record, *m_codePage));
     return row;
 }
 
@@ -300,10 +315,10 @@ Record ParadoxTable::ReadRow(uint64_t ordinal) {
 Value ParadoxTable::ReadField(uint64_t ordinal, int field) {
     auto [index, slot] = Locate(ordinal);
     const auto& block = LoadBlock(m_directory[index].number);
-    return DecodeField(m_header.stored.at(field),
-                       block.data() + kBlockHeaderSize +
-                           static_cast<size_t>(slot) * m_header.recordSize,
-                       *m_codePage);
+    return DecodeField(
+        m_header.stored.at(field),
+        block.data() + kBlockHeaderSize + static_cast<size_t>(slot) * m_header.recordSize,
+        *m_codePage);
 }
 
 void ParadoxTable::ForEachRawRecord(const std::function<bool(const uint8_t*)>& visit) {
@@ -325,8 +340,10 @@ int ParadoxTable::CompareKey(const uint8_t* a, const uint8_t* b) const {
 }
 
 uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equal) {
-    if (equal) *equal = false;
-    if (m_rowCount == 0) return 0;
+    if (equal)
+        *equal = false;
+    if (m_rowCount == 0)
+        return 0;
     // The last block whose first key is below the key holds the answer or ends just before it.
     size_t lo = 0, hi = m_directory.size();
     while (lo < hi) {
@@ -337,15 +354,17 @@ uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equ
             hi = mid;
     }
     size_t index = lo == 0 ? 0 : lo - 1;
-    while (index < m_directory.size() && m_directory[index].count == 0) ++index;
-    if (index == m_directory.size()) return m_rowCount;
+    while (index < m_directory.size() && m_directory[index].count == 0)
+        ++index;
+    if (index == m_directory.size())
+        return m_rowCount;
     const auto& block = LoadBlock(m_directory[index].number);
     const int count = m_directory[index].count;
     int slotLo = 0, slotHi = count;
     while (slotLo < slotHi) {
         int mid = (slotLo + slotHi) / 2;
-        const uint8_t* rec = block.data() + kBlockHeaderSize +
-                             static_cast<size_t>(mid) * m_header.recordSize;
+        const uint8_t* rec =
+            block.data() + kBlockHeaderSize + static_cast<size_t>(mid) * m_header.recordSize;
         if (std::memcmp(rec, key, keyBytes) < 0)
             slotLo = mid + 1;
         else
@@ -353,8 +372,8 @@ uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equ
     }
     uint64_t ordinal = OrdinalOf(index, slotLo);
     if (equal && slotLo < count) {
-        const uint8_t* rec = block.data() + kBlockHeaderSize +
-                             static_cast<size_t>(slotLo) * m_header.recordSize;
+        const uint8_t* rec =
+            block.data() + kBlockHeaderSize + static_cast<size_t>(slotLo) * m_header.recordSize;
         *equal = std::memcmp(rec, key, keyBytes) == 0;
     }
     if (slotLo == count) {
@@ -365,7 +384,8 @@ uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equ
 }
 
 uint64_t ParadoxTable::LowerBound(const Record& key) {
-    if (m_keySize == 0) throw EngineError("Tabela nie ma klucza", m_path, "seek");
+    if (m_keySize == 0)
+        throw EngineError("Tabela nie ma klucza", m_path, "seek");
     FlushPending();
     const size_t n = std::min<size_t>(key.size(), static_cast<size_t>(m_header.keyFields));
     std::vector<uint8_t> record(m_header.recordSize, 0);
@@ -394,11 +414,12 @@ ChangeStamp ParadoxTable::CurrentStamp() {
 }
 
 void ParadoxTable::CheckStamp(bool allowReload) {
-    if (CurrentStamp() == m_stamp) return;
+    if (CurrentStamp() == m_stamp)
+        return;
     if (!allowReload)
-        throw EngineError("Tabela " + m_path +
-                              " została zmieniona przez inny program. Odśwież dane i powtórz.",
-                          m_path, "write");
+        throw EngineError(
+            "Tabela " + m_path + " została zmieniona przez inny program. Odśwież dane i powtórz.",
+            m_path, "write");
     Reload();
 }
 
@@ -408,11 +429,13 @@ void ParadoxTable::Reload() {
 }
 
 void ParadoxTable::BeginWrite() {
-    if (m_readOnly) throw EngineError("Tabela " + m_path + " jest tylko do odczytu", m_path, "write");
+    if (m_readOnly)
+        throw EngineError("Tabela " + m_path + " jest tylko do odczytu", m_path, "write");
     if (m_hasOutsideBlobs)
         throw EngineError("Tabela " + m_path + " ma pola notatek; zapis nieobsługiwany", m_path,
                           "write");
-    if (m_bulk) return;
+    if (m_bulk)
+        return;
     if (!m_exclusive && !m_file->TryLock(true))
         throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
 }
@@ -423,9 +446,11 @@ void ParadoxTable::FinishWrite() {
         return;
     }
     WriteHeader();
-    if (m_header.Keyed()) RebuildIndexes();
+    if (m_header.Keyed())
+        RebuildIndexes();
     m_stamp = CurrentStamp();
-    if (!m_exclusive) m_file->Unlock();
+    if (!m_exclusive)
+        m_file->Unlock();
 }
 
 uint16_t ParadoxTable::AllocateBlock() {
@@ -465,7 +490,8 @@ void ParadoxTable::WriteLink(uint16_t number, uint16_t next) {
 }
 
 void ParadoxTable::FlushPending() {
-    if (!m_pendingBlock) return;
+    if (!m_pendingBlock)
+        return;
     const uint16_t number = *m_pendingBlock;
     std::vector<uint8_t> bytes = std::move(m_pendingBytes);
     m_pendingBlock.reset();
@@ -486,13 +512,15 @@ uint8_t* RecordAt(std::vector<uint8_t>& block, int slot, int recordSize) {
 }  // namespace
 
 uint64_t ParadoxTable::Insert(Record row) {
-    if (!m_bulk) CheckStamp(true);
+    if (!m_bulk)
+        CheckStamp(true);
     BeginWrite();
     try {
         // The table hands out autoincrement values; a value given by the caller is kept, so
         // copies of a table keep their identifiers.
         for (size_t i = 0; i < m_header.stored.size(); ++i) {
-            if (m_header.stored[i].code != kAutoInc) continue;
+            if (m_header.stored[i].code != kAutoInc)
+                continue;
             if (row[i].IsNull()) {
                 row[i] = Value::Integer(++m_header.autoIncValue);
             } else if (row[i].kind() == Value::Kind::Integer &&
@@ -504,7 +532,8 @@ uint64_t ParadoxTable::Insert(Record row) {
         FinishWrite();
         return ordinal;
     } catch (...) {
-        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        if (!m_bulk && !m_exclusive)
+            m_file->Unlock();
         throw;
     }
 }
@@ -521,12 +550,15 @@ uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
         const uint8_t* lastRec =
             lastBlock.data() + kBlockHeaderSize + static_cast<size_t>(slot - 1) * rs;
         int cmp = CompareKey(lastRec, record.data());
-        if (cmp == 0) throw KeyViolation(m_path);
+        if (cmp == 0)
+            throw KeyViolation(m_path);
         if (cmp > 0) {
-            if (!m_bulk || m_pendingBlock) FlushPending();
+            if (!m_bulk || m_pendingBlock)
+                FlushPending();
             bool equal = false;
             uint64_t pos = LowerBoundRaw(record.data(), m_keySize, &equal);
-            if (equal) throw KeyViolation(m_path);
+            if (equal)
+                throw KeyViolation(m_path);
             if (pos == 0) {
                 index = 0;
                 slot = 0;
@@ -537,9 +569,10 @@ uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
         }
     }
 
-    const bool appendAtEnd =
-        m_directory.empty() || (index == m_directory.size() - 1 && slot == m_directory[index].count);
-    if (!(m_bulk && appendAtEnd)) FlushPending();
+    const bool appendAtEnd = m_directory.empty() ||
+                             (index == m_directory.size() - 1 && slot == m_directory[index].count);
+    if (!(m_bulk && appendAtEnd))
+        FlushPending();
 
     if (m_directory.empty()) {
         uint16_t number = AllocateBlock();
@@ -547,7 +580,8 @@ uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
         BlockHeader{0, 0, BlockHeader::AddDataSizeFor(1, rs)}.Write(block.data());
         std::memcpy(RecordAt(block, 0, rs), record.data(), rs);
         m_directory.push_back({number, 1});
-        if (m_keySize) m_firstKeys.assign(record.begin(), record.begin() + m_keySize);
+        if (m_keySize)
+            m_firstKeys.assign(record.begin(), record.begin() + m_keySize);
         RecountPrefix(0);
         if (m_bulk) {
             m_pendingBlock = number;
@@ -568,7 +602,8 @@ uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
         BlockHeader bh = BlockHeader::Read(block.data());
         bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
         bh.Write(block.data());
-        if (slot == 0) RememberFirstKey(index, block.data());
+        if (slot == 0)
+            RememberFirstKey(index, block.data());
         if (!(m_bulk && m_pendingBlock && *m_pendingBlock == entry.number)) {
             if (m_bulk && appendAtEnd) {
                 // Keep the growing last block in memory until it is full.
@@ -596,7 +631,8 @@ uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
         BlockHeader{0, oldNumber, BlockHeader::AddDataSizeFor(1, rs)}.Write(fresh.data());
         std::memcpy(RecordAt(fresh, 0, rs), record.data(), rs);
         m_directory.push_back({newNumber, 1});
-        if (m_keySize) m_firstKeys.insert(m_firstKeys.end(), record.begin(), record.begin() + m_keySize);
+        if (m_keySize)
+            m_firstKeys.insert(m_firstKeys.end(), record.begin(), record.begin() + m_keySize);
         RecountPrefix(m_directory.size() - 1);
         if (m_bulk) {
             FlushPending();
@@ -675,7 +711,8 @@ uint64_t ParadoxTable::Update(uint64_t ordinal, Record row) {
         if (m_keySize > 0 && std::memcmp(oldRecord.data(), record.data(), m_keySize) != 0) {
             bool equal = false;
             LowerBoundRaw(record.data(), m_keySize, &equal);
-            if (equal) throw KeyViolation(m_path);
+            if (equal)
+                throw KeyViolation(m_path);
             result = InsertEncoded(record);
             // The old row may have moved with the insert; find it again by its key.
             uint64_t oldPos = LowerBoundRaw(oldRecord.data(), m_keySize, nullptr);
@@ -690,7 +727,8 @@ uint64_t ParadoxTable::Update(uint64_t ordinal, Record row) {
         FinishWrite();
         return result;
     } catch (...) {
-        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        if (!m_bulk && !m_exclusive)
+            m_file->Unlock();
         throw;
     }
 }
@@ -704,7 +742,8 @@ void ParadoxTable::Delete(uint64_t ordinal) {
         DeleteAt(index, slot);
         FinishWrite();
     } catch (...) {
-        if (!m_bulk && !m_exclusive) m_file->Unlock();
+        if (!m_bulk && !m_exclusive)
+            m_file->Unlock();
         throw;
     }
 }
@@ -724,7 +763,8 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
         bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
         bh.Write(block.data());
         WriteBlock(number, block);
-        if (slot == 0) RememberFirstKey(index, block.data());
+        if (slot == 0)
+            RememberFirstKey(index, block.data());
         RecountPrefix(index);
         return;
     }
@@ -793,30 +833,35 @@ void ParadoxTable::Sync() {
 }
 
 void ParadoxTable::BeginBulk() {
-    if (m_bulk) return;
+    if (m_bulk)
+        return;
     CheckStamp(true);
     BeginWrite();
     m_bulk = true;
 }
 
 void ParadoxTable::EndBulk() {
-    if (!m_bulk) return;
+    if (!m_bulk)
+        return;
     m_bulk = false;
     try {
         FlushPending();
         if (m_dirtyHeader) {
             WriteHeader();
-            if (m_header.Keyed()) RebuildIndexes();
+            if (m_header.Keyed())
+                RebuildIndexes();
             m_dirtyHeader = false;
         }
         m_file->Sync();
         SyncIndexes();
         m_stamp = CurrentStamp();
     } catch (...) {
-        if (!m_exclusive) m_file->Unlock();
+        if (!m_exclusive)
+            m_file->Unlock();
         throw;
     }
-    if (!m_exclusive) m_file->Unlock();
+    if (!m_exclusive)
+        m_file->Unlock();
 }
 
 std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
@@ -832,14 +877,17 @@ std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
     }
-    for (const auto& stale : ListIndexFiles(m_fs, resolved)) m_fs.Remove(stale);
+    for (const auto& stale : ListIndexFiles(m_fs, resolved))
+        m_fs.Remove(stale);
     auto table = Open(m_fs, resolved);
-    if (table->m_header.Keyed()) table->RebuildIndexes();
+    if (table->m_header.Keyed())
+        table->RebuildIndexes();
     return table;
 }
 
 bool ParadoxTable::CheckPassword(const std::string& password) const {
-    if (!m_header.Encrypted()) return false;
+    if (!m_header.Encrypted())
+        return false;
     return PasswordKey(m_codePage->Encode(password)) == m_header.encryptionKey;
 }
 
@@ -847,25 +895,33 @@ bool ParadoxTable::CheckPassword(const std::string& password) const {
 
 namespace mirta::engine {
 
-void ParadoxTable::RebuildIndexes() {
-    if (!m_header.Keyed()) return;
+std::vector<uint8_t> ParadoxTable::PrimaryIndexBytes() {
+    if (!m_header.Keyed() || m_keySize == 0)
+        return {};
     std::vector<IndexEntry> leaves;
     leaves.reserve(m_directory.size());
     for (size_t i = 0; i < m_directory.size(); ++i) {
-        if (m_directory[i].count == 0) continue;
+        if (m_directory[i].count == 0)
+            continue;
         const uint8_t* key = m_firstKeys.data() + i * m_keySize;
         leaves.push_back({std::vector<uint8_t>(key, key + m_keySize), m_directory[i].number,
                           m_directory[i].count});
     }
     const std::string pxPath = ResolvePath(m_fs, ReplaceExtension(m_path, ".PX"));
-    std::vector<uint8_t> bytes =
-        BuildPrimaryIndex(m_header, leaves, ReadIndexTemplate(m_fs, pxPath, m_header));
-    WriteIndexFile(m_fs, pxPath, bytes, false);
+    return BuildPrimaryIndex(m_header, leaves, ReadIndexTemplate(m_fs, pxPath, m_header));
+}
+
+void ParadoxTable::RebuildIndexes() {
+    if (!m_header.Keyed())
+        return;
+    WriteIndexFile(m_fs, ResolvePath(m_fs, ReplaceExtension(m_path, ".PX")), PrimaryIndexBytes(),
+                   false);
     RebuildSecondaryIndexes(m_fs, *this);
 }
 
 void ParadoxTable::SyncIndexes() {
-    for (const auto& path : ListIndexFiles(m_fs, m_path)) m_fs.Open(path, OpenMode::ReadWrite)->Sync();
+    for (const auto& path : ListIndexFiles(m_fs, m_path))
+        m_fs.Open(path, OpenMode::ReadWrite)->Sync();
 }
 
 }  // namespace mirta::engine

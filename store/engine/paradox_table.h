@@ -79,6 +79,8 @@ public:
     bool CheckPassword(const std::string& password) const;
     // Rewrites the .PX and every secondary index from the data.
     void RebuildIndexes();
+    // The .PX this table's data calls for, keeping the existing file's header bytes.
+    std::vector<uint8_t> PrimaryIndexBytes();
 
 private:
     struct BlockEntry {
