@@ -2,7 +2,6 @@
 
 #include <compare>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 
 namespace mirta::compute {
@@ -45,7 +44,8 @@ bool DataKal::Poprawna() const {
 int64_t NumerDnia(DataKal d);
 DataKal DataZNumeruDnia(int64_t numer);
 
-// Day stepping. An invalid date has no neighbours and is returned unchanged.
+// Day stepping, also across year 0 and before. A date without a real month and day is
+// returned unchanged.
 DataKal NastepnyDzien(DataKal d);
 DataKal PoprzedniDzien(DataKal d);
 DataKal DodajDni(DataKal d, int64_t n);
