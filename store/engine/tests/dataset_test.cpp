@@ -710,6 +710,39 @@ TEST_P(DatasetContract, NotificationsMirrorTheViewAndRowAtKeepsTheCursor) {
     }
 }
 
+TEST_P(DatasetContract, TellsObserversUntilTheSubscriptionEnds) {
+    auto ds = std::make_unique<Dataset>(Employees());
+    std::vector<std::string> seen;
+    Subscription sub = ds->Observe([&](const DatasetChange& c) {
+        static const char* kKinds[] = {"State",   "Scrolled", "Field", "Inserted",
+                                       "Changed", "Deleted",  "Reset"};
+        std::string entry = kKinds[static_cast<int>(c.kind)];
+        if (c.row >= 0)
+            entry += " " + std::to_string(c.row);
+        if (c.field >= 0)
+            entry += " " + ds->Fields()[c.field].name;
+        seen.push_back(entry);
+    });
+    ds->Insert();
+    ds->SetFieldText("Nazwisko", "Nowak");
+    ds->SetFieldText("Id", "1");
+    ds->Post();
+    ds->Edit();
+    ds->Post();
+    ds->Delete();
+    EXPECT_EQ(seen, (std::vector<std::string>{"State", "Field Nazwisko", "Field Id", "Inserted 0",
+                                              "State", "Scrolled 0", "State", "Changed 0", "State",
+                                              "Scrolled 0", "Deleted 0", "Scrolled"}));
+    seen.clear();
+    sub.Reset();
+    AddEmployee(*ds, 2, "Lis");
+    EXPECT_TRUE(seen.empty());
+    // A subscription may outlive its dataset.
+    Subscription late = ds->Observe([](const DatasetChange&) {});
+    ds.reset();
+    late.Reset();
+}
+
 TEST_P(DatasetContract, WritesThroughAndSyncsBulkOnce) {
     Dataset ds(Employees());
     AddEmployee(ds, 1, "Nowak");
@@ -729,7 +762,8 @@ TEST_P(DatasetContract, WritesThroughAndSyncsBulkOnce) {
     // end. What survives a failed final sync is the format's business.
     m_fs.FailSyncs(true);
     ds.BeginBulk();
-    for (int id = 2; id < 5; ++id) AddEmployee(ds, id, "Failed");
+    for (int id = 2; id < 5; ++id)
+        AddEmployee(ds, id, "Failed");
     EXPECT_THROW(ds.EndBulk(), EngineError);
     m_fs.FailSyncs(false);
     ds.EndBulk();
