@@ -13,6 +13,7 @@
 
 #include "store/engine/collation.h"
 #include "store/engine/dbf_table.h"
+#include "store/engine/field_text.h"
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/fault_file_system.h"
 #include "store/engine/testing/memory_table.h"
@@ -59,6 +60,54 @@ const std::vector<FieldDef> kLeaves = {
 struct Refused : std::runtime_error {
     Refused() : std::runtime_error("odmowa") {}
 };
+
+TEST(FieldText, ParsesTypedTextAndFormatsValues) {
+    const FieldDef shortField{"S", FieldType::Short, 2}, longField{"L", FieldType::Long, 4},
+        number{"N", FieldType::Number, 8}, date{"D", FieldType::Date, 4},
+        time{"T", FieldType::Time, 4}, logical{"B", FieldType::Logical, 1},
+        text{"A", FieldType::Alpha, 10};
+    const Value bad = Value::Bytes("refused");
+    struct Case {
+        const FieldDef& field;
+        const char* typed;
+        Value parsed;       // `bad`: the text is refused
+        const char* shown;  // the default text of the parsed value
+    } cases[] = {
+        {longField, " 42 ", Value::Integer(42), "42"},
+        {longField, "", Value(), ""},  // empty text empties the field
+        {longField, "4 2", bad, ""},
+        {longField, "12a", bad, ""},
+        {shortField, "40000", bad, ""},  // out of the field's range
+        {number, "12,5", Value::Number(12.5), "12,5"},
+        {number, "12.5", Value::Number(12.5), "12,5"},
+        {number, "1e400", bad, ""},
+        {date, "2026-01-05", Value::Date(DayNumberFromCivil(2026, 1, 5)), "2026-01-05"},
+        {date, "2026/1/5", Value::Date(DayNumberFromCivil(2026, 1, 5)), "2026-01-05"},
+        {date, "2024-02-29", Value::Date(DayNumberFromCivil(2024, 2, 29)), "2024-02-29"},
+        {date, "2026-02-29", bad, ""},
+        {date, "0000-01-01", bad, ""},
+        {date, "____-__-__", bad, ""},  // an empty mask
+        {time, "08:30", Value::Time(30600000), "08:30:00"},
+        {time, "24:00", bad, ""},
+        {logical, "tak", Value::Logical(true), "Tak"},
+        {logical, "Nie", Value::Logical(false), "Nie"},
+        {text, " z odstępem ", Value::Text(" z odstępem "), " z odstępem "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field.name + " '" + c.typed + "'");
+        if (c.parsed == bad) {
+            EXPECT_THROW(ParseFieldText(c.field, c.typed), EngineError);
+            continue;
+        }
+        const Value v = ParseFieldText(c.field, c.typed);
+        EXPECT_EQ(v, c.parsed);
+        EXPECT_EQ(FormatFieldValue(c.field, v), c.shown);
+    }
+    EXPECT_EQ(CoerceToField(longField, Value::Number(3)), Value::Integer(3));
+    EXPECT_THROW(CoerceToField(longField, Value::Number(3.5)), EngineError);
+    EXPECT_THROW(CoerceToField(longField, Value::Text("3")), EngineError);
+    EXPECT_EQ(CoerceToField(number, Value::Integer(3)), Value::Number(3));
+}
 
 class DatasetContract : public ::testing::TestWithParam<Kind> {
 protected:
