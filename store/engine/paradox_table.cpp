@@ -370,17 +370,23 @@ uint64_t ParadoxTable::LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equ
         else
             slotHi = mid;
     }
-    uint64_t ordinal = OrdinalOf(index, slotLo);
-    if (equal && slotLo < count) {
+    if (slotLo == count) {
+        // The key falls after this block: the answer is the next non-empty block's first row.
+        size_t next = index + 1;
+        while (next < m_directory.size() && m_directory[next].count == 0)
+            ++next;
+        if (next == m_directory.size())
+            return m_rowCount;
+        if (equal)
+            *equal = std::memcmp(m_firstKeys.data() + next * m_keySize, key, keyBytes) == 0;
+        return OrdinalOf(next, 0);
+    }
+    if (equal) {
         const uint8_t* rec =
             block.data() + kBlockHeaderSize + static_cast<size_t>(slotLo) * m_header.recordSize;
         *equal = std::memcmp(rec, key, keyBytes) == 0;
     }
-    if (slotLo == count) {
-        // The key falls after this block: the answer is the next block's first row.
-        return OrdinalOf(index, count);
-    }
-    return ordinal;
+    return OrdinalOf(index, slotLo);
 }
 
 uint64_t ParadoxTable::LowerBound(const Record& key) {
