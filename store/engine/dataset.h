@@ -109,8 +109,10 @@ struct Bookmark {
 //   Delete:  BeforeDelete, delete, sync, AfterDelete
 //   Cancel:  BeforeCancel, (buffer dropped), AfterCancel
 // An exception from a Before... handler (or NewRecord) abandons the operation: nothing is
-// written and the dataset keeps its state and buffer. Handlers of one event run in the order
-// they were added, and the first that throws stops the rest.
+// written and the dataset keeps its state and buffer (with the user's values and whatever the
+// handlers that ran before it set, such as a defaulted 0). Handlers of one event run in the order
+// they were added, and the first that throws stops the rest. Observers are told of every change;
+// see DatasetChange.
 //
 // Rows are read on demand: a table viewed whole in storage order (or a link over the first
 // key fields, unsorted and unfiltered) is never loaded; other views hold the ordinals of their
@@ -189,7 +191,7 @@ public:
     bool IsEmpty() const { return RecordCount() == 0; }
     // The current row; -1 when the view is empty.
     int64_t RecNo() const { return m_pos; }
-    // Delphi-like ends: First sets Bof, Last sets Eof, Next on the last row sets Eof, Prior on
+    // Ends of the view: First sets Bof, Last sets Eof, Next on the last row sets Eof, Prior on
     // the first sets Bof; both are true for an empty view.
     bool Bof() const { return m_bof; }
     bool Eof() const { return m_eof; }
@@ -266,6 +268,7 @@ public:
     void BeginBulk();
     void EndBulk();
 
+    // Calls `observer` after every change until the subscription ends.
     Subscription Observe(std::function<void(const DatasetChange&)> observer);
 
 private:

@@ -230,7 +230,7 @@ protected:
     std::filesystem::path m_dir;
 };
 
-TEST_P(DatasetContract, NavigatesWithDelphiEnds) {
+TEST_P(DatasetContract, NavigatesAndMarksTheEnds) {
     Dataset ds(Employees());
     EXPECT_TRUE(ds.Bof() && ds.Eof());
     EXPECT_EQ(ds.RecNo(), -1);
