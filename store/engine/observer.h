@@ -55,10 +55,12 @@ public:
     }
 
     void Notify(const Event& event) const {
-        // A copy, so that (un)subscribing during a notification is harmless.
-        const std::vector<Entry> entries = m_state->entries;
+        // Copies, so that (un)subscribing, or destroying the list, during a notification is
+        // harmless.
+        const std::shared_ptr<State> state = m_state;
+        const std::vector<Entry> entries = state->entries;
         for (const Entry& e : entries) {
-            if (Alive(e.id))
+            if (Alive(*state, e.id))
                 (*e.observer)(event);
         }
     }
@@ -75,8 +77,8 @@ private:
         std::vector<Entry> entries;
     };
 
-    bool Alive(uint64_t id) const {
-        for (const Entry& e : m_state->entries) {
+    static bool Alive(const State& state, uint64_t id) {
+        for (const Entry& e : state.entries) {
             if (e.id == id)
                 return true;
         }
