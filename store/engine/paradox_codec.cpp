@@ -266,7 +266,10 @@ void EncodeField(const StoredField& f, const Value& value, uint8_t* record,
                 ThrowBadValue(fieldName, "oczekiwano tekstu");
             if (value.AsText().empty())
                 return;
-            std::string bytes = codePage.Encode(value.AsText());
+            bool lossless = true;
+            std::string bytes = codePage.Encode(value.AsText(), &lossless);
+            if (!lossless)
+                ThrowBadValue(fieldName, "znak spoza strony kodowej " + codePage.Name());
             if (bytes.size() > static_cast<size_t>(f.size))
                 ThrowBadValue(fieldName, "tekst dłuższy niż " + std::to_string(f.size) + " znaków");
             std::memcpy(p, bytes.data(), bytes.size());

@@ -110,7 +110,13 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
     if (!dataFile)
         return h;
 
-    const CodePage& cp = CodePage::ForNumber(h.codePage);
+    // Names of a table whose code page we lack still read, as the table itself does.
+    const CodePage* cp = nullptr;
+    try {
+        cp = &CodePage::ForNumber(h.codePage);
+    } catch (const EngineError&) {
+        cp = &CodePage::ForNumber(437);
+    }
     const size_t nameSize = h.version >= kLevel7Version ? kTableNameSizeV7 : kTableNameSizeOld;
     pos += 4 + 4 * static_cast<size_t>(h.numFields);  // run-time pointers
     need(nameSize);
@@ -124,7 +130,7 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
         size_t len = strnlen(start, h.headerSize - pos);
         if (pos + len >= h.headerSize)
             throw fail("nazwy pól urwane");
-        field.name = cp.Decode({start, len});
+        field.name = cp->Decode({start, len});
         pos += len + 1;
     }
     if (h.hasExtension) {

@@ -4,7 +4,9 @@
 #include <cctype>
 #include <cstring>
 
+#include "store/engine/code_page.h"
 #include "store/engine/engine_error.h"
+#include "store/engine/paradox_table.h"
 
 namespace mirta::engine::paradox {
 
@@ -88,8 +90,9 @@ std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
         if (file->ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
             return {};
         Header h = Header::Parse(bytes, path, false);
-        if (h.fileType != kPrimaryIndex || h.numFields != table.keyFields ||
-            h.recordSize != table.KeySize() + kEntryTrailer)
+        if ((h.fileType != kPrimaryIndex && h.fileType != kSecondaryIndex &&
+             h.fileType != kCompositeIndex) ||
+            h.numFields != table.keyFields || h.recordSize != table.KeySize() + kEntryTrailer)
             return {};
         for (int i = 0; i < 2 * table.keyFields; ++i)
             if (h.descriptors[i] != table.descriptors[i])
@@ -210,6 +213,245 @@ void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<u
 
 namespace mirta::engine::paradox {
 
-void RebuildSecondaryIndexes(FileSystem&, ParadoxTable&) {}
+namespace {
+
+std::string Extension(const std::string& path) {
+    size_t dot = path.find_last_of('.');
+    return dot == std::string::npos ? "" : Upper(path.substr(dot + 1));
+}
+
+// Upper-case form of stored alpha bytes, for case-insensitive indexes.
+void UpperAlpha(uint8_t* p, int size, const CodePage& cp) {
+    for (int i = 0; i < size && p[i]; ++i) {
+        int32_t c = cp.ToUnicode(p[i]);
+        if (c < 0)
+            continue;
+        char32_t upper = static_cast<char32_t>(c);
+        if (c >= 'a' && c <= 'z') {
+            upper = static_cast<char32_t>(c - 32);
+        } else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) {
+            upper = static_cast<char32_t>(c - 32);  // Latin-1 letters
+        } else if (c >= 0x100 && c <= 0x17F && (c & 1) && c != 0x131 && c != 0x138 && c != 0x149 &&
+                   c != 0x17F) {
+            // Latin Extended-A pairs: ą ć ę ł ń ś ź ż ...; the lower case is odd
+            // except in the 0x139-0x148 and 0x179-0x17E runs, handled below.
+            upper = static_cast<char32_t>(c - 1);
+        }
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+            upper = static_cast<char32_t>((c & 1) ? c : c - 1);
+        int b = cp.FromUnicode(upper);
+        if (b >= 0)
+            p[i] = static_cast<uint8_t>(b);
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Whether the existing entries of an index hold any lower-case letter in its alpha fields.
+bool EntriesHaveLowerCase(const std::vector<uint8_t>& file, const Header& x, int indexed,
+                          const CodePage& cp) {
+    const size_t blockSize = x.BlockSize();
+    std::vector<bool> seen(x.fileBlocks + 1u, false);
+    for (uint16_t b = x.firstBlock; b != 0 && b <= x.fileBlocks && !seen[b];) {
+        seen[b] = true;
+        const size_t base = x.headerSize + (b - 1u) * blockSize;
+        if (base + blockSize > file.size() && base + kBlockHeaderSize > file.size())
+            break;
+        BlockHeader bh = BlockHeader::Read(file.data() + base);
+        const int count = bh.Count(x.recordSize);
+        for (int r = 0; r < count; ++r) {
+            const size_t rec = base + kBlockHeaderSize + static_cast<size_t>(r) * x.recordSize;
+            if (rec + x.recordSize > file.size())
+                break;
+            for (int i = 0; i < indexed; ++i) {
+                if (x.stored[i].code != kAlpha)
+                    continue;
+                for (int c = 0; c < x.stored[i].size; ++c) {
+                    int32_t u = cp.ToUnicode(file[rec + x.stored[i].offset + c]);
+                    if (u >= 'a' && u <= 'z')
+                        return true;
+                }
+            }
+        }
+        b = bh.next;
+    }
+    return false;
+}
+
+}  // namespace
+
+SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& xPath,
+                                        const std::vector<uint8_t>& existing,
+                                        const std::function<void(const RecordVisitor&)>& scan,
+                                        bool bump) {
+    if (existing.size() < kFixedPartEnd || existing.size() < GetU16(existing.data() + kHeaderSize))
+        throw EngineError("Uszkodzony indeks " + xPath, xPath, "index");
+    Header x = Header::Parse(
+        std::vector<uint8_t>(existing.begin(),
+                             existing.begin() + GetU16(existing.data() + kHeaderSize)),
+        xPath, true);
+    const int keyFields = table.keyFields;
+    const int indexed = x.numFields - 1 - keyFields;
+    auto fail = [&](const std::string& why) {
+        return EngineError("Nie można odbudować indeksu " + xPath + ": " + why, xPath, "index");
+    };
+    if (indexed < 1)
+        throw fail("nieoczekiwana liczba pól");
+    if (x.stored.back().code != kShort)
+        throw fail("brak pola numeru bloku");
+
+    // Which table field each indexed field copies.
+    std::vector<int> source;
+    const std::string ext = Extension(xPath);
+    if (ext.size() == 3 && ext[1] != 'G') {
+        if (indexed != 1)
+            throw fail("indeks jednopolowy z wieloma polami");
+        source.push_back(std::stoi(ext.substr(1), nullptr, 16) - 1);
+    } else {
+        for (int i = 0; i < indexed; ++i) {
+            int found = -1;
+            for (size_t f = 0; f < table.fields.size(); ++f)
+                if (table.fields[f].name == x.fields[i].name)
+                    found = static_cast<int>(f);
+            source.push_back(found);
+        }
+    }
+    for (int i = 0; i < indexed; ++i) {
+        int f = source[i];
+        if (f < 0 || f >= table.numFields || table.stored[f].code != x.stored[i].code ||
+            table.stored[f].size != x.stored[i].size)
+            throw fail("pole " + x.fields[i].name + " nie odpowiada tabeli");
+    }
+    for (int k = 0; k < keyFields; ++k) {
+        const StoredField& a = table.stored[k];
+        const StoredField& b = x.stored[indexed + k];
+        if (a.code != b.code || a.size != b.size)
+            throw fail("pola klucza nie odpowiadają tabeli");
+    }
+
+    const int rs = x.recordSize;
+    const CodePage& cp = CodePage::ForNumber(table.codePage);
+    std::vector<uint8_t> records;
+    uint32_t count = 0;
+    bool tableLower = false;
+    scan([&](const uint8_t* record, uint16_t block) {
+        size_t at = records.size();
+        records.resize(at + rs);
+        uint8_t* out = records.data() + at;
+        for (int i = 0; i < indexed; ++i) {
+            const StoredField& f = table.stored[source[i]];
+            std::memcpy(out + x.stored[i].offset, record + f.offset, f.size);
+        }
+        for (int k = 0; k < keyFields; ++k)
+            std::memcpy(out + x.stored[indexed + k].offset, record + table.stored[k].offset,
+                        table.stored[k].size);
+        uint8_t* hint = out + x.stored.back().offset;
+        hint[0] = static_cast<uint8_t>(0x80 | (block >> 8));
+        hint[1] = static_cast<uint8_t>(block);
+        ++count;
+    });
+    // A maintained composite index over alpha fields is kept in upper case when the engine
+    // made it case-insensitive; its existing entries tell which kind it is.
+    bool caseInsensitive = false;
+    if (x.fileType == kCompositeDataInc || x.fileType == kCompositeDataNonInc) {
+        for (int i = 0; i < indexed; ++i) {
+            if (x.stored[i].code != kAlpha)
+                continue;
+            for (uint32_t r = 0; r < count; ++r) {
+                const uint8_t* p =
+                    records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset;
+                for (int c = 0; c < x.stored[i].size && p[c]; ++c) {
+                    int32_t u = cp.ToUnicode(p[c]);
+                    if (u >= 'a' && u <= 'z')
+                        tableLower = true;
+                }
+            }
+        }
+        caseInsensitive = tableLower && !EntriesHaveLowerCase(existing, x, indexed, cp);
+    }
+    if (caseInsensitive) {
+        for (uint32_t r = 0; r < count; ++r)
+            for (int i = 0; i < indexed; ++i)
+                if (x.stored[i].code == kAlpha)
+                    UpperAlpha(records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset,
+                               x.stored[i].size, cp);
+    }
+
+    // Sort on every field but the block number.
+    std::vector<uint32_t> order(count);
+    for (uint32_t i = 0; i < count; ++i)
+        order[i] = i;
+    const size_t keyBytes = static_cast<size_t>(rs) - 2;
+    std::stable_sort(order.begin(), order.end(), [&](uint32_t a, uint32_t b) {
+        return std::memcmp(records.data() + static_cast<size_t>(a) * rs,
+                           records.data() + static_cast<size_t>(b) * rs, keyBytes) < 0;
+    });
+
+    const size_t blockSize = x.BlockSize();
+    const int capacity = static_cast<int>((blockSize - kBlockHeaderSize) / rs);
+    const int perBlock = std::max(1, capacity - 1);
+    const uint32_t blocks = (count + perBlock - 1) / perBlock;
+    if (blocks > 0xFFFF)
+        throw fail("indeks za duży");
+
+    SecondaryIndexImage image;
+    image.data.assign(x.headerSize + blocks * blockSize, 0);
+    std::vector<IndexEntry> leaves;
+    for (uint32_t b = 0; b < blocks; ++b) {
+        uint8_t* block = image.data.data() + x.headerSize + b * blockSize;
+        const uint32_t first = b * perBlock;
+        const int n = static_cast<int>(std::min<uint32_t>(perBlock, count - first));
+        BlockHeader{static_cast<uint16_t>(b + 1 < blocks ? b + 2 : 0), static_cast<uint16_t>(b),
+                    BlockHeader::AddDataSizeFor(n, rs)}
+            .Write(block);
+        for (int i = 0; i < n; ++i)
+            std::memcpy(block + kBlockHeaderSize + static_cast<size_t>(i) * rs,
+                        records.data() + static_cast<size_t>(order[first + i]) * rs, rs);
+        leaves.push_back(
+            {std::vector<uint8_t>(block + kBlockHeaderSize, block + kBlockHeaderSize + x.KeySize()),
+             static_cast<uint16_t>(b + 1), static_cast<uint32_t>(n)});
+    }
+    x.numRecords = count;
+    x.usedBlocks = x.fileBlocks = static_cast<uint16_t>(blocks);
+    x.firstBlock = blocks ? 1 : 0;
+    x.lastBlock = static_cast<uint16_t>(blocks);
+    x.firstFreeBlock = 0;
+    if (bump) {
+        uint8_t counter = static_cast<uint8_t>(x.raw[kChangeCount1] + 1);
+        x.raw[kChangeCount1] = counter < 2 ? 2 : counter;
+        x.raw[kChangeCount1 + 1] = table.raw[kChangeCount1 + 1];
+    }
+    std::vector<uint8_t> header = x.Serialize();
+    std::memcpy(image.data.data(), header.data(), x.headerSize);
+    image.leaves = std::move(leaves);
+    image.header = std::move(x);
+    return image;
+}
+
+void RebuildSecondaryIndexes(FileSystem& fs, ParadoxTable& table) {
+    for (const auto& path : ListIndexFiles(fs, table.Path())) {
+        const std::string ext = Extension(path);
+        if (ext.empty() || ext[0] != 'X')
+            continue;
+        std::vector<uint8_t> existing;
+        {
+            auto file = fs.Open(path, OpenMode::Read);
+            existing.resize(file->Size());
+            existing.resize(file->ReadAt(0, existing.data(), existing.size()));
+        }
+        SecondaryIndexImage image = BuildSecondaryIndex(
+            table.FileHeader(), path, existing,
+            [&](const RecordVisitor& visit) { table.ForEachRawRecordInBlock(visit); }, true);
+        WriteIndexFile(fs, path, image.data, false);
+        std::string yPath = path;
+        yPath[yPath.size() - 3] = path[path.size() - 3] == 'X' ? 'Y' : 'y';
+        yPath = ResolvePath(fs, yPath);
+        std::vector<uint8_t> yBytes = BuildPrimaryIndex(image.header, image.leaves,
+                                                        ReadIndexTemplate(fs, yPath, image.header));
+        WriteIndexFile(fs, yPath, yBytes, false);
+    }
+}
 
 }  // namespace mirta::engine::paradox

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,23 @@ std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
 namespace mirta::engine {
 class ParadoxTable;
 namespace paradox {
+
+using RecordVisitor = std::function<void(const uint8_t* record, uint16_t block)>;
+
+// A secondary index rebuilt in memory: the .Xnn/.XGn file and the leaves of its .Ynn/.YGn.
+struct SecondaryIndexImage {
+    std::vector<uint8_t> data;
+    std::vector<IndexEntry> leaves;
+    Header header;
+};
+
+// Rebuilds a secondary index, whose file now holds `existing`, from the table rows `scan`
+// visits with their block numbers. Its header bytes are kept; `bump` advances its counter.
+SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& xPath,
+                                        const std::vector<uint8_t>& existing,
+                                        const std::function<void(const RecordVisitor&)>& scan,
+                                        bool bump);
+
 // Rebuilds every secondary index file (.Xnn/.Ynn, .XGn/.YGn) of a table from its data.
 void RebuildSecondaryIndexes(FileSystem& fs, ParadoxTable& table);
 }  // namespace paradox

@@ -177,8 +177,29 @@ void ParadoxTable::ReadDirectory() {
         m_directory.push_back({number, static_cast<uint16_t>(count)});
         number = bh.next;
     }
+    // A free list that loops, leaves the file or reaches into the chain would hand out live
+    // blocks to the next insert; it is dropped instead and its blocks stay unused.
+    uint16_t lastFree = 0;
+    try {
+        for (uint16_t free = m_header.firstFreeBlock; free != 0;) {
+            if (free > physical || seen[free])
+                throw CorruptFile(m_path, "niepoprawna lista wolnych bloków");
+            seen[free] = true;
+            lastFree = std::max(lastFree, free);
+            uint8_t raw[kBlockHeaderSize];
+            if (m_header.Encrypted())
+                std::memcpy(raw, LoadBlock(free).data(), sizeof raw);
+            else
+                m_file->ReadExact(BlockOffset(free), raw, sizeof raw, "wolny blok");
+            free = BlockHeader::Read(raw).next;
+        }
+    } catch (const CorruptFile&) {
+        m_header.firstFreeBlock = 0;
+        lastFree = 0;
+    }
     m_header.fileBlocks = static_cast<uint16_t>(
         std::min<uint64_t>(std::max<uint64_t>(m_header.fileBlocks, 0), physical));
+    m_header.fileBlocks = std::max(m_header.fileBlocks, lastFree);
     for (const auto& e : m_directory)
         m_header.fileBlocks = std::max(m_header.fileBlocks, e.number);
     RecountPrefix(0);
@@ -335,6 +356,17 @@ void ParadoxTable::ForEachRawRecord(const std::function<bool(const uint8_t*)>& v
     }
 }
 
+void ParadoxTable::ForEachRawRecordInBlock(
+    const std::function<void(const uint8_t*, uint16_t)>& visit) {
+    FlushPending();
+    for (const auto& entry : m_directory) {
+        const auto& block = LoadBlock(entry.number);
+        for (int i = 0; i < entry.count; ++i)
+            visit(block.data() + kBlockHeaderSize + static_cast<size_t>(i) * m_header.recordSize,
+                  entry.number);
+    }
+}
+
 int ParadoxTable::CompareKey(const uint8_t* a, const uint8_t* b) const {
     return std::memcmp(a, b, m_keySize);
 }
@@ -416,7 +448,14 @@ std::vector<uint8_t> ParadoxTable::EncodeRecord(const Record& row) const {
 
 ChangeStamp ParadoxTable::CurrentStamp() {
     FileStamp fs = m_fs.Stamp(m_path);
-    return {fs.size, fs.modifiedNs, 0};
+    // The header's counters change with every write by any program, even within one tick of
+    // the file time and without a change of size.
+    uint8_t head[kChangeCount1 + 1] = {};
+    m_file->ReadAt(0, head, sizeof head);
+    uint32_t counter = GetU32(head + kNumRecords) ^ (uint32_t{head[kChangeCount1]} << 24) ^
+                       (uint32_t{GetU16(head + kChangeCounter12)} << 8) ^
+                       GetU16(head + kFirstBlock);
+    return {fs.size, fs.modifiedNs, counter};
 }
 
 void ParadoxTable::CheckStamp(bool allowReload) {

@@ -72,6 +72,8 @@ public:
     // Calls `visit` with the raw bytes of every record in storage order; stops when it
     // returns false. The fastest way through a large table.
     void ForEachRawRecord(const std::function<bool(const uint8_t* record)>& visit);
+    // The same, with the number of the data block holding each record.
+    void ForEachRawRecordInBlock(const std::function<void(const uint8_t*, uint16_t)>& visit);
 
     const paradox::Header& FileHeader() const { return m_header; }
     const CodePage& TextCodePage() const { return *m_codePage; }

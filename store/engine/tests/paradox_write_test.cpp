@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <map>
 #include <random>
 
@@ -16,6 +17,12 @@ namespace {
 
 using testing::ReadWithPxlib;
 using testing::TempDir;
+
+ParadoxOpenOptions ReadOnlyOptions() {
+    ParadoxOpenOptions options;
+    options.readOnly = true;
+    return options;
+}
 
 // A table of every writable type. Keyed variants key on the first one or two fields.
 std::vector<FieldDef> AllTypes(FieldType keyType) {
@@ -246,6 +253,75 @@ INSTANTIATE_TEST_SUITE_P(Tables, ParadoxModelTest,
                                            Scenario{"UnkeyedEncrypted", 0, FieldType::Long,
                                                     "Hasło1"}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// A table with a composite, case-insensitive secondary index: after every change the index
+// holds one entry per row, in order, each with the block its row lives in, and its .YG0 and
+// the table's .PX agree with the data.
+TEST(ParadoxIndexMaintenance, SecondaryIndexesFollowEveryChange) {
+    TempDir dir;
+    namespace fs = std::filesystem;
+    const fs::path source = fs::path(MIRTA_FIXTURES) / "paradox/dbdemos";
+    for (const char* ext : {".db", ".px", ".xg0", ".yg0"})
+        fs::copy_file(source / (std::string("employee") + ext),
+                      dir.File(std::string("employee") + ext));
+    fs::permissions(dir.Path(), fs::perms::owner_all, fs::perm_options::add);
+    for (const auto& e : fs::directory_iterator(dir.Path()))
+        fs::permissions(e.path(), fs::perms::owner_read | fs::perms::owner_write);
+
+    auto table = ParadoxTable::Open(FileSystem::Real(), dir.File("employee.db"));
+    Generator gen(7);
+    auto checkIndex = [&] {
+        auto x =
+            ParadoxTable::Open(FileSystem::Real(), dir.File("employee.xg0"), ReadOnlyOptions());
+        ASSERT_EQ(x->RowCount(), table->RowCount());
+        std::string previous;
+        for (uint64_t i = 0; i < x->RowCount(); ++i) {
+            Record entry = x->ReadRow(i);  // LastName, FirstName, EmpNo, Blk Num
+            std::string key =
+                entry[0].AsText() + '\x01' + (entry[1].IsNull() ? "" : entry[1].AsText());
+            EXPECT_LE(previous, key);
+            previous = key;
+            const auto block = static_cast<uint16_t>(entry[3].AsInteger());
+            bool found = false;
+            table->ForEachRawRecordInBlock(
+                [&](const uint8_t*, uint16_t b) { found |= b == block; });
+            EXPECT_TRUE(found) << "hint " << block;
+            // The index keeps its entries in upper case.
+            EXPECT_EQ(entry[0].AsText().find_first_of("abcdefghijklmnopqrstuvwxyz"),
+                      std::string::npos);
+        }
+        std::vector<uint8_t> px = table->PrimaryIndexBytes();
+        EXPECT_EQ(testing::ReadBytesOf(dir.File("employee.px")), std::string(px.begin(), px.end()));
+        EXPECT_EQ(ReadWithPxlib(dir.File("employee.xg0")).size(), table->RowCount());
+        // Text the table's code page cannot hold is refused, not stored as '?'.
+        Record polish = {
+            Value::Integer(5000), Value::Text("Łęcki"), Value(), Value(), Value(), Value()};
+        EXPECT_THROW(table->Insert(polish), EngineError);
+    };
+    for (int step = 0; step < 120; ++step) {
+        const int op = gen.Int(1, 3);
+        if (op == 1 || table->RowCount() < 5) {
+            Record row = {Value::Integer(1000 + step),
+                          Value::Text("Nowak" + std::to_string(gen.Int(0, 99))),
+                          Value::Text("Ewa"),
+                          Value::Text("1"),
+                          Value(),
+                          Value::Number(step)};
+            table->Insert(row);
+        } else if (op == 2) {
+            uint64_t i = static_cast<uint64_t>(gen.Int(0, static_cast<int>(table->RowCount()) - 1));
+            Record row = table->ReadRow(i);
+            row[1] = Value::Text("kowalski" + std::to_string(gen.Int(0, 9)));
+            table->Update(i, row);
+        } else {
+            table->Delete(
+                static_cast<uint64_t>(gen.Int(0, static_cast<int>(table->RowCount()) - 1)));
+        }
+        if (step % 20 == 0)
+            checkIndex();
+    }
+    checkIndex();
+}
 
 }  // namespace
 }  // namespace mirta::engine
