@@ -28,8 +28,7 @@ std::array<int32_t, 256> TableFromIconv(int number) {
     std::string name = "CP" + std::to_string(number);
     iconv_t cd = iconv_open("UTF-32LE", name.c_str());
     if (cd == reinterpret_cast<iconv_t>(-1))
-        throw EngineError("Nieobsługiwana strona kodowa " + std::to_string(number), {},
-                          "codepage");
+        throw EngineError("Nieobsługiwana strona kodowa " + std::to_string(number), {}, "codepage");
     for (int byte = 0; byte < 256; ++byte) {
         char in = static_cast<char>(byte);
         char32_t out = 0;
@@ -78,7 +77,7 @@ void AppendUtf8(std::string& out, char32_t cp) {
 char32_t NextUtf8(std::string_view text, size_t& pos) {
     auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
     unsigned char first = byte(pos);
-    int extra = first < 0x80            ? 0
+    int extra = first < 0x80             ? 0
                 : (first & 0xE0) == 0xC0 ? 1
                 : (first & 0xF0) == 0xE0 ? 2
                 : (first & 0xF8) == 0xF0 ? 3
@@ -103,16 +102,30 @@ CodePage::CodePage(int number, std::string name, const std::array<int32_t, 256>&
     : m_number(number), m_name(std::move(name)), m_toUnicode(toUnicode) {
     for (int b = 0; b < 256; ++b)
         AppendUtf8(m_utf8[b], m_toUnicode[b] < 0 ? 0xFFFD : static_cast<char32_t>(m_toUnicode[b]));
+    for (int b = 0; b < 128; ++b)
+        m_asciiSame[b] = m_toUnicode[b] == b;
+    // The first byte for a code point wins, high bytes before low ones.
+    for (int b : {1, 0}) {
+        for (int i = b ? 0x80 : 0; i < (b ? 256 : 0x80); ++i) {
+            if (m_toUnicode[i] < 0)
+                continue;
+            auto cp = static_cast<char32_t>(m_toUnicode[i]);
+            auto it = std::lower_bound(m_fromUnicode.begin(), m_fromUnicode.end(),
+                                       std::make_pair(cp, uint8_t{0}));
+            if (it == m_fromUnicode.end() || it->first != cp)
+                m_fromUnicode.insert(it, {cp, static_cast<uint8_t>(i)});
+        }
+    }
 }
 
 int CodePage::FromUnicode(char32_t codePoint) const {
-    if (codePoint < 0x80 && m_toUnicode[codePoint] == static_cast<int32_t>(codePoint))
+    if (codePoint < 0x80 && m_asciiSame[codePoint])
         return static_cast<int>(codePoint);
-    for (int b = 0x80; b < 256; ++b)
-        if (m_toUnicode[b] == static_cast<int32_t>(codePoint)) return b;
-    for (int b = 0; b < 0x80; ++b)
-        if (m_toUnicode[b] == static_cast<int32_t>(codePoint)) return b;
-    return -1;
+    auto it = std::lower_bound(m_fromUnicode.begin(), m_fromUnicode.end(),
+                               std::make_pair(codePoint, uint8_t{0}));
+    if (it == m_fromUnicode.end() || it->first != codePoint)
+        return -1;
+    return it->second;
 }
 
 std::string CodePage::Decode(std::string_view bytes) const {
@@ -133,6 +146,12 @@ std::string CodePage::Encode(std::string_view utf8, bool* lossless) const {
     bool ok = true;
     size_t pos = 0;
     while (pos < utf8.size()) {
+        const auto first = static_cast<unsigned char>(utf8[pos]);
+        if (first < 0x80 && m_asciiSame[first]) {
+            out += static_cast<char>(first);
+            ++pos;
+            continue;
+        }
         char32_t cp = NextUtf8(utf8, pos);
         int b = FromUnicode(cp);
         if (b < 0) {
@@ -141,7 +160,8 @@ std::string CodePage::Encode(std::string_view utf8, bool* lossless) const {
         }
         out += static_cast<char>(b);
     }
-    if (lossless) *lossless = ok;
+    if (lossless)
+        *lossless = ok;
     return out;
 }
 
@@ -154,7 +174,8 @@ const CodePage& CodePage::ForNumber(int number) {
         std::array<int32_t, 256> table;
         if (number == kMazoviaNumber) {
             table = TableFromIconv(437);
-            for (auto [byte, letter] : kMazoviaLetters) table[byte] = static_cast<int32_t>(letter);
+            for (auto [byte, letter] : kMazoviaLetters)
+                table[byte] = static_cast<int32_t>(letter);
             slot = std::make_unique<CodePage>(number, "Mazovia", table);
         } else {
             try {
@@ -169,13 +190,16 @@ const CodePage& CodePage::ForNumber(int number) {
     return *slot;
 }
 
-const CodePage& CodePage::Mazovia() { return ForNumber(kMazoviaNumber); }
+const CodePage& CodePage::Mazovia() {
+    return ForNumber(kMazoviaNumber);
+}
 
 const CodePage& CodePage::ForName(std::string_view name) {
     std::string key = Lower(name);
     if (key == "mazovia" || key == "mazowia" || key == "maz" || key == "cp620" || key == "620")
         return Mazovia();
-    if (key == "latin2" || key == "latin 2" || key == "ibm852") return ForNumber(852);
+    if (key == "latin2" || key == "latin 2" || key == "ibm852")
+        return ForNumber(852);
     for (std::string_view prefix : {"windows-", "cp", "ibm"}) {
         if (key.rfind(prefix, 0) == 0) {
             key = key.substr(prefix.size());

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace mirta::engine {
 
@@ -39,6 +41,8 @@ private:
     std::string m_name;
     std::array<int32_t, 256> m_toUnicode{};
     std::array<std::string, 256> m_utf8;  // each byte's UTF-8 form, for fast decoding
+    std::array<bool, 128> m_asciiSame{};  // bytes below 0x80 that stand for themselves
+    std::vector<std::pair<char32_t, uint8_t>> m_fromUnicode;  // sorted, for encoding
 };
 
 // Appends the UTF-8 form of a code point.

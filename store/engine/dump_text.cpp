@@ -7,11 +7,20 @@ namespace mirta::engine {
 void AppendDumpText(std::string& out, std::string_view bytes, const CodePage& codePage) {
     for (unsigned char b : bytes) {
         switch (b) {
-            case '\\': out += "\\\\"; continue;
-            case '\t': out += "\\t"; continue;
-            case '\r': out += "\\r"; continue;
-            case '\n': out += "\\n"; continue;
-            default: break;
+            case '\\':
+                out += "\\\\";
+                continue;
+            case '\t':
+                out += "\\t";
+                continue;
+            case '\r':
+                out += "\\r";
+                continue;
+            case '\n':
+                out += "\\n";
+                continue;
+            default:
+                break;
         }
         int32_t cp = codePage.ToUnicode(b);
         if (b < 0x20 || b == 0x7F || cp < 0) {

@@ -9,8 +9,10 @@ EngineError::EngineError(std::string message, std::string file, std::string oper
 
 std::string EngineError::Describe() const {
     std::string text = what();
-    if (!m_file.empty()) text += " [" + m_file + "]";
-    if (!m_operation.empty()) text += " (" + m_operation + ")";
+    if (!m_file.empty())
+        text += " [" + m_file + "]";
+    if (!m_operation.empty())
+        text += " (" + m_operation + ")";
     return text;
 }
 

@@ -37,10 +37,12 @@ public:
         while (done < n) {
             ssize_t got = ::pread(m_fd, out + done, n - done, static_cast<off_t>(offset + done));
             if (got < 0) {
-                if (errno == EINTR) continue;
+                if (errno == EINTR)
+                    continue;
                 ThrowErrno(m_path, "read");
             }
-            if (got == 0) break;
+            if (got == 0)
+                break;
             done += static_cast<size_t>(got);
         }
         return done;
@@ -52,7 +54,8 @@ public:
         while (done < n) {
             ssize_t put = ::pwrite(m_fd, in + done, n - done, static_cast<off_t>(offset + done));
             if (put < 0) {
-                if (errno == EINTR) continue;
+                if (errno == EINTR)
+                    continue;
                 ThrowErrno(m_path, "write");
             }
             done += static_cast<size_t>(put);
@@ -61,21 +64,28 @@ public:
 
     uint64_t Size() override {
         struct stat st {};
-        if (::fstat(m_fd, &st) != 0) ThrowErrno(m_path, "stat");
+        if (::fstat(m_fd, &st) != 0)
+            ThrowErrno(m_path, "stat");
         return static_cast<uint64_t>(st.st_size);
     }
 
     void Truncate(uint64_t size) override {
-        if (::ftruncate(m_fd, static_cast<off_t>(size)) != 0) ThrowErrno(m_path, "truncate");
+        if (::ftruncate(m_fd, static_cast<off_t>(size)) != 0)
+            ThrowErrno(m_path, "truncate");
     }
 
     void Sync() override {
-        if (::fdatasync(m_fd) != 0) ThrowErrno(m_path, "sync");
+        if (::fdatasync(m_fd) != 0)
+            ThrowErrno(m_path, "sync");
     }
 
+    void StartSync() override { ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE); }
+
     bool TryLock(bool exclusive) override {
-        if (::flock(m_fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) return true;
-        if (errno == EWOULDBLOCK) return false;
+        if (::flock(m_fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
+            return true;
+        if (errno == EWOULDBLOCK)
+            return false;
         ThrowErrno(m_path, "lock");
     }
 
@@ -93,9 +103,15 @@ public:
     std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
         int flags = O_CLOEXEC;
         switch (mode) {
-            case OpenMode::Read: flags |= O_RDONLY; break;
-            case OpenMode::ReadWrite: flags |= O_RDWR; break;
-            case OpenMode::Create: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
+            case OpenMode::Read:
+                flags |= O_RDONLY;
+                break;
+            case OpenMode::ReadWrite:
+                flags |= O_RDWR;
+                break;
+            case OpenMode::Create:
+                flags |= O_RDWR | O_CREAT | O_TRUNC;
+                break;
         }
         int fd = ::open(path.c_str(), flags, 0644);
         if (fd < 0) {
@@ -109,25 +125,28 @@ public:
     bool Exists(const std::string& path) override { return ::access(path.c_str(), F_OK) == 0; }
 
     void Remove(const std::string& path) override {
-        if (::unlink(path.c_str()) != 0 && errno != ENOENT) ThrowErrno(path, "remove");
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+            ThrowErrno(path, "remove");
     }
 
     void Rename(const std::string& from, const std::string& to) override {
-        if (::rename(from.c_str(), to.c_str()) != 0) ThrowErrno(from, "rename");
+        if (::rename(from.c_str(), to.c_str()) != 0)
+            ThrowErrno(from, "rename");
     }
 
     std::vector<std::string> List(const std::string& directory) override {
         std::vector<std::string> names;
         std::error_code ec;
-        for (const auto& entry : std::filesystem::directory_iterator(
-                 directory.empty() ? "." : directory, ec))
+        for (const auto& entry :
+             std::filesystem::directory_iterator(directory.empty() ? "." : directory, ec))
             names.push_back(entry.path().filename().string());
         return names;
     }
 
     FileStamp Stamp(const std::string& path) override {
         struct stat st {};
-        if (::stat(path.c_str(), &st) != 0) return {};
+        if (::stat(path.c_str(), &st) != 0)
+            return {};
         return {static_cast<uint64_t>(st.st_size),
                 static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec};
     }
@@ -135,7 +154,8 @@ public:
     void CreateDirectories(const std::string& path) override {
         std::error_code ec;
         std::filesystem::create_directories(path, ec);
-        if (ec) throw EngineError("Nie można utworzyć katalogu " + path, path, "mkdir");
+        if (ec)
+            throw EngineError("Nie można utworzyć katalogu " + path, path, "mkdir");
     }
 };
 
@@ -156,7 +176,8 @@ FileSystem& FileSystem::Real() {
 std::string ResolvePath(FileSystem& fs, const std::string& path) {
     std::string local = path;
     std::replace(local.begin(), local.end(), '\\', '/');
-    if (local.empty()) return local;
+    if (local.empty())
+        return local;
 
     std::string resolved;
     size_t pos = 0;
@@ -167,10 +188,12 @@ std::string ResolvePath(FileSystem& fs, const std::string& path) {
     bool parentExists = true;
     while (pos <= local.size()) {
         size_t slash = local.find('/', pos);
-        if (slash == std::string::npos) slash = local.size();
+        if (slash == std::string::npos)
+            slash = local.size();
         std::string part = local.substr(pos, slash - pos);
         pos = slash + 1;
-        if (part.empty()) continue;
+        if (part.empty())
+            continue;
         std::string candidate = part;
         if (parentExists && part != "." && part != "..") {
             const std::string dir = resolved.empty() ? "." : resolved;
@@ -188,7 +211,8 @@ std::string ResolvePath(FileSystem& fs, const std::string& path) {
                 }
             }
         }
-        if (!resolved.empty() && resolved.back() != '/') resolved += '/';
+        if (!resolved.empty() && resolved.back() != '/')
+            resolved += '/';
         resolved += candidate;
     }
     return resolved;

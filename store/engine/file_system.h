@@ -26,6 +26,9 @@ public:
     virtual void Truncate(uint64_t size) = 0;
     // After Sync returns, everything written so far is on the disk.
     virtual void Sync() = 0;
+    // Starts writing the file's dirty pages out without waiting, so that a later Sync of this
+    // and another file overlap.
+    virtual void StartSync() {}
     // An advisory whole-file lock held until Unlock or close; false if another holder has it.
     virtual bool TryLock(bool exclusive) = 0;
     virtual void Unlock() = 0;

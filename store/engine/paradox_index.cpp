@@ -156,7 +156,7 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
             .Write(b);
         uint8_t* e = b + kBlockHeaderSize;
         for (const auto& entry : list) {
-            std::memcpy(e, entry.key.data(), keySize);
+            std::memcpy(e, entry.key, keySize);
             uint8_t* t = e + keySize;
             t[0] = static_cast<uint8_t>(0x80 | (entry.block >> 8));
             t[1] = static_cast<uint8_t>(entry.block);
@@ -182,6 +182,62 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
     PutU16(p + kKeyFields, 0);
     p[kIndexChangeCount] = table.raw[kChangeCount1];
     return out;
+}
+
+void IndexFile::OpenFile() {
+    if (m_file)
+        return;
+    m_file = m_fs.Open(m_path, m_fs.Exists(m_path) ? OpenMode::ReadWrite : OpenMode::Create);
+}
+
+const std::vector<uint8_t>& IndexFile::Image() {
+    if (!m_loaded) {
+        m_image.clear();
+        if (m_fs.Exists(m_path)) {
+            OpenFile();
+            m_image.resize(m_file->Size());
+            m_image.resize(m_file->ReadAt(0, m_image.data(), m_image.size()));
+        }
+        m_loaded = true;
+    }
+    return m_image;
+}
+
+void IndexFile::Write(const std::vector<uint8_t>& bytes) {
+    Image();
+    OpenFile();
+    // Compare in 4 KiB pages: an interactive change rewrites one or two of them.
+    constexpr size_t kPage = 4096;
+    try {
+        for (size_t off = 0; off < bytes.size(); off += kPage) {
+            size_t len = std::min(kPage, bytes.size() - off);
+            if (off + len <= m_image.size() &&
+                std::memcmp(m_image.data() + off, bytes.data() + off, len) == 0)
+                continue;
+            m_file->WriteAt(off, bytes.data() + off, len);
+            m_dirty = true;
+        }
+        if (m_image.size() > bytes.size()) {
+            m_file->Truncate(bytes.size());
+            m_dirty = true;
+        }
+    } catch (...) {
+        m_loaded = false;  // the file is now partly written: read it again next time
+        throw;
+    }
+    m_image = bytes;
+}
+
+void IndexFile::StartSync() {
+    if (m_dirty && m_file)
+        m_file->StartSync();
+}
+
+void IndexFile::Sync() {
+    if (!m_dirty || !m_file)
+        return;
+    m_file->Sync();
+    m_dirty = false;
 }
 
 void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<uint8_t>& bytes,
@@ -410,8 +466,7 @@ SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& 
             std::memcpy(block + kBlockHeaderSize + static_cast<size_t>(i) * rs,
                         records.data() + static_cast<size_t>(order[first + i]) * rs, rs);
         leaves.push_back(
-            {std::vector<uint8_t>(block + kBlockHeaderSize, block + kBlockHeaderSize + x.KeySize()),
-             static_cast<uint16_t>(b + 1), static_cast<uint32_t>(n)});
+            {block + kBlockHeaderSize, static_cast<uint16_t>(b + 1), static_cast<uint32_t>(n)});
     }
     x.numRecords = count;
     x.usedBlocks = x.fileBlocks = static_cast<uint16_t>(blocks);

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,7 @@ namespace mirta::engine::paradox {
 // One entry of a primary index: the key of a data block's first record, the block's number
 // and the number of records in it (or, in upper levels, an index block and its total).
 struct IndexEntry {
-    std::vector<uint8_t> key;
+    const uint8_t* key = nullptr;  // points into the caller's data; KeySize() bytes
     uint16_t block = 0;
     uint32_t count = 0;
 };
@@ -27,6 +28,29 @@ std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& table
 // and only the counts, block links and sizes are rewritten.
 std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<IndexEntry>& leaves,
                                        const std::vector<uint8_t>& templateHeader);
+
+// An index file kept open with the bytes last written, so that an interactive change writes
+// only the pages that differ and reads nothing.
+class IndexFile {
+public:
+    IndexFile(FileSystem& fs, std::string path) : m_fs(fs), m_path(std::move(path)) {}
+    const std::string& Path() const { return m_path; }
+    // The file's bytes as they are on disk (read once).
+    const std::vector<uint8_t>& Image();
+    void Write(const std::vector<uint8_t>& bytes);
+    void StartSync();
+    void Sync();
+
+private:
+    void OpenFile();
+
+    FileSystem& m_fs;
+    std::string m_path;
+    std::unique_ptr<File> m_file;
+    std::vector<uint8_t> m_image;
+    bool m_loaded = false;
+    bool m_dirty = false;
+};
 
 // Writes an index file, touching only the blocks whose bytes changed.
 void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<uint8_t>& bytes,

@@ -16,6 +16,8 @@ namespace {
 
 constexpr size_t kCacheBlocks = 8;
 constexpr uint32_t kMaxBlockNumber = 0xFFFF;
+constexpr uint32_t kGrowthStartBlocks = 16;
+constexpr uint32_t kMaxGrowthBlocks = 64;
 
 // Smallest standard block size that holds a few records and lets `expectedRows` fit in the
 // 65535 block numbers a table has, with room to spare.
@@ -127,6 +129,14 @@ void ParadoxTable::Load() {
             m_hasOutsideBlobs = true;
     InvalidateCache();
     ReadDirectory();
+    m_primaryIndex.reset();
+    m_pxTemplateChecked = false;
+    m_hasSecondaryIndexes = false;
+    for (const auto& path : ListIndexFiles(m_fs, m_path)) {
+        const char kind = static_cast<char>(std::toupper(path[path.find_last_of('.') + 1]));
+        if (kind == 'X')
+            m_hasSecondaryIndexes = true;
+    }
     m_stamp = CurrentStamp();
 }
 
@@ -514,6 +524,30 @@ uint16_t ParadoxTable::AllocateBlock() {
     if (m_header.fileBlocks >= kMaxBlockNumber)
         throw EngineError("Tabela " + m_path + " osiągnęła największy możliwy rozmiar", m_path,
                           "write");
+    if (!m_bulk && m_header.fileBlocks >= kGrowthStartBlocks) {
+        // Interactive growth takes a few blocks at a time onto the free list, so that most
+        // posts leave the file's length alone and its sync writes no metadata.
+        const uint32_t extra = std::min<uint32_t>({m_header.fileBlocks / 16u, kMaxGrowthBlocks,
+                                                   kMaxBlockNumber - m_header.fileBlocks - 1u});
+        if (extra > 0) {
+            const uint16_t first = static_cast<uint16_t>(m_header.fileBlocks + 2);
+            std::vector<uint8_t> run(extra * m_header.BlockSize(), 0);
+            for (uint32_t i = 0; i < extra; ++i) {
+                const uint16_t number = static_cast<uint16_t>(first + i);
+                const uint16_t next = i + 1 < extra ? static_cast<uint16_t>(number + 1) : 0;
+                uint8_t* block = run.data() + i * m_header.BlockSize();
+                BlockHeader{next, 0, static_cast<int16_t>(-m_header.recordSize)}.Write(block);
+                if (m_header.Encrypted())
+                    EncryptBlock(block, m_header.BlockSize(), m_header.encryptionKey, number);
+            }
+            // Beyond the counted blocks until the header names them: harmless after a crash.
+            m_file->WriteAt(BlockOffset(first), run.data(), run.size());
+            m_header.firstFreeBlock = first;
+            const uint16_t number = ++m_header.fileBlocks;
+            m_header.fileBlocks = static_cast<uint16_t>(m_header.fileBlocks + extra);
+            return number;
+        }
+    }
     return ++m_header.fileBlocks;
 }
 
@@ -873,6 +907,9 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
 
 void ParadoxTable::Sync() {
     FlushPending();
+    // The index's pages go out while the table's sync waits, rather than after it.
+    if (m_primaryIndex)
+        m_primaryIndex->StartSync();
     m_file->Sync();
     SyncIndexes();
 }
@@ -949,24 +986,45 @@ std::vector<uint8_t> ParadoxTable::PrimaryIndexBytes() {
         if (m_directory[i].count == 0)
             continue;
         const uint8_t* key = m_firstKeys.data() + i * m_keySize;
-        leaves.push_back({std::vector<uint8_t>(key, key + m_keySize), m_directory[i].number,
-                          m_directory[i].count});
+        leaves.push_back({key, m_directory[i].number, m_directory[i].count});
     }
-    const std::string pxPath = ResolvePath(m_fs, ReplaceExtension(m_path, ".PX"));
-    return BuildPrimaryIndex(m_header, leaves, ReadIndexTemplate(m_fs, pxPath, m_header));
+    if (!m_primaryIndex)
+        m_primaryIndex =
+            std::make_unique<IndexFile>(m_fs, ResolvePath(m_fs, ReplaceExtension(m_path, ".PX")));
+    // The existing file's header serves as the template, once it is known to fit the table.
+    const std::vector<uint8_t>& image = m_primaryIndex->Image();
+    std::vector<uint8_t> templateHeader;
+    if (!image.empty()) {
+        if (m_pxTemplateChecked)
+            templateHeader.assign(
+                image.begin(),
+                image.begin() + std::min<size_t>(image.size(), GetU16(image.data() + kHeaderSize)));
+        else
+            templateHeader = ReadIndexTemplate(m_fs, m_primaryIndex->Path(), m_header);
+        m_pxTemplateChecked = !templateHeader.empty();
+    }
+    return BuildPrimaryIndex(m_header, leaves, templateHeader);
 }
 
 void ParadoxTable::RebuildIndexes() {
     if (!m_header.Keyed())
         return;
-    WriteIndexFile(m_fs, ResolvePath(m_fs, ReplaceExtension(m_path, ".PX")), PrimaryIndexBytes(),
-                   false);
-    RebuildSecondaryIndexes(m_fs, *this);
+    std::vector<uint8_t> bytes = PrimaryIndexBytes();
+    m_primaryIndex->Write(bytes);
+    if (m_hasSecondaryIndexes) {
+        RebuildSecondaryIndexes(m_fs, *this);
+        m_secondaryDirty = true;
+    }
 }
 
 void ParadoxTable::SyncIndexes() {
-    for (const auto& path : ListIndexFiles(m_fs, m_path))
-        m_fs.Open(path, OpenMode::ReadWrite)->Sync();
+    if (m_primaryIndex)
+        m_primaryIndex->Sync();
+    if (m_secondaryDirty) {
+        for (const auto& path : ListIndexFiles(m_fs, m_path))
+            m_fs.Open(path, OpenMode::ReadWrite)->Sync();
+        m_secondaryDirty = false;
+    }
 }
 
 }  // namespace mirta::engine

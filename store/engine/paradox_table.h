@@ -10,6 +10,7 @@
 #include "store/engine/code_page.h"
 #include "store/engine/file_system.h"
 #include "store/engine/paradox_header.h"
+#include "store/engine/paradox_index.h"
 #include "store/engine/table.h"
 
 namespace mirta::engine {
@@ -159,6 +160,11 @@ private:
     std::vector<uint8_t> m_pendingBytes;
     std::optional<uint16_t> m_pendingLinkFrom;  // block whose `next` must point at it
     ChangeStamp m_stamp;
+
+    std::unique_ptr<paradox::IndexFile> m_primaryIndex;
+    bool m_pxTemplateChecked = false;
+    bool m_hasSecondaryIndexes = false;
+    bool m_secondaryDirty = false;
 };
 
 }  // namespace mirta::engine

@@ -36,37 +36,52 @@ CivilDate CivilFromDays(int64_t z) {
 }  // namespace
 
 bool Value::operator==(const Value& o) const {
-    if (m_kind != o.m_kind) return false;
+    if (m_kind != o.m_kind)
+        return false;
     switch (m_kind) {
-        case Kind::Null: return true;
+        case Kind::Null:
+            return true;
         case Kind::Text:
-        case Kind::Bytes: return m_text == o.m_text;
+        case Kind::Bytes:
+            return m_text == o.m_text;
         case Kind::Number:
-        case Kind::Timestamp: return m_double == o.m_double;
-        default: return m_int == o.m_int;
+        case Kind::Timestamp:
+            return m_double == o.m_double;
+        default:
+            return m_int == o.m_int;
     }
 }
 
 std::string Value::ToString() const {
     char buf[64];
     switch (m_kind) {
-        case Kind::Null: return "(null)";
-        case Kind::Text: return m_text;
-        case Kind::Bytes: return "bytes[" + std::to_string(m_text.size()) + "]";
-        case Kind::Integer: return std::to_string(m_int);
-        case Kind::Number: std::snprintf(buf, sizeof buf, "%.17g", m_double); return buf;
-        case Kind::Logical: return m_int ? "T" : "F";
-        case Kind::Date: return FormatDate(AsDay());
-        case Kind::Time: return FormatTime(AsMilliseconds());
-        case Kind::Timestamp: return FormatTimestamp(m_double);
+        case Kind::Null:
+            return "(null)";
+        case Kind::Text:
+            return m_text;
+        case Kind::Bytes:
+            return "bytes[" + std::to_string(m_text.size()) + "]";
+        case Kind::Integer:
+            return std::to_string(m_int);
+        case Kind::Number:
+            std::snprintf(buf, sizeof buf, "%.17g", m_double);
+            return buf;
+        case Kind::Logical:
+            return m_int ? "T" : "F";
+        case Kind::Date:
+            return FormatDate(AsDay());
+        case Kind::Time:
+            return FormatTime(AsMilliseconds());
+        case Kind::Timestamp:
+            return FormatTimestamp(m_double);
     }
     return {};
 }
 
 int32_t DayNumberFromCivil(int year, int month, int day) {
-    return static_cast<int32_t>(DaysFromCivil(year, static_cast<unsigned>(month),
-                                              static_cast<unsigned>(day)) +
-                                kDaysBefore1970);
+    return static_cast<int32_t>(
+        DaysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
+        kDaysBefore1970);
 }
 
 CivilDate CivilFromDayNumber(int32_t dayNumber) {
@@ -74,7 +89,8 @@ CivilDate CivilFromDayNumber(int32_t dayNumber) {
 }
 
 bool IsValidCivil(int year, int month, int day) {
-    if (month < 1 || month > 12 || day < 1) return false;
+    if (month < 1 || month > 12 || day < 1)
+        return false;
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
     return day <= kDays[month - 1] + (month == 2 && leap ? 1 : 0);

@@ -17,10 +17,10 @@ enum class FieldType : uint8_t {
     Long,       // int32
     AutoInc,    // int32 handed out by the table
     Logical,
-    Bcd,        // decimal held as digits; read only
-    Bytes,      // raw bytes of fixed width
-    Memo,       // text blob (in the record or a companion file)
-    Blob,       // binary, formatted memo, OLE or graphic blob
+    Bcd,    // decimal held as digits; read only
+    Bytes,  // raw bytes of fixed width
+    Memo,   // text blob (in the record or a companion file)
+    Blob,   // binary, formatted memo, OLE or graphic blob
 };
 
 struct FieldDef {
@@ -36,7 +36,17 @@ struct FieldDef {
 // One field value. Dates, times and timestamps keep the engine's numbering.
 class Value {
 public:
-    enum class Kind : uint8_t { Null, Text, Integer, Number, Logical, Date, Time, Timestamp, Bytes };
+    enum class Kind : uint8_t {
+        Null,
+        Text,
+        Integer,
+        Number,
+        Logical,
+        Date,
+        Time,
+        Timestamp,
+        Bytes
+    };
 
     Value() = default;
     static Value Text(std::string text) { return Value(Kind::Text, std::move(text)); }
