@@ -299,5 +299,23 @@ TEST(ParadoxCorrupt, FlippedBytes) {
     }
 }
 
+// A keyed file type whose header names no key fields (found by the fuzz target).
+TEST(ParadoxCorrupt, KeyedTypeWithoutKeyFieldsTakesAnInsertOrRefusesIt) {
+    GTEST_SKIP() << "Insert dereferences a null primary index when keyFields is 0";
+    const Fixture* country = nullptr;
+    for (const auto& f : Fixtures())
+        if (f.name.find("dbdemos/country.db") != std::string::npos)
+            country = &f;
+    ASSERT_NE(country, nullptr);
+    MemoryFileSystem mfs;
+    mfs.files[kTable] = Put(country->bytes, kKeyFields, 2, 0);
+    try {
+        auto table = ParadoxTable::Open(mfs, kTable);
+        table->Insert(Record(table->Fields().size()));
+        EXPECT_EQ(ParadoxTable::Open(mfs, kTable)->RowCount(), table->RowCount());
+    } catch (const EngineError&) {
+    }
+}
+
 }  // namespace
 }  // namespace mirta::engine
