@@ -183,7 +183,8 @@ std::vector<FieldDef> WideFields() {
     return f;  // 4 + 1020 + 156 + 8 + 4 + 1 + 2 + 7 = 1202 bytes
 }
 
-constexpr int64_t kAppendRows = 1000000;
+const int64_t kAppendRows =
+    std::getenv("MIRTA_BENCH_ROWS") ? std::atoll(std::getenv("MIRTA_BENCH_ROWS")) : 1000000;
 
 // Bulk append of a million 1.2 KB rows, ending with one sync.
 void BM_AppendOurs(benchmark::State& state) {

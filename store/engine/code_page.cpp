@@ -3,6 +3,7 @@
 #include <iconv.h>
 
 #include <algorithm>
+#include <cstring>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -104,6 +105,8 @@ CodePage::CodePage(int number, std::string name, const std::array<int32_t, 256>&
         AppendUtf8(m_utf8[b], m_toUnicode[b] < 0 ? 0xFFFD : static_cast<char32_t>(m_toUnicode[b]));
     for (int b = 0; b < 128; ++b)
         m_asciiSame[b] = m_toUnicode[b] == b;
+    m_asciiIdentity =
+        std::all_of(m_asciiSame.begin(), m_asciiSame.end(), [](bool same) { return same; });
     // The first byte for a code point wins, high bytes before low ones.
     for (int b : {1, 0}) {
         for (int i = b ? 0x80 : 0; i < (b ? 256 : 0x80); ++i) {
@@ -140,28 +143,59 @@ std::string CodePage::Decode(std::string_view bytes) const {
     return out;
 }
 
-std::string CodePage::Encode(std::string_view utf8, bool* lossless) const {
-    std::string out;
-    out.reserve(utf8.size());
+size_t CodePage::EncodeInto(std::string_view utf8, uint8_t* dest, size_t capacity,
+                            bool* lossless) const {
     bool ok = true;
-    size_t pos = 0;
+    size_t pos = 0, n = 0;
     while (pos < utf8.size()) {
+        if (n == capacity) {
+            if (lossless)
+                *lossless = ok;
+            return kTooLong;
+        }
+        if (m_asciiIdentity) {
+            // Copy a run of ASCII at once, eight bytes at a time.
+            const size_t limit = std::min(utf8.size() - pos, capacity - n);
+            size_t run = 0;
+            uint64_t word;
+            while (run + 8 <= limit) {
+                std::memcpy(&word, utf8.data() + pos + run, 8);
+                if (word & 0x8080808080808080ull)
+                    break;
+                run += 8;
+            }
+            while (run < limit && static_cast<unsigned char>(utf8[pos + run]) < 0x80)
+                ++run;
+            if (run > 0) {
+                std::memcpy(dest + n, utf8.data() + pos, run);
+                n += run;
+                pos += run;
+                continue;
+            }
+        }
         const auto first = static_cast<unsigned char>(utf8[pos]);
         if (first < 0x80 && m_asciiSame[first]) {
-            out += static_cast<char>(first);
+            dest[n++] = first;
             ++pos;
             continue;
         }
-        char32_t cp = NextUtf8(utf8, pos);
-        int b = FromUnicode(cp);
+        int b = FromUnicode(NextUtf8(utf8, pos));
         if (b < 0) {
             ok = false;
             b = '?';
         }
-        out += static_cast<char>(b);
+        dest[n++] = static_cast<uint8_t>(b);
     }
     if (lossless)
         *lossless = ok;
+    return n;
+}
+
+std::string CodePage::Encode(std::string_view utf8, bool* lossless) const {
+    // Every character takes at least one UTF-8 byte and exactly one byte here.
+    std::string out(utf8.size(), '\0');
+    size_t n = EncodeInto(utf8, reinterpret_cast<uint8_t*>(out.data()), out.size(), lossless);
+    out.resize(n);
     return out;
 }
 

@@ -33,6 +33,11 @@ public:
     // Encodes UTF-8 to bytes; characters the code page lacks become '?'.
     // Returns false through `lossless` when any character was replaced.
     std::string Encode(std::string_view utf8, bool* lossless = nullptr) const;
+    // Encodes into `dest`; returns the bytes written, or kTooLong when more than `capacity`
+    // would be needed.
+    static constexpr size_t kTooLong = static_cast<size_t>(-1);
+    size_t EncodeInto(std::string_view utf8, uint8_t* dest, size_t capacity,
+                      bool* lossless = nullptr) const;
 
     CodePage(int number, std::string name, const std::array<int32_t, 256>& toUnicode);
 
@@ -42,6 +47,7 @@ private:
     std::array<int32_t, 256> m_toUnicode{};
     std::array<std::string, 256> m_utf8;  // each byte's UTF-8 form, for fast decoding
     std::array<bool, 128> m_asciiSame{};  // bytes below 0x80 that stand for themselves
+    bool m_asciiIdentity = false;         // all of them do
     std::vector<std::pair<char32_t, uint8_t>> m_fromUnicode;  // sorted, for encoding
 };
 

@@ -810,7 +810,7 @@ void DbfTable::WriteHeaderCount(File& file, uint64_t count) {
     std::memcpy(m_layout.header.data() + kOffYear, bytes, sizeof bytes);
 }
 
-uint64_t DbfTable::Insert(Record row) {
+uint64_t DbfTable::Insert(const Record& row) {
     RequireWritable();
     std::string record = BuildRecord(row);
     File& file = BeginWrite();

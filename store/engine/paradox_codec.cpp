@@ -245,7 +245,6 @@ Value DecodeField(const StoredField& f, const uint8_t* record, const CodePage& c
 void EncodeField(const StoredField& f, const Value& value, uint8_t* record,
                  const CodePage& codePage, const std::string& fieldName) {
     uint8_t* p = record + f.offset;
-    std::memset(p, 0, f.size);
     if (value.IsNull())
         return;
     using K = Value::Kind;
@@ -267,12 +266,12 @@ void EncodeField(const StoredField& f, const Value& value, uint8_t* record,
             if (value.AsText().empty())
                 return;
             bool lossless = true;
-            std::string bytes = codePage.Encode(value.AsText(), &lossless);
+            size_t n =
+                codePage.EncodeInto(value.AsText(), p, static_cast<size_t>(f.size), &lossless);
+            if (n == CodePage::kTooLong)
+                ThrowBadValue(fieldName, "tekst dłuższy niż " + std::to_string(f.size) + " znaków");
             if (!lossless)
                 ThrowBadValue(fieldName, "znak spoza strony kodowej " + codePage.Name());
-            if (bytes.size() > static_cast<size_t>(f.size))
-                ThrowBadValue(fieldName, "tekst dłuższy niż " + std::to_string(f.size) + " znaków");
-            std::memcpy(p, bytes.data(), bytes.size());
             return;
         }
         case kShort:

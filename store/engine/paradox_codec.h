@@ -48,7 +48,8 @@ BlobRef ReadBlobRef(const uint8_t* p, int size);
 // Field bytes to a Value (alpha decoded from the code page). Blobs kept outside the record
 // come out empty; the engine keeps no blob data of its own.
 Value DecodeField(const StoredField& f, const uint8_t* record, const CodePage& codePage);
-// A Value into the field's bytes; throws EngineError for a value that does not fit the type.
+// A Value into the field's bytes, which must be zero on entry (the empty value); throws
+// EngineError for a value that does not fit the type.
 void EncodeField(const StoredField& f, const Value& value, uint8_t* record,
                  const CodePage& codePage, const std::string& fieldName);
 

@@ -590,24 +590,33 @@ uint8_t* RecordAt(std::vector<uint8_t>& block, int slot, int recordSize) {
 
 }  // namespace
 
-uint64_t ParadoxTable::Insert(Record row) {
+uint64_t ParadoxTable::Insert(const Record& row) {
     if (!m_bulk)
         CheckStamp(true);
     BeginWrite();
     try {
+        std::vector<uint8_t> record = EncodeRecord(row);
         // The table hands out autoincrement values; a value given by the caller is kept, so
         // copies of a table keep their identifiers.
+        const int32_t autoIncBefore = m_header.autoIncValue;
         for (size_t i = 0; i < m_header.stored.size(); ++i) {
-            if (m_header.stored[i].code != kAutoInc)
+            const StoredField& f = m_header.stored[i];
+            if (f.code != kAutoInc)
                 continue;
             if (row[i].IsNull()) {
-                row[i] = Value::Integer(++m_header.autoIncValue);
+                EncodeInt(record.data() + f.offset, 4, ++m_header.autoIncValue);
             } else if (row[i].kind() == Value::Kind::Integer &&
                        row[i].AsInteger() > m_header.autoIncValue) {
                 m_header.autoIncValue = static_cast<int32_t>(row[i].AsInteger());
             }
         }
-        uint64_t ordinal = InsertEncoded(EncodeRecord(row));
+        uint64_t ordinal;
+        try {
+            ordinal = InsertEncoded(std::move(record));
+        } catch (...) {
+            m_header.autoIncValue = autoIncBefore;
+            throw;
+        }
         FinishWrite();
         return ordinal;
     } catch (...) {

@@ -47,7 +47,7 @@ public:
 
     // Stores a new row and returns its ordinal. Autoincrement fields are filled by the table.
     // Throws KeyViolation when a keyed table already has a row with the same key.
-    virtual uint64_t Insert(Record row) = 0;
+    virtual uint64_t Insert(const Record& row) = 0;
     // Replaces a row and returns its new ordinal (a changed key may move it).
     virtual uint64_t Update(uint64_t ordinal, Record row) = 0;
     virtual void Delete(uint64_t ordinal) = 0;

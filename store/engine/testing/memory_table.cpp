@@ -99,8 +99,9 @@ void MemoryTable::Publish() {
     m_seen = ++m_file->counter;
 }
 
-uint64_t MemoryTable::Insert(Record row) {
+uint64_t MemoryTable::Insert(const Record& given) {
     CheckFresh();
+    Record row = given;
     row.resize(Fields().size());
     for (size_t i = 0; i < row.size(); ++i) {
         if (Fields()[i].type == FieldType::AutoInc && row[i].IsNull()) {

@@ -48,7 +48,7 @@ public:
     Value ReadField(uint64_t ordinal, int field) override;
     uint64_t LowerBound(const Record& key) override;
 
-    uint64_t Insert(Record row) override;
+    uint64_t Insert(const Record& row) override;
     uint64_t Update(uint64_t ordinal, Record row) override;
     void Delete(uint64_t ordinal) override;
 
