@@ -114,6 +114,12 @@ std::string FormatTime(int32_t ms) {
 }
 
 std::string FormatTimestamp(double milliseconds) {
+    // A damaged file can hold any bit pattern; one that is no day number prints as a number.
+    if (!std::isfinite(milliseconds) || std::fabs(milliseconds / kMsPerDay) >= 2147483647.0) {
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.17g", milliseconds);
+        return buf;
+    }
     double days = std::floor(milliseconds / kMsPerDay);
     auto ms = static_cast<int32_t>(milliseconds - days * kMsPerDay);
     return FormatDate(static_cast<int32_t>(days)) + " " + FormatTime(ms);
