@@ -98,7 +98,10 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::st
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
     }
-    // Index files of an earlier table of the same name would describe other data.
+    // Index files and an undo journal of an earlier table of the same name would describe
+    // other data.
+    if (fs.Exists(ReplaceExtension(resolved, ".JNL")))
+        fs.Remove(ReplaceExtension(resolved, ".JNL"));
     for (const auto& stale : ListIndexFiles(fs, resolved))
         fs.Remove(stale);
     auto table = Open(fs, resolved);
@@ -107,7 +110,54 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::st
     return table;
 }
 
+void ParadoxTable::WriteData(uint64_t offset, const void* data, size_t n) {
+    m_wroteInCall = true;
+    m_journal->BeforeOverwrite(*m_file, offset, n);
+    m_file->WriteAt(offset, data, n);
+}
+
+void ParadoxTable::RecoverAfterFailure() {
+    m_bulk = false;
+    m_dirtyHeader = false;
+    m_pendingBlock.reset();
+    m_pendingLinkFrom.reset();
+    m_broken = true;
+    try {
+        Load();
+    } catch (...) {
+        // Still failing: the next call tries again.
+    }
+    if (!m_exclusive)
+        m_file->Unlock();
+}
+
+void ParadoxTable::FailWrite() {
+    if (m_wroteInCall) {
+        RecoverAfterFailure();
+        return;
+    }
+    // Refused before anything reached the file (a bad value, a duplicate key).
+    if (!m_bulk) {
+        m_journal->Commit();
+        if (!m_exclusive)
+            m_file->Unlock();
+    }
+}
+
+void ParadoxTable::RequireSound() {
+    if (m_broken)
+        Load();
+}
+
 void ParadoxTable::Load() {
+    bool recovered = false;
+    if (!m_readOnly) {
+        const std::string journalPath = ReplaceExtension(m_path, ".JNL");
+        m_journal = std::make_unique<UndoJournal>(m_fs, journalPath);
+        recovered = UndoJournal::Recover(m_fs, journalPath, *m_file);
+    } else {
+        m_journal = std::make_unique<UndoJournal>(m_fs, std::string());
+    }
     std::vector<uint8_t> fixed(kFixedPartEnd);
     m_file->ReadExact(0, fixed.data(), fixed.size(), "nagłówek");
     uint16_t headerSize = GetU16(fixed.data() + kHeaderSize);
@@ -136,6 +186,12 @@ void ParadoxTable::Load() {
         const char kind = static_cast<char>(std::toupper(path[path.find_last_of('.') + 1]));
         if (kind == 'X')
             m_hasSecondaryIndexes = true;
+    }
+    m_broken = false;
+    if (recovered && m_header.Keyed()) {
+        // The undone operation may have rewritten the indexes already.
+        RebuildIndexes();
+        SyncIndexes();
     }
     m_stamp = CurrentStamp();
 }
@@ -291,9 +347,9 @@ void ParadoxTable::WriteBlock(uint16_t number, std::vector<uint8_t>& plain) {
     if (m_header.Encrypted()) {
         std::vector<uint8_t> cipher = plain;
         EncryptBlock(cipher.data(), cipher.size(), m_header.encryptionKey, number);
-        m_file->WriteAt(BlockOffset(number), cipher.data(), cipher.size());
+        WriteData(BlockOffset(number), cipher.data(), cipher.size());
     } else {
-        m_file->WriteAt(BlockOffset(number), plain.data(), plain.size());
+        WriteData(BlockOffset(number), plain.data(), plain.size());
     }
 }
 
@@ -313,7 +369,7 @@ void ParadoxTable::WriteHeader() {
         PutU32(raw + kFileUpdateTime, static_cast<uint32_t>(std::time(nullptr)));
     auto bytes = m_header.Serialize();
     m_header.raw = bytes;
-    m_file->WriteAt(0, bytes.data(), std::min<size_t>(bytes.size(), kExtensionEnd));
+    WriteData(0, bytes.data(), std::min<size_t>(bytes.size(), kExtensionEnd));
 }
 
 std::pair<size_t, int> ParadoxTable::Locate(uint64_t ordinal) const {
@@ -484,6 +540,8 @@ void ParadoxTable::Reload() {
 }
 
 void ParadoxTable::BeginWrite() {
+    RequireSound();
+    m_wroteInCall = false;
     if (m_readOnly)
         throw EngineError("Tabela " + m_path + " jest tylko do odczytu", m_path, "write");
     if (m_hasOutsideBlobs)
@@ -493,6 +551,7 @@ void ParadoxTable::BeginWrite() {
         return;
     if (!m_exclusive && !m_file->TryLock(true))
         throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
+    m_journal->Begin(m_file->Size());
 }
 
 void ParadoxTable::FinishWrite() {
@@ -501,6 +560,7 @@ void ParadoxTable::FinishWrite() {
         return;
     }
     WriteHeader();
+    m_journal->Commit();
     if (m_header.Keyed())
         RebuildIndexes();
     m_stamp = CurrentStamp();
@@ -541,7 +601,7 @@ uint16_t ParadoxTable::AllocateBlock() {
                     EncryptBlock(block, m_header.BlockSize(), m_header.encryptionKey, number);
             }
             // Beyond the counted blocks until the header names them: harmless after a crash.
-            m_file->WriteAt(BlockOffset(first), run.data(), run.size());
+            WriteData(BlockOffset(first), run.data(), run.size());
             m_header.firstFreeBlock = first;
             const uint16_t number = ++m_header.fileBlocks;
             m_header.fileBlocks = static_cast<uint16_t>(m_header.fileBlocks + extra);
@@ -565,7 +625,7 @@ void ParadoxTable::WriteLink(uint16_t number, uint16_t next) {
     if (m_header.Encrypted())
         WriteBlock(number, block);
     else
-        m_file->WriteAt(BlockOffset(number), block.data(), 2);
+        WriteData(BlockOffset(number), block.data(), 2);
 }
 
 void ParadoxTable::FlushPending() {
@@ -620,8 +680,7 @@ uint64_t ParadoxTable::Insert(const Record& row) {
         FinishWrite();
         return ordinal;
     } catch (...) {
-        if (!m_bulk && !m_exclusive)
-            m_file->Unlock();
+        FailWrite();
         throw;
     }
 }
@@ -815,8 +874,7 @@ uint64_t ParadoxTable::Update(uint64_t ordinal, Record row) {
         FinishWrite();
         return result;
     } catch (...) {
-        if (!m_bulk && !m_exclusive)
-            m_file->Unlock();
+        FailWrite();
         throw;
     }
 }
@@ -830,8 +888,7 @@ void ParadoxTable::Delete(uint64_t ordinal) {
         DeleteAt(index, slot);
         FinishWrite();
     } catch (...) {
-        if (!m_bulk && !m_exclusive)
-            m_file->Unlock();
+        FailWrite();
         throw;
     }
 }
@@ -926,6 +983,7 @@ void ParadoxTable::Sync() {
 void ParadoxTable::BeginBulk() {
     if (m_bulk)
         return;
+    RequireSound();
     CheckStamp(true);
     BeginWrite();
     m_bulk = true;
@@ -939,16 +997,18 @@ void ParadoxTable::EndBulk() {
         FlushPending();
         if (m_dirtyHeader) {
             WriteHeader();
+            m_journal->Commit();
             if (m_header.Keyed())
                 RebuildIndexes();
             m_dirtyHeader = false;
+        } else {
+            m_journal->Commit();
         }
         m_file->Sync();
         SyncIndexes();
         m_stamp = CurrentStamp();
     } catch (...) {
-        if (!m_exclusive)
-            m_file->Unlock();
+        RecoverAfterFailure();
         throw;
     }
     if (!m_exclusive)
@@ -968,6 +1028,8 @@ std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
     }
+    if (m_fs.Exists(ReplaceExtension(resolved, ".JNL")))
+        m_fs.Remove(ReplaceExtension(resolved, ".JNL"));
     for (const auto& stale : ListIndexFiles(m_fs, resolved))
         m_fs.Remove(stale);
     auto table = Open(m_fs, resolved);
@@ -1016,7 +1078,7 @@ std::vector<uint8_t> ParadoxTable::PrimaryIndexBytes() {
 }
 
 void ParadoxTable::RebuildIndexes() {
-    if (!m_header.Keyed())
+    if (!m_header.Keyed() || m_keySize == 0)
         return;
     std::vector<uint8_t> bytes = PrimaryIndexBytes();
     m_primaryIndex->Write(bytes);

@@ -12,6 +12,7 @@
 #include "store/engine/paradox_header.h"
 #include "store/engine/paradox_index.h"
 #include "store/engine/table.h"
+#include "store/engine/undo_journal.h"
 
 namespace mirta::engine {
 
@@ -134,6 +135,12 @@ private:
     void RememberFirstKey(size_t dirIndex, const uint8_t* block);
     void CheckStamp(bool allowReload);
     void SyncIndexes();
+    // Every write to the table file goes here, so the journal keeps what it overwrites.
+    void WriteData(uint64_t offset, const void* data, size_t n);
+    // After a failed write the in-memory picture may be wrong: undo and read the file again.
+    void RecoverAfterFailure();
+    void RequireSound();
+    void FailWrite();
 
     FileSystem& m_fs;
     std::string m_path;
@@ -162,6 +169,9 @@ private:
     ChangeStamp m_stamp;
 
     std::unique_ptr<paradox::IndexFile> m_primaryIndex;
+    std::unique_ptr<UndoJournal> m_journal;
+    bool m_broken = false;
+    bool m_wroteInCall = false;
     bool m_pxTemplateChecked = false;
     bool m_hasSecondaryIndexes = false;
     bool m_secondaryDirty = false;
