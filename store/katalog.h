@@ -33,7 +33,7 @@ enum class Otwieranie {
 enum class RodzajPola { Zapisane, Lookup, Wyliczane };
 
 struct OpisPola {
-    std::string_view nazwa;
+    std::string_view nazwa = {};
     engine::FieldType typ = engine::FieldType::Alpha;
     // Text width; 0 for the fixed-size types. dBase: column width.
     int rozmiar = 0;
@@ -44,13 +44,16 @@ struct OpisPola {
     std::string_view lookupKomponent = {};  // component name of the dictionary, e.g. "TSlowStopni"
     std::string_view lookupPolaSlownika = {};
     std::string_view lookupPoleWyniku = {};
+    // A field of the payroll program's own whose name this system does not fix; only its
+    // type and size are checked.
+    bool nazwaObca = false;
 };
 
 // Detail field(s) = master field(s); the master named by its component.
 struct Powiazanie {
-    std::string_view polaSzczegolowe;  // "IdentyfikatorPracownika"
-    std::string_view komponentNadrzedny;  // "TPracownicy"
-    std::string_view polaNadrzedne;    // "Identyfikator"
+    std::string_view polaSzczegolowe = {};  // "IdentyfikatorPracownika"
+    std::string_view komponentNadrzedny = {};  // "TPracownicy"
+    std::string_view polaNadrzedne = {};    // "Identyfikator"
     // Only while a window is open (Komorki.db follows KomNad.db only in its window).
     bool tylkoWOknie = false;
     bool Jest() const { return !polaSzczegolowe.empty(); }
@@ -59,25 +62,26 @@ struct Powiazanie {
 struct OpisTabeli {
     // File name as the system spells it; new files get exactly this spelling. The per-year
     // leave files and the payroll card files carry their generic name here (see below).
-    std::string_view plik;
+    std::string_view plik = {};
     MiejscePliku miejsce = MiejscePliku::Dane;
     FormatPliku format = FormatPliku::Paradox;
-    std::string_view modul;      // "TDM", "TDM1"; empty for files of the payroll export
-    std::string_view komponent;  // "TPracownicy"
+    std::string_view modul = {};      // "TDM", "TDM1"; empty for files of the payroll export
+    std::string_view komponent = {};  // "TPracownicy"
     // Index field list "A;B" giving the order rows are shown and searched in; empty for
     // physical order.
-    std::string_view porzadek;
+    std::string_view porzadek = {};
     // The primary key is the first polaKlucza fields in file order (0: unkeyed). Where the
     // index list is not a unique prefix of the fields, the key is a unique prefix and the
     // index order is served by the dataset's sorted view.
     int polaKlucza = 0;
-    Powiazanie powiazanie;
+    Powiazanie powiazanie = {};
     Otwieranie otwieranie = Otwieranie::PrzyStarcie;
     // Another view of a file described by an earlier entry (TPracStopRob): same file and
     // structure, so it is not created or checked twice.
     bool drugiWidok = false;
-    // Fields in file order, lookup and calculated ones after the stored ones.
-    std::span<const OpisPola> pola;
+    // Fields as the table declares them; the stored ones are in file order, lookup and
+    // calculated ones sit among them where the record kind lists them.
+    std::span<const OpisPola> pola = {};
     // dBase language byte for new files (0 for Paradox).
     unsigned char bajtJezyka = 0;
 
