@@ -15,6 +15,7 @@ const Command kCommands[] = {
     {"okres", "OD DO", "wypisuje długość okresu (lata, miesiące, dni)", RunOkres},
     {"wyrazenie", "TEKST", "oblicza wyrażenie albo wypisuje kod błędu", RunWyrazenie},
     {"data-slownie", "DATA", "wypisuje datę z nazwą miesiąca", RunDataSlownie},
+    {"nowa-baza", "KATALOG", "tworzy pusty katalog danych ze wszystkimi tabelami", RunNowaBaza},
 };
 
 void PrintHelp() {

@@ -27,5 +27,6 @@ int RunZaokraglij(const Args& args);
 int RunOkres(const Args& args);
 int RunWyrazenie(const Args& args);
 int RunDataSlownie(const Args& args);
+int RunNowaBaza(const Args& args);
 
 }  // namespace mirta::cli
