@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 
 #include "store/engine/code_page.h"
+#include "store/engine/dbf_dump.h"
 #include "store/engine/dbf_table.h"
 #include "store/engine/engine_error.h"
+#include "store/engine/paradox_dump.h"
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/pxlib_reader.h"
 #include "store/engine/testing/temp_dir.h"
@@ -114,6 +117,26 @@ TEST(NowaBaza, CodeTableHoldsTheMazoviaAndLatin2BytesOfThePolishLetters) {
     EXPECT_EQ(static_cast<uint8_t>(bajty(1)[17]), 0xE3);
     EXPECT_EQ(t->ReadRow(0)[1].AsText(), "M");
     EXPECT_EQ(t->ReadRow(1)[1].AsText(), "L");
+}
+
+TEST(NowaBaza, DumpsShowPolishLettersOfNamesAndRows) {
+    TempDir dir;
+    UtworzNowaBaze(FileSystem::Real(), dir.Path(), kDzis);
+    auto zrzut = [&](const std::string& plik) {
+        std::ostringstream out;
+        if (ZnajdzTabele(plik)->format == FormatPliku::Dbase)
+            engine::DumpDbf(FileSystem::Real(), dir.File(plik), nullptr, out);
+        else
+            engine::DumpParadox(FileSystem::Real(), dir.File(plik), nullptr, out);
+        return out.str();
+    };
+    for (const auto& p : PlikiNowejBazy(kDzis.year))
+        EXPECT_EQ(zrzut(p.plik).find("\uFFFD"), std::string::npos) << p.plik;
+    EXPECT_NE(zrzut("RodzUrlop.db").find("Urlop bezpłatny"), std::string::npos);
+    EXPECT_NE(zrzut("SlPokrew.db").find("Córka"), std::string::npos);
+    EXPECT_NE(zrzut("RodzWyk.db").find("NazwaRodzajuWykształcenia:A60"), std::string::npos);
+    EXPECT_NE(zrzut("PopZatr.db").find("NazwaZakładuPracy:A50"), std::string::npos);
+    EXPECT_NE(zrzut("ROVANTE/KODPOL.DBF").find("ążśźćęółńĄŻŚŹĆĘÓŁŃ"), std::string::npos);
 }
 
 TEST(NowaBaza, RefusesADirectoryThatAlreadyHoldsATable) {
