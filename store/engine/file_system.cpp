@@ -81,6 +81,13 @@ public:
 
     void StartSync() override { ::sync_file_range(m_fd, 0, 0, SYNC_FILE_RANGE_WRITE); }
 
+    void WriteOut() override {
+        if (::sync_file_range(m_fd, 0, 0,
+                              SYNC_FILE_RANGE_WAIT_BEFORE | SYNC_FILE_RANGE_WRITE |
+                                  SYNC_FILE_RANGE_WAIT_AFTER) != 0)
+            ThrowErrno(m_path, "sync");
+    }
+
     bool TryLock(bool exclusive) override {
         if (::flock(m_fd, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
             return true;

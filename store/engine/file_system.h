@@ -29,6 +29,10 @@ public:
     // Starts writing the file's dirty pages out without waiting, so that a later Sync of this
     // and another file overlap.
     virtual void StartSync() {}
+    // Writes the file's dirty pages to the device and waits, without flushing the device's
+    // own cache: the next Sync of any file on the same disk makes them durable too. Only for
+    // data written within the file's existing length.
+    virtual void WriteOut() { Sync(); }
     // An advisory whole-file lock held until Unlock or close; false if another holder has it.
     virtual bool TryLock(bool exclusive) = 0;
     virtual void Unlock() = 0;

@@ -221,6 +221,8 @@ void IndexFile::Write(const std::vector<uint8_t>& bytes) {
             m_file->Truncate(bytes.size());
             m_dirty = true;
         }
+        if (m_image.size() != bytes.size())
+            m_resized = true;
     } catch (...) {
         m_loaded = false;  // the file is now partly written: read it again next time
         throw;
@@ -237,6 +239,18 @@ void IndexFile::Sync() {
     if (!m_dirty || !m_file)
         return;
     m_file->Sync();
+    m_dirty = false;
+    m_resized = false;
+}
+
+void IndexFile::WriteOutBeforeTableSync() {
+    if (!m_dirty || !m_file)
+        return;
+    if (m_resized) {
+        Sync();
+        return;
+    }
+    m_file->WriteOut();
     m_dirty = false;
 }
 

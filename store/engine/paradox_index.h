@@ -40,6 +40,9 @@ public:
     void Write(const std::vector<uint8_t>& bytes);
     void StartSync();
     void Sync();
+    // Like Sync when the file kept its length; then its pages reach the disk and become
+    // durable with the table's own sync that follows.
+    void WriteOutBeforeTableSync();
 
 private:
     void OpenFile();
@@ -50,6 +53,7 @@ private:
     std::vector<uint8_t> m_image;
     bool m_loaded = false;
     bool m_dirty = false;
+    bool m_resized = false;
 };
 
 // Writes an index file, touching only the blocks whose bytes changed.

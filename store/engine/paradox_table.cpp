@@ -973,9 +973,10 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
 
 void ParadoxTable::Sync() {
     FlushPending();
-    // The index's pages go out while the table's sync waits, rather than after it.
+    // The index's pages reach the disk first; the table's sync then flushes the disk's cache
+    // once for both, instead of one flush per file.
     if (m_primaryIndex)
-        m_primaryIndex->StartSync();
+        m_primaryIndex->WriteOutBeforeTableSync();
     m_file->Sync();
     SyncIndexes();
 }
