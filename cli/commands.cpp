@@ -16,6 +16,8 @@ const Command kCommands[] = {
     {"wyrazenie", "TEKST", "oblicza wyrażenie albo wypisuje kod błędu", RunWyrazenie},
     {"data-slownie", "DATA", "wypisuje datę z nazwą miesiąca", RunDataSlownie},
     {"nowa-baza", "KATALOG", "tworzy pusty katalog danych ze wszystkimi tabelami", RunNowaBaza},
+    {"demo", "KATALOG [--pracownicy N] [--lata N] [--ziarno S]",
+     "tworzy katalog danych z przykładową jednostką", RunDemo},
 };
 
 void PrintHelp() {

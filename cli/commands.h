@@ -28,5 +28,6 @@ int RunOkres(const Args& args);
 int RunWyrazenie(const Args& args);
 int RunDataSlownie(const Args& args);
 int RunNowaBaza(const Args& args);
+int RunDemo(const Args& args);
 
 }  // namespace mirta::cli

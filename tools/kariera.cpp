@@ -1,0 +1,89 @@
+#include "tools/kariera.h"
+
+#include <algorithm>
+
+#include "tools/slowniki_demo.h"
+
+namespace mirta::tools {
+
+namespace {
+
+// Age at hiring and length of service by category.
+struct ZakresKategorii {
+    int wiekOd, wiekDo;
+    int stazOd, stazDo;  // years of service before today (or before leaving)
+};
+
+ZakresKategorii Zakres(Kategoria k) {
+    switch (k) {
+        case Kategoria::Funkcjonariusz:
+            return {20, 29, 0, 33};
+        case Kategoria::Cywil:
+            return {19, 50, 0, 30};
+        case Kategoria::SluzbaCywilna:
+            return {23, 45, 0, 25};
+        case Kategoria::Emeryt:
+            return {20, 25, 26, 45};
+        case Kategoria::Zleceniobiorca:
+            return {20, 60, 0, 2};
+    }
+    return {20, 30, 0, 30};
+}
+
+}  // namespace
+
+Pracownik LosujPracownika(Losowanie& los, Kategoria kategoria, int numer,
+                          const ParametryKariery& k) {
+    Pracownik p;
+    p.kategoria = kategoria;
+    p.numer = numer;
+    const auto zakres = Zakres(kategoria);
+
+    // Officers are mostly men; the civil staff mostly women.
+    double szansaKobiety = 0.12;
+    if (kategoria == Kategoria::Cywil || kategoria == Kategoria::SluzbaCywilna)
+        szansaKobiety = 0.7;
+    else if (kategoria == Kategoria::Zleceniobiorca)
+        szansaKobiety = 0.4;
+    const char plec = los.Szansa(szansaKobiety) ? 'K' : 'M';
+
+    // A pensioner left the service some years ago after a full career.
+    int32_t koniecSluzby = k.dzis;
+    if (kategoria == Kategoria::Emeryt)
+        koniecSluzby = k.dzis - static_cast<int32_t>(los.Liczba(200, 365 * 15));
+    const int lataSluzby = static_cast<int>(los.Liczba(zakres.stazOd, zakres.stazDo));
+    p.dataZatrudnienia =
+        PoLatach(koniecSluzby, -lataSluzby) - static_cast<int32_t>(los.Liczba(0, 364));
+    if (p.dataZatrudnienia > k.dzis - 20)
+        p.dataZatrudnienia = k.dzis - 20;
+    // Hiring happens on the first of a month more often than not.
+    if (los.Szansa(0.7)) {
+        const auto d = engine::CivilFromDayNumber(p.dataZatrudnienia);
+        p.dataZatrudnienia = Dzien(d.year, d.month, 1);
+    }
+    const int wiek = static_cast<int>(los.Liczba(zakres.wiekOd, zakres.wiekDo));
+    const int32_t urodzenie =
+        PoLatach(p.dataZatrudnienia, -wiek) - static_cast<int32_t>(los.Liczba(0, 364));
+    p.osoba = LosujOsobe(los, plec, urodzenie, k.dzis);
+    p.nrEwidencyjny =
+        std::to_string(1000 + numer) + "/" + std::to_string(Rok(p.dataZatrudnienia) % 100);
+    p.kontoKosztow = "401-" + std::to_string(static_cast<int>(kategoria) + 1) + "-" +
+                     std::to_string(los.Liczba(10, 99));
+    if (kategoria == Kategoria::Emeryt)
+        p.dataZwolnienia = koniecSluzby;
+
+    switch (kategoria) {
+        case Kategoria::Funkcjonariusz:
+        case Kategoria::Emeryt:
+            KarieraFunkcjonariusza(los, p, k);
+            break;
+        default:
+            KarieraCywila(los, p, k);
+            break;
+    }
+    AktaOsobowe(los, p, k);
+    NieobecnosciIUrlopy(los, p, k);
+    return p;
+}
+
+}  // namespace mirta::tools
