@@ -512,6 +512,9 @@ constexpr OpisPola kPracList[] = {
 
 // Key not given: the smallest unique prefix is worked out from the index order.
 constexpr int kKluczZPorzadku = -1;
+// Package headers are copies of schedule entries, which may agree in every field before the
+// identifier; keyed up to it, copying a marked entry never fails on a duplicate.
+constexpr int kKluczNaglowka = 15;
 // dBase files of the payroll program: Latin 2 (852), the export's second choice and the one
 // a reader can show without knowing the payroll program's settings.
 constexpr unsigned char kJezykLatin2 = 0x64;
@@ -760,7 +763,7 @@ const OpisTabeli kTabele[] = {
      .powiazanie = {"IdentyfikatHarmonogramu", "THarmonogramPrzesylek", "Identyfikator"},
      .otwieranie = O::PrzezWlasciciela, .drugiWidok = true, .pola = kPrzesylki},
     {.plik = "ZarzPrzesylki.db", .miejsce = M::Spd, .modul = "TDM1", .komponent = "TGlowkiPlikow",
-     .porzadek = "LP;Nazwa", .polaKlucza = kKluczZPorzadku, .otwieranie = O::PrzezWlasciciela,
+     .porzadek = "LP;Nazwa", .polaKlucza = kKluczNaglowka, .otwieranie = O::PrzezWlasciciela,
      .pola = kZarzPrzesylki},
     {.plik = "PozPrzesylki.db", .miejsce = M::Spd, .modul = "TDM1", .komponent = "TPozPlikow",
      .porzadek = "IdentyfikatorHarmonogramu;IdentyfikatorWiersza;IdentyfikatorPola",
@@ -768,7 +771,7 @@ const OpisTabeli kTabele[] = {
      .powiazanie = {"IdentyfikatorHarmonogramu", "TGlowkiPlikow", "IdentyfikatorHarmOryginal"},
      .otwieranie = O::PrzezWlasciciela, .pola = kPozPrzesylki},
     {.plik = "ZarzPrzesylki.db", .miejsce = M::Paczka, .modul = "TDM1",
-     .komponent = "TGlowkiPlikow", .porzadek = "LP;Nazwa", .polaKlucza = kKluczZPorzadku,
+     .komponent = "TGlowkiPlikow", .porzadek = "LP;Nazwa", .polaKlucza = kKluczNaglowka,
      .otwieranie = O::PrzezWlasciciela, .pola = kZarzPrzesylki},
     {.plik = "PozPrzesylki.db", .miejsce = M::Paczka, .modul = "TDM1", .komponent = "TPozPlikow",
      .porzadek = "IdentyfikatorHarmonogramu;IdentyfikatorWiersza;IdentyfikatorPola",
