@@ -1,9 +1,51 @@
 #include "tools/demo.h"
 
+#include <ctime>
+
+#include "store/engine/paradox_format.h"
 #include "store/nowa_baza.h"
 #include "tools/demo_wewn.h"
 
 namespace mirta::tools {
+
+namespace {
+
+bool KonczySieNa(std::string nazwa, const std::string& koncowka) {
+    for (auto& c : nazwa)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return nazwa.size() >= koncowka.size() &&
+           nazwa.compare(nazwa.size() - koncowka.size(), koncowka.size(), koncowka) == 0;
+}
+
+// The table files carry the time of their last change: Paradox the Unix seconds in the
+// header, dBase the date. Stamping the demo's own "today" makes a seed give the same bytes
+// on any day.
+void UstalCzasPlikow(engine::FileSystem& fs, const std::string& katalog, engine::CivilDate dzis) {
+    const int64_t dni = engine::DayNumberFromCivil(dzis.year, dzis.month, dzis.day) -
+                        engine::DayNumberFromCivil(1970, 1, 1);
+    const uint32_t sekundy = static_cast<uint32_t>(dni * 86400 + 12 * 3600);
+    const uint8_t paradox[4] = {static_cast<uint8_t>(sekundy), static_cast<uint8_t>(sekundy >> 8),
+                                static_cast<uint8_t>(sekundy >> 16),
+                                static_cast<uint8_t>(sekundy >> 24)};
+    const uint8_t dbase[3] = {static_cast<uint8_t>(dzis.year - 1900),
+                              static_cast<uint8_t>(dzis.month), static_cast<uint8_t>(dzis.day)};
+    for (const std::string& podkatalog : {katalog, katalog + "/SPD", katalog + "/ROVANTE"}) {
+        for (const auto& nazwa : fs.List(podkatalog)) {
+            const std::string sciezka = podkatalog + "/" + nazwa;
+            if (KonczySieNa(nazwa, ".db")) {
+                auto plik = fs.Open(sciezka, engine::OpenMode::ReadWrite);
+                plik->WriteAt(engine::paradox::kFileUpdateTime, paradox, sizeof paradox);
+                plik->Sync();
+            } else if (KonczySieNa(nazwa, ".dbf")) {
+                auto plik = fs.Open(sciezka, engine::OpenMode::ReadWrite);
+                plik->WriteAt(1, dbase, sizeof dbase);
+                plik->Sync();
+            }
+        }
+    }
+}
+
+}  // namespace
 
 LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
                         const OpcjeDemo& opcje) {
@@ -33,6 +75,7 @@ LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
     ZapiszPracownikow(k, ludzie);
     ZapiszUstawienia(k);
     ZapiszKartotekiPlac(k, ludzie);
+    UstalCzasPlikow(fs, katalog, opcje.dzis);
     return liczniki;
 }
 
