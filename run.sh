@@ -8,4 +8,5 @@ export CCACHE_BASEDIR="$PWD"
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$BUILD" -j"$(nproc)"
+[ -d demo ] || "$BUILD/cli/mirta" demo demo
 exec "$BUILD/cli/mirta" --help
