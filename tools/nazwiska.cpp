@@ -156,7 +156,7 @@ Adres LosujAdres(Losowanie& los, const Miejscowosc* gdzie) {
         if (los.Szansa(0.15))
             a.nrDomu += static_cast<char>('a' + los.Liczba(0, 2));
         if (los.Szansa(0.55))
-            a.nrDomu += "/" + std::to_string(los.Liczba(1, 60));
+            a.nrDomu.append("/").append(std::to_string(los.Liczba(1, 60)));
     }
     return a;
 }
@@ -230,7 +230,7 @@ std::string NumerKonta(Losowanie& los) {
     const std::string nrb = std::string(kontrolne) + bban;
     std::string wynik = nrb.substr(0, 2);
     for (size_t i = 2; i < nrb.size(); i += 4)
-        wynik += " " + nrb.substr(i, 4);
+        wynik.append(" ").append(nrb, i, 4);
     return wynik;
 }
 

@@ -216,7 +216,7 @@ void ZapiszKalendarz(KontekstDemo& k) {
                         godziny = 8;
                     }
                 }
-                t.Kwota(w, "G" + std::to_string(d), godziny);
+                t.Kwota(w, std::string("G").append(std::to_string(d)), godziny);
             }
             t.Tekst(w, "PrzebiegPracy", przebieg);
             t.Dodaj(std::move(w));

@@ -430,8 +430,8 @@ void WpiszAkta(Zapisy& z, int32_t id, const Pracownik& p) {
         t.Liczba(w, "Rok", c.rok);
         t.Liczba(w, "Miesiac", c.miesiac);
         for (int d = 0; d < 31; ++d) {
-            t.Liczba(w, "P" + std::to_string(d + 1), c.plan[d]);
-            t.Liczba(w, "W" + std::to_string(d + 1), c.wykonanie[d]);
+            t.Liczba(w, std::string("P").append(std::to_string(d + 1)), c.plan[d]);
+            t.Liczba(w, std::string("W").append(std::to_string(d + 1)), c.wykonanie[d]);
         }
         t.Dodaj(std::move(w));
     }

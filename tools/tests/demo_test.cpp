@@ -132,8 +132,9 @@ TEST_F(DemoTest, EmployeesAndHistoriesObeyTheRecordRules) {
         // Civil staff need a status for SPD; officers and pensioners carry none.
         EXPECT_EQ(w[mirta.Pole("IdStPracCyw")].IsNull(), pd == '1' || pd == '4');
         const Value& zwolniony = w[mirta.Pole("DataZwolnienia")];
-        if (!zwolniony.IsNull())
+        if (!zwolniony.IsNull()) {
             EXPECT_GE(zwolniony.AsDay(), w[mirta.Pole("DataZatrudnienia")].AsDay());
+        }
     }
     EXPECT_EQ(podzialy, (std::set<char>{'1', '2', '3', '4'}));
 
@@ -148,10 +149,12 @@ TEST_F(DemoTest, EmployeesAndHistoriesObeyTheRecordRules) {
     const Tabela formy = Czytaj(Katalog(), "Zatrudnienie.db");
     for (const auto& w : formy.wiersze) {
         const Value& doDnia = w[formy.Pole("DataDo")];
-        if (w[formy.Pole("IdentyfikatorFormyZatrudn")].AsInteger() == 3)
+        if (w[formy.Pole("IdentyfikatorFormyZatrudn")].AsInteger() == 3) {
             EXPECT_FALSE(doDnia.IsNull());
-        if (!doDnia.IsNull())
+        }
+        if (!doDnia.IsNull()) {
             EXPECT_GE(doDnia.AsDay(), w[formy.Pole("DataOd")].AsDay());
+        }
     }
     // A post with a pay group brings a pay-group row of the same day.
     const Tabela stanowiska = Czytaj(Katalog(), "Stanowiska.db");
@@ -192,16 +195,19 @@ TEST_F(DemoTest, OtherRecordsObeyTheirRules) {
     const Tabela badania = Czytaj(Katalog(), "Badania.db");
     for (const auto& w : badania.wiersze) {
         const Value& nastepne = w[badania.Pole("DataNastepnegoBadania")];
-        if (w[badania.Pole("WynikBadania")].AsText() == "2")
+        if (w[badania.Pole("WynikBadania")].AsText() == "2") {
             EXPECT_FALSE(nastepne.IsNull());
-        if (!nastepne.IsNull())
+        }
+        if (!nastepne.IsNull()) {
             EXPECT_GE(nastepne.AsDay(), w[badania.Pole("DataBadania")].AsDay());
+        }
     }
     const Tabela rodzina = Czytaj(Katalog(), "StanRodz.db");
     for (const auto& w : rodzina.wiersze) {
         const int64_t st = w[rodzina.Pole("StopienPokrewienstwa")].AsInteger();
-        if (st == 3 || st == 4)
+        if (st == 3 || st == 4) {
             EXPECT_FALSE(w[rodzina.Pole("DataUrodzenia")].IsNull());
+        }
     }
     const Tabela wyksztalcenie = Czytaj(Katalog(), "Wykszt.DB");
     for (const auto& w : wyksztalcenie.wiersze) {
