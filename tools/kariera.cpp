@@ -1,6 +1,7 @@
 #include "tools/kariera.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "tools/slowniki_demo.h"
 
@@ -28,6 +29,16 @@ ZakresKategorii Zakres(Kategoria k) {
             return {20, 60, 0, 2};
     }
     return {20, 30, 0, 30};
+}
+
+// Rows of one employee that a table keys alike: the later ones go, the file would refuse them.
+template <class T, class Klucz>
+void Unikalne(std::vector<T>& wiersze, Klucz klucz) {
+    std::stable_sort(wiersze.begin(), wiersze.end(),
+                     [&](const T& a, const T& b) { return klucz(a) < klucz(b); });
+    wiersze.erase(std::unique(wiersze.begin(), wiersze.end(),
+                              [&](const T& a, const T& b) { return klucz(a) == klucz(b); }),
+                  wiersze.end());
 }
 
 }  // namespace
@@ -83,6 +94,15 @@ Pracownik LosujPracownika(Losowanie& los, Kategoria kategoria, int numer,
     }
     AktaOsobowe(los, p, k);
     NieobecnosciIUrlopy(los, p, k);
+
+    Unikalne(p.decyzje, [](const WpisDecyzji& x) { return x.data; });
+    Unikalne(p.nagrody,
+             [](const WpisNagrody& x) { return std::tie(x.rodzaj, x.data, x.komentarz); });
+    Unikalne(p.ordery, [](const WpisOdznaczenia& x) { return std::tie(x.data, x.rodzaj); });
+    Unikalne(p.kary, [](const WpisOdznaczenia& x) { return std::tie(x.data, x.rodzaj); });
+    Unikalne(p.wyroznienia, [](const WpisOdznaczenia& x) { return std::tie(x.data, x.rodzaj); });
+    Unikalne(p.badania, [](const WpisBadania& x) { return std::tie(x.data, x.rodzaj); });
+    Unikalne(p.kursy, [](const WpisKursu& x) { return std::tie(x.rodzaj, x.rok, x.nazwa); });
     return p;
 }
 
