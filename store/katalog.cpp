@@ -14,15 +14,23 @@ namespace {
 int RozmiarWPliku(const OpisPola& pole, FormatPliku format) {
     using engine::FieldType;
     switch (pole.typ) {
-        case FieldType::Alpha: return pole.rozmiar;
-        case FieldType::Date: return format == FormatPliku::Dbase ? 8 : 4;
-        case FieldType::Time: return 4;
-        case FieldType::Number: return format == FormatPliku::Dbase ? pole.rozmiar : 8;
-        case FieldType::Short: return 2;
+        case FieldType::Alpha:
+            return pole.rozmiar;
+        case FieldType::Date:
+            return format == FormatPliku::Dbase ? 8 : 4;
+        case FieldType::Time:
+            return 4;
+        case FieldType::Number:
+            return format == FormatPliku::Dbase ? pole.rozmiar : 8;
+        case FieldType::Short:
+            return 2;
         case FieldType::Long:
-        case FieldType::AutoInc: return 4;
-        case FieldType::Logical: return 1;
-        default: return pole.rozmiar;
+        case FieldType::AutoInc:
+            return 4;
+        case FieldType::Logical:
+            return 1;
+        default:
+            return pole.rozmiar;
     }
 }
 
@@ -31,7 +39,8 @@ std::vector<std::string> Podziel(std::string_view lista) {
     while (!lista.empty()) {
         size_t koniec = lista.find(';');
         wynik.emplace_back(lista.substr(0, koniec));
-        if (koniec == std::string_view::npos) break;
+        if (koniec == std::string_view::npos)
+            break;
         lista.remove_prefix(koniec + 1);
     }
     return wynik;
@@ -42,7 +51,8 @@ std::vector<std::string> Podziel(std::string_view lista) {
 int KluczZPorzadku(const OpisTabeli& opis) {
     std::vector<const OpisPola*> zapisane;
     for (const auto& p : opis.pola)
-        if (p.rodzaj == RodzajPola::Zapisane) zapisane.push_back(&p);
+        if (p.rodzaj == RodzajPola::Zapisane)
+            zapisane.push_back(&p);
     int pokrycie = 0;
     for (const auto& nazwa : opis.PolaPorzadku()) {
         auto it = std::find_if(zapisane.begin(), zapisane.end(),
@@ -51,13 +61,13 @@ int KluczZPorzadku(const OpisTabeli& opis) {
     }
     pokrycie = std::min<int>(pokrycie, static_cast<int>(zapisane.size()));
     for (int i = 0; i < pokrycie; ++i)
-        if (zapisane[i]->typ == engine::FieldType::AutoInc) return i + 1;
+        if (zapisane[i]->typ == engine::FieldType::AutoInc)
+            return i + 1;
     return pokrycie;
 }
 
 bool RowneBezWielkosci(std::string_view a, std::string_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) ==
                       std::tolower(static_cast<unsigned char>(y));
            });
@@ -82,9 +92,12 @@ std::string_view NazwaOgolna(std::string_view plik) {
         return SameCyfry(reszta.substr(0, cyfr), cyfr) &&
                RowneBezWielkosci(reszta.substr(cyfr), rozszerzenie);
     };
-    if (wzor("UrN", ".DB", 4)) return "UrlNalez.db";
-    if (wzor("WykUrl", ".DB", 4)) return "Urlopy.db";
-    if (wzor("KART", ".DBF", 4)) return "KART.DBF";
+    if (wzor("UrN", ".DB", 4))
+        return "UrlNalez.db";
+    if (wzor("WykUrl", ".DB", 4))
+        return "Urlopy.db";
+    if (wzor("KART", ".DBF", 4))
+        return "KART.DBF";
     return plik;
 }
 
@@ -93,7 +106,8 @@ std::string_view NazwaOgolna(std::string_view plik) {
 std::vector<engine::FieldDef> OpisTabeli::PolaPliku() const {
     std::vector<engine::FieldDef> wynik;
     for (const auto& p : pola) {
-        if (p.rodzaj != RodzajPola::Zapisane) continue;
+        if (p.rodzaj != RodzajPola::Zapisane)
+            continue;
         engine::FieldDef def;
         def.name = std::string(p.nazwa);
         def.type = p.typ;
@@ -104,20 +118,25 @@ std::vector<engine::FieldDef> OpisTabeli::PolaPliku() const {
     return wynik;
 }
 
-std::vector<std::string> OpisTabeli::PolaPorzadku() const { return Podziel(porzadek); }
+std::vector<std::string> OpisTabeli::PolaPorzadku() const {
+    return Podziel(porzadek);
+}
 
 bool OpisTabeli::PorzadekJestKluczem() const {
     auto nazwy = PolaPorzadku();
-    if (nazwy.empty() || static_cast<int>(nazwy.size()) != polaKlucza) return false;
+    if (nazwy.empty() || static_cast<int>(nazwy.size()) != polaKlucza)
+        return false;
     auto zapisane = PolaPliku();
     for (size_t i = 0; i < nazwy.size(); ++i)
-        if (zapisane[i].name != nazwy[i]) return false;
+        if (zapisane[i].name != nazwy[i])
+            return false;
     return true;
 }
 
 const OpisPola* OpisTabeli::Pole(std::string_view nazwa) const {
     for (const auto& p : pola)
-        if (p.nazwa == nazwa) return &p;
+        if (p.nazwa == nazwa)
+            return &p;
     return nullptr;
 }
 
@@ -126,7 +145,8 @@ std::span<const OpisTabeli> KatalogTabel() {
         auto surowy = SurowyKatalogTabel();
         std::vector<OpisTabeli> wynik(surowy.begin(), surowy.end());
         for (auto& opis : wynik)
-            if (opis.polaKlucza < 0) opis.polaKlucza = KluczZPorzadku(opis);
+            if (opis.polaKlucza < 0)
+                opis.polaKlucza = KluczZPorzadku(opis);
         return wynik;
     }();
     return katalog;
@@ -134,26 +154,31 @@ std::span<const OpisTabeli> KatalogTabel() {
 
 const OpisTabeli* ZnajdzTabele(std::string_view plik) {
     size_t ukosnik = plik.find_last_of("/\\");
-    if (ukosnik != std::string_view::npos) plik.remove_prefix(ukosnik + 1);
+    if (ukosnik != std::string_view::npos)
+        plik.remove_prefix(ukosnik + 1);
     std::string_view ogolna = NazwaOgolna(plik);
     for (const auto& opis : KatalogTabel())
-        if (RowneBezWielkosci(opis.plik, ogolna)) return &opis;
+        if (RowneBezWielkosci(opis.plik, ogolna))
+            return &opis;
     return nullptr;
 }
 
 const OpisTabeli* ZnajdzKomponent(std::string_view modul, std::string_view komponent) {
     for (const auto& opis : KatalogTabel())
-        if (opis.komponent == komponent && (modul.empty() || opis.modul == modul)) return &opis;
+        if (opis.komponent == komponent && (modul.empty() || opis.modul == modul))
+            return &opis;
     return nullptr;
 }
 
 std::string PlikUrlopowNaleznych(int rok) {
-    if (rok < kPierwszyRokPlikowUrlopow) return "UrlNalez.db";
+    if (rok < kPierwszyRokPlikowUrlopow)
+        return "UrlNalez.db";
     return "UrN" + std::to_string(rok) + ".DB";
 }
 
 std::string PlikUrlopowWykorzystanych(int rok) {
-    if (rok < kPierwszyRokPlikowUrlopow) return "Urlopy.db";
+    if (rok < kPierwszyRokPlikowUrlopow)
+        return "Urlopy.db";
     return "WykUrl" + std::to_string(rok) + ".DB";
 }
 
@@ -170,8 +195,10 @@ std::vector<PlikDoUtworzenia> PlikiNowejBazy(int rok) {
             opis.miejsce == MiejscePliku::KartotekaPlac)
             continue;
         std::string katalog;
-        if (opis.miejsce == MiejscePliku::Spd) katalog = "SPD/";
-        if (opis.miejsce == MiejscePliku::Rovante) katalog = "ROVANTE/";
+        if (opis.miejsce == MiejscePliku::Spd)
+            katalog = "SPD/";
+        if (opis.miejsce == MiejscePliku::Rovante)
+            katalog = "ROVANTE/";
         wynik.push_back({&opis, katalog + std::string(opis.plik)});
         if (opis.komponent == "TUrlopy" && rok >= kPierwszyRokPlikowUrlopow)
             wynik.push_back({&opis, PlikUrlopowWykorzystanych(rok)});

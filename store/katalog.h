@@ -24,9 +24,9 @@ enum class FormatPliku { Paradox, Dbase };
 
 // When the owning data module opens the table.
 enum class Otwieranie {
-    PrzyStarcie,     // when the data module is created
-    PoZalogowaniu,   // by the start sequence after a successful login
-    PrzezWlasciciela // by the window or operation that uses it, closed again by it
+    PrzyStarcie,      // when the data module is created
+    PoZalogowaniu,    // by the start sequence after a successful login
+    PrzezWlasciciela  // by the window or operation that uses it, closed again by it
 };
 
 // A stored field, or a lookup / calculated field that only the dataset knows.
@@ -51,9 +51,9 @@ struct OpisPola {
 
 // Detail field(s) = master field(s); the master named by its component.
 struct Powiazanie {
-    std::string_view polaSzczegolowe = {};  // "IdentyfikatorPracownika"
+    std::string_view polaSzczegolowe = {};     // "IdentyfikatorPracownika"
     std::string_view komponentNadrzedny = {};  // "TPracownicy"
-    std::string_view polaNadrzedne = {};    // "Identyfikator"
+    std::string_view polaNadrzedne = {};       // "Identyfikator"
     // Only while a window is open (Komorki.db follows KomNad.db only in its window).
     bool tylkoWOknie = false;
     bool Jest() const { return !polaSzczegolowe.empty(); }

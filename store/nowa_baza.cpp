@@ -50,7 +50,9 @@ std::unique_ptr<Table> Utworz(engine::FileSystem& fs, const std::string& sciezka
                                         engine::ParadoxCreateOptions{});
 }
 
-Value T(std::string_view s) { return Value::Text(std::string(s)); }
+Value T(std::string_view s) {
+    return Value::Text(std::string(s));
+}
 
 // Rows whose identifiers the rules test: they must be the n-th rows of a fresh table, as
 // the table hands out identifiers in insertion order.
@@ -60,15 +62,17 @@ void WypelnijSlowniki(const std::string& plik, const OpisTabeli& opis, Table& ta
             std::string_view nazwa, symbol, dni, rodzaj;
         };
         static constexpr Rodzaj kRodzaje[] = {
-            {"Urlop wypoczynkowy", "UW", "R", "W"},  {"Urlop dodatkowy", "UD", "R", "D"},
+            {"Urlop wypoczynkowy", "UW", "R", "W"},    {"Urlop dodatkowy", "UD", "R", "D"},
             {"Urlop okolicznościowy", "UO", "R", "I"}, {"Urlop macierzyński", "UM", "K", "I"},
-            {"Urlop wychowawczy", "UWY", "K", "I"},  {"Urlop na żądanie", "UNŻ", "R", "W"},
-            {"Urlop szkoleniowy", "USZ", "R", "I"},  {"Urlop zdrowotny", "UZD", "K", "I"},
+            {"Urlop wychowawczy", "UWY", "K", "I"},    {"Urlop na żądanie", "UNŻ", "R", "W"},
+            {"Urlop szkoleniowy", "USZ", "R", "I"},    {"Urlop zdrowotny", "UZD", "K", "I"},
             {"Urlop bezpłatny", "UB", "K", "I"},
         };
         for (const auto& r : kRodzaje)
-            tabela.Insert(Wiersz(opis, {{"NazwaUrlopu", T(r.nazwa)}, {"Symbol", T(r.symbol)},
-                                        {"RodzajDni", T(r.dni)}, {"RodzajUrlopu", T(r.rodzaj)}}));
+            tabela.Insert(Wiersz(opis, {{"NazwaUrlopu", T(r.nazwa)},
+                                        {"Symbol", T(r.symbol)},
+                                        {"RodzajDni", T(r.dni)},
+                                        {"RodzajUrlopu", T(r.rodzaj)}}));
     } else if (plik == "FormyZtr.db") {
         // 1 and 2 count as service, 3 is the fixed-term employment.
         static constexpr std::pair<std::string_view, std::string_view> kFormy[] = {
@@ -107,9 +111,8 @@ void WypelnijSlowniki(const std::string& plik, const OpisTabeli& opis, Table& ta
             opis, {{"KODY", Value::Bytes(engine::CodePage::Mazovia().Encode(kPolskieLitery))},
                    {"STANDART", T("M")}}));
         tabela.Insert(Wiersz(
-            opis,
-            {{"KODY", Value::Bytes(engine::CodePage::ForNumber(852).Encode(kPolskieLitery))},
-             {"STANDART", T("L")}}));
+            opis, {{"KODY", Value::Bytes(engine::CodePage::ForNumber(852).Encode(kPolskieLitery))},
+                   {"STANDART", T("L")}}));
     }
 }
 

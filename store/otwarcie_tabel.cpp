@@ -26,7 +26,8 @@ std::unique_ptr<engine::Table> OtworzTabele(engine::FileSystem& fs, const OpisTa
     if (!zgodnosc.bledy.empty()) {
         std::string komunikat = "Struktura tabeli " + nazwa +
                                 " różni się od oczekiwanej; tabeli nie otwarto i nie zmieniono:";
-        for (const auto& b : zgodnosc.bledy) komunikat += "\n" + b;
+        for (const auto& b : zgodnosc.bledy)
+            komunikat += "\n" + b;
         throw engine::EngineError(komunikat, sciezka, "otwarcie tabeli");
     }
     uwagi.insert(uwagi.end(), zgodnosc.uwagi.begin(), zgodnosc.uwagi.end());
@@ -35,7 +36,8 @@ std::unique_ptr<engine::Table> OtworzTabele(engine::FileSystem& fs, const OpisTa
 
 engine::Table* TabeleStartowe::Tabela(std::string_view komponent) const {
     for (const auto& t : tabele)
-        if (t.opis->komponent == komponent) return t.tabela.get();
+        if (t.opis->komponent == komponent)
+            return t.tabela.get();
     return nullptr;
 }
 
@@ -43,7 +45,8 @@ TabeleStartowe OtworzTabeleStartowe(engine::FileSystem& fs, const std::string& k
     TabeleStartowe wynik;
     engine::Table* parametryKadr = nullptr;
     for (const auto& opis : KatalogTabel()) {
-        if (opis.otwieranie != Otwieranie::PrzyStarcie || opis.drugiWidok) continue;
+        if (opis.otwieranie != Otwieranie::PrzyStarcie || opis.drugiWidok)
+            continue;
         std::string katalog = katalogDanych;
         if (opis.miejsce == MiejscePliku::Placowy) {
             if (!parametryKadr)
@@ -52,7 +55,8 @@ TabeleStartowe OtworzTabeleStartowe(engine::FileSystem& fs, const std::string& k
             katalog = UstawKatalogiPlac(*parametryKadr, katalogDanych);
         }
         auto tabela = OtworzTabele(fs, opis, katalog, wynik.uwagi);
-        if (opis.komponent == "TParametry") parametryKadr = tabela.get();
+        if (opis.komponent == "TParametry")
+            parametryKadr = tabela.get();
         wynik.tabele.push_back({&opis, std::move(tabela)});
     }
     return wynik;

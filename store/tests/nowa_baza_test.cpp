@@ -28,15 +28,24 @@ constexpr engine::CivilDate kDzis{2026, 12, 10};
 
 std::string LiteraPxlib(FieldType typ) {
     switch (typ) {
-        case FieldType::Alpha: return "A";
-        case FieldType::Date: return "D";
-        case FieldType::Short: return "S";
-        case FieldType::Long: return "I";
-        case FieldType::Number: return "N";
-        case FieldType::Logical: return "L";
-        case FieldType::Time: return "T";
-        case FieldType::AutoInc: return "+";
-        default: return "?";
+        case FieldType::Alpha:
+            return "A";
+        case FieldType::Date:
+            return "D";
+        case FieldType::Short:
+            return "S";
+        case FieldType::Long:
+            return "I";
+        case FieldType::Number:
+            return "N";
+        case FieldType::Logical:
+            return "L";
+        case FieldType::Time:
+            return "T";
+        case FieldType::AutoInc:
+            return "+";
+        default:
+            return "?";
     }
 }
 
@@ -46,14 +55,16 @@ TEST(NowaBaza, EveryParadoxTableOpensInPxlibWithTheCatalogueFields) {
     const auto& cp1250 = engine::CodePage::ForNumber(1250);
     int sprawdzone = 0;
     for (const auto& p : PlikiNowejBazy(kDzis.year)) {
-        if (p.opis->format != FormatPliku::Paradox) continue;
+        if (p.opis->format != FormatPliku::Paradox)
+            continue;
         SCOPED_TRACE(p.plik);
         std::vector<std::string> oczekiwane;
         for (const auto& f : p.opis->PolaPliku())
             oczekiwane.push_back(f.name + ":" + LiteraPxlib(f.type) +
                                  (f.type == FieldType::Alpha ? std::to_string(f.size) : ""));
         std::vector<std::string> pxlib;
-        for (const auto& f : FieldsWithPxlib(dir.File(p.plik))) pxlib.push_back(cp1250.Decode(f));
+        for (const auto& f : FieldsWithPxlib(dir.File(p.plik)))
+            pxlib.push_back(cp1250.Decode(f));
         EXPECT_EQ(pxlib, oczekiwane);
         ReadWithPxlib(dir.File(p.plik));
         ++sprawdzone;
@@ -79,7 +90,8 @@ TEST(NowaBaza, DictionaryRowsCarryTheIdentifiersTheRulesTest) {
         auto t = engine::ParadoxTable::Open(fs, dir.File(plik));
         for (uint64_t i = 0; i < t->RowCount(); ++i) {
             auto r = t->ReadRow(i);
-            if (r[kolumnaId].AsInteger() == id) return r[kolumnaNazwy].AsText();
+            if (r[kolumnaId].AsInteger() == id)
+                return r[kolumnaNazwy].AsText();
         }
         return std::string("brak");
     };

@@ -22,9 +22,7 @@ constexpr const char* kWspolne[] = {"Mirta", "Kalendarz", "Parametry", "ParDruk"
 
 class OtwarcieTabel : public ::testing::Test {
 protected:
-    void SetUp() override {
-        UtworzNowaBaze(FileSystem::Real(), dir.Path(), {2026, 12, 10});
-    }
+    void SetUp() override { UtworzNowaBaze(FileSystem::Real(), dir.Path(), {2026, 12, 10}); }
 
     void UstawSciezkePlac(const std::string& sciezka) {
         auto t = engine::ParadoxTable::Open(FileSystem::Real(), dir.File("ParametryKadr.db"));
@@ -50,7 +48,8 @@ TEST_F(OtwarcieTabel, ANewDirectoryOpensWithoutRemarksAndSharedTablesComeFromItW
     auto tabele = OtworzTabeleStartowe(FileSystem::Real(), dir.Path());
     EXPECT_TRUE(tabele.uwagi.empty());
     ASSERT_NE(tabele.Tabela("TPracownicy"), nullptr);
-    EXPECT_EQ(fsys::path(tabele.Tabela("TPracownicy")->Path()).parent_path(), fsys::path(dir.Path()));
+    EXPECT_EQ(fsys::path(tabele.Tabela("TPracownicy")->Path()).parent_path(),
+              fsys::path(dir.Path()));
     EXPECT_EQ(tabele.tabele.front().opis->plik, "ParametryKadr.db");
     EXPECT_EQ(tabele.Tabela("TCzasPracy"), nullptr);  // opened by its window only
 }
@@ -60,7 +59,8 @@ TEST_F(OtwarcieTabel, SharedTablesOpenFromThePayrollDirectoryNamedInTheParameter
     for (const char* t : kWspolne)
         for (const char* ext : {".DB", ".PX"})
             if (fsys::exists(dir.File(std::string(t) + ext)))
-                fsys::rename(dir.File(std::string(t) + ext), dir.File("place/" + std::string(t) + ext));
+                fsys::rename(dir.File(std::string(t) + ext),
+                             dir.File("place/" + std::string(t) + ext));
     EXPECT_NE(BladOtwarcia().find("Mirta.DB"), std::string::npos);
 
     UstawSciezkePlac("place");
@@ -96,8 +96,11 @@ TEST_F(OtwarcieTabel, AFileOfAnotherStructureIsRefusedAndLeftAsItIs) {
     auto przed = ReadBytesOf(dir.File("Mirta.DB"));
 
     std::string blad = BladOtwarcia();
-    EXPECT_NE(blad.find("Tabela Mirta.DB: pole nr 3 (Nazwisko) jest typu tekst(40), oczekiwano tekst(30)"),
-              std::string::npos) << blad;
+    EXPECT_NE(
+        blad.find(
+            "Tabela Mirta.DB: pole nr 3 (Nazwisko) jest typu tekst(40), oczekiwano tekst(30)"),
+        std::string::npos)
+        << blad;
     EXPECT_NE(blad.find("Tabela Mirta.DB: brak pola IdStPracCyw"), std::string::npos) << blad;
     EXPECT_EQ(ReadBytesOf(dir.File("Mirta.DB")), przed);
 }
