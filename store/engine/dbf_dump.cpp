@@ -16,18 +16,6 @@ namespace {
 
 constexpr uint64_t kChunkBytes = 1 << 20;
 
-std::string_view Trim(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-bool AllSpaces(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
-}
-
 void AppendHex(std::string& out, std::string_view bytes) {
     static constexpr char kDigits[] = "0123456789abcdef";
     for (unsigned char b : bytes) {
@@ -69,7 +57,7 @@ void AppendMemo(std::string& out, std::string_view raw, bool binary, const CodeP
             out += "memo:" + std::to_string(block);
         return;
     }
-    std::string_view text = Trim(raw);
+    std::string_view text = TrimSpaces(raw);
     uint64_t block = 0;
     auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), block);
     if (text.empty()) {
@@ -93,7 +81,7 @@ void AppendValue(std::string& out, const DbfColumn& column, std::string_view raw
         }
         case 'N':
         case 'F': {
-            std::string_view text = Trim(raw);
+            std::string_view text = TrimSpaces(raw);
             if (text.empty())
                 out += kDumpNull;
             else

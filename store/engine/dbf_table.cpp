@@ -131,18 +131,6 @@ std::string Hex(uint8_t b) {
     return buf;
 }
 
-std::string_view TrimSpaces(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
-bool AllSpaces(std::string_view s) {
-    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
-}
-
 // Parses the header and descriptors from `header`, which holds at least the first
 // min(headerSize, fileSize) bytes. Throws for anything we cannot trust.
 DbfTable::Layout ParseLayout(const std::string& path, const std::string& header,
@@ -834,6 +822,15 @@ uint64_t DbfTable::Insert(const Record& row) {
     return RowCount() - 1;
 }
 
+void DbfTable::RequireRowUnchanged(uint64_t recordNo,
+                                   const std::vector<uint32_t>& deletedBefore) const {
+    if (recordNo >= m_count || m_deleted != deletedBefore)
+        throw EngineError("Tabela " + m_path +
+                              " została zmieniona przez inny program; "
+                              "odśwież dane i powtórz zmianę",
+                          m_path, "write");
+}
+
 uint64_t DbfTable::Update(uint64_t ordinal, Record row) {
     RequireWritable();
     std::string record = BuildRecord(row);
@@ -846,11 +843,7 @@ uint64_t DbfTable::Update(uint64_t ordinal, Record row) {
         DbfTable* t;
         ~Release() { t->EndWrite(); }
     } release{this};
-    if (recordNo >= m_count || m_deleted != deletedBefore)
-        throw EngineError("Tabela " + m_path +
-                              " została zmieniona przez inny program; "
-                              "odśwież dane i powtórz zmianę",
-                          m_path, "write");
+    RequireRowUnchanged(recordNo, deletedBefore);
     file.WriteAt(RecordOffset(recordNo) + 1, record.data() + 1, record.size() - 1);
     if (m_bulkDepth == 0)
         file.Sync();
@@ -868,11 +861,7 @@ void DbfTable::Delete(uint64_t ordinal) {
         DbfTable* t;
         ~Release() { t->EndWrite(); }
     } release{this};
-    if (recordNo >= m_count || m_deleted != deletedBefore)
-        throw EngineError("Tabela " + m_path +
-                              " została zmieniona przez inny program; "
-                              "odśwież dane i powtórz zmianę",
-                          m_path, "write");
+    RequireRowUnchanged(recordNo, deletedBefore);
     file.WriteAt(RecordOffset(recordNo), &kDeleted, 1);
     if (m_bulkDepth == 0)
         file.Sync();
@@ -1037,6 +1026,18 @@ std::unique_ptr<Table> DbfTable::CreateLike(const std::string& path) {
     }
     m_fs.Rename(temp, target);
     return Open(m_fs, target, m_options);
+}
+
+std::string_view TrimSpaces(std::string_view s) {
+    while (!s.empty() && s.front() == ' ')
+        s.remove_prefix(1);
+    while (!s.empty() && s.back() == ' ')
+        s.remove_suffix(1);
+    return s;
+}
+
+bool AllSpaces(std::string_view s) {
+    return std::all_of(s.begin(), s.end(), [](char c) { return c == ' '; });
 }
 
 }  // namespace mirta::engine

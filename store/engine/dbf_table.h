@@ -113,6 +113,8 @@ private:
 
     // Opens and locks the file for a write and makes sure our view matches the disk.
     File& BeginWrite();
+    // Throws when another program removed or deleted rows since we read the table.
+    void RequireRowUnchanged(uint64_t recordNo, const std::vector<uint32_t>& deletedBefore) const;
     void EndWrite() noexcept;
     void WriteHeaderCount(File& file, uint64_t count);
     void RefreshStamp();
@@ -135,5 +137,9 @@ private:
     std::unique_ptr<File> m_writer;  // open and locked during a write or a bulk
     int m_bulkDepth = 0;
 };
+
+// dBase pads values with spaces on both sides.
+std::string_view TrimSpaces(std::string_view s);
+bool AllSpaces(std::string_view s);
 
 }  // namespace mirta::engine

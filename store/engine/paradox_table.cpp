@@ -91,9 +91,17 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::st
         uint32_t key = PasswordKey(CodePage::ForNumber(options.codePage).Encode(options.password));
         PutU32(header.raw.data() + kEncryption2, key);
     }
+    return CreateFromHeader(fs, path, header);
+}
+
+std::unique_ptr<ParadoxTable> ParadoxTable::CreateFromHeader(FileSystem& fs,
+                                                             const std::string& path,
+                                                             const Header& header) {
     const std::string resolved = ResolvePath(fs, path);
+    // Written aside and renamed, so a half-written header never stands under the name.
+    const std::string temporary = resolved + ".tmp";
     {
-        auto file = fs.Open(resolved, OpenMode::Create);
+        auto file = fs.Open(temporary, OpenMode::Create);
         auto bytes = header.Serialize();
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
@@ -104,8 +112,9 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Create(FileSystem& fs, const std::st
         fs.Remove(ReplaceExtension(resolved, ".JNL"));
     for (const auto& stale : ListIndexFiles(fs, resolved))
         fs.Remove(stale);
+    fs.Rename(temporary, resolved);
     auto table = Open(fs, resolved);
-    if (keyFieldCount > 0)
+    if (table->m_header.Keyed())
         table->RebuildIndexes();
     return table;
 }
@@ -1022,21 +1031,7 @@ std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
     header.usedBlocks = header.fileBlocks = header.firstBlock = header.lastBlock = 0;
     header.firstFreeBlock = 0;
     header.autoIncValue = 0;
-    const std::string resolved = ResolvePath(m_fs, path);
-    {
-        auto file = m_fs.Open(resolved, OpenMode::Create);
-        auto bytes = header.Serialize();
-        file->WriteAt(0, bytes.data(), bytes.size());
-        file->Sync();
-    }
-    if (m_fs.Exists(ReplaceExtension(resolved, ".JNL")))
-        m_fs.Remove(ReplaceExtension(resolved, ".JNL"));
-    for (const auto& stale : ListIndexFiles(m_fs, resolved))
-        m_fs.Remove(stale);
-    auto table = Open(m_fs, resolved);
-    if (table->m_header.Keyed())
-        table->RebuildIndexes();
-    return table;
+    return CreateFromHeader(m_fs, path, header);
 }
 
 bool ParadoxTable::CheckPassword(const std::string& password) const {

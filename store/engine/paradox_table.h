@@ -99,6 +99,8 @@ private:
 
     ParadoxTable(FileSystem& fs, std::string path, std::unique_ptr<File> file, bool readOnly);
 
+    static std::unique_ptr<ParadoxTable> CreateFromHeader(FileSystem& fs, const std::string& path,
+                                                          const paradox::Header& header);
     void Load();
     void ReadDirectory();
     uint64_t PhysicalBlocks() const;

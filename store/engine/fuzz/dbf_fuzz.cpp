@@ -9,72 +9,10 @@
 #include "store/engine/dbf_dump.h"
 #include "store/engine/dbf_table.h"
 #include "store/engine/engine_error.h"
-
-namespace {
+#include "store/engine/testing/memory_file_system.h"
 
 using namespace mirta::engine;
-
-// Files kept in memory, so each input costs no disk I/O.
-class MemoryFileSystem final : public FileSystem {
-public:
-    std::map<std::string, std::string> files;
-
-    std::unique_ptr<File> Open(const std::string& path, OpenMode mode) override {
-        if (mode == OpenMode::Create)
-            files[path].clear();
-        auto it = files.find(path);
-        if (it == files.end())
-            throw EngineError("Nie znaleziono pliku " + path, path, "open");
-        return std::make_unique<MemoryFile>(it->second, it->first);
-    }
-    bool Exists(const std::string& path) override { return files.count(path) > 0; }
-    void Remove(const std::string& path) override { files.erase(path); }
-    void Rename(const std::string& from, const std::string& to) override {
-        files[to] = files[from];
-        files.erase(from);
-    }
-    std::vector<std::string> List(const std::string&) override {
-        std::vector<std::string> names;
-        for (const auto& [name, bytes] : files)
-            names.push_back(name);
-        return names;
-    }
-    FileStamp Stamp(const std::string& path) override {
-        auto it = files.find(path);
-        return it == files.end() ? FileStamp{} : FileStamp{it->second.size(), 0};
-    }
-    void CreateDirectories(const std::string&) override {}
-
-private:
-    class MemoryFile final : public File {
-    public:
-        MemoryFile(std::string& bytes, const std::string& path) : m_bytes(bytes), m_path(path) {}
-        size_t ReadAt(uint64_t offset, void* buffer, size_t n) override {
-            if (offset >= m_bytes.size())
-                return 0;
-            n = std::min<uint64_t>(n, m_bytes.size() - offset);
-            std::memcpy(buffer, m_bytes.data() + offset, n);
-            return n;
-        }
-        void WriteAt(uint64_t offset, const void* data, size_t n) override {
-            if (offset + n > m_bytes.size())
-                m_bytes.resize(offset + n);
-            std::memcpy(m_bytes.data() + offset, data, n);
-        }
-        uint64_t Size() override { return m_bytes.size(); }
-        void Truncate(uint64_t size) override { m_bytes.resize(size); }
-        void Sync() override {}
-        bool TryLock(bool) override { return true; }
-        void Unlock() override {}
-        const std::string& Path() const override { return m_path; }
-
-    private:
-        std::string& m_bytes;
-        std::string m_path;
-    };
-};
-
-}  // namespace
+using mirta::engine::testing::MemoryFileSystem;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     MemoryFileSystem fs;

@@ -9,6 +9,7 @@
 
 #include "store/engine/dbf_dump.h"
 #include "store/engine/file_system.h"
+#include "store/engine/testing/temp_dir.h"
 
 namespace mirta::engine::testing {
 
@@ -17,8 +18,7 @@ inline std::string DbfFixtures() {
 }
 
 inline std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return ReadBytesOf(path);
 }
 
 inline void WriteBytes(const std::string& path, const std::string& bytes) {
@@ -31,23 +31,5 @@ inline std::string DumpOf(const std::string& path) {
     DumpDbf(FileSystem::Real(), path, nullptr, out);
     return out;
 }
-
-// A fresh directory per test, removed afterwards.
-class TempDir {
-public:
-    TempDir() {
-        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_path = std::filesystem::temp_directory_path() /
-                 ("mirta_dbf_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-                  std::to_string(::getpid()));
-        std::filesystem::remove_all(m_path);
-        std::filesystem::create_directories(m_path);
-    }
-    ~TempDir() { std::filesystem::remove_all(m_path); }
-    std::string File(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    std::filesystem::path m_path;
-};
 
 }  // namespace mirta::engine::testing
