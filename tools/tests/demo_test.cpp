@@ -10,6 +10,7 @@
 #include "store/engine/dbf_table.h"
 #include "store/engine/paradox_dump.h"
 #include "store/engine/paradox_table.h"
+#include "store/engine/testing/pxlib_reader.h"
 #include "store/engine/testing/temp_dir.h"
 #include "store/katalog.h"
 #include "tools/kariera.h"
@@ -227,6 +228,18 @@ TEST_F(DemoTest, OtherRecordsObeyTheirRules) {
                 (w[hasla.Pole("NazwaKrotka")].AsText() == "ADMIN" &&
                  w[hasla.Pole("Haslo")].IsNull() && w[hasla.Pole("Administrator")].AsLogical());
     EXPECT_TRUE(admin);
+}
+
+// The payroll program reads the shared tables with its own Paradox code.
+TEST_F(DemoTest, SharedAndKeyedTablesReadTheSameInAnotherParadoxReader) {
+    for (const char* plik : {"Mirta.DB", "Kalendarz.DB", "Parametry.DB", "PracStop.db",
+                             "WykUrl2026.DB", "CzasPracy.DB"}) {
+        SCOPED_TRACE(plik);
+        const std::string sciezka =
+            engine::ResolvePath(engine::FileSystem::Real(), Katalog() + "/" + plik);
+        const auto wiersze = engine::testing::ReadWithPxlib(sciezka);
+        EXPECT_EQ(wiersze.size(), Czytaj(Katalog(), plik).wiersze.size());
+    }
 }
 
 TEST_F(DemoTest, DumpsShowEveryPolishLetter) {
