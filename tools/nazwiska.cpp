@@ -102,6 +102,12 @@ std::string Adres::Linia() const {
     return ulica + " " + nrDomu;
 }
 
+std::string Adres::ZUlica() const {
+    if (ulica.empty() || ulica.rfind("Aleja", 0) == 0 || ulica.rfind("Szosa", 0) == 0)
+        return Linia();
+    return "ul. " + Linia();
+}
+
 std::string Adres::KodIPoczta() const {
     return kodPocztowy + " " + miejscowosc->poczta;
 }

@@ -24,6 +24,8 @@ struct Adres {
 
     // "Kowalskiego 12/3" or "Piątnica 45" in a village.
     std::string Linia() const;
+    // "ul. Kowalskiego 12/3", but "Aleja Legionów 5" and "Piątnica 45" as they are.
+    std::string ZUlica() const;
     // "18-400 Łomża".
     std::string KodIPoczta() const;
 };

@@ -62,15 +62,13 @@ void WpiszOsobe(const ZapisTabeli& t, Record& w, const Pracownik& p) {
     t.Data(w, "DataWystawieniaDowodu", o.dataWydaniaDowodu);
     t.Tekst(w, "KodPocztaZamieszkania", o.zamieszkania.KodIPoczta());
     t.Tekst(w, "MiejscowoscAdresZamieszka",
-            o.zamieszkania.ulica.empty() ? o.zamieszkania.Linia()
-                                         : std::string(o.zamieszkania.miejscowosc->nazwa) +
-                                               ", ul. " + o.zamieszkania.Linia());
+            o.zamieszkania.ulica.empty()
+                ? o.zamieszkania.Linia()
+                : std::string(o.zamieszkania.miejscowosc->nazwa) + ", " + o.zamieszkania.ZUlica());
     t.Tekst(w, "TelefonZamieszkania", o.telefon);
     t.Tekst(w, "OsobaPowiadamiania", o.osobaPowiadamiania);
     t.Tekst(w, "KodPocztaPowiadamiania", o.adresPowiadamiania.KodIPoczta());
-    t.Tekst(w, "MiejscowoscAdresPowiadami",
-            o.adresPowiadamiania.ulica.empty() ? o.adresPowiadamiania.Linia()
-                                               : "ul. " + o.adresPowiadamiania.Linia());
+    t.Tekst(w, "MiejscowoscAdresPowiadami", o.adresPowiadamiania.ZUlica());
     t.Tekst(w, "TelefonPowiadamiania", o.telefonPowiadamiania);
     t.Tekst(w, "NrEwidencyjny", p.nrEwidencyjny);
     t.Tekst(w, "Podzial", Znak(p.podzial));
