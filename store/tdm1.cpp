@@ -1,0 +1,33 @@
+#include "store/tdm1.h"
+
+#include "store/zasady_wspolne.h"
+
+namespace mirta::store {
+
+TDM1::TDM1(TDM& tdm) : DataModule("TDM1", tdm.Fs(), tdm.DataDirectory()), m_tdm(tdm) {
+    AddPeer(tdm);
+    tdm.AddPeer(*this);
+    tdm.UstawTDM1(this);
+    SetEditingList({"TUrlopy", "TEmRentGrInw", "TDodZatrudnienie", "TPopZatrudnienie",
+                    "TZawieszenia", "TWypowiedzenia", "TZwolnienia", "TBadania", "TChoroby",
+                    "TNieobecnosci", "TDecyzja", "TUrlopNalez"});
+    try {
+        OpenAll(Otwieranie::PrzyStarcie);
+    } catch (...) {
+        tdm.RemovePeer(*this);
+        tdm.UstawTDM1(nullptr);
+        throw;
+    }
+}
+
+TDM1::~TDM1() {
+    m_tdm.RemovePeer(*this);
+    m_tdm.UstawTDM1(nullptr);
+}
+
+void TDM1::Prepare(TableComponent& c) {
+    PodlaczZasadyWspolne(*this, c);
+    PodlaczPoOperacjach(*this, c);
+}
+
+}  // namespace mirta::store
