@@ -831,9 +831,7 @@ void DbfTable::RequireRowUnchanged(uint64_t recordNo,
                           m_path, "write");
 }
 
-uint64_t DbfTable::Update(uint64_t ordinal, Record row) {
-    RequireWritable();
-    std::string record = BuildRecord(row);
+uint64_t DbfTable::RewriteInRow(uint64_t ordinal, size_t offset, const char* bytes, size_t n) {
     if (ordinal >= RowCount())
         throw EngineError("Brak wiersza o tym numerze", m_path, "write");
     const uint64_t recordNo = RecordOf(ordinal);
@@ -844,27 +842,23 @@ uint64_t DbfTable::Update(uint64_t ordinal, Record row) {
         ~Release() { t->EndWrite(); }
     } release{this};
     RequireRowUnchanged(recordNo, deletedBefore);
-    file.WriteAt(RecordOffset(recordNo) + 1, record.data() + 1, record.size() - 1);
+    file.WriteAt(RecordOffset(recordNo) + offset, bytes, n);
     if (m_bulkDepth == 0)
         file.Sync();
+    return recordNo;
+}
+
+uint64_t DbfTable::Update(uint64_t ordinal, Record row) {
+    RequireWritable();
+    std::string record = BuildRecord(row);
+    // The deletion flag stays as it is.
+    RewriteInRow(ordinal, 1, record.data() + 1, record.size() - 1);
     return ordinal;
 }
 
 void DbfTable::Delete(uint64_t ordinal) {
     RequireWritable();
-    if (ordinal >= RowCount())
-        throw EngineError("Brak wiersza o tym numerze", m_path, "write");
-    const uint64_t recordNo = RecordOf(ordinal);
-    const auto deletedBefore = m_deleted;
-    File& file = BeginWrite();
-    struct Release {
-        DbfTable* t;
-        ~Release() { t->EndWrite(); }
-    } release{this};
-    RequireRowUnchanged(recordNo, deletedBefore);
-    file.WriteAt(RecordOffset(recordNo), &kDeleted, 1);
-    if (m_bulkDepth == 0)
-        file.Sync();
+    const uint64_t recordNo = RewriteInRow(ordinal, 0, &kDeleted, 1);
     m_deleted.insert(std::upper_bound(m_deleted.begin(), m_deleted.end(), recordNo),
                      static_cast<uint32_t>(recordNo));
 }

@@ -113,6 +113,8 @@ private:
 
     // Opens and locks the file for a write and makes sure our view matches the disk.
     File& BeginWrite();
+    // Overwrites bytes of one stored row under the write lock; returns its record number.
+    uint64_t RewriteInRow(uint64_t ordinal, size_t offset, const char* bytes, size_t n);
     // Throws when another program removed or deleted rows since we read the table.
     void RequireRowUnchanged(uint64_t recordNo, const std::vector<uint32_t>& deletedBefore) const;
     void EndWrite() noexcept;
