@@ -39,8 +39,10 @@ std::string Przyciety(const Value& v) {
     return t.substr(a, b - a);
 }
 
+// By the stored value: a code field shows "XXXXXX" for an empty one.
 bool Pusty(const Dataset& ds, std::string_view pole) {
-    return ds.FieldText(pole).empty();
+    const Value& v = ds.Field(pole);
+    return v.IsNull() || (v.kind() == Value::Kind::Text && v.AsText().empty());
 }
 
 void TPracownicyNewRecord(Dataset& ds) {
