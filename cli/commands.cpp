@@ -18,14 +18,28 @@ const Command kCommands[] = {
     {"nowa-baza", "KATALOG", "tworzy pusty katalog danych ze wszystkimi tabelami", RunNowaBaza},
     {"demo", "KATALOG [--pracownicy N] [--lata N] [--ziarno S]",
      "tworzy katalog danych z przykładową jednostką", RunDemo},
+    {"zaloguj", "",
+     "loguje (opcje --dane, --uzytkownik, --data; hasło z MIRTA_HASLO) i wypisuje sesję",
+     RunZaloguj},
+    {"pracownicy",
+     "[--umowy] [--zwolnieni] [--bez-funkcjonariuszy] [--bez-cywilow] [--bez-sluzby-cywilnej] "
+     "[--emeryci] [--komorka N]",
+     "wypisuje listę pracowników po zalogowaniu", RunPracownicy},
 };
+
+OpcjeSesji gOpcje;
 
 void PrintHelp() {
     std::printf("mirta - kadry jednostki, polecenia wsadowe\n\nUżycie:\n");
-    for (const auto& c : kCommands) std::printf("  mirta %s %s\n      %s\n", c.name, c.usage, c.summary);
+    for (const auto& c : kCommands)
+        std::printf("  mirta %s %s\n      %s\n", c.name, c.usage, c.summary);
 }
 
 }  // namespace
+
+const OpcjeSesji& Opcje() {
+    return gOpcje;
+}
 
 int UsageError(const char* commandName) {
     for (const auto& c : kCommands)
@@ -34,13 +48,32 @@ int UsageError(const char* commandName) {
     return 2;
 }
 
-int Run(const Args& args) {
+int Run(const Args& wszystkie) {
+    Args args = wszystkie;
+    // Global options: --dane KATALOG, --uzytkownik NAZWA, --data RRRR-MM-DD.
+    while (args.size() >= 2 &&
+           (args[0] == "--dane" || args[0] == "--uzytkownik" || args[0] == "--data")) {
+        if (args[0] == "--dane") {
+            gOpcje.dane = args[1];
+        } else if (args[0] == "--uzytkownik") {
+            gOpcje.uzytkownik = args[1];
+        } else {
+            engine::CivilDate d;
+            if (std::sscanf(args[1].c_str(), "%d-%d-%d", &d.year, &d.month, &d.day) != 3) {
+                std::fprintf(stderr, "Niepoprawna data: %s (RRRR-MM-DD)\n", args[1].c_str());
+                return 2;
+            }
+            gOpcje.data = d;
+        }
+        args.erase(args.begin(), args.begin() + 2);
+    }
     if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "pomoc") {
         PrintHelp();
         return args.empty() ? 2 : 0;
     }
     for (const auto& c : kCommands) {
-        if (args[0] != c.name) continue;
+        if (args[0] != c.name)
+            continue;
         try {
             return c.run(Args(args.begin() + 1, args.end()));
         } catch (const std::exception& e) {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "store/engine/value.h"
 
 namespace mirta::cli {
 
@@ -20,6 +23,14 @@ int Run(const Args& args);
 // Exit code for a wrong command line, after printing the command's usage.
 int UsageError(const char* commandName);
 
+// Global options of the commands that log in (given before the command name).
+struct OpcjeSesji {
+    std::string dane = ".";
+    std::string uzytkownik;
+    std::optional<engine::CivilDate> data;
+};
+const OpcjeSesji& Opcje();
+
 // Command handlers, one file per group.
 int RunDump(const Args& args);
 int RunSlownie(const Args& args);
@@ -29,5 +40,7 @@ int RunWyrazenie(const Args& args);
 int RunDataSlownie(const Args& args);
 int RunNowaBaza(const Args& args);
 int RunDemo(const Args& args);
+int RunZaloguj(const Args& args);
+int RunPracownicy(const Args& args);
 
 }  // namespace mirta::cli
