@@ -511,13 +511,18 @@ uint64_t ParadoxTable::LowerBound(const Record& key) {
     return LowerBoundRaw(record.data(), bytes, nullptr);
 }
 
-std::vector<uint8_t> ParadoxTable::EncodeRecord(const Record& row) const {
+void ParadoxTable::EncodeRecordInto(const Record& row, std::vector<uint8_t>& record) const {
     if (row.size() != m_header.stored.size())
         throw EngineError("Liczba wartości niezgodna z liczbą pól tabeli", m_path, "write");
-    std::vector<uint8_t> record(m_header.recordSize, 0);
+    record.assign(m_header.recordSize, 0);
     for (size_t i = 0; i < row.size(); ++i)
         EncodeField(m_header.stored[i], row[i], record.data(), *m_codePage,
                     m_header.fields[i].name);
+}
+
+std::vector<uint8_t> ParadoxTable::EncodeRecord(const Record& row) const {
+    std::vector<uint8_t> record;
+    EncodeRecordInto(row, record);
     return record;
 }
 
@@ -664,7 +669,9 @@ uint64_t ParadoxTable::Insert(const Record& row) {
         CheckStamp(true);
     BeginWrite();
     try {
-        std::vector<uint8_t> record = EncodeRecord(row);
+        // One buffer serves every insert: bulk jobs append millions of rows.
+        std::vector<uint8_t>& record = m_recordBuffer;
+        EncodeRecordInto(row, record);
         // The table hands out autoincrement values; a value given by the caller is kept, so
         // copies of a table keep their identifiers.
         const int32_t autoIncBefore = m_header.autoIncValue;
@@ -681,7 +688,7 @@ uint64_t ParadoxTable::Insert(const Record& row) {
         }
         uint64_t ordinal;
         try {
-            ordinal = InsertEncoded(std::move(record));
+            ordinal = InsertEncoded(record);
         } catch (...) {
             m_header.autoIncValue = autoIncBefore;
             throw;
@@ -694,7 +701,7 @@ uint64_t ParadoxTable::Insert(const Record& row) {
     }
 }
 
-uint64_t ParadoxTable::InsertEncoded(std::vector<uint8_t> record) {
+uint64_t ParadoxTable::InsertEncoded(const std::vector<uint8_t>& record) {
     const int rs = m_header.recordSize;
     const int capacity = Capacity();
 

@@ -122,12 +122,13 @@ private:
     uint64_t LowerBoundRaw(const uint8_t* key, int keyBytes, bool* equal);
 
     std::vector<uint8_t> EncodeRecord(const Record& row) const;
+    void EncodeRecordInto(const Record& row, std::vector<uint8_t>& record) const;
     Record DecodeRecord(const uint8_t* record) const;
 
     // Writing.
     void BeginWrite();
     void FinishWrite();
-    uint64_t InsertEncoded(std::vector<uint8_t> record);
+    uint64_t InsertEncoded(const std::vector<uint8_t>& record);
     void DeleteAt(size_t dirIndex, int slot);
     uint16_t AllocateBlock();
     void FreeBlock(uint16_t number);
@@ -174,6 +175,7 @@ private:
     std::unique_ptr<UndoJournal> m_journal;
     bool m_broken = false;
     bool m_wroteInCall = false;
+    std::vector<uint8_t> m_recordBuffer;
     bool m_pxTemplateChecked = false;
     bool m_hasSecondaryIndexes = false;
     bool m_secondaryDirty = false;
