@@ -2,7 +2,8 @@
 # Installs the Debian packages the build and the tests need; quick when all are there.
 set -e
 PACKAGES="build-essential cmake ninja-build ccache clang libclang-rt-14-dev \
-  libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev"
+  libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev \
+  qt6-base-dev qt6-translations-l10n fonts-dejavu-core"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

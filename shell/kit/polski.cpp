@@ -1,0 +1,22 @@
+#include "shell/kit/polski.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace mirta::kit {
+
+bool SetUpPolish(QCoreApplication& app) {
+    const QLocale polish(QLocale::Polish, QLocale::Poland);
+    QLocale::setDefault(polish);
+    auto* translator = new QTranslator(&app);
+    if (!translator->load(polish, "qtbase", "_",
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return false;
+    }
+    return QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace mirta::kit
