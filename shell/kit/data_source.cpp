@@ -95,8 +95,10 @@ bool DataSource::UpdateRecord() {
     return true;
 }
 
-bool DataSource::Run(const std::function<void(engine::Dataset&)>& op) {
-    return UpdateRecord() && RunGuarded(m_dialogi, [&] { op(m_dataset); });
+bool DataSource::Run(const std::function<void(engine::Dataset&)>& op, bool storePending) {
+    if (storePending && !UpdateRecord())
+        return false;
+    return RunGuarded(m_dialogi, [&] { op(m_dataset); });
 }
 
 void DataSource::Add(DataLink* link) {

@@ -101,8 +101,9 @@ public:
     // Writes what every attached control holds but has not stored; false when one was refused.
     bool UpdateRecord();
 
-    // A record operation of the user: pending control text first, then `op`, guarded.
-    bool Run(const std::function<void(engine::Dataset&)>& op);
+    // A record operation of the user: the controls' pending text first (unless the operation
+    // drops the record's changes anyway), then `op`, guarded.
+    bool Run(const std::function<void(engine::Dataset&)>& op, bool storePending = true);
 
 signals:
     // The dataset entered another state (windows enable their own commands from it).

@@ -1,0 +1,93 @@
+#include "shell/kit/db_grid.h"
+
+#include <QHeaderView>
+
+namespace mirta::kit {
+
+DbGrid::DbGrid(QWidget* parent) : QTableView(parent) {
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setAlternatingRowColors(true);
+    setWordWrap(false);
+    verticalHeader()->hide();
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    horizontalHeader()->setHighlightSections(false);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
+
+void DbGrid::SetColumns(std::vector<Column> columns) {
+    const bool attached = IsAttached();
+    Detach();
+    m_columns = std::move(columns);
+    if (attached)
+        Attach();
+}
+
+void DbGrid::SetReadOnly(bool readOnly) {
+    m_readOnly = readOnly;
+    if (m_model)
+        m_model->SetReadOnly(readOnly);
+    ApplyEditing();
+}
+
+void DbGrid::Attached() {
+    m_model = std::make_unique<DatasetModel>(Source()->dataset(), m_columns, Source()->dialogi());
+    m_model->SetReadOnly(m_readOnly);
+    connect(m_model.get(), &DatasetModel::cursorMoved, this, &DbGrid::SyncToCursor);
+    setModel(m_model.get());
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        if (m_columns[c].width > 0)
+            setColumnWidth(static_cast<int>(c), m_columns[c].width);
+}
+
+void DbGrid::Detached() {
+    setModel(nullptr);
+    m_model.reset();
+}
+
+void DbGrid::Refresh() {
+    ApplyEditing();
+    SyncToCursor();
+}
+
+void DbGrid::Changed(const engine::DatasetChange& change) {
+    if (change.kind == engine::DatasetChange::Kind::State)
+        ApplyEditing();
+}
+
+void DbGrid::ApplyEditing() {
+    const bool editable = IsAttached() && !m_readOnly && Source()->ControlsEnabled();
+    setEditTriggers(editable
+                        ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed
+                        : QAbstractItemView::NoEditTriggers);
+}
+
+void DbGrid::SyncToCursor() {
+    if (!m_model)
+        return;
+    const int row = static_cast<int>(Source()->dataset().RecNo());
+    m_syncing = true;
+    if (row < 0 || row >= m_model->rowCount()) {
+        selectionModel()->clearSelection();
+        setCurrentIndex({});
+    } else if (currentIndex().row() != row) {
+        const int column = std::max(currentIndex().column(), 0);
+        setCurrentIndex(m_model->index(row, column));
+        scrollTo(currentIndex());
+    }
+    m_syncing = false;
+}
+
+// The user moved the grid: move the cursor there, or, when the dataset refuses (a pending edit
+// that does not post), put the grid back on the cursor's row.
+void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (m_syncing || !m_model || !current.isValid() || current.row() == Source()->dataset().RecNo())
+        return;
+    const int row = current.row();
+    if (!Source()->Run([row](engine::Dataset& ds) { ds.MoveTo(row); }))
+        SyncToCursor();
+}
+
+}  // namespace mirta::kit

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QTableView>
+#include <memory>
+#include <vector>
+
+#include "shell/kit/data_source.h"
+#include "shell/kit/dataset_model.h"
+
+namespace mirta::kit {
+
+// A grid over a data source. Its model exists only while the grid is attached, so an unbound
+// grid on a hidden page reads nothing. The grid's current row and the dataset's cursor are
+// kept equal here and nowhere else. Cells are editable under the automatic-edit rule unless
+// the grid is read-only.
+class DbGrid : public QTableView, public DataLink {
+    Q_OBJECT
+public:
+    explicit DbGrid(QWidget* parent = nullptr);
+
+    void SetColumns(std::vector<Column> columns);
+    void SetReadOnly(bool readOnly);
+    bool IsReadOnly() const { return m_readOnly; }
+    DatasetModel* datasetModel() const { return m_model.get(); }
+
+protected:
+    void Refresh() override;
+    void Changed(const engine::DatasetChange& change) override;
+    void Attached() override;
+    void Detached() override;
+    void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+
+private:
+    void SyncToCursor();
+    void ApplyEditing();
+
+    std::vector<Column> m_columns;
+    std::unique_ptr<DatasetModel> m_model;
+    bool m_readOnly = false;
+    bool m_syncing = false;
+};
+
+}  // namespace mirta::kit
