@@ -13,6 +13,12 @@ using engine::DatasetChange;
 
 namespace {
 
+struct Applying {
+    explicit Applying(int& depth) : m_depth(depth) { ++m_depth; }
+    ~Applying() { --m_depth; }
+    int& m_depth;
+};
+
 int ToRow(int64_t row) {
     return row < 0 || row > INT_MAX ? -1 : static_cast<int>(row);
 }
@@ -139,6 +145,7 @@ void DatasetModel::FlushPendingRemoval() {
     if (m_pendingRemoval < 0)
         return;
     const int row = std::exchange(m_pendingRemoval, -1);
+    const Applying applying(m_applying);
     beginRemoveRows({}, row, row);
     --m_rows;
     m_shift = {};
@@ -150,6 +157,7 @@ void DatasetModel::FlushPendingRemoval() {
 // under shifted numbers, so a removal waits for the next change and becomes a move when that
 // is the insertion.
 void DatasetModel::Apply(const DatasetChange& change) {
+    const Applying applying(m_applying);
     m_cached.reset();
     m_cachedRow = -1;
     const int row = ToRow(change.row);

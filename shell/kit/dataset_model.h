@@ -32,6 +32,9 @@ public:
     const std::vector<Column>& columns() const { return m_columns; }
     void SetReadOnly(bool readOnly) { m_readOnly = readOnly; }
     bool IsReadOnly() const { return m_readOnly; }
+    // True while the model takes in a change of the dataset: a view's current row moving then
+    // is the model's doing, not the user's.
+    bool IsApplyingChange() const { return m_applying > 0; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -58,6 +61,7 @@ private:
     std::vector<int> m_fieldIndex;  // per column; -1 for an unknown field
     store::Dialogi& m_dialogi;
     bool m_readOnly = false;
+    int m_applying = 0;
     // The row count as told by the notifications: between a change and its notification the
     // dataset already has the new count, the views must not see it yet.
     int m_rows = 0;

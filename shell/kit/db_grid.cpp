@@ -83,7 +83,8 @@ void DbGrid::SyncToCursor() {
 // that does not post), put the grid back on the cursor's row.
 void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (m_syncing || !m_model || !current.isValid() || current.row() == Source()->dataset().RecNo())
+    if (m_syncing || !m_model || m_model->IsApplyingChange() || !current.isValid() ||
+        current.row() == Source()->dataset().RecNo())
         return;
     const int row = current.row();
     if (!Source()->Run([row](engine::Dataset& ds) { ds.MoveTo(row); }))
