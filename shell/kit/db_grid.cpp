@@ -12,6 +12,7 @@ DbGrid::DbGrid(QWidget* parent) : QTableView(parent) {
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
     horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(true);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
 }
 

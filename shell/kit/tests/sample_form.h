@@ -38,7 +38,8 @@ public:
         grid->SetColumns({{"Nazwisko", "Nazwisko", 130},
                           {"Imie", "Imię", 90},
                           {"DataUr", "Data urodzenia", 110, Qt::AlignCenter, Qt::AlignCenter},
-                          {"Plec", "Płeć", 40, Qt::AlignCenter, Qt::AlignCenter}});
+                          {"Plec", "Płeć", 40, Qt::AlignCenter, Qt::AlignCenter},
+                          {"Uwagi", "Uwagi"}});
         grid->SetReadOnly(true);
         grid->SetDataSource(&m_source);
         grid->Attach();
