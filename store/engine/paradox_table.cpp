@@ -14,7 +14,6 @@ using namespace paradox;
 
 namespace {
 
-constexpr size_t kCacheBlocks = 8;
 constexpr uint32_t kMaxBlockNumber = 0xFFFF;
 constexpr uint32_t kGrowthStartBlocks = 16;
 constexpr uint32_t kMaxGrowthBlocks = 64;
@@ -324,35 +323,22 @@ void ParadoxTable::ReadBlockBytes(uint16_t number, std::vector<uint8_t>& buffer)
 std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
     if (m_pendingBlock && *m_pendingBlock == number)
         return m_pendingBytes;
-    for (auto& c : m_cache) {
-        if (c.number == number) {
-            c.useTick = ++m_tick;
-            return c.bytes;
-        }
+    if (auto* cached = m_cache->Find(number))
+        return *cached;
+    std::vector<uint8_t>& bytes = m_cache->Slot(number);
+    try {
+        ReadBlockBytes(number, bytes);
+    } catch (...) {
+        m_cache->Clear();  // the slot holds a partial read
+        throw;
     }
-    CachedBlock* slot;
-    if (m_cache.size() < kCacheBlocks) {
-        m_cache.push_back({});
-        slot = &m_cache.back();
-    } else {
-        slot = &*std::min_element(
-            m_cache.begin(), m_cache.end(),
-            [](const CachedBlock& a, const CachedBlock& b) { return a.useTick < b.useTick; });
-    }
-    slot->number = 0;
-    slot->bytes.assign(m_header.BlockSize(), 0);
-    ReadBlockBytes(number, slot->bytes);
     if (m_header.Encrypted())
-        DecryptBlock(slot->bytes.data(), slot->bytes.size(), m_header.encryptionKey, number);
-    slot->number = number;
-    slot->useTick = ++m_tick;
-    return slot->bytes;
+        DecryptBlock(bytes.data(), bytes.size(), m_header.encryptionKey, number);
+    return bytes;
 }
 
 void ParadoxTable::WriteBlock(uint16_t number, std::vector<uint8_t>& plain) {
-    for (auto& c : m_cache)
-        if (c.number == number && &c.bytes != &plain)
-            c.bytes = plain;
+    m_cache->Update(number, plain);
     if (m_header.Encrypted()) {
         std::vector<uint8_t> cipher = plain;
         EncryptBlock(cipher.data(), cipher.size(), m_header.encryptionKey, number);
@@ -549,6 +535,9 @@ void ParadoxTable::CheckStamp(bool allowReload) {
 }
 
 void ParadoxTable::Reload() {
+    // Nothing changed on disk: keep the directory and the cached blocks.
+    if (!m_broken && !m_pendingBlock && CurrentStamp() == m_stamp)
+        return;
     FlushPending();
     Load();
 }

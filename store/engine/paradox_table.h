@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "store/engine/block_cache.h"
 #include "store/engine/code_page.h"
 #include "store/engine/file_system.h"
 #include "store/engine/paradox_header.h"
@@ -91,11 +92,8 @@ private:
         uint16_t number = 0;
         uint16_t count = 0;
     };
-    struct CachedBlock {
-        uint16_t number = 0;
-        uint64_t useTick = 0;
-        std::vector<uint8_t> bytes;
-    };
+
+    static constexpr size_t kCacheBudget = 32 << 20;  // bytes of cached blocks per table
 
     ParadoxTable(FileSystem& fs, std::string path, std::unique_ptr<File> file, bool readOnly);
 
@@ -112,7 +110,9 @@ private:
     void ReadBlockBytes(uint16_t number, std::vector<uint8_t>& buffer);
     void WriteBlock(uint16_t number, std::vector<uint8_t>& plain);
     void WriteHeader();
-    void InvalidateCache() { m_cache.clear(); }
+    void InvalidateCache() {
+        m_cache = std::make_unique<BlockCache>(m_header.BlockSize(), kCacheBudget);
+    }
 
     // Locating rows.
     std::pair<size_t, int> Locate(uint64_t ordinal) const;  // directory index, slot
@@ -160,8 +160,7 @@ private:
     std::vector<uint8_t> m_firstKeys;     // key bytes of each block's first record
     uint64_t m_rowCount = 0;
 
-    std::vector<CachedBlock> m_cache;
-    uint64_t m_tick = 0;
+    std::unique_ptr<BlockCache> m_cache;
 
     bool m_bulk = false;
     bool m_dirtyHeader = false;
