@@ -74,6 +74,29 @@ std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& table
     return found;
 }
 
+std::vector<uint8_t> IndexTemplate(const std::vector<uint8_t>& file, const std::string& path,
+                                   const Header& table) {
+    if (file.size() < kFixedPartEnd)
+        return {};
+    const uint16_t headerSize = GetU16(file.data() + kHeaderSize);
+    if (headerSize < kFixedPartEnd || headerSize > file.size())
+        return {};
+    std::vector<uint8_t> bytes(file.begin(), file.begin() + headerSize);
+    try {
+        Header h = Header::Parse(bytes, path, false);
+        if ((h.fileType != kPrimaryIndex && h.fileType != kSecondaryIndex &&
+             h.fileType != kCompositeIndex) ||
+            h.numFields != table.keyFields || h.recordSize != table.KeySize() + kEntryTrailer)
+            return {};
+        for (int i = 0; i < 2 * table.keyFields; ++i)
+            if (h.descriptors[i] != table.descriptors[i])
+                return {};
+    } catch (const EngineError&) {
+        return {};
+    }
+    return bytes;
+}
+
 std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
                                        const Header& table) {
     if (!fs.Exists(path))
@@ -83,21 +106,9 @@ std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
         std::vector<uint8_t> fixed(kFixedPartEnd);
         if (file->ReadAt(0, fixed.data(), fixed.size()) != fixed.size())
             return {};
-        uint16_t headerSize = GetU16(fixed.data() + kHeaderSize);
-        if (headerSize < kFixedPartEnd)
-            return {};
-        std::vector<uint8_t> bytes(headerSize);
-        if (file->ReadAt(0, bytes.data(), bytes.size()) != bytes.size())
-            return {};
-        Header h = Header::Parse(bytes, path, false);
-        if ((h.fileType != kPrimaryIndex && h.fileType != kSecondaryIndex &&
-             h.fileType != kCompositeIndex) ||
-            h.numFields != table.keyFields || h.recordSize != table.KeySize() + kEntryTrailer)
-            return {};
-        for (int i = 0; i < 2 * table.keyFields; ++i)
-            if (h.descriptors[i] != table.descriptors[i])
-                return {};
-        return bytes;
+        std::vector<uint8_t> bytes(GetU16(fixed.data() + kHeaderSize));
+        bytes.resize(file->ReadAt(0, bytes.data(), bytes.size()));
+        return IndexTemplate(bytes, path, table);
     } catch (const EngineError&) {
         return {};
     }

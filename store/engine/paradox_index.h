@@ -62,6 +62,9 @@ void WriteIndexFile(FileSystem& fs, const std::string& path, const std::vector<u
 
 // Reads the header bytes of an existing index file, or an empty vector when there is none or
 // it cannot serve as a template for `table`.
+// The same for index bytes already in memory (at least the header).
+std::vector<uint8_t> IndexTemplate(const std::vector<uint8_t>& file, const std::string& path,
+                                   const Header& table);
 std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
                                        const Header& table);
 

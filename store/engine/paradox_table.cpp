@@ -188,7 +188,6 @@ void ParadoxTable::Load() {
     InvalidateCache();
     ReadDirectory();
     m_primaryIndex.reset();
-    m_pxTemplateChecked = false;
     m_hasSecondaryIndexes = false;
     for (const auto& path : ListIndexFiles(m_fs, m_path)) {
         const char kind = static_cast<char>(std::toupper(path[path.find_last_of('.') + 1]));
@@ -622,13 +621,21 @@ void ParadoxTable::FreeBlock(uint16_t number) {
     m_header.firstFreeBlock = number;
 }
 
-void ParadoxTable::WriteLink(uint16_t number, uint16_t next) {
+void ParadoxTable::WriteLinkField(uint16_t number, size_t offset, uint16_t value) {
     auto& block = LoadBlock(number);
-    PutU16(block.data(), next);
+    PutU16(block.data() + offset, value);
     if (m_header.Encrypted())
         WriteBlock(number, block);
     else
-        WriteData(BlockOffset(number), block.data(), 2);
+        WriteData(BlockOffset(number) + offset, block.data() + offset, 2);
+}
+
+void ParadoxTable::WriteLink(uint16_t number, uint16_t next) {
+    WriteLinkField(number, 0, next);
+}
+
+void ParadoxTable::WritePrevLink(uint16_t number, uint16_t prev) {
+    WriteLinkField(number, 2, prev);
 }
 
 void ParadoxTable::FlushPending() {
@@ -824,9 +831,7 @@ uint64_t ParadoxTable::InsertEncoded(const std::vector<uint8_t>& record) {
     WriteBlock(oldNumber, old);
 
     if (oldHeader.next != 0) {
-        auto& following = LoadBlock(oldHeader.next);
-        PutU16(following.data() + 2, newNumber);
-        WriteBlock(oldHeader.next, following);
+        WritePrevLink(oldHeader.next, newNumber);
     }
 
     entry.count = static_cast<uint16_t>(lower);
@@ -940,9 +945,7 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
                     static_cast<size_t>(movedCount) * rs);
         WriteBlock(number, merged);
         if (sh.next != 0) {
-            auto& following = LoadBlock(sh.next);
-            PutU16(following.data() + 2, number);
-            WriteBlock(sh.next, following);
+            WritePrevLink(sh.next, number);
         }
         entry.count = static_cast<uint16_t>(movedCount);
         m_directory.erase(m_directory.begin() + static_cast<long>(index) + 1);
@@ -960,9 +963,7 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
         WriteLink(bh.prev, bh.next);
     }
     if (bh.next != 0) {
-        auto& following = LoadBlock(bh.next);
-        PutU16(following.data() + 2, bh.prev);
-        WriteBlock(bh.next, following);
+        WritePrevLink(bh.next, bh.prev);
     }
     m_directory.erase(m_directory.begin() + static_cast<long>(index));
     if (m_keySize)
@@ -1054,19 +1055,9 @@ std::vector<uint8_t> ParadoxTable::PrimaryIndexBytes() {
     if (!m_primaryIndex)
         m_primaryIndex =
             std::make_unique<IndexFile>(m_fs, ResolvePath(m_fs, ReplaceExtension(m_path, ".PX")));
-    // The existing file's header serves as the template, once it is known to fit the table.
-    const std::vector<uint8_t>& image = m_primaryIndex->Image();
-    std::vector<uint8_t> templateHeader;
-    if (!image.empty()) {
-        if (m_pxTemplateChecked)
-            templateHeader.assign(
-                image.begin(),
-                image.begin() + std::min<size_t>(image.size(), GetU16(image.data() + kHeaderSize)));
-        else
-            templateHeader = ReadIndexTemplate(m_fs, m_primaryIndex->Path(), m_header);
-        m_pxTemplateChecked = !templateHeader.empty();
-    }
-    return BuildPrimaryIndex(m_header, leaves, templateHeader);
+    // The existing file's header serves as the template when it fits the table.
+    return BuildPrimaryIndex(
+        m_header, leaves, IndexTemplate(m_primaryIndex->Image(), m_primaryIndex->Path(), m_header));
 }
 
 void ParadoxTable::RebuildIndexes() {

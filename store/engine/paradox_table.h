@@ -135,6 +135,8 @@ private:
     void FlushPending();
     // Sets a block's `next` link with the smallest write the format allows.
     void WriteLink(uint16_t number, uint16_t next);
+    void WritePrevLink(uint16_t number, uint16_t prev);
+    void WriteLinkField(uint16_t number, size_t offset, uint16_t value);
     void RememberFirstKey(size_t dirIndex, const uint8_t* block);
     void CheckStamp(bool allowReload);
     void SyncIndexes();
@@ -175,7 +177,6 @@ private:
     bool m_broken = false;
     bool m_wroteInCall = false;
     std::vector<uint8_t> m_recordBuffer;
-    bool m_pxTemplateChecked = false;
     bool m_hasSecondaryIndexes = false;
     bool m_secondaryDirty = false;
 };
