@@ -41,7 +41,7 @@ std::vector<uint8_t>& BlockCache::Slot(uint16_t number) {
     Entry& e = m_entries[at];
     e.number = number;
     e.used = true;
-    e.bytes.assign(m_blockSize, 0);
+    e.bytes.resize(m_blockSize);  // the caller fills every byte
     m_index[number] = at;
     m_last = at;
     return e.bytes;

@@ -324,20 +324,27 @@ std::vector<uint8_t>& ParadoxTable::LoadBlock(uint16_t number) {
         return m_pendingBytes;
     if (auto* cached = m_cache->Find(number))
         return *cached;
-    std::vector<uint8_t>& bytes = m_cache->Slot(number);
+    if (auto* cached = m_scanCache->Find(number))
+        return *cached;
+    // Walking the chain in order (a scan) goes through a few reused buffers, so that a pass
+    // over a large table neither fills nor flushes the cache that random access relies on.
+    BlockCache& cache = number == m_nextInChain ? *m_scanCache : *m_cache;
+    std::vector<uint8_t>& bytes = cache.Slot(number);
     try {
         ReadBlockBytes(number, bytes);
     } catch (...) {
-        m_cache->Clear();  // the slot holds a partial read
+        cache.Clear();  // the slot holds a partial read
         throw;
     }
     if (m_header.Encrypted())
         DecryptBlock(bytes.data(), bytes.size(), m_header.encryptionKey, number);
+    m_nextInChain = GetU16(bytes.data());
     return bytes;
 }
 
 void ParadoxTable::WriteBlock(uint16_t number, std::vector<uint8_t>& plain) {
     m_cache->Update(number, plain);
+    m_scanCache->Update(number, plain);
     if (m_header.Encrypted()) {
         std::vector<uint8_t> cipher = plain;
         EncryptBlock(cipher.data(), cipher.size(), m_header.encryptionKey, number);

@@ -112,6 +112,8 @@ private:
     void WriteHeader();
     void InvalidateCache() {
         m_cache = std::make_unique<BlockCache>(m_header.BlockSize(), kCacheBudget);
+        m_scanCache = std::make_unique<BlockCache>(m_header.BlockSize(), 0);
+        m_nextInChain = 0;
     }
 
     // Locating rows.
@@ -163,6 +165,8 @@ private:
     uint64_t m_rowCount = 0;
 
     std::unique_ptr<BlockCache> m_cache;
+    std::unique_ptr<BlockCache> m_scanCache;  // the minimum of blocks, for chain walks
+    uint16_t m_nextInChain = 0;               // the block a chain walk would read next
 
     bool m_bulk = false;
     bool m_dirtyHeader = false;
