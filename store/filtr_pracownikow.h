@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "store/engine/dataset.h"
 
@@ -27,6 +28,7 @@ struct FiltrPracownikow {
 struct PolaFiltru {
     int charakter = -1, dataZwolnienia = -1, podzial = -1, komorka = -1;
     explicit PolaFiltru(const engine::Dataset& pracownicy);
+    std::vector<int> Wszystkie() const { return {charakter, dataZwolnienia, podzial, komorka}; }
 };
 
 // Not a contract worker, not dismissed before the processing date, not a pensioner.

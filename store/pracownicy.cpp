@@ -233,9 +233,11 @@ void PodlaczPracownikow(TDM& tdm, TableComponent& c) {
         row.Set("AktualneStanowisko", Value::Text(t->AktualneStanowisko(p)));
     });
     auto pola = std::make_shared<PolaFiltru>(ds);
-    ds.SetFilter([t, pola](const engine::RowView& row) {
-        return PokazPracownika(t->Filtr(), row, *pola, t->DzienPrzetwarzania());
-    });
+    ds.SetFilter(
+        [t, pola](const engine::RowView& row) {
+            return PokazPracownika(t->Filtr(), row, *pola, t->DzienPrzetwarzania());
+        },
+        pola->Wszystkie());
 }
 
 void PodlaczHistorieDoPracownikow(TDM& tdm, TableComponent& c) {

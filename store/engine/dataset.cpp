@@ -419,13 +419,26 @@ void Dataset::SetIndexFields(std::string_view fieldList) {
     }
     CheckBrowseModeTree();
     m_indexFields = std::move(fields);
+    UpdateScanFields();
     RebuildView();
     AfterViewRebuilt(std::nullopt);
 }
 
-void Dataset::SetFilter(std::function<bool(const RowView&)> filter) {
+void Dataset::UpdateScanFields() {
+    m_scanFields.clear();
+    if (m_filterFields.empty())
+        return;
+    m_scanFields = m_filterFields;
+    m_scanFields.insert(m_scanFields.end(), m_indexFields.begin(), m_indexFields.end());
+    std::sort(m_scanFields.begin(), m_scanFields.end());
+    m_scanFields.erase(std::unique(m_scanFields.begin(), m_scanFields.end()), m_scanFields.end());
+}
+
+void Dataset::SetFilter(std::function<bool(const RowView&)> filter, std::vector<int> fieldsRead) {
     CheckBrowseModeTree();
     m_filter = std::move(filter);
+    m_filterFields = m_filter ? std::move(fieldsRead) : std::vector<int>();
+    UpdateScanFields();
     RebuildView();
     AfterViewRebuilt(std::nullopt);
 }

@@ -172,8 +172,9 @@ public:
     void ClearMasterLink();
 
     // Shows only rows for which `filter` returns true (calculated fields are set); nullptr
-    // shows all. Moves to the first row.
-    void SetFilter(std::function<bool(const RowView&)> filter);
+    // shows all. Moves to the first row. A filter that names the stored fields it reads
+    // sees only those (no calculated fields), so building a view of wide rows stays cheap.
+    void SetFilter(std::function<bool(const RowView&)> filter, std::vector<int> fieldsRead = {});
 
     // Re-reads the file (also after another program changed it), rebuilds the view and stays on
     // the current row when it still exists. Posts a pending edit first.
@@ -303,6 +304,7 @@ private:
 
     // View (dataset_view.cpp).
     void RebuildView();
+    void UpdateScanFields();
     bool Admits(const RowView& row) const;
     bool LinkMatches(const Record& row) const;
     bool StorageOrderSuffices() const;
@@ -344,6 +346,9 @@ private:
     std::vector<std::function<void(Dataset&, const EngineError&)>> m_postErrorHandlers;
     std::function<void(RowView&)> m_calc;
     std::function<bool(const RowView&)> m_filter;
+    // Fields a view rebuild decodes when the filter named its fields; empty: whole rows.
+    std::vector<int> m_scanFields;
+    std::vector<int> m_filterFields;
 
     std::vector<int> m_indexFields;
     bool m_sorted = false;  // the view is ordered by sort keys

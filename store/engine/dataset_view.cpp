@@ -231,6 +231,13 @@ void Dataset::RebuildView() {
             m_entries.push_back({{}, ordinal});
             continue;
         }
+        if (!m_scanFields.empty()) {
+            RowView view(*this, m_table->ReadFields(ordinal, m_scanFields));
+            if (!m_filter(view))
+                continue;
+            m_entries.push_back({m_sorted ? SortKey(view.m_values) : std::string(), ordinal});
+            continue;
+        }
         Record row = ReadStored(ordinal);
         if (m_filter) {
             RowView view(*this, WithCalculated(row));

@@ -409,6 +409,17 @@ Value ParadoxTable::ReadField(uint64_t ordinal, int field) {
         *m_codePage);
 }
 
+Record ParadoxTable::ReadFields(uint64_t ordinal, const std::vector<int>& fields) {
+    auto [index, slot] = Locate(ordinal);
+    const auto& block = LoadBlock(m_directory[index].number);
+    const uint8_t* record =
+        block.data() + kBlockHeaderSize + static_cast<size_t>(slot) * m_header.recordSize;
+    Record row(m_header.stored.size());
+    for (int f : fields)
+        row[f] = DecodeField(m_header.stored.at(f), record, *m_codePage);
+    return row;
+}
+
 void ParadoxTable::ForEachRawRecord(const std::function<bool(const uint8_t*)>& visit) {
     FlushPending();
     std::vector<uint8_t> buffer(m_header.BlockSize());

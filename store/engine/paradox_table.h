@@ -57,6 +57,7 @@ public:
     uint64_t RowCount() const override { return m_rowCount; }
     Record ReadRow(uint64_t ordinal) override;
     Value ReadField(uint64_t ordinal, int field) override;
+    Record ReadFields(uint64_t ordinal, const std::vector<int>& fields) override;
     uint64_t LowerBound(const Record& key) override;
 
     uint64_t Insert(const Record& row) override;

@@ -40,6 +40,14 @@ public:
     virtual Record ReadRow(uint64_t ordinal) = 0;
     // Reads one field of a row without decoding the others.
     virtual Value ReadField(uint64_t ordinal, int field) = 0;
+    // A row with only `fields` decoded; the others are empty. For scans that look at a few
+    // columns of wide rows.
+    virtual Record ReadFields(uint64_t ordinal, const std::vector<int>& fields) {
+        Record row(Fields().size());
+        for (int f : fields)
+            row[f] = ReadField(ordinal, f);
+        return row;
+    }
 
     // Keyed tables: the ordinal of the first row whose key is at or after `key` (a prefix of
     // the key fields is allowed); RowCount() when there is none.

@@ -545,6 +545,19 @@ TEST_P(DatasetContract, FiltersAndCalculatesOnFetch) {
     EXPECT_EQ(Rows(ds, {"Nazwisko"}), std::vector<std::string>{"Nowicki"});
     ds.SetFilter(nullptr);
     EXPECT_EQ(Rows(ds, {"Nazwisko"}), (std::vector<std::string>{"Kowal", "Lis", "Nowicki"}));
+
+    // A filter naming the fields it reads: the view is still in index order, rows are fetched
+    // whole and a post is judged by the same filter.
+    const int imie = ds.FieldIndex("Imie");
+    ds.SetFilter(
+        [imie](const RowView& row) { return row.At(imie).AsText() != "Ewa"; },
+        {imie});
+    EXPECT_EQ(Rows(ds, {"Opis"}), (std::vector<std::string>{"Kowal, Jan", "Nowicki, Adam"}));
+    ds.Last();
+    ds.Edit();
+    ds.SetFieldText("Imie", "Ewa");
+    ds.Post();
+    EXPECT_EQ(Rows(ds, {"Nazwisko"}), std::vector<std::string>{"Kowal"});
 }
 
 TEST_P(DatasetContract, FieldHooksConvertShowAndValidate) {
