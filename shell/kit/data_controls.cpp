@@ -42,6 +42,18 @@ void FieldBinding::SetReadOnly(bool readOnly) {
         Refresh();
 }
 
+void FieldBinding::SetLocked(bool locked) {
+    m_locked = locked;
+    if (IsAttached())
+        Refresh();
+    else if (locked)
+        m_self->setEnabled(false);
+}
+
+bool FieldBinding::Editable() const {
+    return !m_readOnly && !m_locked && m_fieldIndex >= 0 && Source()->ControlsEnabled();
+}
+
 const engine::FieldDef* FieldBinding::Def() const {
     return m_fieldIndex >= 0 ? &Data().Fields()[m_fieldIndex] : nullptr;
 }
@@ -55,7 +67,7 @@ void FieldBinding::Attached() {
 
 void FieldBinding::Refresh() {
     ShowValue();
-    SetEditable(!m_readOnly && m_fieldIndex >= 0 && Source()->ControlsEnabled());
+    SetEditable(Editable());
 }
 
 void FieldBinding::Changed(const DatasetChange& change) {
@@ -70,7 +82,7 @@ void FieldBinding::Changed(const DatasetChange& change) {
             // Entering edit for the user's first key must not wipe what is being typed.
             if (!(m_modified && Data().Editing()))
                 ShowValue();
-            SetEditable(!m_readOnly && m_fieldIndex >= 0 && Source()->ControlsEnabled());
+            SetEditable(Editable());
             break;
         case DatasetChange::Kind::RowChanged:
             if (change.row == Data().RecNo() && !Data().Editing())
@@ -136,7 +148,7 @@ void DbEdit::ShowValue() {
 
 void DbEdit::SetEditable(bool editable) {
     setReadOnly(m_readOnly);
-    setEnabled(m_readOnly || editable);
+    setEnabled((m_readOnly && !m_locked) || editable);
 }
 
 bool DbEdit::Flush() {
@@ -211,7 +223,7 @@ void DbMemo::ShowValue() {
 
 void DbMemo::SetEditable(bool editable) {
     setReadOnly(m_readOnly || !editable);
-    setEnabled(m_readOnly || editable);
+    setEnabled((m_readOnly && !m_locked) || editable);
 }
 
 bool DbMemo::Flush() {

@@ -22,6 +22,10 @@ public:
     // A read-only control shows the field and never writes it, whatever the state.
     void SetReadOnly(bool readOnly);
     bool IsReadOnly() const { return m_readOnly; }
+    // A locked control is disabled and never writes, whatever the state and the option (data
+    // another program owns).
+    void SetLocked(bool locked);
+    bool IsLocked() const { return m_locked; }
 
 protected:
     explicit FieldBinding(QWidget* self) : m_self(self) {}
@@ -43,12 +47,15 @@ protected:
 
     engine::Dataset& Data() const { return Source()->dataset(); }
     const engine::FieldDef* Def() const;
-    bool CanWrite() const { return IsAttached() && !m_readOnly; }
+    bool CanWrite() const { return IsAttached() && !m_readOnly && !m_locked; }
+    // What the automatic-edit rule allows this control now.
+    bool Editable() const;
 
     QWidget* m_self;
     std::string m_field;
     int m_fieldIndex = -1;
     bool m_readOnly = false;
+    bool m_locked = false;
     bool m_modified = false;  // typed text not stored yet
     bool m_showing = false;   // ShowValue is changing the widget, not the user
 };

@@ -117,6 +117,26 @@ private slots:
         QCOMPARE(surname->text(), QString("Kowalski"));
     }
 
+    // A locked control stays disabled while its neighbours follow the edit, and unlocking
+    // gives it the rule back.
+    void lockedControlStaysDisabled() {
+        Unit unit;
+        SampleForm form(unit);
+        form.show();
+        auto* surname = form.findChild<DbEdit*>("nazwisko");
+        auto* sex = form.findChild<DbCodeCombo*>("plec");
+        surname->SetLocked(true);
+        sex->SetLocked(true);
+        unit.AutoEdit().SetOn(true);
+        unit.Employees().Edit();
+        QVERIFY(!surname->isEnabled());
+        QVERIFY(!sex->isEnabled());
+        QVERIFY(form.findChild<QWidget*>("imie")->isEnabled());
+        surname->SetLocked(false);
+        QVERIFY(surname->isEnabled());
+        unit.Employees().Cancel();
+    }
+
     // The first key starts the edit and is kept; the text reaches the field when the user
     // leaves the control, and the post stores it.
     void typingWithAutomaticEditStartsEditingAndStoresOnLeave() {
