@@ -19,6 +19,17 @@ struct Applying {
     int& m_depth;
 };
 
+QVariant LookData(const std::optional<QFont>& font, const std::optional<QColor>& background,
+                  const std::optional<QColor>& foreground, int role) {
+    if (role == Qt::FontRole && font)
+        return *font;
+    if (role == Qt::BackgroundRole && background)
+        return *background;
+    if (role == Qt::ForegroundRole && foreground)
+        return *foreground;
+    return {};
+}
+
 int ToRow(int64_t row) {
     return row < 0 || row > INT_MAX ? -1 : static_cast<int>(row);
 }
@@ -100,7 +111,8 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
         case Qt::TextAlignmentRole:
             return QVariant::fromValue(m_columns[index.column()].alignment);
         default:
-            return {};
+            return LookData(m_columns[index.column()].font, m_columns[index.column()].background,
+                            m_columns[index.column()].foreground, role);
     }
 }
 
@@ -111,7 +123,8 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
         return m_columns[section].title;
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(m_columns[section].titleAlignment);
-    return {};
+    const Column& c = m_columns[section];
+    return LookData(c.titleFont, c.titleBackground, c.titleForeground, role);
 }
 
 Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const {

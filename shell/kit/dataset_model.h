@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
+#include <QFont>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +18,9 @@ struct Column {
     int width = 0;  // pixels; 0 leaves the view's default
     Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
     Qt::Alignment titleAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    // Look of the cells and of the title; unset ones follow the view's font and palette.
+    std::optional<QFont> font, titleFont;
+    std::optional<QColor> background, foreground, titleBackground, titleForeground;
 };
 
 // A table model over the rows of a dataset's view. Cells read RowAt, so painting never moves

@@ -24,6 +24,31 @@ void DbGrid::SetColumns(std::vector<Column> columns) {
         Attach();
 }
 
+std::vector<Column> DbGrid::Columns() const {
+    std::vector<Column> columns = m_columns;
+    for (size_t c = 0; c < columns.size(); ++c) {
+        if (m_model)
+            columns[c].width = columnWidth(static_cast<int>(c));
+        if (columns[c].width <= 0)
+            columns[c].width = horizontalHeader()->defaultSectionSize();
+    }
+    return columns;
+}
+
+void DbGrid::SetColumn(int index, Column column) {
+    std::vector<Column> columns = Columns();
+    columns.at(static_cast<size_t>(index)) = std::move(column);
+    SetColumns(std::move(columns));
+}
+
+// Widths the user dragged outlive the model, which goes when the grid detaches.
+void DbGrid::KeepWidths() {
+    if (!m_model)
+        return;
+    for (size_t c = 0; c < m_columns.size(); ++c)
+        m_columns[c].width = columnWidth(static_cast<int>(c));
+}
+
 void DbGrid::SetReadOnly(bool readOnly) {
     m_readOnly = readOnly;
     if (m_model)
@@ -42,6 +67,7 @@ void DbGrid::Attached() {
 }
 
 void DbGrid::Detached() {
+    KeepWidths();
     setModel(nullptr);
     m_model.reset();
 }

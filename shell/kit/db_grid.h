@@ -19,6 +19,12 @@ public:
     explicit DbGrid(QWidget* parent = nullptr);
 
     void SetColumns(std::vector<Column> columns);
+    // The columns as shown: widths are the current ones (after the user dragged them), or,
+    // for a column never shown, the header's default.
+    std::vector<Column> Columns() const;
+    // Replaces one column (another field, title or look), keeping the others as shown.
+    // REQUIRES: 0 <= index < number of columns.
+    void SetColumn(int index, Column column);
     void SetReadOnly(bool readOnly);
     bool IsReadOnly() const { return m_readOnly; }
     DatasetModel* datasetModel() const { return m_model.get(); }
@@ -33,6 +39,7 @@ protected:
 private:
     void SyncToCursor();
     void ApplyEditing();
+    void KeepWidths();
 
     std::vector<Column> m_columns;
     std::unique_ptr<DatasetModel> m_model;
