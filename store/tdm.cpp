@@ -1,6 +1,9 @@
 #include "store/tdm.h"
 
 #include "store/blad_danych.h"
+#include "store/czas_pracy.h"
+#include "store/kalendarz.h"
+#include "store/organizacja.h"
 #include "store/tdm1.h"
 #include "store/zasady_wspolne.h"
 
@@ -61,6 +64,12 @@ void TDM::Prepare(TableComponent& c) {
         PodlaczPracownikow(*this, c);
     if (&c == &TPracStop || &c == &TPracStopRob || &c == &TStanowiska || &c == &TStanowiskaRob)
         PodlaczHistorieDoPracownikow(*this, c);
+    if (&c == &TKalendarz)
+        PodlaczKalendarz(*this, c);
+    if (&c == &TCzasPracy)
+        PodlaczCzasPracy(*this, c);
+    if (&c == &TKomorkaNad || &c == &TKomorkaPod)
+        PodlaczKomorki(*this, c);
     PodlaczPoOperacjach(*this, c);
 }
 

@@ -1,5 +1,6 @@
 #include "store/tdm1.h"
 
+#include "store/etaty.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -27,6 +28,8 @@ TDM1::~TDM1() {
 
 void TDM1::Prepare(TableComponent& c) {
     PodlaczZasadyWspolne(*this, c);
+    if (&c == &TGlowkaStrukturyEtatow || &c == &TPozStrukturyEtatow)
+        PodlaczStruktureEtatow(*this, c);
     PodlaczPoOperacjach(*this, c);
 }
 

@@ -1,21 +1,8 @@
 #include "store/engine/value.h"
+#include "store/kalendarz.h"
 #include "tools/kariera.h"
 
 namespace mirta::tools {
-
-namespace {
-
-int32_t Wielkanoc(int rok) {
-    // Anonymous Gregorian algorithm.
-    const int a = rok % 19, b = rok / 100, c = rok % 100, d = b / 4, e = b % 4;
-    const int f = (b + 8) / 25, g = (b - f + 1) / 3, h = (19 * a + b - d - g + 15) % 30;
-    const int i = c / 4, k = c % 4, l = (32 + 2 * e + 2 * i - h - k) % 7;
-    const int m = (a + 11 * h + 22 * l) / 451;
-    const int miesiac = (h + l - 7 * m + 114) / 31, dzien = (h + l - 7 * m + 114) % 31 + 1;
-    return engine::DayNumberFromCivil(rok, miesiac, dzien);
-}
-
-}  // namespace
 
 int Rok(int32_t dzien) {
     return engine::CivilFromDayNumber(dzien).year;
@@ -46,30 +33,10 @@ int DzienTygodnia(int32_t dzien) {
     return static_cast<int>(((dzien - 1) % 7 + 7) % 7) + 1;
 }
 
-// The statutory holidays: the fixed ones the calendar generates itself and the movable ones
-// a personnel office marks by hand every year.
+// The holidays the program's calendar generates.
 bool Swieto(int32_t dzien) {
     const auto d = engine::CivilFromDayNumber(dzien);
-    const int md = d.month * 100 + d.day;
-    switch (md) {
-        case 101:
-        case 501:
-        case 503:
-        case 815:
-        case 1101:
-        case 1111:
-        case 1225:
-        case 1226:
-            return true;
-        case 106:
-            return d.year >= 2011;
-        case 1224:
-            return d.year >= 2025;
-        default:
-            break;
-    }
-    const int32_t wielkanoc = Wielkanoc(d.year);
-    return dzien == wielkanoc + 1 || dzien == wielkanoc + 60;
+    return store::SwietoKalendarza(d.year, d.month, d.day);
 }
 
 int DniRobocze(int32_t od, int32_t doDnia) {

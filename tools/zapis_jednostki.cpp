@@ -5,6 +5,7 @@
 
 #include "store/engine/dbf_table.h"
 #include "store/engine/engine_error.h"
+#include "store/kalendarz.h"
 #include "store/katalog.h"
 #include "tools/demo_wewn.h"
 #include "tools/slowniki_demo.h"
@@ -199,26 +200,12 @@ void ZapiszKalendarz(KontekstDemo& k) {
             t.Liczba(w, "IdentyfikatorKalendarza", 20000);
             t.Liczba(w, "Rok", rok);
             t.Liczba(w, "Miesiac", m);
-            std::string przebieg(31, 'Z');
-            const int32_t pierwszy = Dzien(rok, m, 1);
-            const int dni = PoMiesiacach(pierwszy, 1) - pierwszy;
-            for (int d = 1; d <= 31; ++d) {
-                double godziny = 0;
-                if (d <= dni) {
-                    const int32_t dzien = pierwszy + d - 1;
-                    const int tydz = DzienTygodnia(dzien);
-                    if (Swieto(dzien) || tydz == 7)
-                        przebieg[static_cast<size_t>(d - 1)] = 'S';
-                    else if (tydz == 6)
-                        przebieg[static_cast<size_t>(d - 1)] = 'W';
-                    else {
-                        przebieg[static_cast<size_t>(d - 1)] = 'R';
-                        godziny = 8;
-                    }
-                }
-                t.Kwota(w, std::string("G").append(std::to_string(d)), godziny);
-            }
-            t.Tekst(w, "PrzebiegPracy", przebieg);
+            // The months the program itself would generate.
+            const store::MiesiacKalendarza miesiac = store::GenerujMiesiac(rok, m);
+            for (int d = 1; d <= 31; ++d)
+                t.Kwota(w, std::string("G").append(std::to_string(d)),
+                        miesiac.godziny[static_cast<size_t>(d - 1)]);
+            t.Tekst(w, "PrzebiegPracy", miesiac.przebieg);
             t.Dodaj(std::move(w));
         }
     t.Zamknij();
