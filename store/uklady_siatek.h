@@ -54,20 +54,20 @@ struct WygladKolumny {
     bool operator==(const WygladKolumny&) const = default;
 };
 
+// A title's own look: the face colour behind it.
+inline WygladKolumny WygladTytulu() {
+    WygladKolumny w;
+    w.kolor = kKolorPrzycisku;
+    return w;
+}
+
 // One column of a grid as a layout keeps it.
 struct KolumnaSiatki {
     int16_t szerokosc = 64;  // pixels
     std::string pole;        // the field shown
     WygladKolumny komorki;
     std::string tytul;
-    WygladKolumny tytulu = TloTytulu();
-
-private:
-    static WygladKolumny TloTytulu() {
-        WygladKolumny w;
-        w.kolor = kKolorPrzycisku;
-        return w;
-    }
+    WygladKolumny tytulu = WygladTytulu();
 
     bool operator==(const KolumnaSiatki&) const = default;
 };
