@@ -1,11 +1,11 @@
-#include "shell/zrzuty.h"
+#include "shell/kit/zrzuty.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
 #include <QWidget>
 
-namespace mirta::shell {
+namespace mirta::kit {
 
 QString FolderZrzutow() { return qEnvironmentVariable("MIRTA_ZRZUTY"); }
 
@@ -19,4 +19,4 @@ QString ZapiszZrzut(QWidget& okno, const QString& nazwa) {
     return okno.grab().save(plik, "PNG") ? plik : QString();
 }
 
-}  // namespace mirta::shell
+}  // namespace mirta::kit
