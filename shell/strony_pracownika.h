@@ -4,6 +4,8 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "shell/kit/data_source.h"
@@ -20,13 +22,15 @@ class TableComponent;
 }  // namespace mirta::store
 
 namespace mirta::kit {
+class DbCodeCombo;
 class DbGrid;
-}
+}  // namespace mirta::kit
 
 namespace mirta::shell {
 
 struct OpisStrony;
 class BudowniczyStron;
+class DbPodpowiedzi;
 
 // The tree of tabbed pages of the current employee below the employee list: every record kind
 // of the employee's file, bound to the tables of TDM and TDM1. Pages bind their grids while
@@ -70,6 +74,9 @@ public:
     // The employee record's source: the main window's navigator and list bind to it, so that
     // what is typed on these pages is stored before the employee is posted.
     kit::DataSource& ZrodloPracownika();
+    // Or the pages take the main window's source of the employee record. REQUIRES: `zrodlo`
+    // views TDM.TPracownicy and outlives the pages.
+    void UstawZrodloPracownika(kit::DataSource& zrodlo);
     // DBGrid14 of "Poprzednie zatrudnienia" (personal grid layouts).
     kit::DbGrid& SiatkaPoprzednichZatrudnien();
     // Every detail grid with its form's grid name, for the personal grid layouts.
@@ -105,26 +112,30 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
-    struct Strona;
+    struct Karta;
     struct Tabela;
+    struct Zrodlo;
 
     void Zbuduj();
-    Tabela* TabelaKomponentu(const std::string& komponent) const;
-    kit::DataSource* Zrodlo(Tabela& tabela);
-    void Przylacz(Tabela& tabela);
-    void Odlacz(Tabela& tabela, bool tylkoSiatki);
-    void OtworzUrlopy();
+    Karta* StronaOTytule(const QString& tytul) const;
+    Zrodlo& ZrodloKomponentu(store::TableComponent& komponent);
+    kit::DataSource* AktualneZrodlo(store::TableComponent& komponent);
+    void Przylacz(Tabela& tabela, bool tylkoSiatka);
+    void Odlacz(Tabela& tabela, bool tylkoSiatka);
+    bool OtworzUrlopy();
     void ZamknijUrlopy();
+    bool UrlopyEdytowane() const;
 
-    void Pokazana(Strona& strona);
-    void Ukryta(Strona& strona);
+    void Pokazana(Karta& strona);
+    void Ukryta(Karta& strona, bool zRodzicem);
     void ZmianaZewnetrznej(int indeks);
-    void ZmianaWewnetrznej(Strona& rodzic, int indeks);
-    bool Edytowana(const std::string& komponent) const;
+    void ZmianaWewnetrznej(Karta& rodzic, int indeks);
+    bool Edytowana(std::string_view komponent) const;
     void Straz();
-    void StrazWewnetrzna(Strona& rodzic);
+    void StrazWewnetrzna(Karta& rodzic);
     void ZastosujBlokady();
-    void PoZapisiePoprzedniegoZatrudnienia();
+    void PilnujPodpowiedzi();
+    void PoZapisiePoprzedniegoZatrudnienia(engine::Dataset& ds);
 
     store::TDM& m_tdm;
     store::TDM1& m_tdm1;
@@ -135,9 +146,13 @@ private:
     QTextEdit* m_informacja = nullptr;
     QTextEdit* m_wynagrodzenia = nullptr;
     QPushButton* m_urlopyNalezne = nullptr;
-    std::vector<std::unique_ptr<Strona>> m_strony;
+    std::vector<std::unique_ptr<Karta>> m_strony;
     std::vector<std::unique_ptr<Tabela>> m_tabele;
-    Strona* m_aktywnaZewnetrzna = nullptr;
+    std::map<std::string, std::unique_ptr<Zrodlo>> m_zrodla;
+    kit::DbCodeCombo* m_grupaSzkodliwosci = nullptr;
+    DbPodpowiedzi* m_podpowiedzi = nullptr;
+    const engine::Dataset* m_pilnowanePoprzednie = nullptr;
+    Karta* m_aktywnaZewnetrzna = nullptr;
     bool m_widoczne = false;
     bool m_wStrazy = false;
     bool m_trybUrlopowy = false;

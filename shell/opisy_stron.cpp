@@ -1,0 +1,670 @@
+// The pages of an employee's file: which table each page edits, with which fields, labels,
+// code lists and dictionary buttons. StronyPracownika builds every page from here.
+#include "shell/opisy_stron.h"
+
+namespace mirta::shell {
+namespace {
+
+using R = RodzajKontrolki;
+
+constexpr OpisKontrolki T(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta};
+}
+constexpr OpisKontrolki D(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Data};
+}
+constexpr OpisKontrolki K(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Kod};
+}
+constexpr OpisKontrolki Z(std::string_view pole, std::string_view napis) {
+    return {.pole = pole, .etykieta = napis, .rodzaj = R::Znacznik};
+}
+constexpr OpisKontrolki O(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Odczyt};
+}
+constexpr OpisKontrolki N(std::string_view tytul) {
+    return {.etykieta = tytul, .rodzaj = R::Naglowek};
+}
+// A lookup field of the catalogue, with its "..." button.
+constexpr OpisKontrolki L(std::string_view pole, std::string_view etykieta,
+                          std::string_view okno = {}, int numer = 0,
+                          Usuwanie usuwanie = Usuwanie::Brak) {
+    return {.pole = pole,
+            .etykieta = etykieta,
+            .rodzaj = R::Slownik,
+            .oknoWyboru = okno,
+            .numerWyboru = numer,
+            .usuwanie = usuwanie};
+}
+// A key field listed from a dictionary by several of its fields.
+constexpr OpisKontrolki S(std::string_view pole, std::string_view etykieta,
+                          std::string_view slownik, std::string_view klucz, std::string_view lista,
+                          std::string_view kolumna, std::string_view okno = {}, int numer = 0,
+                          Usuwanie usuwanie = Usuwanie::Brak) {
+    return {.pole = pole,
+            .etykieta = etykieta,
+            .rodzaj = R::Slownik,
+            .slownik = slownik,
+            .kluczSlownika = klucz,
+            .listaSlownika = lista,
+            .kolumna = kolumna,
+            .oknoWyboru = okno,
+            .numerWyboru = numer,
+            .usuwanie = usuwanie};
+}
+constexpr OpisKontrolki Obok(OpisKontrolki k) {
+    k.obok = true;
+    return k;
+}
+
+constexpr const char* kPodstawy = "TFPdstawyyZdarzenKadrowych";
+constexpr const char* kStanowiska = "TFSlownikStanowisk";
+constexpr const char* kOrgany = "TFSlownikOrganowNadajacych";
+
+// ---- Employee record
+
+constexpr OpisKontrolki kPersonalne[] = {
+    N("Dane osobowe"),
+    T("Nazwisko", "Nazwisko:"),
+    T("Imie1", "Imię pierwsze:"),
+    T("Imie2", "Imię drugie:"),
+    T("NazwiskoRodowe", "Nazwisko rodowe:"),
+    T("ImieOjca", "Imię ojca:"),
+    T("ImieMatki", "Imię i nazwisko rodowe matki:"),
+    Obok(T("NazwiskoRodoweMatki", "")),
+    D("DataUrodzenia", "Data i miejsce urodzenia:"),
+    Obok(T("MiejsceUrodzenia", "")),
+    K("Plec", "Płeć:"),
+    T("PESEL", "PESEL:"),
+    T("Nip", "NIP:"),
+    N("Dowód osobisty"),
+    T("NumerDowoduOsobistego", "Seria i nr:"),
+    D("DataWystawieniaDowodu", "Data wystawienia:"),
+    Obok(D("DataWaznosciDowodu", "ważności:")),
+    T("KtoWydalDowodosobisty", "Wystawiony przez:"),
+    T("KodWystawcyDowodu", "Kod GUS:"),
+    N("Zatrudnienie"),
+    T("NumerPracownika", "Nr pracownika:"),
+    T("NrEwidencyjny", "Numer ewidencyjny:"),
+    K("Podzial", "Rodzaj pracownika:"),
+    K("SystemSluzby", "System służby:"),
+    T("Etat", "Wymiar zatrudnienia:"),
+    D("DataZatrudnienia", "Data zatrudnienia, zwolnienia:"),
+    Obok(D("DataZwolnienia", "")),
+    S("KomorkaOrganizacyjna", "Komórka organizacyjna:", "TKomorkaPod", "Identyfikator",
+      "Nazwa;Symbol", "", "TFPoidzialOrganizacyjny", 1, Usuwanie::Zawsze),
+    L("NazwaStatusuPracownikaCywilnego",
+      "Status pracownika cywilnego:", "TFSlownikStatusowPracownikaCywilnego", 1),
+    N("Umowne daty do stażu"),
+    D("DataDoWyslugi", "Umowna data do wysługi:"),
+    D("DataDoSluzby", "służby:"),
+    D("DataDoNagrodyJubileuszowe", "nagrody jubileuszowej:"),
+    D("DataDoEmerytury", "emerytury:"),
+};
+
+constexpr OpisKontrolki kAdresowe[] = {
+    N("Adres zameldowania:"),
+    T("KodPocztowy", "Kod pocztowy:"),
+    T("Poczta", "Poczta:"),
+    T("Miejscowosc", "Miejscowość:"),
+    T("Ulica", "Ulica:"),
+    T("NrDomuiMieszkania", "Nr domu/lokalu:"),
+    N("Adres zamieszkania:"),
+    T("KodPocztaZamieszkania", "Kod pocztowy i poczta:"),
+    T("MiejscowoscAdresZamieszka", "Adres:"),
+    T("KodZamieszkania", "Kod GUS:"),
+    T("TelefonZamieszkania", "Telefon:"),
+    T("TelefonKomorkowy", "Telefon komórkowy:"),
+    T("AdresMail", "Adres email:"),
+    N("Dane osoby do powiadamiania"),
+    T("OsobaPowiadamiania", "Imię i nazwisko:"),
+    T("KodPocztaPowiadamiania", "Kod pocztowy i poczta:"),
+    T("MiejscowoscAdresPowiadami", "Adres:"),
+    T("TelefonPowiadamiania", "Telefon:"),
+};
+
+constexpr OpisTabeliStrony kTabPersonalne[] = {
+    {.komponent = "TPracownicy",
+     .rekord = {Rodzaj::Meski, "pracownik", "pracownika", "pracownika"},
+     .kontrolki = kPersonalne,
+     .siatka = false,
+     .nawigator = false}};
+constexpr OpisTabeliStrony kTabAdresowe[] = {
+    {.komponent = "TPracownicy",
+     .rekord = {Rodzaj::Meski, "pracownik", "pracownika", "pracownika"},
+     .kontrolki = kAdresowe,
+     .siatka = false,
+     .nawigator = false}};
+
+// ---- Pay pages
+
+constexpr OpisKontrolki kStanowisko[] = {
+    D("DataOd", "Data:"),
+    S("IdentyfikatorStanowiska", "Stanowisko:", "TSlowStanowisk", "IdentyfikatorStanowiska",
+      "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC", "NazwaStanowiska", kStanowiska, 1),
+    L("NazwaPodstawy", "Podstawa:", kPodstawy, 2),
+};
+constexpr OpisKontrolki kStanowiskoEtatowe[] = {
+    D("DataOd", "Data:"),
+    S("IdentyfikatorStanowiska", "Stanowisko etatowe:", "TSlowStanowisk", "IdentyfikatorStanowiska",
+      "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC", "NazwaStanowiska", kStanowiska, 2),
+    L("NazwaPodstawy", "Podstawa:", kPodstawy, 3),
+};
+constexpr OpisTabeliStrony kTabStanowiska[] = {
+    {.komponent = "TStanowiska",
+     .tytul = "Stanowiska zajmowane",
+     .rekord = {Rodzaj::Nijaki, "stanowisko", "stanowisko", "stanowiska"},
+     .kontrolki = kStanowisko},
+    {.komponent = "TStanowiskaE",
+     .tytul = "Stanowiska etatowe",
+     .rekord = {Rodzaj::Nijaki, "stanowisko etatowe", "stanowisko etatowe", "stanowiska etatowego"},
+     .kontrolki = kStanowiskoEtatowe},
+};
+
+constexpr OpisKontrolki kStopien[] = {
+    D("DataOdKiedy", "Data od:"),
+    S("IdentyfikatorStopnia", "Stopień:", "TSlowStopni", "IdentyfikatorStopnia", "NazwaStopnia;Kod",
+      "NazwaStopnia", "TFRodzajeStopniWynagrodzen", 1),
+    K("Ubruttowienie", "Objęci ZUS:"),
+    L("NazwaWydawcy", "Przez kogo wydany rozkaz:", "TFWydawcy", 1),
+    T("NrRozkazu", "Nr rozkazu:"),
+    D("DataObowiazywaniaStopnia", "Do:"),
+    L("NazwaPodstawy", "Podstawa prawna:", kPodstawy, 1),
+};
+constexpr KolumnaDodatkowa kKolumnyStopnia[] = {{"Stawka", "Stawka"}};
+constexpr OpisTabeliStrony kTabStopien[] = {
+    {.komponent = "TPracStop",
+     .rekord = {Rodzaj::Meski, "stopień", "stopień", "stopnia"},
+     .kontrolki = kStopien,
+     .kolumnyDodatkowe = kKolumnyStopnia}};
+
+constexpr OpisKontrolki kDodSluzbowy[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    T("Wartosc", "Wart.dod.służbowego:"),
+};
+constexpr OpisKontrolki kDodMotywacyjny[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    T("Wartosc", "Wart.dod.motywacyjnego:"),
+};
+constexpr OpisKontrolki kPremiaCywila[] = {
+    T("Rok", "Rok:"),
+    T("Miesiac", "Miesiąc:"),
+    T("Kwota", "% premii prac.cyw.:"),
+};
+constexpr OpisTabeliStrony kTabDodatki[] = {
+    {.komponent = "TDodSluzbowy",
+     .tytul = "Dodatek służbowy",
+     .rekord = {Rodzaj::Meski, "dodatek służbowy", "dodatek służbowy", "dodatku służbowego"},
+     .kontrolki = kDodSluzbowy},
+    {.komponent = "TDodInny",
+     .tytul = "Dodatek motywacyjny",
+     .rekord = {Rodzaj::Meski, "dodatek motywacyjny", "dodatek motywacyjny",
+                "dodatku motywacyjnego"},
+     .kontrolki = kDodMotywacyjny},
+    {.komponent = "TPremPracCyw",
+     .tytul = "Premia pracownika cywilnego",
+     .rekord = {Rodzaj::Zenski, "premia", "premię", "premii"},
+     .kontrolki = kPremiaCywila,
+     .siatkaTylkoDoOdczytu = true,
+     .siatkaStale = true},
+};
+
+constexpr OpisKontrolki kNagroda[] = {
+    K("RodzajNagrody", "Rodzaj nagrody:"),
+    D("DataPrzyznania", "Data:"),
+    T("Kwota", "Kwota:"),
+    T("Komentarz", "Komentarz:"),
+};
+constexpr OpisTabeliStrony kTabNagrody[] = {
+    {.komponent = "TNagrody",
+     .rekord = {Rodzaj::Zenski, "nagroda", "nagrodę", "nagrody"},
+     .kontrolki = kNagroda}};
+
+constexpr OpisKontrolki kUrlop[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    S("RodzajUrlopu", "Rodzaj urlopu:", "TRodzUrlop", "Identyfikator", "NazwaUrlopu;Symbol",
+      "NazwaUrlopu", "TFRodzajeUrlopow", 1),
+    T("Ilosc", "Dni wpr.:"),
+    T("Godziny", "Godziny wpr.:"),
+};
+constexpr KolumnaDodatkowa kKolumnyUrlopu[] = {{"IloscWyliczona", "Ilość wyl."},
+                                               {"IloscRzeczywistaDni", "Dni"},
+                                               {"IloscRzeczywistaGodz", "Godziny"}};
+constexpr OpisTabeliStrony kTabUrlopy[] = {{.komponent = "TUrlopy",
+                                            .rekord = {Rodzaj::Meski, "urlop", "urlop", "urlopu"},
+                                            .kontrolki = kUrlop,
+                                            .kolumnyDodatkowe = kKolumnyUrlopu}};
+
+constexpr OpisKontrolki kChoroba[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    K("RodzajChoroby", "Rodzaj choroby/zwolnienia:"),
+};
+constexpr OpisKontrolki kNieobecnosc[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    K("RodzajNieobecnosci", "Rodzaj nieobecności:"),
+};
+constexpr OpisTabeliStrony kTabChoroby[] = {
+    {.komponent = "TChoroby",
+     .tytul = "Choroby",
+     .rekord = {Rodzaj::Zenski, "choroba", "chorobę", "choroby"},
+     .kontrolki = kChoroba},
+    {.komponent = "TNieobecnosci",
+     .tytul = "Nieobecności",
+     .rekord = {Rodzaj::Zenski, "nieobecność", "nieobecność", "nieobecności"},
+     .kontrolki = kNieobecnosc},
+};
+
+constexpr OpisKontrolki kGrupa[] = {
+    D("DataOdKiedy", "Data:"),
+    L("NazwaGrupy", "Grupa:", "TFRodzajeGrupiWynagrodzen", 1),
+    K("Ubruttowienie", "Objęci ZUS:"),
+    T("Mnoznik", "Mnożnik:"),
+    T("PlacaZasadnicza", "Płaca zasadnicza:"),
+};
+constexpr KolumnaDodatkowa kKolumnyGrupy[] = {{"Stawka", "Stawka"},
+                                              {"PlacaKoncowa", "Płaca końcowa"}};
+constexpr OpisTabeliStrony kTabGrupa[] = {
+    {.komponent = "TPracGrup",
+     .rekord = {Rodzaj::Zenski, "grupa płacowa", "grupę płacową", "grupy płacowej"},
+     .kontrolki = kGrupa,
+     .kolumnyDodatkowe = kKolumnyGrupy}};
+
+// ---- Course of service
+
+constexpr OpisKontrolki kZatrudnienie[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    S("IdentyfikatorFormyZatrudn", "Forma zatrudnienia:", "TSlowFormZatr", "Identyfikator",
+      "NazwaFormyZatrudnienia;Symbol", "NazwaFormyZatrudnienia", "TFSlownikFormZatrudnienia", 1),
+    L("NazwaPodstawy", "Podstawa:", kPodstawy, 4),
+    L("NazwaRodzaju", "Rodzaj:", "TFRodzajZdarzeniaKadrowego", 1),
+};
+constexpr OpisKontrolki kSzkodliwe[] = {
+    D("DataOd", "Data od:"),
+    K("GrupaSzkodliwosci", "Grupa szkodliwości:"),
+};
+constexpr OpisTabeliStrony kTabFormaZatr[] = {
+    {.komponent = "TZatrudnienie",
+     .tytul = "Forma zatrudnienia",
+     .rekord = {Rodzaj::Zenski, "forma zatrudnienia", "formę zatrudnienia", "formy zatrudnienia"},
+     .kontrolki = kZatrudnienie},
+    {.komponent = "TSzkodliwe",
+     .tytul = "Grupa szkodliwości",
+     .rekord = {Rodzaj::Zenski, "grupa szkodliwości", "grupę szkodliwości", "grupy szkodliwości"},
+     .kontrolki = kSzkodliwe},
+};
+
+constexpr OpisKontrolki kPoprzednie[] = {
+    D("DataOd", "Okres pracy od:"),
+    Obok(D("DataDo", "do:")),
+    T("NazwaZakładuPracy", "Nazwa zakładu pracy:"),
+    T("AdresZakładuPracy", "Adres zakładu:"),
+    S("Stanowisko", "Stanowisko ze słownika:", "TSlowStanowisk", "IdentyfikatorStanowiska",
+      "NazwaStanowiska;KodStanowiska", "NazwaStanowiska", kStanowiska, 3, Usuwanie::GdyJestRekord),
+    T("NazwaStanowiskaWpr", "Stanowisko:"),
+    {.pole = "SposobRozwiazaniaUmowy",
+     .etykieta = "Sposób rozwiązania umowy o pracę:",
+     .rodzaj = R::Podpowiedzi},
+    O("DlugoscOkresu", "Długość okresu:"),
+    N("Zaliczać do:"),
+    Z("WSluzbie", "W służbie"),
+    Z("DoWyslugi", "Do wysługi"),
+    Z("DoUrlopu", "Do urlopu"),
+    Z("DoNagrodyJubileuszowej", "Do nagr. jubileuszowej"),
+    Z("DoEmerytury", "Do emerytury"),
+};
+constexpr OpisTabeliStrony kTabPoprzednie[] = {
+    {.komponent = "TPopZatrudnienie",
+     .rekord = {Rodzaj::Nijaki, "poprzednie zatrudnienie", "poprzednie zatrudnienie",
+                "poprzedniego zatrudnienia"},
+     .kontrolki = kPoprzednie,
+     .nazwaSiatki = "DBGrid14"}};
+
+constexpr OpisKontrolki kZawieszenie[] = {
+    D("DataZawieszenia", "Data:"),
+    K("Powod", "Powód zawieszenia:"),
+    D("DataPowrotu", "Data przypuszczalnego powrotu:"),
+    K("KlasyfikacjaZawieszenia", "Klasyfikacja zawieszenia:"),
+    Z("CzyFunkcjonariusz", "Funkcjonariusz"),
+    Z("CzyWSluzbie", "W służbie"),
+    N("Czas zawieszenia liczony jest do:"),
+    Z("DoWyslugi", "Do wysługi"),
+    Z("DoUrlopu", "Do urlopu"),
+    Z("DoNagrodyJubileuszowej", "Do nagrody jubileuszowej"),
+    Z("DoEmerytury", "Do emerytury"),
+};
+constexpr OpisTabeliStrony kTabZawieszenia[] = {
+    {.komponent = "TZawieszenia",
+     .rekord = {Rodzaj::Nijaki, "zawieszenie", "zawieszenie", "zawieszenia"},
+     .kontrolki = kZawieszenie}};
+
+constexpr OpisKontrolki kWypowiedzenie[] = {
+    D("DataWypowiedzeniaOd", "Data od:"),
+    K("TypWypowiedzenia", "Typ wypowiedzenia:"),
+    D("DataWypowiedzeniaDo", "Data do:"),
+    T("Opis", "Opis wypowiedzenia:"),
+};
+constexpr OpisTabeliStrony kTabWypowiedzenia[] = {
+    {.komponent = "TWypowiedzenia",
+     .rekord = {Rodzaj::Nijaki, "wypowiedzenie", "wypowiedzenie", "wypowiedzenia"},
+     .kontrolki = kWypowiedzenie}};
+
+constexpr OpisKontrolki kZwolnienie[] = {
+    D("DataZwolnienia", "Data:"),
+    T("SposobZwolnienia", "Sposób zwolnienia:"),
+    T("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
+};
+constexpr OpisTabeliStrony kTabZwolnienia[] = {
+    {.komponent = "TZwolnienia",
+     .rekord = {Rodzaj::Nijaki, "zwolnienie", "zwolnienie", "zwolnienia"},
+     .kontrolki = kZwolnienie}};
+
+constexpr OpisKontrolki kDecyzja[] = {
+    D("DataDecyzji", "Data decyzji:"),
+    T("NrDecyzji", "Nr decyzji:"),
+};
+constexpr OpisTabeliStrony kTabDecyzje[] = {
+    {.komponent = "TDecyzja",
+     .rekord = {Rodzaj::Zenski, "decyzja", "decyzję", "decyzji"},
+     .kontrolki = kDecyzja}};
+
+constexpr OpisKontrolki kOrder[] = {
+    D("DataPrzyznania", "Data przyznania:"),
+    L("NazwaOrderu", "Order:", "TFSlownikOrderow", 1),
+    L("NazwaOrganuNadającego", "Organ nadający:", kOrgany, 1),
+    T("NumerLegitimacji", "Numer legitymacji:"),
+};
+constexpr OpisTabeliStrony kTabOrdery[] = {{.komponent = "TOrdery",
+                                            .rekord = {Rodzaj::Meski, "order", "order", "orderu"},
+                                            .kontrolki = kOrder,
+                                            .siatkaTylkoDoOdczytu = true,
+                                            .siatkaOdnawiana = true}};
+
+constexpr OpisKontrolki kKara[] = {
+    D("DataPrzyznania", "Data przyznania:"),
+    L("NazwaKary", "Kara:", "TFSlownikKar", 1),
+    L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 2),
+};
+constexpr OpisTabeliStrony kTabKary[] = {{.komponent = "TKary",
+                                          .rekord = {Rodzaj::Zenski, "kara", "karę", "kary"},
+                                          .kontrolki = kKara,
+                                          .siatkaTylkoDoOdczytu = true,
+                                          .siatkaOdnawiana = true}};
+
+constexpr OpisKontrolki kWyroznienie[] = {
+    D("DataPrzyznania", "Data:"),
+    L("NazwaWyroznienia", "Wyróżnienie:", "TFSlowWyroznien", 1),
+    L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 3),
+    T("KwotaNagrody", "Kwota nagrody:"),
+    T("IloscDniUrlopuDodatkowego", "Dni urlopu dodatkowego:"),
+    T("NumerLegitymacji", "Nr legitymacji:"),
+};
+constexpr OpisTabeliStrony kTabWyroznienia[] = {
+    {.komponent = "TWyroznienia",
+     .rekord = {Rodzaj::Nijaki, "wyróżnienie", "wyróżnienie", "wyróżnienia"},
+     .kontrolki = kWyroznienie,
+     .siatkaTylkoDoOdczytu = true,
+     .siatkaOdnawiana = true}};
+
+// ---- Family and education
+
+constexpr OpisKontrolki kCzlonekRodziny[] = {
+    L("NazwaStopniaPokrewienstwa", "Stopień pokrewieństwa:", "TFRodzajePokrewienst", 1),
+    T("Nazwisko", "Nazwisko:"),
+    T("Imie1", "Imię pierwsze:"),
+    T("Imie2", "Imię drugie:"),
+    D("DataUrodzenia", "Data urodzenia:"),
+    D("DataZawarciaZwMalzenskieg", "Data zawarcia zw. małżeńskiego:"),
+};
+constexpr OpisTabeliStrony kTabRodzina[] = {
+    {.komponent = "TRodzina",
+     .rekord = {Rodzaj::Meski, "członek rodziny", "członka rodziny", "członka rodziny"},
+     .kontrolki = kCzlonekRodziny,
+     .siatkaTylkoDoOdczytu = true}};
+
+constexpr OpisKontrolki kWyksztalcenie[] = {
+    T("RokUkonczenia", "Rok ukończenia:"),
+    L("NazwaRodzajuWyksztalcenia", "Rodzaj wykształcenia:", "TFRodzajeWyksztalcenia", 1),
+    T("NazwaUczelni", "Nazwa uczelni:"),
+    L("NazwaTytuluNaukowego", "Tytuł naukowo/zawodowy:", "TFRodzajeStopniNaukowych", 1),
+    L("NazwaTytuluZawodowego", "Kierunek wykształcenia:", "TFSlownikTytZawod", 1,
+      Usuwanie::GdyJestRekord),
+    D("DataUzyskania", "Data uzyskania:"),
+    Z("Strazackie", "Wykształcenie strażackie"),
+};
+constexpr KolumnaDodatkowa kKolumnyWyksztalcenia[] = {{"TekstStrazackie", "Strażackie"}};
+constexpr OpisTabeliStrony kTabWyksztalcenie[] = {
+    {.komponent = "TWyksztalcenie",
+     .rekord = {Rodzaj::Nijaki, "wykształcenie", "wykształcenie", "wykształcenia"},
+     .kontrolki = kWyksztalcenie,
+     .kolumnyDodatkowe = kKolumnyWyksztalcenia,
+     .siatkaTylkoDoOdczytu = true}};
+
+constexpr OpisKontrolki kKurs[] = {
+    T("RokUkonczenia", "Rok ukończenia:"),
+    T("NazwaKursu", "Nazwa kursu:"),
+    D("DataNabycia", "Data nabycia:"),
+    L("NazwaRodzajuKursu", "Rodzaj kursu:", "TFRodzajeKursow", 1),
+    D("DataWaznosci", "Data ważności:"),
+};
+constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
+                                           .rekord = {Rodzaj::Meski, "kurs", "kurs", "kursu"},
+                                           .kontrolki = kKurs,
+                                           .siatkaTylkoDoOdczytu = true}};
+
+// ---- Other records
+
+constexpr OpisKontrolki kBadanie[] = {
+    D("DataBadania", "Data badania:"),
+    K("RodzajBadania", "Rodzaj badania:"),
+    K("WynikBadania", "Wynik badania:"),
+    D("DataNastepnegoBadania", "Data następnego badania:"),
+    T("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
+};
+constexpr OpisTabeliStrony kTabBadania[] = {
+    {.komponent = "TBadania",
+     .rekord = {Rodzaj::Nijaki, "badanie", "badanie", "badania"},
+     .kontrolki = kBadanie}};
+
+constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
+    D("DataOd", "Data od:"),
+    D("DataDo", "Data do:"),
+    T("WymiarCzasuPracy", "Etat:"),
+    L("NazwaFormyZatrudnienia", "Forma zatrudnienia:", "TFSlownikFormZatrudnienia", 2),
+    T("ZgodyUdzielil", "Zgody udzielił:"),
+    T("NazwaZakladu", "Nazwa zakładu:"),
+};
+constexpr OpisTabeliStrony kTabDodatkoweZatrudnienie[] = {
+    {.komponent = "TDodZatrudnienie",
+     .rekord = {Rodzaj::Nijaki, "dodatkowe zatrudnienie", "dodatkowe zatrudnienie",
+                "dodatkowego zatrudnienia"},
+     .kontrolki = kDodatkoweZatrudnienie}};
+
+constexpr OpisKontrolki kRenta[] = {
+    D("DataPrzyznania", "Przyznano:"),
+    L("NazwaGrupyInwalidzkiej", "Grupa inwalidzka:", "TFSlownikGrupInwalidzkich", 1,
+      Usuwanie::ZKomunikatem),
+    L("NazwaRodzajuSwiadczenia", "Rodzaj świadczenia:", "TFSlownikRodzajowSwiadczenEmerytalnych", 1,
+      Usuwanie::ZKomunikatem),
+    T("NrRentyEmerytury", "Numer:"),
+    T("Opis", "Opis:"),
+    D("DataZawieszenia", "Zawieszono:"),
+};
+constexpr OpisTabeliStrony kTabRenta[] = {
+    {.komponent = "TEmRentGrInw",
+     .rekord = {Rodzaj::Nijaki, "świadczenie", "świadczenie", "świadczenia"},
+     .kontrolki = kRenta}};
+
+constexpr const char* kPlacowe = "płacowe";
+constexpr const char* kPrzebieg = "Przebieg pracy";
+constexpr const char* kInne = "Inne";
+
+constexpr OpisStrony kStrony[] = {
+    {.tytul = "Dane personalne", .tabele = kTabPersonalne, .kolumny = 3},
+    {.tytul = "adresowe", .tabele = kTabAdresowe, .kolumny = 2},
+    {.tytul = kPlacowe, .rodzaj = RodzajStrony::Kontener},
+    {.tytul = "Stanowiska", .rodzic = kPlacowe, .tabele = kTabStanowiska},
+    {.tytul = "Stopien", .rodzic = kPlacowe, .tabele = kTabStopien},
+    {.tytul = "Dodatki", .rodzic = kPlacowe, .tabele = kTabDodatki},
+    {.tytul = "Nagrody", .rodzic = kPlacowe, .tabele = kTabNagrody},
+    {.tytul = "Urlopy", .rodzic = kPlacowe, .tabele = kTabUrlopy},
+    {.tytul = "Choroby / Nieobecności", .rodzic = kPlacowe, .tabele = kTabChoroby},
+    {.tytul = "Grupa płacowa", .rodzic = kPlacowe, .tabele = kTabGrupa},
+    {.tytul = "Informacja zbiorcza", .rodzic = kPlacowe, .rodzaj = RodzajStrony::TekstSformatowany},
+    {.tytul = "Wynagr.", .rodzic = kPlacowe, .rodzaj = RodzajStrony::TekstSformatowany},
+    {.tytul = kPrzebieg, .rodzaj = RodzajStrony::Kontener},
+    {.tytul = "Forma zatr.Grupa szk.", .rodzic = kPrzebieg, .tabele = kTabFormaZatr},
+    {.tytul = "Poprzednie zatrudnienia", .rodzic = kPrzebieg, .tabele = kTabPoprzednie},
+    {.tytul = "Zawieszenia", .rodzic = kPrzebieg, .tabele = kTabZawieszenia},
+    {.tytul = "Wypowiedzenia", .rodzic = kPrzebieg, .tabele = kTabWypowiedzenia},
+    {.tytul = "Zwolnienia", .rodzic = kPrzebieg, .tabele = kTabZwolnienia},
+    {.tytul = "Decyzje personalne", .rodzic = kPrzebieg, .tabele = kTabDecyzje},
+    {.tytul = "Ordery", .rodzic = kPrzebieg, .tabele = kTabOrdery},
+    {.tytul = "Kary", .rodzic = kPrzebieg, .tabele = kTabKary},
+    {.tytul = "Wyróżnienia", .rodzic = kPrzebieg, .tabele = kTabWyroznienia},
+    {.tytul = "Rodzina pracownika", .tabele = kTabRodzina},
+    {.tytul = "Wykształcenie", .tabele = kTabWyksztalcenie},
+    {.tytul = "Wykształcenie uzupełniające", .tabele = kTabKursy},
+    {.tytul = kInne, .rodzaj = RodzajStrony::Kontener},
+    {.tytul = "Badania lekarskie", .rodzic = kInne, .tabele = kTabBadania},
+    {.tytul = "Dodatkowe zatrudnienie", .rodzic = kInne, .tabele = kTabDodatkoweZatrudnienie},
+    {.tytul = "Renta / emerytura / grupainwalidzka", .rodzic = kInne, .tabele = kTabRenta},
+};
+
+constexpr std::string_view kStraz[] = {
+    "TEmRentGrInw",  "TDodZatrudnienie", "TBadania",       "TKursy",        "TPracStop",
+    "TZawieszenia",  "TWypowiedzenia",   "TZwolnienia",    "TDecyzja",      "TPopZatrudnienie",
+    "TPracGrup",     "TRodzina",         "TWyksztalcenie", "TStanowiska",   "TStanowiskaE",
+    "TZatrudnienie", "TSzkodliwe",       "TDodSluzbowy",   "TDodInny",      "TPremPracCyw",
+    "TNagrody",      "TUrlopy",          "TChoroby",       "TNieobecnosci", "TOrdery",
+    "TKary",         "TWyroznienia"};
+
+constexpr std::string_view kPolaPlacowe[] = {"Nazwisko",
+                                             "Imie1",
+                                             "Imie2",
+                                             "ImieOjca",
+                                             "ImieMatki",
+                                             "DataUrodzenia",
+                                             "MiejsceUrodzenia",
+                                             "Plec",
+                                             "PESEL",
+                                             "Nip",
+                                             "NumerDowoduOsobistego",
+                                             "KtoWydalDowodosobisty",
+                                             "KodPocztowy",
+                                             "Poczta",
+                                             "Miejscowosc",
+                                             "Ulica",
+                                             "NrDomuiMieszkania",
+                                             "DataZatrudnienia",
+                                             "DataZwolnienia",
+                                             "Etat"};
+
+}  // namespace
+
+std::span<const OpisStrony> OpisyStron() {
+    return kStrony;
+}
+
+std::span<const std::string_view> KolejnoscStrazy() {
+    return kStraz;
+}
+
+std::span<const std::string_view> PolaPlacowe() {
+    return kPolaPlacowe;
+}
+
+std::vector<kit::CodeItem> Kody(std::string_view pole, int rok) {
+    if (pole == "GrupaSzkodliwosci") {
+        if (rok > 2006)
+            return {{"0", "0 - nie dotyczy"},
+                    {"1", "1 - służba codzienna, funkcje wykonawcze"},
+                    {"2", "2 - służba codzienna, funkcje dowódcze"},
+                    {"3", "3 - zmianowy rozkład czasu służby"},
+                    {"4", "4 - zmianowy rozkład czasu służby"}};
+        return {{"0", "0 - nie dotyczy"},
+                {"1", "1 - I st. uciążliwości"},
+                {"2", "2 - II st. uciążliwości"},
+                {"3", "3 - III st. uciążliwości"},
+                {"4", "4 - IV st uciążliwości"}};
+    }
+    if (pole == "Plec")
+        return {{"K", "Kobieta"}, {"M", "Mężczyzna"}};
+    if (pole == "Podzial")
+        return {{"1", "1 - funkcjonariusz"},
+                {"2", "2 - pracownik cywilny"},
+                {"3", "3 - pracownik służby cywilnej"},
+                {"4", "4 - emeryt pobierający świadczenia"}};
+    if (pole == "SystemSluzby")
+        return {{"0", "0 - cywil"},
+                {"1", "1-codzienny, funkcje wykonawcze"},
+                {"2", "2 - zmianowy"},
+                {"3", "3-codzienny, funkcje dowódcze"},
+                {"4", "4-Inny bez dodatkowego urlopu"}};
+    if (pole == "Ubruttowienie")
+        return {{"N", "Nie"}, {"T", "Tak"}};
+    if (pole == "RodzajNagrody")
+        return {{"1", "1 - uznaniowa"},
+                {"2", "2 - regulaminowa"},
+                {"3", "3 - roczna"},
+                {"4", "4 - jubileuszowa"}};
+    if (pole == "RodzajChoroby")
+        return {{"1", "1 - chorobowe"},
+                {"2", "2-opieka nad członkiem rodziny"},
+                {"3", "3 - pobyt w szpitalu"}};
+    if (pole == "RodzajNieobecnosci")
+        return {{"1", "1 - nieobecność usprawiedliwiona"},
+                {"2", "2-nieobecność nieusprawiedliwiona"}};
+    if (pole == "Powod")
+        return {{"1", "1-urlop wychowawczy"}, {"2", "2-urlop bezpłatny"},
+                {"3", "3-służba wojskowa"},   {"4", "4-areszt tymczasowy"},
+                {"5", "5-inny zakład pracy"}, {"6", "6-inny sposób zawieszenia"}};
+    if (pole == "KlasyfikacjaZawieszenia")
+        return {{"1", "1-50 % uposażenia"},
+                {"2", "2-urlop wychowawczy"},
+                {"3", "3-urlop bezpłatny"},
+                {"4", "4-inne"}};
+    if (pole == "TypWypowiedzenia")
+        return {{"1", "1 - umowy o pracę"}, {"2", "2 - z mianowania"}};
+    if (pole == "RodzajBadania")
+        return {{"1", "1 - wstępne"},
+                {"2", "2 - okresowe"},
+                {"3", "3 - kontrolne"},
+                {"4", "4-orzeczenie komisji lekarskiej"}};
+    if (pole == "WynikBadania")
+        return {{"1", "1 - zdolny"},
+                {"2", "2 - zdolny z ograniczeniem czasowym"},
+                {"3", "3-niezdolny do służby na zajmowanym stanowisku"},
+                {"4", "4 - niezdolny do służby"}};
+    return {};
+}
+
+kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& r) {
+    const QString m = QString::fromUtf8(r.mianownik.data(), qsizetype(r.mianownik.size()));
+    const QString b = QString::fromUtf8(r.biernik.data(), qsizetype(r.biernik.size()));
+    const QString d = QString::fromUtf8(r.dopelniacz.data(), qsizetype(r.dopelniacz.size()));
+    struct Formy {
+        const char *pierwszy, *poprzedni, *nastepny, *ostatni;
+    };
+    const Formy f =
+        r.rodzaj == Rodzaj::Meski    ? Formy{"Pierwszy", "Poprzedni", "Następny", "Ostatni"}
+        : r.rodzaj == Rodzaj::Zenski ? Formy{"Pierwsza", "Poprzednia", "Następna", "Ostatnia"}
+                                     : Formy{"Pierwsze", "Poprzednie", "Następne", "Ostatnie"};
+    return {QString::fromUtf8(f.pierwszy) + ' ' + m,
+            QString::fromUtf8(f.poprzedni) + ' ' + m,
+            QString::fromUtf8(f.nastepny) + ' ' + m,
+            QString::fromUtf8(f.ostatni) + ' ' + m,
+            "Dodaj " + b,
+            "Skasuj " + b,
+            "Edytuj dane " + d,
+            "Zapisz dane " + d,
+            QString::fromUtf8("Porzuć zmiany"),
+            QString::fromUtf8("Odśwież dane")};
+}
+
+}  // namespace mirta::shell

@@ -1,0 +1,473 @@
+// Widgets of the employee's pages, made from the page descriptions.
+#include <QAction>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QVBoxLayout>
+
+#include "shell/kit/run_guarded.h"
+#include "shell/strony_wewn.h"
+#include "store/katalog.h"
+#include "store/tdm.h"
+
+namespace mirta::shell {
+namespace {
+
+using engine::FieldType;
+using store::OpisPola;
+using store::RodzajPola;
+
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// A label without its colon, as a column title.
+QString Tytul(std::string_view etykieta) {
+    QString t = Q(etykieta).trimmed();
+    if (t.endsWith(':'))
+        t.chop(1);
+    return t;
+}
+
+// Characters a field needs on screen.
+int Znaki(const OpisPola* pole) {
+    if (!pole)
+        return 20;
+    switch (pole->typ) {
+        case FieldType::Date:
+            return 10;
+        case FieldType::Short:
+            return 6;
+        case FieldType::Long:
+        case FieldType::AutoInc:
+            return 10;
+        case FieldType::Number:
+            return 13;
+        case FieldType::Logical:
+            return 4;
+        default:
+            return pole->rozmiar > 0 ? pole->rozmiar : 20;
+    }
+}
+
+bool Liczbowe(const OpisPola* pole) {
+    return pole && (pole->typ == FieldType::Number || pole->typ == FieldType::Short ||
+                    pole->typ == FieldType::Long);
+}
+
+int SzerokoscZnakow(const QWidget& w, int znaki) {
+    const QFontMetrics fm(w.font());
+    return fm.horizontalAdvance(QString(znaki, QChar('0')));
+}
+
+// Fields of a table flow into groups: those before the first heading, then one per heading.
+struct Grupa {
+    QString tytul;
+    std::vector<const OpisKontrolki*> kontrolki;
+    int Wiersze() const {
+        int n = 0;
+        for (const auto* k : kontrolki)
+            n += k->obok ? 0 : 1;
+        return n;
+    }
+};
+
+std::vector<Grupa> Grupy(std::span<const OpisKontrolki> kontrolki) {
+    std::vector<Grupa> grupy;
+    for (const auto& k : kontrolki) {
+        if (k.rodzaj == RodzajKontrolki::Naglowek) {
+            grupy.push_back({Q(k.etykieta), {}});
+            continue;
+        }
+        if (grupy.empty())
+            grupy.push_back({});
+        grupy.back().kontrolki.push_back(&k);
+    }
+    return grupy;
+}
+
+QFormLayout* NowyFormularz(QWidget* rodzic) {
+    auto* f = new QFormLayout(rodzic);
+    f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    f->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    f->setFormAlignment(Qt::AlignLeft | Qt::AlignTop);
+    f->setHorizontalSpacing(8);
+    f->setVerticalSpacing(4);
+    return f;
+}
+
+}  // namespace
+
+store::TableComponent* BudowniczyStron::Komponent(std::string_view nazwa) const {
+    return m_s.m_tdm.Find(nazwa);
+}
+
+void BudowniczyStron::Zbuduj() {
+    auto* uklad = new QVBoxLayout(&m_s);
+    uklad->setContentsMargins(0, 0, 0, 0);
+    m_s.m_zakladki = new QTabWidget(&m_s);
+    m_s.m_zakladki->setObjectName("strony");
+    m_s.m_zakladki->setTabPosition(QTabWidget::South);
+    m_s.m_zakladki->setDocumentMode(false);
+    uklad->addWidget(m_s.m_zakladki);
+
+    for (const OpisStrony& opis : OpisyStron()) {
+        auto strona = std::make_unique<Karta>();
+        Karta& s = *strona;
+        s.opis = &opis;
+        if (!opis.rodzic.empty()) {
+            s.rodzic = m_s.StronaOTytule(Q(opis.rodzic));
+            s.rodzic->dzieci.push_back(&s);
+        }
+        QWidget* widget = nullptr;
+        switch (opis.rodzaj) {
+            case RodzajStrony::Kontener: {
+                widget = new QWidget;
+                auto* l = new QVBoxLayout(widget);
+                l->setContentsMargins(2, 2, 2, 2);
+                s.wewnetrzne = new QTabWidget(widget);
+                s.wewnetrzne->setObjectName(Q(opis.tytul) + "_strony");
+                l->addWidget(s.wewnetrzne);
+                break;
+            }
+            case RodzajStrony::TekstSformatowany:
+                widget = ZbudujTekst(s);
+                break;
+            case RodzajStrony::Pola: {
+                widget = new QWidget;
+                auto* l = new QHBoxLayout(widget);
+                l->setContentsMargins(6, 6, 6, 6);
+                const bool wiele = opis.tabele.size() > 1;
+                for (const auto& t : opis.tabele)
+                    l->addWidget(ZbudujTabele(s, t, wiele), 1);
+                if (opis.tabele.size() == 1 && !opis.tabele[0].siatka)
+                    l->addStretch();
+                break;
+            }
+        }
+        widget->setObjectName(Q(opis.tytul));
+        s.widget = widget;
+        if (s.rodzic)
+            s.rodzic->wewnetrzne->addTab(widget, Q(opis.tytul));
+        else
+            m_s.m_zakladki->addTab(widget, Q(opis.tytul));
+        m_s.m_strony.push_back(std::move(strona));
+    }
+}
+
+QWidget* BudowniczyStron::ZbudujTekst(Karta& strona) {
+    auto* tekst = new QTextEdit;
+    tekst->setReadOnly(true);
+    tekst->setAcceptRichText(true);
+    if (strona.opis->tytul == "Informacja zbiorcza") {
+        m_s.m_informacja = tekst;
+        tekst->setContextMenuPolicy(Qt::ActionsContextMenu);
+        auto* widok = new QAction(QString::fromUtf8("Pdgląd sformatowany / prosty"), tekst);
+        widok->setObjectName("podgladSformatowany");
+        QObject::connect(widok, &QAction::triggered, &m_s, [this] {
+            m_s.m_podgladSformatowany = !m_s.m_podgladSformatowany;
+            emit m_s.informacjaZbiorczaDoPrzebudowy();
+        });
+        tekst->addAction(widok);
+        // Printing comes with the summary's text.
+        auto* drukuj = new QAction(QString::fromUtf8("Drukuj"), tekst);
+        drukuj->setObjectName("drukujInformacje");
+        drukuj->setEnabled(false);
+        tekst->addAction(drukuj);
+    } else {
+        m_s.m_wynagrodzenia = tekst;
+    }
+    return tekst;
+}
+
+QWidget* BudowniczyStron::ZbudujTabele(Karta& strona, const OpisTabeliStrony& opis,
+                                       bool wieleTabel) {
+    auto tabela = std::make_unique<Tabela>();
+    Tabela& t = *tabela;
+    t.opis = &opis;
+    t.strona = &strona;
+    t.komponent = Komponent(opis.komponent);
+    Q_ASSERT(t.komponent);
+    strona.tabele.push_back(&t);
+    m_s.m_tabele.push_back(std::move(tabela));
+
+    QWidget* ramka;
+    if (wieleTabel) {
+        auto* grupa = new QGroupBox(Q(opis.tytul));
+        ramka = grupa;
+    } else {
+        ramka = new QWidget;
+    }
+    auto* uklad = new QVBoxLayout(ramka);
+    if (!wieleTabel)
+        uklad->setContentsMargins(0, 0, 0, 0);
+    const QString nazwa = Q(opis.komponent);
+    if (opis.nawigator) {
+        auto* wiersz = new QHBoxLayout;
+        t.nawigator = new kit::DbNavigator(ramka);
+        t.nawigator->setObjectName("nawigator" + nazwa);
+        t.nawigator->SetHints(PodpowiedziNawigatora(opis.rekord));
+        t.linki.push_back(t.nawigator);
+        wiersz->addWidget(t.nawigator);
+        wiersz->addStretch();
+        if (opis.komponent == "TUrlopy") {
+            m_s.m_urlopyNalezne = new QPushButton(QString::fromUtf8("Urlopy należne"), ramka);
+            m_s.m_urlopyNalezne->setObjectName("urlopyNalezne");
+            m_s.m_urlopyNalezne->setEnabled(false);
+            QObject::connect(m_s.m_urlopyNalezne, &QPushButton::clicked, &m_s,
+                             [this] { emit m_s.urlopyNalezne(); });
+            wiersz->addWidget(m_s.m_urlopyNalezne);
+        }
+        uklad->addLayout(wiersz);
+    }
+    if (opis.siatka) {
+        t.siatka = new kit::DbGrid(ramka);
+        t.siatka->setObjectName(opis.nazwaSiatki.empty() ? "siatka" + nazwa : Q(opis.nazwaSiatki));
+        t.siatka->SetColumns(Kolumny(t));
+        t.siatka->SetReadOnly(opis.siatkaTylkoDoOdczytu);
+        t.siatka->setMinimumHeight(120);
+        uklad->addWidget(t.siatka, 1);
+    }
+    uklad->addWidget(ZbudujPola(t, strona.opis->kolumny), opis.siatka ? 0 : 1);
+    return ramka;
+}
+
+// Groups of fields in columns: each group goes to the column with the fewest rows so far; a
+// long untitled group of a detail table is split in two columns.
+QWidget* BudowniczyStron::ZbudujPola(Tabela& t, int kolumny) {
+    auto* panel = new QWidget;
+    auto* wiersz = new QHBoxLayout(panel);
+    wiersz->setContentsMargins(0, 4, 0, 0);
+    std::vector<Grupa> grupy = Grupy(t.opis->kontrolki);
+    if (grupy.size() == 1 && grupy[0].tytul.isEmpty() && grupy[0].Wiersze() > 5 && kolumny == 1) {
+        Grupa druga;
+        auto& k = grupy[0].kontrolki;
+        size_t polowa = 0;
+        for (int wiersze = 0; polowa < k.size(); ++polowa) {
+            if (!k[polowa]->obok && ++wiersze > (grupy[0].Wiersze() + 1) / 2)
+                break;
+        }
+        druga.kontrolki.assign(k.begin() + long(polowa), k.end());
+        k.resize(polowa);
+        grupy.push_back(std::move(druga));
+        kolumny = 2;
+    }
+    kolumny = std::max<int>(kolumny, grupy.size() > 1 && kolumny == 1 ? 2 : kolumny);
+    kolumny = std::min<int>(kolumny, static_cast<int>(grupy.size()));
+    std::vector<QVBoxLayout*> kol;
+    std::vector<int> wysokosc;
+    for (int i = 0; i < kolumny; ++i) {
+        kol.push_back(new QVBoxLayout);
+        wysokosc.push_back(0);
+        wiersz->addLayout(kol.back());
+    }
+    wiersz->addStretch();
+    for (const Grupa& g : grupy) {
+        const auto gdzie = std::min_element(wysokosc.begin(), wysokosc.end()) - wysokosc.begin();
+        wysokosc[gdzie] += g.Wiersze() + 1;
+        QWidget* pojemnik =
+            g.tytul.isEmpty() ? new QWidget : static_cast<QWidget*>(new QGroupBox(g.tytul));
+        QFormLayout* form = NowyFormularz(pojemnik);
+        if (g.tytul.isEmpty())
+            form->setContentsMargins(0, 0, 0, 0);
+        QHBoxLayout* biezacy = nullptr;
+        for (const OpisKontrolki* k : g.kontrolki) {
+            QWidget* w = Kontrolka(t, *k, pojemnik);
+            if (k->obok && biezacy) {
+                // Before the row's closing stretch.
+                if (!k->etykieta.empty())
+                    biezacy->insertWidget(biezacy->count() - 1, new QLabel(Q(k->etykieta)));
+                biezacy->insertWidget(biezacy->count() - 1, w);
+                continue;
+            }
+            biezacy = new QHBoxLayout;
+            biezacy->setSpacing(4);
+            biezacy->addWidget(w);
+            biezacy->addStretch();
+            if (k->rodzaj == RodzajKontrolki::Znacznik)
+                form->addRow(biezacy);
+            else
+                form->addRow(Q(k->etykieta), biezacy);
+        }
+        kol[gdzie]->addWidget(pojemnik);
+    }
+    for (auto* k : kol)
+        k->addStretch();
+    return panel;
+}
+
+QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* rodzic) {
+    const store::OpisTabeli& tabela = t.komponent->Opis();
+    const OpisPola* pole = tabela.Pole(k.pole);
+    const QString nazwa = Q(t.opis->komponent) + Q(k.pole);
+    std::string poleZapisu(k.pole);
+    kit::FieldBinding* wiazanie = nullptr;
+    QWidget* widget = nullptr;
+    auto wiaz = [&](auto* kontrolka) {
+        kontrolka->setObjectName(nazwa);
+        kontrolka->Bind(nullptr, poleZapisu);
+        wiazanie = kontrolka;
+        widget = kontrolka;
+    };
+
+    switch (k.rodzaj) {
+        case RodzajKontrolki::Tekst:
+        case RodzajKontrolki::Odczyt: {
+            auto* e = new kit::DbEdit(rodzic);
+            wiaz(e);
+            e->SetReadOnly(k.rodzaj == RodzajKontrolki::Odczyt);
+            const int znaki = std::min(Znaki(pole), 40);
+            e->setFixedWidth(SzerokoscZnakow(*e, znaki) + 14);
+            if (Liczbowe(pole))
+                e->setAlignment(Qt::AlignRight);
+            break;
+        }
+        case RodzajKontrolki::Data: {
+            auto* e = new kit::DbDateEdit(rodzic);
+            wiaz(e);
+            e->setFixedWidth(SzerokoscZnakow(*e, 10) + 18);
+            break;
+        }
+        case RodzajKontrolki::Kod: {
+            auto* c = new kit::DbCodeCombo(rodzic);
+            wiaz(c);
+            c->SetCodes(Kody(k.pole, 0));
+            c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+            if (k.pole == "GrupaSzkodliwosci")
+                m_s.m_grupaSzkodliwosci = c;
+            break;
+        }
+        case RodzajKontrolki::Znacznik: {
+            auto* c = new kit::DbCheckBox(Q(k.etykieta), rodzic);
+            wiaz(c);
+            break;
+        }
+        case RodzajKontrolki::Podpowiedzi: {
+            auto* c = new DbPodpowiedzi(rodzic);
+            wiaz(c);
+            c->setMinimumWidth(SzerokoscZnakow(*c, 36));
+            m_s.m_podpowiedzi = c;
+            break;
+        }
+        case RodzajKontrolki::Slownik: {
+            // A lookup field of the catalogue names its key and dictionary itself.
+            std::string_view slownik = k.slownik, klucz = k.kluczSlownika, lista = k.listaSlownika;
+            if (pole && pole->rodzaj == RodzajPola::Lookup) {
+                poleZapisu = std::string(pole->lookupPolaKlucza);
+                slownik = pole->lookupKomponent;
+                klucz = pole->lookupPolaSlownika;
+                lista = pole->lookupPoleWyniku;
+            }
+            auto* c = new kit::DbLookupCombo(rodzic);
+            wiaz(c);
+            std::vector<std::string> pola;
+            for (std::string_view r = lista; !r.empty();) {
+                const size_t i = r.find(';');
+                pola.emplace_back(r.substr(0, i));
+                r = i == std::string_view::npos ? std::string_view() : r.substr(i + 1);
+            }
+            store::TableComponent* d = Komponent(slownik);
+            if (d && d->IsOpen())
+                c->SetLookup(**d, std::string(klucz), pola);
+            else
+                qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
+            const OpisPola* wynik = pole && pole->rodzaj == RodzajPola::Lookup ? pole : nullptr;
+            c->setMinimumWidth(
+                SzerokoscZnakow(*c, std::clamp(wynik ? wynik->rozmiar : 30, 20, 34)));
+            c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+            break;
+        }
+        case RodzajKontrolki::Naglowek:
+            return nullptr;
+    }
+    t.pola.emplace_back(poleZapisu, wiazanie);
+    t.linki.push_back(wiazanie);
+    if (k.rodzaj != RodzajKontrolki::Slownik ||
+        (k.oknoWyboru.empty() && k.usuwanie == Usuwanie::Brak))
+        return widget;
+
+    // The dictionary field with its "..." and "Usuń" buttons on one line.
+    auto* linia = new QWidget(rodzic);
+    auto* l = new QHBoxLayout(linia);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->setSpacing(2);
+    widget->setParent(linia);
+    l->addWidget(widget);
+    if (!k.oknoWyboru.empty()) {
+        auto* wybor = new PrzyciskEdycji("...", linia);
+        wybor->setObjectName("wybor" + nazwa);
+        wybor->setToolTip(QString::fromUtf8("Wybierz ze słownika"));
+        wybor->UstawDostepny(m_s.m_wyborZeSlownikow);
+        const QString okno = Q(k.oknoWyboru);
+        const int numer = k.numerWyboru;
+        QObject::connect(wybor, &QToolButton::clicked, &m_s,
+                         [this, okno, numer] { emit m_s.wyborZeSlownika(okno, numer); });
+        t.wybory.push_back(wybor);
+        t.linki.push_back(wybor);
+        l->addWidget(wybor);
+    }
+    if (k.usuwanie != Usuwanie::Brak) {
+        auto* usun = new PrzyciskEdycji(QString::fromUtf8("Usuń"), linia);
+        usun->setObjectName("usun" + nazwa);
+        usun->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        t.linki.push_back(usun);
+        const Usuwanie jak = k.usuwanie;
+        store::Dialogi* dialogi = &m_s.m_dialogi;
+        QObject::connect(usun, &QToolButton::clicked, &m_s, [usun, jak, dialogi, poleZapisu] {
+            kit::DataSource* zrodlo = usun->Source();
+            if (!zrodlo || !usun->IsAttached())
+                return;
+            engine::Dataset& ds = zrodlo->dataset();
+            // A record being inserted may be cleared even in an empty table.
+            if (!ds.Editing() && ds.IsEmpty()) {
+                if (jak == Usuwanie::ZKomunikatem) {
+                    kit::RunGuarded(*dialogi,
+                                    [dialogi] { dialogi->Blad(kBrakRent, store::kTytulBledu); });
+                    return;
+                }
+                if (jak == Usuwanie::GdyJestRekord)
+                    return;
+            }
+            zrodlo->Run([&](engine::Dataset& d) {
+                if (!d.Editing())
+                    d.Edit();
+                d.SetField(poleZapisu, engine::Value());
+            });
+        });
+        l->addWidget(usun);
+    }
+    return linia;
+}
+
+std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
+    const store::OpisTabeli& tabela = t.komponent->Opis();
+    const QFontMetrics fm(m_s.font());
+    std::vector<kit::Column> kolumny;
+    auto dodaj = [&](std::string_view pole, const QString& tytul) {
+        const OpisPola* p = tabela.Pole(pole);
+        kit::Column c;
+        c.field = std::string(pole);
+        c.title = tytul;
+        const int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 32), QChar('n')));
+        c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
+        if (Liczbowe(p))
+            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        if (p && p->typ == FieldType::Date)
+            c.alignment = c.titleAlignment = Qt::AlignCenter;
+        kolumny.push_back(std::move(c));
+    };
+    for (const OpisKontrolki& k : t.opis->kontrolki) {
+        if (k.rodzaj == RodzajKontrolki::Naglowek || k.rodzaj == RodzajKontrolki::Znacznik)
+            continue;
+        dodaj(k.kolumna.empty() ? k.pole : k.kolumna, Tytul(k.etykieta));
+    }
+    for (const KolumnaDodatkowa& k : t.opis->kolumnyDodatkowe)
+        dodaj(k.pole, Q(k.tytul));
+    return kolumny;
+}
+
+}  // namespace mirta::shell
