@@ -2,8 +2,10 @@
 
 #include "store/blad_danych.h"
 #include "store/czas_pracy.h"
+#include "store/historia_sluzby.h"
 #include "store/kalendarz.h"
 #include "store/organizacja.h"
+#include "store/slowniki.h"
 #include "store/tdm1.h"
 #include "store/zasady_wspolne.h"
 
@@ -64,6 +66,9 @@ void TDM::Prepare(TableComponent& c) {
         PodlaczPracownikow(*this, c);
     if (&c == &TPracStop || &c == &TPracStopRob || &c == &TStanowiska || &c == &TStanowiskaRob)
         PodlaczHistorieDoPracownikow(*this, c);
+    PodlaczSlownik(*this, c);
+    PodlaczSlownikiStawek(*this, c);
+    PodlaczHistorieSluzby(*this, c);
     if (&c == &TKalendarz)
         PodlaczKalendarz(*this, c);
     if (&c == &TCzasPracy)

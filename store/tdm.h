@@ -10,6 +10,7 @@
 #include "store/hasla.h"
 #include "store/pracownicy.h"
 #include "store/sesja.h"
+#include "store/stawki.h"
 
 namespace mirta::store {
 
@@ -64,6 +65,10 @@ public:
 
     void UstawRokUrlopowyZamkniety(bool zamkniety) { m_sesja.RokUrlopowyZamkniety = zamkniety; }
     void UstawTDM1(TDM1* tdm1) { m_tdm1 = tdm1; }
+
+    // Rates of ranks and pay groups, and the salary bases.
+    DaneStopniiGrup& Stawki() { return m_stawki; }
+    PodstawyWynagrodzen& PodstawyWyn() { return m_podstawyWyn; }
 
     TableComponent TParametry{*this, "TParametry"};
     TableComponent TPracownicy{*this, "TPracownicy"};
@@ -145,6 +150,8 @@ private:
     SesjaUzytkownika m_sesja;
     FiltrPracownikow m_filtr;
     BiezaceStopnieIStanowiska m_biezace;
+    DaneStopniiGrup m_stawki;
+    PodstawyWynagrodzen m_podstawyWyn;
     MagazynHasel m_hasla;
     SlownikNazw m_nazwyStopni{"IdentyfikatorStopnia", "NazwaStopnia"};
     SlownikNazw m_nazwyStanowisk{"IdentyfikatorStanowiska", "NazwaStanowiska"};

@@ -1,6 +1,7 @@
 #include "store/tdm1.h"
 
 #include "store/etaty.h"
+#include "store/slowniki.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -28,6 +29,7 @@ TDM1::~TDM1() {
 
 void TDM1::Prepare(TableComponent& c) {
     PodlaczZasadyWspolne(*this, c);
+    PodlaczSlownik(*this, c);
     if (&c == &TGlowkaStrukturyEtatow || &c == &TPozStrukturyEtatow)
         PodlaczStruktureEtatow(*this, c);
     PodlaczPoOperacjach(*this, c);

@@ -119,7 +119,7 @@ constexpr DataZKomunikatem kDatyZKomunikatem[] = {
     {"Zawieszenia.db", "DataZawieszenia", "Data zawieszenia musi być dobrze określona !!!"},
 };
 
-enum class RegulaLiczby { ZamienNaZero, Wartosc, PlacaZasadnicza, Mnoznik, Etat };
+enum class RegulaLiczby { ZamienNaZero, Zaokraglenie, Wartosc, PlacaZasadnicza, Mnoznik, Etat };
 
 struct PoleLiczbowe {
     std::string_view plik, pole;
@@ -131,10 +131,10 @@ constexpr PoleLiczbowe kPolaLiczbowe[] = {
     {"Podstawy.db", "PodstawaCywile", RegulaLiczby::ZamienNaZero},
     {"Podstawy.db", "Rezerwa1", RegulaLiczby::ZamienNaZero},
     {"Podstawy.db", "Rezerwa2", RegulaLiczby::ZamienNaZero},
-    {"Podstawy.db", "ZaokraglenieFunkcjonarius", RegulaLiczby::ZamienNaZero},
-    {"Podstawy.db", "ZaokraglenieCywil", RegulaLiczby::ZamienNaZero},
-    {"Podstawy.db", "Zaokraglenie1", RegulaLiczby::ZamienNaZero},
-    {"Podstawy.db", "Zaokraglenie2", RegulaLiczby::ZamienNaZero},
+    {"Podstawy.db", "ZaokraglenieFunkcjonarius", RegulaLiczby::Zaokraglenie},
+    {"Podstawy.db", "ZaokraglenieCywil", RegulaLiczby::Zaokraglenie},
+    {"Podstawy.db", "Zaokraglenie1", RegulaLiczby::Zaokraglenie},
+    {"Podstawy.db", "Zaokraglenie2", RegulaLiczby::Zaokraglenie},
     {"Wyroznienia.DB", "KwotaNagrody", RegulaLiczby::ZamienNaZero},
     {"PracGrup.db", "PlacaZasadnicza", RegulaLiczby::PlacaZasadnicza},
     {"PracGrup.db", "Mnoznik", RegulaLiczby::Mnoznik},
@@ -226,6 +226,11 @@ void PodlaczLiczbe(TableComponent& komponent, const PoleLiczbowe& opis) {
         switch (regula) {
             case RegulaLiczby::ZamienNaZero:
                 if (v < 0)
+                    v = 0;
+                break;
+            case RegulaLiczby::Zaokraglenie:
+                // -1 and -2 round to tens and hundreds; other negatives mean nothing.
+                if (std::round(v) < -2)
                     v = 0;
                 break;
             case RegulaLiczby::PlacaZasadnicza:

@@ -171,6 +171,8 @@ TEST_F(Pracownicy, CurrentRankAndPositionFollowTheLastRows) {
         ps.Insert();
         ps.SetField("DataOdKiedy", data);
         ps.SetField("IdentyfikatorStopnia", Value::Integer(s));
+        ps.SetField("KtoWydal", Value::Integer(1));
+        ps.SetField("NrRozkazu", Value::Text("1/2020"));
         ps.Post();
     };
     stopien(Dzien(2020, 1, 1), kapral);

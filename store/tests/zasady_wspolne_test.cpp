@@ -167,7 +167,7 @@ TEST_F(ZasadyWspolne, NumberEntryRulesByField) {
     EXPECT_EQ(podstawy.Field("PodstawaCywile").AsNumber(), 0.0);
     podstawy.SetFieldText("PodstawaFunkcjonariusze", "1 234,50");  // grouped with blanks
     EXPECT_EQ(podstawy.Field("PodstawaFunkcjonariusze").AsNumber(), 1234.5);
-    podstawy.SetFieldText("ZaokraglenieCywil", "-2");
+    podstawy.SetFieldText("ZaokraglenieCywil", "-3");
     EXPECT_EQ(podstawy.Field("ZaokraglenieCywil").AsInteger(), 0);
     EXPECT_EQ(Blad([&] { podstawy.SetFieldText("PodstawaCywile", ""); }),
               "'' nie jest poprawną wartością liczbową");

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "store/engine/dataset.h"
+
+namespace mirta::store {
+
+class TDM;
+class TableComponent;
+
+// Shared by the service-history files.
+inline constexpr const char* kTylkoTlubN = "Wartość może być równa T lun N !!!";
+
+// What the rates of a row need of its employee, read from Mirta.DB as stored.
+struct DanePracownika {
+    bool funkcjonariusz = false;            // Podzial "1"
+    std::optional<int32_t> dataZwolnienia;  // DataZwolnienia
+};
+DanePracownika CzytajPracownika(TDM& tdm, int32_t pracownik);
+
+// A field of the dictionary row whose `poleId` equals `id`, read from the stored table.
+engine::Value PoleSlownika(TableComponent& slownik, const char* poleId, int64_t id,
+                           const char* pole);
+
+// The employee list and an unlinked view follow a change made through `zrodlo`.
+void OdswiezPoZmianie(TDM& tdm, TableComponent& drugiWidok, bool listaPracownikow);
+
+void PodlaczStopnieIGrupy(TDM& tdm, TableComponent& komponent);
+void PodlaczStanowiska(TDM& tdm, TableComponent& komponent);
+void PodlaczPozostaleHistorie(TDM& tdm, TableComponent& komponent);
+
+}  // namespace mirta::store

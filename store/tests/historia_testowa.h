@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+
+#include "store/blad_danych.h"
+#include "store/tests/baza_testowa.h"
+
+namespace mirta::store::testing {
+
+// A new data directory with ADMIN logged in, and helpers that enter dictionary rows, rates
+// and employees the way the windows do.
+class HistoriaTestowa : public BazaTestowa {
+protected:
+    void SetUp() override {
+        BazaTestowa::SetUp();
+        ASSERT_TRUE(Zaloguj());
+    }
+
+    static engine::Value Dzien(int r, int m, int d) {
+        return engine::Value::Date(engine::DayNumberFromCivil(r, m, d));
+    }
+    static int32_t D(int r, int m, int d) { return engine::DayNumberFromCivil(r, m, d); }
+
+    // A posted dictionary row; returns its identifier.
+    int32_t Slownik(TableComponent& c, const char* pole, const std::string& nazwa,
+                    const char* poleId,
+                    std::initializer_list<std::pair<const char*, engine::Value>> inne = {}) {
+        c->Insert();
+        c->SetField(pole, engine::Value::Text(nazwa));
+        for (const auto& [p, v] : inne)
+            c->SetField(p, v);
+        c->Post();
+        return static_cast<int32_t>(c->Field(poleId).AsInteger());
+    }
+    int32_t Stopien(const std::string& nazwa) {
+        return Slownik(tdm->TSlowStopni, "NazwaStopnia", nazwa, "IdentyfikatorStopnia");
+    }
+    int32_t Grupa(const std::string& nazwa, double mnoznik = 1.0) {
+        return Slownik(tdm->TSlowGrup, "NazwaGrupy", nazwa, "IdentyfikatorGrupy",
+                       {{"MnożnikGrupy", engine::Value::Number(mnoznik)}});
+    }
+
+    // A rate of the rank or group current in its dictionary (the rate table follows it).
+    void Stawka(TableComponent& stawki, engine::Value data, double wartosc, const char* ub = "N") {
+        tdm->Open(stawki);
+        stawki->Insert();
+        stawki->SetField("DataObowiazywania", data);
+        stawki->SetField("Wartosc", engine::Value::Number(wartosc));
+        stawki->SetField("Ubruttowienie", engine::Value::Text(ub));
+        stawki->Post();
+    }
+
+    // A posted employee, current in TPracownicy.
+    int32_t Pracownik(const std::string& nazwisko, const char* podzial = "1",
+                      engine::Value zwolnienie = {}) {
+        auto& p = *tdm->TPracownicy;
+        p.Insert();
+        p.SetField("Nazwisko", engine::Value::Text(nazwisko));
+        p.SetField("Imie1", engine::Value::Text("Jan"));
+        p.SetField("Podzial", engine::Value::Text(podzial));
+        if (std::string(podzial) != "1")
+            p.SetField("IdStPracCyw", engine::Value::Integer(1));
+        p.SetField("DataZwolnienia", zwolnienie);
+        p.Post();
+        return static_cast<int32_t>(p.Field("Identyfikator").AsInteger());
+    }
+
+    // A rank row of the current employee.
+    void StopienPracownika(engine::Value data, int32_t stopien, const char* ub = "N") {
+        if (m_wydawca == 0)
+            m_wydawca = Slownik(tdm->TWydawcy, "Nazwa", "Komendant", "Identyfikator");
+        auto& s = *tdm->TPracStop;
+        s.Insert();
+        s.SetField("DataOdKiedy", data);
+        s.SetField("IdentyfikatorStopnia", engine::Value::Integer(stopien));
+        s.SetField("Ubruttowienie", engine::Value::Text(ub));
+        s.SetField("KtoWydal", engine::Value::Integer(m_wydawca));
+        s.SetField("NrRozkazu", engine::Value::Text("12/2020"));
+        s.Post();
+    }
+
+    int32_t m_wydawca = 0;
+};
+
+}  // namespace mirta::store::testing
