@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+#include "shell/kit/data_source.h"
+#include "store/kalendarz_okno.h"
+
+class QComboBox;
+class QLabel;
+class QToolButton;
+
+namespace mirta::kit {
+class DbEdit;
+}
+
+namespace mirta::store::ui {
+
+// The calendar of days: one month of the unit's calendar, 31 day cells whose status is
+// changed from the day button's context menu and whose hours are typed in directly.
+class TFKalendarz : public QDialog {
+    Q_OBJECT
+public:
+    TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent = nullptr);
+    ~TFKalendarz() override;
+
+    // Shows the month of the processing date; false (after its message) when the month cannot
+    // be read: the window is then not shown.
+    bool Otworz();
+    void done(int wynik) override;
+
+protected:
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+
+private:
+    // Shows what the logic holds; closes the window when `pokazano` is false.
+    void Pokaz(bool pokazano);
+    void ZmienMiesiac(int miesiac);
+    void ZmienRok(int o);
+    void MenuDnia(int dzien, const QPoint& gdzie);
+
+    TDM& m_tdm;
+    Dialogi& m_dialogi;
+    KalendarzKadrowy m_logika;
+    // Hours are typed straight into the month: the field starts editing whatever the main
+    // window's option.
+    kit::AutomaticEdit m_edycja;
+    std::unique_ptr<kit::DataSource> m_zrodlo;
+    QLabel* m_rok = nullptr;
+    QComboBox* m_miesiace = nullptr;
+    bool m_przebudowa = false;
+    struct KomorkaDnia {
+        QToolButton* przycisk = nullptr;
+        QLabel* dzienTygodnia = nullptr;
+        kit::DbEdit* godziny = nullptr;
+    };
+    std::array<KomorkaDnia, 31> m_dni{};
+};
+
+// Opens the window modally (the main window's "Kalendarz").
+void PokazKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent = nullptr);
+
+}  // namespace mirta::store::ui

@@ -1,0 +1,353 @@
+#include "store/ui/karta_pracy.h"
+
+#include <QButtonGroup>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <new>
+
+#include "shell/kit/data_controls.h"
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kit/run_guarded.h"
+#include "store/tdm.h"
+#include "store/ui/okna_wspolne.h"
+
+namespace mirta::store::ui {
+
+namespace {
+
+using kit::NavButton;
+
+constexpr const char* kTytulKontroli = "Kontrola danych.";
+
+const kit::NavigatorHints kPodpowiedzi = {
+    "Pierwsza karta", "Poprzednia karta", "Natępna karta", "Ostatnia karta", "Dodaj kartę",
+    "Usuń kartę",     "Edytuj kartę",     "Zapisz kartę",  "Porzuć zmiany",  "Odświerz dane"};
+
+QLabel* Pogrubiona(const QString& tekst, QWidget* rodzic) {
+    auto* l = new QLabel(tekst, rodzic);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    return l;
+}
+
+QToolButton* Strzalka(const char* nazwa, const QString& znak, const QString& podpowiedz,
+                      QWidget* rodzic) {
+    auto* b = new QToolButton(rodzic);
+    b->setObjectName(nazwa);
+    b->setText(znak);
+    b->setToolTip(podpowiedz);
+    b->setFixedSize(22, 22);
+    return b;
+}
+
+int Calkowita(const engine::Value& v) {
+    return v.IsNull() ? 0 : static_cast<int>(v.AsInteger());
+}
+
+}  // namespace
+
+GodzinyDomyslne& GodzinyKartPracy() {
+    static GodzinyDomyslne godziny;
+    return godziny;
+}
+
+TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                                             GodzinyDomyslne& godziny, QWidget* parent)
+    : QDialog(parent),
+      m_tdm(tdm),
+      m_dialogi(dialogi),
+      m_karty(std::make_unique<KartyPracy>(tdm, godziny)) {
+    setObjectName("TFKalendarzPracownika");
+    setWindowTitle("Przebieg pracy pracownika");
+    m_edycjaDni.SetOn(true);
+    engine::Dataset& karta = m_karty->Karta();
+    m_zrodlo = std::make_unique<kit::DataSource>(karta, dialogi, edycja);
+    m_zrodloDni = std::make_unique<kit::DataSource>(karta, dialogi, m_edycjaDni);
+
+    auto* uklad = new QVBoxLayout(this);
+    auto* naglowek = Pogrubiona(Q(m_karty->Naglowek()), this);
+    naglowek->setObjectName("naglowek");
+    QFont duza = naglowek->font();
+    duza.setPointSizeF(duza.pointSizeF() * 1.2);
+    naglowek->setFont(duza);
+    uklad->addWidget(naglowek);
+
+    auto* polecenia = new QHBoxLayout;
+    m_nawigator = new kit::DbNavigator(this);
+    m_nawigator->setObjectName("nawigator");
+    m_nawigator->SetHints(kPodpowiedzi);
+    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->Attach();
+    polecenia->addWidget(m_nawigator);
+    polecenia->addStretch();
+    m_przelacz = new QPushButton("Pokaż kartę pracy", this);
+    m_przelacz->setObjectName("przelaczKarte");
+    m_przelacz->setAutoDefault(false);
+    m_przelacz->setMinimumWidth(140);
+    connect(m_przelacz, &QPushButton::clicked, this, &TFKalendarzPracownika::PrzelaczKarte);
+    polecenia->addWidget(m_przelacz);
+    uklad->addLayout(polecenia);
+
+    // List mode: the cards with the year and month of the current one.
+    m_panelListy = new QWidget(this);
+    m_panelListy->setObjectName("panelListy");
+    auto* ul = new QHBoxLayout(m_panelListy);
+    ul->setContentsMargins(0, 0, 0, 0);
+    auto* lista = new kit::DbGrid(m_panelListy);
+    lista->setObjectName("lista");
+    lista->SetColumns({Kolumna("Rok", "Rok", 60, Qt::AlignCenter),
+                       Kolumna("Miesiac", "Miesiąc", 70, Qt::AlignCenter),
+                       Kolumna("RazemPlan", "Plan", 70, kDoPrawej),
+                       Kolumna("RazemWykonanie", "Wykon.", 70, kDoPrawej)});
+    lista->SetReadOnly(true);
+    lista->SetDataSource(m_zrodlo.get());
+    lista->Attach();
+    lista->setFixedWidth(310);
+    lista->setMinimumHeight(150);
+    ul->addWidget(lista);
+    auto* pola = new QGridLayout;
+    const char* opisy[] = {"Rok:", "Miesiąc:"};
+    const char* nazwy[] = {"Rok", "Miesiac"};
+    for (int i = 0; i < 2; ++i) {
+        pola->addWidget(new QLabel(opisy[i], m_panelListy), i, 0);
+        auto* pole = new kit::DbEdit(m_panelListy);
+        pole->setObjectName(nazwy[i]);
+        pole->setFixedWidth(70);
+        pole->Bind(m_zrodlo.get(), nazwy[i]);
+        pole->Attach();
+        pola->addWidget(pole, i, 1);
+    }
+    pola->setRowStretch(2, 1);
+    ul->addLayout(pola);
+    ul->addStretch();
+    uklad->addWidget(m_panelListy);
+
+    // Card mode: a cell for every day of the month, the totals and the filling controls.
+    m_panelKarty = new QWidget(this);
+    m_panelKarty->setObjectName("panelKarty");
+    auto* uk = new QVBoxLayout(m_panelKarty);
+    uk->setContentsMargins(0, 0, 0, 0);
+    auto* ramkaDni = new QGroupBox("Karta pracy (godziny planowane / przepracowane)", m_panelKarty);
+    auto* siatka = new QGridLayout(ramkaDni);
+    siatka->setHorizontalSpacing(12);
+    siatka->setVerticalSpacing(8);
+    constexpr int kKolumny = 8;
+    for (int d = 1; d <= 31; ++d) {
+        KomorkaDnia& k = m_dni[static_cast<size_t>(d - 1)];
+        k.komorka = new QWidget(ramkaDni);
+        auto* u = new QGridLayout(k.komorka);
+        u->setContentsMargins(0, 0, 0, 0);
+        u->setHorizontalSpacing(2);
+        u->setVerticalSpacing(2);
+        k.przycisk = new QPushButton(k.komorka);
+        k.przycisk->setObjectName(QString("dzien%1").arg(d));
+        k.przycisk->setAutoDefault(false);
+        k.przycisk->setFixedWidth(76);
+        connect(k.przycisk, &QPushButton::clicked, this, [this, d] { WypelnijDzien(d); });
+        u->addWidget(k.przycisk, 0, 0, 1, 2);
+        kit::DbEdit** pole[] = {&k.plan, &k.wykonanie};
+        const char litery[] = {'P', 'W'};
+        const char* podpowiedzi[] = {"Godziny planowane", "Godziny przepracowane"};
+        for (int i = 0; i < 2; ++i) {
+            auto* e = new kit::DbEdit(k.komorka);
+            e->setObjectName(QString("%1%2").arg(litery[i]).arg(d));
+            e->setToolTip(podpowiedzi[i]);
+            e->setFixedWidth(37);
+            e->setAlignment(Qt::AlignRight);
+            e->Bind(m_zrodloDni.get(), std::string(1, litery[i]) + std::to_string(d));
+            e->Attach();
+            u->addWidget(e, 1, i);
+            *pole[i] = e;
+        }
+        siatka->addWidget(k.komorka, (d - 1) / kKolumny, (d - 1) % kKolumny);
+    }
+    uk->addWidget(ramkaDni);
+
+    auto* dol = new QHBoxLayout;
+    auto* sumy = new QGridLayout;
+    sumy->addWidget(new QLabel("Razem godziny planowane:", m_panelKarty), 0, 0);
+    m_razemPlan = Pogrubiona({}, m_panelKarty);
+    m_razemPlan->setObjectName("razemPlan");
+    sumy->addWidget(m_razemPlan, 0, 1);
+    sumy->addWidget(new QLabel("Razem godziny przepracowane:", m_panelKarty), 1, 0);
+    m_razemWykonanie = Pogrubiona({}, m_panelKarty);
+    m_razemWykonanie->setObjectName("razemWykonanie");
+    sumy->addWidget(m_razemWykonanie, 1, 1);
+    sumy->setColumnMinimumWidth(1, 40);
+    dol->addLayout(sumy);
+    dol->addSpacing(24);
+
+    auto* co = new QGroupBox("Co wstawiać", m_panelKarty);
+    auto* uc = new QVBoxLayout(co);
+    auto* grupa = new QButtonGroup(co);
+    for (int i = 0; i < 4; ++i) {
+        auto* r = new QRadioButton(Q(kCoWstawiac[i]), co);
+        r->setObjectName(QString("coWstawiac%1").arg(i));
+        r->setChecked(static_cast<CoWstawiac>(i) == m_karty->co);
+        grupa->addButton(r, i);
+        uc->addWidget(r);
+    }
+    connect(grupa, &QButtonGroup::idClicked, this,
+            [this](int i) { m_karty->co = static_cast<CoWstawiac>(i); });
+    dol->addWidget(co);
+    dol->addSpacing(24);
+
+    auto* domyslne = new QGridLayout;
+    domyslne->addWidget(new QLabel("Wstawiaj w godziny planowane:", m_panelKarty), 0, 0);
+    m_domyslnyPlan = Pogrubiona({}, m_panelKarty);
+    m_domyslnyPlan->setObjectName("domyslnyPlan");
+    m_domyslnyPlan->setMinimumWidth(24);
+    domyslne->addWidget(m_domyslnyPlan, 0, 1);
+    domyslne->addWidget(new QLabel("Wstawiaj w godziny wykonane:", m_panelKarty), 1, 0);
+    m_domyslneWykonanie = Pogrubiona({}, m_panelKarty);
+    m_domyslneWykonanie->setObjectName("domyslneWykonanie");
+    m_domyslneWykonanie->setMinimumWidth(24);
+    domyslne->addWidget(m_domyslneWykonanie, 1, 1);
+    struct Zmiana {
+        const char* nazwa;
+        const char* znak;
+        const char* podpowiedz;
+        int wiersz, kolumna, o;
+        bool plan;
+    };
+    const Zmiana zmiany[] = {
+        {"planWiecej", "▲", "Więcej godzin planowanych", 0, 2, 1, true},
+        {"planMniej", "▼", "Mniej godzin planowanych", 0, 3, -1, true},
+        {"wykonanieWiecej", "▲", "Więcej godzin wykonanych", 1, 2, 1, false},
+        {"wykonanieMniej", "▼", "Mniej godzin wykonanych", 1, 3, -1, false},
+    };
+    for (const Zmiana& z : zmiany) {
+        auto* b = Strzalka(z.nazwa, z.znak, z.podpowiedz, m_panelKarty);
+        const int o = z.o;
+        const bool plan = z.plan;
+        connect(b, &QToolButton::clicked, this, [this, o, plan] {
+            GodzinyDomyslne& g = m_karty->Godziny();
+            plan ? g.ZmienPlan(o) : g.ZmienWykonanie(o);
+            PokazGodzinyDomyslne();
+        });
+        domyslne->addWidget(b, z.wiersz, z.kolumna);
+    }
+    dol->addLayout(domyslne);
+    dol->addStretch();
+    uk->addLayout(dol);
+    uklad->addWidget(m_panelKarty);
+
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    auto* zamknij = new QPushButton("&Zamknij", this);
+    zamknij->setObjectName("zamknij");
+    zamknij->setAutoDefault(false);
+    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    przyciski->addWidget(zamknij);
+    uklad->addLayout(przyciski);
+    uklad->addStretch();
+
+    m_zmiany = karta.Observe([this](const engine::DatasetChange&) { PokazSumy(); });
+    PokazGodzinyDomyslne();
+    PokazSumy();
+    UstawTryb(false);
+}
+
+TFKalendarzPracownika::~TFKalendarzPracownika() {
+    // The controls let go of CzasPracy.DB before it is closed.
+    m_zmiany.Reset();
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    m_zrodlo.reset();
+    m_zrodloDni.reset();
+    m_karty.reset();
+}
+
+void TFKalendarzPracownika::PokazGodzinyDomyslne() {
+    m_domyslnyPlan->setText(QString::number(m_karty->Godziny().plan));
+    m_domyslneWykonanie->setText(QString::number(m_karty->Godziny().wykonanie));
+}
+
+void TFKalendarzPracownika::PokazSumy() {
+    const engine::Dataset& k = m_karty->Karta();
+    const bool jest = !k.IsEmpty() || k.Editing();
+    m_razemPlan->setText(jest ? QString::number(Calkowita(k.Field("RazemPlan"))) : QString());
+    m_razemWykonanie->setText(jest ? QString::number(Calkowita(k.Field("RazemWykonanie")))
+                                   : QString());
+}
+
+void TFKalendarzPracownika::UstawTryb(bool karta) {
+    m_panelListy->setEnabled(!karta);
+    for (int i = 0; i < kit::kNavButtonCount; ++i) {
+        const auto b = static_cast<NavButton>(i);
+        m_nawigator->SetButtonVisible(b, !karta || b == NavButton::Post || b == NavButton::Cancel);
+    }
+    m_przelacz->setText(karta ? "Ukryj kartę pracy" : "Pokaż kartę pracy");
+    if (karta) {
+        const std::vector<std::string> podpisy = m_karty->PodpisyDni();
+        for (size_t d = 0; d < m_dni.size(); ++d) {
+            m_dni[d].komorka->setVisible(d < podpisy.size());
+            if (d < podpisy.size())
+                m_dni[d].przycisk->setText(Q(podpisy[d]));
+        }
+    }
+    m_panelKarty->setVisible(karta);
+    adjustSize();
+}
+
+void TFKalendarzPracownika::PrzelaczKarte() {
+    kit::RunGuarded(m_dialogi, [&] {
+        if (!m_karty->TrybKarty()) {
+            if (m_zrodlo->UpdateRecord())
+                m_karty->PokazKarte();
+        } else if (m_zrodloDni->UpdateRecord()) {
+            m_karty->UkryjKarte();
+        }
+    });
+    UstawTryb(m_karty->TrybKarty());
+}
+
+void TFKalendarzPracownika::WypelnijDzien(int dzien) {
+    kit::RunGuarded(m_dialogi, [&] {
+        if (m_zrodloDni->UpdateRecord())
+            m_karty->WypelnijDzien(dzien);
+    });
+}
+
+void TFKalendarzPracownika::done(int wynik) {
+    bool mozna = false;
+    kit::RunGuarded(m_dialogi, [&] {
+        if (!m_zrodlo->UpdateRecord() || !m_zrodloDni->UpdateRecord())
+            return;
+        mozna = ZapytajOZapis(kPytanieZapisuKarty, kPytanieDopisuKarty, kTytulKartPracy,
+                              m_karty->Karta(), m_dialogi);
+    });
+    if (mozna)
+        QDialog::done(wynik);
+}
+
+void PokazCzasPracy(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja, QWidget* parent) {
+    engine::Dataset& pracownik = *tdm.TPracownicy;
+    if (pracownik.Editing()) {
+        kit::RunGuarded(dialogi, [&] { pracownik.Post(); });
+        if (pracownik.Editing()) {
+            dialogi.Blad("Błąd zapisu danych kadrowych !!!", kTytulKontroli);
+            return;
+        }
+    }
+    std::unique_ptr<TFKalendarzPracownika> okno;
+    kit::RunGuarded(dialogi, [&] {
+        try {
+            okno = std::make_unique<TFKalendarzPracownika>(tdm, dialogi, edycja, GodzinyKartPracy(),
+                                                           parent);
+        } catch (const std::bad_alloc&) {
+            dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
+        }
+    });
+    if (okno)
+        okno->exec();
+}
+
+}  // namespace mirta::store::ui

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QDialog>
+#include <array>
+#include <memory>
+
+#include "shell/kit/data_source.h"
+#include "store/czas_pracy.h"
+#include "store/engine/observer.h"
+
+class QLabel;
+class QPushButton;
+
+namespace mirta::kit {
+class DbEdit;
+class DbNavigator;
+}  // namespace mirta::kit
+
+namespace mirta::store::ui {
+
+// The work-time cards of the current employee: the list of monthly cards, and the card of
+// the current one with a cell per day filled by the day's button or typed in.
+class TFKalendarzPracownika : public QDialog {
+    Q_OBJECT
+public:
+    // Opens CzasPracy.DB on the employee's last card; the window closes it again.
+    TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                          GodzinyDomyslne& godziny, QWidget* parent = nullptr);
+    ~TFKalendarzPracownika() override;
+
+    void done(int wynik) override;
+
+private:
+    void PrzelaczKarte();
+    void UstawTryb(bool karta);
+    void PokazGodzinyDomyslne();
+    void PokazSumy();
+    void WypelnijDzien(int dzien);
+
+    TDM& m_tdm;
+    Dialogi& m_dialogi;
+    std::unique_ptr<KartyPracy> m_karty;
+    // Day cells are typed into while the card shows, whatever the main window's option.
+    kit::AutomaticEdit m_edycjaDni;
+    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloDni;
+    engine::Subscription m_zmiany;
+    QWidget* m_panelListy = nullptr;
+    QWidget* m_panelKarty = nullptr;
+    kit::DbNavigator* m_nawigator = nullptr;
+    QPushButton* m_przelacz = nullptr;
+    QLabel* m_razemPlan = nullptr;
+    QLabel* m_razemWykonanie = nullptr;
+    QLabel* m_domyslnyPlan = nullptr;
+    QLabel* m_domyslneWykonanie = nullptr;
+    struct KomorkaDnia {
+        QWidget* komorka = nullptr;
+        QPushButton* przycisk = nullptr;
+        kit::DbEdit* plan = nullptr;
+        kit::DbEdit* wykonanie = nullptr;
+    };
+    std::array<KomorkaDnia, 31> m_dni{};
+};
+
+// The default hours of the day buttons, kept from one opening to the next until the program
+// ends.
+GodzinyDomyslne& GodzinyKartPracy();
+
+// The main window's "Czas pracy": the employee record is saved first (the caller stores its
+// controls' pending text before); when it stays unsaved "Błąd zapisu danych kadrowych !!!"
+// follows the rule's message and nothing opens. Otherwise the card window opens modally.
+void PokazCzasPracy(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                    QWidget* parent = nullptr);
+
+}  // namespace mirta::store::ui

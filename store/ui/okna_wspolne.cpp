@@ -1,0 +1,45 @@
+#include "store/ui/okna_wspolne.h"
+
+#include <QColor>
+#include <QPainter>
+#include <QPixmap>
+
+namespace mirta::store::ui {
+
+bool ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
+                   const std::string& tytul, engine::Dataset& tabela, Dialogi& dialogi) {
+    if (!tabela.Editing())
+        return true;
+    const std::string& pytanie =
+        tabela.State() == engine::DatasetState::Edit ? pytanieEdycja : pytanieDopisanie;
+    switch (dialogi.TakNieAnuluj(pytanie, tytul, Ikona::Ostrzezenie, Odpowiedz::Tak)) {
+        case Odpowiedz::Tak:
+            tabela.Post();
+            return true;
+        case Odpowiedz::Nie:
+            tabela.Cancel();
+            return true;
+        default:
+            return false;
+    }
+}
+
+kit::Column Kolumna(std::string field, const QString& title, int width, Qt::Alignment alignment) {
+    kit::Column k;
+    k.field = std::move(field);
+    k.title = title;
+    k.width = width;
+    k.alignment = k.titleAlignment = alignment;
+    return k;
+}
+
+QIcon IkonaKoloru(const QColor& kolor) {
+    QPixmap obraz(12, 12);
+    obraz.fill(kolor);
+    QPainter p(&obraz);
+    p.setPen(QColor(60, 60, 60));
+    p.drawRect(0, 0, 11, 11);
+    return QIcon(obraz);
+}
+
+}  // namespace mirta::store::ui

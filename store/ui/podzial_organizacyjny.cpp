@@ -1,0 +1,161 @@
+#include "store/ui/podzial_organizacyjny.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <new>
+
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kit/run_guarded.h"
+#include "store/tdm.h"
+#include "store/ui/okna_wspolne.h"
+
+namespace mirta::store::ui {
+
+namespace {
+
+const kit::NavigatorHints kPodpowiedziNad = {"Pierwsza komórka nadrzędna",
+                                             "Poprzednia komórka nadrzędna",
+                                             "Następna komórka nadrzędna",
+                                             "Ostatnia komórka nadrzędna",
+                                             "Dodaj komórkę nadrzędną",
+                                             "",
+                                             "Edytuj dane komórki nadrzędnej",
+                                             "Zapisz dane komórki nadrzędnej",
+                                             "Porzuć zmiany",
+                                             "Odśwież dane"};
+
+const kit::NavigatorHints kPodpowiedziPod = {"Pierwsza komórka organizacyjna",
+                                             "Poprzednia komórka organizacyjna",
+                                             "Następna komórka organizacyjna",
+                                             "Ostatnia komórka organizacyjna",
+                                             "Dodaj komórkę organizacyjną",
+                                             "",
+                                             "Edytuj dane komórki organizacyjnej",
+                                             "Zapisz dane komórki organizacyjnej",
+                                             "Porzuć zmiany",
+                                             "Odśwież dane"};
+
+// One level of cells: its navigator (no delete: cells are never deleted) over its list.
+QGroupBox* Poziom(const QString& tytul, const char* nazwa, kit::DataSource& zrodlo,
+                  const kit::NavigatorHints& podpowiedzi, const QString& tytulNazwy,
+                  QWidget* rodzic) {
+    auto* ramka = new QGroupBox(tytul, rodzic);
+    auto* uklad = new QVBoxLayout(ramka);
+    auto* nawigator = new kit::DbNavigator(ramka);
+    nawigator->setObjectName(QString(nazwa) + "Nawigator");
+    nawigator->SetHints(podpowiedzi);
+    nawigator->SetButtonVisible(kit::NavButton::Delete, false);
+    nawigator->SetDataSource(&zrodlo);
+    nawigator->Attach();
+    uklad->addWidget(nawigator);
+    auto* lista = new kit::DbGrid(ramka);
+    lista->setObjectName(QString(nazwa) + "Lista");
+    lista->SetColumns({Kolumna("Nazwa", tytulNazwy, 420), Kolumna("Symbol", "Symbol", 90)});
+    lista->SetDataSource(&zrodlo);
+    lista->Attach();
+    uklad->addWidget(lista, 1);
+    return ramka;
+}
+
+}  // namespace
+
+TFPoidzialOrganizacyjny::TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi,
+                                                 kit::AutomaticEdit& edycja,
+                                                 PodzialOrganizacyjny::Tryb tryb, QWidget* parent)
+    : QDialog(parent),
+      m_tdm(tdm),
+      m_dialogi(dialogi),
+      m_logika(std::make_unique<PodzialOrganizacyjny>(tdm, tryb)) {
+    setObjectName("TFPoidzialOrganizacyjny");
+    setWindowTitle("Podział organizacyjny Firmy.");
+    m_nad = std::make_unique<kit::DataSource>(*tdm.TKomorkaNad, dialogi, edycja);
+    m_pod = std::make_unique<kit::DataSource>(*tdm.TKomorkaPod, dialogi, edycja);
+
+    auto* uklad = new QVBoxLayout(this);
+    uklad->addWidget(Poziom("Komórki nadrzędne", "nad", *m_nad, kPodpowiedziNad,
+                            "Nazwa komórki nadrzędnej", this),
+                     2);
+    uklad->addWidget(Poziom("Komórki organizacyjne", "pod", *m_pod, kPodpowiedziPod,
+                            "Nazwa komórki organizacyjnej", this),
+                     3);
+
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    auto* uzyj = new QPushButton("&Użyj", this);
+    uzyj->setObjectName("uzyj");
+    uzyj->setEnabled(m_logika->UzyjDostepne());
+    connect(uzyj, &QPushButton::clicked, this, &TFPoidzialOrganizacyjny::Uzyj);
+    przyciski->addWidget(uzyj);
+    auto* zamknij = new QPushButton("&Zamknij", this);
+    zamknij->setObjectName("zamknij");
+    zamknij->setAutoDefault(false);
+    uzyj->setAutoDefault(false);
+    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    przyciski->addWidget(zamknij);
+    uklad->addLayout(przyciski);
+    resize(620, 560);
+}
+
+TFPoidzialOrganizacyjny::~TFPoidzialOrganizacyjny() {
+    // The lists and navigators let go of the tables before they are unlinked and reopened.
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    m_nad.reset();
+    m_pod.reset();
+    m_logika.reset();
+}
+
+void TFPoidzialOrganizacyjny::Uzyj() {
+    bool zamknij = false;
+    kit::RunGuarded(m_dialogi, [&] {
+        if (!m_nad->UpdateRecord() || !m_pod->UpdateRecord())
+            return;
+        zamknij = m_logika->Uzyj();
+    });
+    if (zamknij) {
+        m_uzyto = true;
+        accept();
+    }
+}
+
+bool TFPoidzialOrganizacyjny::MoznaZamknac() {
+    bool mozna = false;
+    kit::RunGuarded(m_dialogi, [&] {
+        m_nad->UpdateRecord();
+        if (!ZapytajOZapis(kPytanieZapisuKomorkiNad, kPytanieDopisuKomorkiNad, kTytulPodzialu,
+                           *m_tdm.TKomorkaNad, m_dialogi))
+            return;
+        m_pod->UpdateRecord();
+        mozna = ZapytajOZapis(kPytanieZapisuKomorki, kPytanieDopisuKomorki, kTytulPodzialu,
+                              *m_tdm.TKomorkaPod, m_dialogi);
+    });
+    return mozna;
+}
+
+void TFPoidzialOrganizacyjny::done(int wynik) {
+    if (!MoznaZamknac())
+        return;
+    QDialog::done(m_uzyto ? QDialog::Accepted : wynik);
+}
+
+bool PokazPodzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                               PodzialOrganizacyjny::Tryb tryb, QWidget* parent) {
+    std::unique_ptr<TFPoidzialOrganizacyjny> okno;
+    if (!kit::RunGuarded(dialogi,
+                         [&] {
+                             try {
+                                 okno = std::make_unique<TFPoidzialOrganizacyjny>(
+                                     tdm, dialogi, edycja, tryb, parent);
+                             } catch (const std::bad_alloc&) {
+                                 dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
+                             }
+                         }) ||
+        !okno)
+        return false;
+    return okno->exec() == QDialog::Accepted;
+}
+
+}  // namespace mirta::store::ui

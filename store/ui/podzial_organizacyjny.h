@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "shell/kit/data_source.h"
+#include "store/organizacja.h"
+
+class QPushButton;
+
+namespace mirta::kit {
+class DbGrid;
+class DbNavigator;
+}  // namespace mirta::kit
+
+namespace mirta::store::ui {
+
+// The organisational division window: superior cells above, the cells of the current one
+// below. Mode 0 maintains them; in modes 1 (the employee's cell) and 2 (the report filter's
+// cell) "&Użyj" hands the current cell on and closes the window with Accepted.
+class TFPoidzialOrganizacyjny : public QDialog {
+    Q_OBJECT
+public:
+    // Preselects the cell of the mode; Komorki.db follows KomNad.db until the window is gone.
+    TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                            PodzialOrganizacyjny::Tryb tryb, QWidget* parent = nullptr);
+    ~TFPoidzialOrganizacyjny() override;
+
+    void done(int wynik) override;
+
+private:
+    void Uzyj();
+    bool MoznaZamknac();
+
+    TDM& m_tdm;
+    Dialogi& m_dialogi;
+    std::unique_ptr<PodzialOrganizacyjny> m_logika;
+    std::unique_ptr<kit::DataSource> m_nad, m_pod;
+    bool m_uzyto = false;
+};
+
+// Opens the window modally; true when "&Użyj" handed a cell on. A window that cannot be
+// created is reported and nothing opens.
+bool PokazPodzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                               PodzialOrganizacyjny::Tryb tryb, QWidget* parent = nullptr);
+
+}  // namespace mirta::store::ui

@@ -1,0 +1,182 @@
+#include "store/ui/struktura_etatow.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QStyledItemDelegate>
+#include <QVBoxLayout>
+#include <new>
+
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kit/run_guarded.h"
+#include "store/tdm1.h"
+#include "store/ui/okna_wspolne.h"
+
+namespace mirta::store::ui {
+
+namespace {
+
+const kit::NavigatorHints kPodpowiedziGlowek = {"Pierwsza główka struktury etatów",
+                                                "Poprzednia główka struktury etatów",
+                                                "Następna główka struktury etatów",
+                                                "Ostatnia główka struktury etatów",
+                                                "Dodaj główkę struktury etatów",
+                                                "",
+                                                "Edytuj główkę struktury etatów",
+                                                "Zapisz główkę struktury etatów",
+                                                "Porzuć zmiany",
+                                                "Odśwież dane"};
+
+const kit::NavigatorHints kPodpowiedziPozycji = {"Pierwsza pozycja struktury etatów",
+                                                 "Poprzednia pozycja struktury etatów",
+                                                 "Następna pozycja struktury etatów",
+                                                 "Ostatnia pozycja struktury etatów",
+                                                 "Dodaj pozycję struktury etatów",
+                                                 "Usuń pozycję struktury etatów",
+                                                 "Edytuj pozycję struktury etatów",
+                                                 "Zapisz pozycję struktury etatów",
+                                                 "Porzuć zmiany",
+                                                 "Odśwież dane"};
+
+// The type column offers its two choices; the field's own rule stores the first letter.
+class WyborTypu : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* rodzic, const QStyleOptionViewItem&,
+                          const QModelIndex&) const override {
+        auto* lista = new QComboBox(rodzic);
+        for (std::string_view typ : kTypyPracownika)
+            lista->addItem(Q(typ));
+        return lista;
+    }
+    void setEditorData(QWidget* edytor, const QModelIndex& indeks) const override {
+        auto* lista = static_cast<QComboBox*>(edytor);
+        const QString kod = indeks.data(Qt::EditRole).toString().left(1);
+        for (int i = 0; i < lista->count(); ++i)
+            if (lista->itemText(i).startsWith(kod) && !kod.isEmpty())
+                lista->setCurrentIndex(i);
+    }
+    void setModelData(QWidget* edytor, QAbstractItemModel* model,
+                      const QModelIndex& indeks) const override {
+        model->setData(indeks, static_cast<QComboBox*>(edytor)->currentText(), Qt::EditRole);
+    }
+};
+
+QGroupBox* Panel(const QString& tytul, const char* nazwa, kit::DataSource& zrodlo,
+                 const kit::NavigatorHints& podpowiedzi, std::vector<kit::Column> kolumny,
+                 bool kasowanie, QWidget* rodzic) {
+    auto* ramka = new QGroupBox(tytul, rodzic);
+    ramka->setObjectName(QString(nazwa) + "Panel");
+    auto* uklad = new QVBoxLayout(ramka);
+    auto* nawigator = new kit::DbNavigator(ramka);
+    nawigator->setObjectName(QString(nazwa) + "Nawigator");
+    nawigator->SetHints(podpowiedzi);
+    nawigator->SetButtonVisible(kit::NavButton::Delete, kasowanie);
+    nawigator->SetDataSource(&zrodlo);
+    nawigator->Attach();
+    uklad->addWidget(nawigator);
+    auto* lista = new kit::DbGrid(ramka);
+    lista->setObjectName(QString(nazwa) + "Lista");
+    lista->SetColumns(std::move(kolumny));
+    lista->SetDataSource(&zrodlo);
+    lista->Attach();
+    uklad->addWidget(lista, 1);
+    return ramka;
+}
+
+}  // namespace
+
+TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                                     QWidget* parent)
+    : QDialog(parent),
+      m_tdm1(tdm1),
+      m_dialogi(dialogi),
+      m_logika(std::make_unique<StrukturaEtatow>(tdm1)) {
+    setObjectName("TFStrukturaEtatow");
+    setWindowTitle("Struktura etatów.");
+    m_glowki = std::make_unique<kit::DataSource>(*tdm1.TGlowkaStrukturyEtatow, dialogi, edycja);
+    m_pozycje = std::make_unique<kit::DataSource>(*tdm1.TPozStrukturyEtatow, dialogi, edycja);
+
+    auto* uklad = new QVBoxLayout(this);
+    auto* gora = new QHBoxLayout;
+    m_panelGlowek = Panel("Główki struktury etatów", "glowki", *m_glowki, kPodpowiedziGlowek,
+                          {Kolumna("Rok", "Rok", 60, Qt::AlignCenter),
+                           Kolumna("Miesiac", "Miesiąc", 70, Qt::AlignCenter)},
+                          false, this);
+    m_panelGlowek->setFixedWidth(300);
+    gora->addWidget(m_panelGlowek);
+    m_panelPozycji =
+        Panel("Pozycje struktury etatów", "pozycje", *m_pozycje, kPodpowiedziPozycji,
+              {Kolumna("KomorkaOrganizacyjna", "Komórka organizacyjna", 200),
+               Kolumna("StanowiskoEtatowe", "Stanowisko etatowe", 200),
+               Kolumna("SystemSluzby", "System słuzby", 110),
+               Kolumna("TypPracownika", "Typ prac.", 70, Qt::AlignCenter),
+               Kolumna("StatusPracownikaCywilnego", "Status pracownika cywilnego", 180),
+               Kolumna("LimitEtatow", "Limit etatów", 80, kDoPrawej)},
+              true, this);
+    auto* listaPozycji = m_panelPozycji->findChild<kit::DbGrid*>("pozycjeLista");
+    listaPozycji->setItemDelegateForColumn(3, new WyborTypu(listaPozycji));
+    gora->addWidget(m_panelPozycji, 1);
+    uklad->addLayout(gora, 1);
+
+    auto* przyciski = new QHBoxLayout;
+    przyciski->addStretch();
+    auto* zamknij = new QPushButton("&Zamknij", this);
+    zamknij->setObjectName("zamknij");
+    zamknij->setAutoDefault(false);
+    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    przyciski->addWidget(zamknij);
+    uklad->addLayout(przyciski);
+
+    m_logika->PoZmianieStanu([this] { Blokada(); });
+    Blokada();
+    resize(1200, 520);
+}
+
+TFStrukturaEtatow::~TFStrukturaEtatow() {
+    // The lists let go of the tables before the window's logic closes them.
+    m_logika->PoZmianieStanu({});
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+    m_glowki.reset();
+    m_pozycje.reset();
+    m_logika.reset();
+}
+
+void TFStrukturaEtatow::Blokada() {
+    m_panelGlowek->setEnabled(m_logika->GlowkiDostepne());
+    m_panelPozycji->setEnabled(m_logika->PozycjeDostepne());
+}
+
+void TFStrukturaEtatow::done(int wynik) {
+    bool mozna = false;
+    kit::RunGuarded(m_dialogi, [&] {
+        m_glowki->UpdateRecord();
+        if (!ZapytajOZapis(kPytanieZapisuGlowki, kPytanieDopisuGlowki, kTytulStruktury,
+                           *m_tdm1.TGlowkaStrukturyEtatow, m_dialogi))
+            return;
+        m_pozycje->UpdateRecord();
+        mozna = ZapytajOZapis(kPytanieZapisuPozycji, kPytanieDopisuPozycji, kTytulStruktury,
+                              *m_tdm1.TPozStrukturyEtatow, m_dialogi);
+    });
+    if (mozna)
+        QDialog::done(wynik);
+}
+
+void PokazStruktureEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                          QWidget* parent) {
+    std::unique_ptr<TFStrukturaEtatow> okno;
+    kit::RunGuarded(dialogi, [&] {
+        try {
+            okno = std::make_unique<TFStrukturaEtatow>(tdm1, dialogi, edycja, parent);
+        } catch (const std::bad_alloc&) {
+            dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
+        }
+    });
+    if (okno)
+        okno->exec();
+}
+
+}  // namespace mirta::store::ui
