@@ -1,55 +1,43 @@
 #include "store/ui/okna_slownikow.h"
 
-#include <array>
-#include <utility>
+#include <memory>
+#include <vector>
+
+#include "shell/kit/run_guarded.h"
+#include "store/ui/opisy_okien_slownikow.h"
+#include "store/ui/slownik_okno.h"
 
 namespace mirta::store::ui {
 
-namespace {
-
-constexpr std::array<std::pair<OknoSlownika, std::string_view>, 22> kNazwy{{
-    {OknoSlownika::RodzajeWyksztalcenia, "TFRodzajeWyksztalcenia"},
-    {OknoSlownika::StopnieNaukowe, "TFStopnieNaukowe"},
-    {OknoSlownika::TytulyZawodowe, "TFTytulyZawodowe"},
-    {OknoSlownika::RodzajeKursow, "TFRodzajeKursow"},
-    {OknoSlownika::Pokrewienstwa, "TFSlownikPokrewienstw"},
-    {OknoSlownika::Stopnie, "TFRodzajeStopniWynagrodzen"},
-    {OknoSlownika::Grupy, "TFRodzajeGrupiWynagrodzen"},
-    {OknoSlownika::Stanowiska, "TFSlownikStanowisk"},
-    {OknoSlownika::FormyZatrudnienia, "TFFormyZatrudnienia"},
-    {OknoSlownika::Wydawcy, "TFWydawcy"},
-    {OknoSlownika::GrupyInwalidzkie, "TFGrupyInwalidzkie"},
-    {OknoSlownika::Swiadczenia, "TFSwiadczenia"},
-    {OknoSlownika::RodzajeUrlopow, "TFRodzajeUrlopow"},
-    {OknoSlownika::Ordery, "TFSlownikOrderow"},
-    {OknoSlownika::OrganyNadajace, "TFSlownikOrganowNadajacych"},
-    {OknoSlownika::Kary, "TFSlownikKar"},
-    {OknoSlownika::Wyroznienia, "TFSlownikWyroznien"},
-    {OknoSlownika::StatusyCywili, "TFStatusyPracownikaCywilnego"},
-    {OknoSlownika::PodstawyZdarzen, "TFPodstawyZdarzen"},
-    {OknoSlownika::RodzajeZdarzen, "TFRodzajeZdarzen"},
-    {OknoSlownika::PodstawyWynagrodzen, "TFPodstawyWynagrodzen"},
-    {OknoSlownika::PremieCywili, "TFPremieCywili"},
-}};
-
-}  // namespace
+std::span<const PozycjaMenuSlownika> MenuSlownikow() {
+    static const std::vector<PozycjaMenuSlownika> menu = [] {
+        std::vector<PozycjaMenuSlownika> m;
+        for (const OpisOknaSlownika& o : OpisyOkienSlownikow())
+            m.push_back({o.okno, o.nazwa, o.tekstMenu});
+        return m;
+    }();
+    return menu;
+}
 
 std::string_view NazwaOkna(OknoSlownika okno) {
-    for (const auto& [o, nazwa] : kNazwy) {
-        if (o == okno) {
-            return nazwa;
-        }
-    }
-    return {};
+    return OpisOkna(okno).nazwa;
 }
 
 std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa) {
-    for (const auto& [o, n] : kNazwy) {
-        if (n == nazwa) {
-            return o;
-        }
-    }
+    for (const OpisOknaSlownika& o : OpisyOkienSlownikow())
+        if (nazwa == o.nazwa)
+            return o.okno;
     return std::nullopt;
+}
+
+bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                   kit::AutomaticEdit& edycja, QWidget* parent) {
+    std::unique_ptr<SlownikOkno> w;
+    if (!kit::RunGuarded(dialogi, [&] {
+            w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi, edycja, parent);
+        }))
+        return false;
+    return w->exec() == QDialog::Accepted && numer > 0;
 }
 
 }  // namespace mirta::store::ui

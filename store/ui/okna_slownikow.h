@@ -1,38 +1,66 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
+
+class QWidget;
+
+namespace mirta::kit {
+class AutomaticEdit;
+}
+
+namespace mirta::store {
+class Dialogi;
+class TDM;
+class TDM1;
+}  // namespace mirta::store
 
 namespace mirta::store::ui {
 
-// The dictionary windows, in the order of the main window's menus.
+// The dictionary windows, in the order of the main window's menu "Słowniki".
 enum class OknoSlownika {
+    Stopnie,
+    Grupy,
+    Stanowiska,
+    FormyZatrudnienia,
+    GrupyInwalidzkie,
+    Swiadczenia,
+    StatusyCywili,
+    Wydawcy,
     RodzajeWyksztalcenia,
     StopnieNaukowe,
     TytulyZawodowe,
     RodzajeKursow,
     Pokrewienstwa,
-    Stopnie,
-    Grupy,
-    Stanowiska,
-    FormyZatrudnienia,
-    Wydawcy,
-    GrupyInwalidzkie,
-    Swiadczenia,
     RodzajeUrlopow,
+    PodstawyWynagrodzen,
+    PremieCywili,
     Ordery,
     OrganyNadajace,
     Kary,
     Wyroznienia,
-    StatusyCywili,
     PodstawyZdarzen,
     RodzajeZdarzen,
-    PodstawyWynagrodzen,
-    PremieCywili,
 };
 
-// The window's class name, e.g. "TFSlownikStanowisk".
+// A dictionary item of the menu "Słowniki".
+struct PozycjaMenuSlownika {
+    OknoSlownika okno;
+    std::string_view nazwaOkna;  // "TFSlownikStanowisk"
+    std::string_view tekstMenu;  // "Słownik stanowisk"
+};
+
+// Every dictionary window in menu order (the organisational division, which sits among them
+// in the menu, is not a dictionary window).
+std::span<const PozycjaMenuSlownika> MenuSlownikow();
 std::string_view NazwaOkna(OknoSlownika okno);
 std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa);
+
+// Opens the window modally. `numer` 0: maintenance from the menu ("&Użyj" disabled); k > 0:
+// choice for the k-th target field (a "..." button of the employee's pages), positioned on
+// the row the field refers to. True when "&Użyj" filled the target and closed the window.
+bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                   kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
 
 }  // namespace mirta::store::ui

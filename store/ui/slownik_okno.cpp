@@ -1,0 +1,326 @@
+#include "store/ui/slownik_okno.h"
+
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <stdexcept>
+
+#include "shell/kit/data_controls.h"
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kit/run_guarded.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/ui/okna_wspolne.h"
+
+namespace mirta::store::ui {
+namespace {
+
+const OpisSlownika& OpisZeStore(const OpisOknaSlownika& okno) {
+    const OpisSlownika* opis = ZnajdzSlownik(okno.komponent);
+    if (!opis)
+        throw std::logic_error(std::string("Brak opisu słownika ") + okno.komponent);
+    return *opis;
+}
+
+TableComponent& Komponent(TDM& tdm, std::string_view nazwa) {
+    TableComponent* c = tdm.Find(nazwa);
+    if (!c)
+        throw std::logic_error("Brak tabeli " + std::string(nazwa));
+    return *c;
+}
+
+std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny) {
+    std::vector<kit::Column> wynik;
+    for (const KolumnaSlownika& k : kolumny) {
+        kit::Column c;
+        c.field = k.pole;
+        c.title = QString::fromUtf8(k.tytul);
+        c.width = k.szerokosc;
+        if (k.liczba)
+            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        wynik.push_back(std::move(c));
+    }
+    return wynik;
+}
+
+const std::vector<kit::CodeItem> kTakNie = {{"T", "Tak"}, {"N", "Nie"}};
+
+template <typename Kontrolka>
+Kontrolka* Pole(QWidget* rodzic, kit::DataSource* zrodlo, const char* pole) {
+    auto* k = new Kontrolka(rodzic);
+    k->setObjectName(pole);
+    k->Bind(zrodlo, pole);
+    return k;
+}
+
+}  // namespace
+
+SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                         kit::AutomaticEdit& edycja, QWidget* parent)
+    : QDialog(parent),
+      m_okno(ui::OpisOkna(okno)),
+      m_opis(OpisZeStore(m_okno)),
+      m_numer(numer),
+      m_tdm(tdm),
+      m_dialogi(dialogi),
+      m_edycja(edycja),
+      m_slownik(Komponent(tdm, m_okno.komponent)) {
+    (void)tdm1;  // TDM finds the leave module's dictionaries through its peer
+    setObjectName(m_okno.nazwa);
+    setWindowTitle(Q(m_opis.tytulOkna));
+    setModal(true);
+
+    m_slownik.Module().Open(m_slownik);
+    if (!m_opis.komponentStawek.empty()) {
+        m_stawki = &Komponent(tdm, m_opis.komponentStawek);
+        m_stawki->Module().Open(*m_stawki);
+    }
+    m_zrodlo = std::make_unique<kit::DataSource>(*m_slownik, dialogi, edycja);
+
+    auto* uklad = new QVBoxLayout(this);
+    ZbudujSiatke(uklad);
+    switch (m_okno.uklad) {
+        case Uklad::ZeStawkami:
+            ZbudujStawki(uklad);
+            break;
+        case Uklad::Stanowiska:
+            ZbudujStanowiska(uklad);
+            break;
+        case Uklad::Urlopy:
+            ZbudujUrlopy(uklad);
+            break;
+        case Uklad::Podstawy:
+            ZbudujPodstawy(uklad);
+            break;
+        case Uklad::Prosty:
+        case Uklad::Premie:
+            break;
+    }
+    ZbudujPrzyciski(uklad);
+    resize(m_okno.szerokosc, m_okno.wysokosc);
+
+    if (m_numer > 0)
+        kit::RunGuarded(m_dialogi,
+                        [this] { UstawSlownikNaCelu(m_slownik.Module(), m_opis, m_numer); });
+    for (auto* link : findChildren<QWidget*>()) {
+        if (auto* l = dynamic_cast<kit::DataLink*>(link); l && l->Source())
+            l->Attach();
+    }
+}
+
+SlownikOkno::~SlownikOkno() {
+    // The controls follow the data sources, so they go first; the rate table is closed last.
+    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        delete w;
+    m_naprawa = {};
+    m_zrodloStawek.reset();
+    m_zrodlo.reset();
+    if (m_stawki) {
+        try {
+            m_stawki->Module().Close(*m_stawki);
+        } catch (const std::exception& e) {
+            qWarning("Tabela stawek nie została zamknięta: %s", e.what());
+        }
+    }
+}
+
+void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
+    auto* nawigator = new kit::DbNavigator(this);
+    nawigator->setObjectName("nawigator");
+    nawigator->SetHints(PodpowiedziNawigatora(m_okno.encja));
+    // Dictionary rows are never deleted; salary bases and bonus years may be.
+    const bool kasowanie = m_okno.uklad == Uklad::Podstawy || m_okno.uklad == Uklad::Premie;
+    nawigator->SetButtonVisible(kit::NavButton::Delete, kasowanie);
+    if (kasowanie && m_okno.encja.biernik)
+        nawigator->SetDeleteQuestion(std::string("Czy skasować ") + m_okno.encja.biernik + " ?",
+                                     std::string(m_opis.tytulPytan));
+    nawigator->SetDataSource(m_zrodlo.get());
+    uklad->addWidget(nawigator);
+
+    auto* siatka = new kit::DbGrid(this);
+    siatka->setObjectName("siatka");
+    siatka->SetColumns(Kolumny(m_okno.kolumny));
+    // The salary bases are edited through their fields only.
+    siatka->SetReadOnly(m_okno.uklad == Uklad::Podstawy);
+    siatka->SetDataSource(m_zrodlo.get());
+    uklad->addWidget(siatka, 1);
+}
+
+void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
+    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, m_dialogi, m_edycja);
+    auto* tytul = new QLabel("Stawki:", this);
+    QFont pogrubiona = tytul->font();
+    pogrubiona.setBold(true);
+    tytul->setFont(pogrubiona);
+    uklad->addWidget(tytul);
+
+    auto* nawigator = new kit::DbNavigator(this);
+    nawigator->setObjectName("nawigatorStawek");
+    nawigator->SetHints(PodpowiedziNawigatora(kEncjaStawki));
+    nawigator->SetDeleteQuestion("Czy skasować stawkę ?", std::string(m_opis.tytulPytan));
+    nawigator->SetDataSource(m_zrodloStawek.get());
+    uklad->addWidget(nawigator);
+
+    auto* siatka = new kit::DbGrid(this);
+    siatka->setObjectName("siatkaStawek");
+    siatka->SetColumns(Kolumny(KolumnyStawek()));
+    siatka->SetDataSource(m_zrodloStawek.get());
+    uklad->addWidget(siatka, 1);
+
+    auto* pola = new QFormLayout;
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek.get(), "Ubruttowienie");
+    zus->SetCodes(kTakNie);
+    pola->addRow("Objęci ZUS:", zus);
+    uklad->addLayout(pola);
+}
+
+void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
+    auto* pola = new QFormLayout;
+    auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "GrupaStanowiskSC");
+    grupaSC->SetCodes({{"0", "0 - nie dotyczy"},
+                       {"1", "1 - wyższe stanowiska"},
+                       {"2", "2-stanowiska średniego szczebla zarządzania w S.C."},
+                       {"3", "3 - stanowiska koordynujące i samodzielne w S.C."},
+                       {"4", "4 - stanowiska specjalistyczne w S.C."},
+                       {"5", "5 - stanowiska wspomagające w S.C."}});
+    pola->addRow("Grupa stanowisk S.C.:", grupaSC);
+
+    auto* grupa = Pole<kit::DbLookupCombo>(this, m_zrodlo.get(), "GrupaPlacowa");
+    grupa->SetLookup(*m_tdm.TSlowGrup, "IdentyfikatorGrupy", {"NazwaGrupy"});
+    auto* usun = new QPushButton("Usuń grupę płacową", this);
+    usun->setObjectName("usunGrupePlacowa");
+    connect(usun, &QPushButton::clicked, this,
+            [this] { kit::RunGuarded(m_dialogi, [this] { UsunGrupePlacowa(m_tdm); }); });
+    auto* wiersz = new QHBoxLayout;
+    wiersz->addWidget(grupa, 1);
+    wiersz->addWidget(usun);
+    pola->addRow("Grupa płacowa:", wiersz);
+
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
+    zus->SetCodes(kTakNie);
+    pola->addRow("ZUS:", zus);
+    uklad->addLayout(pola);
+
+    // An empty civil-service group is repaired once the row is shown, never inside the
+    // notification that shows it.
+    auto napraw = [this] {
+        try {
+            NaprawGrupeStanowiskaSC(m_tdm);
+        } catch (const std::exception& e) {
+            qWarning("Grupa stanowiska nie została uzupełniona: %s", e.what());
+        }
+    };
+    m_naprawa = m_slownik->Observe([this, napraw](const engine::DatasetChange& z) {
+        if (z.kind == engine::DatasetChange::Kind::Scrolled ||
+            z.kind == engine::DatasetChange::Kind::Reset)
+            QTimer::singleShot(0, this, napraw);
+    });
+    QTimer::singleShot(0, this, napraw);
+}
+
+void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
+    auto* pola = new QFormLayout;
+    auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajDni");
+    dni->SetCodes({{"R", "R - dni robocze"},
+                   {"K", "K - dni kalendarzowe"},
+                   {"F", "F-urlop funkcjonariusza"}});
+    pola->addRow("Rodzaj dni:", dni);
+    auto* rodzaj = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajUrlopu");
+    rodzaj->SetCodes({{"I", "I - inny"}, {"D", "D - dodatkowy"}, {"W", "W-wypoczynkowy"}});
+    pola->addRow("Rodzaj urlopu:", rodzaj);
+    uklad->addLayout(pola);
+}
+
+void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
+    auto* wiersz = new QHBoxLayout;
+    auto* pola = new QFormLayout;
+    pola->addRow("Obowiązuje od:", Pole<kit::DbDateEdit>(this, m_zrodlo.get(), "DataOd"));
+    for (auto [tytul, podstawa, zaokraglenie] :
+         {std::tuple{"Funkcjonariusze:", "PodstawaFunkcjonariusze", "ZaokraglenieFunkcjonarius"},
+          std::tuple{"Cywile:", "PodstawaCywile", "ZaokraglenieCywil"}}) {
+        auto* grupa = new QGroupBox(tytul, this);
+        auto* g = new QFormLayout(grupa);
+        g->addRow("Podstawa:", Pole<kit::DbEdit>(grupa, m_zrodlo.get(), podstawa));
+        g->addRow("Zaokrąglenie:", Pole<kit::DbEdit>(grupa, m_zrodlo.get(), zaokraglenie));
+        pola->addRow(grupa);
+    }
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
+    zus->SetCodes(kTakNie);
+    pola->addRow("ZUS:", zus);
+    wiersz->addLayout(pola, 1);
+
+    auto* legenda = new QGroupBox("Wartości zaokrągleń", this);
+    auto* l = new QVBoxLayout(legenda);
+    for (const char* t :
+         {"2 - do 1 gr", "1 - do 10gr", "0 - do 1 zł", "-1 - do 10 zł", "-2 - do 100 zł"})
+        l->addWidget(new QLabel(QString::fromUtf8(t), legenda));
+    l->addStretch();
+    wiersz->addWidget(legenda);
+    uklad->addLayout(wiersz);
+}
+
+void SlownikOkno::ZbudujPrzyciski(QBoxLayout* uklad) {
+    auto* wiersz = new QHBoxLayout;
+    wiersz->addStretch();
+    if (!m_opis.najpierwZapisz.empty()) {
+        auto* uzyj = new QPushButton("&Użyj", this);
+        uzyj->setObjectName("uzyj");
+        uzyj->setEnabled(m_numer > 0);
+        uzyj->setAutoDefault(false);
+        connect(uzyj, &QPushButton::clicked, this, &SlownikOkno::Uzyj);
+        wiersz->addWidget(uzyj);
+    }
+    auto* zamknij = new QPushButton("&Zamknij", this);
+    zamknij->setObjectName("zamknij");
+    zamknij->setAutoDefault(false);
+    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    wiersz->addWidget(zamknij);
+    uklad->addLayout(wiersz);
+}
+
+void SlownikOkno::Uzyj() {
+    if (kit::RunGuarded(m_dialogi, [this] { UzyjSlownika(m_slownik.Module(), m_opis, m_numer); }))
+        accept();
+}
+
+bool SlownikOkno::MoznaZamknac() {
+    if (!m_zrodlo->UpdateRecord() || (m_zrodloStawek && !m_zrodloStawek->UpdateRecord()))
+        return false;
+    bool zamknij = false;
+    const std::string tytul(m_opis.tytulPytan);
+    kit::RunGuarded(m_dialogi, [&] {
+        zamknij = ZapytajOZapis(std::string(m_opis.pytanieZapisu),
+                                std::string(m_opis.pytanieDopisu), tytul, *m_slownik, m_dialogi);
+        if (zamknij && m_stawki)
+            zamknij = ZapytajOZapis(std::string(m_opis.pytanieZapisuStawki),
+                                    std::string(m_opis.pytanieDopisuStawki), tytul, **m_stawki,
+                                    m_dialogi);
+    });
+    return zamknij;
+}
+
+void SlownikOkno::PoZamknieciu() {
+    kit::RunGuarded(m_dialogi, [this] {
+        if (m_okno.uklad == Uklad::ZeStawkami)
+            PoZamknieciuOknaStawek(m_tdm);
+        else if (m_okno.uklad == Uklad::Podstawy)
+            PoZamknieciuOknaPodstaw(m_tdm);
+    });
+}
+
+void SlownikOkno::done(int wynik) {
+    if (!m_zamkniete) {
+        if (!MoznaZamknac())
+            return;
+        m_zamkniete = true;
+        PoZamknieciu();
+    }
+    QDialog::done(wynik);
+}
+
+}  // namespace mirta::store::ui

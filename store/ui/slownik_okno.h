@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "shell/kit/data_source.h"
+#include "store/slowniki.h"
+#include "store/ui/opisy_okien_slownikow.h"
+
+class QBoxLayout;
+class QPushButton;
+
+namespace mirta::kit {
+class DbGrid;
+class DbNavigator;
+}  // namespace mirta::kit
+
+namespace mirta::store::ui {
+
+// One dictionary window, shaped by its row of the window table: a navigator without delete and
+// a grid over the dictionary, the rate table under the ranks and groups, the fields of the
+// positions, leave types and salary bases, and "&Użyj" / "&Zamknij". `numer` 0 is maintenance
+// ("&Użyj" disabled); k > 0 fills the k-th target field of the dictionary.
+class SlownikOkno : public QDialog {
+    Q_OBJECT
+public:
+    SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
+    ~SlownikOkno() override;
+
+    const OpisOknaSlownika& OpisOkna() const { return m_okno; }
+    const OpisSlownika& Opis() const { return m_opis; }
+    int Numer() const { return m_numer; }
+
+    // Closing asks about unsaved rows (master first, then the rates); a Cancel or a refused
+    // post keeps the window open.
+    void done(int wynik) override;
+
+private:
+    void ZbudujSiatke(QBoxLayout* uklad);
+    void ZbudujStawki(QBoxLayout* uklad);
+    void ZbudujStanowiska(QBoxLayout* uklad);
+    void ZbudujUrlopy(QBoxLayout* uklad);
+    void ZbudujPodstawy(QBoxLayout* uklad);
+    void ZbudujPrzyciski(QBoxLayout* uklad);
+    void Uzyj();
+    bool MoznaZamknac();
+    void PoZamknieciu();
+
+    const OpisOknaSlownika& m_okno;
+    const OpisSlownika& m_opis;
+    const int m_numer;
+    TDM& m_tdm;
+    Dialogi& m_dialogi;
+    kit::AutomaticEdit& m_edycja;
+    TableComponent& m_slownik;
+    TableComponent* m_stawki = nullptr;  // open only while the window is
+    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloStawek;
+    engine::Subscription m_naprawa;
+    bool m_zamkniete = false;
+};
+
+}  // namespace mirta::store::ui
