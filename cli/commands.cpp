@@ -25,6 +25,10 @@ const Command kCommands[] = {
      "[--umowy] [--zwolnieni] [--bez-funkcjonariuszy] [--bez-cywilow] [--bez-sluzby-cywilnej] "
      "[--emeryci] [--komorka N]",
      "wypisuje listę pracowników po zalogowaniu", RunPracownicy},
+    {"kalendarz", "RRRR MM",
+     "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)", RunKalendarz},
+    {"dni", "OD DO LITERA",
+     "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie", RunDni},
 };
 
 OpcjeSesji gOpcje;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -31,6 +32,26 @@ struct OpcjeSesji {
 };
 const OpcjeSesji& Opcje();
 
+}  // namespace mirta::cli
+
+namespace mirta::store {
+class Dialogi;
+class TDM;
+class TDM1;
+}  // namespace mirta::store
+
+namespace mirta::cli {
+
+// A logged-in session: messages go to the terminal. Destroyed modules first.
+struct Sesja {
+    std::unique_ptr<store::Dialogi> dialogi;
+    std::unique_ptr<store::TDM> tdm;
+    std::unique_ptr<store::TDM1> tdm1;
+};
+// The same login as the start window, with the global options and the password from
+// MIRTA_HASLO (or the terminal); nullptr, after the message, when it fails.
+std::unique_ptr<Sesja> Zaloguj();
+
 // Command handlers, one file per group.
 int RunDump(const Args& args);
 int RunSlownie(const Args& args);
@@ -42,5 +63,7 @@ int RunNowaBaza(const Args& args);
 int RunDemo(const Args& args);
 int RunZaloguj(const Args& args);
 int RunPracownicy(const Args& args);
+int RunKalendarz(const Args& args);
+int RunDni(const Args& args);
 
 }  // namespace mirta::cli

@@ -66,13 +66,8 @@ std::string CzytajBezEcha(const char* zacheta) {
     return tekst;
 }
 
-struct Sesja {
-    DialogiTerminala dialogi;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
-};
+}  // namespace
 
-// The same login as the start window; nullptr (after the message) when it fails.
 std::unique_ptr<Sesja> Zaloguj() {
     const OpcjeSesji& o = Opcje();
     if (o.uzytkownik.empty()) {
@@ -80,7 +75,8 @@ std::unique_ptr<Sesja> Zaloguj() {
         return nullptr;
     }
     auto s = std::make_unique<Sesja>();
-    s->tdm = std::make_unique<store::TDM>(engine::FileSystem::Real(), o.dane, s->dialogi, Dzis());
+    s->dialogi = std::make_unique<DialogiTerminala>();
+    s->tdm = std::make_unique<store::TDM>(engine::FileSystem::Real(), o.dane, *s->dialogi, Dzis());
     s->tdm1 = std::make_unique<store::TDM1>(*s->tdm);
     store::DaneStartowe dane;
     dane.data = o.data.value_or(Dzis());
@@ -112,6 +108,8 @@ std::unique_ptr<Sesja> Zaloguj() {
     }
     return s;
 }
+
+namespace {
 
 std::string Data(const engine::CivilDate& d) {
     char b[16];
