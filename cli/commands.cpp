@@ -27,8 +27,8 @@ const Command kCommands[] = {
      "wypisuje listę pracowników po zalogowaniu", RunPracownicy},
     {"kalendarz", "RRRR MM",
      "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)", RunKalendarz},
-    {"dni", "OD DO LITERA",
-     "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie", RunDni},
+    {"dni", "OD DO LITERA", "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie",
+     RunDni},
 };
 
 OpcjeSesji gOpcje;
