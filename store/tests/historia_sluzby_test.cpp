@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/blad_danych.h"
+#include "store/slowniki.h"
 #include "store/tests/historia_testowa.h"
 
 namespace mirta::store {
@@ -253,6 +254,8 @@ TEST_F(HistoriaSluzby, RankRateOverItsPeriodAcrossRateEdges) {
     tdm->TSlowStopni->Post();
     ps.Refresh();
     EXPECT_EQ(stawki(), (std::vector<double>{0}));
+    PoZamknieciuOknaStawek(*tdm);  // the rank window closes: reloaded and recomputed
+    EXPECT_EQ(ps.Field("Stawka").AsNumber(), 700);
 }
 
 TEST_F(HistoriaSluzby, PayGroupAmountsFromTheSalaryBaseOrTheGroupRate) {

@@ -52,8 +52,7 @@ TEST_F(Slowniki_, APositionGetsCivilServiceGroupZeroAndShowsItsTexts) {
         EXPECT_EQ(s.Field("GrupaStanowiskSC").AsText(), std::string(grupa) == "3" ? "3" : "0")
             << grupa;
     }
-    EXPECT_EQ(s.FieldText("GrupaStanowiskSC"),
-              "3 - stanowiska koordynujące i samodzielne w S.C.");
+    EXPECT_EQ(s.FieldText("GrupaStanowiskSC"), "3 - stanowiska koordynujące i samodzielne w S.C.");
     s.Edit();
     s.SetField("GrupaStanowiskSC", Value::Text("2"));
     EXPECT_EQ(s.FieldText("GrupaStanowiskSC"),
@@ -92,6 +91,25 @@ TEST_F(Slowniki_, TheDisplayRepairsWriteOnlyWhenTheUserMayAndNeverRaise) {
     NaprawGrupeStanowiskaSC(*tdm);
     EXPECT_EQ(s.State(), DatasetState::Browse);
     EXPECT_EQ(s.Field("GrupaStanowiskSC").AsText(), "0");
+
+    // A pay-group row stored without its multiplier gets 1.0 when shown.
+    Pracownik("Nowak");
+    const int32_t g = Grupa("G", 3);
+    auto& pg = *tdm->TPracGrup;
+    pg.Insert();
+    pg.SetField("DataOdKiedy", Dzien(2020, 1, 1));
+    pg.SetField("IdentyfikatorGrupy", Value::Integer(g));
+    pg.Post();
+    auto pgt = engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File("PracGrup.db"));
+    r = pgt->ReadRow(0);
+    r[4] = Value();
+    pgt->Update(0, r);
+    pgt->Sync();
+    pg.Refresh();
+    ASSERT_TRUE(pg.Field("Mnoznik").IsNull());
+    NaprawMnoznikGrupy(*tdm);
+    EXPECT_EQ(pg.State(), DatasetState::Browse);
+    EXPECT_EQ(pg.Field("Mnoznik").AsNumber(), 1.0);
 
     DodajUzytkownika("GOSC", "", true, false);
     ASSERT_TRUE(Zaloguj("GOSC"));
