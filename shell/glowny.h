@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+#include <string>
+
+#include "shell/kit/data_source.h"
+#include "store/engine/observer.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QSplitter;
+class QVBoxLayout;
+
+namespace mirta::store {
+class TDM;
+class TDM1;
+class Dialogi;
+}  // namespace mirta::store
+
+namespace mirta::kit {
+class DbGrid;
+class DbNavigator;
+}  // namespace mirta::kit
+
+namespace mirta::shell {
+
+class FiltrZdarzen;
+
+inline constexpr const char* kTytulGlownego = "Mirta wersja 1.4.1";
+inline constexpr const char* kBrakAdministratora = "Nie masz uprawnień administratora systemu !!!";
+inline constexpr const char* kZapiszPracownika = "Zapisz dane o pracowniku !!!";
+
+// The main window: the employee list with its search on top, the employee's pages below, the
+// menu of every command and the status bar. Its working controls stay hidden until the start
+// sequence (login, then the session's settings) has run on the first showing.
+class TFGlowny : public QMainWindow {
+    Q_OBJECT
+public:
+    // Touches no table; the list binds during the start sequence.
+    TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
+             QWidget* parent = nullptr);
+    ~TFGlowny() override;
+
+    // The modal start window; afterwards the session tells whether someone logged in.
+    using Logowanie = std::function<void(QWidget* rodzic)>;
+    void UstawLogowanie(Logowanie logowanie) { m_logowanie = std::move(logowanie); }
+    // Runs on the first showing unless run before. False when nobody logged in: the window
+    // then closes without a question and the program ends.
+    bool SekwencjaStartowa();
+    bool PierwszaAktywacja() const { return m_pierwszaAktywacja; }
+
+    bool EdycjaAutomatyczna() const { return m_edycjaAutomatyczna.IsOn(); }
+    void UstawEdycjeAutomatyczna(bool wlaczona);
+    kit::AutomaticEdit& AutoEdycja() { return m_edycjaAutomatyczna; }
+
+    // Set by the leave-year closing just before it closes the window.
+    void UstawZamknijBezPytania(bool zamknij) { m_zamknijBezPytania = zamknij; }
+
+    void PokazCzekanie(const QString& tekst);
+    void UkryjCzekanie();
+
+    QLineEdit* SzukajNazwiska() const { return m_szukaj; }
+    kit::DbGrid* ListaPracownikow() const { return m_lista; }
+    kit::DbNavigator* NawigatorPracownikow() const { return m_nawigator; }
+    kit::DataSource& ZrodloPracownikow() { return m_zrodloPracownikow; }
+    // A menu item by its object name; nullptr when there is none.
+    QAction* Polecenie(const QString& nazwa) const;
+
+signals:
+    // The start sequence found nobody logged in.
+    void zakonczProgram();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Pozycja;
+
+    void ZbudujPanelGorny(QVBoxLayout* uklad);
+    void ZbudujListe();
+    void ZbudujMenu();
+    void DodajPolecenia(QMenu* menu, const char* nazwaMenu);
+    void ZbudujPasekStanu();
+    void PokazPasekStanu();
+    void PokazPracePrzyStarcie(bool pokaz);
+    void WidocznoscPolecen();
+    void ZastosujTrybUrlopowy();
+
+    void Szukaj(const QString& tekst);
+    bool PiszNaLiscie(QKeyEvent* klawisz);
+    void OdswiezPolecenia();
+    void CzasPracy();
+    void KoniecPracy();
+    bool Zamykanie();
+
+    store::TDM& m_tdm;
+    store::TDM1& m_tdm1;
+    store::Dialogi& m_dialogi;
+    kit::AutomaticEdit m_edycjaAutomatyczna;
+    kit::DataSource m_zrodloPracownikow;
+    FiltrZdarzen* m_filtr = nullptr;
+    Logowanie m_logowanie;
+
+    bool m_pierwszaAktywacja = true;
+    bool m_startZaplanowany = false;
+    bool m_zamknijBezPytania = false;
+    bool m_podgladSformatowany = false;
+    bool m_zamkniecieRokuDozwolone = false;
+    // Windows of later pieces of work: their commands stay disabled until they exist.
+    bool m_wydrukiDostepne = false;
+    bool m_wyborFiltruDostepny = false;
+
+    QWidget* m_panelGorny = nullptr;
+    kit::DbNavigator* m_nawigator = nullptr;
+    QLineEdit* m_szukaj = nullptr;
+    QPushButton* m_wydruki = nullptr;
+    QPushButton* m_wyborPracownikow = nullptr;
+    QPushButton* m_czasPracy = nullptr;
+    QSplitter* m_podzial = nullptr;
+    kit::DbGrid* m_lista = nullptr;
+    QWidget* m_obszarStron = nullptr;
+    QLabel* m_czekanie = nullptr;
+    QLabel* m_panelData = nullptr;
+    QLabel* m_panelDzis = nullptr;
+    QLabel* m_panelUzytkownik = nullptr;
+    QAction* m_edycjaTak = nullptr;
+    QAction* m_edycjaNie = nullptr;
+    std::map<std::string, QMenu*> m_menu;
+
+    engine::Subscription m_polecenia;
+    engine::Subscription m_polecenia1;
+};
+
+}  // namespace mirta::shell

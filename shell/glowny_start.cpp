@@ -1,0 +1,120 @@
+// The start sequence of the main window: the login, then the session's settings.
+#include <QAction>
+#include <QDate>
+#include <QLabel>
+#include <QMenu>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "compute/teksty_dat.h"
+#include "shell/glowny.h"
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kit/run_guarded.h"
+#include "shell/zamykanie.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+
+namespace mirta::shell {
+
+namespace {
+
+std::string DlugaData(int rok, int miesiac, int dzien) {
+    compute::DataKal d{rok, static_cast<uint8_t>(miesiac), static_cast<uint8_t>(dzien)};
+    return compute::TekstDaty(d, 'U', /*slownie=*/true);
+}
+
+bool PlikIstnieje(store::DataModule& modul, const std::string& sciezka) {
+    auto& fs = modul.Fs();
+    return fs.Exists(engine::ResolvePath(fs, modul.DataDirectory() + "/" + sciezka));
+}
+
+}  // namespace
+
+bool TFGlowny::SekwencjaStartowa() {
+    if (!m_pierwszaAktywacja)
+        return true;
+    WidocznoscPolecen();
+    PokazPracePrzyStarcie(false);
+    if (m_logowanie)
+        m_logowanie(this);
+    if (!m_tdm.Sesja().Zalogowany()) {
+        m_pierwszaAktywacja = false;
+        m_zamknijBezPytania = true;
+        return false;
+    }
+    const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
+    PokazPasekStanu();
+
+    kit::RunGuarded(m_dialogi, [&] {
+        m_tdm1.OpenAll(store::Otwieranie::PoZalogowaniu);
+        m_tdm.Open(m_tdm.TKalendarz);
+    });
+    PokazPracePrzyStarcie(true);
+
+    // New employees come from the payroll program unless this system keeps the identity data.
+    bool aktualizacjaPlacowych = false;
+    kit::RunGuarded(m_dialogi, [&] {
+        engine::Dataset& parametry = *m_tdm.TParametry;
+        if (!parametry.IsEmpty()) {
+            const engine::Value v = parametry.RowAt(0)["AktualizacjaDanychPlacowy"];
+            aktualizacjaPlacowych = !v.IsNull() && v.AsLogical();
+        }
+    });
+    m_nawigator->SetButtonVisible(kit::NavButton::Insert, aktualizacjaPlacowych);
+
+    PokazCzekanie("Proszę czekać. Trwa odczyt ustawien osobistych");
+    m_pierwszaAktywacja = false;
+    kit::RunGuarded(m_dialogi, [&] { m_tdm.OdswiezListePracownikow(); });
+    m_nawigator->Attach();
+    m_lista->Attach();
+    PokazCzekanie("Proszę czekać. Trwa odczyt ustawień osobistych.");
+    UkryjCzekanie();
+
+    m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety;
+    if (QAction* a = Polecenie("zamkniecieRoku"))
+        a->setEnabled(a->isEnabled() && m_zamkniecieRokuDozwolone);
+    if (QAction* a = Polecenie("dograjUrlopy"))
+        a->setVisible(sesja.DataPrzetwarzania.year == 2006 && m_zamkniecieRokuDozwolone);
+
+    UstawEdycjeAutomatyczna(!sesja.Pole1);
+    if (sesja.Pole2)
+        ZastosujTrybUrlopowy();
+    OdswiezPolecenia();
+    m_lista->setFocus();
+    return true;
+}
+
+// Commands whose data are not there at all are not shown.
+void TFGlowny::WidocznoscPolecen() {
+    m_menu.at("spd")->menuAction()->setVisible(PlikIstnieje(m_tdm, "SPD/Harmonogram.DB"));
+    if (QAction* a = Polecenie("przegrajDoPlac"))
+        a->setVisible(PlikIstnieje(m_tdm, "ROVANTE/MIRTA.DBF"));
+}
+
+void TFGlowny::PokazPasekStanu() {
+    const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
+    const auto& d = sesja.DataPrzetwarzania;
+    const QDate dzis = QDate::currentDate();
+    m_panelData->setText(
+        QString::fromStdString(" Data przetwarzania: " + DlugaData(d.year, d.month, d.day)));
+    m_panelDzis->setText(QString::fromStdString(" Data bieżąca: " +
+                                                DlugaData(dzis.year(), dzis.month(), dzis.day())));
+    m_panelUzytkownik->setText(QString::fromStdString(" Użytkownik: " + sesja.NazwaPelna));
+    statusBar()->show();
+}
+
+// A user who keeps only work time and absences: no new employees, no prints, no dictionaries,
+// templates, year closing, other commands or SPD.
+void TFGlowny::ZastosujTrybUrlopowy() {
+    m_nawigator->SetButtonVisible(kit::NavButton::Insert, false);
+    m_nawigator->SetButtonVisible(kit::NavButton::Edit, false);
+    m_wydruki->setEnabled(false);
+    for (const char* menu : {"slowniki", "inne", "spd"})
+        m_menu.at(menu)->menuAction()->setEnabled(false);
+    for (const char* pozycja : {"szablonyWydrukow", "zamkniecieRoku"})
+        if (QAction* a = Polecenie(pozycja))
+            a->setEnabled(false);
+}
+
+}  // namespace mirta::shell

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+#include "store/dialogi.h"
+#include "store/engine/dataset.h"
+
+namespace mirta::store {
+class TDM;
+}
+
+namespace mirta::shell {
+
+inline constexpr const char* kTytulZakonczenia = "Zakończenie programu Mirta.";
+inline constexpr const char* kPytanieOZakonczenie = "Czy chcesz zakończyć pracę z programem ?";
+inline constexpr const char* kBladUstawienOsobistych = "Błąd zapisu ustawień osobistych !!!";
+inline constexpr const char* kTytulKontroliKadrowej = " Kontrola danych kadrowych.";
+
+// What a closing window does after a question about unsaved changes.
+enum class AkcjaZamkniecia { Zamknij, Zostaw };
+
+// The question every window asks on closing for a table with unsaved changes: in edit state
+// `pytanieEdycja`, in insert state `pytanieDopisanie` (Yes/No/Cancel, warning icon); nothing
+// in browse state. Yes posts, No cancels the changes, Cancel leaves the window open. A rule
+// that refuses the post throws to the caller, the record staying in edit state.
+void ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
+                   const std::string& tytul, AkcjaZamkniecia& akcja, engine::Dataset& tabela,
+                   store::Dialogi& dialogi);
+
+// The questions of the main window's closing for every employee table of both data modules,
+// in their fixed order (closed tables are skipped). Zostaw at the first Cancel; later tables
+// are not asked. Rule errors of a post propagate.
+AkcjaZamkniecia ZapytajOZapisPrzyZamknieciu(store::TDM& tdm, store::Dialogi& dialogi);
+
+// Stores the user's automatic-edit choice in Hasla.DB (negated, as Pole1). Throws on failure.
+void ZapiszEdycjeAutomatyczna(store::TDM& tdm, bool edycjaAutomatyczna);
+
+}  // namespace mirta::shell
