@@ -171,8 +171,19 @@ Value PoleSlownika(TableComponent& slownik, const char* poleId, int64_t id, cons
 void OdswiezPoZmianie(TDM& tdm, TableComponent& drugiWidok, bool listaPracownikow) {
     if (drugiWidok.IsOpen() && !drugiWidok->Editing())
         drugiWidok->Refresh();
-    if (listaPracownikow && tdm.TPracownicy.IsOpen() && !tdm.TPracownicy->Editing())
-        tdm.TPracownicy->Refresh();
+    // A refresh of the list would post every pending change of the employee's pages; with
+    // one pending the list shows the new rank or position when it is next painted.
+    auto edytowany = [](const DataModule& m) {
+        for (const TableComponent* c : m.Components())
+            if (c->IsOpen() && (*c)->Editing())
+                return true;
+        return false;
+    };
+    if (!listaPracownikow || !tdm.TPracownicy.IsOpen() || edytowany(tdm))
+        return;
+    if (const TableComponent* urlopy = tdm.Find("TUrlopy"); urlopy && edytowany(urlopy->Module()))
+        return;
+    tdm.TPracownicy->Refresh();
 }
 
 void PodlaczStopnieIGrupy(TDM& tdm, TableComponent& c) {

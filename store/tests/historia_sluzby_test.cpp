@@ -393,6 +393,9 @@ TEST_F(HistoriaSluzby, AFailedPayGroupPostInTheSynchronisationLeavesNothingHalfC
     EXPECT_EQ(Blad([&] { st.Post(); }), " Musisz wybrać grupę !!!");
     EXPECT_EQ(pg.State(), DatasetState::Insert);
     EXPECT_EQ(pg.Field("DataOdKiedy"), Dzien(2019, 1, 1));
+    // Nor by a rank posted meanwhile, whose effects refresh the employee list.
+    StopienPracownika(Dzien(2021, 1, 1), Stopien("kapral"));
+    EXPECT_EQ(pg.State(), DatasetState::Insert);
     pg.Cancel();
 }
 
