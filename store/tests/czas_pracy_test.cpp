@@ -175,6 +175,20 @@ TEST_F(CzasPracy, TheCardIsShownOnlyWhenSavedAndPresent) {
     EXPECT_EQ(Pole("RazemPlan"), 8);
 }
 
+TEST_F(CzasPracy, OneCardPerEmployeeAndMonth) {
+    KartyPracy karty(*tdm, godziny);
+    DodajKarte(karty, 2026, 12);
+    auto& k = karty.Karta();
+    k.Insert();
+    const std::string raport = Blad([&] { k.Post(); });
+    EXPECT_EQ(raport.rfind("  Dane powtarzają się lub są niepoprawne !!!", 0), 0u) << raport;
+    EXPECT_NE(raport.find("(unikalne wartości powtarzają się)\n Dla komponentu:TCzasPracy\n"
+                          "Nazwa tabeli:CzasPracy.DB"),
+              std::string::npos)
+        << raport;
+    EXPECT_EQ(k.State(), DatasetState::Insert);
+}
+
 TEST_F(CzasPracy, DeletingACardNeedsTheRightToChangeData) {
     {
         KartyPracy karty(*tdm, godziny);
