@@ -21,6 +21,10 @@ QLineEdit* PoleTylkoDoOdczytu(const QString& tekst, const char* nazwa, QWidget* 
     pole->setReadOnly(true);
     pole->setFocusPolicy(Qt::NoFocus);
     pole->setCursorPosition(0);
+    // Shown as text that cannot be typed into, beside the boxes that can.
+    QPalette paleta = pole->palette();
+    paleta.setColor(QPalette::Base, paleta.color(QPalette::Window));
+    pole->setPalette(paleta);
     return pole;
 }
 

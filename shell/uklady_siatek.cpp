@@ -151,9 +151,9 @@ std::vector<KolumnaSiatki> UkladSiatki(const kit::DbGrid& siatka) {
     return uklad;
 }
 
-void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna>& uklad) {
+void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna>& uklad,
+                   const std::vector<std::string>& pola) {
     std::vector<kit::Column> kolumny = siatka.Columns();
-    const engine::Dataset* dane = siatka.Source() ? &siatka.Source()->dataset() : nullptr;
     for (const auto& z : uklad) {
         if (z.numer < 0 || z.numer >= static_cast<int>(kolumny.size()))
             continue;
@@ -161,7 +161,7 @@ void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna
         kit::Column nowa = ZZapisu(z.kolumna, siatka.font(), FontTytulow(siatka));
         // A field the table no longer has would leave an empty column: the column keeps
         // what it showed, under its own title.
-        if (dane && dane->FindField(nowa.field) < 0) {
+        if (std::find(pola.begin(), pola.end(), nowa.field) == pola.end()) {
             nowa.field = k.field;
             nowa.title = k.title;
         }
@@ -171,12 +171,18 @@ void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna
 }
 
 void Zastosuj(store::TDM1& tdm1, kit::DbGrid& dbGrid1, kit::DbGrid& dbGrid14) {
+    struct Siatka {
+        kit::DbGrid* siatka;
+        const char* nazwa;
+        const store::TableComponent& tabela;
+    };
     store::UkladySiatek uklady(tdm1);
-    for (auto [siatka, nazwa] : {std::pair{&dbGrid1, kSiatkaPracownikow},
-                                 std::pair{&dbGrid14, kSiatkaPoprzednichZatrudnien}}) {
-        const int kolumny = static_cast<int>(siatka->Columns().size());
-        if (auto uklad = uklady.Czytaj(kFormaGlowna, nazwa, kolumny))
-            ZastosujUklad(*siatka, *uklad);
+    for (const Siatka& s :
+         {Siatka{&dbGrid1, kSiatkaPracownikow, tdm1.Tdm().TPracownicy},
+          Siatka{&dbGrid14, kSiatkaPoprzednichZatrudnien, tdm1.TPopZatrudnienie}}) {
+        const int kolumny = static_cast<int>(s.siatka->Columns().size());
+        if (auto uklad = uklady.Czytaj(kFormaGlowna, s.nazwa, kolumny))
+            ZastosujUklad(*s.siatka, *uklad, PolaTabeli(s.tabela.Opis()));
     }
 }
 

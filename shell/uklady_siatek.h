@@ -34,8 +34,10 @@ void PodlaczEdycjeKolumn(kit::DbGrid& dbGrid1, store::TDM& tdm);
 
 // The grid's columns as a layout keeps them; unset fonts and colours are the grid's own.
 std::vector<store::KolumnaSiatki> UkladSiatki(const kit::DbGrid& siatka);
-// Applies stored columns to the grid's columns of the same position.
-void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna>& uklad);
+// Applies stored columns to the grid's columns of the same position. A stored field not among
+// `pola` (the fields of the grid's table) leaves the column its field and title.
+void ZastosujUklad(kit::DbGrid& siatka, const std::vector<store::ZapisanaKolumna>& uklad,
+                   const std::vector<std::string>& pola);
 
 // One column each way. `fontKomorek` and `fontTytulu` stand for a column without its own.
 store::KolumnaSiatki DoZapisu(const kit::Column& kolumna, const QFont& fontKomorek,

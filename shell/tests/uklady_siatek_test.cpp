@@ -285,7 +285,7 @@ private slots:
         auto kolumny = KolumnyPracownikow();
         kolumny.resize(10);
         p.dbGrid1.SetColumns(kolumny);
-        shell::ZastosujUklad(p.dbGrid1, uklad);
+        shell::ZastosujUklad(p.dbGrid1, uklad, shell::PolaTabeli(p.tdm->TPracownicy.Opis()));
         const auto wynik = p.dbGrid1.Columns();
         QCOMPARE(wynik.size(), size_t(10));
         QCOMPARE(wynik[9].title, QString("K9"));
