@@ -168,9 +168,10 @@ QWidget* BudowniczyStron::ZbudujTekst(Karta& strona) {
         tekst->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto* widok = new QAction(QString::fromUtf8("Pdgląd sformatowany / prosty"), tekst);
         widok->setObjectName("podgladSformatowany");
-        QObject::connect(widok, &QAction::triggered, &m_s, [this] {
-            m_s.m_podgladSformatowany = !m_s.m_podgladSformatowany;
-            emit m_s.informacjaZbiorczaDoPrzebudowy();
+        StronyPracownika* strony = &m_s;  // the builder is gone by then
+        QObject::connect(widok, &QAction::triggered, strony, [strony] {
+            strony->m_podgladSformatowany = !strony->m_podgladSformatowany;
+            emit strony->informacjaZbiorczaDoPrzebudowy();
         });
         tekst->addAction(widok);
         // Printing comes with the summary's text.
@@ -218,8 +219,9 @@ QWidget* BudowniczyStron::ZbudujTabele(Karta& strona, const OpisTabeliStrony& op
             m_s.m_urlopyNalezne = new QPushButton(QString::fromUtf8("Urlopy należne"), ramka);
             m_s.m_urlopyNalezne->setObjectName("urlopyNalezne");
             m_s.m_urlopyNalezne->setEnabled(false);
-            QObject::connect(m_s.m_urlopyNalezne, &QPushButton::clicked, &m_s,
-                             [this] { emit m_s.urlopyNalezne(); });
+            StronyPracownika* strony = &m_s;
+            QObject::connect(m_s.m_urlopyNalezne, &QPushButton::clicked, strony,
+                             [strony] { emit strony->urlopyNalezne(); });
             wiersz->addWidget(m_s.m_urlopyNalezne);
         }
         uklad->addLayout(wiersz);
@@ -404,8 +406,9 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
         wybor->UstawDostepny(m_s.m_wyborZeSlownikow);
         const QString okno = Q(k.oknoWyboru);
         const int numer = k.numerWyboru;
-        QObject::connect(wybor, &QToolButton::clicked, &m_s,
-                         [this, okno, numer] { emit m_s.wyborZeSlownika(okno, numer); });
+        StronyPracownika* strony = &m_s;
+        QObject::connect(wybor, &QToolButton::clicked, strony,
+                         [strony, okno, numer] { emit strony->wyborZeSlownika(okno, numer); });
         t.wybory.push_back(wybor);
         t.linki.push_back(wybor);
         l->addWidget(wybor);
