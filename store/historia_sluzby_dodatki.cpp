@@ -142,11 +142,14 @@ void PodlaczPozostaleHistorie(TDM& tdm, TableComponent& c) {
         };
         ds.AddHandler(DatasetEvent::BeforePost, TSzkodliweBeforePost);
     } else if (&c == &tdm.TDodSluzbowy) {
+        ObrazKwoty(c, "Wartosc");
         ds.AddHandler(DatasetEvent::BeforePost,
                       [](Dataset& d) { DodatekBeforePost(kSluzbowy, d); });
     } else if (&c == &tdm.TDodInny) {
+        ObrazKwoty(c, "Wartosc");
         ds.AddHandler(DatasetEvent::BeforePost, [](Dataset& d) { DodatekBeforePost(kInny, d); });
     } else if (&c == &tdm.TNagrody) {
+        ObrazKwoty(c, "Kwota");
         UstawPoleKodowe(c, "RodzajNagrody", kRodzajNagrody, "???", true, kTypNagrody);
         // The code list lets an empty kind through; the entry rule does not.
         auto& haki = c.Hooks("RodzajNagrody");
