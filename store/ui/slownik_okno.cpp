@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <stdexcept>
+#include <tuple>
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
@@ -173,6 +174,7 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
     uklad->addWidget(siatka, 1);
 
     auto* pola = new QFormLayout;
+    pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek.get(), "Ubruttowienie");
     zus->SetCodes(kTakNie);
     pola->addRow("Objęci ZUS:", zus);
@@ -181,6 +183,7 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
 
 void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
+    pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "GrupaStanowiskSC");
     grupaSC->SetCodes({{"0", "0 - nie dotyczy"},
                        {"1", "1 - wyższe stanowiska"},
@@ -197,8 +200,10 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     connect(usun, &QPushButton::clicked, this,
             [this] { kit::RunGuarded(m_dialogi, [this] { UsunGrupePlacowa(m_tdm); }); });
     auto* wiersz = new QHBoxLayout;
-    wiersz->addWidget(grupa, 1);
+    grupa->setMinimumWidth(260);
+    wiersz->addWidget(grupa);
     wiersz->addWidget(usun);
+    wiersz->addStretch();
     pola->addRow("Grupa płacowa:", wiersz);
 
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
@@ -225,6 +230,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
 
 void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
+    pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajDni");
     dni->SetCodes({{"R", "R - dni robocze"},
                    {"K", "K - dni kalendarzowe"},
@@ -238,21 +244,40 @@ void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
 
 void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
     auto* wiersz = new QHBoxLayout;
-    auto* pola = new QFormLayout;
-    pola->addRow("Obowiązuje od:", Pole<kit::DbDateEdit>(this, m_zrodlo.get(), "DataOd"));
+    auto* pola = new QVBoxLayout;
+    auto* data = new QFormLayout;
+    data->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+    auto* dataOd = Pole<kit::DbDateEdit>(this, m_zrodlo.get(), "DataOd");
+    dataOd->setFixedWidth(110);
+    data->addRow("Obowiązuje od:", dataOd);
+    pola->addLayout(data);
+
+    auto* grupy = new QHBoxLayout;
     for (auto [tytul, podstawa, zaokraglenie] :
          {std::tuple{"Funkcjonariusze:", "PodstawaFunkcjonariusze", "ZaokraglenieFunkcjonarius"},
           std::tuple{"Cywile:", "PodstawaCywile", "ZaokraglenieCywil"}}) {
         auto* grupa = new QGroupBox(tytul, this);
         auto* g = new QFormLayout(grupa);
-        g->addRow("Podstawa:", Pole<kit::DbEdit>(grupa, m_zrodlo.get(), podstawa));
-        g->addRow("Zaokrąglenie:", Pole<kit::DbEdit>(grupa, m_zrodlo.get(), zaokraglenie));
-        pola->addRow(grupa);
+        g->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
+        auto* kwota = Pole<kit::DbEdit>(grupa, m_zrodlo.get(), podstawa);
+        kwota->setFixedWidth(110);
+        kwota->setAlignment(Qt::AlignRight);
+        auto* miejsca = Pole<kit::DbEdit>(grupa, m_zrodlo.get(), zaokraglenie);
+        miejsca->setFixedWidth(50);
+        miejsca->setAlignment(Qt::AlignRight);
+        g->addRow("Podstawa:", kwota);
+        g->addRow("Zaokrąglenie:", miejsca);
+        grupy->addWidget(grupa);
     }
+    pola->addLayout(grupy);
+
+    auto* ubezpieczenie = new QFormLayout;
+    ubezpieczenie->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
     zus->SetCodes(kTakNie);
-    pola->addRow("ZUS:", zus);
-    wiersz->addLayout(pola, 1);
+    ubezpieczenie->addRow("ZUS:", zus);
+    pola->addLayout(ubezpieczenie);
+    wiersz->addLayout(pola);
 
     auto* legenda = new QGroupBox("Wartości zaokrągleń", this);
     auto* l = new QVBoxLayout(legenda);
@@ -261,6 +286,7 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
         l->addWidget(new QLabel(QString::fromUtf8(t), legenda));
     l->addStretch();
     wiersz->addWidget(legenda);
+    wiersz->addStretch();
     uklad->addLayout(wiersz);
 }
 
