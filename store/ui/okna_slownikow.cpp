@@ -1,9 +1,11 @@
 #include "store/ui/okna_slownikow.h"
 
 #include <memory>
+#include <new>
 #include <vector>
 
 #include "shell/kit/run_guarded.h"
+#include "store/ui/okna_wspolne.h"
 #include "store/ui/opisy_okien_slownikow.h"
 #include "store/ui/slownik_okno.h"
 
@@ -33,9 +35,16 @@ std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa) {
 bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
                    kit::AutomaticEdit& edycja, QWidget* parent) {
     std::unique_ptr<SlownikOkno> w;
-    if (!kit::RunGuarded(dialogi, [&] {
-            w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi, edycja, parent);
-        }))
+    if (!kit::RunGuarded(dialogi,
+                         [&] {
+                             try {
+                                 w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi,
+                                                                   edycja, parent);
+                             } catch (const std::bad_alloc&) {
+                                 dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
+                             }
+                         }) ||
+        !w)
         return false;
     return w->exec() == QDialog::Accepted && numer > 0;
 }

@@ -306,7 +306,8 @@ private slots:
     void zrzuty() {
         Jednostka j;
         for (auto okno : {OknoSlownika::Stanowiska, OknoSlownika::Stopnie,
-                          OknoSlownika::RodzajeWyksztalcenia, OknoSlownika::PodstawyWynagrodzen}) {
+                          OknoSlownika::RodzajeWyksztalcenia, OknoSlownika::PodstawyWynagrodzen,
+                          OknoSlownika::RodzajeUrlopow, OknoSlownika::PremieCywili}) {
             auto w = j.Okno(okno, 1);
             QVERIFY(!w->grab().isNull());
             kit::ZapiszZrzut(*w, w->objectName());
