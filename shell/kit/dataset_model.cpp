@@ -129,7 +129,8 @@ QVariant DatasetModel::headerData(int section, Qt::Orientation orientation, int 
 
 Qt::ItemFlags DatasetModel::flags(const QModelIndex& index) const {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (index.isValid() && !m_readOnly && m_fieldIndex[index.column()] >= 0 &&
+    if (index.isValid() && !m_readOnly && !m_columns[index.column()].readOnly &&
+        m_fieldIndex[index.column()] >= 0 &&
         m_fieldIndex[index.column()] < m_dataset.StoredFieldCount() &&
         !m_dataset.GetTable().ReadOnly())
         f |= Qt::ItemIsEditable;

@@ -21,6 +21,9 @@ struct Column {
     // Look of the cells and of the title; unset ones follow the view's font and palette.
     std::optional<QFont> font, titleFont;
     std::optional<QColor> background, foreground, titleBackground, titleForeground;
+    // Shown but never edited in the grid: a coded field shown through its text, edited by a
+    // control of its own.
+    bool readOnly = false;
 };
 
 // A table model over the rows of a dataset's view. Cells read RowAt, so painting never moves

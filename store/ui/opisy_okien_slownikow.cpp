@@ -23,11 +23,12 @@ constexpr KolumnaSlownika kStopnie[] = {{"NazwaStopnia", "Nazwa stopnia", 300}, 
 constexpr KolumnaSlownika kGrupy[] = {{"NazwaGrupy", "Nazwa grupy", 260},
                                       {"MnożnikGrupy", "Mnożnik", 90, true},
                                       {"KodGrupy", "Kod grupy", 120}};
-constexpr KolumnaSlownika kStanowiska[] = {{"NazwaStanowiska", "Nazwa stanowiska", 210},
-                                           {"KodStanowiska", "Kod", 60},
-                                           {"GrupaStanowiskSC", "Grupa stanowisk S.C.", 340},
-                                           {"NazwaGrupyPlacowej", "Grupa płacowa", 230},
-                                           {"Ubruttowienie", "ZUS", 50}};
+constexpr KolumnaSlownika kStanowiska[] = {
+    {"NazwaStanowiska", "Nazwa stanowiska", 210},
+    {"KodStanowiska", "Kod", 60},
+    {"GrupaStanowiskSC", "Grupa stanowisk S.C.", 340, false, true},
+    {"NazwaGrupyPlacowej", "Grupa płacowa", 230},
+    {"Ubruttowienie", "ZUS", 50, false, true}};
 constexpr KolumnaSlownika kFormy[] = {{"NazwaFormyZatrudnienia", "Nazwa formy zatrudnienia", 320},
                                       {"Symbol", "Symbol", 90}};
 constexpr KolumnaSlownika kWydawcy[] = {{"Nazwa", "Nazwa wydawcy rozkazów", 300}};
@@ -37,8 +38,8 @@ constexpr KolumnaSlownika kSwiadcz[] = {{"RodzajSwiadczenia", "Rodzaj świadczen
                                         {"Kod", "Kod", 90}};
 constexpr KolumnaSlownika kUrlopy[] = {{"NazwaUrlopu", "Nazwa urlopu", 300},
                                        {"Symbol", "Symbol", 70},
-                                       {"RodzajDni", "Rodzaj dni", 80},
-                                       {"RodzajUrlopu", "Rodzaj urlopu", 90}};
+                                       {"RodzajDni", "Rodzaj dni", 80, false, true},
+                                       {"RodzajUrlopu", "Rodzaj urlopu", 90, false, true}};
 constexpr KolumnaSlownika kOrdery[] = {{"NazwaOrderu", "Nazwa orderu", 380},
                                        {"KodOrderu", "Kod orderu", 120}};
 constexpr KolumnaSlownika kOrgany[] = {{"NazwaOrganuNadajacego", "Nazwa organu nadającego", 380},
@@ -63,7 +64,7 @@ constexpr KolumnaSlownika kPremie[] = {{"Rok", "Rok premi cywili", 120, true},
                                        {"Uwagi", "Uwagi", 300}};
 constexpr KolumnaSlownika kStawki[] = {{"DataObowiazywania", "Obowiązuje od", 110},
                                        {"Wartosc", "Wartość", 120, true},
-                                       {"Ubruttowienie", "Objęci ZUS", 90}};
+                                       {"Ubruttowienie", "Objęci ZUS", 90, false, true}};
 
 constexpr Encja kBezNazwy{};
 

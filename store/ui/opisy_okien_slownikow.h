@@ -24,6 +24,8 @@ struct KolumnaSlownika {
     const char* tytul;
     int szerokosc;
     bool liczba = false;  // right-aligned
+    // A code shown through its text: edited by its own list under the grid, not in a cell.
+    bool kod = false;
 };
 
 // The window families: a plain dictionary, one with a rate table under it, and the ones with

@@ -44,6 +44,7 @@ std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny) {
         c.width = k.szerokosc;
         if (k.liczba)
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        c.readOnly = k.kod;
         wynik.push_back(std::move(c));
     }
     return wynik;

@@ -164,6 +164,19 @@ private slots:
         QVERIFY(!(model.flags(model.index(0, 0)) & Qt::ItemIsEditable));
         QVERIFY(!model.setData(model.index(0, 0), "X"));
     }
+
+    // A read-only column is shown and refuses typing; the other columns stay editable.
+    void readOnlyColumnIsNotEdited() {
+        Unit unit;
+        std::vector<Column> columns = Columns();
+        columns[1].readOnly = true;
+        DatasetModel model(unit.Employees(), columns, unit.Dialogi());
+        QCOMPARE(model.index(1, 1).data().toString(), QString("Anna"));
+        QVERIFY(!(model.flags(model.index(1, 1)) & Qt::ItemIsEditable));
+        QVERIFY(!model.setData(model.index(1, 1), "Joanna"));
+        QCOMPARE(unit.Employees().State(), mirta::engine::DatasetState::Browse);
+        QVERIFY(model.flags(model.index(1, 0)) & Qt::ItemIsEditable);
+    }
 };
 
 QTEST_MAIN(KitDatasetModelTest)

@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
@@ -215,6 +216,15 @@ private slots:
         Nacisnij(*w, "nawigatorStawek", "insert");
         QCOMPARE(stawki.State(), DatasetState::Insert);
         QCOMPARE(stawki.Field("Ubruttowienie").AsText(), "N");
+        // The coded column is not typed into; its list under the grid sets it.
+        auto* siatka = w->findChild<kit::DbGrid*>("siatkaStawek");
+        QVERIFY(!(siatka->datasetModel()->flags(
+                      siatka->datasetModel()->index(static_cast<int>(stawki.RecNo()), 2)) &
+                  Qt::ItemIsEditable));
+        auto* zus = w->findChild<kit::DbCodeCombo*>("Ubruttowienie");
+        QVERIFY(zus && zus->isEnabled());
+        emit zus->activated(0);
+        QCOMPARE(stawki.Field("Ubruttowienie").AsText(), "T");
 
         j.dialogi.odpowiedzi = {Odpowiedz::Anuluj};
         Przycisk(*w, "zamknij")->click();
