@@ -5,7 +5,6 @@
 #include <climits>
 #include <vector>
 
-#include "compute/teksty.h"
 #include "store/blad_danych.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
@@ -169,12 +168,6 @@ Value PoleSlownika(TableComponent& slownik, const char* poleId, int64_t id, cons
     return {};
 }
 
-void ObrazKwoty(TableComponent& c, const char* pole) {
-    c.Hooks(pole).getText = [](const engine::RowView&, const Value& v) -> std::string {
-        return v.IsNull() ? std::string() : compute::TekstKwoty(v.AsNumber());
-    };
-}
-
 void OdswiezPoZmianie(TDM& tdm, TableComponent& drugiWidok, bool listaPracownikow) {
     if (drugiWidok.IsOpen() && !drugiWidok->Editing())
         drugiWidok->Refresh();
@@ -214,8 +207,11 @@ void PodlaczStopnieIGrupy(TDM& tdm, TableComponent& c) {
     UstawPoleKodowe(c, "Ubruttowienie", kUbruttowienie, "???", true, kTylkoTlubN);
     auto po = [t, inny, stopnie](Dataset&) { OdswiezPoZmianie(*t, *inny, stopnie); };
     ObrazKwoty(c, "Stawka");
-    if (!stopnie)
+    if (!stopnie) {
         ObrazKwoty(c, "PlacaKoncowa");
+        ObrazKwoty(c, "PlacaZasadnicza");
+        ObrazMnoznika(c, "Mnoznik");
+    }
     if (stopnie) {
         ds.AddHandler(DatasetEvent::BeforePost, TPracStopBeforePost);
         c.AddCalculation([t, linked](engine::RowView& row) {

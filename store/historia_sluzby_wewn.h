@@ -25,9 +25,6 @@ DanePracownika CzytajPracownika(TDM& tdm, int32_t pracownik);
 engine::Value PoleSlownika(TableComponent& slownik, const char* poleId, int64_t id,
                            const char* pole);
 
-// Shows the field in the amount picture "# ### ##0.00"; empty stays empty.
-void ObrazKwoty(TableComponent& komponent, const char* pole);
-
 // The employee list and an unlinked view follow a change made through `zrodlo`.
 void OdswiezPoZmianie(TDM& tdm, TableComponent& drugiWidok, bool listaPracownikow);
 

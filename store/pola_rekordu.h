@@ -1,9 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "compute/teksty.h"
+#include "compute/zaokraglij.h"
+#include "store/data_module.h"
 #include "store/engine/dataset.h"
 
 namespace mirta::store {
@@ -44,6 +48,35 @@ inline double LiczbaRzeczywista(const engine::Value& v) {
 inline char PierwszaLitera(const engine::Value& v, char brak) {
     const std::string t = TekstPola(v);
     return t.empty() ? brak : t[0];
+}
+
+// Shows the field in the amount picture "# ### ##0.00"; empty stays empty.
+inline void ObrazKwoty(TableComponent& c, const char* pole) {
+    c.Hooks(pole).getText = [](const engine::RowView&, const engine::Value& v) -> std::string {
+        return v.IsNull() ? std::string() : compute::TekstKwoty(v.AsNumber());
+    };
+}
+
+// Rates and multipliers in the picture "##0.#######": up to seven decimals, none shown
+// when they are zeros.
+inline std::string TekstMnoznika(double x) {
+    char bufor[64];
+    std::snprintf(bufor, sizeof bufor, "%.7f", compute::Zaokraglij(x, 7));
+    std::string s = bufor;
+    if (s.find('.') != std::string::npos) {
+        while (s.back() == '0')
+            s.pop_back();
+        if (s.back() == '.')
+            s.pop_back();
+        else
+            s[s.find('.')] = ',';
+    }
+    return s == "-0" ? "0" : s;
+}
+inline void ObrazMnoznika(TableComponent& c, const char* pole) {
+    c.Hooks(pole).getText = [](const engine::RowView&, const engine::Value& v) -> std::string {
+        return v.IsNull() ? std::string() : TekstMnoznika(v.AsNumber());
+    };
 }
 
 }  // namespace mirta::store

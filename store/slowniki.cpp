@@ -282,8 +282,10 @@ void PodlaczSlownikiStawek(TDM& tdm, TableComponent& c) {
         ds.AddHandler(DatasetEvent::AfterPost, oznacz);
         ds.AddHandler(DatasetEvent::AfterDelete, oznacz);
     }
-    if (&c == &tdm.TSlowGrup)
+    if (&c == &tdm.TSlowGrup) {
+        ObrazMnoznika(c, "MnożnikGrupy");
         ds.AddHandler(DatasetEvent::BeforePost, TSlowGrupBeforePost);
+    }
     if (const RegulyStawek* r = RegulyDla(nazwa)) {
         auto straz = [t, r](Dataset&) { StrazStawek(*t, *r); };
         for (auto e :
@@ -292,6 +294,7 @@ void PodlaczSlownikiStawek(TDM& tdm, TableComponent& c) {
         ds.AddHandler(DatasetEvent::NewRecord,
                       [](Dataset& d) { d.SetField("Ubruttowienie", Value::Text("N")); });
         UstawPoleKodowe(c, "Ubruttowienie", kUbruttowienie, "???", true, kTylkoTlubN);
+        ObrazMnoznika(c, "Wartosc");
         ds.AddHandler(DatasetEvent::BeforePost, StawkaBeforePost);
     }
     if (&c == &tdm.TSlowStanowisk) {

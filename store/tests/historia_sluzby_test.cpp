@@ -286,6 +286,7 @@ TEST_F(HistoriaSluzby, PayGroupAmountsFromTheSalaryBaseOrTheGroupRate) {
     Pracownik("Cywil", "2");
     EXPECT_EQ(wiersz(Dzien(2020, 1, 1), 2.5, 0), (P{1234, 3085}));
     EXPECT_EQ(tdm->TPracGrup->FieldText("PlacaKoncowa"), "3 085,00");
+    EXPECT_EQ(tdm->TPracGrup->FieldText("Mnoznik"), "2,5");
     EXPECT_EQ(wiersz(Dzien(2022, 1, 1), 1.234, 0.0001), (P{1000, 1234}));
     // While the employee is being edited nothing is computed.
     tdm->TPracownicy->Edit();

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "compute/stawki.h"
+#include "store/pola_rekordu.h"
 #include "store/slowniki.h"
 #include "store/tests/historia_testowa.h"
 
@@ -61,6 +62,14 @@ TEST(PlacaGrupy, FinalPayFromTheGroupRateAndFromASalaryBase) {
     EXPECT_EQ(compute::PlacaZPodstawy(p, false, 1.234, 0).placaKoncowa, 1234);
     EXPECT_EQ(compute::PlacaZPodstawy(p, false, 1.234, 0).stawka, 1000);
     EXPECT_EQ(compute::PlacaZPodstawy(p, false, 1.234, 2500).placaKoncowa, 2500);
+}
+
+TEST(TekstMnoznika, SevenDecimalsAtMostAndNoTrailingZeros) {
+    const std::pair<double, const char*> przypadki[] = {
+        {1.5, "1,5"},       {2, "2"},          {0, "0"}, {1.23456789, "1,2345679"},
+        {1234.5, "1234,5"}, {-0.00000001, "0"}};
+    for (auto [x, tekst] : przypadki)
+        EXPECT_EQ(TekstMnoznika(x), tekst) << x;
 }
 
 class Stawki : public HistoriaTestowa {};
