@@ -250,7 +250,14 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     uklad->addLayout(przyciski);
     uklad->addStretch();
 
-    m_zmiany = karta.Observe([this](const engine::DatasetChange&) { PokazSumy(); });
+    // The totals are read once the dataset has finished the change it reports.
+    m_zmiany = karta.Observe([this](const engine::DatasetChange&) {
+        if (!m_sumyZaplanowane) {
+            m_sumyZaplanowane = true;
+            QMetaObject::invokeMethod(
+                this, [this] { PokazSumy(); }, Qt::QueuedConnection);
+        }
+    });
     PokazGodzinyDomyslne();
     PokazSumy();
     UstawTryb(false);
@@ -271,6 +278,7 @@ void TFKalendarzPracownika::PokazGodzinyDomyslne() {
 }
 
 void TFKalendarzPracownika::PokazSumy() {
+    m_sumyZaplanowane = false;
     const engine::Dataset& k = m_karty->Karta();
     const bool jest = !k.IsEmpty() || k.Editing();
     m_razemPlan->setText(jest ? QString::number(Calkowita(k.Field("RazemPlan"))) : QString());

@@ -44,6 +44,7 @@ private:
     kit::AutomaticEdit m_edycjaDni;
     std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloDni;
     engine::Subscription m_zmiany;
+    bool m_sumyZaplanowane = false;
     QWidget* m_panelListy = nullptr;
     QWidget* m_panelKarty = nullptr;
     kit::DbNavigator* m_nawigator = nullptr;
