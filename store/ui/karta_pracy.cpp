@@ -111,7 +111,7 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     lista->SetDataSource(m_zrodlo.get());
     lista->Attach();
     lista->setFixedWidth(310);
-    lista->setMinimumHeight(150);
+    lista->setMinimumHeight(180);
     ul->addWidget(lista);
     auto* pola = new QGridLayout;
     const char* opisy[] = {"Rok:", "Miesiąc:"};
@@ -127,7 +127,7 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     }
     pola->setRowStretch(2, 1);
     ul->addLayout(pola);
-    ul->addStretch();
+    ul->addStretch(1);
     uklad->addWidget(m_panelListy);
 
     // Card mode: a cell for every day of the month, the totals and the filling controls.
@@ -172,44 +172,48 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     uk->addWidget(ramkaDni);
 
     auto* dol = new QHBoxLayout;
-    auto* sumy = new QGridLayout;
-    sumy->addWidget(new QLabel("Razem godziny planowane:", m_panelKarty), 0, 0);
-    m_razemPlan = Pogrubiona({}, m_panelKarty);
+    auto* sumy = new QGroupBox("Razem", m_panelKarty);
+    auto* us = new QGridLayout(sumy);
+    us->addWidget(new QLabel("Razem godziny planowane:", sumy), 0, 0);
+    m_razemPlan = Pogrubiona({}, sumy);
     m_razemPlan->setObjectName("razemPlan");
-    sumy->addWidget(m_razemPlan, 0, 1);
-    sumy->addWidget(new QLabel("Razem godziny przepracowane:", m_panelKarty), 1, 0);
-    m_razemWykonanie = Pogrubiona({}, m_panelKarty);
+    us->addWidget(m_razemPlan, 0, 1);
+    us->addWidget(new QLabel("Razem godziny przepracowane:", sumy), 1, 0);
+    m_razemWykonanie = Pogrubiona({}, sumy);
     m_razemWykonanie->setObjectName("razemWykonanie");
-    sumy->addWidget(m_razemWykonanie, 1, 1);
-    sumy->setColumnMinimumWidth(1, 40);
-    dol->addLayout(sumy);
-    dol->addSpacing(24);
+    us->addWidget(m_razemWykonanie, 1, 1);
+    us->setColumnMinimumWidth(1, 36);
+    us->setRowStretch(2, 1);
+    dol->addWidget(sumy);
 
     auto* co = new QGroupBox("Co wstawiać", m_panelKarty);
-    auto* uc = new QVBoxLayout(co);
+    auto* uc = new QGridLayout(co);
     auto* grupa = new QButtonGroup(co);
     for (int i = 0; i < 4; ++i) {
         auto* r = new QRadioButton(Q(kCoWstawiac[i]), co);
         r->setObjectName(QString("coWstawiac%1").arg(i));
         r->setChecked(static_cast<CoWstawiac>(i) == m_karty->co);
         grupa->addButton(r, i);
-        uc->addWidget(r);
+        uc->addWidget(r, i % 2, i / 2);
     }
+    uc->setRowStretch(2, 1);
     connect(grupa, &QButtonGroup::idClicked, this,
             [this](int i) { m_karty->co = static_cast<CoWstawiac>(i); });
     dol->addWidget(co);
-    dol->addSpacing(24);
 
-    auto* domyslne = new QGridLayout;
-    domyslne->addWidget(new QLabel("Wstawiaj w godziny planowane:", m_panelKarty), 0, 0);
-    m_domyslnyPlan = Pogrubiona({}, m_panelKarty);
+    auto* ramkaDomyslnych = new QGroupBox("Godziny wstawiane przyciskiem dnia", m_panelKarty);
+    auto* domyslne = new QGridLayout(ramkaDomyslnych);
+    domyslne->addWidget(new QLabel("Wstawiaj w godziny planowane:", ramkaDomyslnych), 0, 0);
+    m_domyslnyPlan = Pogrubiona({}, ramkaDomyslnych);
     m_domyslnyPlan->setObjectName("domyslnyPlan");
     m_domyslnyPlan->setMinimumWidth(24);
+    m_domyslnyPlan->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     domyslne->addWidget(m_domyslnyPlan, 0, 1);
-    domyslne->addWidget(new QLabel("Wstawiaj w godziny wykonane:", m_panelKarty), 1, 0);
-    m_domyslneWykonanie = Pogrubiona({}, m_panelKarty);
+    domyslne->addWidget(new QLabel("Wstawiaj w godziny wykonane:", ramkaDomyslnych), 1, 0);
+    m_domyslneWykonanie = Pogrubiona({}, ramkaDomyslnych);
     m_domyslneWykonanie->setObjectName("domyslneWykonanie");
     m_domyslneWykonanie->setMinimumWidth(24);
+    m_domyslneWykonanie->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     domyslne->addWidget(m_domyslneWykonanie, 1, 1);
     struct Zmiana {
         const char* nazwa;
@@ -225,7 +229,7 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
         {"wykonanieMniej", "▼", "Mniej godzin wykonanych", 1, 3, -1, false},
     };
     for (const Zmiana& z : zmiany) {
-        auto* b = Strzalka(z.nazwa, z.znak, z.podpowiedz, m_panelKarty);
+        auto* b = Strzalka(z.nazwa, z.znak, z.podpowiedz, ramkaDomyslnych);
         const int o = z.o;
         const bool plan = z.plan;
         connect(b, &QToolButton::clicked, this, [this, o, plan] {
@@ -235,7 +239,8 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
         });
         domyslne->addWidget(b, z.wiersz, z.kolumna);
     }
-    dol->addLayout(domyslne);
+    domyslne->setRowStretch(2, 1);
+    dol->addWidget(ramkaDomyslnych);
     dol->addStretch();
     uk->addLayout(dol);
     uklad->addWidget(m_panelKarty);
