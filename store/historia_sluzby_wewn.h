@@ -11,9 +11,6 @@ namespace mirta::store {
 class TDM;
 class TableComponent;
 
-// Shared by the service-history files.
-inline constexpr const char* kTylkoTlubN = "Wartość może być równa T lun N !!!";
-
 // What the rates of a row need of its employee, read from Mirta.DB as stored.
 struct DanePracownika {
     bool funkcjonariusz = false;            // Podzial "1"
@@ -25,7 +22,8 @@ DanePracownika CzytajPracownika(TDM& tdm, int32_t pracownik);
 engine::Value PoleSlownika(TableComponent& slownik, const char* poleId, int64_t id,
                            const char* pole);
 
-// The employee list and an unlinked view follow a change made through `zrodlo`.
+// After a post or delete: the other view of the file is read again, and with
+// `listaPracownikow` the employee list too.
 void OdswiezPoZmianie(TDM& tdm, TableComponent& drugiWidok, bool listaPracownikow);
 
 void PodlaczStopnieIGrupy(TDM& tdm, TableComponent& komponent);

@@ -14,6 +14,9 @@ namespace mirta::store {
 
 // Small readers of record fields shared by the record rules.
 
+// The gross-up code of rates, ranks and pay groups.
+inline constexpr const char* kTylkoTlubN = "Wartość może być równa T lun N !!!";
+
 // Empty as the rules see it: no value, or an empty text.
 inline bool PustePole(const engine::Value& v) {
     return v.IsNull() || (v.kind() == engine::Value::Kind::Text && v.AsText().empty());

@@ -24,8 +24,6 @@ constexpr KodPola kGrupaStanowiskSC[] = {
     {'4', "4 - stanowiska specjalistyczne w S.C."},
     {'5', "5 - stanowiska wspomagające w S.C."}};
 
-constexpr const char* kTylkoTlubN = "Wartość może być równa T lun N !!!";
-
 // Texts of a code field with no check on entry.
 void TekstyKodu(TableComponent& c, const std::string& pole, std::span<const KodPola> kody) {
     std::vector<KodPola> lista(kody.begin(), kody.end());
