@@ -292,5 +292,23 @@ TEST_F(Slowniki_, UseFillsTheTargetOfTheChoiceModeAndOpensOnItsRow) {
     tdm->TPracownicy->Cancel();
 }
 
+TEST_F(Slowniki_, ALeaveTypeChosenForABrowsingLeaveRowPutsItIntoEditWithoutPosting) {
+    Pracownik("Nowak");
+    tdm1->Open(tdm1->TUrlopy);
+    auto& u = *tdm1->TUrlopy;
+    u.Insert();
+    u.SetFieldText("DataOd", "2026-07-01");
+    u.SetFieldText("DataDo", "2026-07-14");
+    u.SetField("RodzajUrlopu", Value::Integer(1));
+    u.Post();
+    const int32_t typ =
+        Slownik(tdm1->TRodzUrlop, "NazwaUrlopu", "okolicznościowy", "Identyfikator");
+    UzyjSlownika(*tdm, *ZnajdzSlownik("TRodzUrlop"), 1);
+    EXPECT_EQ(u.State(), DatasetState::Edit);
+    EXPECT_EQ(u.Field("RodzajUrlopu").AsInteger(), typ);
+    u.Cancel();
+    EXPECT_EQ(u.Field("RodzajUrlopu").AsInteger(), 1);
+}
+
 }  // namespace
 }  // namespace mirta::store
