@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "shell/kit/data_controls.h"
@@ -11,6 +12,7 @@
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
 #include "shell/kit/zrzuty.h"
+#include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/testing/dialogi_skryptowe.h"
@@ -31,10 +33,13 @@ namespace {
 // as the program does.
 class Jednostka {
 public:
-    Jednostka() {
+    // `przygotuj` may change the copied files before the data modules open them.
+    explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {}) {
         const QDir wzor(Wzor());
         for (const QString& plik : wzor.entryList(QDir::Files))
             QFile::copy(wzor.filePath(plik), QDir(m_katalog.path()).filePath(plik));
+        if (przygotuj)
+            przygotuj(m_katalog.path().toStdString());
         tdm =
             std::make_unique<store::TDM>(engine::FileSystem::Real(), m_katalog.path().toStdString(),
                                          dialogi, engine::CivilDate{2026, 12, 10});
@@ -311,6 +316,29 @@ private slots:
         w->close();
         QVERIFY(!w->isVisible());
         QCOMPARE(j.dialogi.komunikaty.back().tekst, " Czy zapisać dane o stanowisku ?");
+    }
+
+    // A position shown without its civil-service group gets "0" once the window has shown it.
+    void naprawaGrupyStanowiskSC() {
+        Jednostka j([](const std::string& katalog) {
+            Dataset st(engine::ParadoxTable::Open(engine::FileSystem::Real(),
+                                                  katalog + "/SlStanowisk.db"));
+            for (st.First(); !st.Eof(); st.Next()) {
+                st.Edit();
+                st.SetField("GrupaStanowiskSC", engine::Value());
+                st.Post();
+            }
+        });
+        Dataset& st = *j.tdm->TSlowStanowisk;
+        st.MoveTo(2);
+        QVERIFY(st.Field("GrupaStanowiskSC").IsNull());
+        auto w = j.Okno(OknoSlownika::Stanowiska);
+        QTRY_COMPARE(st.Field("GrupaStanowiskSC").AsText(), "0");
+        QCOMPARE(st.State(), DatasetState::Browse);
+        QCOMPARE(st.RecNo(), int64_t{2});
+        st.Next();  // the next row shown is repaired too
+        QTRY_COMPARE(st.Field("GrupaStanowiskSC").AsText(), "0");
+        QVERIFY(j.dialogi.komunikaty.empty());
     }
 
     void zrzuty() {
