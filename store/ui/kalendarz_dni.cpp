@@ -165,14 +165,32 @@ TFKalendarz::~TFKalendarz() {
 }
 
 bool TFKalendarz::Otworz() {
+    if (m_otwarcie != Otwarcie::Nie)
+        return m_otwarcie == Otwarcie::Tak;
     bool pokazano = false;
     kit::RunGuarded(m_dialogi, [&] { pokazano = m_logika.Pokaz(); });
+    m_otwarcie = pokazano ? Otwarcie::Tak : Otwarcie::Blad;
     if (!pokazano)
         return false;
     for (KomorkaDnia& k : m_dni)
         k.godziny->Attach();
     Pokaz(true);
     return true;
+}
+
+int TFKalendarz::exec() {
+    return Otworz() ? QDialog::exec() : QDialog::Rejected;
+}
+
+void TFKalendarz::open() {
+    if (Otworz())
+        QDialog::open();
+}
+
+void TFKalendarz::setVisible(bool widoczne) {
+    if (widoczne && !Otworz())
+        return;
+    QDialog::setVisible(widoczne);
 }
 
 void TFKalendarz::Pokaz(bool pokazano) {
@@ -280,7 +298,7 @@ void PokazKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent) {
             dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
         }
     });
-    if (okno && okno->Otworz())
+    if (okno)
         okno->exec();
 }
 

@@ -25,9 +25,12 @@ public:
     TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent = nullptr);
     ~TFKalendarz() override;
 
-    // Shows the month of the processing date; false (after its message) when the month cannot
-    // be read: the window is then not shown.
+    // Shows the month of the processing date, once; false (after its message) when the month
+    // cannot be read: the window is then not shown. Showing the window calls it first.
     bool Otworz();
+    int exec() override;
+    void open() override;
+    void setVisible(bool widoczne) override;
     void done(int wynik) override;
 
 protected:
@@ -50,6 +53,7 @@ private:
     QLabel* m_rok = nullptr;
     QComboBox* m_miesiace = nullptr;
     bool m_przebudowa = false;
+    enum class Otwarcie { Nie, Tak, Blad } m_otwarcie = Otwarcie::Nie;
     struct KomorkaDnia {
         QToolButton* przycisk = nullptr;
         QLabel* dzienTygodnia = nullptr;

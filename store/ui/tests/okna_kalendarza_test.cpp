@@ -61,6 +61,17 @@ std::string Przebieg(Dataset& k, int rok, int miesiac) {
     return {};
 }
 
+// Chooses command `i` of the context menu the next right click opens.
+void WybierzZMenu(int i) {
+    QTimer::singleShot(0, [i] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 3);
+        menu->setActiveAction(menu->actions().at(i));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+}
+
 }  // namespace
 
 class OknaKalendarzaTest : public QObject {
@@ -77,7 +88,6 @@ private slots:
         auto& tdm = *baza.tdm;
         {
             TFKalendarz okno(tdm, baza.dialogi);
-            QVERIFY(okno.Otworz());
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             QCOMPARE(Znajdz<QLabel>(okno, "rok")->text(), QString("2026"));
@@ -88,13 +98,7 @@ private slots:
             QVERIFY(Znajdz(okno, "dzien31")->isVisible());
             testing::Zrzut(okno, "kalendarz");
 
-            QTimer::singleShot(0, [] {
-                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-                QVERIFY(menu);
-                QCOMPARE(menu->actions().size(), 3);
-                menu->setActiveAction(menu->actions().at(2));
-                QTest::keyClick(menu, Qt::Key_Return);
-            });
+            WybierzZMenu(2);
             QTest::mouseClick(Znajdz(okno, "dzien2"), Qt::RightButton);
             QCOMPARE(Znajdz(okno, "dzien2")->property("status").toString(), QString("S"));
             QCOMPARE(Przebieg(*tdm.TKalendarz, 2026, 12).substr(0, 3), std::string("RSR"));
@@ -116,6 +120,30 @@ private slots:
         QCOMPARE(k.FieldText("PrzebiegPracy").substr(0, 3), std::string("RSR"));
         QCOMPARE(k.Field("G2").AsNumber(), 0.0);
         QCOMPARE(k.Field("G3").AsNumber(), 6.0);
+    }
+
+    // Without the right to change data a status change is refused and the row keeps its
+    // letters; a month that cannot be generated closes the window.
+    void kalendarzBezPrawaDoZmian() {
+        DemoOkien baza;
+        QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
+        auto& tdm = *baza.tdm;
+        TFKalendarz okno(tdm, baza.dialogi);
+        okno.show();
+        QVERIFY(okno.isVisible());
+        WybierzZMenu(0);
+        QTest::mouseClick(Znajdz(okno, "dzien5"), Qt::RightButton);
+        QCOMPARE(baza.dialogi.Teksty(), std::vector<std::string>{"Błąd zapisu danych !!!"});
+        QCOMPARE(Znajdz(okno, "dzien5")->property("status").toString(), QString("W"));
+        QCOMPARE(tdm.TKalendarz->State(), DatasetState::Browse);
+        QCOMPARE(tdm.TKalendarz->FieldText("PrzebiegPracy").substr(4, 1), std::string("W"));
+
+        // The demo's calendar ends with the next year.
+        Kliknij(okno, "rokNaprzod");
+        QVERIFY(okno.isVisible());
+        Kliknij(okno, "rokNaprzod");
+        QCOMPARE(baza.OstatniKomunikat(), std::string(" Niespodziewany błąd odczytu danych !!!"));
+        QVERIFY(!okno.isVisible());
     }
 
     // A new card filled by its day buttons with the four choices of "Co wstawiać" and the
