@@ -59,9 +59,12 @@ bool Liczbowe(const OpisPola* pole) {
                     pole->typ == FieldType::Long);
 }
 
+// Room for `znaki` characters of ordinary text (digits are wider, so short fields get a
+// digit's width each).
 int SzerokoscZnakow(const QWidget& w, int znaki) {
     const QFontMetrics fm(w.font());
-    return fm.horizontalAdvance(QString(znaki, QChar('0')));
+    return znaki <= 13 ? fm.horizontalAdvance(QString(znaki, QChar('0')))
+                       : fm.averageCharWidth() * znaki;
 }
 
 // Fields of a table flow into groups: those before the first heading, then one per heading.
@@ -322,7 +325,7 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
             auto* e = new kit::DbEdit(rodzic);
             wiaz(e);
             e->SetReadOnly(k.rodzaj == RodzajKontrolki::Odczyt);
-            const int znaki = std::min(Znaki(pole), 40);
+            const int znaki = std::min(Znaki(pole), 32);
             e->setFixedWidth(SzerokoscZnakow(*e, znaki) + 14);
             if (Liczbowe(pole))
                 e->setAlignment(Qt::AlignRight);
@@ -351,7 +354,7 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
         case RodzajKontrolki::Podpowiedzi: {
             auto* c = new DbPodpowiedzi(rodzic);
             wiaz(c);
-            c->setMinimumWidth(SzerokoscZnakow(*c, 36));
+            c->setMinimumWidth(SzerokoscZnakow(*c, 30));
             m_s.m_podpowiedzi = c;
             break;
         }
@@ -379,7 +382,7 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
                 qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
             const OpisPola* wynik = pole && pole->rodzaj == RodzajPola::Lookup ? pole : nullptr;
             c->setMinimumWidth(
-                SzerokoscZnakow(*c, std::clamp(wynik ? wynik->rozmiar : 30, 20, 34)));
+                SzerokoscZnakow(*c, wynik ? std::clamp(wynik->rozmiar, 16, 24) : 28));
             c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             break;
         }
@@ -455,7 +458,7 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
         kit::Column c;
         c.field = std::string(pole);
         c.title = tytul;
-        const int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 32), QChar('n')));
+        const int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
         c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
         if (Liczbowe(p))
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;

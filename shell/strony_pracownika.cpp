@@ -371,9 +371,10 @@ kit::DbGrid& StronyPracownika::SiatkaPoprzednichZatrudnien() {
 void StronyPracownika::PoZalogowaniu() {
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
     PrzylaczTabele();
-    PokazStrone("Stanowiska");
-    PokazStrone("Poprzednie zatrudnienia");
-    PokazStrone("Badania lekarskie");
+    for (const char* wewnetrzna : {"Stanowiska", "Poprzednie zatrudnienia", "Badania lekarskie"}) {
+        Karta* k = StronaOTytule(QString::fromUtf8(wewnetrzna));
+        k->rodzic->wewnetrzne->setCurrentWidget(k->widget);
+    }
     PokazStrone("Dane personalne");
     // Grids bind again when their page is shown.
     for (auto& t : m_tabele)

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QToolButton>
 #include <QtTest>
 #include <memory>
@@ -355,6 +356,18 @@ private slots:
         QCOMPARE(spy[0][0].toString(), QString("TFSlownikStanowisk"));
         QCOMPARE(spy[0][1].toInt(), 2);
         QVERIFY(!Kontrolka(*s, "urlopyNalezne")->isEnabled());
+
+        // The summary's view toggle asks for the page again.
+        QSignalSpy przebudowa(s.get(), &StronyPracownika::informacjaZbiorczaDoPrzebudowy);
+        QVERIFY(!s->PodgladSformatowany());
+        Kontrolka<QTextEdit>(*s, "Informacja zbiorcza")
+            ->findChild<QAction*>("podgladSformatowany")
+            ->trigger();
+        QVERIFY(s->PodgladSformatowany());
+        QCOMPARE(przebudowa.size(), 1);
+        QVERIFY(!Kontrolka<QTextEdit>(*s, "Informacja zbiorcza")
+                     ->findChild<QAction*>("drukujInformacje")
+                     ->isEnabled());
     }
 
     // A new way of ending a contract is offered for the suggestions once; Yes stores it and
@@ -408,7 +421,8 @@ private slots:
             s->PokazStrone(tytul);
             QVERIFY(!s->grab().isNull());
             QString plik = tytul;
-            plik.replace(QRegularExpression("[^\\w]+"), "_");
+            plik.replace(
+                QRegularExpression("[^\\w]+", QRegularExpression::UseUnicodePropertiesOption), "_");
             kit::ZapiszZrzut(*s, "strony_" + plik);
         }
     }
