@@ -97,6 +97,7 @@ TFUzytkownicy::TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi,
     ukladDanych->addWidget(etPelna, 1, 0, Qt::AlignRight);
     ukladDanych->addWidget(nazwaPelna, 1, 1);
     ukladDanych->setColumnStretch(1, 1);
+    ukladDanych->setRowStretch(2, 1);
 
     auto* prawa = new QGroupBox("Uprawnienia", this);
     auto* ukladPraw = new QVBoxLayout(prawa);

@@ -44,7 +44,7 @@ TFZmianaHasla::TFZmianaHasla(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     pola->setLabelAlignment(Qt::AlignRight);
     pola->addRow("&Stare hasło:", m_stare);
     pola->addRow("&Nowe hasło:", m_nowe);
-    pola->addRow("Powtórz &nowe hasło:", m_powtorz);
+    pola->addRow("Po&wtórz nowe hasło:", m_powtorz);
 
     auto* zapisz =
         new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), "&Zapisz", this);
