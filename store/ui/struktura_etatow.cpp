@@ -106,15 +106,15 @@ TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::Automati
                           {Kolumna("Rok", "Rok", 60, Qt::AlignCenter),
                            Kolumna("Miesiac", "Miesiąc", 70, Qt::AlignCenter)},
                           false, this);
-    m_panelGlowek->setFixedWidth(200);
+    m_panelGlowek->setFixedWidth(280);
     gora->addWidget(m_panelGlowek);
     m_panelPozycji =
         Panel("Pozycje struktury etatów", "pozycje", *m_pozycje, kPodpowiedziPozycji,
-              {Kolumna("KomorkaOrganizacyjna", "Komórka organizacyjna", 250),
-               Kolumna("StanowiskoEtatowe", "Stanowisko etatowe", 180),
-               Kolumna("SystemSluzby", "System słuzby", 100),
+              {Kolumna("KomorkaOrganizacyjna", "Komórka organizacyjna", 270),
+               Kolumna("StanowiskoEtatowe", "Stanowisko etatowe", 170),
+               Kolumna("SystemSluzby", "System słuzby", 95),
                Kolumna("TypPracownika", "Typ prac.", 70, Qt::AlignCenter),
-               Kolumna("StatusPracownikaCywilnego", "Status pracownika cywilnego", 250),
+               Kolumna("StatusPracownikaCywilnego", "Status pracownika cywilnego", 290),
                Kolumna("LimitEtatow", "Limit etatów", 80, kDoPrawej)},
               true, this);
     auto* listaPozycji = m_panelPozycji->findChild<kit::DbGrid*>("pozycjeLista");
@@ -133,7 +133,7 @@ TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::Automati
 
     m_logika->PoZmianieStanu([this] { Blokada(); });
     Blokada();
-    resize(1300, 540);
+    resize(1360, 540);
 }
 
 TFStrukturaEtatow::~TFStrukturaEtatow() {

@@ -132,10 +132,15 @@ private slots:
         QCOMPARE(baza.OstatniKomunikat(), std::string("Czy dopisać nową komórkę organizacyjną ?"));
         QCOMPARE(baza.dialogi.komunikaty.back().tytul,
                  std::string(" Kontrola danych o podziale organizacyjnym firmy."));
-        baza.dialogi.odpowiedzi = {Odpowiedz::Nie};
+        // Saved on closing, the new cell belongs to the current superior cell.
+        const int nowaNad = Liczba(*tdm.TKomorkaNad, "Identyfikator");
+        tdm.TKomorkaPod->SetField("Nazwa", Value::Text("Stanowisko ds. BHP"));
+        baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
         okno.reject();
         QVERIFY(!okno.isVisible());
         QCOMPARE(tdm.TKomorkaPod->State(), DatasetState::Browse);
+        QCOMPARE(tdm.TKomorkaPod->RecordCount(), int64_t{1});
+        QCOMPARE(Liczba(*tdm.TKomorkaPod, "KomNadrzedna"), nowaNad);
     }
 
     // While one of the two tables is being changed, the other's list and navigator are off.
