@@ -145,8 +145,10 @@ void BudowniczyStron::Zbuduj() {
                 auto* l = new QHBoxLayout(widget);
                 l->setContentsMargins(6, 6, 6, 6);
                 const bool wiele = opis.tabele.size() > 1;
+                // Side by side, each as wide as its grid asks.
                 for (const auto& t : opis.tabele)
-                    l->addWidget(ZbudujTabele(s, t, wiele), 1);
+                    l->addWidget(ZbudujTabele(s, t, wiele),
+                                 static_cast<int>(t.kontrolki.size() + t.kolumnyDodatkowe.size()));
                 if (opis.tabele.size() == 1 && !opis.tabele[0].siatka)
                     l->addStretch();
                 break;
@@ -382,7 +384,7 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
                 qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
             const OpisPola* wynik = pole && pole->rodzaj == RodzajPola::Lookup ? pole : nullptr;
             c->setMinimumWidth(
-                SzerokoscZnakow(*c, wynik ? std::clamp(wynik->rozmiar, 16, 24) : 28));
+                SzerokoscZnakow(*c, wynik ? std::clamp(wynik->rozmiar, 18, 28) : 28));
             c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
             break;
         }
