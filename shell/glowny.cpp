@@ -18,10 +18,13 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "shell/data_okno.h"
 #include "shell/filtr_zdarzen.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/run_guarded.h"
+#include "shell/strony_pracownika.h"
+#include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -50,11 +53,7 @@ protected:
 }  // namespace
 
 TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, QWidget* parent)
-    : QMainWindow(parent),
-      m_tdm(tdm),
-      m_tdm1(tdm1),
-      m_dialogi(dialogi),
-      m_zrodloPracownikow(*tdm.TPracownicy, dialogi, m_edycjaAutomatyczna) {
+    : QMainWindow(parent), m_tdm(tdm), m_tdm1(tdm1), m_dialogi(dialogi) {
     setObjectName("TFGlowny");
     setWindowTitle(kTytulGlownego);
     m_edycjaAutomatyczna.SetOn(true);
@@ -65,19 +64,25 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     auto* uklad = new QVBoxLayout(srodek);
     uklad->setContentsMargins(4, 4, 4, 2);
     uklad->setSpacing(4);
-    ZbudujPanelGorny(uklad);
-    ZbudujListe();
     m_obszarStron = new QWidget;
     m_obszarStron->setObjectName("obszarStron");
     auto* ukladStron = new QVBoxLayout(m_obszarStron);
     ukladStron->setContentsMargins(0, 0, 0, 0);
+    m_strony = new StronyPracownika(tdm, tdm1, dialogi, m_edycjaAutomatyczna);
+    ukladStron->addWidget(m_strony);
+    connect(m_strony, &StronyPracownika::wyborZeSlownika, this, &TFGlowny::WyborZeSlownika);
+    m_strony->UdostepnijWyborZeSlownikow(true);
+    ZbudujPanelGorny(uklad);
+    ZbudujListe();
     m_podzial = new QSplitter(Qt::Vertical);
     m_podzial->setObjectName("podzial");
     m_podzial->setChildrenCollapsible(false);
     m_podzial->addWidget(m_lista);
     m_podzial->addWidget(m_obszarStron);
-    m_podzial->setStretchFactor(0, 2);
-    m_podzial->setStretchFactor(1, 3);
+    m_podzial->setStretchFactor(0, 1);
+    m_podzial->setStretchFactor(1, 1);
+    // About fifteen employees over the pages at the window's first size.
+    m_podzial->setSizes({330, 370});
     uklad->addWidget(m_podzial, 1);
     setCentralWidget(srodek);
 
@@ -100,6 +105,10 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     ZbudujPasekStanu();
 
     m_filtr = new FiltrZdarzen(this);
+    m_filtr->UstawWyborDaty([this](QWidget* fokus) {
+        const auto& d = m_tdm.Sesja().DataPrzetwarzania;
+        return WyborDaty(fokus, QDate(d.year, d.month, d.day));
+    });
     qApp->installEventFilter(m_filtr);
 
     connect(&m_edycjaAutomatyczna, &kit::AutomaticEdit::toggled, this, [this](bool on) {
@@ -113,6 +122,10 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     PokazPracePrzyStarcie(false);
     resize(1180, 780);
     setMinimumSize(900, 600);
+}
+
+kit::DataSource& TFGlowny::ZrodloPracownikow() {
+    return m_strony->ZrodloPracownika();
 }
 
 TFGlowny::~TFGlowny() {
@@ -152,7 +165,7 @@ void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {
                            "Zapisz dane pracownika", "Porzuć zmiany", "Odśwież dane"});
     // Employees are never deleted.
     m_nawigator->SetButtonVisible(kit::NavButton::Delete, false);
-    m_nawigator->SetDataSource(&m_zrodloPracownikow);
+    m_nawigator->SetDataSource(&ZrodloPracownikow());
     wiersz->addWidget(m_nawigator);
 
     auto* etykieta = new QLabel("Szukaj nazwiska:");
@@ -175,6 +188,7 @@ void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {
     m_czasPracy = new QPushButton("Czas pracy");
     m_czasPracy->setObjectName("czasPracy");
     connect(m_czasPracy, &QPushButton::clicked, this, &TFGlowny::CzasPracy);
+    connect(m_wyborPracownikow, &QPushButton::clicked, this, &TFGlowny::WyborPracownikow);
     for (QPushButton* b : {m_wydruki, m_wyborPracownikow, m_czasPracy}) {
         b->setMinimumWidth(b->sizeHint().width() + 12);
         b->setAutoDefault(false);
@@ -213,7 +227,8 @@ void TFGlowny::ZbudujListe() {
         kolumna("NumerPracownika", "Numer pracownika", 125, lewo, lewo),
     });
     m_lista->SetReadOnly(true);
-    m_lista->SetDataSource(&m_zrodloPracownikow);
+    m_lista->SetDataSource(&ZrodloPracownikow());
+    PodlaczEdycjeKolumn(*m_lista, m_tdm);
     m_lista->installEventFilter(this);
 }
 
@@ -319,11 +334,12 @@ void TFGlowny::OdswiezPolecenia() {
 void TFGlowny::CzasPracy() {
     engine::Dataset& pracownicy = *m_tdm.TPracownicy;
     if (pracownicy.Editing())
-        m_zrodloPracownikow.Run([](engine::Dataset& ds) { ds.Post(); });
+        ZrodloPracownikow().Run([](engine::Dataset& ds) { ds.Post(); });
     if (pracownicy.Editing()) {
         m_dialogi.Blad("Błąd zapisu danych kadrowych !!!", "Kontrola danych.");
         return;
     }
+    OtworzKartePracy();
 }
 
 // ---- Showing and closing
@@ -356,6 +372,7 @@ bool TFGlowny::Zamykanie() {
             return false;
         PokazCzekanie("Proszę czekać. Trwa zapis ustawień osobistych.");
         try {
+            Zapisz(m_tdm1, *m_lista, m_strony->SiatkaPoprzednichZatrudnien());
             ZapiszEdycjeAutomatyczna(m_tdm, EdycjaAutomatyczna());
         } catch (const std::exception& e) {
             qWarning("%s: %s", kBladUstawienOsobistych, e.what());

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "shell/kit/data_source.h"
+#include "store/czas_pracy.h"
 #include "store/engine/observer.h"
 
 class QAction;
@@ -31,6 +32,7 @@ class DbNavigator;
 namespace mirta::shell {
 
 class FiltrZdarzen;
+class StronyPracownika;
 
 inline constexpr const char* kTytulGlownego = "Mirta wersja 1.4.1";
 inline constexpr const char* kBrakAdministratora = "Nie masz uprawnień administratora systemu !!!";
@@ -68,7 +70,8 @@ public:
     QLineEdit* SzukajNazwiska() const { return m_szukaj; }
     kit::DbGrid* ListaPracownikow() const { return m_lista; }
     kit::DbNavigator* NawigatorPracownikow() const { return m_nawigator; }
-    kit::DataSource& ZrodloPracownikow() { return m_zrodloPracownikow; }
+    kit::DataSource& ZrodloPracownikow();
+    StronyPracownika* Strony() const { return m_strony; }
     // A menu item by its object name; nullptr when there is none.
     QAction* Polecenie(const QString& nazwa) const;
 
@@ -99,13 +102,26 @@ private:
     void OdswiezPolecenia();
     void CzasPracy();
     void KoniecPracy();
+    void OtworzKartePracy();
+
+    // Commands that open windows (glowny_okna.cpp).
+    void DodajSlowniki(QMenu* menu);
+    void WyborZeSlownika(const QString& okno, int numer);
+    void Kalendarz();
+    void PodzialOrganizacyjny();
+    void StrukturaEtatow();
+    void ZmianaHasla();
+    void Uzytkownicy();
+    void DaneStrazy();
+    void Informacje();
+    void WyborPracownikow();
     bool Zamykanie();
 
     store::TDM& m_tdm;
     store::TDM1& m_tdm1;
     store::Dialogi& m_dialogi;
     kit::AutomaticEdit m_edycjaAutomatyczna;
-    kit::DataSource m_zrodloPracownikow;
+    store::GodzinyDomyslne m_godziny;  // of the work-time card, kept for the run
     FiltrZdarzen* m_filtr = nullptr;
     Logowanie m_logowanie;
 
@@ -114,9 +130,9 @@ private:
     bool m_zamknijBezPytania = false;
     bool m_podgladSformatowany = false;
     bool m_zamkniecieRokuDozwolone = false;
-    // Windows of later pieces of work: their commands stay disabled until they exist.
+    // The report launcher belongs to a later piece of work: "Wydruki" stays disabled.
     bool m_wydrukiDostepne = false;
-    bool m_wyborFiltruDostepny = false;
+    bool m_wyborFiltruDostepny = true;
 
     QWidget* m_panelGorny = nullptr;
     kit::DbNavigator* m_nawigator = nullptr;
@@ -127,6 +143,7 @@ private:
     QSplitter* m_podzial = nullptr;
     kit::DbGrid* m_lista = nullptr;
     QWidget* m_obszarStron = nullptr;
+    StronyPracownika* m_strony = nullptr;
     QLabel* m_czekanie = nullptr;
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;

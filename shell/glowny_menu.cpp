@@ -29,41 +29,18 @@ struct TFGlowny::Pozycja {
 
 void TFGlowny::ZbudujMenu() {
     static const Pozycja kPozycje[] = {
-        {"slowniki", "Rodzaje stopni i wynagrodzeń", "rodzajeStopni", nullptr, nullptr},
-        {"slowniki", "Rodzaje grup i wynagrodzeń", "rodzajeGrup", nullptr, nullptr},
-        {"slowniki", "Słownik stanowisk", "slownikStanowisk", nullptr, nullptr},
-        {"slowniki", "Słownik form zatrudnienia", "slownikFormZatrudnienia", nullptr, nullptr},
-        {"slowniki", "Słownik grup inwalidzkich", "slownikGrupInwalidzkich", nullptr, nullptr},
-        {"slowniki", "Słownik rodzajów emerytur / rent", "slownikSwiadczen", nullptr, nullptr},
-        {"slowniki", "Słownik statusów pracowników cywilnych", "slownikStatusow", nullptr, nullptr},
-        {"slowniki", "Wystawcy rozkazów", "wydawcy", nullptr, nullptr},
-        {"slowniki", "Rodzaje wykształceń", "rodzajeWyksztalcenia", nullptr, nullptr},
-        {"slowniki", "Rodzaje stopni naukowych", "rodzajeStopniNaukowych", nullptr, nullptr},
-        {"slowniki", "Rodzaje tytułów zawodowych", "tytulyZawodowe", nullptr, nullptr},
-        {"slowniki", "Rodzaje kursów i studiów podyplomowych", "rodzajeKursow", nullptr, nullptr},
-        {"slowniki", "Rodzaje pokrewieństw", "rodzajePokrewienstw", nullptr, nullptr},
-        {"slowniki", "Rodzaje urlopów", "rodzajeUrlopow", nullptr, nullptr},
-        {"slowniki", "Podstawy wynagrodzeń w grupach płacowych", "podstawyWynagrodzen", nullptr,
-         nullptr},
-        {"slowniki", "Premia pracowników cywilnych", "premieCywili", nullptr, nullptr},
-        {"slowniki", "Podział organizacyjny firmy", "podzialOrganizacyjny", nullptr, nullptr},
-        {"slowniki", "Słownik orderów", "slownikOrderow", nullptr, nullptr},
-        {"slowniki", "Słownik organów nadających", "slownikOrganow", nullptr, nullptr},
-        {"slowniki", "Słownik kar", "slownikKar", nullptr, nullptr},
-        {"slowniki", "Słownik wyróżnień", "slownikWyroznien", nullptr, nullptr},
-        {"slowniki", "Podstawy zdarzeń kadrowych", "podstawyZdarzen", nullptr, nullptr},
-        {"slowniki", "Rodzaje zdarzeń kadrowych", "rodzajeZdarzen", nullptr, nullptr},
-        {"administrowanie", "Zmiana hasła", "zmianaHasla", nullptr, nullptr},
+        {"administrowanie", "Zmiana hasła", "zmianaHasla", nullptr, &TFGlowny::ZmianaHasla},
         {"administrowanie", "Wprowadzanie użytkownikow", "uzytkownicy", kBrakAdministratora,
-         nullptr},
+         &TFGlowny::Uzytkownicy},
         {"administrowanie", "Aktualizacja szablonów wydruków.", "szablonyWydrukow",
          kBrakAdministratoraSzablony, nullptr},
         {"administrowanie", "Zamknięcie roku do urlopów.", "zamkniecieRoku", kBrakAdministratora,
          nullptr},
         {"administrowanie", "Dograj urlopy z poprzedniego roku.", "dograjUrlopy", nullptr, nullptr},
-        {"administrowanie", "Dane straży", "daneStrazy", kBrakAdministratora, nullptr},
+        {"administrowanie", "Dane straży", "daneStrazy", kBrakAdministratora,
+         &TFGlowny::DaneStrazy},
         {"administrowanie", "Przegraj dane do płac", "przegrajDoPlac", nullptr, nullptr},
-        {"inne", "Informacje o programie.", "informacje", nullptr, nullptr},
+        {"inne", "Informacje o programie.", "informacje", nullptr, &TFGlowny::Informacje},
         {"inne", "Edytor tekstowy.", "edytor", nullptr, nullptr},
         {"inne", "Koniec pracy.", "koniecPracy", nullptr, &TFGlowny::KoniecPracy},
         {"spd", "Utworzenie przesyłek", "utworzeniePrzesylek", nullptr, nullptr},
@@ -71,7 +48,7 @@ void TFGlowny::ZbudujMenu() {
         {"spd", "Harmonogram", "harmonogram", nullptr, nullptr},
         {"spd", "Składniki wchodzące do wynagrodzenia", "skladnikiWynagrodzenia", nullptr, nullptr},
         {"spd", "ParametrySPD", "parametrySPD", nullptr, nullptr},
-        {"spd", "Struktura etatów", "strukturaEtatow", nullptr, nullptr},
+        {"spd", "Struktura etatów", "strukturaEtatow", nullptr, &TFGlowny::StrukturaEtatow},
         {"spd", "Dane do mapowania", "daneDoMapowania", nullptr, nullptr},
     };
 
@@ -82,10 +59,10 @@ void TFGlowny::ZbudujMenu() {
         m_menu[klucz] = m;
         return m;
     };
-    menu("slowniki", "Słowniki");
+    DodajSlowniki(menu("slowniki", "Słowniki"));
     QAction* kalendarz = pasek->addAction("Kalendarz");
     kalendarz->setObjectName("kalendarz");
-    kalendarz->setEnabled(false);
+    connect(kalendarz, &QAction::triggered, this, &TFGlowny::Kalendarz);
     menu("administrowanie", "Administrowanie Systemem.");
     menu("inne", "Inne");
     QMenu* edycja = menu("edycja", "Edycja automatyczna");

@@ -11,6 +11,8 @@
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/run_guarded.h"
+#include "shell/strony_pracownika.h"
+#include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -62,13 +64,23 @@ bool TFGlowny::SekwencjaStartowa() {
         }
     });
     m_nawigator->SetButtonVisible(kit::NavButton::Insert, aktualizacjaPlacowych);
+    m_strony->UstawAktualizacjeDanychPlacowych(aktualizacjaPlacowych);
 
     PokazCzekanie("Proszę czekać. Trwa odczyt ustawien osobistych");
     m_pierwszaAktywacja = false;
-    kit::RunGuarded(m_dialogi, [&] { m_tdm.OdswiezListePracownikow(); });
+    kit::RunGuarded(m_dialogi, [&] {
+        m_strony->PoZalogowaniu();
+        m_tdm.OdswiezListePracownikow();
+    });
     m_nawigator->Attach();
     m_lista->Attach();
     PokazCzekanie("Proszę czekać. Trwa odczyt ustawień osobistych.");
+    try {
+        Zastosuj(m_tdm1, *m_lista, m_strony->SiatkaPoprzednichZatrudnien());
+    } catch (const std::exception& e) {
+        qWarning("%s: %s", kBladUstawienOsobistych, e.what());
+        m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
+    }
     UkryjCzekanie();
 
     m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety;
@@ -110,6 +122,7 @@ void TFGlowny::ZastosujTrybUrlopowy() {
     m_nawigator->SetButtonVisible(kit::NavButton::Insert, false);
     m_nawigator->SetButtonVisible(kit::NavButton::Edit, false);
     m_wydruki->setEnabled(false);
+    m_strony->UstawTrybUrlopowy(true);
     for (const char* menu : {"slowniki", "inne", "spd"})
         m_menu.at(menu)->menuAction()->setEnabled(false);
     for (const char* pozycja : {"szablonyWydrukow", "zamkniecieRoku"})

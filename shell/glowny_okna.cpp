@@ -1,0 +1,134 @@
+// The main window's commands that open other windows. Each is created when opened, shown
+// modally and destroyed when closed.
+#include <QMenu>
+#include <memory>
+#include <new>
+
+#include "shell/dane_firmy.h"
+#include "shell/glowny.h"
+#include "shell/info.h"
+#include "shell/kit/run_guarded.h"
+#include "shell/strony_pracownika.h"
+#include "shell/uzytkownicy.h"
+#include "shell/wybor_filtru.h"
+#include "shell/zmiana_hasla.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/ui/kalendarz_dni.h"
+#include "store/ui/karta_pracy.h"
+#include "store/ui/okna_slownikow.h"
+#include "store/ui/okna_wspolne.h"
+#include "store/ui/podzial_organizacyjny.h"
+#include "store/ui/struktura_etatow.h"
+
+namespace mirta::shell {
+
+namespace {
+
+// `utworz` makes the window; a window that cannot be made is reported, nothing opens.
+template <typename Utworz>
+void Otworz(store::Dialogi& dialogi, Utworz utworz) {
+    kit::RunGuarded(dialogi, [&] {
+        std::unique_ptr<QDialog> okno;
+        try {
+            okno = utworz();
+        } catch (const std::bad_alloc&) {
+            dialogi.Blad(store::ui::kZbytMaleZasoby, store::kTytulBledu);
+            return;
+        }
+        okno->exec();
+    });
+}
+
+constexpr const char* kPodzialOrganizacyjny = "TFPoidzialOrganizacyjny";
+
+}  // namespace
+
+// The dictionaries in menu order, the organisational division among them after the civil
+// staff bonus.
+void TFGlowny::DodajSlowniki(QMenu* menu) {
+    for (const store::ui::PozycjaMenuSlownika& p : store::ui::MenuSlownikow()) {
+        QAction* a = menu->addAction(store::ui::Q(p.tekstMenu));
+        a->setObjectName(store::ui::Q(p.nazwaOkna));
+        const store::ui::OknoSlownika okno = p.okno;
+        connect(a, &QAction::triggered, this, [this, okno] {
+            kit::RunGuarded(m_dialogi, [&] {
+                store::ui::OtworzSlownik(okno, 0, m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
+                                         this);
+            });
+        });
+        if (p.okno == store::ui::OknoSlownika::PremieCywili) {
+            QAction* podzial = menu->addAction("Podział organizacyjny firmy");
+            podzial->setObjectName(kPodzialOrganizacyjny);
+            connect(podzial, &QAction::triggered, this, &TFGlowny::PodzialOrganizacyjny);
+        }
+    }
+}
+
+// A "..." button of the employee's pages: the dictionary in choice mode for its field.
+void TFGlowny::WyborZeSlownika(const QString& okno, int numer) {
+    if (okno == kPodzialOrganizacyjny) {
+        Otworz(m_dialogi, [&] {
+            return std::make_unique<store::ui::TFPoidzialOrganizacyjny>(
+                m_tdm, m_dialogi, m_edycjaAutomatyczna,
+                static_cast<store::PodzialOrganizacyjny::Tryb>(numer), this);
+        });
+        return;
+    }
+    const auto slownik = store::ui::OknoONazwie(okno.toStdString());
+    if (!slownik)
+        return;
+    kit::RunGuarded(m_dialogi, [&] {
+        store::ui::OtworzSlownik(*slownik, numer, m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
+                                 this);
+    });
+}
+
+void TFGlowny::Kalendarz() {
+    Otworz(m_dialogi,
+           [&] { return std::make_unique<store::ui::TFKalendarz>(m_tdm, m_dialogi, this); });
+}
+
+void TFGlowny::PodzialOrganizacyjny() {
+    WyborZeSlownika(kPodzialOrganizacyjny, 0);
+}
+
+void TFGlowny::StrukturaEtatow() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<store::ui::TFStrukturaEtatow>(m_tdm1, m_dialogi,
+                                                              m_edycjaAutomatyczna, this);
+    });
+}
+
+void TFGlowny::OtworzKartePracy() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<store::ui::TFKalendarzPracownika>(
+            m_tdm, m_dialogi, m_edycjaAutomatyczna, m_godziny, this);
+    });
+}
+
+void TFGlowny::ZmianaHasla() {
+    Otworz(m_dialogi, [&] { return std::make_unique<TFZmianaHasla>(m_tdm, m_dialogi, this); });
+}
+
+void TFGlowny::Uzytkownicy() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<TFUzytkownicy>(m_tdm, m_dialogi, m_edycjaAutomatyczna, this);
+    });
+}
+
+void TFGlowny::DaneStrazy() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<TFDaneFirmy>(m_tdm, m_dialogi, m_edycjaAutomatyczna, this);
+    });
+}
+
+void TFGlowny::Informacje() {
+    Otworz(m_dialogi, [&] { return std::make_unique<TFInfo>(m_tdm, m_dialogi, this); });
+}
+
+void TFGlowny::WyborPracownikow() {
+    Otworz(m_dialogi, [&] { return std::make_unique<TFWyborFiltru>(m_tdm, m_dialogi, this); });
+}
+
+}  // namespace mirta::shell

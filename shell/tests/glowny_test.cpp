@@ -1,0 +1,395 @@
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QCollator>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "shell/filtr_zdarzen.h"
+#include "shell/glowny.h"
+#include "shell/jedna_kopia.h"
+#include "shell/kit/db_grid.h"
+#include "shell/kit/db_navigator.h"
+#include "shell/kontrola_katalogu.h"
+#include "shell/strony_pracownika.h"
+#include "shell/tests/baza_okien.h"
+#include "shell/zamykanie.h"
+
+using namespace mirta;
+using mirta::shell::TFGlowny;
+using mirta::shell::testing::BazaOkien;
+using store::Odpowiedz;
+
+namespace {
+
+// The main window over a fresh demo unit, after the start sequence logged `uzytkownik` in.
+struct Okno {
+    explicit Okno(const std::string& uzytkownik, const std::string& haslo = "") {
+        glowny = std::make_unique<TFGlowny>(*baza.tdm, *baza.tdm1, baza.dialogi);
+        glowny->UstawLogowanie(
+            [this, uzytkownik, haslo](QWidget*) { baza.Zaloguj(uzytkownik, haslo); });
+        zalogowany = glowny->SekwencjaStartowa();
+        glowny->show();
+    }
+    ~Okno() {
+        // Nothing may be asked while the test tears down.
+        glowny->UstawZamknijBezPytania(true);
+        for (auto* c : baza.tdm->Components())
+            if (c->IsOpen() && (*c)->Editing())
+                (*c)->Cancel();
+        for (auto* c : baza.tdm1->Components())
+            if (c->IsOpen() && (*c)->Editing())
+                (*c)->Cancel();
+    }
+
+    engine::Dataset& Pracownicy() { return *baza.tdm->TPracownicy; }
+    QString Nazwisko(int64_t wiersz) {
+        return QString::fromStdString(Pracownicy().RowAt(wiersz).Text("Nazwisko"));
+    }
+    std::vector<std::string> Pytania() const { return baza.dialogi.Teksty(); }
+
+    BazaOkien baza;
+    std::unique_ptr<TFGlowny> glowny;
+    bool zalogowany = false;
+};
+
+QString Panel(TFGlowny& okno, const char* nazwa) {
+    auto* l = okno.findChild<QLabel*>(nazwa);
+    return l ? l->text() : QString("<brak panelu>");
+}
+
+}  // namespace
+
+class GlownyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { kit::SetUpPolish(*qApp); }
+
+    void startPokazujeListeIPasekStanu() {
+        Okno o("ADMIN");
+        QVERIFY(o.zalogowany);
+        TFGlowny& g = *o.glowny;
+        QCOMPARE(g.windowTitle(), QString("Mirta wersja 1.4.1"));
+        QVERIFY(!g.PierwszaAktywacja());
+        QVERIFY(g.ListaPracownikow()->isVisible());
+        QVERIFY(g.ListaPracownikow()->model()->rowCount() > 0);
+        QCOMPARE(g.ListaPracownikow()->model()->columnCount(), 12);
+        QCOMPARE(g.ListaPracownikow()->model()->headerData(9, Qt::Horizontal).toString(),
+                 QString(" "));
+        QCOMPARE(Panel(g, "panelDataPrzetwarzania"),
+                 QString(" Data przetwarzania: 10 grudnia 2026"));
+        QVERIFY(Panel(g, "panelDataBiezaca").startsWith(" Data bieżąca: "));
+        QVERIFY(
+            Panel(g, "panelDataBiezaca").endsWith(QString::number(QDate::currentDate().year())));
+        const std::string pelna = o.baza.tdm->Sesja().NazwaPelna;
+        QVERIFY(!pelna.empty());
+        QCOMPARE(Panel(g, "panelUzytkownik"), QString::fromStdString(" Użytkownik: " + pelna));
+        // ADMIN keeps automatic edit on, the demo keeps the identity data here, no SPD menu
+        // without its schedule file in a unit that has it.
+        QVERIFY(g.EdycjaAutomatyczna());
+        QVERIFY(g.Polecenie("edycjaTak")->isChecked());
+        QVERIFY(!g.NawigatorPracownikow()->Button(kit::NavButton::Insert)->isHidden());
+        QVERIFY(g.NawigatorPracownikow()->Button(kit::NavButton::Delete)->isHidden());
+        QVERIFY(o.baza.tdm1->TPopZatrudnienie.IsOpen());
+        QVERIFY(o.baza.tdm1->TDodZatrudnienie.IsOpen());
+        shell::testing::Zrzut(g, "glowny");
+    }
+
+    void bezZalogowaniaProgramSieKonczy() {
+        BazaOkien baza;
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawLogowanie([](QWidget*) {});  // "Zakończ" in the start window
+        QVERIFY(!g.SekwencjaStartowa());
+        g.show();
+        // Closes without a question; nothing was asked at all.
+        QVERIFY(g.close());
+        QVERIFY(baza.dialogi.komunikaty.empty());
+    }
+
+    void trybUrlopowyOgranicza() {
+        Okno o("URLOPY", "urlopy");
+        QVERIFY(o.zalogowany);
+        TFGlowny& g = *o.glowny;
+        QVERIFY(g.NawigatorPracownikow()->Button(kit::NavButton::Insert)->isHidden());
+        QVERIFY(g.NawigatorPracownikow()->Button(kit::NavButton::Edit)->isHidden());
+        QVERIFY(!g.findChild<QPushButton*>("wydruki")->isEnabled());
+        for (const char* menu : {"menu_slowniki", "menu_inne", "menu_spd"})
+            QVERIFY2(!g.findChild<QMenu*>(menu)->menuAction()->isEnabled(), menu);
+        QVERIFY(g.findChild<QMenu*>("menu_administrowanie")->menuAction()->isEnabled());
+    }
+
+    // Administrator commands answer other users with their refusal and open nothing.
+    void poleceniaAdministratora() {
+        Okno o("KADRY", "kadry");
+        TFGlowny& g = *o.glowny;
+        for (const char* nazwa : {"daneStrazy", "uzytkownicy"}) {
+            QAction* a = g.Polecenie(nazwa);
+            QVERIFY2(a && a->isEnabled(), nazwa);
+            o.baza.dialogi.komunikaty.clear();
+            a->trigger();
+            QCOMPARE(o.Pytania(),
+                     std::vector<std::string>{"Nie masz uprawnień administratora systemu !!!"});
+            QVERIFY(!QApplication::activeModalWidget());
+        }
+    }
+
+    // Pictures of the main window on every outer page, when MIRTA_ZRZUTY names a folder.
+    void zrzutyStron() {
+        if (shell::FolderZrzutow().isEmpty())
+            QSKIP("MIRTA_ZRZUTY nie jest ustawione");
+        Okno o("ADMIN");
+        o.glowny->resize(1280, 860);
+        QTabWidget& zakladki = o.glowny->Strony()->Zakladki();
+        for (int i = 0; i < zakladki.count(); ++i) {
+            zakladki.setCurrentIndex(i);
+            shell::testing::Zrzut(*o.glowny, QString("glowny_%1").arg(i + 1, 2, 10, QChar('0')));
+        }
+        QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
+    void edycjaAutomatycznaZMenu() {
+        Okno o("KADRY", "kadry");
+        TFGlowny& g = *o.glowny;
+        g.Polecenie("edycjaNie")->trigger();
+        QVERIFY(!g.EdycjaAutomatyczna());
+        QVERIFY(!g.AutoEdycja().IsOn());
+        QVERIFY(g.Polecenie("edycjaNie")->isChecked());
+        QVERIFY(!g.Polecenie("edycjaTak")->isChecked());
+        g.Polecenie("edycjaTak")->trigger();
+        QVERIFY(g.EdycjaAutomatyczna());
+    }
+
+    // Letters typed on the list go to the search box, which moves the list to the first
+    // surname at or after them.
+    void pisanieNaLiscieSzuka() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        kit::DbGrid* lista = g.ListaPracownikow();
+        lista->setFocus();
+        QCollator polski{QLocale(QLocale::Polish)};
+        polski.setCaseSensitivity(Qt::CaseInsensitive);
+        auto sprawdz = [&](const QString& tekst) {
+            QCOMPARE(g.SzukajNazwiska()->text(), tekst);
+            const int64_t w = o.Pracownicy().RecNo();
+            QVERIFY(w >= 0);
+            QVERIFY2(polski.compare(o.Nazwisko(w).left(tekst.size()), tekst) >= 0,
+                     qPrintable(o.Nazwisko(w)));
+            if (w > 0)
+                QVERIFY2(polski.compare(o.Nazwisko(w - 1), tekst) < 0,
+                         qPrintable(o.Nazwisko(w - 1)));
+            QCOMPARE(lista->currentIndex().row(), int(w));
+        };
+        QTest::keyClicks(lista, "Kow");
+        sprawdz("Kow");
+        QTest::keyClick(lista, Qt::Key_Backspace);
+        sprawdz("Ko");
+        // A letter past every surname leaves the list on the last one.
+        QKeyEvent polskaLitera(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, "ż");
+        QApplication::sendEvent(lista, &polskaLitera);
+        sprawdz("Koż");
+        QTest::keyClick(lista, Qt::Key_Backspace);
+        QTest::keyClick(lista, Qt::Key_Backspace);
+        QTest::keyClick(lista, Qt::Key_Backspace);
+        QCOMPARE(g.SzukajNazwiska()->text(), QString());
+        QCOMPARE(o.Pracownicy().RecNo(), int64_t(0));
+        QTest::keyClick(lista, Qt::Key_Backspace);  // nothing left to take back
+        QCOMPARE(g.SzukajNazwiska()->text(), QString());
+        QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
+    void szukanieOdmowionePodczasEdycjiPracownika() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        o.Pracownicy().MoveTo(3);
+        o.Pracownicy().Edit();
+        // The command state follows the edit: search and filter wait for the record.
+        QVERIFY(!g.SzukajNazwiska()->isEnabled());
+        QVERIFY(!g.findChild<QPushButton*>("wyborPracownikow")->isEnabled());
+        g.SzukajNazwiska()->setText("A");
+        QCOMPARE(o.Pytania(), std::vector<std::string>{"Zapisz dane o pracowniku !!!"});
+        QCOMPARE(o.Pracownicy().RecNo(), int64_t(3));
+        QVERIFY(o.Pracownicy().Editing());
+        // Typing on the list while the box is disabled is no search either.
+        QTest::keyClicks(g.ListaPracownikow(), "Z");
+        QCOMPARE(g.SzukajNazwiska()->text(), QString("A"));
+        o.Pracownicy().Cancel();
+        QVERIFY(g.SzukajNazwiska()->isEnabled());
+    }
+
+    // Cancel at a table keeps the program open and asks about no later table; No drops the
+    // changes and goes on.
+    void zamykaniePytaOZapis() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        o.Pracownicy().Insert();
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Anuluj};
+        QVERIFY(!g.close());
+        QVERIFY(g.isVisible());
+        QCOMPARE(o.Pytania(), (std::vector<std::string>{"Czy chcesz zakończyć pracę z programem ?",
+                                                        "Czy dopisać nowego pracownika ?"}));
+        QCOMPARE(o.baza.dialogi.komunikaty[1].tytul, std::string(" Kontrola danych kadrowych."));
+        QVERIFY(o.Pracownicy().State() == engine::DatasetState::Insert);
+
+        // No to the exit question: nothing else is asked.
+        o.baza.dialogi.komunikaty.clear();
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Nie};
+        QVERIFY(!g.close());
+        QCOMPARE(o.Pytania().size(), size_t(1));
+        o.Pracownicy().Cancel();
+
+        // The civil staff bonus is asked about too; No drops it and the window closes. The
+        // automatic-edit choice is stored for the next login.
+        g.Polecenie("edycjaNie")->trigger();
+        engine::Dataset& premie = *o.baza.tdm->TPremPracCyw;
+        const int64_t przed = premie.RecordCount();
+        premie.Insert();
+        o.baza.dialogi.komunikaty.clear();
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
+        QVERIFY(g.close());
+        QCOMPARE(o.Pytania(),
+                 (std::vector<std::string>{"Czy chcesz zakończyć pracę z programem ?",
+                                           "Czy dopisać nową premię pracownika cywilnego ?"}));
+        QVERIFY(!premie.Editing());
+        QCOMPARE(premie.RecordCount(), przed);
+        o.baza.Otworz();
+        QVERIFY(o.baza.Zaloguj("ADMIN", ""));
+        QVERIFY(o.baza.tdm->Sesja().Pole1);
+    }
+
+    void zapytajOZapisWKazdymStanie() {
+        BazaOkien baza;
+        engine::Dataset& pracownicy = *baza.tdm->TPracownicy;
+        shell::AkcjaZamkniecia akcja = shell::AkcjaZamkniecia::Zostaw;
+        shell::ZapytajOZapis("E", "D", "T", akcja, pracownicy, baza.dialogi);
+        QVERIFY(akcja == shell::AkcjaZamkniecia::Zamknij);
+        QVERIFY(baza.dialogi.komunikaty.empty());
+
+        baza.Zaloguj("ADMIN", "");
+        pracownicy.Insert();
+        baza.dialogi.odpowiedzi = {Odpowiedz::Anuluj};
+        shell::ZapytajOZapis("E", "D", "T", akcja, pracownicy, baza.dialogi);
+        QVERIFY(akcja == shell::AkcjaZamkniecia::Zostaw);
+        QCOMPARE(baza.dialogi.komunikaty.back().tekst, std::string("D"));
+        QVERIFY(baza.dialogi.komunikaty.back().ikona == store::Ikona::Ostrzezenie);
+        QVERIFY(pracownicy.Editing());
+        // Yes posts: a record without its fields breaks a rule, which reaches the caller with
+        // the record still inserted.
+        baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
+        QVERIFY_THROWS_EXCEPTION(
+            std::exception, shell::ZapytajOZapis("E", "D", "T", akcja, pracownicy, baza.dialogi));
+        QVERIFY(pracownicy.Editing());
+        pracownicy.Cancel();
+    }
+
+    void drugaKopiaOdmowiona() {
+        QTemporaryDir katalog;
+        const QString plik = katalog.filePath("mirta.lock");
+        {
+            shell::JednaKopia pierwsza(plik);
+            QVERIFY(pierwsza.Uzyskana());
+            shell::JednaKopia druga(plik);
+            QVERIFY(!druga.Uzyskana());
+        }
+        // Another process holds it; once it ends, the next copy starts.
+        int potok[2];
+        QCOMPARE(pipe(potok), 0);
+        const pid_t dziecko = fork();
+        QVERIFY(dziecko >= 0);
+        if (dziecko == 0) {
+            ::close(potok[0]);
+            shell::JednaKopia w(plik);
+            const char gotowe = w.Uzyskana() ? '1' : '0';
+            (void)!write(potok[1], &gotowe, 1);
+            pause();
+            _exit(0);
+        }
+        ::close(potok[1]);
+        char gotowe = 0;
+        QCOMPARE(read(potok[0], &gotowe, 1), ssize_t(1));
+        QCOMPARE(gotowe, '1');
+        QVERIFY(!shell::JednaKopia(plik).Uzyskana());
+        kill(dziecko, SIGTERM);
+        waitpid(dziecko, nullptr, 0);
+        ::close(potok[0]);
+        QVERIFY(shell::JednaKopia(plik).Uzyskana());
+    }
+
+    void kontrolaKatalogu() {
+        namespace fs = std::filesystem;
+        const fs::path start = fs::current_path();
+        QTemporaryDir a, b;
+        store::testing::DialogiSkryptowe dialogi;
+        fs::current_path(a.path().toStdString());
+        {
+            shell::KontrolaKatalogu k(dialogi);
+            fs::current_path(b.path().toStdString());
+        }
+        QCOMPARE(QString::fromStdString(fs::current_path().string()), a.path());
+        QVERIFY(dialogi.komunikaty.empty());
+
+        // The remembered directory is gone: the user is told and the program ends.
+        const std::string zniknie = (fs::path(a.path().toStdString()) / "zniknie").string();
+        fs::create_directory(zniknie);
+        fs::current_path(zniknie);
+        {
+            shell::KontrolaKatalogu k(dialogi);
+            fs::current_path(b.path().toStdString());
+            fs::remove(zniknie);
+        }
+        fs::current_path(start);
+        QCOMPARE(dialogi.Teksty(),
+                 std::vector<std::string>{
+                     "Nastąpiło uszkodzenie dostępu do zbiorów. Zamykam program !!!"});
+        QCOMPARE(dialogi.komunikaty[0].tytul, zniknie + " != " + b.path().toStdString());
+    }
+
+    // Enter moves on from a text box as Tab does; the wheel over the focused list moves it one
+    // employee.
+    void filtrKlawiszyIKolka() {
+        shell::FiltrZdarzen filtr;
+        qApp->installEventFilter(&filtr);
+        QWidget okno;
+        auto* uklad = new QVBoxLayout(&okno);
+        auto* pierwsze = new QLineEdit;
+        auto* drugie = new QLineEdit;
+        uklad->addWidget(pierwsze);
+        uklad->addWidget(drugie);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        pierwsze->setFocus();
+        QTest::keyClick(pierwsze, Qt::Key_Return);
+        QVERIFY(drugie->hasFocus());
+        qApp->removeEventFilter(&filtr);
+
+        Okno o("ADMIN");
+        kit::DbGrid* lista = o.glowny->ListaPracownikow();
+        lista->setFocus();
+        QTRY_VERIFY(lista->hasFocus());
+        o.Pracownicy().MoveTo(5);
+        auto kolko = [&](int obrot) {
+            QWheelEvent e(QPointF(20, 20), lista->mapToGlobal(QPointF(20, 20)), QPoint(),
+                          QPoint(0, obrot), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(lista->viewport(), &e);
+        };
+        kolko(-120);
+        QCOMPARE(o.Pracownicy().RecNo(), int64_t(6));
+        kolko(120);
+        kolko(120);
+        QCOMPARE(o.Pracownicy().RecNo(), int64_t(4));
+        o.Pracownicy().Edit();
+        kolko(-120);
+        QCOMPARE(o.Pracownicy().RecNo(), int64_t(4));
+    }
+};
+
+QTEST_MAIN(GlownyTest)
+#include "glowny_test.moc"
