@@ -33,8 +33,8 @@ enum class Usuwanie {
 };
 
 struct OpisKontrolki {
-    std::string_view pole;
-    std::string_view etykieta;
+    std::string_view pole = {};
+    std::string_view etykieta = {};
     RodzajKontrolki rodzaj = RodzajKontrolki::Tekst;
     // Slownik with a key field: the dictionary component, its key and the fields listed. Empty
     // for a lookup field of the catalogue, which names them itself.
@@ -55,23 +55,23 @@ struct OpisKontrolki {
 enum class Rodzaj { Meski, Zenski, Nijaki };
 
 struct NazwaRekordu {
-    Rodzaj rodzaj;
-    std::string_view mianownik;   // "urlop"
-    std::string_view biernik;     // "urlop"
-    std::string_view dopelniacz;  // "urlopu"
+    Rodzaj rodzaj = Rodzaj::Meski;
+    std::string_view mianownik = {};   // "urlop"
+    std::string_view biernik = {};     // "urlop"
+    std::string_view dopelniacz = {};  // "urlopu"
 };
 
 struct KolumnaDodatkowa {
-    std::string_view pole;
-    std::string_view tytul;
+    std::string_view pole = {};
+    std::string_view tytul = {};
 };
 
 // One table edited on a page: a navigator, a grid and the fields.
 struct OpisTabeliStrony {
-    std::string_view komponent;  // "TUrlopy"
-    std::string_view tytul;      // group title when the page holds several tables
-    NazwaRekordu rekord;
-    std::span<const OpisKontrolki> kontrolki;
+    std::string_view komponent = {};  // "TUrlopy"
+    std::string_view tytul = {};      // group title when the page holds several tables
+    NazwaRekordu rekord = {};
+    std::span<const OpisKontrolki> kontrolki = {};
     std::span<const KolumnaDodatkowa> kolumnyDodatkowe = {};
     bool siatka = true;
     bool siatkaTylkoDoOdczytu = false;
@@ -86,8 +86,8 @@ struct OpisTabeliStrony {
 enum class RodzajStrony { Pola, Kontener, TekstSformatowany };
 
 struct OpisStrony {
-    std::string_view tytul;
-    std::string_view rodzic;  // empty for an outer page
+    std::string_view tytul = {};
+    std::string_view rodzic = {};  // empty for an outer page
     RodzajStrony rodzaj = RodzajStrony::Pola;
     std::span<const OpisTabeliStrony> tabele = {};
     // Fields of one table flow into this many columns of groups.
