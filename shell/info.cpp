@@ -133,8 +133,7 @@ TFInfo::TFInfo(store::TDM& tdm, store::Dialogi&, QWidget* parent) : QDialog(pare
     uklad->addLayout(dane);
     uklad->addSpacing(6);
     uklad->addLayout(przyciski);
-    uklad->setSizeConstraint(QLayout::SetFixedSize);
-    setMinimumWidth(360);
+    setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
 
     connect(zamknij, &QPushButton::clicked, this, &QDialog::accept);
 }
