@@ -12,7 +12,6 @@
 #include "shell/jedna_kopia.h"
 #include "shell/kit/qt_dialogi.h"
 #include "shell/start.h"
-#include "shell/zmiana_hasla.h"
 #include "shell/zrzuty.h"
 #include "store/engine/file_system.h"
 #include "store/tdm.h"
@@ -32,15 +31,6 @@ std::optional<engine::CivilDate> CzytajDate(const QString& tekst) {
     if (!d.isValid())
         return std::nullopt;
     return engine::CivilDate{d.year(), d.month(), d.day()};
-}
-
-// The password is asked for at the very first login with an empty one; the user may put it
-// off, and is asked again at the next login.
-void HasloPoZalogowaniu(store::TDM& tdm, store::Dialogi& dialogi, QWidget* rodzic) {
-    if (!tdm.Sesja().Zalogowany() || !tdm.Sesja().MusiUstawicHaslo)
-        return;
-    TFZmianaHasla okno(tdm, dialogi, rodzic);
-    okno.exec();
 }
 
 // The picture mode runs with nobody at the screen: messages go to the error output and
@@ -171,6 +161,7 @@ int Uruchom(const OpcjeAplikacji& opcje) {
         store::TDM1 tdm1(tdm);
         TFGlowny glowny(tdm, tdm1, dialogi);
         if (zrzuty) {
+            glowny.UstawZmianeHaslaPoZalogowaniu(false);
             glowny.UstawLogowanie(
                 [&](QWidget* rodzic) { LogowanieDoZrzutow(tdm, dialogi, opcje, rodzic); });
         } else {
@@ -184,8 +175,6 @@ int Uruchom(const OpcjeAplikacji& opcje) {
                     return;
                 }
                 start->exec();
-                start.reset();
-                HasloPoZalogowaniu(tdm, dialogi, rodzic);
             });
         }
         int wynik = 0;

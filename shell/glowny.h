@@ -56,6 +56,9 @@ public:
     // then closes without a question and the program ends.
     bool SekwencjaStartowa();
     bool PierwszaAktywacja() const { return m_pierwszaAktywacja; }
+    // A user without a password is taken to the password change right after the login (he
+    // may put it off until the next one). Off in the picture mode, where nobody answers.
+    void UstawZmianeHaslaPoZalogowaniu(bool zmiana) { m_zmianaHaslaPoZalogowaniu = zmiana; }
 
     bool EdycjaAutomatyczna() const { return m_edycjaAutomatyczna.IsOn(); }
     void UstawEdycjeAutomatyczna(bool wlaczona);
@@ -127,6 +130,7 @@ private:
 
     bool m_pierwszaAktywacja = true;
     bool m_startZaplanowany = false;
+    bool m_zmianaHaslaPoZalogowaniu = true;
     bool m_zamknijBezPytania = false;
     bool m_podgladSformatowany = false;
     bool m_zamkniecieRokuDozwolone = false;

@@ -45,6 +45,8 @@ bool TFGlowny::SekwencjaStartowa() {
         m_zamknijBezPytania = true;
         return false;
     }
+    if (m_zmianaHaslaPoZalogowaniu && m_tdm.Sesja().MusiUstawicHaslo)
+        ZmianaHasla();
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
     PokazPasekStanu();
 

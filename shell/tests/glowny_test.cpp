@@ -3,12 +3,14 @@
 
 #include <QAction>
 #include <QCollator>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -32,8 +34,10 @@ namespace {
 
 // The main window over a fresh demo unit, after the start sequence logged `uzytkownik` in.
 struct Okno {
-    explicit Okno(const std::string& uzytkownik, const std::string& haslo = "") {
+    explicit Okno(const std::string& uzytkownik, const std::string& haslo = "",
+                  bool zmianaHasla = false) {
         glowny = std::make_unique<TFGlowny>(*baza.tdm, *baza.tdm1, baza.dialogi);
+        glowny->UstawZmianeHaslaPoZalogowaniu(zmianaHasla);
         glowny->UstawLogowanie(
             [this, uzytkownik, haslo](QWidget*) { baza.Zaloguj(uzytkownik, haslo); });
         zalogowany = glowny->SekwencjaStartowa();
@@ -102,6 +106,33 @@ private slots:
         QVERIFY(o.baza.tdm1->TPopZatrudnienie.IsOpen());
         QVERIFY(o.baza.tdm1->TDodZatrudnienie.IsOpen());
         shell::testing::Zrzut(g, "glowny");
+    }
+
+    // A user without a password is offered the password change at once; putting it off lets
+    // him work and he is asked again at the next login.
+    void pusteHasloProwadziDoZmiany() {
+        int otwarte = 0;
+        auto zamknij = [&] {
+            QTimer::singleShot(0, [&] {
+                if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    ++otwarte;
+                    QCOMPARE(okno->objectName(), QString("TFZmianaHasla"));
+                    okno->reject();
+                }
+            });
+        };
+        zamknij();
+        Okno o("ADMIN", "", /*zmianaHasla=*/true);
+        QVERIFY(o.zalogowany);
+        QCOMPARE(otwarte, 1);
+        QVERIFY(o.baza.tdm->Sesja().MusiUstawicHaslo);
+
+        // A user with a password is not asked.
+        zamknij();
+        Okno k("KADRY", "kadry", /*zmianaHasla=*/true);
+        QVERIFY(k.zalogowany);
+        QCOMPARE(otwarte, 1);
+        QApplication::processEvents();
     }
 
     void bezZalogowaniaProgramSieKonczy() {
