@@ -72,6 +72,22 @@ void DbGrid::Detached() {
     m_model.reset();
 }
 
+// A cell being typed into is stored with the record's other pending text; otherwise its editor
+// would write it later, when it loses focus, after the record was posted or dropped.
+bool DbGrid::Flush() {
+    if (state() != QAbstractItemView::EditingState)
+        return true;
+    for (QObject* o : viewport()->children()) {
+        auto* editor = qobject_cast<QWidget*>(o);
+        if (editor && editor->isVisible()) {
+            commitData(editor);
+            closeEditor(editor, QAbstractItemDelegate::NoHint);
+            break;
+        }
+    }
+    return true;
+}
+
 void DbGrid::Refresh() {
     ApplyEditing();
     SyncToCursor();

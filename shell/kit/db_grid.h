@@ -34,6 +34,7 @@ protected:
     void Changed(const engine::DatasetChange& change) override;
     void Attached() override;
     void Detached() override;
+    bool Flush() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
 private:

@@ -115,6 +115,36 @@ private slots:
         QVERIFY(!name->isEnabled());  // automatic edit is off
     }
 
+    // The navigator's post stores the cell still being typed into, and nothing comes back
+    // to the record after the post.
+    void postStoresTheCellBeingTyped() {
+        Unit unit;
+        SampleForm form(unit);
+        form.show();
+        auto* grid = new DbGrid(&form);
+        Column surname;
+        surname.field = "Nazwisko";
+        surname.title = "Nazwisko";
+        grid->SetColumns({surname});
+        grid->SetDataSource(&form.Source());
+        grid->Attach();
+        grid->show();
+        Dataset& ds = unit.Employees();
+        Press(form, "edit");
+        const QModelIndex cell = grid->model()->index(int(ds.RecNo()), 0);
+        grid->setCurrentIndex(cell);
+        grid->edit(cell);
+        QPointer<QLineEdit> editor = grid->viewport()->findChild<QLineEdit*>();
+        QVERIFY(editor);
+        editor->setText("Kowalczyk");
+        Press(form, "post");
+        QCOMPARE(ds.State(), DatasetState::Browse);
+        QCOMPARE(ds.FieldText("Nazwisko"), std::string("Kowalczyk"));
+        QVERIFY(!editor || !editor->isVisible());
+        form.setFocus();
+        QCOMPARE(ds.State(), DatasetState::Browse);
+    }
+
     void gridAndCursorMoveTogether() {
         Unit unit;
         SampleForm form(unit);
