@@ -61,7 +61,10 @@ public:
     }
     void setModelData(QWidget* edytor, QAbstractItemModel* model,
                       const QModelIndex& indeks) const override {
-        model->setData(indeks, static_cast<QComboBox*>(edytor)->currentText(), Qt::EditRole);
+        const QString wybor = static_cast<QComboBox*>(edytor)->currentText();
+        // Opening the list and leaving it must not start editing the position.
+        if (wybor.left(1) != indeks.data(Qt::EditRole).toString())
+            model->setData(indeks, wybor, Qt::EditRole);
     }
 };
 

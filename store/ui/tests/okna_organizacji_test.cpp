@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -167,8 +168,14 @@ private slots:
         auto* lista = okno.findChild<mirta::kit::DbGrid*>("pozycjeLista");
         auto* model = lista->model();
         QCOMPARE(model->headerData(3, Qt::Horizontal).toString(), QString("Typ prac."));
-        QVERIFY(model->setData(model->index(lista->currentIndex().row(), 3),
-                               QString("F - funkcjonariusz")));
+        const QModelIndex typ = model->index(lista->currentIndex().row(), 3);
+        lista->setCurrentIndex(typ);
+        lista->edit(typ);
+        auto* wybor = lista->findChild<QComboBox*>();
+        QVERIFY(wybor);
+        QCOMPARE(wybor->itemText(0), QString("C - cywil"));
+        wybor->setCurrentIndex(1);
+        QTest::keyClick(wybor, Qt::Key_Tab);
         QCOMPARE(tdm1.TPozStrukturyEtatow->FieldText("TypPracownika"), std::string("F"));
 
         baza.dialogi.odpowiedzi = {Odpowiedz::Anuluj};
