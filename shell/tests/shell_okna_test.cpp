@@ -232,6 +232,27 @@ private slots:
         QVERIFY(baza.dialogi.komunikaty.empty());
     }
 
+    // A user without the right to change data may open the picker; the date is refused.
+    void pickerDateIsRefusedWithoutTheRight() {
+        BazaOkien baza;
+        QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
+        engine::Dataset& pracownicy = *baza.tdm->TPracownicy;
+        pracownicy.First();
+        kit::AutomaticEdit edycja;
+        edycja.SetOn(true);
+        kit::DataSource zrodlo(pracownicy, baza.dialogi, edycja);
+        kit::DbDateEdit data;
+        data.Bind(&zrodlo, "DataZwolnienia");
+        data.Attach();
+        data.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&data));
+        PrzyKalendarzu([](shell::TFData& k) { Potwierdz(k, QDate(2026, 11, 30)); });
+        QVERIFY(shell::WyborDaty(&data, QDate(2026, 12, 10)));
+        QCOMPARE(baza.OstatniKomunikat(), std::string("Nie masz prawa do zmiany danych !!!"));
+        QCOMPARE(pracownicy.State(), engine::DatasetState::Browse);
+        QVERIFY(pracownicy.Field("DataZwolnienia").IsNull());
+    }
+
     // A masked box is read and written in its own form; no date there opens the default one.
     void pickerFillsAMaskedBox_data() {
         QTest::addColumn<QString>("maska");
