@@ -326,7 +326,13 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
         case RodzajKontrolki::Odczyt: {
             auto* e = new kit::DbEdit(rodzic);
             wiaz(e);
-            e->SetReadOnly(k.rodzaj == RodzajKontrolki::Odczyt);
+            if (k.rodzaj == RodzajKontrolki::Odczyt) {
+                e->SetReadOnly(true);
+                // Shown on the window's face, so it does not invite typing.
+                QPalette p = e->palette();
+                p.setColor(QPalette::Base, p.color(QPalette::Window));
+                e->setPalette(p);
+            }
             const int znaki = std::min(Znaki(pole), 32);
             e->setFixedWidth(SzerokoscZnakow(*e, znaki) + 14);
             if (Liczbowe(pole))

@@ -412,6 +412,7 @@ private slots:
     // Pictures of every page for people to look at (MIRTA_ZRZUTY); each page must paint.
     void zrzuty() {
         Jednostka j;
+        j.edycja.SetOn(true);
         auto s = j.Strony();
         j.NaPracownikuZ(j.tdm->TNagrody);
         for (const OpisStrony& o : OpisyStron()) {
