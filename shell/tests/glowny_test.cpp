@@ -135,6 +135,26 @@ private slots:
         QApplication::processEvents();
     }
 
+    // The SPD menu and the payroll export are there only with their files.
+    void poleceniaZaleznieOdPlikow() {
+        for (const bool pliki : {false, true}) {
+            BazaOkien baza;
+            if (pliki) {
+                QDir(QString::fromStdString(baza.Katalog())).mkpath("SPD");
+                QDir(QString::fromStdString(baza.Katalog())).mkpath("rovante");
+                QFile(baza.Plik("SPD/Harmonogram.DB")).open(QIODevice::WriteOnly);
+                QFile(baza.Plik("rovante/Mirta.dbf")).open(QIODevice::WriteOnly);
+            }
+            TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+            g.UstawZmianeHaslaPoZalogowaniu(false);
+            g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry"); });
+            QVERIFY(g.SekwencjaStartowa());
+            QCOMPARE(g.findChild<QMenu*>("menu_spd")->menuAction()->isVisible(), pliki);
+            QCOMPARE(g.Polecenie("przegrajDoPlac")->isVisible(), pliki);
+            g.UstawZamknijBezPytania(true);
+        }
+    }
+
     void bezZalogowaniaProgramSieKonczy() {
         BazaOkien baza;
         TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
