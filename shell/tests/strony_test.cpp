@@ -368,6 +368,14 @@ private slots:
         QVERIFY(!Kontrolka<QTextEdit>(*s, "Informacja zbiorcza")
                      ->findChild<QAction*>("drukujInformacje")
                      ->isEnabled());
+        // Shown pages of text ask for their contents each time.
+        QSignalSpy wynagrodzenia(s.get(), &StronyPracownika::wynagrodzeniaDoPrzebudowy);
+        s->PokazStrone("Wynagr.");
+        QCOMPARE(wynagrodzenia.size(), 1);
+        s->PokazStrone("Informacja zbiorcza");
+        QCOMPARE(przebudowa.size(), 2);
+        QVERIFY(s->StronaWidoczna("Informacja zbiorcza"));
+        QVERIFY(!s->StronaWidoczna("Wynagr."));
     }
 
     // A new way of ending a contract is offered for the suggestions once; Yes stores it and
