@@ -297,6 +297,9 @@ void TFKalendarzPracownika::UstawTryb(bool karta) {
         const auto b = static_cast<NavButton>(i);
         m_nawigator->SetButtonVisible(b, !karta || b == NavButton::Post || b == NavButton::Cancel);
     }
+    // The navigator's save stores what the visible fields hold.
+    m_nawigator->SetDataSource(karta ? m_zrodloDni.get() : m_zrodlo.get());
+    m_nawigator->Attach();
     m_przelacz->setText(karta ? "Ukryj kartę pracy" : "Pokaż kartę pracy");
     if (karta) {
         const std::vector<std::string> podpisy = m_karty->PodpisyDni();

@@ -198,6 +198,15 @@ private slots:
             QTRY_COMPARE(Znajdz<QLabel>(okno, "razemWykonanie")->text(), QString("14"));
             testing::Zrzut(okno, "karta_pracy");
 
+            // Typed and saved at once: the field still holds the text when "Zapisz kartę" is
+            // pressed.
+            auto* w20 = Znajdz<QLineEdit>(okno, "W20");
+            w20->setFocus();
+            QTest::keyClicks(w20, "9");
+            Nawigator(okno, "post");
+            QCOMPARE(tdm.TCzasPracy->State(), DatasetState::Browse);
+            QCOMPARE(Liczba(*tdm.TCzasPracy, "W20"), 9);
+
             Kliknij(okno, "przelaczKarte");
             QVERIFY(!Znajdz(okno, "panelKarty")->isVisible());
             QCOMPARE(tdm.TCzasPracy->State(), DatasetState::Browse);
@@ -217,6 +226,7 @@ private slots:
         QCOMPARE(Liczba(karta, "P12") * 100 + Liczba(karta, "W12"), 7);
         QCOMPARE(Liczba(karta, "P14") * 100 + Liczba(karta, "W14"), 607);
         QCOMPARE(Liczba(karta, "RazemPlan"), 12);
+        QCOMPARE(Liczba(karta, "RazemWykonanie"), 23);
         QVERIFY(baza.dialogi.komunikaty.empty());
     }
 
