@@ -422,7 +422,34 @@ private slots:
         qApp->removeEventFilter(&filtr);
 
         Okno o("ADMIN");
+        // The main window's hook: a double-click on a date box opens the picker there (on
+        // the processing date when the box holds none); on any other box it goes on as usual.
+        QString otwarte;
+        int ile = 0;
+        QLineEdit data, tekst;
+        data.setInputMask("9999-99-99;_");
+        for (QLineEdit* pole : {&data, &tekst}) {
+            pole->show();
+            pole->activateWindow();
+            pole->setFocus();
+            QTRY_VERIFY(pole->hasFocus());
+            QTimer::singleShot(0, [&] {
+                if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                    otwarte = okno->objectName();
+                    ++ile;
+                    okno->accept();
+                }
+            });
+            QTest::mouseDClick(pole, Qt::LeftButton);
+            QApplication::processEvents();
+        }
+        QCOMPARE(otwarte, QString("TFData"));
+        QCOMPARE(ile, 1);
+        QCOMPARE(data.text(), QString("2026-12-10"));
+        QCOMPARE(tekst.text(), QString());
+
         kit::DbGrid* lista = o.glowny->ListaPracownikow();
+        o.glowny->activateWindow();
         lista->setFocus();
         QTRY_VERIFY(lista->hasFocus());
         o.Pracownicy().MoveTo(5);
