@@ -276,6 +276,21 @@ private slots:
         QVERIFY(g.SzukajNazwiska()->isEnabled());
     }
 
+    // The work-time card needs the employee saved first; a refused save keeps it closed.
+    void czasPracyZapisujePracownika() {
+        Okno o("ADMIN");
+        o.Pracownicy().MoveTo(2);
+        o.Pracownicy().Edit();
+        o.Pracownicy().SetField("Nazwisko", engine::Value::Text(""));
+        o.glowny->findChild<QPushButton*>("czasPracy")->click();
+        QCOMPARE(o.Pytania(), (std::vector<std::string>{" Nazwisko jest obowiązkowe !!!",
+                                                        "Błąd zapisu danych kadrowych !!!"}));
+        QCOMPARE(o.baza.dialogi.komunikaty[1].tytul, std::string("Kontrola danych."));
+        QVERIFY(!QApplication::activeModalWidget());
+        QVERIFY(o.Pracownicy().Editing());
+        o.Pracownicy().Cancel();
+    }
+
     // Cancel at a table keeps the program open and asks about no later table; No drops the
     // changes and goes on.
     void zamykaniePytaOZapis() {
