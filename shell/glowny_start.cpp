@@ -14,6 +14,7 @@
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
+#include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 
@@ -69,6 +70,15 @@ bool TFGlowny::SekwencjaStartowa() {
     m_strony->UstawAktualizacjeDanychPlacowych(aktualizacjaPlacowych);
 
     PokazCzekanie("Proszę czekać. Trwa odczyt ustawien osobistych");
+    auto blad = [this](const std::exception& e) {
+        qWarning("%s: %s", kBladUstawienOsobistych, e.what());
+        m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
+    };
+    try {
+        m_tdm.Stawki().PrzeladujJesliZmienione(m_tdm);
+    } catch (const std::exception& e) {
+        blad(e);
+    }
     m_pierwszaAktywacja = false;
     kit::RunGuarded(m_dialogi, [&] {
         m_strony->PoZalogowaniu();
@@ -80,8 +90,7 @@ bool TFGlowny::SekwencjaStartowa() {
     try {
         Zastosuj(m_tdm1, *m_lista, m_strony->SiatkaPoprzednichZatrudnien());
     } catch (const std::exception& e) {
-        qWarning("%s: %s", kBladUstawienOsobistych, e.what());
-        m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
+        blad(e);
     }
     UkryjCzekanie();
 
