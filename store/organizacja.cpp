@@ -97,9 +97,9 @@ PodzialOrganizacyjny::PodzialOrganizacyjny(TDM& tdm, Tryb tryb) : m_tdm(tdm), m_
 
 PodzialOrganizacyjny::~PodzialOrganizacyjny() {
     try {
+        // Unlinked and read again in place: the employee page's cell list and every other
+        // control bound to Komorki.db keep the same dataset.
         m_tdm.PolaczKomorki(false);
-        m_tdm.Close(m_tdm.TKomorkaPod);
-        m_tdm.Open(m_tdm.TKomorkaPod);
         m_tdm.TKomorkaPod->Refresh();
     } catch (...) {
         // Nothing can be shown from a destructor; the next opening reports the file.

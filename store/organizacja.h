@@ -44,7 +44,7 @@ inline constexpr const char* kPytanieDopisuKomorki = "Czy dopisać nową komórk
 
 // What the organisational division window (TFPoidzialOrganizacyjny) does, without the window.
 // Construction preselects the cell of the mode and links Komorki.db to KomNad.db;
-// destruction unlinks it again and reopens it, so every cell is visible to lookups.
+// destruction unlinks it again and reads it anew, so every cell is visible to lookups.
 class PodzialOrganizacyjny {
 public:
     enum class Tryb {

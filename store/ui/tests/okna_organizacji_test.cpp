@@ -5,6 +5,7 @@
 #include <QtTest>
 #include <map>
 
+#include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/polski.h"
 #include "store/etaty.h"
@@ -65,6 +66,13 @@ private slots:
         nad.First();
         pod.First();
 
+        std::string nazwaWybranej;
+        // The employee page's cell, shown through the list of cells.
+        mirta::kit::DataSource pracownik(p, baza.dialogi, baza.edycja);
+        mirta::kit::DbLookupCombo komorkaPracownika;
+        komorkaPracownika.SetLookup(pod, "Identyfikator", {"Nazwa", "Symbol"});
+        komorkaPracownika.Bind(&pracownik, "KomorkaOrganizacyjna");
+        komorkaPracownika.Attach();
         {
             TFPoidzialOrganizacyjny okno(tdm, baza.dialogi, baza.edycja, Tryb::KomorkaPracownika);
             okno.show();
@@ -83,6 +91,7 @@ private slots:
             const int inny = pod.RecNo() == 0 ? 1 : 0;
             listaPod->setCurrentIndex(listaPod->model()->index(inny, 0));
             const int wybrana = Liczba(pod, "Identyfikator");
+            nazwaWybranej = pod.FieldText("Nazwa");
             QVERIFY(wybrana != komorka);
             QTest::mouseClick(okno.findChild<QPushButton*>("uzyj"), Qt::LeftButton);
             QCOMPARE(okno.result(), int(QDialog::Accepted));
@@ -90,8 +99,12 @@ private slots:
             QCOMPARE(p.State(), DatasetState::Edit);
             QCOMPARE(Liczba(p, "KomorkaOrganizacyjna"), wybrana);
         }
-        // Unlinked and reopened: lookups see the cells of every superior cell.
-        QCOMPARE(tdm.TKomorkaPod->RecordCount(), wszystkich);
+        // Unlinked again: lookups see the cells of every superior cell, through the same
+        // dataset.
+        QCOMPARE(&*tdm.TKomorkaPod, &pod);
+        QCOMPARE(pod.RecordCount(), wszystkich);
+        QCOMPARE(komorkaPracownika.count(), static_cast<int>(wszystkich));
+        QCOMPARE(komorkaPracownika.currentText().toStdString(), nazwaWybranej);
         KomorkaPodrzedna k;
         k.Wypelnij(tdm, nadrzedne.begin()->first);
         QVERIFY(!k.nazwa.empty());
