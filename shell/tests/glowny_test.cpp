@@ -155,6 +155,43 @@ private slots:
         }
     }
 
+    // Carrying leave over from the year before is offered only in 2006 while that year is
+    // open; other years never show it.
+    void dograjUrlopyTylkoW2006_data() {
+        QTest::addColumn<int>("rok");
+        QTest::addColumn<bool>("rokZamkniety");
+        QTest::addColumn<bool>("widoczne");
+        QTest::newRow("2006 open") << 2006 << false << true;
+        QTest::newRow("2006 closed") << 2006 << true << false;
+        QTest::newRow("2005") << 2005 << false << false;
+        QTest::newRow("2007 open") << 2007 << false << false;
+    }
+
+    void dograjUrlopyTylkoW2006() {
+        QFETCH(int, rok);
+        QFETCH(bool, rokZamkniety);
+        QFETCH(bool, widoczne);
+        BazaOkien baza;
+        // The year's leave files, copied from the demo's current ones.
+        auto kopiuj = [&](const QString& z, const QString& na) {
+            for (const char* rozszerzenie : {".DB", ".PX"})
+                QVERIFY(QFile::copy(baza.Plik(z + rozszerzenie), baza.Plik(na + rozszerzenie)));
+        };
+        kopiuj("UrN2026", QString("UrN%1").arg(rok));
+        kopiuj("WykUrl2026", QString("WykUrl%1").arg(rok));
+        if (rokZamkniety)
+            kopiuj("UrN2026", QString("UrN%1").arg(rok + 1));
+        else
+            QFile::remove(baza.Plik(QString("UrN%1.DB").arg(rok + 1)));
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawZmianeHaslaPoZalogowaniu(false);
+        g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry", {rok, 5, 10}); });
+        QVERIFY(g.SekwencjaStartowa());
+        QCOMPARE(baza.tdm->Sesja().RokUrlopowyZamkniety, rokZamkniety);
+        QCOMPARE(g.Polecenie("dograjUrlopy")->isVisible(), widoczne);
+        g.UstawZamknijBezPytania(true);
+    }
+
     void bezZalogowaniaProgramSieKonczy() {
         BazaOkien baza;
         TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
