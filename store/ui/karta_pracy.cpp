@@ -311,6 +311,18 @@ void TFKalendarzPracownika::UstawTryb(bool karta) {
     }
     m_panelKarty->setVisible(karta);
     adjustSize();
+    PokazBiezacaKarte();
+}
+
+void TFKalendarzPracownika::PokazBiezacaKarte() {
+    if (auto* lista = m_panelListy->findChild<kit::DbGrid*>("lista"))
+        lista->scrollTo(lista->currentIndex());
+}
+
+void TFKalendarzPracownika::showEvent(QShowEvent* zdarzenie) {
+    QDialog::showEvent(zdarzenie);
+    // The list opens on the employee's last card.
+    PokazBiezacaKarte();
 }
 
 void TFKalendarzPracownika::PrzelaczKarte() {

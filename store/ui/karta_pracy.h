@@ -30,8 +30,12 @@ public:
 
     void done(int wynik) override;
 
+protected:
+    void showEvent(QShowEvent* zdarzenie) override;
+
 private:
     void PrzelaczKarte();
+    void PokazBiezacaKarte();
     void UstawTryb(bool karta);
     void PokazGodzinyDomyslne();
     void PokazSumy();
