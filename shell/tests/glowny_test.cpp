@@ -192,6 +192,23 @@ private slots:
         g.UstawZamknijBezPytania(true);
     }
 
+    // Without AktualizacjaDanychPlacowy new employees come from the payroll program only.
+    void bezAktualizacjiPlacowejNieMaDodawania() {
+        BazaOkien baza;
+        engine::Dataset& parametry = *baza.tdm->TParametry;
+        parametry.First();
+        parametry.Edit();
+        parametry.SetField("AktualizacjaDanychPlacowy", engine::Value::Logical(false));
+        parametry.Post();
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawZmianeHaslaPoZalogowaniu(false);
+        g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry"); });
+        QVERIFY(g.SekwencjaStartowa());
+        QVERIFY(g.NawigatorPracownikow()->Button(kit::NavButton::Insert)->isHidden());
+        QVERIFY(!g.NawigatorPracownikow()->Button(kit::NavButton::Edit)->isHidden());
+        g.UstawZamknijBezPytania(true);
+    }
+
     void bezZalogowaniaProgramSieKonczy() {
         BazaOkien baza;
         TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
