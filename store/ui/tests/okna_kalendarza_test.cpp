@@ -110,7 +110,13 @@ private slots:
             QCOMPARE(Znajdz(okno, "dzien28")->isVisible(), true);
             QCOMPARE(Znajdz(okno, "dzien29")->isVisible(), false);
             QCOMPARE(Znajdz(okno, "dzien31")->isVisible(), false);
+            // Hours still being typed are saved when the window closes.
+            auto* g2 = Znajdz<QLineEdit>(okno, "G2");
+            g2->setFocus();
+            g2->selectAll();
+            QTest::keyClicks(g2, "4");
             okno.reject();
+            QCOMPARE(tdm.TKalendarz->State(), DatasetState::Browse);
         }
         QVERIFY(baza.dialogi.komunikaty.empty());
         baza.Otworz();
@@ -120,6 +126,8 @@ private slots:
         QCOMPARE(k.FieldText("PrzebiegPracy").substr(0, 3), std::string("RSR"));
         QCOMPARE(k.Field("G2").AsNumber(), 0.0);
         QCOMPARE(k.Field("G3").AsNumber(), 6.0);
+        QVERIFY(PrzygotujMiesiacTest(*baza.tdm, 2026, 2));
+        QCOMPARE(k.Field("G2").AsNumber(), 4.0);
     }
 
     // Without the right to change data a status change is refused and the row keeps its
