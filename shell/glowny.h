@@ -132,7 +132,6 @@ private:
     bool m_startZaplanowany = false;
     bool m_zmianaHaslaPoZalogowaniu = true;
     bool m_zamknijBezPytania = false;
-    bool m_podgladSformatowany = false;
     bool m_zamkniecieRokuDozwolone = false;
     // The report launcher belongs to a later piece of work: "Wydruki" stays disabled.
     bool m_wydrukiDostepne = false;
