@@ -2,6 +2,7 @@
 
 #include "store/engine/engine_error.h"
 #include "store/tdm.h"
+#include "store/ui/okna_wspolne.h"
 
 namespace mirta::shell {
 
@@ -74,26 +75,9 @@ constexpr PytanieOZapis kPytania[] = {
 void ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
                    const std::string& tytul, AkcjaZamkniecia& akcja, engine::Dataset& tabela,
                    store::Dialogi& dialogi) {
-    using engine::DatasetState;
-    if (tabela.State() == DatasetState::Browse) {
-        akcja = AkcjaZamkniecia::Zamknij;
-        return;
-    }
-    const std::string& pytanie =
-        tabela.State() == DatasetState::Edit ? pytanieEdycja : pytanieDopisanie;
-    switch (
-        dialogi.TakNieAnuluj(pytanie, tytul, store::Ikona::Ostrzezenie, store::Odpowiedz::Tak)) {
-        case store::Odpowiedz::Tak:
-            tabela.Post();
-            break;
-        case store::Odpowiedz::Nie:
-            tabela.Cancel();
-            break;
-        default:
-            akcja = AkcjaZamkniecia::Zostaw;
-            return;
-    }
-    akcja = AkcjaZamkniecia::Zamknij;
+    akcja = store::ui::ZapytajOZapis(pytanieEdycja, pytanieDopisanie, tytul, tabela, dialogi)
+                ? AkcjaZamkniecia::Zamknij
+                : AkcjaZamkniecia::Zostaw;
 }
 
 AkcjaZamkniecia ZapytajOZapisPrzyZamknieciu(store::TDM& tdm, store::Dialogi& dialogi) {

@@ -289,17 +289,4 @@ void TFKalendarz::done(int wynik) {
     QDialog::done(wynik);
 }
 
-void PokazKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent) {
-    std::unique_ptr<TFKalendarz> okno;
-    kit::RunGuarded(dialogi, [&] {
-        try {
-            okno = std::make_unique<TFKalendarz>(tdm, dialogi, parent);
-        } catch (const std::bad_alloc&) {
-            dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
-        }
-    });
-    if (okno)
-        okno->exec();
-}
-
 }  // namespace mirta::store::ui

@@ -62,7 +62,4 @@ private:
     std::array<KomorkaDnia, 31> m_dni{};
 };
 
-// Opens the window modally (the main window's "Kalendarz").
-void PokazKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent = nullptr);
-
 }  // namespace mirta::store::ui

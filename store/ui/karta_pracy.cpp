@@ -54,11 +54,6 @@ int Calkowita(const engine::Value& v) {
 
 }  // namespace
 
-GodzinyDomyslne& GodzinyKartPracy() {
-    static GodzinyDomyslne godziny;
-    return godziny;
-}
-
 TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
                                              GodzinyDomyslne& godziny, QWidget* parent)
     : QDialog(parent),
@@ -354,28 +349,6 @@ void TFKalendarzPracownika::done(int wynik) {
     });
     if (mozna)
         QDialog::done(wynik);
-}
-
-void PokazCzasPracy(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja, QWidget* parent) {
-    engine::Dataset& pracownik = *tdm.TPracownicy;
-    if (pracownik.Editing()) {
-        kit::RunGuarded(dialogi, [&] { pracownik.Post(); });
-        if (pracownik.Editing()) {
-            dialogi.Blad("Błąd zapisu danych kadrowych !!!", kTytulKontroli);
-            return;
-        }
-    }
-    std::unique_ptr<TFKalendarzPracownika> okno;
-    kit::RunGuarded(dialogi, [&] {
-        try {
-            okno = std::make_unique<TFKalendarzPracownika>(tdm, dialogi, edycja, GodzinyKartPracy(),
-                                                           parent);
-        } catch (const std::bad_alloc&) {
-            dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
-        }
-    });
-    if (okno)
-        okno->exec();
 }
 
 }  // namespace mirta::store::ui

@@ -66,14 +66,4 @@ private:
     std::array<KomorkaDnia, 31> m_dni{};
 };
 
-// The default hours of the day buttons, kept from one opening to the next until the program
-// ends.
-GodzinyDomyslne& GodzinyKartPracy();
-
-// The main window's "Czas pracy": the employee record is saved first (the caller stores its
-// controls' pending text before); when it stays unsaved "Błąd zapisu danych kadrowych !!!"
-// follows the rule's message and nothing opens. Otherwise the card window opens modally.
-void PokazCzasPracy(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                    QWidget* parent = nullptr);
-
 }  // namespace mirta::store::ui

@@ -141,21 +141,4 @@ void TFPoidzialOrganizacyjny::done(int wynik) {
     QDialog::done(m_uzyto ? QDialog::Accepted : wynik);
 }
 
-bool PokazPodzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                               PodzialOrganizacyjny::Tryb tryb, QWidget* parent) {
-    std::unique_ptr<TFPoidzialOrganizacyjny> okno;
-    if (!kit::RunGuarded(dialogi,
-                         [&] {
-                             try {
-                                 okno = std::make_unique<TFPoidzialOrganizacyjny>(
-                                     tdm, dialogi, edycja, tryb, parent);
-                             } catch (const std::bad_alloc&) {
-                                 dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
-                             }
-                         }) ||
-        !okno)
-        return false;
-    return okno->exec() == QDialog::Accepted;
-}
-
 }  // namespace mirta::store::ui

@@ -39,9 +39,4 @@ private:
     bool m_uzyto = false;
 };
 
-// Opens the window modally; true when "&Użyj" handed a cell on. A window that cannot be
-// created is reported and nothing opens.
-bool PokazPodzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                               PodzialOrganizacyjny::Tryb tryb, QWidget* parent = nullptr);
-
 }  // namespace mirta::store::ui

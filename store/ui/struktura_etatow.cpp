@@ -168,18 +168,4 @@ void TFStrukturaEtatow::done(int wynik) {
         QDialog::done(wynik);
 }
 
-void PokazStruktureEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                          QWidget* parent) {
-    std::unique_ptr<TFStrukturaEtatow> okno;
-    kit::RunGuarded(dialogi, [&] {
-        try {
-            okno = std::make_unique<TFStrukturaEtatow>(tdm1, dialogi, edycja, parent);
-        } catch (const std::bad_alloc&) {
-            dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
-        }
-    });
-    if (okno)
-        okno->exec();
-}
-
 }  // namespace mirta::store::ui

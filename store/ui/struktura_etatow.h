@@ -31,8 +31,4 @@ private:
     QWidget* m_panelPozycji = nullptr;
 };
 
-// Opens the window modally ("System SPD" > "Struktura etatów").
-void PokazStruktureEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                          QWidget* parent = nullptr);
-
 }  // namespace mirta::store::ui

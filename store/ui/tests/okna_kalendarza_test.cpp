@@ -250,7 +250,8 @@ private slots:
             p.Next();
         tdm.Close(tdm.TCzasPracy);
         QVERIFY(!p.Eof());
-        TFKalendarzPracownika okno(tdm, baza.dialogi, baza.edycja, GodzinyKartPracy());
+        mirta::store::GodzinyDomyslne godziny;
+        TFKalendarzPracownika okno(tdm, baza.dialogi, baza.edycja, godziny);
         okno.show();
         const int64_t kart = tdm.TCzasPracy->RecordCount();
         baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
@@ -262,21 +263,6 @@ private slots:
         QCOMPARE(tdm.TCzasPracy->RecordCount(), kart);
         okno.reject();
         QVERIFY(!okno.isVisible());
-    }
-
-    void kartaOtwieranaPoZapisiePracownika() {
-        DemoOkien baza;
-        QVERIFY(baza.Zaloguj("KADRY", "kadry"));
-        auto& tdm = *baza.tdm;
-        tdm.TPracownicy->Edit();
-        tdm.TPracownicy->SetField("Nazwisko", Value());
-        PokazCzasPracy(tdm, baza.dialogi, baza.edycja);
-        QCOMPARE(baza.dialogi.Teksty(),
-                 (std::vector<std::string>{" Nazwisko jest obowiązkowe !!!",
-                                           "Błąd zapisu danych kadrowych !!!"}));
-        QCOMPARE(baza.dialogi.komunikaty.back().tytul, std::string("Kontrola danych."));
-        QVERIFY(!tdm.TCzasPracy.IsOpen());
-        tdm.TPracownicy->Cancel();
     }
 
 private:
