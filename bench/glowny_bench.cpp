@@ -11,11 +11,10 @@
 #include <filesystem>
 #include <memory>
 
+#include "bench/duza_jednostka.h"
 #include "shell/glowny.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/polski.h"
-#include "store/engine/paradox_table.h"
-#include "store/nowa_baza.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/testing/dialogi_skryptowe.h"
@@ -28,68 +27,6 @@ using engine::Value;
 
 constexpr int kPracownicy = 10000;
 constexpr engine::CivilDate kDzis{2026, 12, 10};
-
-// 10,000 employees with five ranks and two positions each, as the store's benchmark makes them.
-void ZbudujJednostke(const std::string& katalog) {
-    auto& fs = engine::FileSystem::Real();
-    store::UtworzNowaBaze(fs, katalog, kDzis);
-    auto otworz = [&](const char* plik) {
-        return engine::ParadoxTable::Open(fs, katalog + "/" + plik);
-    };
-    auto wiersz = [](engine::Table& t) { return engine::Record(t.Fields().size()); };
-    {
-        auto slownik = otworz("SlStopni.db");
-        for (int i = 0; i < 20; ++i) {
-            auto r = wiersz(*slownik);
-            r[0] = Value::Text("stopień " + std::to_string(i));
-            slownik->Insert(r);
-        }
-        slownik->Sync();
-        auto stanowiska = otworz("SlStanowisk.db");
-        for (int i = 0; i < 200; ++i) {
-            auto r = wiersz(*stanowiska);
-            r[0] = Value::Text("stanowisko " + std::to_string(i));
-            stanowiska->Insert(r);
-        }
-        stanowiska->Sync();
-    }
-    auto mirta = otworz("Mirta.DB");
-    auto pracStop = otworz("PracStop.db");
-    auto stan = otworz("Stanowiska.db");
-    for (auto* t : {mirta.get(), pracStop.get(), stan.get()})
-        t->BeginBulk();
-    auto pole = [&](const char* nazwa) {
-        const auto& pola = mirta->Fields();
-        for (size_t i = 0; i < pola.size(); ++i)
-            if (pola[i].name == nazwa)
-                return static_cast<int>(i);
-        return -1;
-    };
-    const int nazwisko = pole("Nazwisko"), imie = pole("Imie1"), podzial = pole("Podzial");
-    for (int p = 1; p <= kPracownicy; ++p) {
-        auto r = wiersz(*mirta);
-        r[nazwisko] = Value::Text("Nazwisko" + std::to_string(p * 7919 % kPracownicy));
-        r[imie] = Value::Text(p % 2 ? "Jan" : "Anna");
-        r[podzial] = Value::Text(std::to_string(1 + p % 3));
-        mirta->Insert(r);
-        for (int k = 0; k < 5; ++k) {
-            auto s = wiersz(*pracStop);
-            s[0] = Value::Integer(p);
-            s[1] = Value::Date(engine::DayNumberFromCivil(2000 + k * 4, 1, 1));
-            s[2] = Value::Integer(1 + (p + k) % 20);
-            pracStop->Insert(s);
-        }
-        for (int k = 0; k < 2; ++k) {
-            auto s = wiersz(*stan);
-            s[0] = Value::Integer(p);
-            s[1] = Value::Date(engine::DayNumberFromCivil(2005 + k * 10, 1, 1));
-            s[2] = Value::Integer(1 + (p + k) % 200);
-            stan->Insert(s);
-        }
-    }
-    for (auto* t : {mirta.get(), pracStop.get(), stan.get()})
-        t->EndBulk();
-}
 
 // The data modules and the main window after the start sequence.
 struct Program {
@@ -125,7 +62,7 @@ std::string KatalogJednostki() {
     static const std::string katalog = [] {
         auto k = (std::filesystem::temp_directory_path() / "mirta_glowny_bench").string();
         std::filesystem::remove_all(k);
-        ZbudujJednostke(k);
+        bench::ZbudujDuzaJednostke(k, kPracownicy, 3);
         return k;
     }();
     return katalog;

@@ -11,8 +11,8 @@
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
 #include "shell/kit/qt_dialogi.h"
+#include "shell/kit/zrzuty.h"
 #include "shell/start.h"
-#include "shell/zrzuty.h"
 #include "store/engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -75,7 +75,7 @@ void LogowanieDoZrzutow(store::TDM& tdm, store::Dialogi& dialogi, const OpcjeApl
         TFStart start(tdm, dialogi, rodzic);
         start.show();
         QApplication::processEvents();
-        Wypisz(ZapiszZrzut(start, "start"));
+        Wypisz(kit::ZapiszZrzut(start, "start"));
         start.reject();
     }
     store::DaneStartowe dane;
@@ -190,7 +190,7 @@ int Uruchom(const OpcjeAplikacji& opcje) {
                 if (glowny.PierwszaAktywacja())
                     return;
                 czekaj->stop();
-                Wypisz(ZapiszZrzut(glowny, "glowny"));
+                Wypisz(kit::ZapiszZrzut(glowny, "glowny"));
                 glowny.UstawZamknijBezPytania(true);
                 glowny.close();
             });

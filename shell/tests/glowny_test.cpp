@@ -249,7 +249,7 @@ private slots:
 
     // Pictures of the main window on every outer page, when MIRTA_ZRZUTY names a folder.
     void zrzutyStron() {
-        if (shell::FolderZrzutow().isEmpty())
+        if (kit::FolderZrzutow().isEmpty())
             QSKIP("MIRTA_ZRZUTY nie jest ustawione");
         Okno o("ADMIN");
         o.glowny->resize(1280, 860);

@@ -14,13 +14,13 @@
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
+#include "shell/kit/testing/demo_okien.h"
 #include "shell/kit/zrzuty.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/testing/dialogi_skryptowe.h"
-#include "tools/demo.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;
@@ -32,21 +32,10 @@ namespace {
 
 // A small demo unit, made once per program and copied for every test; the data modules open
 // it as the program does and log the user in.
-class Jednostka {
+class Jednostka : public kit::testing::DemoOkien {
 public:
     explicit Jednostka(const std::string& nazwa = "ADMIN", const std::string& haslo = "") {
-        const QDir wzor(Wzor());
-        for (const QString& plik : wzor.entryList(QDir::Files))
-            QFile::copy(wzor.filePath(plik), QDir(m_katalog.path()).filePath(plik));
-        tdm =
-            std::make_unique<store::TDM>(engine::FileSystem::Real(), m_katalog.path().toStdString(),
-                                         dialogi, engine::CivilDate{2026, 12, 10});
-        tdm->UstawIteracjeHasel(1000);
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        const store::DaneStartowe dane{{2026, 12, 10}, nazwa, haslo};
-        zalogowany = tdm->FunkcjaStartowa(&dane) && tdm->Sesja().Zalogowany();
-        tdm->OpenAll(store::Otwieranie::PoZalogowaniu);
-        tdm1->OpenAll(store::Otwieranie::PoZalogowaniu);
+        zalogowany = ZalogujIOtworzTabele(nazwa, haslo);
     }
 
     // Pages built and shown as the main window shows them after the login.
@@ -68,27 +57,7 @@ public:
         return false;
     }
 
-    store::testing::DialogiSkryptowe dialogi;
-    kit::AutomaticEdit edycja;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
     bool zalogowany = false;
-
-private:
-    static QString Wzor() {
-        static QTemporaryDir katalog;
-        static bool gotowy = false;
-        if (!gotowy) {
-            tools::OpcjeDemo opcje;
-            opcje.pracownicy = 40;
-            opcje.lata = 2;
-            tools::UtworzDemo(engine::FileSystem::Real(), katalog.path().toStdString(), opcje);
-            gotowy = true;
-        }
-        return katalog.path();
-    }
-
-    QTemporaryDir m_katalog;
 };
 
 template <typename T = QWidget>

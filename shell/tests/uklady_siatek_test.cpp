@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "shell/kit/polski.h"
+#include "shell/kit/testing/demo_okien.h"
+#include "shell/kit/zrzuty.h"
 #include "shell/kolumna_okno.h"
-#include "shell/zrzuty.h"
 #include "store/engine/file_system.h"
 #include "store/testing/dialogi_skryptowe.h"
-#include "tools/demo.h"
 
 using namespace mirta;
 using shell::KolumnaOkno;
@@ -61,16 +61,7 @@ std::vector<kit::Column> KolumnyPoprzednichZatrudnien() {
 
 // A small demo unit, made once per test program.
 std::string Demo() {
-    static QTemporaryDir katalog;
-    static bool gotowy = false;
-    if (!gotowy) {
-        tools::OpcjeDemo opcje;
-        opcje.pracownicy = 40;
-        opcje.lata = 2;
-        tools::UtworzDemo(engine::FileSystem::Real(), katalog.path().toStdString(), opcje);
-        gotowy = true;
-    }
-    return katalog.path().toStdString();
+    return kit::testing::DemoOkien::Wzor().toStdString();
 }
 
 // One run of the program: data modules opened, a user logged in, both grids with their
@@ -225,7 +216,7 @@ private slots:
             QCOMPARE(lista->itemText(0).toStdString(), pola.front());
             QCOMPARE(lista->currentText(), QString("PESEL"));
             QVERIFY(lista->findText("AktualnyStopien") >= 0);  // calculated fields too
-            shell::ZapiszZrzut(okno, "kolumna_okno");
+            kit::ZapiszZrzut(okno, "kolumna_okno");
             okno.findChild<QLineEdit*>("ENazwaKolumny")->setText("zmienione");
             QTest::mouseClick(okno.findChild<QPushButton*>("BPorzuc"), Qt::LeftButton);
         });

@@ -11,6 +11,7 @@
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
+#include "shell/kit/testing/demo_okien.h"
 #include "shell/kit/zrzuty.h"
 #include "store/engine/paradox_table.h"
 #include "store/tdm.h"
@@ -18,7 +19,6 @@
 #include "store/testing/dialogi_skryptowe.h"
 #include "store/ui/okna_slownikow.h"
 #include "store/ui/slownik_okno.h"
-#include "tools/demo.h"
 
 using namespace mirta;
 using engine::Dataset;
@@ -31,24 +31,12 @@ namespace {
 
 // A small demo unit, made once per program and copied for every test, opened and logged in
 // as the program does.
-class Jednostka {
+class Jednostka : public kit::testing::DemoOkien {
 public:
     // `przygotuj` may change the copied files before the data modules open them.
-    explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {}) {
-        const QDir wzor(Wzor());
-        for (const QString& plik : wzor.entryList(QDir::Files))
-            QFile::copy(wzor.filePath(plik), QDir(m_katalog.path()).filePath(plik));
-        if (przygotuj)
-            przygotuj(m_katalog.path().toStdString());
-        tdm =
-            std::make_unique<store::TDM>(engine::FileSystem::Real(), m_katalog.path().toStdString(),
-                                         dialogi, engine::CivilDate{2026, 12, 10});
-        tdm->UstawIteracjeHasel(1000);
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        const store::DaneStartowe dane{{2026, 12, 10}, "ADMIN", ""};
-        zalogowany = tdm->FunkcjaStartowa(&dane) && tdm->Sesja().Zalogowany();
-        tdm->OpenAll(store::Otwieranie::PoZalogowaniu);
-        tdm1->OpenAll(store::Otwieranie::PoZalogowaniu);
+    explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {})
+        : DemoOkien(przygotuj) {
+        zalogowany = ZalogujIOtworzTabele();
     }
 
     std::unique_ptr<SlownikOkno> Okno(OknoSlownika okno, int numer = 0) {
@@ -57,31 +45,7 @@ public:
         return w;
     }
 
-    std::string OstatniKomunikat() const {
-        return dialogi.komunikaty.empty() ? std::string() : dialogi.komunikaty.back().tekst;
-    }
-
-    store::testing::DialogiSkryptowe dialogi;
-    kit::AutomaticEdit edycja;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
     bool zalogowany = false;
-
-private:
-    static QString Wzor() {
-        static QTemporaryDir katalog;
-        static bool gotowy = false;
-        if (!gotowy) {
-            tools::OpcjeDemo opcje;
-            opcje.pracownicy = 40;
-            opcje.lata = 2;
-            tools::UtworzDemo(engine::FileSystem::Real(), katalog.path().toStdString(), opcje);
-            gotowy = true;
-        }
-        return katalog.path();
-    }
-
-    QTemporaryDir m_katalog;
 };
 
 void Nacisnij(QWidget& okno, const char* nawigator, const char* przycisk) {
