@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "shell/kit/data_controls.h"
+#include "shell/przyciski_okna.h"
 #include "store/engine/value.h"
 
 namespace mirta::shell {
@@ -57,29 +58,17 @@ TFData::TFData(QWidget* parent) : QDialog(parent) {
     m_kalendarz->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_kalendarz->setMinimumSize(280, 190);
 
-    auto* tak = new QPushButton(style()->standardIcon(QStyle::SP_DialogOkButton), "&Tak", this);
-    tak->setObjectName("ButtonTak");
-    tak->setDefault(true);
-    auto* porzuc =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Porzuć", this);
-    porzuc->setObjectName("ButtonPorzuc");
-    porzuc->setAutoDefault(false);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    for (QPushButton* b : {tak, porzuc}) {
-        b->setMinimumWidth(90);
-        przyciski->addWidget(b);
-    }
+    const PrzyciskiOkna przyciski =
+        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogOkButton, "&Tak", "ButtonTak", 90);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);
     uklad->addWidget(m_kalendarz);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.uklad);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_kalendarz, &QCalendarWidget::activated, this, &QDialog::accept);
-    connect(tak, &QPushButton::clicked, this, &QDialog::accept);
-    connect(porzuc, &QPushButton::clicked, this, &QDialog::reject);
+    connect(przyciski.potwierdz, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 void TFData::UstawDate(const QDate& data) {

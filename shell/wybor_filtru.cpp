@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "shell/kit/run_guarded.h"
+#include "shell/przyciski_okna.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {
@@ -53,28 +54,15 @@ TFWyborFiltru::TFWyborFiltru(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
         m_pola[i] = pole;
     }
 
-    auto* zastosuj =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), "&Zastosuj", this);
-    zastosuj->setObjectName("ButtonZastosuj");
-    zastosuj->setDefault(true);
-    auto* porzuc =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Porzuć", this);
-    porzuc->setObjectName("ButtonPorzuc");
-    porzuc->setAutoDefault(false);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    for (QPushButton* b : {zastosuj, porzuc}) {
-        b->setMinimumWidth(100);
-        przyciski->addWidget(b);
-    }
+    const PrzyciskiOkna przyciski =
+        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogApplyButton, "&Zastosuj", "ButtonZastosuj");
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(grupa);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.uklad);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(zastosuj, &QPushButton::clicked, this, &TFWyborFiltru::Zastosuj);
-    connect(porzuc, &QPushButton::clicked, this, &QDialog::reject);
+    connect(przyciski.potwierdz, &QPushButton::clicked, this, &TFWyborFiltru::Zastosuj);
 }
 
 void TFWyborFiltru::Zastosuj() {

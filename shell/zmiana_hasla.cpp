@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "shell/kit/run_guarded.h"
+#include "shell/przyciski_okna.h"
 #include "store/blad_danych.h"
 #include "store/hasla.h"
 #include "store/tdm.h"
@@ -46,20 +47,8 @@ TFZmianaHasla::TFZmianaHasla(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     pola->addRow("&Nowe hasło:", m_nowe);
     pola->addRow("Po&wtórz nowe hasło:", m_powtorz);
 
-    auto* zapisz =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogSaveButton), "&Zapisz", this);
-    zapisz->setObjectName("ButtonZapisz");
-    zapisz->setDefault(true);
-    auto* porzuc =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCancelButton), "&Porzuć", this);
-    porzuc->setObjectName("ButtonPorzuc");
-    porzuc->setAutoDefault(false);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    for (QPushButton* b : {zapisz, porzuc}) {
-        b->setMinimumWidth(100);
-        przyciski->addWidget(b);
-    }
+    const PrzyciskiOkna przyciski =
+        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogSaveButton, "&Zapisz", "ButtonZapisz");
 
     auto* uklad = new QVBoxLayout(this);
     // A first login with an empty password leads here: say what is expected.
@@ -74,11 +63,10 @@ TFZmianaHasla::TFZmianaHasla(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     }
     uklad->addLayout(pola);
     uklad->addSpacing(6);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(przyciski.uklad);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(zapisz, &QPushButton::clicked, this, &TFZmianaHasla::Zapisz);
-    connect(porzuc, &QPushButton::clicked, this, &QDialog::reject);
+    connect(przyciski.potwierdz, &QPushButton::clicked, this, &TFZmianaHasla::Zapisz);
 }
 
 void TFZmianaHasla::showEvent(QShowEvent* event) {
