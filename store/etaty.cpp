@@ -1,6 +1,7 @@
 #include "store/etaty.h"
 
 #include "store/blad_danych.h"
+#include "store/pola_rekordu.h"
 #include "store/tdm1.h"
 
 namespace mirta::store {
@@ -9,22 +10,6 @@ namespace {
 using engine::Dataset;
 using engine::DatasetEvent;
 using engine::Value;
-
-std::string Przyciety(const Value& v) {
-    if (v.IsNull())
-        return {};
-    const std::string& t = v.AsText();
-    size_t a = 0, b = t.size();
-    while (a < b && static_cast<unsigned char>(t[a]) <= ' ')
-        ++a;
-    while (b > a && static_cast<unsigned char>(t[b - 1]) <= ' ')
-        --b;
-    return t.substr(a, b - a);
-}
-
-bool Pusty(const Value& v) {
-    return v.IsNull() || v.AsText().empty();
-}
 
 void TGlowkaStrukturyEtatowBeforePost(Dataset& ds) {
     const Value& rok = ds.Field("Rok");
@@ -38,13 +23,13 @@ void TGlowkaStrukturyEtatowBeforePost(Dataset& ds) {
 void TPozStrukturyEtatowBeforePost(Dataset& ds) {
     if (Przyciety(ds.Field("StanowiskoEtatowe")).empty())
         throw BladDanych("Stanowisko etatowe jest obowiązkowe !!!");
-    if (Pusty(ds.Field("SystemSluzby")))
+    if (PustePole(ds.Field("SystemSluzby")))
         throw BladDanych("System służby jest obowiązkowy !!!");
     const Value& typ = ds.Field("TypPracownika");
     const std::string t = typ.IsNull() ? std::string() : typ.AsText();
     if (t != "F" && t != "C")
         throw BladDanych("Dopuszczalne typy pracowników: F - funkcjonariusz, C- cywil !!!");
-    if (t == "C" && Pusty(ds.Field("StatusPracownikaCywilnego")))
+    if (t == "C" && PustePole(ds.Field("StatusPracownikaCywilnego")))
         throw BladDanych("Status pracownika cywilnego jest obowiązkowy !!!");
     if (t == "F" && !ds.Field("StatusPracownikaCywilnego").IsNull())
         ds.SetField("StatusPracownikaCywilnego", Value());

@@ -1,6 +1,7 @@
 #include "store/organizacja.h"
 
 #include "store/blad_danych.h"
+#include "store/pola_rekordu.h"
 #include "store/pozycjonowanie.h"
 #include "store/tdm.h"
 #include "store/zasady_wspolne.h"
@@ -14,14 +15,6 @@ using engine::Value;
 
 int32_t Liczba(const Value& v) {
     return v.IsNull() ? 0 : static_cast<int32_t>(v.AsInteger());
-}
-
-std::string Tekst(const Value& v) {
-    return v.IsNull() ? std::string() : v.AsText();
-}
-
-bool Pusty(const Value& v) {
-    return v.IsNull() || (v.kind() == Value::Kind::Text && v.AsText().empty());
 }
 
 // Moves through the rows from the first until `pole` equals `id`; false leaves the last
@@ -46,13 +39,13 @@ void KomorkaPodrzedna::Wypelnij(TDM& tdm, int32_t id) {
     const Dataset& k = *tdm.TKomorkaPod;
     identyfikator = Liczba(k.Field("Identyfikator"));
     komNadrzedna = Liczba(k.Field("KomNadrzedna"));
-    nazwa = Tekst(k.Field("Nazwa"));
-    symbol = Tekst(k.Field("Symbol"));
+    nazwa = TekstPola(k.Field("Nazwa"));
+    symbol = TekstPola(k.Field("Symbol"));
 }
 
 KomorkaPodrzedna KomorkaPodrzedna::ZPola(TDM& tdm, const Value& pole) {
     KomorkaPodrzedna k;
-    if (!Pusty(pole))
+    if (!PustePole(pole))
         k.Wypelnij(tdm, Liczba(pole));
     return k;
 }
@@ -73,7 +66,7 @@ void PodlaczKomorki(TDM& tdm, TableComponent& c) {
     const std::string komunikat = nadrzedna ? "Musisz podać nazwę komórki nadrzędnej !!!"
                                             : "Musisz podać nazwę komórki organizacyjnej !!!";
     c->AddHandler(DatasetEvent::BeforePost, [komunikat](Dataset& ds) {
-        if (Pusty(ds.Field("Nazwa")))
+        if (PustePole(ds.Field("Nazwa")))
             throw BladDanych(komunikat);
     });
 }
@@ -124,7 +117,7 @@ bool PodzialOrganizacyjny::Uzyj() {
         UstawIdentyfikator(p, "KomorkaOrganizacyjna", id);
     } else {
         m_tdm.Filtr().KomorkaFiltru = static_cast<int32_t>(id);
-        m_tdm.Filtr().NazwaKomorkiFiltru = Tekst(pod.Field("Nazwa"));
+        m_tdm.Filtr().NazwaKomorkiFiltru = TekstPola(pod.Field("Nazwa"));
     }
     return true;
 }

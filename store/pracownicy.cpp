@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "store/blad_danych.h"
+#include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/zasady_wspolne.h"
 
@@ -27,24 +28,6 @@ constexpr KodPola kSystemSluzby[] = {{'0', "0 - cywil"},
 
 constexpr const char* kZastepczy = "XXXXXX";
 
-std::string Przyciety(const Value& v) {
-    if (v.IsNull())
-        return {};
-    const std::string& t = v.AsText();
-    size_t a = 0, b = t.size();
-    while (a < b && static_cast<unsigned char>(t[a]) <= ' ')
-        ++a;
-    while (b > a && static_cast<unsigned char>(t[b - 1]) <= ' ')
-        --b;
-    return t.substr(a, b - a);
-}
-
-// By the stored value: a code field shows "XXXXXX" for an empty one.
-bool Pusty(const Dataset& ds, std::string_view pole) {
-    const Value& v = ds.Field(pole);
-    return v.IsNull() || (v.kind() == Value::Kind::Text && v.AsText().empty());
-}
-
 void TPracownicyNewRecord(Dataset& ds) {
     ds.SetField("Etat", Value::Number(1.0));
     for (auto [pole, kod] : {std::pair{"SystemZatrudnienia", "Z"},
@@ -63,7 +46,7 @@ void TPracownicyBeforePost(Dataset& ds) {
     const std::string imie = Przyciety(ds.Field("Imie1"));
     if (imie.empty())
         throw BladDanych(" Imię pierwsze jest obowiązkowe !!!");
-    if (Pusty(ds, "Plec")) {
+    if (PustePole(ds, "Plec")) {
         const char ostatnia = imie.back();
         ds.SetField("Plec", Value::Text(ostatnia == 'a' || ostatnia == 'A' ? "K" : "M"));
     }
@@ -72,14 +55,14 @@ void TPracownicyBeforePost(Dataset& ds) {
         if (v.IsNull() || v.AsInteger() < 0)
             ds.SetField(pole, Value::Integer(0));
     }
-    if (Pusty(ds, "SystemSluzby"))
+    if (PustePole(ds, "SystemSluzby"))
         ds.SetField("SystemSluzby", Value::Text("1"));
-    if (Pusty(ds, "Podzial"))
+    if (PustePole(ds, "Podzial"))
         ds.SetField("Podzial", Value::Text("1"));
     const std::string podzial = ds.Field("Podzial").AsText();
     if (podzial == "1" || podzial == "4")
         ds.SetField("IdStPracCyw", Value());
-    else if (Pusty(ds, "IdStPracCyw"))
+    else if (PustePole(ds, "IdStPracCyw"))
         throw BladDanych("Status pracownika cywilnego jest konieczna do SPD !!!");
 }
 

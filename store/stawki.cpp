@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "store/pola_rekordu.h"
 #include "store/tdm.h"
 
 namespace mirta::store {
@@ -12,10 +13,6 @@ using engine::Value;
 
 int32_t Liczba32(const Value& v) {
     return v.IsNull() ? 0 : static_cast<int32_t>(v.AsInteger());
-}
-
-std::string Tekst(const Value& v) {
-    return v.IsNull() ? std::string() : v.AsText();
 }
 
 // The rates of a rate table by owner identifier, each list in variant and date order.
@@ -36,7 +33,7 @@ std::unordered_map<int32_t, std::vector<compute::WpisStawki>> CzytajStawki(TDM& 
             compute::WpisStawki s;
             s.dzien = w[data].IsNull() ? 0 : w[data].AsDay();
             s.wartosc = w[wartosc].IsNull() ? 0 : w[wartosc].AsNumber();
-            const std::string u = Tekst(w[ub]);
+            const std::string u = TekstPola(w[ub]);
             s.ubruttowienie = u.empty() ? 'T' : u[0];
             wynik[Liczba32(w[id])].push_back(s);
         }
@@ -80,7 +77,7 @@ void DaneStopniiGrup::Zbuduj(TDM& tdm) {
             const engine::RowView w = sl.RowAt(i);
             Stopien s;
             s.IdentyfikatorStopnia = Liczba32(w["IdentyfikatorStopnia"]);
-            s.NazwaStopnia = Tekst(w["NazwaStopnia"]);
+            s.NazwaStopnia = TekstPola(w["NazwaStopnia"]);
             if (auto it = stawki.find(s.IdentyfikatorStopnia); it != stawki.end())
                 s.stawki = it->second;
             m_indeksStopni.try_emplace(s.IdentyfikatorStopnia, m_stopnie.size());
@@ -98,8 +95,8 @@ void DaneStopniiGrup::Zbuduj(TDM& tdm) {
             const engine::RowView w = sl.RowAt(i);
             Grupa g;
             g.IdentyfikatorGrupy = Liczba32(w["IdentyfikatorGrupy"]);
-            g.NazwaGrupy = Tekst(w["NazwaGrupy"]);
-            g.KodGrupy = Tekst(w["KodGrupy"]);
+            g.NazwaGrupy = TekstPola(w["NazwaGrupy"]);
+            g.KodGrupy = TekstPola(w["KodGrupy"]);
             if (auto it = stawki.find(g.IdentyfikatorGrupy); it != stawki.end())
                 g.stawki = it->second;
             m_indeksGrup.try_emplace(g.IdentyfikatorGrupy, m_grupy.size());
