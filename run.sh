@@ -20,5 +20,5 @@ if [ -n "$DISPLAY" ] || [ -n "$WAYLAND_DISPLAY" ]; then
 fi
 ZRZUTY="${MIRTA_ZRZUTY:-$DANE/zrzuty}"
 echo "Brak ekranu: program działa pod Xvfb i zapisuje obrazy okien do $ZRZUTY"
-exec xvfb-run -a -s '-screen 0 1280x900x24' \
+exec xvfb-run -a -s '-screen 0 1366x900x24' \
     "$OKNO" --zrzuty "$ZRZUTY" --uzytkownik ADMIN

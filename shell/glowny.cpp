@@ -120,7 +120,7 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     m_polecenia1 = m_tdm1.ObserveCommands(polecenia);
 
     PokazPracePrzyStarcie(false);
-    resize(1180, 780);
+    resize(1260, 820);
     setMinimumSize(900, 600);
 }
 

@@ -505,7 +505,7 @@ constexpr const char* kPrzebieg = "Przebieg pracy";
 constexpr const char* kInne = "Inne";
 
 constexpr OpisStrony kStrony[] = {
-    {.tytul = "Dane personalne", .tabele = kTabPersonalne, .kolumny = 3},
+    {.tytul = "Dane personalne", .tabele = kTabPersonalne, .kolumny = 2},
     {.tytul = "adresowe", .tabele = kTabAdresowe, .kolumny = 2},
     {.tytul = kPlacowe, .rodzaj = RodzajStrony::Kontener},
     {.tytul = "Stanowiska", .rodzic = kPlacowe, .tabele = kTabStanowiska},

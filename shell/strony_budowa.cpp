@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTextEdit>
 #include <QVBoxLayout>
 
@@ -304,7 +305,13 @@ QWidget* BudowniczyStron::ZbudujPola(Tabela& t, int kolumny) {
     }
     for (auto* k : kol)
         k->addStretch();
-    return panel;
+    // A window narrower than the fields scrolls them instead of cutting their labels off.
+    auto* przewijanie = new QScrollArea;
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(true);
+    przewijanie->setWidget(panel);
+    przewijanie->setMinimumHeight(panel->sizeHint().height());
+    return przewijanie;
 }
 
 QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* rodzic) {
