@@ -42,6 +42,8 @@ struct Program {
             tdm->UstawIteracjeHasel(1000);
         tdm1 = std::make_unique<store::TDM1>(*tdm);
         glowny = std::make_unique<shell::TFGlowny>(*tdm, *tdm1, dialogi);
+        // ADMIN has no password yet; the window asking for one would wait for a user.
+        glowny->UstawZmianeHaslaPoZalogowaniu(false);
         glowny->UstawLogowanie([this](QWidget*) {
             const store::DaneStartowe d{kDzis, "ADMIN", ""};
             tdm->FunkcjaStartowa(&d);
