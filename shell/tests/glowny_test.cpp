@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -309,6 +310,44 @@ private slots:
         QTest::keyClick(lista, Qt::Key_Backspace);  // nothing left to take back
         QCOMPARE(g.SzukajNazwiska()->text(), QString());
         QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
+    // The search box steers the list, the list keeps rows around the current one in sight and
+    // the status bar counts the list.
+    void wyszukiwanieSterujeLista() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        QLineEdit* szukaj = g.SzukajNazwiska();
+        szukaj->setText("K");
+        const int64_t k = o.Pracownicy().RecNo();
+        QTest::keyClick(szukaj, Qt::Key_Down);
+        QCOMPARE(o.Pracownicy().RecNo(), k + 1);
+        QTest::keyClick(szukaj, Qt::Key_Up);
+        QCOMPARE(o.Pracownicy().RecNo(), k);
+        QTest::keyClick(szukaj, Qt::Key_PageDown);
+        QVERIFY(o.Pracownicy().RecNo() > k + 1);
+        QCOMPARE(szukaj->text(), QString("K"));
+
+        kit::DbGrid* lista = g.ListaPracownikow();
+        lista->resize(lista->width(), 10 * lista->rowHeight(0) + lista->horizontalHeader()->height());
+        o.Pracownicy().MoveTo(30);
+        QCoreApplication::processEvents();
+        const int dol = lista->rowAt(lista->viewport()->height() - 1);
+        QVERIFY2(dol >= 33 || dol == -1, qPrintable(QString::number(dol)));
+        QVERIFY(lista->rowAt(0) <= 27);
+
+        g.activateWindow();
+        szukaj->setFocus();
+        QTest::keyClick(szukaj, Qt::Key_Return);
+        QVERIFY(lista->hasFocus());
+
+        auto& filtr = o.baza.tdm->Filtr();
+        const QString zFiltrem = Panel(g, "panelLiczbaPracownikow");
+        QCOMPARE(zFiltrem, QString(" Pracowników: %1 (filtr)").arg(o.Pracownicy().RecordCount()));
+        filtr.BezFiltru = true;
+        o.baza.tdm->OdswiezListePracownikow();
+        QCOMPARE(Panel(g, "panelLiczbaPracownikow"),
+                 QString(" Pracowników: %1").arg(o.Pracownicy().RecordCount()));
     }
 
     void szukanieOdmowionePodczasEdycjiPracownika() {
