@@ -44,7 +44,8 @@ protected:
 
 TEST_F(NumeryPracownika, EachProblemAsksOnceAndNoKeepsTheRecordBeingInserted) {
     Nowy("Nowak", "Jan",
-         {{"PESEL", "04222900021"}, {"DataUrodzenia", "2004-03-01"}, {"Nip", "5260001253"}});
+         {{"Plec", "M"}, {"PESEL", "04222900021"}, {"DataUrodzenia", "2004-03-01"},
+          {"Nip", "5260001253"}});
     dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak, Odpowiedz::Nie};
     EXPECT_THROW(P().Post(), OdmowaUzytkownika);
     EXPECT_EQ(Pytania(), (std::vector<std::string>{
