@@ -85,6 +85,8 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     m_podzial->setSizes({330, 370});
     uklad->addWidget(m_podzial, 1);
     setCentralWidget(srodek);
+    // Enter in the search box (a Tab to the application's filter) goes on to the list.
+    QWidget::setTabOrder(m_szukaj, m_lista);
 
     m_czekanie = new QLabel(srodek);
     m_czekanie->setObjectName("czekanie");
@@ -231,8 +233,6 @@ void TFGlowny::ZbudujListe() {
     m_lista->SetDataSource(&ZrodloPracownikow());
     PodlaczEdycjeKolumn(*m_lista, m_tdm);
     m_lista->installEventFilter(this);
-    // Enter in the search box (a Tab to the application's filter) goes on to the list.
-    QWidget::setTabOrder(m_szukaj, m_lista);
 }
 
 void TFGlowny::ZbudujPasekStanu() {

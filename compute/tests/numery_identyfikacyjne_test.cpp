@@ -14,7 +14,7 @@ TEST(NumeryIdentyfikacyjne, PeselDateSexAndCheckDigit) {
     };
     const Case cases[] = {
         {"44051401359", true, {1944, 5, 14}, 'M'},
-        {"90830112345", true, {1890, 3, 1}, 'K'},   // 1800s: month + 80
+        {"90830112345", true, {1890, 3, 1}, 'K'},  // 1800s: month + 80
         {"85123155570", true, {1985, 12, 31}, 'M'},
         {"04222900021", true, {2004, 2, 29}, 'K'},  // 2000s: month + 20, leap day
         {"00210199994", true, {2000, 1, 1}, 'M'},

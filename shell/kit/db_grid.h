@@ -43,7 +43,6 @@ public:
     void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
 
 protected:
-
 private:
     void SyncToCursor();
     void ApplyEditing();

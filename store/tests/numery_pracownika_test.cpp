@@ -44,7 +44,9 @@ protected:
 
 TEST_F(NumeryPracownika, EachProblemAsksOnceAndNoKeepsTheRecordBeingInserted) {
     Nowy("Nowak", "Jan",
-         {{"Plec", "M"}, {"PESEL", "04222900021"}, {"DataUrodzenia", "2004-03-01"},
+         {{"Plec", "M"},
+          {"PESEL", "04222900021"},
+          {"DataUrodzenia", "2004-03-01"},
           {"Nip", "5260001253"}});
     dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak, Odpowiedz::Nie};
     EXPECT_THROW(P().Post(), OdmowaUzytkownika);
