@@ -85,6 +85,8 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     m_podzial->setSizes({330, 370});
     uklad->addWidget(m_podzial, 1);
     setCentralWidget(srodek);
+    // Enter in the search box (a Tab to the application's filter) goes on to the list.
+    QWidget::setTabOrder(m_szukaj, m_lista);
 
     m_czekanie = new QLabel(srodek);
     m_czekanie->setObjectName("czekanie");
@@ -178,6 +180,7 @@ void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {
     m_szukaj->setMaximumWidth(280);
     etykieta->setBuddy(m_szukaj);
     connect(m_szukaj, &QLineEdit::textChanged, this, &TFGlowny::Szukaj);
+    m_szukaj->installEventFilter(this);
     wiersz->addWidget(m_szukaj, 1);
     wiersz->addStretch();
 
@@ -247,6 +250,7 @@ void TFGlowny::ZbudujPasekStanu() {
     m_panelData = panel("panelDataPrzetwarzania", 1);
     m_panelDzis = panel("panelDataBiezaca", 1);
     m_panelUzytkownik = panel("panelUzytkownik", 2);
+    m_panelLiczba = panel("panelLiczbaPracownikow", 1);
     pasek->hide();
 }
 
@@ -316,9 +320,29 @@ bool TFGlowny::PiszNaLiscie(QKeyEvent* klawisz) {
     return true;
 }
 
+// The search box steers the list: the arrows and page keys move it, Enter goes to it.
+bool TFGlowny::KlawiszWyszukiwania(QKeyEvent* klawisz) {
+    switch (klawisz->key()) {
+        case Qt::Key_Down:
+        case Qt::Key_Up:
+        case Qt::Key_PageDown:
+        case Qt::Key_PageUp:
+            QCoreApplication::sendEvent(m_lista, klawisz);
+            return true;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_lista->setFocus(Qt::ShortcutFocusReason);
+            return true;
+        default:
+            return false;
+    }
+}
+
 bool TFGlowny::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_lista && event->type() == QEvent::KeyPress)
         return PiszNaLiscie(static_cast<QKeyEvent*>(event));
+    if (watched == m_szukaj && event->type() == QEvent::KeyPress)
+        return KlawiszWyszukiwania(static_cast<QKeyEvent*>(event));
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -96,12 +96,14 @@ private:
     void DodajPolecenia(QMenu* menu, const char* nazwaMenu);
     void ZbudujPasekStanu();
     void PokazPasekStanu();
+    void PokazLiczbePracownikow();
     void PokazPracePrzyStarcie(bool pokaz);
     void WidocznoscPolecen();
     void ZastosujTrybUrlopowy();
 
     void Szukaj(const QString& tekst);
     bool PiszNaLiscie(QKeyEvent* klawisz);
+    bool KlawiszWyszukiwania(QKeyEvent* klawisz);
     void OdswiezPolecenia();
     void CzasPracy();
     void KoniecPracy();
@@ -151,12 +153,14 @@ private:
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;
     QLabel* m_panelUzytkownik = nullptr;
+    QLabel* m_panelLiczba = nullptr;
     QAction* m_edycjaTak = nullptr;
     QAction* m_edycjaNie = nullptr;
     std::map<std::string, QMenu*> m_menu;
 
     engine::Subscription m_polecenia;
     engine::Subscription m_polecenia1;
+    engine::Subscription m_liczbaPracownikow;
 };
 
 }  // namespace mirta::shell

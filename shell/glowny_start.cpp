@@ -124,7 +124,23 @@ void TFGlowny::PokazPasekStanu() {
     m_panelDzis->setText(QString::fromStdString(" Data bieżąca: " +
                                                 DlugaData(dzis.year(), dzis.month(), dzis.day())));
     m_panelUzytkownik->setText(QString::fromStdString(" Użytkownik: " + sesja.NazwaPelna));
+    m_liczbaPracownikow = m_tdm.TPracownicy->Observe([this](const engine::DatasetChange& z) {
+        using Rodzaj = engine::DatasetChange::Kind;
+        if (z.kind == Rodzaj::Reset || z.kind == Rodzaj::RowInserted ||
+            z.kind == Rodzaj::RowDeleted)
+            PokazLiczbePracownikow();
+    });
+    PokazLiczbePracownikow();
     statusBar()->show();
+}
+
+// How many the list holds, and whether the filter hides anybody.
+void TFGlowny::PokazLiczbePracownikow() {
+    const engine::Dataset& pracownicy = *m_tdm.TPracownicy;
+    const int64_t naLiscie = pracownicy.RecordCount();
+    const bool filtr = naLiscie < static_cast<int64_t>(pracownicy.GetTable().RowCount());
+    m_panelLiczba->setText(
+        QString(" Pracowników: %1%2").arg(naLiscie).arg(filtr ? " (filtr)" : ""));
 }
 
 // A user who keeps only work time and absences: no new employees, no prints, no dictionaries,

@@ -12,4 +12,10 @@ public:
     explicit BladDanych(const std::string& komunikat) : std::runtime_error(komunikat) {}
 };
 
+// The user answered a rule's question with "no": the operation is abandoned without a message.
+class OdmowaUzytkownika : public BladDanych {
+public:
+    OdmowaUzytkownika() : BladDanych("") {}
+};
+
 }  // namespace mirta::store

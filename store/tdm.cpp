@@ -4,6 +4,7 @@
 #include "store/czas_pracy.h"
 #include "store/historia_sluzby.h"
 #include "store/kalendarz.h"
+#include "store/numery_pracownika.h"
 #include "store/organizacja.h"
 #include "store/slowniki.h"
 #include "store/tdm1.h"
@@ -64,6 +65,8 @@ void TDM::Prepare(TableComponent& c) {
     PodlaczZasadyWspolne(*this, c);
     if (&c == &TPracownicy)
         PodlaczPracownikow(*this, c);
+    if (&c == &TPracownicy)
+        PodlaczNumeryIdentyfikacyjne(*this, c);
     if (&c == &TPracStop || &c == &TPracStopRob || &c == &TStanowiska || &c == &TStanowiskaRob)
         PodlaczHistorieDoPracownikow(*this, c);
     PodlaczSlownik(*this, c);

@@ -1,5 +1,7 @@
 #include "shell/kit/db_grid.h"
 
+#include <algorithm>
+
 #include <QHeaderView>
 
 namespace mirta::kit {
@@ -132,6 +134,23 @@ void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
     const int row = current.row();
     if (!Source()->Run([row](engine::Dataset& ds) { ds.MoveTo(row); }))
         SyncToCursor();
+}
+
+void DbGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {
+    if (hint != EnsureVisible || !index.isValid() || !model()) {
+        QTableView::scrollTo(index, hint);
+        return;
+    }
+    constexpr int kRowsAround = 3;
+    const int rowCount = model()->rowCount();
+    const int visible = viewport()->height() / std::max(1, rowHeight(index.row()));
+    const int around = std::clamp((visible - 1) / 2, 0, kRowsAround);
+    const int below = std::min(index.row() + around, rowCount - 1);
+    const int above = std::max(index.row() - around, 0);
+    // Both neighbours fit with the row between them, so the second call keeps the first.
+    QTableView::scrollTo(model()->index(below, index.column()), EnsureVisible);
+    QTableView::scrollTo(model()->index(above, index.column()), EnsureVisible);
+    QTableView::scrollTo(index, EnsureVisible);
 }
 
 }  // namespace mirta::kit

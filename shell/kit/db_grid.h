@@ -37,6 +37,12 @@ protected:
     bool Flush() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
 
+public:
+    // Keeps a few rows above and below the current one in sight, so it never sits on the
+    // window's edge.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
+protected:
 private:
     void SyncToCursor();
     void ApplyEditing();

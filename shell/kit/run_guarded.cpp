@@ -4,6 +4,8 @@
 #include <exception>
 #include <string>
 
+#include "store/blad_danych.h"
+
 namespace mirta::kit {
 
 namespace {
@@ -25,6 +27,8 @@ bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
     try {
         action();
         return true;
+    } catch (const store::OdmowaUzytkownika&) {
+        // The user said no to a question; nothing more to say.
     } catch (const std::exception& e) {
         // A rule's BladDanych, an EngineError and the rest all carry the user's text in what().
         Report(dialogi, e.what());

@@ -4,6 +4,7 @@
 #include <QAction>
 #include <QCollator>
 #include <QDialog>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -309,6 +310,54 @@ private slots:
         QTest::keyClick(lista, Qt::Key_Backspace);  // nothing left to take back
         QCOMPARE(g.SzukajNazwiska()->text(), QString());
         QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
+    // The search box steers the list, the list keeps rows around the current one in sight and
+    // the status bar counts the list.
+    void wyszukiwanieSterujeLista() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        QLineEdit* szukaj = g.SzukajNazwiska();
+        szukaj->setText("K");
+        const int64_t k = o.Pracownicy().RecNo();
+        QTest::keyClick(szukaj, Qt::Key_Down);
+        QCOMPARE(o.Pracownicy().RecNo(), k + 1);
+        QTest::keyClick(szukaj, Qt::Key_Up);
+        QCOMPARE(o.Pracownicy().RecNo(), k);
+        QTest::keyClick(szukaj, Qt::Key_PageDown);
+        QVERIFY(o.Pracownicy().RecNo() > k + 1);
+        QCOMPARE(szukaj->text(), QString("K"));
+
+        // Rows around the current one stay in sight as the cursor goes down the list.
+        kit::DbGrid* lista = g.ListaPracownikow();
+        QCoreApplication::processEvents();
+        const int widac = lista->viewport()->height() / lista->rowHeight(0);
+        QVERIFY2(widac >= 7, qPrintable(QString::number(widac)));
+        const int64_t wiersze = o.Pracownicy().RecordCount();
+        QVERIFY(wiersze > widac + 3);
+        for (int64_t w = 0; w + 3 < wiersze; ++w) {
+            o.Pracownicy().MoveTo(w);
+            QCoreApplication::processEvents();
+            const int dol = lista->rowAt(lista->viewport()->height() - lista->rowHeight(0) / 2);
+            QVERIFY2(dol >= w + 3, qPrintable(QString("%1: %2").arg(w).arg(dol)));
+        }
+        o.Pracownicy().MoveTo(10);
+        QCoreApplication::processEvents();
+        QVERIFY(lista->rowAt(lista->rowHeight(0) / 2) <= 7);
+
+        g.activateWindow();
+        szukaj->setFocus();
+        QTRY_VERIFY(szukaj->hasFocus());
+        QTest::keyClick(szukaj, Qt::Key_Return);
+        QTRY_VERIFY(lista->hasFocus());
+
+        auto& filtr = o.baza.tdm->Filtr();
+        const QString zFiltrem = Panel(g, "panelLiczbaPracownikow");
+        QCOMPARE(zFiltrem, QString(" Pracowników: %1 (filtr)").arg(o.Pracownicy().RecordCount()));
+        filtr.BezFiltru = true;
+        o.baza.tdm->OdswiezListePracownikow();
+        QCOMPARE(Panel(g, "panelLiczbaPracownikow"),
+                 QString(" Pracowników: %1").arg(o.Pracownicy().RecordCount()));
     }
 
     void szukanieOdmowionePodczasEdycjiPracownika() {
