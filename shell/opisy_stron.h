@@ -83,7 +83,13 @@ struct OpisTabeliStrony {
     std::string_view nazwaSiatki = {};  // object name, e.g. "DBGrid14"
 };
 
-enum class RodzajStrony { Pola, Kontener, TekstSformatowany };
+enum class RodzajStrony {
+    Pola,
+    Kontener,
+    // Formatted text rebuilt whenever the page is shown.
+    InformacjaZbiorcza,
+    Wynagrodzenia,
+};
 
 struct OpisStrony {
     std::string_view tytul = {};
@@ -92,6 +98,16 @@ struct OpisStrony {
     std::span<const OpisTabeliStrony> tabele = {};
     // Fields of one table flow into this many columns of groups.
     int kolumny = 1;
+    // The page selected among its neighbours after a login.
+    bool pierwsza = false;
+    // Shows fields of the payroll identity, whose locks are applied again when it is shown.
+    bool polaPlacowe = false;
+    // Stays visible when the user may see the leave and absence pages only...
+    bool wTrybieUrlopowym = false;
+    // ...and this one is shown then.
+    bool startTrybuUrlopowego = false;
+    // Stays bound while a leave record is edited, even when its outer page goes.
+    bool zUrlopem = false;
 };
 
 // Every page of the employee's file in tab order; an inner page follows its outer page.

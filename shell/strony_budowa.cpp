@@ -138,7 +138,8 @@ void BudowniczyStron::Zbuduj() {
                 l->addWidget(s.wewnetrzne);
                 break;
             }
-            case RodzajStrony::TekstSformatowany:
+            case RodzajStrony::InformacjaZbiorcza:
+            case RodzajStrony::Wynagrodzenia:
                 widget = ZbudujTekst(s);
                 break;
             case RodzajStrony::Pola: {
@@ -169,7 +170,7 @@ QWidget* BudowniczyStron::ZbudujTekst(Karta& strona) {
     auto* tekst = new QTextEdit;
     tekst->setReadOnly(true);
     tekst->setAcceptRichText(true);
-    if (strona.opis->tytul == "Informacja zbiorcza") {
+    if (strona.opis->rodzaj == RodzajStrony::InformacjaZbiorcza) {
         m_s.m_informacja = tekst;
         tekst->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto* widok = new QAction(QString::fromUtf8("Pdgląd sformatowany / prosty"), tekst);
