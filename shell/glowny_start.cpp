@@ -17,6 +17,7 @@
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/dziennik.h"
 
 namespace mirta::shell {
 
@@ -46,6 +47,7 @@ bool TFGlowny::SekwencjaStartowa() {
         m_zamknijBezPytania = true;
         return false;
     }
+    store::DziennikProgramu().UstawUzytkownika(m_tdm.Sesja().NazwaKrotka);
     if (m_zmianaHaslaPoZalogowaniu && m_tdm.Sesja().MusiUstawicHaslo)
         ZmianaHasla();
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();

@@ -704,69 +704,8 @@ std::span<const std::string_view> PolaPlacowe() {
     return kPolaPlacowe;
 }
 
-std::vector<kit::CodeItem> Kody(std::string_view pole, int rok) {
-    if (pole == "GrupaSzkodliwosci") {
-        if (rok > 2006)
-            return {{"0", "0 - nie dotyczy"},
-                    {"1", "1 - służba codzienna, funkcje wykonawcze"},
-                    {"2", "2 - służba codzienna, funkcje dowódcze"},
-                    {"3", "3 - zmianowy rozkład czasu służby"},
-                    {"4", "4 - zmianowy rozkład czasu służby"}};
-        return {{"0", "0 - nie dotyczy"},
-                {"1", "1 - I st. uciążliwości"},
-                {"2", "2 - II st. uciążliwości"},
-                {"3", "3 - III st. uciążliwości"},
-                {"4", "4 - IV st uciążliwości"}};
-    }
-    if (pole == "Plec")
-        return {{"K", "Kobieta"}, {"M", "Mężczyzna"}};
-    if (pole == "Podzial")
-        return {{"1", "1 - funkcjonariusz"},
-                {"2", "2 - pracownik cywilny"},
-                {"3", "3 - pracownik służby cywilnej"},
-                {"4", "4 - emeryt pobierający świadczenia"}};
-    if (pole == "SystemSluzby")
-        return {{"0", "0 - cywil"},
-                {"1", "1-codzienny, funkcje wykonawcze"},
-                {"2", "2 - zmianowy"},
-                {"3", "3-codzienny, funkcje dowódcze"},
-                {"4", "4-Inny bez dodatkowego urlopu"}};
-    if (pole == "Ubruttowienie")
-        return {{"N", "Nie"}, {"T", "Tak"}};
-    if (pole == "RodzajNagrody")
-        return {{"1", "1 - uznaniowa"},
-                {"2", "2 - regulaminowa"},
-                {"3", "3 - roczna"},
-                {"4", "4 - jubileuszowa"}};
-    if (pole == "RodzajChoroby")
-        return {{"1", "1 - chorobowe"},
-                {"2", "2-opieka nad członkiem rodziny"},
-                {"3", "3 - pobyt w szpitalu"}};
-    if (pole == "RodzajNieobecnosci")
-        return {{"1", "1 - nieobecność usprawiedliwiona"},
-                {"2", "2-nieobecność nieusprawiedliwiona"}};
-    if (pole == "Powod")
-        return {{"1", "1-urlop wychowawczy"}, {"2", "2-urlop bezpłatny"},
-                {"3", "3-służba wojskowa"},   {"4", "4-areszt tymczasowy"},
-                {"5", "5-inny zakład pracy"}, {"6", "6-inny sposób zawieszenia"}};
-    if (pole == "KlasyfikacjaZawieszenia")
-        return {{"1", "1-50 % uposażenia"},
-                {"2", "2-urlop wychowawczy"},
-                {"3", "3-urlop bezpłatny"},
-                {"4", "4-inne"}};
-    if (pole == "TypWypowiedzenia")
-        return {{"1", "1 - umowy o pracę"}, {"2", "2 - z mianowania"}};
-    if (pole == "RodzajBadania")
-        return {{"1", "1 - wstępne"},
-                {"2", "2 - okresowe"},
-                {"3", "3 - kontrolne"},
-                {"4", "4-orzeczenie komisji lekarskiej"}};
-    if (pole == "WynikBadania")
-        return {{"1", "1 - zdolny"},
-                {"2", "2 - zdolny z ograniczeniem czasowym"},
-                {"3", "3-niezdolny do służby na zajmowanym stanowisku"},
-                {"4", "4 - niezdolny do służby"}};
-    return {};
+const store::ListaKodow& ListaPola(std::string_view pole, int rok) {
+    return pole == "GrupaSzkodliwosci" ? store::ListaGrupSzkodliwosci(rok) : store::Lista(pole);
 }
 
 kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& r) {

@@ -6,6 +6,7 @@
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_navigator.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::shell {
 
@@ -119,9 +120,9 @@ std::span<const std::string_view> KolejnoscStrazy();
 // The twenty identity fields of Mirta.DB edited only with AktualizacjaDanychPlacowy.
 std::span<const std::string_view> PolaPlacowe();
 
-// The choices of a coded field (the field's name names the list). The harmfulness groups
+// The code list of a coded field (the field's name names the list). The harmfulness groups
 // take the texts of the processing year `rok`.
-std::vector<kit::CodeItem> Kody(std::string_view pole, int rok);
+const store::ListaKodow& ListaPola(std::string_view pole, int rok);
 
 // The navigator's ten hints for a record: "Pierwszy urlop" ... "Odśwież dane".
 kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& rekord);

@@ -440,7 +440,7 @@ void StronyPracownika::ZastosujBlokady() {
 void StronyPracownika::UstawRokPrzetwarzania(int rok) {
     m_rokGrupSzkodliwosci = rok;
     if (m_grupaSzkodliwosci)
-        m_grupaSzkodliwosci->SetCodes(Kody("GrupaSzkodliwosci", rok));
+        m_grupaSzkodliwosci->SetCodes(ListaPola("GrupaSzkodliwosci", rok));
 }
 
 void StronyPracownika::UdostepnijWyborZeSlownikow(bool dostepny) {

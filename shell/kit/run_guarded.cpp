@@ -2,7 +2,13 @@
 
 #include <QtGlobal>
 #include <exception>
+#include <new>
+#include <stdexcept>
 #include <string>
+
+#include "store/engine/engine_error.h"
+#include "store/wspolne/blad_danych.h"
+#include "store/wspolne/dziennik.h"
 
 namespace mirta::kit {
 
@@ -19,17 +25,40 @@ void Report(store::Dialogi& dialogi, const std::string& message) {
     }
 }
 
+void Log(const std::string& text) {
+    store::DziennikProgramu().Zapisz(text);
+}
+
 }  // namespace
+
+std::string InternalErrorMessage() {
+    return "Wystąpił błąd wewnętrzny programu; operacja została przerwana.\nSzczegóły zapisano "
+           "w dzienniku programu:\n" +
+           store::DziennikProgramu().Sciezka();
+}
 
 bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
     try {
         action();
         return true;
+    } catch (const store::BladDanych& e) {
+        Report(dialogi, e.what());
+    } catch (const engine::EngineError& e) {
+        Log("Błąd tabeli: " + e.Describe());
+        Report(dialogi, e.what());
+    } catch (const std::bad_alloc&) {
+        Log("Brak pamięci.");
+        Report(dialogi, kZbytMaleZasoby);
+    } catch (const std::logic_error& e) {
+        Log(std::string("Błąd wewnętrzny: ") + e.what());
+        Report(dialogi, InternalErrorMessage());
     } catch (const std::exception& e) {
-        // A rule's BladDanych, an EngineError and the rest all carry the user's text in what().
+        // The store's other failures carry the user's text.
+        Log(std::string("Błąd: ") + e.what());
         Report(dialogi, e.what());
     } catch (...) {
-        Report(dialogi, "Nieoczekiwany błąd programu.");
+        Log("Błąd wewnętrzny: nieznany wyjątek.");
+        Report(dialogi, InternalErrorMessage());
     }
     return false;
 }
