@@ -73,7 +73,7 @@ bool TFGlowny::SekwencjaStartowa() {
 
     PokazCzekanie("Proszę czekać. Trwa odczyt ustawien osobistych");
     auto blad = [this](const std::exception& e) {
-        qWarning("%s: %s", kBladUstawienOsobistych, e.what());
+        kit::LogFailure(kBladUstawienOsobistych, e);
         m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
     };
     try {

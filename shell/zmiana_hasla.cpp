@@ -13,7 +13,6 @@
 #include "store/hasla.h"
 #include "store/tdm.h"
 #include "store/wspolne/blad_danych.h"
-#include "store/wspolne/dziennik.h"
 
 namespace mirta::shell {
 
@@ -96,7 +95,7 @@ void TFZmianaHasla::Zapisz() {
         m_dialogi.Blad(e.what(), store::kTytulBledu);
         return;
     } catch (const std::exception& e) {
-        store::DziennikProgramu().Zapisz(std::string("Zapis hasła: ") + e.what());
+        kit::LogFailure("Zapis hasła", e);
         m_dialogi.Blad("Błąd zapisu hasła !!!", store::kTytulBledu);
         return;
     }

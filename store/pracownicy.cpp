@@ -182,9 +182,12 @@ void PodlaczPracownikow(TDM& tdm, TableComponent& c) {
     Dataset& ds = *c;
     UstawPoleKodowe(c, "Plec", Lista("Plec"), " Dopuszczalne: K - kobieta, M  - Mężczyzna !!!");
     UstawPoleKodowe(c, "Podzial", Lista("Podzial"), "Możesz wpisać jedynie 1,2,3 lub 4 !!!");
-    UstawPoleKodowe(c, "SystemSluzby", Lista("SystemSluzby"),
-                    "Możesz wpisać jedynie:\n0 - cywil\n1-codzienny, funkcje wykonawcze\n2 - "
-                    "zmianowy\n3-codzienny, funkcje dowódcze\n4-Inny bez dodatkowego urlopu");
+    // The refusal lists the texts the field may take.
+    const ListaKodow& systemy = Lista("SystemSluzby");
+    std::string dozwolone = "Możesz wpisać jedynie:";
+    for (const PozycjaKodu& p : systemy.pozycje)
+        dozwolone += "\n" + std::string(p.tekst);
+    UstawPoleKodowe(c, "SystemSluzby", systemy, dozwolone);
     ds.AddHandler(DatasetEvent::NewRecord, TPracownicyNewRecord);
     ds.AddHandler(DatasetEvent::BeforePost, TPracownicyBeforePost);
     TDM* t = &tdm;

@@ -53,7 +53,7 @@ public:
     explicit OknoEdycji(store::Dialogi& dialogi, QWidget* parent = nullptr);
     ~OknoEdycji() override;
 
-    store::Dialogi& Dialogi() const { return m_dialogi; }
+    store::Dialogi& DialogiOkna() const { return m_dialogi; }
 
     // Closing asks about this source's table.
     void DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania);

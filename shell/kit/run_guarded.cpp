@@ -31,6 +31,11 @@ void Log(const std::string& text) {
 
 }  // namespace
 
+void LogFailure(const std::string& context, const std::exception& failure) {
+    const auto* engine = dynamic_cast<const engine::EngineError*>(&failure);
+    Log(context + ": " + (engine ? engine->Describe() : std::string(failure.what())));
+}
+
 std::string InternalErrorMessage() {
     return "Wystąpił błąd wewnętrzny programu; operacja została przerwana.\nSzczegóły zapisano "
            "w dzienniku programu:\n" +

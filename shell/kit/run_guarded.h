@@ -1,6 +1,8 @@
 #pragma once
 
+#include <exception>
 #include <functional>
+#include <string>
 
 #include "store/wspolne/dialogi.h"
 
@@ -17,6 +19,10 @@ inline constexpr const char* kZbytMaleZasoby =
 // program's log; a programming error writes its detail to the log and tells the user where
 // the log is. Returns false when `action` threw (after reporting).
 bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action);
+
+// Writes a failure the caller reports in its own words to the program's log: `context`, then
+// the failure (an engine error with its file and operation).
+void LogFailure(const std::string& context, const std::exception& failure);
 
 // The message a programming error shows, naming the log that holds its detail.
 std::string InternalErrorMessage();

@@ -152,7 +152,7 @@ void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
 }
 
 void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
-    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, Dialogi(), m_edycja);
+    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, DialogiOkna(), m_edycja);
     DodajZrodlo(*m_zrodloStawek,
                 {std::string(m_opis.pytanieZapisuStawki), std::string(m_opis.pytanieDopisuStawki),
                  std::string(m_opis.tytulPytan)});

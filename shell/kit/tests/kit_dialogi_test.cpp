@@ -149,6 +149,11 @@ private slots:
         QCOMPARE(shown.icon, QMessageBox::Critical);
         QCOMPARE(shown.title, QString("Kontrola danych."));
         QCOMPARE(shown.buttons, QStringList({"OK"}));
+
+        AnswerNextBox(shown, "OK");
+        dialogi.Komunikat("Wprowadzono wadliwe dane !!!", "Kontrola danych");
+        QCOMPARE(shown.icon, QMessageBox::NoIcon);
+        QCOMPARE(shown.buttons, QStringList({"OK"}));
     }
 
     // Escape on a yes/no box is an answer too: No, never an unmapped value.
