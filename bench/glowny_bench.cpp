@@ -17,7 +17,7 @@
 #include "shell/kit/polski.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 

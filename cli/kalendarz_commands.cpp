@@ -5,10 +5,10 @@
 #include "cli/commands.h"
 #include "compute/data_kal.h"
 #include "compute/zakres_lat.h"
-#include "store/dialogi.h"
 #include "store/kalendarz.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::cli {
 namespace {

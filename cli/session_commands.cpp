@@ -9,10 +9,10 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "store/blad_danych.h"
 #include "store/engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::cli {
 namespace {

@@ -49,5 +49,7 @@ function(add_qt_test NAME)
     target_link_libraries(${NAME} PRIVATE ${Q_LIBS} Qt6::Test)
     target_compile_options(${NAME} PRIVATE ${MIRTA_WARNINGS})
     add_test(NAME ${NAME} COMMAND ${NAME})
-    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+    # The program's log goes to the build tree, not to the user's state directory.
+    set_tests_properties(${NAME} PROPERTIES ENVIRONMENT
+        "QT_QPA_PLATFORM=offscreen;XDG_STATE_HOME=${PROJECT_BINARY_DIR}/stan")
 endfunction()

@@ -1,17 +1,13 @@
 #include "shell/dane_firmy.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -20,38 +16,38 @@ namespace mirta::shell {
 namespace {
 
 struct PoleFirmy {
-    const char* pole;
-    const char* etykieta;
-    int znaki;  // width of the edit in average characters; 0 fills the row
+    const char* pole = nullptr;
+    const char* etykieta = nullptr;
+    int znaki = 0;  // width of the edit in average characters; 0 fills the row
 };
 
 constexpr PoleFirmy kNazwy[] = {
-    {"NazwaPelna", "Nazwa &pełna:", 0},
-    {"NazwaSkrocona", "Nazwa &skrócona:", 0},
+    {.pole = "NazwaPelna", .etykieta = "Nazwa &pełna:", .znaki = 0},
+    {.pole = "NazwaSkrocona", .etykieta = "Nazwa &skrócona:", .znaki = 0},
 };
 // The address in two columns: left and right, row by row.
 constexpr PoleFirmy kAdres[] = {
-    {"Kraj", "&Kraj:", 14},
-    {"Wojewodztwo", "&Województwo:", 22},
-    {"Powiat", "P&owiat:", 22},
-    {"Gmina", "&Gmina:", 22},
-    {"KodPocztowy", "Kod po&cztowy:", 8},
-    {"Poczta", "Po&czta:", 22},
-    {"Miejscowosc", "&Miejscowość:", 22},
-    {"Ulica", "&Ulica:", 30},
-    {"NrDomu", "Nr &domu:", 10},
-    {"NrLokalu", "Nr &lokalu:", 10},
+    {.pole = "Kraj", .etykieta = "&Kraj:", .znaki = 14},
+    {.pole = "Wojewodztwo", .etykieta = "&Województwo:", .znaki = 22},
+    {.pole = "Powiat", .etykieta = "P&owiat:", .znaki = 22},
+    {.pole = "Gmina", .etykieta = "&Gmina:", .znaki = 22},
+    {.pole = "KodPocztowy", .etykieta = "Kod po&cztowy:", .znaki = 8},
+    {.pole = "Poczta", .etykieta = "Po&czta:", .znaki = 22},
+    {.pole = "Miejscowosc", .etykieta = "&Miejscowość:", .znaki = 22},
+    {.pole = "Ulica", .etykieta = "&Ulica:", .znaki = 30},
+    {.pole = "NrDomu", .etykieta = "Nr &domu:", .znaki = 10},
+    {.pole = "NrLokalu", .etykieta = "Nr &lokalu:", .znaki = 10},
 };
 constexpr PoleFirmy kNumery[] = {
-    {"NIPFirmy", "&NIP:", 16},
-    {"REGON", "&REGON:", 16},
+    {.pole = "NIPFirmy", .etykieta = "&NIP:", .znaki = 16},
+    {.pole = "REGON", .etykieta = "&REGON:", .znaki = 16},
 };
 
 }  // namespace
 
 TFDaneFirmy::TFDaneFirmy(store::TDM& tdm, store::Dialogi& dialogi,
                          kit::AutomaticEdit& edycjaAutomatyczna, QWidget* parent)
-    : QDialog(parent), m_tdm(tdm), m_dialogi(dialogi) {
+    : OknoEdycji(dialogi, parent), m_tdm(tdm) {
     setObjectName("TFDaneFirmy");
     setWindowTitle("Dane firmy.");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -59,7 +55,9 @@ TFDaneFirmy::TFDaneFirmy(store::TDM& tdm, store::Dialogi& dialogi,
     if (!m_tdm.TParametryFirmy.IsOpen())
         m_tdm.Open(m_tdm.TParametryFirmy);
     engine::Dataset& parametry = *m_tdm.TParametryFirmy;
-    m_zrodlo = new kit::DataSource(parametry, m_dialogi, edycjaAutomatyczna, this);
+    m_zrodlo = new kit::DataSource(parametry, dialogi, edycjaAutomatyczna, this);
+    DodajZrodlo(*m_zrodlo,
+                {" Czy zapisać nowe dane  ?", "Czy dopisać dane straży ?", " Kontrola danych ."});
 
     auto* nawigator = new kit::DbNavigator(this);
     nawigator->setObjectName("Nawigator");
@@ -108,62 +106,29 @@ TFDaneFirmy::TFDaneFirmy(store::TDM& tdm, store::Dialogi& dialogi,
     siatkaNumerow->setColumnStretch(1, 1);
     siatkaNumerow->setColumnStretch(3, 1);
 
-    auto* zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    zamknij->setObjectName("ButtonZamknij");
-    zamknij->setAutoDefault(false);
-    zamknij->setMinimumWidth(100);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(zamknij);
-
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(nawigator);
     uklad->addWidget(grupaNazwy);
     uklad->addWidget(grupaAdresu);
     uklad->addWidget(grupaNumerow);
     uklad->addStretch();
-    uklad->addLayout(przyciski);
+    uklad->addLayout(Przyciski());
     resize(640, sizeHint().height());
 
     nawigator->SetDataSource(m_zrodlo);
     nawigator->Attach();
     for (kit::DbEdit* p : pola)
         p->Attach();
-
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::close);
 }
 
 TFDaneFirmy::~TFDaneFirmy() = default;
 
 // The unit's data are the first record.
 void TFDaneFirmy::showEvent(QShowEvent* event) {
-    QDialog::showEvent(event);
+    OknoEdycji::showEvent(event);
     engine::Dataset& ds = m_zrodlo->dataset();
     if (!ds.Editing())
-        kit::RunGuarded(m_dialogi, [&] { ds.First(); });
-}
-
-bool TFDaneFirmy::MoznaZamknac() {
-    bool zamknij = false;
-    kit::RunGuarded(m_dialogi, [&] {
-        zamknij = m_zrodlo->UpdateRecord() &&
-                  store::ui::ZapytajOZapis(" Czy zapisać nowe dane  ?", "Czy dopisać dane straży ?",
-                                           " Kontrola danych .", m_zrodlo->dataset(), m_dialogi);
-    });
-    return zamknij;
-}
-
-void TFDaneFirmy::closeEvent(QCloseEvent* event) {
-    if (!MoznaZamknac())
-        return event->ignore();
-    QDialog::reject();
-    event->accept();
-}
-
-void TFDaneFirmy::reject() {
-    if (MoznaZamknac())
-        QDialog::reject();
+        Bezpiecznie([&] { ds.First(); });
 }
 
 }  // namespace mirta::shell

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/kit/okno_edycji.h"
 
 namespace mirta::kit {
 class AutomaticEdit;
@@ -8,7 +8,6 @@ class DataSource;
 }  // namespace mirta::kit
 
 namespace mirta::store {
-class Dialogi;
 class TDM;
 }  // namespace mirta::store
 
@@ -16,7 +15,7 @@ namespace mirta::shell {
 
 // The unit's own data: the first record of Parametry.DB in the payroll directory. Long-lived,
 // shown modally; closing asks what to do with unsaved changes.
-class TFDaneFirmy : public QDialog {
+class TFDaneFirmy : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Throws EngineError when Parametry.DB cannot be opened.
@@ -28,14 +27,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
 
 private:
-    bool MoznaZamknac();
-
     store::TDM& m_tdm;
-    store::Dialogi& m_dialogi;
     kit::DataSource* m_zrodlo;
 };
 

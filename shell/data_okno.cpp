@@ -10,7 +10,7 @@
 #include <algorithm>
 
 #include "shell/kit/data_controls.h"
-#include "shell/przyciski_okna.h"
+#include "shell/kit/przyciski_okna.h"
 #include "store/engine/value.h"
 
 namespace mirta::shell {
@@ -58,8 +58,8 @@ TFData::TFData(QWidget* parent) : QDialog(parent) {
     m_kalendarz->setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     m_kalendarz->setMinimumSize(280, 190);
 
-    const PrzyciskiOkna przyciski =
-        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogOkButton, "&Tak", "ButtonTak", 90);
+    const kit::PrzyciskiOkna przyciski =
+        kit::ZrobPrzyciskiOkna(*this, QStyle::SP_DialogOkButton, "&Tak", "ButtonTak", 90);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(6, 6, 6, 6);

@@ -399,7 +399,7 @@ bool TFGlowny::Zamykanie() {
             Zapisz(m_tdm1, *m_lista, m_strony->SiatkaPoprzednichZatrudnien());
             ZapiszEdycjeAutomatyczna(m_tdm, EdycjaAutomatyczna());
         } catch (const std::exception& e) {
-            qWarning("%s: %s", kBladUstawienOsobistych, e.what());
+            kit::LogFailure(kBladUstawienOsobistych, e);
             m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
         }
         UkryjCzekanie();

@@ -28,16 +28,9 @@ namespace {
 // `utworz` makes the window; a window that cannot be made is reported, nothing opens.
 template <typename Utworz>
 void Otworz(store::Dialogi& dialogi, Utworz utworz) {
-    kit::RunGuarded(dialogi, [&] {
-        std::unique_ptr<QDialog> okno;
-        try {
-            okno = utworz();
-        } catch (const std::bad_alloc&) {
-            dialogi.Blad(store::ui::kZbytMaleZasoby, store::kTytulBledu);
-            return;
-        }
+    std::unique_ptr<QDialog> okno;
+    if (kit::RunGuarded(dialogi, [&] { okno = utworz(); }))
         okno->exec();
-    });
 }
 
 constexpr const char* kPodzialOrganizacyjny = "TFPoidzialOrganizacyjny";

@@ -17,6 +17,7 @@
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/dziennik.h"
 
 namespace mirta::shell {
 
@@ -46,6 +47,7 @@ bool TFGlowny::SekwencjaStartowa() {
         m_zamknijBezPytania = true;
         return false;
     }
+    store::DziennikProgramu().UstawUzytkownika(m_tdm.Sesja().NazwaKrotka);
     if (m_zmianaHaslaPoZalogowaniu && m_tdm.Sesja().MusiUstawicHaslo)
         ZmianaHasla();
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
@@ -71,7 +73,7 @@ bool TFGlowny::SekwencjaStartowa() {
 
     PokazCzekanie("Proszę czekać. Trwa odczyt ustawien osobistych");
     auto blad = [this](const std::exception& e) {
-        qWarning("%s: %s", kBladUstawienOsobistych, e.what());
+        kit::LogFailure(kBladUstawienOsobistych, e);
         m_dialogi.Blad(kBladUstawienOsobistych, kTytulZakonczenia);
     };
     try {

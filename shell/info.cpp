@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "shell/kit/przyciski_okna.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {
@@ -118,11 +119,8 @@ TFInfo::TFInfo(store::TDM& tdm, store::Dialogi&, QWidget* parent) : QDialog(pare
     }
     dane->setColumnStretch(1, 1);
 
-    auto* zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    zamknij->setObjectName("ButtonZamknij");
+    QPushButton* zamknij = kit::ZrobPrzyciskZamknij(*this);
     zamknij->setDefault(true);
-    zamknij->setMinimumWidth(100);
     auto* przyciski = new QHBoxLayout;
     przyciski->addStretch();
     przyciski->addWidget(zamknij);
@@ -134,8 +132,6 @@ TFInfo::TFInfo(store::TDM& tdm, store::Dialogi&, QWidget* parent) : QDialog(pare
     uklad->addSpacing(6);
     uklad->addLayout(przyciski);
     setFixedSize(sizeHint().expandedTo(QSize(380, 0)));
-
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace mirta::shell

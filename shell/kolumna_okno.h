@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "shell/kit/db_grid.h"
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 class QComboBox;
 class QLineEdit;

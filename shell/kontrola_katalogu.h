@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::shell {
 

@@ -36,22 +36,6 @@ constexpr OpisKontrolki L(std::string_view pole, std::string_view etykieta,
             .numerWyboru = numer,
             .usuwanie = usuwanie};
 }
-// A key field listed from a dictionary by several of its fields.
-constexpr OpisKontrolki S(std::string_view pole, std::string_view etykieta,
-                          std::string_view slownik, std::string_view klucz, std::string_view lista,
-                          std::string_view kolumna, std::string_view okno = {}, int numer = 0,
-                          Usuwanie usuwanie = Usuwanie::Brak) {
-    return {.pole = pole,
-            .etykieta = etykieta,
-            .rodzaj = R::Slownik,
-            .slownik = slownik,
-            .kluczSlownika = klucz,
-            .listaSlownika = lista,
-            .kolumna = kolumna,
-            .oknoWyboru = okno,
-            .numerWyboru = numer,
-            .usuwanie = usuwanie};
-}
 constexpr OpisKontrolki Obok(OpisKontrolki k) {
     k.obok = true;
     return k;
@@ -91,8 +75,15 @@ constexpr OpisKontrolki kPersonalne[] = {
     T("Etat", "Wymiar zatrudnienia:"),
     D("DataZatrudnienia", "Data zatrudnienia, zwolnienia:"),
     Obok(D("DataZwolnienia", "")),
-    S("KomorkaOrganizacyjna", "Komórka organizacyjna:", "TKomorkaPod", "Identyfikator",
-      "Nazwa;Symbol", "", "TFPoidzialOrganizacyjny", 1, Usuwanie::Zawsze),
+    {.pole = "KomorkaOrganizacyjna",
+     .etykieta = "Komórka organizacyjna:",
+     .rodzaj = R::Slownik,
+     .slownik = "TKomorkaPod",
+     .kluczSlownika = "Identyfikator",
+     .listaSlownika = "Nazwa;Symbol",
+     .oknoWyboru = "TFPoidzialOrganizacyjny",
+     .numerWyboru = 1,
+     .usuwanie = Usuwanie::Zawsze},
     L("NazwaStatusuPracownikaCywilnego",
       "Status pracownika cywilnego:", "TFSlownikStatusowPracownikaCywilnego", 1),
     N("Umowne daty do stażu"),
@@ -123,60 +114,93 @@ constexpr OpisKontrolki kAdresowe[] = {
     T("TelefonPowiadamiania", "Telefon:"),
 };
 
-constexpr OpisTabeliStrony kTabPersonalne[] = {
-    {.komponent = "TPracownicy",
-     .rekord = {Rodzaj::Meski, "pracownik", "pracownika", "pracownika"},
-     .kontrolki = kPersonalne,
-     .siatka = false,
-     .nawigator = false}};
-constexpr OpisTabeliStrony kTabAdresowe[] = {
-    {.komponent = "TPracownicy",
-     .rekord = {Rodzaj::Meski, "pracownik", "pracownika", "pracownika"},
-     .kontrolki = kAdresowe,
-     .siatka = false,
-     .nawigator = false}};
+constexpr OpisTabeliStrony kTabPersonalne[] = {{.komponent = "TPracownicy",
+                                                .rekord = {.rodzaj = Rodzaj::Meski,
+                                                           .mianownik = "pracownik",
+                                                           .biernik = "pracownika",
+                                                           .dopelniacz = "pracownika"},
+                                                .kontrolki = kPersonalne,
+                                                .siatka = false,
+                                                .nawigator = false}};
+constexpr OpisTabeliStrony kTabAdresowe[] = {{.komponent = "TPracownicy",
+                                              .rekord = {.rodzaj = Rodzaj::Meski,
+                                                         .mianownik = "pracownik",
+                                                         .biernik = "pracownika",
+                                                         .dopelniacz = "pracownika"},
+                                              .kontrolki = kAdresowe,
+                                              .siatka = false,
+                                              .nawigator = false}};
 
 // ---- Pay pages
 
 constexpr OpisKontrolki kStanowisko[] = {
     D("DataOd", "Data:"),
-    S("IdentyfikatorStanowiska", "Stanowisko:", "TSlowStanowisk", "IdentyfikatorStanowiska",
-      "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC", "NazwaStanowiska", kStanowiska, 1),
+    {.pole = "IdentyfikatorStanowiska",
+     .etykieta = "Stanowisko:",
+     .rodzaj = R::Slownik,
+     .slownik = "TSlowStanowisk",
+     .kluczSlownika = "IdentyfikatorStanowiska",
+     .listaSlownika = "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC",
+     .kolumna = "NazwaStanowiska",
+     .oknoWyboru = kStanowiska,
+     .numerWyboru = 1},
     L("NazwaPodstawy", "Podstawa:", kPodstawy, 2),
 };
 constexpr OpisKontrolki kStanowiskoEtatowe[] = {
     D("DataOd", "Data:"),
-    S("IdentyfikatorStanowiska", "Stanowisko etatowe:", "TSlowStanowisk", "IdentyfikatorStanowiska",
-      "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC", "NazwaStanowiska", kStanowiska, 2),
+    {.pole = "IdentyfikatorStanowiska",
+     .etykieta = "Stanowisko etatowe:",
+     .rodzaj = R::Slownik,
+     .slownik = "TSlowStanowisk",
+     .kluczSlownika = "IdentyfikatorStanowiska",
+     .listaSlownika = "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC",
+     .kolumna = "NazwaStanowiska",
+     .oknoWyboru = kStanowiska,
+     .numerWyboru = 2},
     L("NazwaPodstawy", "Podstawa:", kPodstawy, 3),
 };
 constexpr OpisTabeliStrony kTabStanowiska[] = {
     {.komponent = "TStanowiska",
      .tytul = "Stanowiska zajmowane",
-     .rekord = {Rodzaj::Nijaki, "stanowisko", "stanowisko", "stanowiska"},
+     .rekord = {.rodzaj = Rodzaj::Nijaki,
+                .mianownik = "stanowisko",
+                .biernik = "stanowisko",
+                .dopelniacz = "stanowiska"},
      .kontrolki = kStanowisko},
     {.komponent = "TStanowiskaE",
      .tytul = "Stanowiska etatowe",
-     .rekord = {Rodzaj::Nijaki, "stanowisko etatowe", "stanowisko etatowe", "stanowiska etatowego"},
+     .rekord = {.rodzaj = Rodzaj::Nijaki,
+                .mianownik = "stanowisko etatowe",
+                .biernik = "stanowisko etatowe",
+                .dopelniacz = "stanowiska etatowego"},
      .kontrolki = kStanowiskoEtatowe},
 };
 
 constexpr OpisKontrolki kStopien[] = {
     D("DataOdKiedy", "Data od:"),
-    S("IdentyfikatorStopnia", "Stopień:", "TSlowStopni", "IdentyfikatorStopnia", "NazwaStopnia;Kod",
-      "NazwaStopnia", "TFRodzajeStopniWynagrodzen", 1),
+    {.pole = "IdentyfikatorStopnia",
+     .etykieta = "Stopień:",
+     .rodzaj = R::Slownik,
+     .slownik = "TSlowStopni",
+     .kluczSlownika = "IdentyfikatorStopnia",
+     .listaSlownika = "NazwaStopnia;Kod",
+     .kolumna = "NazwaStopnia",
+     .oknoWyboru = "TFRodzajeStopniWynagrodzen",
+     .numerWyboru = 1},
     K("Ubruttowienie", "Objęci ZUS:"),
     L("NazwaWydawcy", "Przez kogo wydany rozkaz:", "TFWydawcy", 1),
     T("NrRozkazu", "Nr rozkazu:"),
     D("DataObowiazywaniaStopnia", "Do:"),
     L("NazwaPodstawy", "Podstawa prawna:", kPodstawy, 1),
 };
-constexpr KolumnaDodatkowa kKolumnyStopnia[] = {{"Stawka", "Stawka"}};
-constexpr OpisTabeliStrony kTabStopien[] = {
-    {.komponent = "TPracStop",
-     .rekord = {Rodzaj::Meski, "stopień", "stopień", "stopnia"},
-     .kontrolki = kStopien,
-     .kolumnyDodatkowe = kKolumnyStopnia}};
+constexpr KolumnaDodatkowa kKolumnyStopnia[] = {{.pole = "Stawka", .tytul = "Stawka"}};
+constexpr OpisTabeliStrony kTabStopien[] = {{.komponent = "TPracStop",
+                                             .rekord = {.rodzaj = Rodzaj::Meski,
+                                                        .mianownik = "stopień",
+                                                        .biernik = "stopień",
+                                                        .dopelniacz = "stopnia"},
+                                             .kontrolki = kStopien,
+                                             .kolumnyDodatkowe = kKolumnyStopnia}};
 
 constexpr OpisKontrolki kDodSluzbowy[] = {
     D("DataOd", "Data od:"),
@@ -196,16 +220,24 @@ constexpr OpisKontrolki kPremiaCywila[] = {
 constexpr OpisTabeliStrony kTabDodatki[] = {
     {.komponent = "TDodSluzbowy",
      .tytul = "Dodatek służbowy",
-     .rekord = {Rodzaj::Meski, "dodatek służbowy", "dodatek służbowy", "dodatku służbowego"},
+     .rekord = {.rodzaj = Rodzaj::Meski,
+                .mianownik = "dodatek służbowy",
+                .biernik = "dodatek służbowy",
+                .dopelniacz = "dodatku służbowego"},
      .kontrolki = kDodSluzbowy},
     {.komponent = "TDodInny",
      .tytul = "Dodatek motywacyjny",
-     .rekord = {Rodzaj::Meski, "dodatek motywacyjny", "dodatek motywacyjny",
-                "dodatku motywacyjnego"},
+     .rekord = {.rodzaj = Rodzaj::Meski,
+                .mianownik = "dodatek motywacyjny",
+                .biernik = "dodatek motywacyjny",
+                .dopelniacz = "dodatku motywacyjnego"},
      .kontrolki = kDodMotywacyjny},
     {.komponent = "TPremPracCyw",
      .tytul = "Premia pracownika cywilnego",
-     .rekord = {Rodzaj::Zenski, "premia", "premię", "premii"},
+     .rekord = {.rodzaj = Rodzaj::Zenski,
+                .mianownik = "premia",
+                .biernik = "premię",
+                .dopelniacz = "premii"},
      .kontrolki = kPremiaCywila,
      .siatkaTylkoDoOdczytu = true,
      .siatkaStale = true},
@@ -217,24 +249,37 @@ constexpr OpisKontrolki kNagroda[] = {
     T("Kwota", "Kwota:"),
     T("Komentarz", "Komentarz:"),
 };
-constexpr OpisTabeliStrony kTabNagrody[] = {
-    {.komponent = "TNagrody",
-     .rekord = {Rodzaj::Zenski, "nagroda", "nagrodę", "nagrody"},
-     .kontrolki = kNagroda}};
+constexpr OpisTabeliStrony kTabNagrody[] = {{.komponent = "TNagrody",
+                                             .rekord = {.rodzaj = Rodzaj::Zenski,
+                                                        .mianownik = "nagroda",
+                                                        .biernik = "nagrodę",
+                                                        .dopelniacz = "nagrody"},
+                                             .kontrolki = kNagroda}};
 
 constexpr OpisKontrolki kUrlop[] = {
     D("DataOd", "Data od:"),
     D("DataDo", "Data do:"),
-    S("RodzajUrlopu", "Rodzaj urlopu:", "TRodzUrlop", "Identyfikator", "NazwaUrlopu;Symbol",
-      "NazwaUrlopu", "TFRodzajeUrlopow", 1),
+    {.pole = "RodzajUrlopu",
+     .etykieta = "Rodzaj urlopu:",
+     .rodzaj = R::Slownik,
+     .slownik = "TRodzUrlop",
+     .kluczSlownika = "Identyfikator",
+     .listaSlownika = "NazwaUrlopu;Symbol",
+     .kolumna = "NazwaUrlopu",
+     .oknoWyboru = "TFRodzajeUrlopow",
+     .numerWyboru = 1},
     T("Ilosc", "Dni wpr.:"),
     T("Godziny", "Godziny wpr.:"),
 };
-constexpr KolumnaDodatkowa kKolumnyUrlopu[] = {{"IloscWyliczona", "Ilość wyl."},
-                                               {"IloscRzeczywistaDni", "Dni"},
-                                               {"IloscRzeczywistaGodz", "Godziny"}};
+constexpr KolumnaDodatkowa kKolumnyUrlopu[] = {
+    {.pole = "IloscWyliczona", .tytul = "Ilość wyl."},
+    {.pole = "IloscRzeczywistaDni", .tytul = "Dni"},
+    {.pole = "IloscRzeczywistaGodz", .tytul = "Godziny"}};
 constexpr OpisTabeliStrony kTabUrlopy[] = {{.komponent = "TUrlopy",
-                                            .rekord = {Rodzaj::Meski, "urlop", "urlop", "urlopu"},
+                                            .rekord = {.rodzaj = Rodzaj::Meski,
+                                                       .mianownik = "urlop",
+                                                       .biernik = "urlop",
+                                                       .dopelniacz = "urlopu"},
                                             .kontrolki = kUrlop,
                                             .kolumnyDodatkowe = kKolumnyUrlopu}};
 
@@ -251,11 +296,17 @@ constexpr OpisKontrolki kNieobecnosc[] = {
 constexpr OpisTabeliStrony kTabChoroby[] = {
     {.komponent = "TChoroby",
      .tytul = "Choroby",
-     .rekord = {Rodzaj::Zenski, "choroba", "chorobę", "choroby"},
+     .rekord = {.rodzaj = Rodzaj::Zenski,
+                .mianownik = "choroba",
+                .biernik = "chorobę",
+                .dopelniacz = "choroby"},
      .kontrolki = kChoroba},
     {.komponent = "TNieobecnosci",
      .tytul = "Nieobecności",
-     .rekord = {Rodzaj::Zenski, "nieobecność", "nieobecność", "nieobecności"},
+     .rekord = {.rodzaj = Rodzaj::Zenski,
+                .mianownik = "nieobecność",
+                .biernik = "nieobecność",
+                .dopelniacz = "nieobecności"},
      .kontrolki = kNieobecnosc},
 };
 
@@ -266,21 +317,30 @@ constexpr OpisKontrolki kGrupa[] = {
     T("Mnoznik", "Mnożnik:"),
     T("PlacaZasadnicza", "Płaca zasadnicza:"),
 };
-constexpr KolumnaDodatkowa kKolumnyGrupy[] = {{"Stawka", "Stawka"},
-                                              {"PlacaKoncowa", "Płaca końcowa"}};
-constexpr OpisTabeliStrony kTabGrupa[] = {
-    {.komponent = "TPracGrup",
-     .rekord = {Rodzaj::Zenski, "grupa płacowa", "grupę płacową", "grupy płacowej"},
-     .kontrolki = kGrupa,
-     .kolumnyDodatkowe = kKolumnyGrupy}};
+constexpr KolumnaDodatkowa kKolumnyGrupy[] = {{.pole = "Stawka", .tytul = "Stawka"},
+                                              {.pole = "PlacaKoncowa", .tytul = "Płaca końcowa"}};
+constexpr OpisTabeliStrony kTabGrupa[] = {{.komponent = "TPracGrup",
+                                           .rekord = {.rodzaj = Rodzaj::Zenski,
+                                                      .mianownik = "grupa płacowa",
+                                                      .biernik = "grupę płacową",
+                                                      .dopelniacz = "grupy płacowej"},
+                                           .kontrolki = kGrupa,
+                                           .kolumnyDodatkowe = kKolumnyGrupy}};
 
 // ---- Course of service
 
 constexpr OpisKontrolki kZatrudnienie[] = {
     D("DataOd", "Data od:"),
     D("DataDo", "Data do:"),
-    S("IdentyfikatorFormyZatrudn", "Forma zatrudnienia:", "TSlowFormZatr", "Identyfikator",
-      "NazwaFormyZatrudnienia;Symbol", "NazwaFormyZatrudnienia", "TFSlownikFormZatrudnienia", 1),
+    {.pole = "IdentyfikatorFormyZatrudn",
+     .etykieta = "Forma zatrudnienia:",
+     .rodzaj = R::Slownik,
+     .slownik = "TSlowFormZatr",
+     .kluczSlownika = "Identyfikator",
+     .listaSlownika = "NazwaFormyZatrudnienia;Symbol",
+     .kolumna = "NazwaFormyZatrudnienia",
+     .oknoWyboru = "TFSlownikFormZatrudnienia",
+     .numerWyboru = 1},
     L("NazwaPodstawy", "Podstawa:", kPodstawy, 4),
     L("NazwaRodzaju", "Rodzaj:", "TFRodzajZdarzeniaKadrowego", 1),
 };
@@ -291,11 +351,17 @@ constexpr OpisKontrolki kSzkodliwe[] = {
 constexpr OpisTabeliStrony kTabFormaZatr[] = {
     {.komponent = "TZatrudnienie",
      .tytul = "Forma zatrudnienia",
-     .rekord = {Rodzaj::Zenski, "forma zatrudnienia", "formę zatrudnienia", "formy zatrudnienia"},
+     .rekord = {.rodzaj = Rodzaj::Zenski,
+                .mianownik = "forma zatrudnienia",
+                .biernik = "formę zatrudnienia",
+                .dopelniacz = "formy zatrudnienia"},
      .kontrolki = kZatrudnienie},
     {.komponent = "TSzkodliwe",
      .tytul = "Grupa szkodliwości",
-     .rekord = {Rodzaj::Zenski, "grupa szkodliwości", "grupę szkodliwości", "grupy szkodliwości"},
+     .rekord = {.rodzaj = Rodzaj::Zenski,
+                .mianownik = "grupa szkodliwości",
+                .biernik = "grupę szkodliwości",
+                .dopelniacz = "grupy szkodliwości"},
      .kontrolki = kSzkodliwe},
 };
 
@@ -304,8 +370,16 @@ constexpr OpisKontrolki kPoprzednie[] = {
     Obok(D("DataDo", "do:")),
     T("NazwaZakładuPracy", "Nazwa zakładu pracy:"),
     T("AdresZakładuPracy", "Adres zakładu:"),
-    S("Stanowisko", "Stanowisko ze słownika:", "TSlowStanowisk", "IdentyfikatorStanowiska",
-      "NazwaStanowiska;KodStanowiska", "NazwaStanowiska", kStanowiska, 3, Usuwanie::GdyJestRekord),
+    {.pole = "Stanowisko",
+     .etykieta = "Stanowisko ze słownika:",
+     .rodzaj = R::Slownik,
+     .slownik = "TSlowStanowisk",
+     .kluczSlownika = "IdentyfikatorStanowiska",
+     .listaSlownika = "NazwaStanowiska;KodStanowiska",
+     .kolumna = "NazwaStanowiska",
+     .oknoWyboru = kStanowiska,
+     .numerWyboru = 3,
+     .usuwanie = Usuwanie::GdyJestRekord},
     T("NazwaStanowiskaWpr", "Stanowisko:"),
     {.pole = "SposobRozwiazaniaUmowy",
      .etykieta = "Sposób rozwiązania umowy o pracę:",
@@ -320,8 +394,10 @@ constexpr OpisKontrolki kPoprzednie[] = {
 };
 constexpr OpisTabeliStrony kTabPoprzednie[] = {
     {.komponent = "TPopZatrudnienie",
-     .rekord = {Rodzaj::Nijaki, "poprzednie zatrudnienie", "poprzednie zatrudnienie",
-                "poprzedniego zatrudnienia"},
+     .rekord = {.rodzaj = Rodzaj::Nijaki,
+                .mianownik = "poprzednie zatrudnienie",
+                .biernik = "poprzednie zatrudnienie",
+                .dopelniacz = "poprzedniego zatrudnienia"},
      .kontrolki = kPoprzednie,
      .nazwaSiatki = "DBGrid14"}};
 
@@ -338,10 +414,12 @@ constexpr OpisKontrolki kZawieszenie[] = {
     Z("DoNagrodyJubileuszowej", "Do nagrody jubileuszowej"),
     Z("DoEmerytury", "Do emerytury"),
 };
-constexpr OpisTabeliStrony kTabZawieszenia[] = {
-    {.komponent = "TZawieszenia",
-     .rekord = {Rodzaj::Nijaki, "zawieszenie", "zawieszenie", "zawieszenia"},
-     .kontrolki = kZawieszenie}};
+constexpr OpisTabeliStrony kTabZawieszenia[] = {{.komponent = "TZawieszenia",
+                                                 .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                            .mianownik = "zawieszenie",
+                                                            .biernik = "zawieszenie",
+                                                            .dopelniacz = "zawieszenia"},
+                                                 .kontrolki = kZawieszenie}};
 
 constexpr OpisKontrolki kWypowiedzenie[] = {
     D("DataWypowiedzeniaOd", "Data od:"),
@@ -349,29 +427,35 @@ constexpr OpisKontrolki kWypowiedzenie[] = {
     D("DataWypowiedzeniaDo", "Data do:"),
     T("Opis", "Opis wypowiedzenia:"),
 };
-constexpr OpisTabeliStrony kTabWypowiedzenia[] = {
-    {.komponent = "TWypowiedzenia",
-     .rekord = {Rodzaj::Nijaki, "wypowiedzenie", "wypowiedzenie", "wypowiedzenia"},
-     .kontrolki = kWypowiedzenie}};
+constexpr OpisTabeliStrony kTabWypowiedzenia[] = {{.komponent = "TWypowiedzenia",
+                                                   .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                              .mianownik = "wypowiedzenie",
+                                                              .biernik = "wypowiedzenie",
+                                                              .dopelniacz = "wypowiedzenia"},
+                                                   .kontrolki = kWypowiedzenie}};
 
 constexpr OpisKontrolki kZwolnienie[] = {
     D("DataZwolnienia", "Data:"),
     T("SposobZwolnienia", "Sposób zwolnienia:"),
     T("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
 };
-constexpr OpisTabeliStrony kTabZwolnienia[] = {
-    {.komponent = "TZwolnienia",
-     .rekord = {Rodzaj::Nijaki, "zwolnienie", "zwolnienie", "zwolnienia"},
-     .kontrolki = kZwolnienie}};
+constexpr OpisTabeliStrony kTabZwolnienia[] = {{.komponent = "TZwolnienia",
+                                                .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                           .mianownik = "zwolnienie",
+                                                           .biernik = "zwolnienie",
+                                                           .dopelniacz = "zwolnienia"},
+                                                .kontrolki = kZwolnienie}};
 
 constexpr OpisKontrolki kDecyzja[] = {
     D("DataDecyzji", "Data decyzji:"),
     T("NrDecyzji", "Nr decyzji:"),
 };
-constexpr OpisTabeliStrony kTabDecyzje[] = {
-    {.komponent = "TDecyzja",
-     .rekord = {Rodzaj::Zenski, "decyzja", "decyzję", "decyzji"},
-     .kontrolki = kDecyzja}};
+constexpr OpisTabeliStrony kTabDecyzje[] = {{.komponent = "TDecyzja",
+                                             .rekord = {.rodzaj = Rodzaj::Zenski,
+                                                        .mianownik = "decyzja",
+                                                        .biernik = "decyzję",
+                                                        .dopelniacz = "decyzji"},
+                                             .kontrolki = kDecyzja}};
 
 constexpr OpisKontrolki kOrder[] = {
     D("DataPrzyznania", "Data przyznania:"),
@@ -380,7 +464,10 @@ constexpr OpisKontrolki kOrder[] = {
     T("NumerLegitimacji", "Numer legitymacji:"),
 };
 constexpr OpisTabeliStrony kTabOrdery[] = {{.komponent = "TOrdery",
-                                            .rekord = {Rodzaj::Meski, "order", "order", "orderu"},
+                                            .rekord = {.rodzaj = Rodzaj::Meski,
+                                                       .mianownik = "order",
+                                                       .biernik = "order",
+                                                       .dopelniacz = "orderu"},
                                             .kontrolki = kOrder,
                                             .siatkaTylkoDoOdczytu = true,
                                             .siatkaOdnawiana = true}};
@@ -391,7 +478,10 @@ constexpr OpisKontrolki kKara[] = {
     L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 2),
 };
 constexpr OpisTabeliStrony kTabKary[] = {{.komponent = "TKary",
-                                          .rekord = {Rodzaj::Zenski, "kara", "karę", "kary"},
+                                          .rekord = {.rodzaj = Rodzaj::Zenski,
+                                                     .mianownik = "kara",
+                                                     .biernik = "karę",
+                                                     .dopelniacz = "kary"},
                                           .kontrolki = kKara,
                                           .siatkaTylkoDoOdczytu = true,
                                           .siatkaOdnawiana = true}};
@@ -404,12 +494,14 @@ constexpr OpisKontrolki kWyroznienie[] = {
     T("IloscDniUrlopuDodatkowego", "Dni urlopu dodatkowego:"),
     T("NumerLegitymacji", "Nr legitymacji:"),
 };
-constexpr OpisTabeliStrony kTabWyroznienia[] = {
-    {.komponent = "TWyroznienia",
-     .rekord = {Rodzaj::Nijaki, "wyróżnienie", "wyróżnienie", "wyróżnienia"},
-     .kontrolki = kWyroznienie,
-     .siatkaTylkoDoOdczytu = true,
-     .siatkaOdnawiana = true}};
+constexpr OpisTabeliStrony kTabWyroznienia[] = {{.komponent = "TWyroznienia",
+                                                 .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                            .mianownik = "wyróżnienie",
+                                                            .biernik = "wyróżnienie",
+                                                            .dopelniacz = "wyróżnienia"},
+                                                 .kontrolki = kWyroznienie,
+                                                 .siatkaTylkoDoOdczytu = true,
+                                                 .siatkaOdnawiana = true}};
 
 // ---- Family and education
 
@@ -421,11 +513,13 @@ constexpr OpisKontrolki kCzlonekRodziny[] = {
     D("DataUrodzenia", "Data urodzenia:"),
     D("DataZawarciaZwMalzenskieg", "Data zawarcia zw. małżeńskiego:"),
 };
-constexpr OpisTabeliStrony kTabRodzina[] = {
-    {.komponent = "TRodzina",
-     .rekord = {Rodzaj::Meski, "członek rodziny", "członka rodziny", "członka rodziny"},
-     .kontrolki = kCzlonekRodziny,
-     .siatkaTylkoDoOdczytu = true}};
+constexpr OpisTabeliStrony kTabRodzina[] = {{.komponent = "TRodzina",
+                                             .rekord = {.rodzaj = Rodzaj::Meski,
+                                                        .mianownik = "członek rodziny",
+                                                        .biernik = "członka rodziny",
+                                                        .dopelniacz = "członka rodziny"},
+                                             .kontrolki = kCzlonekRodziny,
+                                             .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kWyksztalcenie[] = {
     T("RokUkonczenia", "Rok ukończenia:"),
@@ -437,13 +531,16 @@ constexpr OpisKontrolki kWyksztalcenie[] = {
     D("DataUzyskania", "Data uzyskania:"),
     Z("Strazackie", "Wykształcenie strażackie"),
 };
-constexpr KolumnaDodatkowa kKolumnyWyksztalcenia[] = {{"TekstStrazackie", "Strażackie"}};
-constexpr OpisTabeliStrony kTabWyksztalcenie[] = {
-    {.komponent = "TWyksztalcenie",
-     .rekord = {Rodzaj::Nijaki, "wykształcenie", "wykształcenie", "wykształcenia"},
-     .kontrolki = kWyksztalcenie,
-     .kolumnyDodatkowe = kKolumnyWyksztalcenia,
-     .siatkaTylkoDoOdczytu = true}};
+constexpr KolumnaDodatkowa kKolumnyWyksztalcenia[] = {
+    {.pole = "TekstStrazackie", .tytul = "Strażackie"}};
+constexpr OpisTabeliStrony kTabWyksztalcenie[] = {{.komponent = "TWyksztalcenie",
+                                                   .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                              .mianownik = "wykształcenie",
+                                                              .biernik = "wykształcenie",
+                                                              .dopelniacz = "wykształcenia"},
+                                                   .kontrolki = kWyksztalcenie,
+                                                   .kolumnyDodatkowe = kKolumnyWyksztalcenia,
+                                                   .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kKurs[] = {
     T("RokUkonczenia", "Rok ukończenia:"),
@@ -453,7 +550,10 @@ constexpr OpisKontrolki kKurs[] = {
     D("DataWaznosci", "Data ważności:"),
 };
 constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
-                                           .rekord = {Rodzaj::Meski, "kurs", "kurs", "kursu"},
+                                           .rekord = {.rodzaj = Rodzaj::Meski,
+                                                      .mianownik = "kurs",
+                                                      .biernik = "kurs",
+                                                      .dopelniacz = "kursu"},
                                            .kontrolki = kKurs,
                                            .siatkaTylkoDoOdczytu = true}};
 
@@ -466,10 +566,12 @@ constexpr OpisKontrolki kBadanie[] = {
     D("DataNastepnegoBadania", "Data następnego badania:"),
     T("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
 };
-constexpr OpisTabeliStrony kTabBadania[] = {
-    {.komponent = "TBadania",
-     .rekord = {Rodzaj::Nijaki, "badanie", "badanie", "badania"},
-     .kontrolki = kBadanie}};
+constexpr OpisTabeliStrony kTabBadania[] = {{.komponent = "TBadania",
+                                             .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                        .mianownik = "badanie",
+                                                        .biernik = "badanie",
+                                                        .dopelniacz = "badania"},
+                                             .kontrolki = kBadanie}};
 
 constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
     D("DataOd", "Data od:"),
@@ -481,8 +583,10 @@ constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
 };
 constexpr OpisTabeliStrony kTabDodatkoweZatrudnienie[] = {
     {.komponent = "TDodZatrudnienie",
-     .rekord = {Rodzaj::Nijaki, "dodatkowe zatrudnienie", "dodatkowe zatrudnienie",
-                "dodatkowego zatrudnienia"},
+     .rekord = {.rodzaj = Rodzaj::Nijaki,
+                .mianownik = "dodatkowe zatrudnienie",
+                .biernik = "dodatkowe zatrudnienie",
+                .dopelniacz = "dodatkowego zatrudnienia"},
      .kontrolki = kDodatkoweZatrudnienie}};
 
 constexpr OpisKontrolki kRenta[] = {
@@ -495,31 +599,52 @@ constexpr OpisKontrolki kRenta[] = {
     T("Opis", "Opis:"),
     D("DataZawieszenia", "Zawieszono:"),
 };
-constexpr OpisTabeliStrony kTabRenta[] = {
-    {.komponent = "TEmRentGrInw",
-     .rekord = {Rodzaj::Nijaki, "świadczenie", "świadczenie", "świadczenia"},
-     .kontrolki = kRenta}};
+constexpr OpisTabeliStrony kTabRenta[] = {{.komponent = "TEmRentGrInw",
+                                           .rekord = {.rodzaj = Rodzaj::Nijaki,
+                                                      .mianownik = "świadczenie",
+                                                      .biernik = "świadczenie",
+                                                      .dopelniacz = "świadczenia"},
+                                           .kontrolki = kRenta}};
 
 constexpr const char* kPlacowe = "płacowe";
 constexpr const char* kPrzebieg = "Przebieg pracy";
 constexpr const char* kInne = "Inne";
 
 constexpr OpisStrony kStrony[] = {
-    {.tytul = "Dane personalne", .tabele = kTabPersonalne, .kolumny = 2},
-    {.tytul = "adresowe", .tabele = kTabAdresowe, .kolumny = 2},
-    {.tytul = kPlacowe, .rodzaj = RodzajStrony::Kontener},
-    {.tytul = "Stanowiska", .rodzic = kPlacowe, .tabele = kTabStanowiska},
+    {.tytul = "Dane personalne",
+     .tabele = kTabPersonalne,
+     .kolumny = 2,
+     .pierwsza = true,
+     .polaPlacowe = true},
+    {.tytul = "adresowe", .tabele = kTabAdresowe, .kolumny = 2, .polaPlacowe = true},
+    {.tytul = kPlacowe, .rodzaj = RodzajStrony::Kontener, .wTrybieUrlopowym = true},
+    {.tytul = "Stanowiska", .rodzic = kPlacowe, .tabele = kTabStanowiska, .pierwsza = true},
     {.tytul = "Stopien", .rodzic = kPlacowe, .tabele = kTabStopien},
     {.tytul = "Dodatki", .rodzic = kPlacowe, .tabele = kTabDodatki},
     {.tytul = "Nagrody", .rodzic = kPlacowe, .tabele = kTabNagrody},
-    {.tytul = "Urlopy", .rodzic = kPlacowe, .tabele = kTabUrlopy},
-    {.tytul = "Choroby / Nieobecności", .rodzic = kPlacowe, .tabele = kTabChoroby},
+    // The leave page's fields are locked with the payroll identity's.
+    {.tytul = "Urlopy",
+     .rodzic = kPlacowe,
+     .tabele = kTabUrlopy,
+     .polaPlacowe = true,
+     .wTrybieUrlopowym = true,
+     .startTrybuUrlopowego = true},
+    {.tytul = "Choroby / Nieobecności",
+     .rodzic = kPlacowe,
+     .tabele = kTabChoroby,
+     .wTrybieUrlopowym = true,
+     .zUrlopem = true},
     {.tytul = "Grupa płacowa", .rodzic = kPlacowe, .tabele = kTabGrupa},
-    {.tytul = "Informacja zbiorcza", .rodzic = kPlacowe, .rodzaj = RodzajStrony::TekstSformatowany},
-    {.tytul = "Wynagr.", .rodzic = kPlacowe, .rodzaj = RodzajStrony::TekstSformatowany},
+    {.tytul = "Informacja zbiorcza",
+     .rodzic = kPlacowe,
+     .rodzaj = RodzajStrony::InformacjaZbiorcza},
+    {.tytul = "Wynagr.", .rodzic = kPlacowe, .rodzaj = RodzajStrony::Wynagrodzenia},
     {.tytul = kPrzebieg, .rodzaj = RodzajStrony::Kontener},
     {.tytul = "Forma zatr.Grupa szk.", .rodzic = kPrzebieg, .tabele = kTabFormaZatr},
-    {.tytul = "Poprzednie zatrudnienia", .rodzic = kPrzebieg, .tabele = kTabPoprzednie},
+    {.tytul = "Poprzednie zatrudnienia",
+     .rodzic = kPrzebieg,
+     .tabele = kTabPoprzednie,
+     .pierwsza = true},
     {.tytul = "Zawieszenia", .rodzic = kPrzebieg, .tabele = kTabZawieszenia},
     {.tytul = "Wypowiedzenia", .rodzic = kPrzebieg, .tabele = kTabWypowiedzenia},
     {.tytul = "Zwolnienia", .rodzic = kPrzebieg, .tabele = kTabZwolnienia},
@@ -531,7 +656,7 @@ constexpr OpisStrony kStrony[] = {
     {.tytul = "Wykształcenie", .tabele = kTabWyksztalcenie},
     {.tytul = "Wykształcenie uzupełniające", .tabele = kTabKursy},
     {.tytul = kInne, .rodzaj = RodzajStrony::Kontener},
-    {.tytul = "Badania lekarskie", .rodzic = kInne, .tabele = kTabBadania},
+    {.tytul = "Badania lekarskie", .rodzic = kInne, .tabele = kTabBadania, .pierwsza = true},
     {.tytul = "Dodatkowe zatrudnienie", .rodzic = kInne, .tabele = kTabDodatkoweZatrudnienie},
     {.tytul = "Renta / emerytura / grupainwalidzka", .rodzic = kInne, .tabele = kTabRenta},
 };
@@ -579,69 +704,8 @@ std::span<const std::string_view> PolaPlacowe() {
     return kPolaPlacowe;
 }
 
-std::vector<kit::CodeItem> Kody(std::string_view pole, int rok) {
-    if (pole == "GrupaSzkodliwosci") {
-        if (rok > 2006)
-            return {{"0", "0 - nie dotyczy"},
-                    {"1", "1 - służba codzienna, funkcje wykonawcze"},
-                    {"2", "2 - służba codzienna, funkcje dowódcze"},
-                    {"3", "3 - zmianowy rozkład czasu służby"},
-                    {"4", "4 - zmianowy rozkład czasu służby"}};
-        return {{"0", "0 - nie dotyczy"},
-                {"1", "1 - I st. uciążliwości"},
-                {"2", "2 - II st. uciążliwości"},
-                {"3", "3 - III st. uciążliwości"},
-                {"4", "4 - IV st uciążliwości"}};
-    }
-    if (pole == "Plec")
-        return {{"K", "Kobieta"}, {"M", "Mężczyzna"}};
-    if (pole == "Podzial")
-        return {{"1", "1 - funkcjonariusz"},
-                {"2", "2 - pracownik cywilny"},
-                {"3", "3 - pracownik służby cywilnej"},
-                {"4", "4 - emeryt pobierający świadczenia"}};
-    if (pole == "SystemSluzby")
-        return {{"0", "0 - cywil"},
-                {"1", "1-codzienny, funkcje wykonawcze"},
-                {"2", "2 - zmianowy"},
-                {"3", "3-codzienny, funkcje dowódcze"},
-                {"4", "4-Inny bez dodatkowego urlopu"}};
-    if (pole == "Ubruttowienie")
-        return {{"N", "Nie"}, {"T", "Tak"}};
-    if (pole == "RodzajNagrody")
-        return {{"1", "1 - uznaniowa"},
-                {"2", "2 - regulaminowa"},
-                {"3", "3 - roczna"},
-                {"4", "4 - jubileuszowa"}};
-    if (pole == "RodzajChoroby")
-        return {{"1", "1 - chorobowe"},
-                {"2", "2-opieka nad członkiem rodziny"},
-                {"3", "3 - pobyt w szpitalu"}};
-    if (pole == "RodzajNieobecnosci")
-        return {{"1", "1 - nieobecność usprawiedliwiona"},
-                {"2", "2-nieobecność nieusprawiedliwiona"}};
-    if (pole == "Powod")
-        return {{"1", "1-urlop wychowawczy"}, {"2", "2-urlop bezpłatny"},
-                {"3", "3-służba wojskowa"},   {"4", "4-areszt tymczasowy"},
-                {"5", "5-inny zakład pracy"}, {"6", "6-inny sposób zawieszenia"}};
-    if (pole == "KlasyfikacjaZawieszenia")
-        return {{"1", "1-50 % uposażenia"},
-                {"2", "2-urlop wychowawczy"},
-                {"3", "3-urlop bezpłatny"},
-                {"4", "4-inne"}};
-    if (pole == "TypWypowiedzenia")
-        return {{"1", "1 - umowy o pracę"}, {"2", "2 - z mianowania"}};
-    if (pole == "RodzajBadania")
-        return {{"1", "1 - wstępne"},
-                {"2", "2 - okresowe"},
-                {"3", "3 - kontrolne"},
-                {"4", "4-orzeczenie komisji lekarskiej"}};
-    if (pole == "WynikBadania")
-        return {{"1", "1 - zdolny"},
-                {"2", "2 - zdolny z ograniczeniem czasowym"},
-                {"3", "3-niezdolny do służby na zajmowanym stanowisku"},
-                {"4", "4 - niezdolny do służby"}};
-    return {};
+const store::ListaKodow& ListaPola(std::string_view pole, int rok) {
+    return pole == "GrupaSzkodliwosci" ? store::ListaGrupSzkodliwosci(rok) : store::Lista(pole);
 }
 
 kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& r) {

@@ -6,6 +6,7 @@
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_navigator.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::shell {
 
@@ -83,7 +84,13 @@ struct OpisTabeliStrony {
     std::string_view nazwaSiatki = {};  // object name, e.g. "DBGrid14"
 };
 
-enum class RodzajStrony { Pola, Kontener, TekstSformatowany };
+enum class RodzajStrony {
+    Pola,
+    Kontener,
+    // Formatted text rebuilt whenever the page is shown.
+    InformacjaZbiorcza,
+    Wynagrodzenia,
+};
 
 struct OpisStrony {
     std::string_view tytul = {};
@@ -92,6 +99,16 @@ struct OpisStrony {
     std::span<const OpisTabeliStrony> tabele = {};
     // Fields of one table flow into this many columns of groups.
     int kolumny = 1;
+    // The page selected among its neighbours after a login.
+    bool pierwsza = false;
+    // Shows fields of the payroll identity, whose locks are applied again when it is shown.
+    bool polaPlacowe = false;
+    // Stays visible when the user may see the leave and absence pages only...
+    bool wTrybieUrlopowym = false;
+    // ...and this one is shown then.
+    bool startTrybuUrlopowego = false;
+    // Stays bound while a leave record is edited, even when its outer page goes.
+    bool zUrlopem = false;
 };
 
 // Every page of the employee's file in tab order; an inner page follows its outer page.
@@ -103,9 +120,9 @@ std::span<const std::string_view> KolejnoscStrazy();
 // The twenty identity fields of Mirta.DB edited only with AktualizacjaDanychPlacowy.
 std::span<const std::string_view> PolaPlacowe();
 
-// The choices of a coded field (the field's name names the list). The harmfulness groups
+// The code list of a coded field (the field's name names the list). The harmfulness groups
 // take the texts of the processing year `rok`.
-std::vector<kit::CodeItem> Kody(std::string_view pole, int rok);
+const store::ListaKodow& ListaPola(std::string_view pole, int rok);
 
 // The navigator's ten hints for a record: "Pierwszy urlop" ... "Odśwież dane".
 kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& rekord);

@@ -4,6 +4,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -163,6 +164,10 @@ TFStart::TFStart(store::TDM& tdm, store::Dialogi& dialogi, QWidget* parent)
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Enter in the name moves on to the password, as everywhere else; Enter in the password
+    // presses the default "Tak".
+    m_nazwa->installEventFilter(this);
+
     setTabOrder(m_nazwa, m_haslo);
     setTabOrder(m_haslo, tak);
     setTabOrder(tak, zakoncz);
@@ -203,6 +208,18 @@ void TFStart::showEvent(QShowEvent* event) {
         move(ekran->availableGeometry().center() - rect().center());
     m_nazwa->setFocus();
     m_nazwa->selectAll();
+}
+
+bool TFStart::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
+    if (obiekt == m_nazwa && zdarzenie->type() == QEvent::KeyPress) {
+        const int klawisz = static_cast<QKeyEvent*>(zdarzenie)->key();
+        if (klawisz == Qt::Key_Return || klawisz == Qt::Key_Enter) {
+            m_haslo->setFocus(Qt::TabFocusReason);
+            m_haslo->selectAll();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(obiekt, zdarzenie);
 }
 
 void TFStart::done(int result) {

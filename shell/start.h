@@ -38,6 +38,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void done(int result) override;
+    bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
 
 private:
     void KalendarzDoSpinow();

@@ -104,6 +104,20 @@ QFormLayout* NowyFormularz(QWidget* rodzic) {
     return f;
 }
 
+void UstawPoleTekstu(kit::DbEdit& e, const OpisPola* pole, bool tylkoOdczyt) {
+    if (tylkoOdczyt) {
+        e.SetReadOnly(true);
+        // Shown on the window's face, so it does not invite typing.
+        QPalette p = e.palette();
+        p.setColor(QPalette::Base, p.color(QPalette::Window));
+        e.setPalette(p);
+    }
+    const int znaki = std::min(Znaki(pole), 32);
+    e.setFixedWidth(SzerokoscZnakow(e, znaki) + 14);
+    if (Liczbowe(pole))
+        e.setAlignment(Qt::AlignRight);
+}
+
 }  // namespace
 
 store::TableComponent* BudowniczyStron::Komponent(std::string_view nazwa) const {
@@ -138,7 +152,8 @@ void BudowniczyStron::Zbuduj() {
                 l->addWidget(s.wewnetrzne);
                 break;
             }
-            case RodzajStrony::TekstSformatowany:
+            case RodzajStrony::InformacjaZbiorcza:
+            case RodzajStrony::Wynagrodzenia:
                 widget = ZbudujTekst(s);
                 break;
             case RodzajStrony::Pola: {
@@ -169,7 +184,7 @@ QWidget* BudowniczyStron::ZbudujTekst(Karta& strona) {
     auto* tekst = new QTextEdit;
     tekst->setReadOnly(true);
     tekst->setAcceptRichText(true);
-    if (strona.opis->tytul == "Informacja zbiorcza") {
+    if (strona.opis->rodzaj == RodzajStrony::InformacjaZbiorcza) {
         m_s.m_informacja = tekst;
         tekst->setContextMenuPolicy(Qt::ActionsContextMenu);
         auto* widok = new QAction(QString::fromUtf8("Pdgląd sformatowany / prosty"), tekst);
@@ -315,10 +330,12 @@ QWidget* BudowniczyStron::ZbudujPola(Tabela& t, int kolumny) {
 }
 
 QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* rodzic) {
-    const store::OpisTabeli& tabela = t.komponent->Opis();
-    const OpisPola* pole = tabela.Pole(k.pole);
+    const OpisPola* pole = t.komponent->Opis().Pole(k.pole);
     const QString nazwa = Q(t.opis->komponent) + Q(k.pole);
-    std::string poleZapisu(k.pole);
+    // A lookup field of the catalogue stores its key field.
+    const bool zKatalogu = pole && pole->rodzaj == RodzajPola::Lookup;
+    const std::string poleZapisu(
+        k.rodzaj == RodzajKontrolki::Slownik && zKatalogu ? pole->lookupPolaKlucza : k.pole);
     kit::FieldBinding* wiazanie = nullptr;
     QWidget* widget = nullptr;
     auto wiaz = [&](auto* kontrolka) {
@@ -326,81 +343,41 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
         kontrolka->Bind(nullptr, poleZapisu);
         wiazanie = kontrolka;
         widget = kontrolka;
+        return kontrolka;
     };
 
     switch (k.rodzaj) {
         case RodzajKontrolki::Tekst:
-        case RodzajKontrolki::Odczyt: {
-            auto* e = new kit::DbEdit(rodzic);
-            wiaz(e);
-            if (k.rodzaj == RodzajKontrolki::Odczyt) {
-                e->SetReadOnly(true);
-                // Shown on the window's face, so it does not invite typing.
-                QPalette p = e->palette();
-                p.setColor(QPalette::Base, p.color(QPalette::Window));
-                e->setPalette(p);
-            }
-            const int znaki = std::min(Znaki(pole), 32);
-            e->setFixedWidth(SzerokoscZnakow(*e, znaki) + 14);
-            if (Liczbowe(pole))
-                e->setAlignment(Qt::AlignRight);
+        case RodzajKontrolki::Odczyt:
+            UstawPoleTekstu(*wiaz(new kit::DbEdit(rodzic)), pole,
+                            k.rodzaj == RodzajKontrolki::Odczyt);
             break;
-        }
         case RodzajKontrolki::Data: {
-            auto* e = new kit::DbDateEdit(rodzic);
-            wiaz(e);
+            auto* e = wiaz(new kit::DbDateEdit(rodzic));
             e->setFixedWidth(SzerokoscZnakow(*e, 10) + 18);
             break;
         }
         case RodzajKontrolki::Kod: {
-            auto* c = new kit::DbCodeCombo(rodzic);
-            wiaz(c);
-            c->SetCodes(Kody(k.pole, 0));
+            auto* c = wiaz(new kit::DbCodeCombo(rodzic));
+            c->SetCodes(ListaPola(k.pole, 0));
             c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             if (k.pole == "GrupaSzkodliwosci")
                 m_s.m_grupaSzkodliwosci = c;
             break;
         }
-        case RodzajKontrolki::Znacznik: {
-            auto* c = new kit::DbCheckBox(Q(k.etykieta), rodzic);
-            wiaz(c);
+        case RodzajKontrolki::Znacznik:
+            wiaz(new kit::DbCheckBox(Q(k.etykieta), rodzic));
             break;
-        }
         case RodzajKontrolki::Podpowiedzi: {
-            auto* c = new DbPodpowiedzi(rodzic);
-            wiaz(c);
+            auto* c = wiaz(new DbPodpowiedzi(rodzic));
             c->setMinimumWidth(SzerokoscZnakow(*c, 30));
             m_s.m_podpowiedzi = c;
             break;
         }
-        case RodzajKontrolki::Slownik: {
-            // A lookup field of the catalogue names its key and dictionary itself.
-            std::string_view slownik = k.slownik, klucz = k.kluczSlownika, lista = k.listaSlownika;
-            if (pole && pole->rodzaj == RodzajPola::Lookup) {
-                poleZapisu = std::string(pole->lookupPolaKlucza);
-                slownik = pole->lookupKomponent;
-                klucz = pole->lookupPolaSlownika;
-                lista = pole->lookupPoleWyniku;
-            }
-            auto* c = new kit::DbLookupCombo(rodzic);
-            wiaz(c);
-            std::vector<std::string> pola;
-            for (std::string_view r = lista; !r.empty();) {
-                const size_t i = r.find(';');
-                pola.emplace_back(r.substr(0, i));
-                r = i == std::string_view::npos ? std::string_view() : r.substr(i + 1);
-            }
-            store::TableComponent* d = Komponent(slownik);
-            if (d && d->IsOpen())
-                c->SetLookup(**d, std::string(klucz), pola);
-            else
-                qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
-            const OpisPola* wynik = pole && pole->rodzaj == RodzajPola::Lookup ? pole : nullptr;
-            c->setMinimumWidth(
-                SzerokoscZnakow(*c, wynik ? std::clamp(wynik->rozmiar, 18, 28) : 28));
-            c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        case RodzajKontrolki::Slownik:
+            UstawListeSlownika(*wiaz(new kit::DbLookupCombo(rodzic)), k,
+                               zKatalogu ? pole : nullptr);
             break;
-        }
         case RodzajKontrolki::Naglowek:
             return nullptr;
     }
@@ -417,51 +394,85 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
     l->setSpacing(2);
     widget->setParent(linia);
     l->addWidget(widget);
-    if (!k.oknoWyboru.empty()) {
-        auto* wybor = new PrzyciskEdycji("...", linia);
-        wybor->setObjectName("wybor" + nazwa);
-        wybor->setToolTip(QString::fromUtf8("Wybierz ze słownika"));
-        wybor->UstawDostepny(m_s.m_wyborZeSlownikow);
-        const QString okno = Q(k.oknoWyboru);
-        const int numer = k.numerWyboru;
-        StronyPracownika* strony = &m_s;
-        QObject::connect(wybor, &QToolButton::clicked, strony,
-                         [strony, okno, numer] { emit strony->wyborZeSlownika(okno, numer); });
-        t.wybory.push_back(wybor);
-        t.linki.push_back(wybor);
-        l->addWidget(wybor);
-    }
-    if (k.usuwanie != Usuwanie::Brak) {
-        auto* usun = new PrzyciskEdycji(QString::fromUtf8("Usuń"), linia);
-        usun->setObjectName("usun" + nazwa);
-        usun->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        t.linki.push_back(usun);
-        const Usuwanie jak = k.usuwanie;
-        store::Dialogi* dialogi = &m_s.m_dialogi;
-        QObject::connect(usun, &QToolButton::clicked, &m_s, [usun, jak, dialogi, poleZapisu] {
-            kit::DataSource* zrodlo = usun->Source();
-            if (!zrodlo || !usun->IsAttached())
-                return;
-            engine::Dataset& ds = zrodlo->dataset();
-            // A record being inserted may be cleared even in an empty table.
-            if (!ds.Editing() && ds.IsEmpty()) {
-                if (jak == Usuwanie::ZKomunikatem) {
-                    kit::RunGuarded(*dialogi,
-                                    [dialogi] { dialogi->Blad(kBrakRent, store::kTytulBledu); });
-                    return;
-                }
-                if (jak == Usuwanie::GdyJestRekord)
-                    return;
-            }
-            zrodlo->Run([&](engine::Dataset& d) {
-                if (!d.Editing())
-                    d.Edit();
-                d.SetField(poleZapisu, engine::Value());
-            });
-        });
-        l->addWidget(usun);
-    }
+    if (!k.oknoWyboru.empty())
+        l->addWidget(PrzyciskWyboru(t, k, nazwa, linia));
+    if (k.usuwanie != Usuwanie::Brak)
+        l->addWidget(PrzyciskUsuwania(t, k.usuwanie, nazwa, poleZapisu, linia));
     return linia;
+}
+
+// The dictionary's rows listed by the fields the description names, or, for a lookup field
+// of the catalogue (`lookup`), by the ones the catalogue names.
+void BudowniczyStron::UstawListeSlownika(kit::DbLookupCombo& c, const OpisKontrolki& k,
+                                         const OpisPola* lookup) {
+    std::string_view slownik = k.slownik, klucz = k.kluczSlownika, lista = k.listaSlownika;
+    if (lookup) {
+        slownik = lookup->lookupKomponent;
+        klucz = lookup->lookupPolaSlownika;
+        lista = lookup->lookupPoleWyniku;
+    }
+    std::vector<std::string> pola;
+    for (std::string_view r = lista; !r.empty();) {
+        const size_t i = r.find(';');
+        pola.emplace_back(r.substr(0, i));
+        r = i == std::string_view::npos ? std::string_view() : r.substr(i + 1);
+    }
+    store::TableComponent* d = Komponent(slownik);
+    if (d && d->IsOpen())
+        c.SetLookup(**d, std::string(klucz), pola);
+    else
+        qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
+    c.setMinimumWidth(SzerokoscZnakow(c, lookup ? std::clamp(lookup->rozmiar, 18, 28) : 28));
+    c.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+}
+
+// "...": the dictionary window that picks the value.
+QWidget* BudowniczyStron::PrzyciskWyboru(Tabela& t, const OpisKontrolki& k, const QString& nazwa,
+                                         QWidget* rodzic) {
+    auto* wybor = new PrzyciskEdycji("...", rodzic);
+    wybor->setObjectName("wybor" + nazwa);
+    wybor->setToolTip(QString::fromUtf8("Wybierz ze słownika"));
+    wybor->UstawDostepny(m_s.m_wyborZeSlownikow);
+    const QString okno = Q(k.oknoWyboru);
+    const int numer = k.numerWyboru;
+    StronyPracownika* strony = &m_s;
+    QObject::connect(wybor, &QToolButton::clicked, strony,
+                     [strony, okno, numer] { emit strony->wyborZeSlownika(okno, numer); });
+    t.wybory.push_back(wybor);
+    t.linki.push_back(wybor);
+    return wybor;
+}
+
+// "Usuń": clears the field, putting the record into edit state as `jak` says.
+QWidget* BudowniczyStron::PrzyciskUsuwania(Tabela& t, Usuwanie jak, const QString& nazwa,
+                                           const std::string& poleZapisu, QWidget* rodzic) {
+    auto* usun = new PrzyciskEdycji(QString::fromUtf8("Usuń"), rodzic);
+    usun->setObjectName("usun" + nazwa);
+    usun->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    t.linki.push_back(usun);
+    store::Dialogi* dialogi = &m_s.m_dialogi;
+    QObject::connect(usun, &QToolButton::clicked, &m_s, [usun, jak, dialogi, poleZapisu] {
+        kit::DataSource* zrodlo = usun->Source();
+        if (!zrodlo || !usun->IsAttached())
+            return;
+        engine::Dataset& ds = zrodlo->dataset();
+        // A record being inserted may be cleared even in an empty table.
+        if (!ds.Editing() && ds.IsEmpty()) {
+            if (jak == Usuwanie::ZKomunikatem) {
+                kit::RunGuarded(*dialogi,
+                                [dialogi] { dialogi->Blad(kBrakRent, store::kTytulBledu); });
+                return;
+            }
+            if (jak == Usuwanie::GdyJestRekord)
+                return;
+        }
+        zrodlo->Run([&](engine::Dataset& d) {
+            if (!d.Editing())
+                d.Edit();
+            d.SetField(poleZapisu, engine::Value());
+        });
+    });
+    return usun;
 }
 
 std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {

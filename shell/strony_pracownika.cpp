@@ -179,11 +179,12 @@ void StronyPracownika::Pokazana(Karta& s) {
             Pokazana(*s.dzieci[i]);
         return;
     }
-    if (s.opis->rodzaj == RodzajStrony::TekstSformatowany) {
-        if (&InformacjaZbiorcza() == s.widget)
-            emit informacjaZbiorczaDoPrzebudowy();
-        else
-            emit wynagrodzeniaDoPrzebudowy();
+    if (s.opis->rodzaj == RodzajStrony::InformacjaZbiorcza) {
+        emit informacjaZbiorczaDoPrzebudowy();
+        return;
+    }
+    if (s.opis->rodzaj == RodzajStrony::Wynagrodzenia) {
+        emit wynagrodzeniaDoPrzebudowy();
         return;
     }
     for (Tabela* t : s.tabele) {
@@ -193,8 +194,7 @@ void StronyPracownika::Pokazana(Karta& s) {
             t->siatka->Detach();
         Przylacz(*t, false);
     }
-    if (s.opis->tytul == "Urlopy" || s.opis->tytul == "Dane personalne" ||
-        s.opis->tytul == "adresowe")
+    if (s.opis->polaPlacowe)
         ZastosujBlokady();
 }
 
@@ -214,8 +214,7 @@ void StronyPracownika::Ukryta(Karta& s, bool zRodzicem) {
             continue;
         }
         // The absences stay with a leave record being edited when the whole pay page goes.
-        if (zRodzicem && urlopyEdytowane && s.opis->rodzic == "płacowe" &&
-            s.opis->tytul == "Choroby / Nieobecności")
+        if (zRodzicem && urlopyEdytowane && s.opis->zUrlopem)
             continue;
         Odlacz(*t, true);
     }
@@ -323,14 +322,16 @@ QWidget* StronyPracownika::Strona(const QString& tytul) const {
 }
 
 void StronyPracownika::PokazStrone(const QString& tytul) {
-    auto* s = StronaOTytule(tytul);
-    if (!s)
-        return;
-    if (s->rodzic) {
-        s->rodzic->wewnetrzne->setCurrentWidget(s->widget);
-        m_zakladki->setCurrentWidget(s->rodzic->widget);
+    if (auto* s = StronaOTytule(tytul))
+        Pokaz(*s);
+}
+
+void StronyPracownika::Pokaz(Karta& s) {
+    if (s.rodzic) {
+        s.rodzic->wewnetrzne->setCurrentWidget(s.widget);
+        m_zakladki->setCurrentWidget(s.rodzic->widget);
     } else {
-        m_zakladki->setCurrentWidget(s->widget);
+        m_zakladki->setCurrentWidget(s.widget);
     }
 }
 
@@ -371,11 +372,12 @@ kit::DbGrid& StronyPracownika::SiatkaPoprzednichZatrudnien() {
 void StronyPracownika::PoZalogowaniu() {
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();
     PrzylaczTabele();
-    for (const char* wewnetrzna : {"Stanowiska", "Poprzednie zatrudnienia", "Badania lekarskie"}) {
-        Karta* k = StronaOTytule(QString::fromUtf8(wewnetrzna));
-        k->rodzic->wewnetrzne->setCurrentWidget(k->widget);
-    }
-    PokazStrone("Dane personalne");
+    for (auto& s : m_strony)
+        if (s->opis->pierwsza && s->rodzic)
+            s->rodzic->wewnetrzne->setCurrentWidget(s->widget);
+    for (auto& s : m_strony)
+        if (s->opis->pierwsza && !s->rodzic)
+            Pokaz(*s);
     // Grids bind again when their page is shown.
     for (auto& t : m_tabele)
         if (!t->opis->siatkaStale)
@@ -396,13 +398,14 @@ void StronyPracownika::PoZalogowaniu() {
 void StronyPracownika::UstawTrybUrlopowy(bool trybUrlopowy) {
     m_trybUrlopowy = trybUrlopowy;
     for (auto& s : m_strony) {
-        const bool zostaje = s->opis->tytul == "płacowe" || s->opis->tytul == "Urlopy" ||
-                             s->opis->tytul == "Choroby / Nieobecności";
         QTabWidget* zakladki = s->rodzic ? s->rodzic->wewnetrzne : m_zakladki;
-        zakladki->setTabVisible(zakladki->indexOf(s->widget), zostaje || !trybUrlopowy);
+        zakladki->setTabVisible(zakladki->indexOf(s->widget),
+                                s->opis->wTrybieUrlopowym || !trybUrlopowy);
     }
     if (trybUrlopowy)
-        PokazStrone("Urlopy");
+        for (auto& s : m_strony)
+            if (s->opis->startTrybuUrlopowego)
+                Pokaz(*s);
 }
 
 void StronyPracownika::UstawAktualizacjeDanychPlacowych(bool aktualizacja) {
@@ -437,7 +440,7 @@ void StronyPracownika::ZastosujBlokady() {
 void StronyPracownika::UstawRokPrzetwarzania(int rok) {
     m_rokGrupSzkodliwosci = rok;
     if (m_grupaSzkodliwosci)
-        m_grupaSzkodliwosci->SetCodes(Kody("GrupaSzkodliwosci", rok));
+        m_grupaSzkodliwosci->SetCodes(ListaPola("GrupaSzkodliwosci", rok));
 }
 
 void StronyPracownika::UdostepnijWyborZeSlownikow(bool dostepny) {

@@ -118,6 +118,7 @@ private:
 
     void Zbuduj();
     Karta* StronaOTytule(const QString& tytul) const;
+    void Pokaz(Karta& strona);
     Zrodlo& ZrodloKomponentu(store::TableComponent& komponent);
     kit::DataSource* AktualneZrodlo(store::TableComponent& komponent);
     void Przylacz(Tabela& tabela, bool tylkoSiatka);

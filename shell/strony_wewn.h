@@ -61,6 +61,12 @@ private:
     QWidget* ZbudujTabele(Karta& strona, const OpisTabeliStrony& opis, bool wieleTabel);
     QWidget* ZbudujPola(Tabela& tabela, int kolumny);
     QWidget* Kontrolka(Tabela& tabela, const OpisKontrolki& k, QWidget* rodzic);
+    void UstawListeSlownika(kit::DbLookupCombo& c, const OpisKontrolki& k,
+                            const store::OpisPola* lookup);
+    QWidget* PrzyciskWyboru(Tabela& tabela, const OpisKontrolki& k, const QString& nazwa,
+                            QWidget* rodzic);
+    QWidget* PrzyciskUsuwania(Tabela& tabela, Usuwanie jak, const QString& nazwa,
+                              const std::string& poleZapisu, QWidget* rodzic);
     QWidget* ZbudujTekst(Karta& strona);
     std::vector<kit::Column> Kolumny(const Tabela& tabela) const;
     store::TableComponent* Komponent(std::string_view nazwa) const;

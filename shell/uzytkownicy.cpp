@@ -1,19 +1,15 @@
 #include "shell/uzytkownicy.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
-#include <QStyle>
 #include <QVBoxLayout>
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -55,13 +51,15 @@ protected:
 
 TFUzytkownicy::TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi,
                              kit::AutomaticEdit& edycjaAutomatyczna, QWidget* parent)
-    : QDialog(parent), m_tdm(tdm), m_dialogi(dialogi) {
+    : OknoEdycji(dialogi, parent), m_tdm(tdm) {
     setObjectName("TFUzytkownicy");
     setWindowTitle("Obsługa użytkowników");
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
     engine::Dataset& hasla = *m_tdm.THasla;
-    m_zrodlo = new kit::DataSource(hasla, m_dialogi, edycjaAutomatyczna, this);
+    m_zrodlo = new kit::DataSource(hasla, dialogi, edycjaAutomatyczna, this);
+    DodajZrodlo(*m_zrodlo, {" Czy zapisać dane użytkownika ?", "Czy dopisać nowego użytkownika ?",
+                            " Kontrola użytkowników."});
 
     auto* nawigator = new kit::DbNavigator(this);
     nawigator->setObjectName("Nawigator");
@@ -123,31 +121,21 @@ TFUzytkownicy::TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi,
     for (size_t i = 0; i < powiazania.size(); ++i)
         powiazania[i]->Bind(m_zrodlo, polaTabeli[i]);
 
-    auto* zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    zamknij->setObjectName("ButtonZamknij");
-    zamknij->setAutoDefault(false);
-    zamknij->setMinimumWidth(100);
-
     auto* dol = new QHBoxLayout;
     dol->addWidget(dane, 3);
     dol->addWidget(prawa, 2);
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    przyciski->addWidget(zamknij);
-
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(nawigator);
     uklad->addWidget(lista, 1);
     uklad->addLayout(dol);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(Przyciski());
     resize(620, 440);
 
     // A user's short name is typed once, when the user is added.
     auto stan = [this, nazwaKrotka](engine::DatasetState s) {
         if (s == engine::DatasetState::Insert) {
             engine::Dataset& ds = m_zrodlo->dataset();
-            kit::RunGuarded(m_dialogi, [&] {
+            Bezpiecznie([&] {
                 for (const char* pole : kPolaLogiczne)
                     if (ds.Field(pole).IsNull())
                         ds.SetField(pole, engine::Value::Logical(false));
@@ -161,7 +149,7 @@ TFUzytkownicy::TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi,
 
     nawigator->SetDataSource(m_zrodlo);
     lista->SetDataSource(m_zrodlo);
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         hasla.CheckBrowseMode();
         hasla.First();
     });
@@ -170,34 +158,8 @@ TFUzytkownicy::TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi,
     lista->Attach();
     for (kit::FieldBinding* p : powiazania)
         p->Attach();
-
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::close);
 }
 
 TFUzytkownicy::~TFUzytkownicy() = default;
-
-bool TFUzytkownicy::MoznaZamknac() {
-    bool zamknij = false;
-    kit::RunGuarded(m_dialogi, [&] {
-        zamknij = m_zrodlo->UpdateRecord() &&
-                  store::ui::ZapytajOZapis(
-                      " Czy zapisać dane użytkownika ?", "Czy dopisać nowego użytkownika ?",
-                      " Kontrola użytkowników.", m_zrodlo->dataset(), m_dialogi);
-    });
-    return zamknij;
-}
-
-void TFUzytkownicy::closeEvent(QCloseEvent* event) {
-    if (!MoznaZamknac())
-        return event->ignore();
-    QDialog::reject();
-    event->accept();
-}
-
-// Esc asks the same question as closing.
-void TFUzytkownicy::reject() {
-    if (MoznaZamknac())
-        QDialog::reject();
-}
 
 }  // namespace mirta::shell

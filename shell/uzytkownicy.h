@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "shell/kit/okno_edycji.h"
 
 namespace mirta::kit {
 class AutomaticEdit;
@@ -11,7 +11,6 @@ class DbNavigator;
 }  // namespace mirta::kit
 
 namespace mirta::store {
-class Dialogi;
 class TDM;
 }  // namespace mirta::store
 
@@ -20,7 +19,7 @@ namespace mirta::shell {
 // The administrator's list of users (Hasla.DB) with their names and rights; no password is
 // shown or set here. Bound while it exists; closing asks what to do with unsaved changes.
 // The caller checks the administrator's right before opening it.
-class TFUzytkownicy : public QDialog {
+class TFUzytkownicy : public kit::OknoEdycji {
     Q_OBJECT
 public:
     TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycjaAutomatyczna,
@@ -29,15 +28,8 @@ public:
 
     kit::DataSource& Zrodlo() const { return *m_zrodlo; }
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void reject() override;
-
 private:
-    bool MoznaZamknac();
-
     store::TDM& m_tdm;
-    store::Dialogi& m_dialogi;
     kit::DataSource* m_zrodlo;
 };
 

@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "shell/kit/przyciski_okna.h"
 #include "shell/kit/run_guarded.h"
-#include "shell/przyciski_okna.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {
@@ -54,8 +54,8 @@ TFWyborFiltru::TFWyborFiltru(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
         m_pola[i] = pole;
     }
 
-    const PrzyciskiOkna przyciski =
-        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogApplyButton, "&Zastosuj", "ButtonZastosuj");
+    const kit::PrzyciskiOkna przyciski =
+        kit::ZrobPrzyciskiOkna(*this, QStyle::SP_DialogApplyButton, "&Zastosuj", "ButtonZastosuj");
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(grupa);

@@ -1,8 +1,8 @@
 #include "shell/zamykanie.h"
 
+#include "shell/kit/okno_edycji.h"
 #include "store/engine/engine_error.h"
 #include "store/tdm.h"
-#include "store/ui/okna_wspolne.h"
 
 namespace mirta::shell {
 
@@ -72,25 +72,15 @@ constexpr PytanieOZapis kPytania[] = {
 
 }  // namespace
 
-void ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
-                   const std::string& tytul, AkcjaZamkniecia& akcja, engine::Dataset& tabela,
-                   store::Dialogi& dialogi) {
-    akcja = store::ui::ZapytajOZapis(pytanieEdycja, pytanieDopisanie, tytul, tabela, dialogi)
-                ? AkcjaZamkniecia::Zamknij
-                : AkcjaZamkniecia::Zostaw;
-}
-
 AkcjaZamkniecia ZapytajOZapisPrzyZamknieciu(store::TDM& tdm, store::Dialogi& dialogi) {
-    AkcjaZamkniecia akcja = AkcjaZamkniecia::Zamknij;
     for (const PytanieOZapis& p : kPytania) {
         store::TableComponent* komponent = tdm.Find(p.komponent);
-        if (!komponent || !komponent->IsOpen())
-            continue;
-        ZapytajOZapis(p.edycja, p.dopisanie, kTytulKontroliKadrowej, akcja, **komponent, dialogi);
-        if (akcja == AkcjaZamkniecia::Zostaw)
-            break;
+        if (komponent && komponent->IsOpen() &&
+            !kit::ZapytajOZapis({p.edycja, p.dopisanie, kTytulKontroliKadrowej}, **komponent,
+                                dialogi))
+            return AkcjaZamkniecia::Zostaw;
     }
-    return akcja;
+    return AkcjaZamkniecia::Zamknij;
 }
 
 void ZapiszEdycjeAutomatyczna(store::TDM& tdm, bool edycjaAutomatyczna) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "store/dialogi.h"
 #include "store/engine/dataset.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::store {
 class TDM;
@@ -18,14 +18,6 @@ inline constexpr const char* kTytulKontroliKadrowej = " Kontrola danych kadrowyc
 
 // What a closing window does after a question about unsaved changes.
 enum class AkcjaZamkniecia { Zamknij, Zostaw };
-
-// The question every window asks on closing for a table with unsaved changes: in edit state
-// `pytanieEdycja`, in insert state `pytanieDopisanie` (Yes/No/Cancel, warning icon); nothing
-// in browse state. Yes posts, No cancels the changes, Cancel leaves the window open. A rule
-// that refuses the post throws to the caller, the record staying in edit state.
-void ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
-                   const std::string& tytul, AkcjaZamkniecia& akcja, engine::Dataset& tabela,
-                   store::Dialogi& dialogi);
 
 // The questions of the main window's closing for every employee table of both data modules,
 // in their fixed order (closed tables are skipped). Zostaw at the first Cancel; later tables

@@ -8,11 +8,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
+#include "shell/kit/przyciski_okna.h"
 #include "shell/kit/run_guarded.h"
-#include "shell/przyciski_okna.h"
-#include "store/blad_danych.h"
 #include "store/hasla.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::shell {
 
@@ -47,8 +47,8 @@ TFZmianaHasla::TFZmianaHasla(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     pola->addRow("&Nowe hasło:", m_nowe);
     pola->addRow("Po&wtórz nowe hasło:", m_powtorz);
 
-    const PrzyciskiOkna przyciski =
-        ZrobPrzyciskiOkna(*this, QStyle::SP_DialogSaveButton, "&Zapisz", "ButtonZapisz");
+    const kit::PrzyciskiOkna przyciski =
+        kit::ZrobPrzyciskiOkna(*this, QStyle::SP_DialogSaveButton, "&Zapisz", "ButtonZapisz");
 
     auto* uklad = new QVBoxLayout(this);
     // A first login with an empty password leads here: say what is expected.
@@ -86,7 +86,7 @@ void TFZmianaHasla::Zapisz() {
         }))
         return;
     if (!zgodne) {
-        m_dialogi.Ostrzezenie("Wprowadzono wadliwe dane !!!", "Kontrola danych");
+        m_dialogi.Komunikat("Wprowadzono wadliwe dane !!!", "Kontrola danych");
         return;
     }
     try {
@@ -95,7 +95,7 @@ void TFZmianaHasla::Zapisz() {
         m_dialogi.Blad(e.what(), store::kTytulBledu);
         return;
     } catch (const std::exception& e) {
-        qWarning("Zapis hasła: %s", e.what());
+        kit::LogFailure("Zapis hasła", e);
         m_dialogi.Blad("Błąd zapisu hasła !!!", store::kTytulBledu);
         return;
     }

@@ -1,9 +1,9 @@
 #include "store/czas_pracy.h"
 
 #include "compute/data_kal.h"
-#include "store/blad_danych.h"
 #include "store/kalendarz.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -12,6 +12,7 @@
 #include "store/engine/observer.h"
 #include "store/katalog.h"
 #include "store/sesja.h"
+#include "store/wspolne/stan_polecen.h"
 
 namespace mirta::store {
 
@@ -53,15 +54,6 @@ private:
     std::unique_ptr<engine::Dataset> m_dataset;
     std::map<std::string, engine::FieldHooks> m_hooks;
     std::vector<std::function<void(engine::RowView&)>> m_calculations;
-};
-
-// What the main window enables after a change of a module's tables.
-struct CommandState {
-    std::string component;  // the table whose change this reports
-    bool editing = false;   // a table of the module's list is in edit or insert state
-    bool searchEnabled = true;
-    bool chooseEmployeesEnabled = true;
-    bool printsEnabled = true;
 };
 
 // A data module (TDM, TDM1): owns its table components, opens them from the catalogue with

@@ -1,8 +1,8 @@
 #include "store/etaty.h"
 
-#include "store/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -5,10 +5,10 @@
 #include <climits>
 #include <vector>
 
-#include "store/blad_danych.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -19,7 +19,6 @@ using engine::DatasetEvent;
 using engine::Value;
 
 constexpr double kMinimum = 0.0001;
-constexpr KodPola kUbruttowienie[] = {{'T', "Tak"}, {'N', "Nie"}};
 
 int Pole(engine::Table& t, std::string_view nazwa) {
     const auto& pola = t.Fields();
@@ -204,7 +203,7 @@ void PodlaczStopnieIGrupy(TDM& tdm, TableComponent& c) {
         if (!stopnie)
             d.SetField("PlacaZasadnicza", Value::Number(0));
     });
-    UstawPoleKodowe(c, "Ubruttowienie", kUbruttowienie, "???", true, kTylkoTlubN);
+    UstawPoleKodowe(c, "Ubruttowienie", Lista("Ubruttowienie"), kTylkoTlubN);
     auto po = [t, inny, stopnie](Dataset&) { OdswiezPoZmianie(*t, *inny, stopnie); };
     ObrazKwoty(c, "Stawka");
     if (!stopnie) {

@@ -16,7 +16,4 @@ void PodlaczHistorieSluzby(TDM& tdm, TableComponent& komponent);
 // else the year's rate of Premie.db; neither: a warning and 0.
 double PremiaCywila(TDM& tdm, int rok, int miesiac);
 
-// The texts of the harmfulness groups depend on the processing year.
-const char* TekstGrupySzkodliwosci(char kod, int rokPrzetwarzania);
-
 }  // namespace mirta::store

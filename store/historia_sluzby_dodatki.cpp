@@ -1,11 +1,11 @@
 // Forms of employment, harmfulness groups, allowances, awards and the civil bonus.
 #include <string>
 
-#include "store/blad_danych.h"
 #include "store/historia_sluzby.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -18,11 +18,6 @@ using engine::Value;
 constexpr double kEpsilon = 0.00000001;
 // The fixed-term form of employment in FormyZtr.db.
 constexpr int kFormaNaCzasOkreslony = 3;
-
-constexpr KodPola kRodzajNagrody[] = {{'1', "1 - uznaniowa"},
-                                      {'2', "2 - regulaminowa"},
-                                      {'3', "3 - roczna"},
-                                      {'4', "4 - jubileuszowa"}};
 
 constexpr const char* kGrupaPusta = "Grupa szkodliwości musi być określona !!!";
 constexpr const char* kGrupaPozaZakresem = "Grupa szkodliwości musi być z zakresu 0-4 !!!";
@@ -114,19 +109,6 @@ void TPremPracCywBeforePost(Dataset& ds) {
 
 }  // namespace
 
-const char* TekstGrupySzkodliwosci(char kod, int rokPrzetwarzania) {
-    static const char* const kDo2006[] = {"0 - nie dotyczy", "1 - I st. uciążliwości",
-                                          "2 - II st. uciążliwości", "3 - III st. uciążliwości",
-                                          "4 - IV st uciążliwości"};
-    static const char* const kOd2007[] = {
-        "0 - nie dotyczy", "1 - służba codzienna, funkcje wykonawcze",
-        "2 - służba codzienna, funkcje dowódcze", "3 - zmianowy rozkład czasu służby",
-        "4 - zmianowy rozkład czasu służby"};
-    if (kod < '0' || kod > '4')
-        return "XXXXXX";
-    return (rokPrzetwarzania <= 2006 ? kDo2006 : kOd2007)[kod - '0'];
-}
-
 void PodlaczPozostaleHistorie(TDM& tdm, TableComponent& c) {
     Dataset& ds = *c;
     TDM* t = &tdm;
@@ -136,9 +118,7 @@ void PodlaczPozostaleHistorie(TDM& tdm, TableComponent& c) {
         auto& haki = c.Hooks("GrupaSzkodliwosci");
         haki.validate = [](const Dataset&, const Value& v) { SprawdzGrupeSzkodliwosci(v); };
         haki.getText = [t](const engine::RowView&, const Value& v) -> std::string {
-            const std::string g = TekstPola(v);
-            return TekstGrupySzkodliwosci(g.size() == 1 ? g[0] : '\0',
-                                          t->Sesja().DataPrzetwarzania.year);
+            return ListaGrupSzkodliwosci(t->Sesja().DataPrzetwarzania.year).Tekst(TekstPola(v));
         };
         ds.AddHandler(DatasetEvent::BeforePost, TSzkodliweBeforePost);
     } else if (&c == &tdm.TDodSluzbowy) {
@@ -150,7 +130,7 @@ void PodlaczPozostaleHistorie(TDM& tdm, TableComponent& c) {
         ds.AddHandler(DatasetEvent::BeforePost, [](Dataset& d) { DodatekBeforePost(kInny, d); });
     } else if (&c == &tdm.TNagrody) {
         ObrazKwoty(c, "Kwota");
-        UstawPoleKodowe(c, "RodzajNagrody", kRodzajNagrody, "???", true, kTypNagrody);
+        UstawPoleKodowe(c, "RodzajNagrody", Lista("RodzajNagrody"), kTypNagrody);
         // The code list lets an empty kind through; the entry rule does not.
         auto& haki = c.Hooks("RodzajNagrody");
         haki.validate = [](const Dataset&, const Value& v) { SprawdzRodzajNagrody(v); };

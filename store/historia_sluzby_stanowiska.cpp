@@ -1,11 +1,11 @@
 // Positions and establishment posts, and the pay-group row a position's pay group keeps.
 #include <memory>
 
-#include "store/blad_danych.h"
 #include "store/historia_sluzby.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -1,7 +1,7 @@
-#include "store/blad_danych.h"
 #include "store/engine/engine_error.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

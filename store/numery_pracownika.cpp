@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compute/numery_identyfikacyjne.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/engine/field_text.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"

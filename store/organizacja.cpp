@@ -1,9 +1,9 @@
 #include "store/organizacja.h"
 
-#include "store/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/pozycjonowanie.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

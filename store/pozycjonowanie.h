@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "store/dialogi.h"
 #include "store/engine/value.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::store {
 

@@ -3,9 +3,9 @@
 #include <limits>
 #include <memory>
 
-#include "store/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -14,19 +14,6 @@ namespace {
 using engine::Dataset;
 using engine::DatasetEvent;
 using engine::Value;
-
-constexpr KodPola kPlec[] = {{'M', "Mężczyzna"}, {'K', "Kobieta"}};
-constexpr KodPola kPodzial[] = {{'1', "1 - funkcjonariusz"},
-                                {'2', "2 - pracownik cywilny"},
-                                {'3', "3 - pracownik służby cywilnej"},
-                                {'4', "4 - emeryt pobierający świadczenia"}};
-constexpr KodPola kSystemSluzby[] = {{'0', "0 - cywil"},
-                                     {'1', "1-codzienny, funkcje wykonawcze"},
-                                     {'2', "2 - zmianowy"},
-                                     {'3', "3-codzienny, funkcje dowódcze"},
-                                     {'4', "4-Inny bez dodatkowego urlopu"}};
-
-constexpr const char* kZastepczy = "XXXXXX";
 
 void TPracownicyNewRecord(Dataset& ds) {
     ds.SetField("Etat", Value::Number(1.0));
@@ -193,13 +180,14 @@ void BiezaceStopnieIStanowiska::Uniewaznij(int32_t pracownik) {
 
 void PodlaczPracownikow(TDM& tdm, TableComponent& c) {
     Dataset& ds = *c;
-    UstawPoleKodowe(c, "Plec", kPlec, kZastepczy, false,
-                    " Dopuszczalne: K - kobieta, M  - Mężczyzna !!!");
-    UstawPoleKodowe(c, "Podzial", kPodzial, kZastepczy, false,
-                    "Możesz wpisać jedynie 1,2,3 lub 4 !!!");
-    UstawPoleKodowe(c, "SystemSluzby", kSystemSluzby, kZastepczy, true,
-                    "Możesz wpisać jedynie:\n0 - cywil\n1-codzienny, funkcje wykonawcze\n2 - "
-                    "zmianowy\n3-codzienny, funkcje dowódcze\n4-Inny bez dodatkowego urlopu");
+    UstawPoleKodowe(c, "Plec", Lista("Plec"), " Dopuszczalne: K - kobieta, M  - Mężczyzna !!!");
+    UstawPoleKodowe(c, "Podzial", Lista("Podzial"), "Możesz wpisać jedynie 1,2,3 lub 4 !!!");
+    // The refusal lists the texts the field may take.
+    const ListaKodow& systemy = Lista("SystemSluzby");
+    std::string dozwolone = "Możesz wpisać jedynie:";
+    for (const PozycjaKodu& p : systemy.pozycje)
+        dozwolone += "\n" + std::string(p.tekst);
+    UstawPoleKodowe(c, "SystemSluzby", systemy, dozwolone);
     ds.AddHandler(DatasetEvent::NewRecord, TPracownicyNewRecord);
     ds.AddHandler(DatasetEvent::BeforePost, TPracownicyBeforePost);
     TDM* t = &tdm;

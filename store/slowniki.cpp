@@ -1,8 +1,8 @@
 #include "store/slowniki.h"
 
-#include "store/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -14,27 +14,6 @@ using engine::DatasetState;
 using engine::Value;
 
 constexpr double kMinimum = 0.0001;
-
-constexpr KodPola kUbruttowienie[] = {{'T', "Tak"}, {'N', "Nie"}};
-constexpr KodPola kGrupaStanowiskSC[] = {
-    {'0', "0 - nie dotyczy"},
-    {'1', "1 - wyższe stanowiska"},
-    {'2', "2-stanowiska średniego szczebla zarządzania w S.C."},
-    {'3', "3 - stanowiska koordynujące i samodzielne w S.C."},
-    {'4', "4 - stanowiska specjalistyczne w S.C."},
-    {'5', "5 - stanowiska wspomagające w S.C."}};
-
-// Texts of a code field with no check on entry.
-void TekstyKodu(TableComponent& c, const std::string& pole, std::span<const KodPola> kody) {
-    std::vector<KodPola> lista(kody.begin(), kody.end());
-    c.Hooks(pole).getText = [lista](const engine::RowView&, const Value& v) -> std::string {
-        const std::string kod = TekstPola(v);
-        for (const auto& k : lista)
-            if (kod.size() == 1 && kod[0] == k.kod)
-                return std::string(k.tekst);
-        return "???";
-    };
-}
 
 DatasetState Stan(const DataModule& m, std::string_view komponent) {
     TableComponent* c = m.Find(komponent);
@@ -291,17 +270,17 @@ void PodlaczSlownikiStawek(TDM& tdm, TableComponent& c) {
             ds.AddHandler(e, straz);
         ds.AddHandler(DatasetEvent::NewRecord,
                       [](Dataset& d) { d.SetField("Ubruttowienie", Value::Text("N")); });
-        UstawPoleKodowe(c, "Ubruttowienie", kUbruttowienie, "???", true, kTylkoTlubN);
+        UstawPoleKodowe(c, "Ubruttowienie", Lista("Ubruttowienie"), kTylkoTlubN);
         ObrazMnoznika(c, "Wartosc");
         ds.AddHandler(DatasetEvent::BeforePost, StawkaBeforePost);
     }
     if (&c == &tdm.TSlowStanowisk) {
-        TekstyKodu(c, "GrupaStanowiskSC", kGrupaStanowiskSC);
-        TekstyKodu(c, "Ubruttowienie", kUbruttowienie);
+        PokazPrzezListe(c, "GrupaStanowiskSC", Lista("GrupaStanowiskSC"));
+        PokazPrzezListe(c, "Ubruttowienie", Lista("Ubruttowienie"));
         ds.AddHandler(DatasetEvent::BeforePost, TSlowStanowiskBeforePost);
     }
     if (&c == &tdm.TPodstawy) {
-        TekstyKodu(c, "Ubruttowienie", kUbruttowienie);
+        PokazPrzezListe(c, "Ubruttowienie", Lista("Ubruttowienie"));
         ds.AddHandler(DatasetEvent::NewRecord, TPodstawyNewRecord);
         ds.AddHandler(DatasetEvent::BeforePost, TPodstawyBeforePost);
     }

@@ -11,25 +11,25 @@ class TDM;
 
 // A field a dictionary window fills in choice mode `tryb`.
 struct CelSlownika {
-    int tryb;
-    std::string_view komponent;
-    std::string_view pole;
+    int tryb = 0;
+    std::string_view komponent = {};
+    std::string_view pole = {};
 };
 
 // One member of the dictionary window family: its table, the texts of its window and its
 // before-post name check.
 struct OpisSlownika {
-    std::string_view tytulOkna;
-    std::string_view komponent;
-    std::string_view poleNazwy;
-    std::string_view poleIdentyfikatora;  // empty: no identifier, no use button
-    std::string_view pytanieZapisu;
-    std::string_view pytanieDopisu;
-    std::string_view tytulPytan;
-    std::string_view najpierwZapisz;  // empty: no use button
-    std::span<const CelSlownika> cele;
+    std::string_view tytulOkna = {};
+    std::string_view komponent = {};
+    std::string_view poleNazwy = {};
+    std::string_view poleIdentyfikatora = {};  // empty: no identifier, no use button
+    std::string_view pytanieZapisu = {};
+    std::string_view pytanieDopisu = {};
+    std::string_view tytulPytan = {};
+    std::string_view najpierwZapisz = {};  // empty: no use button
+    std::span<const CelSlownika> cele = {};
     // Empty: the name is checked elsewhere, or not at all.
-    std::string_view komunikatNazwy;
+    std::string_view komunikatNazwy = {};
     bool nazwaPrzycieta = false;  // blanks alone count as an empty name
     // The rate table shown under the master, with its own texts.
     std::string_view komponentStawek = {};

@@ -1,6 +1,5 @@
 #include "store/tdm.h"
 
-#include "store/blad_danych.h"
 #include "store/czas_pracy.h"
 #include "store/historia_sluzby.h"
 #include "store/kalendarz.h"
@@ -8,6 +7,7 @@
 #include "store/organizacja.h"
 #include "store/slowniki.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -5,12 +5,12 @@
 #include <unordered_map>
 
 #include "store/data_module.h"
-#include "store/dialogi.h"
 #include "store/filtr_pracownikow.h"
 #include "store/hasla.h"
 #include "store/pracownicy.h"
 #include "store/sesja.h"
 #include "store/stawki.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::store {
 

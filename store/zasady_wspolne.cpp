@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {
@@ -365,29 +365,20 @@ std::string RaportBleduZapisu(const engine::EngineError& blad, std::string_view 
     return raport;
 }
 
-void UstawPoleKodowe(TableComponent& komponent, const std::string& pole,
-                     std::span<const KodPola> kody, std::string zastepczy, bool pustyZastepczy,
-                     std::string komunikat) {
-    std::vector<KodPola> lista(kody.begin(), kody.end());
-    auto& haki = komponent.Hooks(pole);
-    haki.getText = [lista, zastepczy, pustyZastepczy](const engine::RowView&,
-                                                      const Value& v) -> std::string {
-        const std::string kod = v.IsNull() ? std::string() : v.AsText();
-        if (kod.empty())
-            return pustyZastepczy ? zastepczy : std::string();
-        for (const auto& k : lista)
-            if (kod.size() == 1 && kod[0] == k.kod)
-                return std::string(k.tekst);
-        return zastepczy;
+void PokazPrzezListe(TableComponent& komponent, const std::string& pole, const ListaKodow& lista) {
+    komponent.Hooks(pole).getText = [&lista](const engine::RowView&,
+                                             const Value& v) -> std::string {
+        return lista.Tekst(v.IsNull() ? std::string() : v.AsText());
     };
-    haki.validate = [lista, komunikat](const Dataset&, const Value& v) {
+}
+
+void UstawPoleKodowe(TableComponent& komponent, const std::string& pole, const ListaKodow& lista,
+                     std::string komunikat) {
+    PokazPrzezListe(komponent, pole, lista);
+    komponent.Hooks(pole).validate = [&lista, komunikat](const Dataset&, const Value& v) {
         const std::string kod = v.IsNull() ? std::string() : v.AsText();
-        if (kod.empty())
-            return;
-        for (const auto& k : lista)
-            if (kod.size() == 1 && kod[0] == k.kod)
-                return;
-        throw BladDanych(komunikat);
+        if (!kod.empty() && !lista.Zawiera(kod))
+            throw BladDanych(komunikat);
     };
 }
 

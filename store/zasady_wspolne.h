@@ -9,6 +9,7 @@
 #include "store/data_module.h"
 #include "store/engine/dataset.h"
 #include "store/engine/engine_error.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::store {
 
@@ -37,13 +38,10 @@ void UstawIdentyfikator(engine::Dataset& ds, std::string_view pole, int64_t iden
 std::string RaportBleduZapisu(const engine::EngineError& blad, std::string_view komponent,
                               std::string_view plik);
 
-// A one-character code field: shown through its texts, other codes refused when set.
-struct KodPola {
-    char kod;
-    std::string_view tekst;
-};
-void UstawPoleKodowe(TableComponent& komponent, const std::string& pole,
-                     std::span<const KodPola> kody, std::string zastepczy, bool pustyZastepczy,
+// A one-character code field shown through its code list...
+void PokazPrzezListe(TableComponent& komponent, const std::string& pole, const ListaKodow& lista);
+// ...and, when set, refusing a code not on the list with `komunikat` (an empty value passes).
+void UstawPoleKodowe(TableComponent& komponent, const std::string& pole, const ListaKodow& lista,
                      std::string komunikat);
 
 // Wires the guards, the delete prohibition, date and number entry, identifier fields and the

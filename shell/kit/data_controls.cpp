@@ -267,6 +267,13 @@ void DbCodeCombo::SetCodes(const std::vector<CodeItem>& codes) {
         ShowValue();
 }
 
+void DbCodeCombo::SetCodes(const store::ListaKodow& list) {
+    std::vector<CodeItem> codes;
+    for (const store::PozycjaKodu& p : list.pozycje)
+        codes.push_back({std::string(p.kod), QString::fromUtf8(p.tekst.data(), p.tekst.size())});
+    SetCodes(codes);
+}
+
 void DbCodeCombo::ShowValue() {
     int found = -1;
     if (m_fieldIndex >= 0) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "shell/kit/data_source.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::kit {
 
@@ -114,6 +115,8 @@ class DbCodeCombo : public QComboBox, public FieldBinding {
 public:
     explicit DbCodeCombo(QWidget* parent = nullptr);
     void SetCodes(const std::vector<CodeItem>& codes);
+    // The codes of one of the records' code lists, in its order.
+    void SetCodes(const store::ListaKodow& list);
 
 protected:
     void ShowValue() override;

@@ -4,8 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "store/dialogi.h"
 #include "store/engine/dataset.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::kit {
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "store/dialogi.h"
 #include "store/engine/dataset.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::kit {
 

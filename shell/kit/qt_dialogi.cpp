@@ -64,6 +64,10 @@ void QtDialogi::Informacja(const std::string& tekst, const std::string& tytul) {
     Show(QMessageBox::Information, tekst, tytul, QMessageBox::Ok, QMessageBox::Ok);
 }
 
+void QtDialogi::Komunikat(const std::string& tekst, const std::string& tytul) {
+    Show(QMessageBox::NoIcon, tekst, tytul, QMessageBox::Ok, QMessageBox::Ok);
+}
+
 Odpowiedz QtDialogi::TakNie(const std::string& tekst, const std::string& tytul, Ikona ikona,
                             Odpowiedz domyslna) {
     // Closing the box without an answer (Escape, the title bar) means No.

@@ -3,7 +3,7 @@
 #include <QMessageBox>
 #include <QPointer>
 
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::kit {
 
@@ -18,6 +18,7 @@ public:
     void Blad(const std::string& tekst, const std::string& tytul) override;
     void Ostrzezenie(const std::string& tekst, const std::string& tytul) override;
     void Informacja(const std::string& tekst, const std::string& tytul) override;
+    void Komunikat(const std::string& tekst, const std::string& tytul) override;
     store::Odpowiedz TakNie(const std::string& tekst, const std::string& tytul, store::Ikona ikona,
                             store::Odpowiedz domyslna) override;
     store::Odpowiedz TakNieAnuluj(const std::string& tekst, const std::string& tytul,

@@ -2,9 +2,13 @@
 
 #include <QtGlobal>
 #include <exception>
+#include <new>
+#include <stdexcept>
 #include <string>
 
-#include "store/blad_danych.h"
+#include "store/engine/engine_error.h"
+#include "store/wspolne/blad_danych.h"
+#include "store/wspolne/dziennik.h"
 
 namespace mirta::kit {
 
@@ -21,7 +25,22 @@ void Report(store::Dialogi& dialogi, const std::string& message) {
     }
 }
 
+void Log(const std::string& text) {
+    store::DziennikProgramu().Zapisz(text);
+}
+
 }  // namespace
+
+void LogFailure(const std::string& context, const std::exception& failure) {
+    const auto* engine = dynamic_cast<const engine::EngineError*>(&failure);
+    Log(context + ": " + (engine ? engine->Describe() : std::string(failure.what())));
+}
+
+std::string InternalErrorMessage() {
+    return "Wystąpił błąd wewnętrzny programu; operacja została przerwana.\nSzczegóły zapisano "
+           "w dzienniku programu:\n" +
+           store::DziennikProgramu().Sciezka();
+}
 
 bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
     try {
@@ -29,11 +48,24 @@ bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
         return true;
     } catch (const store::OdmowaUzytkownika&) {
         // The user said no to a question; nothing more to say.
+    } catch (const store::BladDanych& e) {
+        Report(dialogi, e.what());
+    } catch (const engine::EngineError& e) {
+        Log("Błąd tabeli: " + e.Describe());
+        Report(dialogi, e.what());
+    } catch (const std::bad_alloc&) {
+        Log("Brak pamięci.");
+        Report(dialogi, kZbytMaleZasoby);
+    } catch (const std::logic_error& e) {
+        Log(std::string("Błąd wewnętrzny: ") + e.what());
+        Report(dialogi, InternalErrorMessage());
     } catch (const std::exception& e) {
-        // A rule's BladDanych, an EngineError and the rest all carry the user's text in what().
+        // The store's other failures carry the user's text.
+        Log(std::string("Błąd: ") + e.what());
         Report(dialogi, e.what());
     } catch (...) {
-        Report(dialogi, "Nieoczekiwany błąd programu.");
+        Log("Błąd wewnętrzny: nieznany wyjątek.");
+        Report(dialogi, InternalErrorMessage());
     }
     return false;
 }

@@ -4,11 +4,11 @@
 #include <QMessageBox>
 
 #include "shell/kit/polski.h"
-#include "shell/kit/testing/demo_okien.h"
+#include "store/ui/tests/demo_okien.h"
 
 namespace mirta::shell::testing {
 
-using BazaOkien = kit::testing::DemoOkien;
-using kit::testing::Zrzut;
+using BazaOkien = store::ui::testing::DemoOkien;
+using store::ui::testing::Zrzut;
 
 }  // namespace mirta::shell::testing

@@ -1,8 +1,10 @@
+#include <QApplication>
 #include <QCalendarWidget>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
 
+#include "shell/filtr_zdarzen.h"
 #include "shell/start.h"
 #include "shell/tests/baza_okien.h"
 
@@ -105,6 +107,31 @@ private slots:
         QCOMPARE(okno.result(), int(QDialog::Rejected));
         QVERIFY(!okno.TimerAktywny());
         QVERIFY(!baza.tdm->Sesja().Zalogowany());
+    }
+
+    // Enter in the name moves on to the password (under the program's own Enter rule too) and
+    // asks nothing; Enter in the password logs in.
+    void enterInTheNameMovesToThePassword() {
+        BazaOkien baza;
+        shell::FiltrZdarzen filtr;
+        qApp->installEventFilter(&filtr);
+        TFStart okno(*baza.tdm, baza.dialogi);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QLineEdit* nazwa = Pole(okno, "EditNazwa");
+        QLineEdit* haslo = Pole(okno, "EditHaslo");
+        QTest::keyClicks(nazwa, "KADRY");
+        QTest::keyClick(nazwa, Qt::Key_Return);
+        QVERIFY(okno.isVisible());
+        QVERIFY(baza.dialogi.komunikaty.empty());
+        QCOMPARE(QApplication::focusWidget(), haslo);
+
+        QTest::keyClicks(haslo, "kadry");
+        QTest::keyClick(haslo, Qt::Key_Enter);
+        QVERIFY(!okno.isVisible());
+        QCOMPARE(okno.result(), int(QDialog::Accepted));
+        QCOMPARE(baza.tdm->Sesja().NazwaKrotka, std::string("KADRY"));
+        qApp->removeEventFilter(&filtr);
     }
 
     // A spinner's day is cut to the month chosen; steps keep the day within the month reached.

@@ -117,8 +117,12 @@ private slots:
         QVERIFY(!ZmienHaslo(okno, {stare, nowe, powtorz}));
         QVERIFY(okno.isVisible());
         QCOMPARE(QString::fromStdString(baza.OstatniKomunikat()), komunikat);
-        if (komunikat == "Wprowadzono wadliwe dane !!!")
+        if (komunikat == "Wprowadzono wadliwe dane !!!") {
+            // A plain message: no icon.
             QCOMPARE(baza.dialogi.komunikaty.back().tytul, std::string("Kontrola danych"));
+            QCOMPARE(baza.dialogi.komunikaty.back().rodzaj,
+                     store::testing::DialogiSkryptowe::Rodzaj::Komunikat);
+        }
         QCOMPARE(Pole(okno, "EditStare")->text(), stare);
         QCOMPARE(Pole(okno, "EditPowtorz")->text(), powtorz);
         QVERIFY(baza.tdm->SprawdzHaslo(baza.tdm->Sesja().Identyfikator, "kadry"));

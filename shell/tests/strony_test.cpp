@@ -14,13 +14,13 @@
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
-#include "shell/kit/testing/demo_okien.h"
 #include "shell/kit/zrzuty.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;
@@ -32,7 +32,7 @@ namespace {
 
 // A small demo unit, made once per program and copied for every test; the data modules open
 // it as the program does and log the user in.
-class Jednostka : public kit::testing::DemoOkien {
+class Jednostka : public store::ui::testing::DemoOkien {
 public:
     explicit Jednostka(const std::string& nazwa = "ADMIN", const std::string& haslo = "") {
         zalogowany = ZalogujIOtworzTabele(nazwa, haslo);

@@ -14,11 +14,11 @@
 #include <memory>
 
 #include "shell/kit/polski.h"
-#include "shell/kit/testing/demo_okien.h"
 #include "shell/kit/zrzuty.h"
 #include "shell/kolumna_okno.h"
 #include "store/engine/file_system.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;
 using shell::KolumnaOkno;
@@ -61,7 +61,7 @@ std::vector<kit::Column> KolumnyPoprzednichZatrudnien() {
 
 // A small demo unit, made once per test program.
 std::string Demo() {
-    return kit::testing::DemoOkien::Wzor().toStdString();
+    return store::ui::testing::DemoOkien::Wzor().toStdString();
 }
 
 // One run of the program: data modules opened, a user logged in, both grids with their

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "store/blad_danych.h"
 #include "store/czas_pracy.h"
 #include "store/tests/baza_testowa.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "store/blad_danych.h"
 #include "store/slowniki.h"
 #include "store/tests/historia_testowa.h"
+#include "store/wspolne/blad_danych.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::store {
 namespace {
@@ -192,9 +193,8 @@ TEST_F(HistoriaSluzby, DefaultsAndFieldEntryRules) {
     s.SetFieldText("GrupaSzkodliwosci", "3");
     EXPECT_EQ(s.FieldText("GrupaSzkodliwosci"), "3 - zmianowy rozkład czasu służby");  // 2026
     s.Cancel();
-    EXPECT_STREQ(TekstGrupySzkodliwosci('3', 2006), "3 - III st. uciążliwości");
-    EXPECT_STREQ(TekstGrupySzkodliwosci('3', 2007), "3 - zmianowy rozkład czasu służby");
-    EXPECT_STREQ(TekstGrupySzkodliwosci('9', 2007), "XXXXXX");
+    EXPECT_EQ(ListaGrupSzkodliwosci(2006).Tekst("3"), "3 - III st. uciążliwości");
+    EXPECT_EQ(ListaGrupSzkodliwosci(2007).Tekst("9"), "XXXXXX");
 }
 
 TEST_F(HistoriaSluzby, AnEmptyMultiplierTakesTheGroupsAndOneWhenTheGroupHasNone) {

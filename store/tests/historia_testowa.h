@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "store/blad_danych.h"
 #include "store/tests/baza_testowa.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store::testing {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "store/blad_danych.h"
 #include "store/etaty.h"
 #include "store/organizacja.h"
 #include "store/tests/baza_testowa.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

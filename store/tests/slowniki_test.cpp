@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "store/blad_danych.h"
 #include "store/tests/historia_testowa.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "store/blad_danych.h"
 #include "store/katalog.h"
 #include "store/tests/baza_testowa.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <new>
 
 #include "shell/kit/data_controls.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -54,7 +52,7 @@ void UstawKolor(QWidget* w, QPalette::ColorRole rola, const QColor& kolor) {
 }  // namespace
 
 TFKalendarz::TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent)
-    : QDialog(parent), m_tdm(tdm), m_dialogi(dialogi), m_logika(tdm) {
+    : OknoEdycji(dialogi, parent), m_tdm(tdm), m_logika(tdm) {
     setObjectName("TFKalendarz");
     setWindowTitle("Kalendarz kadrowy.");
     m_edycja.SetOn(true);
@@ -149,15 +147,8 @@ TFKalendarz::TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent)
     ul->addStretch();
     uklad->addWidget(legenda);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* zamknij = new QPushButton("&Zamknij", this);
-    zamknij->setObjectName("zamknij");
-    zamknij->setToolTip("Koniec obsługi roku w kalendarzu.");
-    zamknij->setAutoDefault(false);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
+    PrzyciskZamknij()->setToolTip("Koniec obsługi roku w kalendarzu.");
+    uklad->addLayout(Przyciski());
 }
 
 TFKalendarz::~TFKalendarz() {
@@ -168,7 +159,7 @@ bool TFKalendarz::Otworz() {
     if (m_otwarcie != Otwarcie::Nie)
         return m_otwarcie == Otwarcie::Tak;
     bool pokazano = false;
-    kit::RunGuarded(m_dialogi, [&] { pokazano = m_logika.Pokaz(); });
+    Bezpiecznie([&] { pokazano = m_logika.Pokaz(); });
     m_otwarcie = pokazano ? Otwarcie::Tak : Otwarcie::Blad;
     if (!pokazano)
         return false;
@@ -225,7 +216,7 @@ void TFKalendarz::Pokaz(bool pokazano) {
 
 void TFKalendarz::ZmienMiesiac(int miesiac) {
     bool pokazano = true;
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (m_zrodlo->UpdateRecord())
             pokazano = m_logika.UstawMiesiac(miesiac);
     });
@@ -234,7 +225,7 @@ void TFKalendarz::ZmienMiesiac(int miesiac) {
 
 void TFKalendarz::ZmienRok(int o) {
     bool pokazano = true;
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (m_zrodlo->UpdateRecord())
             pokazano = m_logika.UstawRok(m_logika.Rok() + o);
     });
@@ -255,7 +246,7 @@ bool TFKalendarz::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             break;
         }
     }
-    return QDialog::eventFilter(obiekt, zdarzenie);
+    return OknoEdycji::eventFilter(obiekt, zdarzenie);
 }
 
 void TFKalendarz::MenuDnia(int dzien, const QPoint& gdzie) {
@@ -267,7 +258,7 @@ void TFKalendarz::MenuDnia(int dzien, const QPoint& gdzie) {
     if (!wybor)
         return;
     bool pokazano = true;
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (!m_zrodlo->UpdateRecord())
             return;
         m_logika.WybierzDzien(dzien);
@@ -276,17 +267,16 @@ void TFKalendarz::MenuDnia(int dzien, const QPoint& gdzie) {
     Pokaz(pokazano);
 }
 
-void TFKalendarz::done(int wynik) {
+bool TFKalendarz::MoznaZamknac() {
     if (m_zrodlo) {
-        const bool zapisano = kit::RunGuarded(m_dialogi, [&] {
+        const bool zapisano = Bezpiecznie([&] {
             m_zrodlo->UpdateRecord();
             m_logika.Zamknij();
         });
-        // Hours the file refused are dropped after their message, so the window can close.
         if (!zapisano)
-            kit::RunGuarded(m_dialogi, [&] { m_tdm.TKalendarz->Cancel(); });
+            Bezpiecznie([&] { m_tdm.TKalendarz->Cancel(); });
     }
-    QDialog::done(wynik);
+    return true;
 }
 
 }  // namespace mirta::store::ui

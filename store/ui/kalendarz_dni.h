@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <memory>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
 #include "store/kalendarz_okno.h"
 
 class QComboBox;
@@ -19,7 +19,7 @@ namespace mirta::store::ui {
 
 // The calendar of days: one month of the unit's calendar, 31 day cells whose status is
 // changed from the day button's context menu and whose hours are typed in directly.
-class TFKalendarz : public QDialog {
+class TFKalendarz : public kit::OknoEdycji {
     Q_OBJECT
 public:
     TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent = nullptr);
@@ -31,10 +31,12 @@ public:
     int exec() override;
     void open() override;
     void setVisible(bool widoczne) override;
-    void done(int wynik) override;
 
 protected:
     bool eventFilter(QObject* obiekt, QEvent* zdarzenie) override;
+    // Closing asks nothing: the month is stored, and hours the file refused are dropped after
+    // their message, so the window always closes.
+    bool MoznaZamknac() override;
 
 private:
     // Shows what the logic holds; closes the window when `pokazano` is false.
@@ -44,7 +46,6 @@ private:
     void MenuDnia(int dzien, const QPoint& gdzie);
 
     TDM& m_tdm;
-    Dialogi& m_dialogi;
     KalendarzKadrowy m_logika;
     // Hours are typed straight into the month: the field starts editing whatever the main
     // window's option.

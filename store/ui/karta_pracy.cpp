@@ -9,12 +9,10 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <new>
 
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -56,18 +54,39 @@ int Calkowita(const engine::Value& v) {
 
 TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
                                              GodzinyDomyslne& godziny, QWidget* parent)
-    : QDialog(parent),
-      m_tdm(tdm),
-      m_dialogi(dialogi),
-      m_karty(std::make_unique<KartyPracy>(tdm, godziny)) {
+    : OknoEdycji(dialogi, parent), m_karty(std::make_unique<KartyPracy>(tdm, godziny)) {
     setObjectName("TFKalendarzPracownika");
     setWindowTitle("Przebieg pracy pracownika");
     m_edycjaDni.SetOn(true);
     engine::Dataset& karta = m_karty->Karta();
     m_zrodlo = std::make_unique<kit::DataSource>(karta, dialogi, edycja);
     m_zrodloDni = std::make_unique<kit::DataSource>(karta, dialogi, m_edycjaDni);
+    // Both sources show the one card: closing writes what each holds and asks once.
+    DodajZrodlo(*m_zrodlo, {kPytanieZapisuKarty, kPytanieDopisuKarty, kTytulKartPracy});
+    DodajZrodlo(*m_zrodloDni);
 
     auto* uklad = new QVBoxLayout(this);
+    ZbudujNaglowek(uklad);
+    ZbudujListe(uklad);
+    ZbudujKarte(uklad);
+    uklad->addLayout(Przyciski());
+    uklad->addStretch();
+
+    // The totals are read once the dataset has finished the change it reports.
+    m_zmiany = karta.Observe([this](const engine::DatasetChange&) {
+        if (!m_sumyZaplanowane) {
+            m_sumyZaplanowane = true;
+            QMetaObject::invokeMethod(
+                this, [this] { PokazSumy(); }, Qt::QueuedConnection);
+        }
+    });
+    PokazGodzinyDomyslne();
+    PokazSumy();
+    UstawTryb(false);
+}
+
+// The employee's name over the navigator and the card switch.
+void TFKalendarzPracownika::ZbudujNaglowek(QVBoxLayout* uklad) {
     auto* naglowek = Pogrubiona(Q(m_karty->Naglowek()), this);
     naglowek->setObjectName("naglowek");
     QFont duza = naglowek->font();
@@ -90,8 +109,10 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     connect(m_przelacz, &QPushButton::clicked, this, &TFKalendarzPracownika::PrzelaczKarte);
     polecenia->addWidget(m_przelacz);
     uklad->addLayout(polecenia);
+}
 
-    // List mode: the cards with the year and month of the current one.
+// List mode: the cards with the year and month of the current one.
+void TFKalendarzPracownika::ZbudujListe(QVBoxLayout* uklad) {
     m_panelListy = new QWidget(this);
     m_panelListy->setObjectName("panelListy");
     auto* ul = new QHBoxLayout(m_panelListy);
@@ -124,12 +145,25 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     ul->addLayout(pola);
     ul->addStretch(1);
     uklad->addWidget(m_panelListy);
+}
 
-    // Card mode: a cell for every day of the month, the totals and the filling controls.
+// Card mode: a cell for every day of the month, the totals and the filling controls.
+void TFKalendarzPracownika::ZbudujKarte(QVBoxLayout* uklad) {
     m_panelKarty = new QWidget(this);
     m_panelKarty->setObjectName("panelKarty");
     auto* uk = new QVBoxLayout(m_panelKarty);
     uk->setContentsMargins(0, 0, 0, 0);
+    uk->addWidget(ZbudujDni());
+    auto* dol = new QHBoxLayout;
+    dol->addWidget(ZbudujSumy());
+    dol->addWidget(ZbudujCoWstawiac());
+    dol->addWidget(ZbudujGodzinyDomyslne());
+    dol->addStretch();
+    uk->addLayout(dol);
+    uklad->addWidget(m_panelKarty);
+}
+
+QWidget* TFKalendarzPracownika::ZbudujDni() {
     auto* ramkaDni = new QGroupBox("Karta pracy (godziny planowane / przepracowane)", m_panelKarty);
     auto* siatka = new QGridLayout(ramkaDni);
     siatka->setHorizontalSpacing(12);
@@ -164,9 +198,10 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
         }
         siatka->addWidget(k.komorka, (d - 1) / kKolumny, (d - 1) % kKolumny);
     }
-    uk->addWidget(ramkaDni);
+    return ramkaDni;
+}
 
-    auto* dol = new QHBoxLayout;
+QWidget* TFKalendarzPracownika::ZbudujSumy() {
     auto* sumy = new QGroupBox("Razem", m_panelKarty);
     auto* us = new QGridLayout(sumy);
     us->addWidget(new QLabel("Razem godziny planowane:", sumy), 0, 0);
@@ -179,8 +214,10 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     us->addWidget(m_razemWykonanie, 1, 1);
     us->setColumnMinimumWidth(1, 36);
     us->setRowStretch(2, 1);
-    dol->addWidget(sumy);
+    return sumy;
+}
 
+QWidget* TFKalendarzPracownika::ZbudujCoWstawiac() {
     auto* co = new QGroupBox("Co wstawiać", m_panelKarty);
     auto* uc = new QGridLayout(co);
     auto* grupa = new QButtonGroup(co);
@@ -194,8 +231,11 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     uc->setRowStretch(2, 1);
     connect(grupa, &QButtonGroup::idClicked, this,
             [this](int i) { m_karty->co = static_cast<CoWstawiac>(i); });
-    dol->addWidget(co);
+    return co;
+}
 
+// The hours a day's button puts in, changed by the arrows beside them.
+QWidget* TFKalendarzPracownika::ZbudujGodzinyDomyslne() {
     auto* ramkaDomyslnych = new QGroupBox("Godziny wstawiane przyciskiem dnia", m_panelKarty);
     auto* domyslne = new QGridLayout(ramkaDomyslnych);
     domyslne->addWidget(new QLabel("Wstawiaj w godziny planowane:", ramkaDomyslnych), 0, 0);
@@ -235,32 +275,7 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
         domyslne->addWidget(b, z.wiersz, z.kolumna);
     }
     domyslne->setRowStretch(2, 1);
-    dol->addWidget(ramkaDomyslnych);
-    dol->addStretch();
-    uk->addLayout(dol);
-    uklad->addWidget(m_panelKarty);
-
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* zamknij = new QPushButton("&Zamknij", this);
-    zamknij->setObjectName("zamknij");
-    zamknij->setAutoDefault(false);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
-    uklad->addStretch();
-
-    // The totals are read once the dataset has finished the change it reports.
-    m_zmiany = karta.Observe([this](const engine::DatasetChange&) {
-        if (!m_sumyZaplanowane) {
-            m_sumyZaplanowane = true;
-            QMetaObject::invokeMethod(
-                this, [this] { PokazSumy(); }, Qt::QueuedConnection);
-        }
-    });
-    PokazGodzinyDomyslne();
-    PokazSumy();
-    UstawTryb(false);
+    return ramkaDomyslnych;
 }
 
 TFKalendarzPracownika::~TFKalendarzPracownika() {
@@ -315,13 +330,13 @@ void TFKalendarzPracownika::PokazBiezacaKarte() {
 }
 
 void TFKalendarzPracownika::showEvent(QShowEvent* zdarzenie) {
-    QDialog::showEvent(zdarzenie);
+    OknoEdycji::showEvent(zdarzenie);
     // The list opens on the employee's last card.
     PokazBiezacaKarte();
 }
 
 void TFKalendarzPracownika::PrzelaczKarte() {
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (!m_karty->TrybKarty()) {
             if (m_zrodlo->UpdateRecord())
                 m_karty->PokazKarte();
@@ -333,22 +348,10 @@ void TFKalendarzPracownika::PrzelaczKarte() {
 }
 
 void TFKalendarzPracownika::WypelnijDzien(int dzien) {
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (m_zrodloDni->UpdateRecord())
             m_karty->WypelnijDzien(dzien);
     });
-}
-
-void TFKalendarzPracownika::done(int wynik) {
-    bool mozna = false;
-    kit::RunGuarded(m_dialogi, [&] {
-        if (!m_zrodlo->UpdateRecord() || !m_zrodloDni->UpdateRecord())
-            return;
-        mozna = ZapytajOZapis(kPytanieZapisuKarty, kPytanieDopisuKarty, kTytulKartPracy,
-                              m_karty->Karta(), m_dialogi);
-    });
-    if (mozna)
-        QDialog::done(wynik);
 }
 
 }  // namespace mirta::store::ui

@@ -1,15 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <array>
 #include <memory>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
 #include "store/czas_pracy.h"
 #include "store/engine/observer.h"
 
 class QLabel;
 class QPushButton;
+class QVBoxLayout;
 
 namespace mirta::kit {
 class DbEdit;
@@ -20,7 +21,7 @@ namespace mirta::store::ui {
 
 // The work-time cards of the current employee: the list of monthly cards, and the card of
 // the current one with a cell per day filled by the day's button or typed in.
-class TFKalendarzPracownika : public QDialog {
+class TFKalendarzPracownika : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Opens CzasPracy.DB on the employee's last card; the window closes it again.
@@ -28,12 +29,17 @@ public:
                           GodzinyDomyslne& godziny, QWidget* parent = nullptr);
     ~TFKalendarzPracownika() override;
 
-    void done(int wynik) override;
-
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
+    void ZbudujNaglowek(QVBoxLayout* uklad);
+    void ZbudujListe(QVBoxLayout* uklad);
+    void ZbudujKarte(QVBoxLayout* uklad);
+    QWidget* ZbudujDni();
+    QWidget* ZbudujSumy();
+    QWidget* ZbudujCoWstawiac();
+    QWidget* ZbudujGodzinyDomyslne();
     void PrzelaczKarte();
     void PokazBiezacaKarte();
     void UstawTryb(bool karta);
@@ -41,8 +47,6 @@ private:
     void PokazSumy();
     void WypelnijDzien(int dzien);
 
-    TDM& m_tdm;
-    Dialogi& m_dialogi;
     std::unique_ptr<KartyPracy> m_karty;
     // Day cells are typed into while the card shows, whatever the main window's option.
     kit::AutomaticEdit m_edycjaDni;

@@ -35,16 +35,9 @@ std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa) {
 bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
                    kit::AutomaticEdit& edycja, QWidget* parent) {
     std::unique_ptr<SlownikOkno> w;
-    if (!kit::RunGuarded(dialogi,
-                         [&] {
-                             try {
-                                 w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi,
-                                                                   edycja, parent);
-                             } catch (const std::bad_alloc&) {
-                                 dialogi.Blad(kZbytMaleZasoby, kTytulBledu);
-                             }
-                         }) ||
-        !w)
+    if (!kit::RunGuarded(dialogi, [&] {
+            w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi, edycja, parent);
+        }))
         return false;
     return w->exec() == QDialog::Accepted && numer > 0;
 }

@@ -6,24 +6,6 @@
 
 namespace mirta::store::ui {
 
-bool ZapytajOZapis(const std::string& pytanieEdycja, const std::string& pytanieDopisanie,
-                   const std::string& tytul, engine::Dataset& tabela, Dialogi& dialogi) {
-    if (!tabela.Editing())
-        return true;
-    const std::string& pytanie =
-        tabela.State() == engine::DatasetState::Edit ? pytanieEdycja : pytanieDopisanie;
-    switch (dialogi.TakNieAnuluj(pytanie, tytul, Ikona::Ostrzezenie, Odpowiedz::Tak)) {
-        case Odpowiedz::Tak:
-            tabela.Post();
-            return true;
-        case Odpowiedz::Nie:
-            tabela.Cancel();
-            return true;
-        default:
-            return false;
-    }
-}
-
 kit::Column Kolumna(std::string field, const QString& title, int width, Qt::Alignment alignment) {
     kit::Column k;
     k.field = std::move(field);

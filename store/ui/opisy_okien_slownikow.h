@@ -20,9 +20,9 @@ struct Encja {
 };
 
 struct KolumnaSlownika {
-    const char* pole;
-    const char* tytul;
-    int szerokosc;
+    const char* pole = nullptr;
+    const char* tytul = nullptr;
+    int szerokosc = 0;
     bool liczba = false;  // right-aligned
     // A code shown through its text: edited by its own list under the grid, not in a cell.
     bool kod = false;
@@ -33,14 +33,15 @@ struct KolumnaSlownika {
 enum class Uklad { Prosty, ZeStawkami, Stanowiska, Urlopy, Podstawy, Premie };
 
 struct OpisOknaSlownika {
-    OknoSlownika okno;
-    const char* nazwa;      // "TFSlownikStanowisk"
-    const char* tekstMenu;  // the item of the menu "Słowniki"
-    const char* komponent;  // the dictionary's table component (its texts live in the store)
-    Uklad uklad;
-    Encja encja;
-    std::span<const KolumnaSlownika> kolumny;
-    int szerokosc, wysokosc;  // the window's size at opening
+    OknoSlownika okno = {};
+    const char* nazwa = nullptr;      // "TFSlownikStanowisk"
+    const char* tekstMenu = nullptr;  // the item of the menu "Słowniki"
+    const char* komponent =
+        nullptr;  // the dictionary's table component (its texts live in the store)
+    Uklad uklad = Uklad::Prosty;
+    Encja encja = {};
+    std::span<const KolumnaSlownika> kolumny = {};
+    int szerokosc = 0, wysokosc = 0;  // the window's size at opening
 };
 
 // In menu order.
@@ -48,7 +49,8 @@ std::span<const OpisOknaSlownika> OpisyOkienSlownikow();
 const OpisOknaSlownika& OpisOkna(OknoSlownika okno);
 
 // The rate rows of the rank and group windows.
-inline constexpr Encja kEncjaStawki{Rodzaj::Zenski, "stawka", "stawkę", "stawki"};
+inline constexpr Encja kEncjaStawki{
+    .rodzaj = Rodzaj::Zenski, .mianownik = "stawka", .biernik = "stawkę", .dopelniacz = "stawki"};
 std::span<const KolumnaSlownika> KolumnyStawek();
 
 kit::NavigatorHints PodpowiedziNawigatora(const Encja& encja);

@@ -1,15 +1,12 @@
 #include "store/ui/podzial_organizacyjny.h"
 
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <new>
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -66,14 +63,13 @@ QGroupBox* Poziom(const QString& tytul, const char* nazwa, kit::DataSource& zrod
 TFPoidzialOrganizacyjny::TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi,
                                                  kit::AutomaticEdit& edycja,
                                                  PodzialOrganizacyjny::Tryb tryb, QWidget* parent)
-    : QDialog(parent),
-      m_tdm(tdm),
-      m_dialogi(dialogi),
-      m_logika(std::make_unique<PodzialOrganizacyjny>(tdm, tryb)) {
+    : OknoEdycji(dialogi, parent), m_logika(std::make_unique<PodzialOrganizacyjny>(tdm, tryb)) {
     setObjectName("TFPoidzialOrganizacyjny");
     setWindowTitle("Podział organizacyjny Firmy.");
     m_nad = std::make_unique<kit::DataSource>(*tdm.TKomorkaNad, dialogi, edycja);
     m_pod = std::make_unique<kit::DataSource>(*tdm.TKomorkaPod, dialogi, edycja);
+    DodajZrodlo(*m_nad, {kPytanieZapisuKomorkiNad, kPytanieDopisuKomorkiNad, kTytulPodzialu});
+    DodajZrodlo(*m_pod, {kPytanieZapisuKomorki, kPytanieDopisuKomorki, kTytulPodzialu});
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(Poziom("Komórki nadrzędne", "nad", *m_nad, kPodpowiedziNad,
@@ -83,20 +79,10 @@ TFPoidzialOrganizacyjny::TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi,
                             "Nazwa komórki organizacyjnej", this),
                      3);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* uzyj = new QPushButton("&Użyj", this);
-    uzyj->setObjectName("uzyj");
+    QPushButton* uzyj = DodajPrzycisk("&Użyj", "uzyj");
     uzyj->setEnabled(m_logika->UzyjDostepne());
     connect(uzyj, &QPushButton::clicked, this, &TFPoidzialOrganizacyjny::Uzyj);
-    przyciski->addWidget(uzyj);
-    auto* zamknij = new QPushButton("&Zamknij", this);
-    zamknij->setObjectName("zamknij");
-    zamknij->setAutoDefault(false);
-    uzyj->setAutoDefault(false);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(Przyciski());
     resize(620, 560);
 }
 
@@ -110,7 +96,7 @@ TFPoidzialOrganizacyjny::~TFPoidzialOrganizacyjny() {
 
 void TFPoidzialOrganizacyjny::Uzyj() {
     bool zamknij = false;
-    kit::RunGuarded(m_dialogi, [&] {
+    Bezpiecznie([&] {
         if (!m_nad->UpdateRecord() || !m_pod->UpdateRecord())
             return;
         zamknij = m_logika->Uzyj();
@@ -121,24 +107,8 @@ void TFPoidzialOrganizacyjny::Uzyj() {
     }
 }
 
-bool TFPoidzialOrganizacyjny::MoznaZamknac() {
-    bool mozna = false;
-    kit::RunGuarded(m_dialogi, [&] {
-        m_nad->UpdateRecord();
-        if (!ZapytajOZapis(kPytanieZapisuKomorkiNad, kPytanieDopisuKomorkiNad, kTytulPodzialu,
-                           *m_tdm.TKomorkaNad, m_dialogi))
-            return;
-        m_pod->UpdateRecord();
-        mozna = ZapytajOZapis(kPytanieZapisuKomorki, kPytanieDopisuKomorki, kTytulPodzialu,
-                              *m_tdm.TKomorkaPod, m_dialogi);
-    });
-    return mozna;
-}
-
 void TFPoidzialOrganizacyjny::done(int wynik) {
-    if (!MoznaZamknac())
-        return;
-    QDialog::done(m_uzyto ? QDialog::Accepted : wynik);
+    OknoEdycji::done(m_uzyto ? QDialog::Accepted : wynik);
 }
 
 }  // namespace mirta::store::ui

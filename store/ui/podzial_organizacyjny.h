@@ -1,12 +1,10 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
 #include "store/organizacja.h"
-
-class QPushButton;
 
 namespace mirta::kit {
 class DbGrid;
@@ -18,7 +16,7 @@ namespace mirta::store::ui {
 // The organisational division window: superior cells above, the cells of the current one
 // below. Mode 0 maintains them; in modes 1 (the employee's cell) and 2 (the report filter's
 // cell) "&Użyj" hands the current cell on and closes the window with Accepted.
-class TFPoidzialOrganizacyjny : public QDialog {
+class TFPoidzialOrganizacyjny : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Preselects the cell of the mode; Komorki.db follows KomNad.db until the window is gone.
@@ -26,14 +24,12 @@ public:
                             PodzialOrganizacyjny::Tryb tryb, QWidget* parent = nullptr);
     ~TFPoidzialOrganizacyjny() override;
 
+    // Once "&Użyj" handed the cell on, the window ends Accepted however it is closed.
     void done(int wynik) override;
 
 private:
     void Uzyj();
-    bool MoznaZamknac();
 
-    TDM& m_tdm;
-    Dialogi& m_dialogi;
     std::unique_ptr<PodzialOrganizacyjny> m_logika;
     std::unique_ptr<kit::DataSource> m_nad, m_pod;
     bool m_uzyto = false;

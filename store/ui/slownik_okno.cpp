@@ -13,7 +13,6 @@
 #include "shell/kit/data_controls.h"
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
@@ -50,8 +49,6 @@ std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny) {
     return wynik;
 }
 
-const std::vector<kit::CodeItem> kTakNie = {{"T", "Tak"}, {"N", "Nie"}};
-
 template <typename Kontrolka>
 Kontrolka* Pole(QWidget* rodzic, kit::DataSource* zrodlo, const char* pole) {
     auto* k = new Kontrolka(rodzic);
@@ -64,12 +61,11 @@ Kontrolka* Pole(QWidget* rodzic, kit::DataSource* zrodlo, const char* pole) {
 
 SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
                          kit::AutomaticEdit& edycja, QWidget* parent)
-    : QDialog(parent),
+    : OknoEdycji(dialogi, parent),
       m_okno(ui::OpisOkna(okno)),
       m_opis(OpisZeStore(m_okno)),
       m_numer(numer),
       m_tdm(tdm),
-      m_dialogi(dialogi),
       m_edycja(edycja),
       m_slownik(Komponent(tdm, m_okno.komponent)) {
     (void)tdm1;  // TDM finds the leave module's dictionaries through its peer
@@ -83,6 +79,9 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
         m_stawki->Module().Open(*m_stawki);
     }
     m_zrodlo = std::make_unique<kit::DataSource>(*m_slownik, dialogi, edycja);
+    const std::string tytul(m_opis.tytulPytan);
+    DodajZrodlo(*m_zrodlo,
+                {std::string(m_opis.pytanieZapisu), std::string(m_opis.pytanieDopisu), tytul});
 
     auto* uklad = new QVBoxLayout(this);
     ZbudujSiatke(uklad);
@@ -107,8 +106,7 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
     resize(m_okno.szerokosc, m_okno.wysokosc);
 
     if (m_numer > 0)
-        kit::RunGuarded(m_dialogi,
-                        [this] { UstawSlownikNaCelu(m_slownik.Module(), m_opis, m_numer); });
+        Bezpiecznie([this] { UstawSlownikNaCelu(m_slownik.Module(), m_opis, m_numer); });
     for (auto* link : findChildren<QWidget*>()) {
         if (auto* l = dynamic_cast<kit::DataLink*>(link); l && l->Source())
             l->Attach();
@@ -154,7 +152,10 @@ void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
 }
 
 void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
-    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, m_dialogi, m_edycja);
+    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, DialogiOkna(), m_edycja);
+    DodajZrodlo(*m_zrodloStawek,
+                {std::string(m_opis.pytanieZapisuStawki), std::string(m_opis.pytanieDopisuStawki),
+                 std::string(m_opis.tytulPytan)});
     auto* tytul = new QLabel("Stawki:", this);
     QFont pogrubiona = tytul->font();
     pogrubiona.setBold(true);
@@ -177,7 +178,7 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek.get(), "Ubruttowienie");
-    zus->SetCodes(kTakNie);
+    zus->SetCodes(Lista("Ubruttowienie"));
     pola->addRow("Objęci ZUS:", zus);
     uklad->addLayout(pola);
 }
@@ -186,12 +187,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "GrupaStanowiskSC");
-    grupaSC->SetCodes({{"0", "0 - nie dotyczy"},
-                       {"1", "1 - wyższe stanowiska"},
-                       {"2", "2-stanowiska średniego szczebla zarządzania w S.C."},
-                       {"3", "3 - stanowiska koordynujące i samodzielne w S.C."},
-                       {"4", "4 - stanowiska specjalistyczne w S.C."},
-                       {"5", "5 - stanowiska wspomagające w S.C."}});
+    grupaSC->SetCodes(Lista("GrupaStanowiskSC"));
     pola->addRow("Grupa stanowisk S.C.:", grupaSC);
 
     auto* grupa = Pole<kit::DbLookupCombo>(this, m_zrodlo.get(), "GrupaPlacowa");
@@ -199,7 +195,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     auto* usun = new QPushButton("Usuń grupę płacową", this);
     usun->setObjectName("usunGrupePlacowa");
     connect(usun, &QPushButton::clicked, this,
-            [this] { kit::RunGuarded(m_dialogi, [this] { UsunGrupePlacowa(m_tdm); }); });
+            [this] { Bezpiecznie([this] { UsunGrupePlacowa(m_tdm); }); });
     auto* wiersz = new QHBoxLayout;
     grupa->setMinimumWidth(260);
     wiersz->addWidget(grupa);
@@ -208,7 +204,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     pola->addRow("Grupa płacowa:", wiersz);
 
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
-    zus->SetCodes(kTakNie);
+    zus->SetCodes(Lista("Ubruttowienie"));
     pola->addRow("ZUS:", zus);
     uklad->addLayout(pola);
 
@@ -233,12 +229,10 @@ void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajDni");
-    dni->SetCodes({{"R", "R - dni robocze"},
-                   {"K", "K - dni kalendarzowe"},
-                   {"F", "F-urlop funkcjonariusza"}});
+    dni->SetCodes(Lista("RodzajDni"));
     pola->addRow("Rodzaj dni:", dni);
     auto* rodzaj = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajUrlopu");
-    rodzaj->SetCodes({{"I", "I - inny"}, {"D", "D - dodatkowy"}, {"W", "W-wypoczynkowy"}});
+    rodzaj->SetCodes(Lista("RodzajUrlopu"));
     pola->addRow("Rodzaj urlopu:", rodzaj);
     uklad->addLayout(pola);
 }
@@ -275,7 +269,7 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
     auto* ubezpieczenie = new QFormLayout;
     ubezpieczenie->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
-    zus->SetCodes(kTakNie);
+    zus->SetCodes(Lista("Ubruttowienie"));
     ubezpieczenie->addRow("ZUS:", zus);
     pola->addLayout(ubezpieczenie);
     wiersz->addLayout(pola);
@@ -292,62 +286,26 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
 }
 
 void SlownikOkno::ZbudujPrzyciski(QBoxLayout* uklad) {
-    auto* wiersz = new QHBoxLayout;
-    wiersz->addStretch();
     if (!m_opis.najpierwZapisz.empty()) {
-        auto* uzyj = new QPushButton("&Użyj", this);
-        uzyj->setObjectName("uzyj");
+        QPushButton* uzyj = DodajPrzycisk("&Użyj", "uzyj");
         uzyj->setEnabled(m_numer > 0);
-        uzyj->setAutoDefault(false);
         connect(uzyj, &QPushButton::clicked, this, &SlownikOkno::Uzyj);
-        wiersz->addWidget(uzyj);
     }
-    auto* zamknij = new QPushButton("&Zamknij", this);
-    zamknij->setObjectName("zamknij");
-    zamknij->setAutoDefault(false);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    wiersz->addWidget(zamknij);
-    uklad->addLayout(wiersz);
+    uklad->addLayout(Przyciski());
 }
 
 void SlownikOkno::Uzyj() {
-    if (kit::RunGuarded(m_dialogi, [this] { UzyjSlownika(m_slownik.Module(), m_opis, m_numer); }))
+    if (Bezpiecznie([this] { UzyjSlownika(m_slownik.Module(), m_opis, m_numer); }))
         accept();
 }
 
-bool SlownikOkno::MoznaZamknac() {
-    if (!m_zrodlo->UpdateRecord() || (m_zrodloStawek && !m_zrodloStawek->UpdateRecord()))
-        return false;
-    bool zamknij = false;
-    const std::string tytul(m_opis.tytulPytan);
-    kit::RunGuarded(m_dialogi, [&] {
-        zamknij = ZapytajOZapis(std::string(m_opis.pytanieZapisu),
-                                std::string(m_opis.pytanieDopisu), tytul, *m_slownik, m_dialogi);
-        if (zamknij && m_stawki)
-            zamknij = ZapytajOZapis(std::string(m_opis.pytanieZapisuStawki),
-                                    std::string(m_opis.pytanieDopisuStawki), tytul, **m_stawki,
-                                    m_dialogi);
-    });
-    return zamknij;
-}
-
 void SlownikOkno::PoZamknieciu() {
-    kit::RunGuarded(m_dialogi, [this] {
+    Bezpiecznie([this] {
         if (m_okno.uklad == Uklad::ZeStawkami)
             PoZamknieciuOknaStawek(m_tdm);
         else if (m_okno.uklad == Uklad::Podstawy)
             PoZamknieciuOknaPodstaw(m_tdm);
     });
-}
-
-void SlownikOkno::done(int wynik) {
-    if (!m_zamkniete) {
-        if (!MoznaZamknac())
-            return;
-        m_zamkniete = true;
-        PoZamknieciu();
-    }
-    QDialog::done(wynik);
 }
 
 }  // namespace mirta::store::ui

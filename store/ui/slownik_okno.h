@@ -1,14 +1,13 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
 #include "store/slowniki.h"
 #include "store/ui/opisy_okien_slownikow.h"
 
 class QBoxLayout;
-class QPushButton;
 
 namespace mirta::kit {
 class DbGrid;
@@ -21,7 +20,7 @@ namespace mirta::store::ui {
 // a grid over the dictionary, the rate table under the ranks and groups, the fields of the
 // positions, leave types and salary bases, and "&Użyj" / "&Zamknij". `numer` 0 is maintenance
 // ("&Użyj" disabled); k > 0 fills the k-th target field of the dictionary.
-class SlownikOkno : public QDialog {
+class SlownikOkno : public kit::OknoEdycji {
     Q_OBJECT
 public:
     SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
@@ -32,9 +31,10 @@ public:
     const OpisSlownika& Opis() const { return m_opis; }
     int Numer() const { return m_numer; }
 
-    // Closing asks about unsaved rows (master first, then the rates); a Cancel or a refused
-    // post keeps the window open.
-    void done(int wynik) override;
+protected:
+    // Closing asks about unsaved rows, master first, then the rates; then the rate data are
+    // reloaded when they changed.
+    void PoZamknieciu() override;
 
 private:
     void ZbudujSiatke(QBoxLayout* uklad);
@@ -44,20 +44,16 @@ private:
     void ZbudujPodstawy(QBoxLayout* uklad);
     void ZbudujPrzyciski(QBoxLayout* uklad);
     void Uzyj();
-    bool MoznaZamknac();
-    void PoZamknieciu();
 
     const OpisOknaSlownika& m_okno;
     const OpisSlownika& m_opis;
     const int m_numer;
     TDM& m_tdm;
-    Dialogi& m_dialogi;
     kit::AutomaticEdit& m_edycja;
     TableComponent& m_slownik;
     TableComponent* m_stawki = nullptr;  // open only while the window is
     std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloStawek;
     engine::Subscription m_naprawa;
-    bool m_zamkniete = false;
 };
 
 }  // namespace mirta::store::ui

@@ -3,14 +3,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
-#include <new>
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
 
@@ -94,14 +91,13 @@ QGroupBox* Panel(const QString& tytul, const char* nazwa, kit::DataSource& zrodl
 
 TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
                                      QWidget* parent)
-    : QDialog(parent),
-      m_tdm1(tdm1),
-      m_dialogi(dialogi),
-      m_logika(std::make_unique<StrukturaEtatow>(tdm1)) {
+    : OknoEdycji(dialogi, parent), m_logika(std::make_unique<StrukturaEtatow>(tdm1)) {
     setObjectName("TFStrukturaEtatow");
     setWindowTitle("Struktura etatów.");
     m_glowki = std::make_unique<kit::DataSource>(*tdm1.TGlowkaStrukturyEtatow, dialogi, edycja);
     m_pozycje = std::make_unique<kit::DataSource>(*tdm1.TPozStrukturyEtatow, dialogi, edycja);
+    DodajZrodlo(*m_glowki, {kPytanieZapisuGlowki, kPytanieDopisuGlowki, kTytulStruktury});
+    DodajZrodlo(*m_pozycje, {kPytanieZapisuPozycji, kPytanieDopisuPozycji, kTytulStruktury});
 
     auto* uklad = new QVBoxLayout(this);
     auto* gora = new QHBoxLayout;
@@ -125,14 +121,7 @@ TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::Automati
     gora->addWidget(m_panelPozycji, 1);
     uklad->addLayout(gora, 1);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* zamknij = new QPushButton("&Zamknij", this);
-    zamknij->setObjectName("zamknij");
-    zamknij->setAutoDefault(false);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
+    uklad->addLayout(Przyciski());
 
     m_logika->PoZmianieStanu([this] { Blokada(); });
     Blokada();
@@ -151,21 +140,6 @@ TFStrukturaEtatow::~TFStrukturaEtatow() {
 void TFStrukturaEtatow::Blokada() {
     m_panelGlowek->setEnabled(m_logika->GlowkiDostepne());
     m_panelPozycji->setEnabled(m_logika->PozycjeDostepne());
-}
-
-void TFStrukturaEtatow::done(int wynik) {
-    bool mozna = false;
-    kit::RunGuarded(m_dialogi, [&] {
-        m_glowki->UpdateRecord();
-        if (!ZapytajOZapis(kPytanieZapisuGlowki, kPytanieDopisuGlowki, kTytulStruktury,
-                           *m_tdm1.TGlowkaStrukturyEtatow, m_dialogi))
-            return;
-        m_pozycje->UpdateRecord();
-        mozna = ZapytajOZapis(kPytanieZapisuPozycji, kPytanieDopisuPozycji, kTytulStruktury,
-                              *m_tdm1.TPozStrukturyEtatow, m_dialogi);
-    });
-    if (mozna)
-        QDialog::done(wynik);
 }
 
 }  // namespace mirta::store::ui

@@ -1,16 +1,16 @@
 #pragma once
 
-#include <QDialog>
 #include <memory>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
 #include "store/etaty.h"
 
 namespace mirta::store::ui {
 
 // The staffing structure window: headers (year and month) beside the posts of the current
 // header. While one of the two is being changed the other's list and navigator are locked.
-class TFStrukturaEtatow : public QDialog {
+class TFStrukturaEtatow : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Opens both tables for the window's lifetime.
@@ -18,13 +18,9 @@ public:
                       QWidget* parent = nullptr);
     ~TFStrukturaEtatow() override;
 
-    void done(int wynik) override;
-
 private:
     void Blokada();
 
-    TDM1& m_tdm1;
-    Dialogi& m_dialogi;
     std::unique_ptr<StrukturaEtatow> m_logika;
     std::unique_ptr<kit::DataSource> m_glowki, m_pozycje;
     QWidget* m_panelGlowek = nullptr;

@@ -4,7 +4,7 @@
 #include "shell/kit/data_controls.h"
 #include "shell/kit/polski.h"
 #include "shell/kit/tests/sample_form.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;

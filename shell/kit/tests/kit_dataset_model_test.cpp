@@ -4,7 +4,7 @@
 
 #include "shell/kit/dataset_model.h"
 #include "shell/kit/tests/kit_fixture.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetChange;

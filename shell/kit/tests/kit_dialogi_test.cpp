@@ -1,17 +1,21 @@
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 #include <functional>
+#include <stdexcept>
+#include <vector>
 
 #include "shell/kit/polski.h"
 #include "shell/kit/qt_dialogi.h"
 #include "shell/kit/run_guarded.h"
-#include "store/blad_danych.h"
 #include "store/engine/engine_error.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/blad_danych.h"
+#include "store/wspolne/dziennik.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::kit::QtDialogi;
 using mirta::kit::RunGuarded;
@@ -37,29 +41,53 @@ class KitDialogiTest : public QObject {
 private slots:
     void initTestCase() { QVERIFY(mirta::kit::SetUpPolish(*qApp)); }
 
+    // What the user reads, and what the program's log keeps (nothing for a rule's refusal).
     void runGuardedReportsAndReturnsFalse_data() {
         QTest::addColumn<Thrower>("thrower");
         QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("logged");
+        const QString internal = QString::fromStdString(mirta::kit::InternalErrorMessage());
         QTest::newRow("rule") << Thrower{[] {
             throw mirta::store::BladDanych("Zapisz lub porzuć zmiany dla pracownika !!!");
-        }} << "Zapisz lub porzuć zmiany dla pracownika !!!";
+        }} << "Zapisz lub porzuć zmiany dla pracownika !!!"
+                              << "";
         QTest::newRow("engine") << Thrower{[] {
             throw mirta::engine::EngineError("Nie można zapisać pliku", "Prac.DB", "zapis");
-        }} << "Nie można zapisać pliku";
-        QTest::newRow("other std")
-            << Thrower{[] { throw std::out_of_range("poza zakresem"); }} << "poza zakresem";
-        QTest::newRow("not std") << Thrower{[] { throw 42; }} << "Nieoczekiwany błąd programu.";
+        }} << "Nie można zapisać pliku"
+                                << "Nie można zapisać pliku [Prac.DB] (zapis)";
+        QTest::newRow("other failure")
+            << Thrower{[] { throw std::runtime_error("Brak tabeli Hasla.DB"); }}
+            << "Brak tabeli Hasla.DB"
+            << "Brak tabeli Hasla.DB";
+        // A programming error never shows its English text, only where its detail went.
+        QTest::newRow("logic error") << Thrower{[] { (void)std::vector<int>().at(3); }} << internal
+                                     << "vector::_M_range_check";
+        QTest::newRow("no memory") << Thrower{[] { throw std::bad_alloc(); }}
+                                   << mirta::kit::kZbytMaleZasoby << "Brak pamięci.";
+        QTest::newRow("not std") << Thrower{[] { throw 42; }} << internal << "nieznany wyjątek";
     }
 
     void runGuardedReportsAndReturnsFalse() {
         QFETCH(Thrower, thrower);
         QFETCH(QString, message);
+        QFETCH(QString, logged);
+        const QString log = QString::fromStdString(mirta::store::DziennikProgramu().Sciezka());
+        QFile::remove(log);
         DialogiSkryptowe dialogi;
         QVERIFY(!RunGuarded(dialogi, thrower.action));
         QCOMPARE(dialogi.komunikaty.size(), size_t(1));
         QCOMPARE(dialogi.komunikaty[0].rodzaj, DialogiSkryptowe::Rodzaj::Blad);
         QCOMPARE(QString::fromStdString(dialogi.komunikaty[0].tekst), message);
         QCOMPARE(QString::fromStdString(dialogi.komunikaty[0].tytul), QString("Błąd"));
+        QFile plik(log);
+        if (logged.isEmpty()) {
+            QVERIFY(!plik.exists());
+            return;
+        }
+        QVERIFY(plik.open(QIODevice::ReadOnly));
+        const QString linia = QString::fromUtf8(plik.readAll());
+        QVERIFY2(linia.contains(logged), qPrintable(linia));
+        QCOMPARE(linia.count('\n'), 1);
     }
 
     void runGuardedSilentOnSuccess() {
@@ -120,6 +148,11 @@ private slots:
         dialogi.Blad("Błąd zapisu danych kadrowych !!!", "Kontrola danych.");
         QCOMPARE(shown.icon, QMessageBox::Critical);
         QCOMPARE(shown.title, QString("Kontrola danych."));
+        QCOMPARE(shown.buttons, QStringList({"OK"}));
+
+        AnswerNextBox(shown, "OK");
+        dialogi.Komunikat("Wprowadzono wadliwe dane !!!", "Kontrola danych");
+        QCOMPARE(shown.icon, QMessageBox::NoIcon);
         QCOMPARE(shown.buttons, QStringList({"OK"}));
     }
 

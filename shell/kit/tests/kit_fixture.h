@@ -8,7 +8,7 @@
 #include "store/engine/dataset.h"
 #include "store/engine/file_system.h"
 #include "store/engine/paradox_table.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::kit::testing {
 

@@ -3,7 +3,7 @@
 
 #include "shell/kit/polski.h"
 #include "shell/kit/tests/sample_form.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;

@@ -11,14 +11,14 @@
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
-#include "shell/kit/testing/demo_okien.h"
 #include "shell/kit/zrzuty.h"
 #include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/testing/dialogi_skryptowe.h"
 #include "store/ui/okna_slownikow.h"
 #include "store/ui/slownik_okno.h"
+#include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;
 using engine::Dataset;
@@ -31,7 +31,7 @@ namespace {
 
 // A small demo unit, made once per program and copied for every test, opened and logged in
 // as the program does.
-class Jednostka : public kit::testing::DemoOkien {
+class Jednostka : public store::ui::testing::DemoOkien {
 public:
     // `przygotuj` may change the copied files before the data modules open them.
     explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {})
@@ -196,7 +196,7 @@ private slots:
         QCOMPARE(stawki.Field("Ubruttowienie").AsText(), "T");
 
         j.dialogi.odpowiedzi = {Odpowiedz::Anuluj};
-        Przycisk(*w, "zamknij")->click();
+        Przycisk(*w, "ButtonZamknij")->click();
         QVERIFY(w->isVisible());
         QCOMPARE(stawki.State(), DatasetState::Insert);
         QCOMPARE(j.dialogi.komunikaty.size(), size_t{1});

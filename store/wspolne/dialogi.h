@@ -17,6 +17,10 @@ public:
     virtual void Blad(const std::string& tekst, const std::string& tytul) = 0;
     virtual void Ostrzezenie(const std::string& tekst, const std::string& tytul) = 0;
     virtual void Informacja(const std::string& tekst, const std::string& tytul) = 0;
+    // No icon, OK. Where no icon can be shown it is an information.
+    virtual void Komunikat(const std::string& tekst, const std::string& tytul) {
+        Informacja(tekst, tytul);
+    }
     // Answers Tak or Nie.
     virtual Odpowiedz TakNie(const std::string& tekst, const std::string& tytul, Ikona ikona,
                              Odpowiedz domyslna) = 0;

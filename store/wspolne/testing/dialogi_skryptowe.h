@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::store::testing {
 
@@ -13,7 +13,7 @@ namespace mirta::store::testing {
 // is a test fault.
 class DialogiSkryptowe final : public Dialogi {
 public:
-    enum class Rodzaj { Blad, Ostrzezenie, Informacja, TakNie, TakNieAnuluj };
+    enum class Rodzaj { Blad, Ostrzezenie, Informacja, Komunikat, TakNie, TakNieAnuluj };
     struct Komunikat {
         Rodzaj rodzaj;
         std::string tekst;
@@ -33,6 +33,9 @@ public:
     }
     void Informacja(const std::string& tekst, const std::string& tytul) override {
         komunikaty.push_back({Rodzaj::Informacja, tekst, tytul, Ikona::Informacja});
+    }
+    void Komunikat(const std::string& tekst, const std::string& tytul) override {
+        komunikaty.push_back({Rodzaj::Komunikat, tekst, tytul, Ikona::Brak});
     }
     Odpowiedz TakNie(const std::string& tekst, const std::string& tytul, Ikona ikona,
                      Odpowiedz domyslna) override {
