@@ -24,10 +24,10 @@ struct PoleCSV {
 
 // What names the file of one package header.
 struct PlikCSV {
-    std::string kodSD;            // of the SPD parameters
-    std::string nazwaPliku;       // of the header, e.g. "PRACOWNICY_"
+    std::string kodSD;              // of the SPD parameters
+    std::string nazwaPliku;         // of the header, e.g. "PRACOWNICY_"
     std::string sposobPrzesylania;  // "K", "M", "P", "R", ...
-    compute::DataKal dataDanych;  // the register entry's DataTworzenia
+    compute::DataKal dataDanych;    // the register entry's DataTworzenia
 };
 
 // One value as it stands in the file, still UTF-8: NULL when empty; "|" removed and control

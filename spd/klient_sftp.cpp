@@ -87,15 +87,16 @@ public:
         std::unique_ptr<std::FILE, Zamykacz> f(std::fopen(lokalna.c_str(), "rb"));
         struct stat st {};
         if (!f || fstat(fileno(f.get()), &st) != 0)
-            throw BladWysylki(EtapWysylki::Przesylanie, "Nie można odczytać pliku " + lokalna + ".");
+            throw BladWysylki(EtapWysylki::Przesylanie,
+                              "Nie można odczytać pliku " + lokalna + ".");
         const std::string docelowa = Polacz(m_folder, NazwaBezFolderu(plik));
         // The receiver must never see half a file under the final name.
         const std::string tymczasowa = docelowa + kKoncowkaTymczasowa;
         sftp_file zdalny =
             sftp_open(m_sftp, tymczasowa.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
         if (!zdalny)
-            throw BladWysylki(EtapWysylki::Przesylanie,
-                              "Nie można utworzyć pliku " + tymczasowa + " na serwerze: " + BladSsh());
+            throw BladWysylki(EtapWysylki::Przesylanie, "Nie można utworzyć pliku " + tymczasowa +
+                                                            " na serwerze: " + BladSsh());
         PostepWysylki postep{plik, 0, static_cast<uint64_t>(st.st_size)};
         if (m_opcje.postep)
             m_opcje.postep(postep);
@@ -149,8 +150,7 @@ private:
             ssh_options_set(m_ssh, SSH_OPTIONS_PORT, &port) != SSH_OK ||
             ssh_options_set(m_ssh, SSH_OPTIONS_USER, open.adres.uzytkownik.c_str()) != SSH_OK ||
             ssh_options_set(m_ssh, SSH_OPTIONS_PROCESS_CONFIG, &nie) != SSH_OK ||
-            ssh_options_set(m_ssh, SSH_OPTIONS_KNOWNHOSTS, m_opcje.znaneKlucze.c_str()) !=
-                SSH_OK ||
+            ssh_options_set(m_ssh, SSH_OPTIONS_KNOWNHOSTS, m_opcje.znaneKlucze.c_str()) != SSH_OK ||
             ssh_options_set(m_ssh, SSH_OPTIONS_GLOBAL_KNOWNHOSTS, "/dev/null") != SSH_OK ||
             ssh_options_set(m_ssh, SSH_OPTIONS_NODELAY, &tak) != SSH_OK ||
             ssh_options_set(m_ssh, SSH_OPTIONS_TIMEOUT, &limit) != SSH_OK)
@@ -188,17 +188,17 @@ private:
             case SSH_KNOWN_HOSTS_CHANGED:
             case SSH_KNOWN_HOSTS_OTHER:
                 throw BladWysylki(EtapWysylki::KluczSerwera,
-                                  "Klucz serwera " + m_adres +
-                                      " jest inny niż zapamiętany (" + odcisk +
+                                  "Klucz serwera " + m_adres + " jest inny niż zapamiętany (" +
+                                      odcisk +
                                       "). Połączenie odrzucono: serwer mógł zostać podmieniony.");
             case SSH_KNOWN_HOSTS_NOT_FOUND:
             case SSH_KNOWN_HOSTS_UNKNOWN:
                 break;
             case SSH_KNOWN_HOSTS_ERROR:
             default:
-                throw BladWysylki(EtapWysylki::KluczSerwera,
-                                  "Nie udało się sprawdzić klucza serwera " + m_adres + ": " +
-                                      BladSsh());
+                throw BladWysylki(
+                    EtapWysylki::KluczSerwera,
+                    "Nie udało się sprawdzić klucza serwera " + m_adres + ": " + BladSsh());
         }
         const bool przyjety =
             m_opcje.dialogi &&
@@ -230,9 +230,9 @@ private:
         if (wynik == SSH_AUTH_ERROR)
             throw BladWysylki(EtapWysylki::Polaczenie,
                               "Serwer " + m_adres + " przerwał połączenie: " + BladSsh());
-        throw BladWysylki(EtapWysylki::Uwierzytelnienie,
-                          "Serwer " + m_adres + " odrzucił użytkownika " + konto.uzytkownik +
-                              " lub jego hasło.");
+        throw BladWysylki(
+            EtapWysylki::Uwierzytelnienie,
+            "Serwer " + m_adres + " odrzucił użytkownika " + konto.uzytkownik + " lub jego hasło.");
     }
 
     int OdpowiedzInteraktywnie(const std::string& haslo) {

@@ -38,8 +38,8 @@ struct PostepWysylki {
 };
 
 struct OpcjeKlienta {
-    std::string znaneKlucze;     // known-hosts file, created on the first accepted key
-    std::string folderLokalny;   // where the files named by put are
+    std::string znaneKlucze;            // known-hosts file, created on the first accepted key
+    std::string folderLokalny;          // where the files named by put are
     store::Dialogi* dialogi = nullptr;  // asks whether to accept an unknown server key
     std::function<void(const PostepWysylki&)> postep;
     const std::atomic<bool>* anuluj = nullptr;

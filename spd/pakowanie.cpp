@@ -81,8 +81,7 @@ std::string Md5Pliku(const std::string& sciezka) {
     std::unique_ptr<std::FILE, Zamykacz> f(std::fopen(sciezka.c_str(), "rb"));
     if (!f)
         throw std::runtime_error("nie można otworzyć pliku " + sciezka);
-    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(),
-                                                                 &EVP_MD_CTX_free);
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
     if (!ctx || EVP_DigestInit_ex(ctx.get(), EVP_md5(), nullptr) != 1)
         throw std::runtime_error("MD5 niedostępne");
     std::vector<unsigned char> bufor(1 << 16);

@@ -91,8 +91,8 @@ LiniaSkryptu CzytajOpen(std::string_view argument) {
 
 std::optional<std::string> SprawdzParametryPolaczenia(const ParametryPolaczenia& p) {
     const std::pair<const char*, const std::string*> pola[] = {
-        {"Użytkownik", &p.uzytkownik}, {"Hasło", &p.haslo},         {"FTP", &p.serwer},
-        {"Port", &p.port},             {"Ścieżka FTP", &p.folder},
+        {"Użytkownik", &p.uzytkownik}, {"Hasło", &p.haslo}, {"FTP", &p.serwer}, {"Port", &p.port},
+        {"Ścieżka FTP", &p.folder},
     };
     for (const auto& [etykieta, wartosc] : pola) {
         if (MaZnakSterujacy(*wartosc))

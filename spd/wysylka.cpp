@@ -35,8 +35,8 @@ std::string NieudaneWyslanie(const std::string& nazwa, const std::string& powod)
 // anyone else's and never readable by anyone else.
 bool ZapiszPlikPrywatny(const std::string& sciezka, const std::string& tresc) {
     ::unlink(sciezka.c_str());
-    const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                          0600);
+    const int fd =
+        ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return false;
     bool zapisany = ::fchmod(fd, 0600) == 0;
@@ -87,10 +87,9 @@ std::optional<std::string> SprawdzKodyJednostki(const ParametrySPD& p) {
 std::string IdentyfikatorWysylki(const ParametrySPD& p,
                                  std::chrono::system_clock::time_point chwila) {
     const std::time_t sekundy = std::chrono::system_clock::to_time_t(chwila);
-    const auto milisekundy = std::chrono::duration_cast<std::chrono::milliseconds>(
-                                 chwila.time_since_epoch())
-                                 .count() %
-                             1000;
+    const auto milisekundy =
+        std::chrono::duration_cast<std::chrono::milliseconds>(chwila.time_since_epoch()).count() %
+        1000;
     std::tm czas{};
     localtime_r(&sekundy, &czas);
     char data[64];

@@ -69,8 +69,8 @@ std::vector<PoleCSV> DwaRekordy() {
 TEST(ZapiszPlikCSV, BajtWBajtWStronieKodowej1250) {
     TempDir dir;
     DialogiSkryptowe dialogi;
-    const auto sciezka = ZapiszPlikCSV(dir.Path(), {"01", "PRACOWNICY_", "M", {2008, 3, 17}},
-                                       DwaRekordy(), dialogi);
+    const auto sciezka =
+        ZapiszPlikCSV(dir.Path(), {"01", "PRACOWNICY_", "M", {2008, 3, 17}}, DwaRekordy(), dialogi);
     ASSERT_TRUE(sciezka);
     EXPECT_EQ(*sciezka, dir.File("01PRACOWNICY_2008-03-01.CSV"));
     EXPECT_TRUE(dialogi.komunikaty.empty());
@@ -92,8 +92,8 @@ TEST(ZapiszPlikCSV, JedenRekordIJednaKolumna) {
 TEST(ZapiszPlikCSV, NaglowekBezWierszyNieTworzyPliku) {
     TempDir dir;
     DialogiSkryptowe dialogi;
-    EXPECT_FALSE(ZapiszPlikCSV(dir.Path(), {"01", "A_", "M", {2008, 3, 17}},
-                               std::vector<PoleCSV>{}, dialogi));
+    EXPECT_FALSE(ZapiszPlikCSV(dir.Path(), {"01", "A_", "M", {2008, 3, 17}}, std::vector<PoleCSV>{},
+                               dialogi));
     EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
     EXPECT_TRUE(dialogi.komunikaty.empty());
 }
@@ -124,8 +124,8 @@ TEST(ZapiszPlikCSV, NazwaZeSciezkaLubZnakiemZastrzezonymJestOdrzucana) {
 TEST(ZapiszPlikCSV, BrakFolderuJestZglaszany) {
     TempDir dir;
     DialogiSkryptowe dialogi;
-    EXPECT_FALSE(ZapiszPlikCSV(dir.File("brak"), {"01", "A_", "M", {2008, 3, 17}}, DwaRekordy(),
-                               dialogi));
+    EXPECT_FALSE(
+        ZapiszPlikCSV(dir.File("brak"), {"01", "A_", "M", {2008, 3, 17}}, DwaRekordy(), dialogi));
     EXPECT_EQ(dialogi.Teksty(), std::vector<std::string>{"Nie udało się wykreować pliku: " +
                                                          dir.File("brak/01A_2008-03-01.CSV")});
 }

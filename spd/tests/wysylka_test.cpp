@@ -28,12 +28,13 @@ bool Zawiera(const std::string& tekst, const std::string& fragment) {
     return tekst.find(fragment) != std::string::npos;
 }
 
-// Renames and creations in the server's upload folder, in the order they happened.
+// Names appearing (created, linked or renamed) and files closed after writing in the server's
+// upload folder, in the order it happened.
 class ObserwatorFolderu {
 public:
     explicit ObserwatorFolderu(const std::string& folder)
         : m_fd(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-        inotify_add_watch(m_fd, folder.c_str(), IN_CREATE | IN_MOVED_TO);
+        inotify_add_watch(m_fd, folder.c_str(), IN_CREATE | IN_MOVED_TO | IN_CLOSE_WRITE);
     }
     ~ObserwatorFolderu() { ::close(m_fd); }
 
@@ -43,8 +44,8 @@ public:
         for (ssize_t n; (n = ::read(m_fd, bufor, sizeof bufor)) > 0;) {
             for (char* p = bufor; p < bufor + n;) {
                 const auto* z = reinterpret_cast<const inotify_event*>(p);
-                zdarzenia.push_back(std::string(z->mask & IN_CREATE ? "utworzono " : "nazwano ") +
-                                    z->name);
+                zdarzenia.push_back(
+                    std::string(z->mask & IN_CLOSE_WRITE ? "zapisano " : "pojawił się ") + z->name);
                 p += sizeof(inotify_event) + z->len;
             }
         }
@@ -87,11 +88,12 @@ protected:
         const std::string folder = FolderWysylki(m_p, m_nazwa);
         std::filesystem::create_directories(folder);
         DialogiSkryptowe dialogi;
-        const std::vector<PoleCSV> pracownicy = {
-            {1, "Identyfikator", "N", "1"}, {2, "Nazwisko", "S", "Żółkiewska"},
-            {1, "Identyfikator", "N", "2"}, {2, "Nazwisko", "S", "Nowak"}};
-        ASSERT_TRUE(ZapiszPlikCSV(folder, {"01", "PRACOWNICY_", "M", {2008, 3, 17}}, pracownicy,
-                                  dialogi));
+        const std::vector<PoleCSV> pracownicy = {{1, "Identyfikator", "N", "1"},
+                                                 {2, "Nazwisko", "S", "Żółkiewska"},
+                                                 {1, "Identyfikator", "N", "2"},
+                                                 {2, "Nazwisko", "S", "Nowak"}};
+        ASSERT_TRUE(
+            ZapiszPlikCSV(folder, {"01", "PRACOWNICY_", "M", {2008, 3, 17}}, pracownicy, dialogi));
         std::mt19937 los(17);
         int wiersz = 0;
         ASSERT_TRUE(ZapiszPlikCSV(
@@ -130,8 +132,8 @@ protected:
         const auto& ostatni = dialogi.komunikaty.back();
         EXPECT_EQ(ostatni.rodzaj, DialogiSkryptowe::Rodzaj::Blad);
         EXPECT_EQ(ostatni.tytul, "Błąd SPD.");
-        EXPECT_TRUE(Zawiera(ostatni.tekst, "Nie powiodło się wysłanie danych o identyfikatorze " +
-                                               m_nazwa + ".\n"))
+        EXPECT_TRUE(Zawiera(
+            ostatni.tekst, "Nie powiodło się wysłanie danych o identyfikatorze " + m_nazwa + ".\n"))
             << ostatni.tekst;
         EXPECT_TRUE(Zawiera(ostatni.tekst, powod)) << ostatni.tekst;
         for (const auto& k : dialogi.komunikaty)
@@ -181,9 +183,11 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
               (std::vector<std::string>{m_nazwa + ".md5", m_nazwa + ".sem", m_nazwa + ".zip"}));
     EXPECT_EQ(obserwator.Zdarzenia(),
               (std::vector<std::string>{
-                  "utworzono " + m_nazwa + ".zip.part", "nazwano " + m_nazwa + ".zip",
-                  "utworzono " + m_nazwa + ".md5.part", "nazwano " + m_nazwa + ".md5",
-                  "utworzono " + m_nazwa + ".sem.part", "nazwano " + m_nazwa + ".sem"}));
+                  "pojawił się " + m_nazwa + ".zip.part", "zapisano " + m_nazwa + ".zip.part",
+                  "pojawił się " + m_nazwa + ".zip", "pojawił się " + m_nazwa + ".md5.part",
+                  "zapisano " + m_nazwa + ".md5.part", "pojawił się " + m_nazwa + ".md5",
+                  "pojawił się " + m_nazwa + ".sem.part", "zapisano " + m_nazwa + ".sem.part",
+                  "pojawił się " + m_nazwa + ".sem"}));
     const std::string serwer = m_serwer->FolderPrzesylek() + "/" + m_nazwa;
     const std::string lokalny = m_w + "/" + m_nazwa;
     for (const char* rozszerzenie : {".zip", ".md5", ".sem"})
@@ -200,8 +204,8 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
     EXPECT_EQ(ostatniZip.rozmiar, rozmiarZip);
     EXPECT_EQ(trybSkryptu, 0600u);
     EXPECT_TRUE(Zawiera(skryptWTrakcie, "\r\nCD " + m_serwer->FolderPrzesylek() + "\r\nput " +
-                                            m_nazwa + ".zip \r\nput " + m_nazwa +
-                                            ".md5 \r\nput " + m_nazwa + ".sem \r\nclose\r\nexit\r\n"))
+                                            m_nazwa + ".zip \r\nput " + m_nazwa + ".md5 \r\nput " +
+                                            m_nazwa + ".sem \r\nclose\r\nexit\r\n"))
         << skryptWTrakcie;
     EXPECT_FALSE(std::filesystem::exists(m_w + "/ssh.txt"));
 }
@@ -209,10 +213,10 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
 TEST_F(WysylkaSftp, NieznanyKluczTrzebaPrzyjac) {
     PrzygotujPaczke();
     std::string odcisk;
-    ASSERT_EQ(Uruchom({"ssh-keygen", "-l", "-E", "sha256", "-f",
-                       m_dir.File("serwer/host_ed25519.pub")},
-                      {}, &odcisk),
-              0);
+    ASSERT_EQ(
+        Uruchom({"ssh-keygen", "-l", "-E", "sha256", "-f", m_dir.File("serwer/host_ed25519.pub")},
+                {}, &odcisk),
+        0);
     odcisk = odcisk.substr(odcisk.find("SHA256:"));
     odcisk = odcisk.substr(0, odcisk.find(' '));
 
@@ -231,9 +235,9 @@ TEST_F(WysylkaSftp, NieznanyKluczTrzebaPrzyjac) {
     zgoda.odpowiedzi = {Odpowiedz::Tak};
     EXPECT_TRUE(Wyslij(zgoda));
     EXPECT_EQ(zgoda.komunikaty.back().tytul, "Sukces.");
-    EXPECT_TRUE(Zawiera(ReadBytesOf(m_w + "/known_hosts"),
-                        m_serwer->LiniaZnanegoKlucza().substr(m_serwer->LiniaZnanegoKlucza().find(
-                            "ssh-ed25519"))));
+    EXPECT_TRUE(Zawiera(
+        ReadBytesOf(m_w + "/known_hosts"),
+        m_serwer->LiniaZnanegoKlucza().substr(m_serwer->LiniaZnanegoKlucza().find("ssh-ed25519"))));
 
     // Once stored, the key is not asked about again.
     m_nazwa = IdentyfikatorWysylki(m_p, std::chrono::system_clock::now() + std::chrono::hours(1));
@@ -313,8 +317,8 @@ TEST(SpakujIWyslijSPD, ZnakSterujacyWParametrachNieTworzySkryptu) {
     TempDir dir;
     std::filesystem::create_directories(dir.File("N"));
     std::ofstream(dir.File("N/a.CSV")) << "x";
-    const ParametrySPD p{dir.Path(), "1234567", "K", "01", "u", "h\r\nput /etc/shadow",
-                         "127.0.0.1", "22", "/"};
+    const ParametrySPD p{dir.Path(),  "1234567", "K", "01", "u", "h\r\nput /etc/shadow",
+                         "127.0.0.1", "22",      "/"};
     DialogiSkryptowe dialogi;
     EXPECT_FALSE(SpakujIWyslijSPD("N", p, dialogi));
     EXPECT_EQ(dialogi.Teksty(),
@@ -332,8 +336,8 @@ TEST(SpakujIWyslijSPD, BrakPlikowCSVToBladArchiwum) {
     DialogiSkryptowe dialogi;
     EXPECT_FALSE(SpakujIWyslijSPD("N", p, dialogi));
     ASSERT_EQ(dialogi.komunikaty.size(), 1u);
-    EXPECT_TRUE(Zawiera(dialogi.komunikaty[0].tekst,
-                        "Nie powiodła się próba utworzenia pliku N.zip."));
+    EXPECT_TRUE(
+        Zawiera(dialogi.komunikaty[0].tekst, "Nie powiodła się próba utworzenia pliku N.zip."));
     EXPECT_EQ(dialogi.komunikaty[0].tytul, "Błąd SPD.");
     EXPECT_FALSE(std::filesystem::exists(dir.File("N.md5")));
 }
