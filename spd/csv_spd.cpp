@@ -42,6 +42,10 @@ const engine::CodePage& Cp1250() {
 
 }  // namespace
 
+bool WartoscPusta(std::string_view zawartosc) {
+    return compute::Przytnij(BezSeparatorow(compute::Przytnij(zawartosc))).empty();
+}
+
 std::string WartoscCSV(std::string_view typ, std::string_view zawartosc) {
     std::string w(compute::Przytnij(BezSeparatorow(compute::Przytnij(zawartosc))));
     if (w.empty())

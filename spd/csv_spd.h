@@ -35,6 +35,9 @@ struct PlikCSV {
 // and the value is quoted; for N commas become full stops.
 std::string WartoscCSV(std::string_view typ, std::string_view zawartosc);
 
+// True when the value is written as NULL: nothing is left once trimmed and cleaned.
+bool WartoscPusta(std::string_view zawartosc);
+
 // The period date in the file name: day 1 for K, M and P; 1 January for R.
 compute::DataKal DataOkresuCSV(compute::DataKal dataDanych, std::string_view sposobPrzesylania);
 

@@ -120,6 +120,12 @@ bool SpakujIWyslijSPD(const std::string& nazwa, const ParametrySPD& p, store::Di
         dialogi.Blad("Nie udało się ustlić katalogu bieżącego:" + w, "Kontrola przetwarzania.");
         return false;
     }
+    // The name becomes file names on both sides and an argument of the script's lines.
+    if (nazwa.empty() || !TylkoLiteryICyfry(nazwa)) {
+        dialogi.Blad(NieudaneWyslanie(nazwa, "Identyfikator może zawierać tylko litery i cyfry."),
+                     kTytulBleduSPD);
+        return false;
+    }
     const ParametryPolaczenia polaczenie{p.uzytkownikSPD, p.hasloSPD, p.ftpSPD, p.portSPD,
                                          p.sciezkaSPD};
     if (const auto powod = SprawdzParametryPolaczenia(polaczenie)) {

@@ -329,6 +329,20 @@ TEST(SpakujIWyslijSPD, ZnakSterujacyWParametrachNieTworzySkryptu) {
     EXPECT_FALSE(std::filesystem::exists(dir.File("N.zip")));
 }
 
+TEST(SpakujIWyslijSPD, IdentyfikatorTylkoZLiterICyfr) {
+    TempDir dir;
+    const ParametrySPD p{dir.Path(), "1234567", "K", "01", "u", "h", "127.0.0.1", "22", "/"};
+    for (const char* nazwa : {"", "../N", "N 1", "N.zip"}) {
+        DialogiSkryptowe dialogi;
+        EXPECT_FALSE(SpakujIWyslijSPD(nazwa, p, dialogi));
+        EXPECT_EQ(dialogi.Teksty(),
+                  std::vector<std::string>{"Nie powiodło się wysłanie danych o identyfikatorze " +
+                                           std::string(nazwa) +
+                                           ".\nIdentyfikator może zawierać tylko litery i cyfry."});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
 TEST(SpakujIWyslijSPD, BrakPlikowCSVToBladArchiwum) {
     TempDir dir;
     std::filesystem::create_directories(dir.File("N"));
