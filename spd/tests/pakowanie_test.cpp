@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "spd/tests/uruchom.h"
+#include "spd/testing/uruchom.h"
 #include "store/engine/testing/temp_dir.h"
 
 namespace mirta::spd {

@@ -10,7 +10,7 @@
 #include <random>
 
 #include "spd/csv_spd.h"
-#include "spd/tests/serwer_sftp_testowy.h"
+#include "spd/testing/serwer_sftp_testowy.h"
 #include "store/engine/testing/temp_dir.h"
 #include "store/testing/dialogi_skryptowe.h"
 

@@ -8,12 +8,12 @@
 #include <thread>
 #include <vector>
 
-#include "spd/tests/uruchom.h"
+#include "spd/testing/uruchom.h"
 
 namespace mirta::spd::testing {
 
 // A private OpenSSH server on 127.0.0.1 and a free port, with a host key made for it and
-// password login for one test user, serving SFTP. Stopped with everything it started.
+// password (or key) login for one test user, serving SFTP. Stopped with everything it started.
 class SerwerSftpTestowy {
 public:
     static constexpr const char* kUzytkownik = "mirta_sftp_test";
@@ -34,6 +34,8 @@ public:
     // The known-hosts line of the server's key, and of some other key.
     std::string LiniaZnanegoKlucza() const;
     std::string LiniaObcegoKlucza() const;
+    // A private key the server also accepts for the test user, for OpenSSH's own client.
+    std::string KluczKlienta() const { return m_folder + "/klient_ed25519"; }
     // Kills every session process, so connections drop at once; the server keeps listening.
     void ZerwijPolaczenia();
     std::string Dziennik() const;

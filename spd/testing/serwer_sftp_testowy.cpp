@@ -1,4 +1,4 @@
-#include "spd/tests/serwer_sftp_testowy.h"
+#include "spd/testing/serwer_sftp_testowy.h"
 
 #include <arpa/inet.h>
 #include <crypt.h>
@@ -111,7 +111,7 @@ SerwerSftpTestowy::SerwerSftpTestowy(const std::string& folder) : m_folder(folde
     // The privilege-separation folder is gone on a machine where the service never ran.
     std::filesystem::create_directories("/run/sshd");
     std::filesystem::permissions("/run/sshd", std::filesystem::perms(0755));
-    for (const char* klucz : {"host_ed25519", "obcy_ed25519"}) {
+    for (const char* klucz : {"host_ed25519", "obcy_ed25519", "klient_ed25519"}) {
         if (Uruchom(
                 {"ssh-keygen", "-q", "-t", "ed25519", "-N", "", "-f", m_folder + "/" + klucz}) != 0)
             throw std::runtime_error("ssh-keygen nie powiódł się");
@@ -123,16 +123,19 @@ SerwerSftpTestowy::SerwerSftpTestowy(const std::string& folder) : m_folder(folde
         throw std::runtime_error("nie można oddać folderu użytkownikowi testowemu");
     std::filesystem::permissions(m_folder, std::filesystem::perms(0755));
 
+    std::filesystem::copy_file(m_folder + "/klient_ed25519.pub", m_folder + "/authorized_keys");
+
     m_port = WolnyPort();
     const std::string konfiguracja = m_folder + "/sshd_config";
     std::ofstream(konfiguracja) << "Port " << m_port << "\n"
                                 << "ListenAddress 127.0.0.1\n"
                                 << "HostKey " << m_folder << "/host_ed25519\n"
                                 << "PidFile " << m_folder << "/sshd.pid\n"
-                                << "AuthorizedKeysFile none\n"
+                                << "AuthorizedKeysFile " << m_folder << "/authorized_keys\n"
+                                << "StrictModes no\n"
                                 << "PasswordAuthentication yes\n"
                                 << "KbdInteractiveAuthentication no\n"
-                                << "PubkeyAuthentication no\n"
+                                << "PubkeyAuthentication yes\n"
                                 << "PermitRootLogin no\n"
                                 << "UsePAM no\n"
                                 << "AllowUsers " << kUzytkownik << "\n"

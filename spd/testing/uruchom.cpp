@@ -1,4 +1,4 @@
-#include "spd/tests/uruchom.h"
+#include "spd/testing/uruchom.h"
 
 #include <fcntl.h>
 #include <signal.h>
