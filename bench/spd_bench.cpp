@@ -4,13 +4,18 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <memory>
 #include <random>
 
+#include <unistd.h>
+
 #include "spd/csv_spd.h"
+#include "spd/pakowanie.h"
+#include "spd/skrypt_ssh.h"
 #include "spd/testing/serwer_sftp_testowy.h"
 #include "spd/wysylka.h"
 #include "store/testing/dialogi_skryptowe.h"
@@ -37,8 +42,8 @@ void ZapiszPaczke(const std::string& folder, Stanowisko& s) {
     auto liczba = [&](int od, int do_) { return std::to_string(od + los() % (do_ - od + 1)); };
     auto data = [&] {
         char t[16];
-        std::snprintf(t, sizeof t, "%04u-%02u-%02u", 1990 + los() % 36, 1 + los() % 12,
-                      1 + los() % 28);
+        std::snprintf(t, sizeof t, "%04u-%02u-%02u", static_cast<unsigned>(1990 + los() % 36),
+                      static_cast<unsigned>(1 + los() % 12), static_cast<unsigned>(1 + los() % 28));
         return std::string(t);
     };
     const char* nazwiska[] = {"Nowak",       "Kowalski",  "Wiśniewska", "Wójcik",  "Kamińska",
@@ -145,11 +150,46 @@ void SpakujIWyslij(benchmark::State& state) {
         1e6;
 }
 
+// The packing alone, to tell its share from the upload's.
+void SpakujIMd5(benchmark::State& state) {
+    Stanowisko& s = Przygotuj();
+    const std::string baza = s.katalog + "/spd/" + kNazwa;
+    for (auto _ : state) {
+        spd::SpakujPlikiCSV(baza, baza + ".zip");
+        benchmark::DoNotOptimize(spd::Md5Pliku(baza + ".zip"));
+    }
+}
+
 void KopiaCp(benchmark::State& state) {
     Stanowisko& s = Przygotuj();
     for (auto _ : state) {
         if (Uruchom({"cp", "-r", s.katalog + "/spd/" + kNazwa, s.serwer->FolderPrzesylek()}) != 0) {
             state.SkipWithError("cp");
+            break;
+        }
+        state.PauseTiming();
+        WyczyscSerwer(s);
+        state.ResumeTiming();
+    }
+}
+
+// One put of the finished archive by our client, to set beside OpenSSH's.
+void KlientPutArchiwum(benchmark::State& state) {
+    Stanowisko& s = Przygotuj();
+    const std::string archiwum = s.katalog + "/spd/" + kNazwa + ".zip";
+    const std::string skrypt = s.katalog + "/put.txt";
+    std::ofstream(skrypt) << "open sftp://" << spd::KodujProcentowo(SerwerSftpTestowy::kUzytkownik)
+                          << ":" << spd::KodujProcentowo(SerwerSftpTestowy::kHaslo)
+                          << "@127.0.0.1:" << s.serwer->Port() << "\r\nCD "
+                          << s.serwer->FolderPrzesylek() << "\r\nput " << archiwum
+                          << "\r\nclose\r\nexit\r\n";
+    spd::OpcjeKlienta opcje;
+    opcje.znaneKlucze = s.katalog + "/spd/known_hosts";
+    for (auto _ : state) {
+        try {
+            spd::WykonajSkrypt(skrypt, opcje);
+        } catch (const std::exception& e) {
+            state.SkipWithError(e.what());
             break;
         }
         state.PauseTiming();
@@ -191,12 +231,16 @@ int main(int argc, char** argv) {
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RegisterBenchmark("SpakujIWyslijSPD", SpakujIWyslij)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("SpakujPlikiCSV_i_Md5", SpakujIMd5)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("cp_CSV", KopiaCp)->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("klient_put_zip", KlientPutArchiwum)
+        ->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark("sftp_put_zip", SftpPutArchiwum)->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();
     const std::string katalog = Przygotuj().katalog;
     Przygotuj().serwer.reset();
-    std::filesystem::remove_all(katalog);
+    if (!std::getenv("MIRTA_SPD_BENCH_ZOSTAW"))
+        std::filesystem::remove_all(katalog);
     benchmark::Shutdown();
     return 0;
 }
