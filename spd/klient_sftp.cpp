@@ -127,9 +127,12 @@ public:
         }
         const bool odczytany = !std::ferror(f.get());
         const bool zamkniety = sftp_close(zdalny) == SSH_NO_ERROR;
-        if (!odczytany || !zamkniety || RozmiarZdalny(tymczasowa) != postep.rozmiar ||
+        if (!odczytany || !zamkniety || postep.wyslano != postep.rozmiar ||
+            RozmiarZdalny(tymczasowa) != postep.rozmiar ||
             sftp_rename(m_sftp, tymczasowa.c_str(), docelowa.c_str()) != SSH_OK) {
-            const std::string powod = odczytany ? BladSsh() : "błąd odczytu pliku lokalnego";
+            const std::string powod = !odczytany || postep.wyslano != postep.rozmiar
+                                          ? "błąd odczytu pliku lokalnego"
+                                          : BladSsh();
             Usun(tymczasowa);
             throw BladWysylki(EtapWysylki::Przesylanie,
                               "Nie udało się przesłać pliku " + plik + ": " + powod);
