@@ -279,9 +279,7 @@ private:
     }
 
     bool PageWord(std::string_view name, std::optional<int32_t> parameter) {
-        if (!m_prolog)
-            return false;  // a later section's page: kept with that section
-        PageSetup& page = m_document.page;
+        PageSetup page = m_document.page;
         const int value = parameter.value_or(0);
         if (name == "paperw" || name == "pgwsxn")
             page.width = value;
@@ -299,6 +297,10 @@ private:
             page.landscape = On(parameter);
         else
             return false;
+        if (m_prolog)
+            m_document.page = page;
+        else
+            SectionWord(name, parameter);  // a later section's page: kept with that section
         return true;
     }
 
@@ -348,6 +350,7 @@ private:
     bool CharacterWord(std::string_view name, std::optional<int32_t> parameter) {
         CharFormat& chr = Top().chr;
         if (name == "plain") {
+            StartBody();
             chr = CharFormat{};
             chr.font = m_document.defaultFont;
         } else if (name == "f") {
@@ -371,7 +374,6 @@ private:
         } else {
             return false;
         }
-        StartBody();
         return true;
     }
 
@@ -379,6 +381,7 @@ private:
         ParagraphFormat& para = Top().para;
         const int value = parameter.value_or(0);
         if (name == "pard") {
+            StartBody();
             para = ParagraphFormat{};
             m_tab = TabStop{};
         } else if (name == "ql") {
@@ -420,11 +423,13 @@ private:
         } else if (name == "ilvl") {
             para.listLevel = value;
         } else if (IsKeptParagraphWord(name)) {
-            Keep(para.kept, name, parameter);
+            if (m_prolog)
+                AppendWord(m_document.prolog, ControlWord{std::string(name), parameter});
+            else
+                Keep(para.kept, name, parameter);
         } else {
             return false;
         }
-        StartBody();
         return true;
     }
 
@@ -555,12 +560,17 @@ private:
     void FontCharacter(char32_t c) {
         if (!m_font || m_fontNameDone)
             return;
+        std::string& name = m_font->name;
         if (c == ';') {
+            while (!name.empty() && name.back() == ' ')
+                name.pop_back();
             m_fontNameDone = true;
             return;
         }
-        if (c >= 0x20 && m_font->name.size() < kMaxFontName)
-            engine::AppendUtf8(m_font->name, c);
+        if (c == ' ' && name.empty())
+            return;  // the space that follows {\*\panose ...}
+        if (c >= 0x20 && name.size() < kMaxFontName)
+            engine::AppendUtf8(name, c);
     }
 
     const engine::CodePage* PageForFont(int number) {

@@ -12,8 +12,8 @@ namespace mirta::documents {
 namespace {
 
 template <size_t N>
-bool Contains(const std::array<std::string_view, N>& words, std::string_view word) {
-    return std::find(words.begin(), words.end(), word) != words.end();
+bool Contains(const std::string_view (&words)[N], std::string_view word) {
+    return std::find(std::begin(words), std::end(words), word) != std::end(words);
 }
 
 bool StartsWith(std::string_view word, std::string_view prefix) {
@@ -24,7 +24,7 @@ bool EndsWith(std::string_view word, std::string_view suffix) {
     return word.size() >= suffix.size() && word.substr(word.size() - suffix.size()) == suffix;
 }
 
-constexpr std::array<std::string_view, 62> kDestinations = {
+constexpr std::string_view kDestinations[] = {
     "aftncn",    "aftnsep", "aftnsepc",   "annotation", "atnauthor",
     "atndate",   "atnicn",  "atnid",      "atnparent",  "atnref",
     "atntime",   "atrfend", "atrfstart",  "author",     "bkmkend",
@@ -40,7 +40,7 @@ constexpr std::array<std::string_view, 62> kDestinations = {
     "userprops", "xe",
 };
 
-constexpr std::array<std::string_view, 46> kParagraphWords = {
+constexpr std::string_view kParagraphWords[] = {
     "adjustright",
     "aspalpha",
     "aspnum",
@@ -78,7 +78,7 @@ constexpr std::array<std::string_view, 46> kParagraphWords = {
     "shading",
     "sl",
     "slmult",
-    "snaptogridincell",
+    
     "spv",
     "tscellpaddb",
     "tscellpaddl",
@@ -89,12 +89,12 @@ constexpr std::array<std::string_view, 46> kParagraphWords = {
     "yts",
 };
 
-constexpr std::array<std::string_view, 12> kSectionWords = {
+constexpr std::string_view kSectionWords[] = {
     "endnhere",  "footery", "headery", "linebetcol", "ltrsect", "rtlsect",
     "stextflow", "titlepg", "vertalb", "vertalc",    "vertalj", "vertalt",
 };
 
-constexpr std::array<std::string_view, 11> kKeptCharacterWords = {
+constexpr std::string_view kKeptCharacterWords[] = {
     "chatn",     "chdate", "chdpa",  "chdpl",  "chftn", "chftnsep",
     "chftnsepc", "chpgn",  "chtime", "column", "page",
 };
@@ -104,7 +104,7 @@ struct Symbol {
     char32_t character;
 };
 
-constexpr std::array<Symbol, 14> kSymbols = {{
+constexpr Symbol kSymbols[] = {
     {"bullet", U'\u2022'},
     {"emdash", U'\u2014'},
     {"emspace", U'\u2003'},
@@ -119,7 +119,7 @@ constexpr std::array<Symbol, 14> kSymbols = {{
     {"rtlmark", U'\u200F'},
     {"zwj", U'\u200D'},
     {"zwnj", U'\u200C'},
-}};
+};
 
 }  // namespace
 
