@@ -78,7 +78,7 @@ constexpr std::string_view kParagraphWords[] = {
     "shading",
     "sl",
     "slmult",
-    
+
     "spv",
     "tscellpaddb",
     "tscellpaddl",
@@ -105,20 +105,11 @@ struct Symbol {
 };
 
 constexpr Symbol kSymbols[] = {
-    {"bullet", U'\u2022'},
-    {"emdash", U'\u2014'},
-    {"emspace", U'\u2003'},
-    {"endash", U'\u2013'},
-    {"enspace", U'\u2002'},
-    {"ldblquote", U'\u201C'},
-    {"lquote", U'\u2018'},
-    {"ltrmark", U'\u200E'},
-    {"qmspace", U'\u2005'},
-    {"rdblquote", U'\u201D'},
-    {"rquote", U'\u2019'},
-    {"rtlmark", U'\u200F'},
-    {"zwj", U'\u200D'},
-    {"zwnj", U'\u200C'},
+    {"bullet", U'\u2022'},    {"emdash", U'\u2014'},  {"emspace", U'\u2003'},
+    {"endash", U'\u2013'},    {"enspace", U'\u2002'}, {"ldblquote", U'\u201C'},
+    {"lquote", U'\u2018'},    {"ltrmark", U'\u200E'}, {"qmspace", U'\u2005'},
+    {"rdblquote", U'\u201D'}, {"rquote", U'\u2019'},  {"rtlmark", U'\u200F'},
+    {"zwj", U'\u200D'},       {"zwnj", U'\u200C'},
 };
 
 }  // namespace
