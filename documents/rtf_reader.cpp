@@ -210,6 +210,8 @@ private:
     // --- control words
 
     void OnWord(std::string_view name, std::optional<int32_t> parameter) {
+        if (name == "u")
+            return UnicodeWord(parameter.value_or(0));
         if (Top().destination == Destination::FontTable)
             return FontWord(name, parameter);
         if (Top().destination == Destination::ColorTable)
@@ -225,9 +227,8 @@ private:
             }
             m_inRowDefinition = false;
         }
-        if (DocumentWord(name, parameter) || PageWord(name, parameter) ||
-            StructureWord(name, parameter) || CharacterWord(name, parameter) ||
-            ParagraphWord(name, parameter))
+        if (DocumentWord(name, parameter) || PageWord(name, parameter) || StructureWord(name) ||
+            CharacterWord(name, parameter) || ParagraphWord(name, parameter))
             return;
         if (IsSectionWord(name))
             return SectionWord(name, parameter);
@@ -297,14 +298,14 @@ private:
             page.landscape = On(parameter);
         else
             return false;
-        if (m_prolog)
+        if (BeforeAnyBlock())
             m_document.page = page;
         else
             SectionWord(name, parameter);  // a later section's page: kept with that section
         return true;
     }
 
-    bool StructureWord(std::string_view name, std::optional<int32_t> parameter) {
+    bool StructureWord(std::string_view name) {
         if (name == "par") {
             FinishParagraph(true);
         } else if (name == "sect") {
@@ -332,12 +333,6 @@ private:
             m_inRowDefinition = true;
             m_rowDefinition.clear();
             m_cellEdges.clear();
-        } else if (name == "u") {
-            int32_t value = parameter.value_or(0);
-            if (value < 0)
-                value += 65536;
-            UnicodeUnit(static_cast<char32_t>(std::clamp<int32_t>(value, 0, 0xFFFF)));
-            m_skip = Top().unicodeSkip;
         } else if (char32_t symbol = SymbolWordCharacter(name)) {
             AppendCharacter(symbol);
         } else if (name == "bin") {
@@ -436,7 +431,7 @@ private:
     void SectionWord(std::string_view name, std::optional<int32_t> parameter) {
         std::string rtf;
         AppendWord(rtf, ControlWord{std::string(name), parameter});
-        if (m_prolog)
+        if (BeforeAnyBlock())
             m_document.prolog += rtf;
         else if (BlockPosition())
             AddKeptBlock(std::move(rtf));
@@ -465,9 +460,6 @@ private:
             m_font->charset = parameter.value_or(0);
         else if (name == "fprq")
             m_font->pitch = parameter.value_or(0);
-        else if (name == "u")
-            FontCharacter(
-                static_cast<char32_t>(std::clamp<int32_t>(parameter.value_or(0), 0, 0xFFFF)));
     }
 
     void ColorWord(std::string_view name, std::optional<int32_t> parameter) {
@@ -503,8 +495,6 @@ private:
     }
 
     void OnByte(uint8_t byte) {
-        if (m_inRowDefinition && Top().destination == Destination::Body)
-            m_inRowDefinition = false;
         if (byte < 0x80) {
             AppendCharacter(byte);
             return;
@@ -512,6 +502,13 @@ private:
         const engine::CodePage* page = PageForFont(Top().chr.font);
         const int32_t code = page ? page->ToUnicode(byte) : byte;
         AppendCharacter(code < 0 ? U'\uFFFD' : static_cast<char32_t>(code));
+    }
+
+    void UnicodeWord(int32_t value) {
+        if (value < 0)
+            value += 65536;
+        UnicodeUnit(static_cast<char32_t>(std::clamp<int32_t>(value, 0, 0xFFFF)));
+        m_skip = Top().unicodeSkip;
     }
 
     void UnicodeUnit(char32_t unit) {
@@ -528,8 +525,6 @@ private:
             }
             return;
         }
-        if (Top().destination == Destination::FontTable)
-            return FontCharacter(unit);
         AppendCharacter(unit);
     }
 
@@ -550,6 +545,7 @@ private:
         }
         if (Top().unicodeAlternatives)
             return;
+        m_inRowDefinition = false;
         if (c < 0x20 && c != '\t' && c != '\n')
             return;
         StartBody();
@@ -604,6 +600,10 @@ private:
                !Top().para.inTable;
     }
 
+    // Whether nothing of the text has been read yet: what comes now is written back before it,
+    // with the document's own settings.
+    bool BeforeAnyBlock() { return m_prolog || (m_document.body.empty() && BlockPosition()); }
+
     Run& CurrentRun() {
         auto& runs = m_paragraph.runs;
         if (runs.empty() || runs.back().IsKept() || !(runs.back().format == Top().chr)) {
@@ -633,7 +633,7 @@ private:
     void KeepGroup(std::string rtf) {
         if (m_inRowDefinition)
             m_rowDefinition += rtf;
-        else if (m_prolog)
+        else if (BeforeAnyBlock())
             m_document.prolog += rtf;
         else if (BlockPosition())
             AddKeptBlock(std::move(rtf));

@@ -1,12 +1,13 @@
 // Reads arbitrary bytes as RTF: the reader must end in a document or an RtfError, never a
-// crash or a hang; a document it reads must write, read back and write again to the same
-// bytes, and substitution must run on it.
+// crash or a hang. A document it reads must write and read back to the same model, write
+// again to the same bytes, and take substitution and the template check.
 #include <cstdint>
-#include <optional>
 #include <string>
 
 #include "documents/rtf_reader.h"
 #include "documents/rtf_writer.h"
+#include "documents/substitution.h"
+#include "documents/template_check.h"
 
 using namespace mirta::documents;
 
@@ -30,5 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (WriteRtf(again) != written)
         __builtin_trap();
+
+    FixedTagValues values({{"<<NAZWISKO>>", "Żółkiewska <<NAZWISKO>>"}, {"<<i| >>", ""}});
+    FindUnknownTags(document, values.Tags());
+    SubstituteInDocument(document, values);
+    ReadRtf(WriteRtf(document));
     return 0;
 }
