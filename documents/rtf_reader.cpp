@@ -699,6 +699,10 @@ private:
     }
 
     void Finish() {
+        // A name the file did not close with ';' ends where the entry ends.
+        for (Font& font : m_document.fonts)
+            while (!font.name.empty() && font.name.back() == ' ')
+                font.name.pop_back();
         if (!ParagraphEmpty())
             FinishParagraph(false);
         FlushRow();
