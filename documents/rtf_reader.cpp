@@ -377,6 +377,7 @@ private:
         const int value = parameter.value_or(0);
         if (name == "pard") {
             StartBody();
+            m_paragraphOpened = true;
             para = ParagraphFormat{};
             m_tab = TabStop{};
         } else if (name == "ql") {
@@ -596,8 +597,8 @@ private:
 
     // Whether kept RTF may stand between paragraphs here rather than inside one.
     bool BlockPosition() {
-        return ParagraphEmpty() && m_cells.empty() && m_cellParagraphs.empty() &&
-               !Top().para.inTable;
+        return ParagraphEmpty() && !m_paragraphOpened && m_cells.empty() &&
+               m_cellParagraphs.empty() && !Top().para.inTable;
     }
 
     // Whether nothing of the text has been read yet: what comes now is written back before it,
@@ -650,6 +651,7 @@ private:
         paragraph.markFormat = Top().chr;
         paragraph.ended = ended;
         m_paragraph = {};
+        m_paragraphOpened = false;
         return paragraph;
     }
 
@@ -731,6 +733,7 @@ private:
     TabStop m_tab;
     std::vector<Paragraph> m_cellParagraphs;
     std::vector<TableCell> m_cells;
+    bool m_paragraphOpened = false;  // a \pard began the paragraph being read
     bool m_inRowDefinition = false;
     std::string m_rowDefinition;
     std::vector<int> m_cellEdges;
