@@ -1,93 +1,114 @@
+// The command table: one row per command, in the order of the help.
 #include "cli/commands.h"
 
-#include <cstdio>
-#include <exception>
+#include "cli/run.h"
 
 namespace mirta::cli {
 
 namespace {
 
 const Command kCommands[] = {
-    {"dump", "PLIK [--kodowanie NAZWA]", "wypisuje tabelę Paradox lub dBase w postaci kanonicznej",
-     RunDump},
-    {"slownie", "KWOTA", "wypisuje kwotę słownie", RunSlownie},
-    {"zaokraglij", "LICZBA MIEJSCA", "zaokrągla liczbę do podanej liczby miejsc", RunZaokraglij},
-    {"okres", "OD DO", "wypisuje długość okresu (lata, miesiące, dni)", RunOkres},
-    {"wyrazenie", "TEKST", "oblicza wyrażenie albo wypisuje kod błędu", RunWyrazenie},
-    {"data-slownie", "DATA", "wypisuje datę z nazwą miesiąca", RunDataSlownie},
-    {"nowa-baza", "KATALOG", "tworzy pusty katalog danych ze wszystkimi tabelami", RunNowaBaza},
-    {"demo", "KATALOG [--pracownicy N] [--lata N] [--ziarno S]",
-     "tworzy katalog danych z przykładową jednostką", RunDemo},
-    {"zaloguj", "",
-     "loguje (opcje --dane, --uzytkownik, --data; hasło z MIRTA_HASLO) i wypisuje sesję",
-     RunZaloguj},
-    {"pracownicy",
-     "[--umowy] [--zwolnieni] [--bez-funkcjonariuszy] [--bez-cywilow] [--bez-sluzby-cywilnej] "
-     "[--emeryci] [--komorka N]",
-     "wypisuje listę pracowników po zalogowaniu", RunPracownicy},
-    {"kalendarz", "RRRR MM",
-     "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)", RunKalendarz},
-    {"dni", "OD DO LITERA", "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie",
-     RunDni},
+    {.name = "dump",
+     .operands = "PLIK",
+     .summary = "wypisuje tabelę Paradox lub dBase w postaci kanonicznej",
+     .options = {{"--kodowanie", "NAZWA",
+                  "strona kodowa tekstu w miejsce podanej w nagłówku (852, 1250, mazovia...)"}},
+     .minOperands = 1,
+     .maxOperands = 1,
+     .help = "Pierwszy wiersz wymienia pola (NAZWA:TYP), dalej po wierszu na rekord w kolejności "
+             "bloków.\nTabela bez strony kodowej w nagłówku (Paradox 3) jest czytana w 437, "
+             "o ile --kodowanie\nnie wskaże innej; opcja dotyczy też nazw pól.",
+     .run = RunDump},
+    {.name = "slownie",
+     .operands = "KWOTA",
+     .summary = "wypisuje kwotę słownie",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .help = "Kwota z przecinkiem dziesiętnym, np. 1234,56; ujemna po --: mirta slownie -- -5.",
+     .run = RunSlownie},
+    {.name = "zaokraglij",
+     .operands = "LICZBA MIEJSCA",
+     .summary = "zaokrągla liczbę do podanej liczby miejsc",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .help = "Połówki od zera; MIEJSCA ujemne zaokrąglają do dziesiątek, setek...",
+     .run = RunZaokraglij},
+    {.name = "okres",
+     .operands = "OD DO",
+     .summary = "wypisuje długość okresu (lata, miesiące, dni)",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .help = "Daty RRRR-MM-DD; obie włącznie.",
+     .run = RunOkres},
+    {.name = "wyrazenie",
+     .operands = "TEKST",
+     .summary = "oblicza wyrażenie albo wypisuje kod błędu",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .help = "Błąd wyrażenia: „błąd KOD” i kod wyjścia 1.",
+     .run = RunWyrazenie},
+    {.name = "data-slownie",
+     .operands = "DATA",
+     .summary = "wypisuje datę z nazwą miesiąca",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .run = RunDataSlownie},
+    {.name = "nowa-baza",
+     .operands = "KATALOG",
+     .summary = "tworzy pusty katalog danych ze wszystkimi tabelami",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .help = "Użytkownik ADMIN z pustym hasłem. Katalog z tabelami programu pozostaje "
+             "nietknięty.",
+     .run = RunNowaBaza},
+    {.name = "demo",
+     .operands = "KATALOG",
+     .summary = "tworzy katalog danych z przykładową jednostką",
+     .options = {{"--pracownicy", "N", "liczba osób (1-100000, domyślnie 300)"},
+                 {"--lata", "N", "lata historii (1-60, domyślnie 10)"},
+                 {"--ziarno", "S", "ziarno losowania: to samo daje te same pliki"}},
+     .minOperands = 1,
+     .maxOperands = 1,
+     .run = RunDemo},
+    {.name = "zaloguj",
+     .summary = "loguje i wypisuje sesję: użytkownika, uprawnienia, datę i rok urlopowy",
+     .logsIn = true,
+     .run = RunZaloguj},
+    {.name = "pracownicy",
+     .summary = "wypisuje listę pracowników po zalogowaniu",
+     .options = {{"--umowy", "", "także umowy zlecenia"},
+                 {"--zwolnieni", "", "także zwolnieni"},
+                 {"--bez-funkcjonariuszy", "", "bez funkcjonariuszy"},
+                 {"--bez-cywilow", "", "bez pracowników cywilnych"},
+                 {"--bez-sluzby-cywilnej", "", "bez członków korpusu służby cywilnej"},
+                 {"--emeryci", "", "także emeryci"},
+                 {"--komorka", "N", "tylko komórka organizacyjna o identyfikatorze N"}},
+     .logsIn = true,
+     .help = "Kolumny jak lista pracowników okna głównego, w kolejności nazwisk.",
+     .run = RunPracownicy},
+    {.name = "kalendarz",
+     .operands = "RRRR MM",
+     .summary = "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "Brakujący miesiąc powstaje tylko, gdy użytkownik może zmieniać dane.",
+     .run = RunKalendarz},
+    {.name = "dni",
+     .operands = "OD DO LITERA",
+     .summary = "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie",
+     .minOperands = 3,
+     .maxOperands = 3,
+     .logsIn = true,
+     .help = "Zamiast liczby dni kod 10000-10003 (zła data od, zła data do, data do przed "
+             "1990,\nrok poza kalendarzem) i kod wyjścia 1.",
+     .run = RunDni},
 };
-
-OpcjeSesji gOpcje;
-
-void PrintHelp() {
-    std::printf("mirta - kadry jednostki, polecenia wsadowe\n\nUżycie:\n");
-    for (const auto& c : kCommands)
-        std::printf("  mirta %s %s\n      %s\n", c.name, c.usage, c.summary);
-}
 
 }  // namespace
 
-const OpcjeSesji& Opcje() {
-    return gOpcje;
-}
-
-int UsageError(const char* commandName) {
-    for (const auto& c : kCommands)
-        if (std::string(c.name) == commandName)
-            std::fprintf(stderr, "Użycie: mirta %s %s\n", c.name, c.usage);
-    return 2;
-}
-
-int Run(const Args& wszystkie) {
-    Args args = wszystkie;
-    // Global options: --dane KATALOG, --uzytkownik NAZWA, --data RRRR-MM-DD.
-    while (args.size() >= 2 &&
-           (args[0] == "--dane" || args[0] == "--uzytkownik" || args[0] == "--data")) {
-        if (args[0] == "--dane") {
-            gOpcje.dane = args[1];
-        } else if (args[0] == "--uzytkownik") {
-            gOpcje.uzytkownik = args[1];
-        } else {
-            engine::CivilDate d;
-            if (std::sscanf(args[1].c_str(), "%d-%d-%d", &d.year, &d.month, &d.day) != 3) {
-                std::fprintf(stderr, "Niepoprawna data: %s (RRRR-MM-DD)\n", args[1].c_str());
-                return 2;
-            }
-            gOpcje.data = d;
-        }
-        args.erase(args.begin(), args.begin() + 2);
-    }
-    if (args.empty() || args[0] == "--help" || args[0] == "-h" || args[0] == "pomoc") {
-        PrintHelp();
-        return args.empty() ? 2 : 0;
-    }
-    for (const auto& c : kCommands) {
-        if (args[0] != c.name)
-            continue;
-        try {
-            return c.run(Args(args.begin() + 1, args.end()));
-        } catch (const std::exception& e) {
-            std::fprintf(stderr, "mirta %s: %s\n", c.name, e.what());
-            return 1;
-        }
-    }
-    std::fprintf(stderr, "Nieznane polecenie: %s\n", args[0].c_str());
-    PrintHelp();
-    return 2;
+std::span<const Command> Commands() {
+    return kCommands;
 }
 
 }  // namespace mirta::cli

@@ -2,10 +2,11 @@
 // program shows them.
 #include <charconv>
 #include <cstdio>
+#include <limits>
 #include <string>
 
 #include "cli/commands.h"
-#include "compute/data_kal.h"
+#include "cli/values.h"
 #include "compute/kwota_slownie.h"
 #include "compute/okres_lmd.h"
 #include "compute/teksty.h"
@@ -15,77 +16,57 @@
 
 namespace mirta::cli {
 
-namespace {
-
 using namespace mirta::compute;
 
-bool CzytajDate(const std::string& tekst, DataKal& data) {
-    data = DataZTekstu(tekst);
-    if (data.Poprawna())
-        return true;
-    std::fprintf(stderr, "Niepoprawna data: %s\n", tekst.c_str());
-    return false;
-}
-
-}  // namespace
-
-int RunSlownie(const Args& args) {
-    if (args.size() != 1)
-        return UsageError("slownie");
-    const auto kwota = CzytajLiczbe(args[0]);
+int RunSlownie(Invocation& call) {
+    const auto kwota = CzytajLiczbe(call.Operands()[0]);
     if (!kwota)
-        return UsageError("slownie");
+        return call.UsageError("Niepoprawna kwota: " + call.Operands()[0]);
     std::printf("%s\n", KwotaSlownie(*kwota).c_str());
-    return 0;
+    return kExitOk;
 }
 
-int RunZaokraglij(const Args& args) {
-    if (args.size() != 2)
-        return UsageError("zaokraglij");
-    const auto liczba = CzytajLiczbe(args[0]);
-    int miejsca = 0;
-    const std::string& m = args[1];
-    const auto r = std::from_chars(m.data(), m.data() + m.size(), miejsca);
-    if (!liczba || r.ec != std::errc() || r.ptr != m.data() + m.size())
-        return UsageError("zaokraglij");
+int RunZaokraglij(Invocation& call) {
+    const auto liczba = CzytajLiczbe(call.Operands()[0]);
+    const auto miejsca = ParseInteger(call.Operands()[1], std::numeric_limits<int>::min(),
+                                      std::numeric_limits<int>::max());
+    if (!liczba || !miejsca)
+        return call.UsageError();
     char bufor[64];
-    const auto w = std::to_chars(bufor, bufor + sizeof bufor, Zaokraglij(*liczba, miejsca));
+    const auto w =
+        std::to_chars(bufor, bufor + sizeof bufor, Zaokraglij(*liczba, static_cast<int>(*miejsca)));
     std::printf("%.*s\n", static_cast<int>(w.ptr - bufor), bufor);
-    return 0;
+    return kExitOk;
 }
 
-int RunOkres(const Args& args) {
-    if (args.size() != 2)
-        return UsageError("okres");
-    DataKal od, doDnia;
-    if (!CzytajDate(args[0], od) || !CzytajDate(args[1], doDnia))
-        return 2;
-    std::printf("%s\n", TekstOkresu(DlugoscOkresu(od, doDnia)).c_str());
-    return 0;
+int RunOkres(Invocation& call) {
+    const auto od = ParseDate(call.Operands()[0]);
+    const auto doDnia = ParseDate(call.Operands()[1]);
+    if (!od || !doDnia)
+        return call.UsageError("Niepoprawna data: " + call.Operands()[od ? 1 : 0]);
+    std::printf("%s\n", TekstOkresu(DlugoscOkresu(*od, *doDnia)).c_str());
+    return kExitOk;
 }
 
-int RunWyrazenie(const Args& args) {
-    if (args.size() != 1)
-        return UsageError("wyrazenie");
+int RunWyrazenie(Invocation& call) {
     int32_t blad = 0;
-    const long double wynik = ObliczWyrazenie(args[0], blad);
+    const long double wynik = ObliczWyrazenie(call.Operands()[0], blad);
     if (blad != 0) {
         std::printf("błąd %d\n", static_cast<int>(blad));
-        return 1;
+        return kExitFailure;
     }
     char bufor[128];
     const auto w =
         std::to_chars(bufor, bufor + sizeof bufor, wynik, std::chars_format::general, 15);
     std::printf("%.*s\n", static_cast<int>(w.ptr - bufor), bufor);
-    return 0;
+    return kExitOk;
 }
 
-int RunDataSlownie(const Args& args) {
-    if (args.size() != 1)
-        return UsageError("data-slownie");
-    const DataKal data = DataZTekstu(args[0]);
+// An invalid date prints as the program shows it, and fails.
+int RunDataSlownie(Invocation& call) {
+    const DataKal data = DataZTekstu(call.Operands()[0]);
     std::printf("%s\n", TekstDaty(data, 'U', true).c_str());
-    return data.Poprawna() ? 0 : 1;
+    return data.Poprawna() ? kExitOk : kExitFailure;
 }
 
 }  // namespace mirta::cli

@@ -32,31 +32,18 @@ bool LooksLikeDbf(engine::FileSystem& fs, const std::string& path) {
 
 }  // namespace
 
-int RunDump(const Args& args) {
-    std::string path;
-    const engine::CodePage* forced = nullptr;
-    for (size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--kodowanie") {
-            if (i + 1 >= args.size())
-                return UsageError("dump");
-            forced = &engine::CodePage::ForName(args[++i]);
-        } else if (path.empty()) {
-            path = args[i];
-        } else {
-            return UsageError("dump");
-        }
-    }
-    if (path.empty())
-        return UsageError("dump");
+int RunDump(Invocation& call) {
+    const std::string* kodowanie = call.Value("--kodowanie");
+    const engine::CodePage* forced = kodowanie ? &engine::CodePage::ForName(*kodowanie) : nullptr;
     auto& fs = engine::FileSystem::Real();
-    path = engine::ResolvePath(fs, path);
+    const std::string path = engine::ResolvePath(fs, call.Operands()[0]);
     std::ios::sync_with_stdio(false);
     if (LooksLikeDbf(fs, path))
         engine::DumpDbf(fs, path, forced, std::cout);
     else
         engine::DumpParadox(fs, path, forced, std::cout);
     std::cout.flush();
-    return std::cout ? 0 : 1;
+    return std::cout ? kExitOk : kExitFailure;
 }
 
 }  // namespace mirta::cli

@@ -1,8 +1,8 @@
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/values.h"
 #include "compute/data_kal.h"
 #include "compute/zakres_lat.h"
 #include "store/kalendarz.h"
@@ -16,15 +16,6 @@ namespace {
 constexpr const char* kMiesiace[] = {"Styczeń",  "Luty",        "Marzec",   "Kwiecień",
                                      "Maj",      "Czerwiec",    "Lipiec",   "Sierpień",
                                      "Wrzesień", "Październik", "Listopad", "Grudzień"};
-
-bool Liczba(const std::string& tekst, int& wynik) {
-    char* koniec = nullptr;
-    const long v = std::strtol(tekst.c_str(), &koniec, 10);
-    if (tekst.empty() || *koniec != '\0' || v < -100000 || v > 100000)
-        return false;
-    wynik = static_cast<int>(v);
-    return true;
-}
 
 // Hours as the calendar window shows them: a decimal comma, no trailing zeros.
 std::string Godziny(double g) {
@@ -56,17 +47,18 @@ const char* OpisKodu(int32_t kod) {
 
 }  // namespace
 
-int RunKalendarz(const Args& args) {
-    int rok = 0, miesiac = 0;
-    if (args.size() != 2 || !Liczba(args[0], rok) || !Liczba(args[1], miesiac) || miesiac < 1 ||
-        miesiac > 12)
-        return UsageError("kalendarz");
-    auto s = Zaloguj();
+int RunKalendarz(Invocation& call) {
+    const auto rokArg = ParseInteger(call.Operands()[0], -100000, 100000);
+    const auto miesiacArg = ParseInteger(call.Operands()[1], 1, 12);
+    if (!rokArg || !miesiacArg)
+        return call.UsageError();
+    const int rok = static_cast<int>(*rokArg), miesiac = static_cast<int>(*miesiacArg);
+    auto s = call.Zaloguj();
     if (!s)
         return 1;
     // As the calendar window: a month that cannot be made is an error of the reading.
     if (!store::PrzygotujMiesiac(*s->tdm, rok, miesiac)) {
-        s->dialogi->Blad(" Niespodziewany błąd odczytu danych !!!", store::kTytulBledu);
+        s->dialogi.Blad(" Niespodziewany błąd odczytu danych !!!", store::kTytulBledu);
         return 1;
     }
     const engine::Dataset& k = *s->tdm->TKalendarz;
@@ -96,10 +88,12 @@ int RunKalendarz(const Args& args) {
     return 0;
 }
 
-int RunDni(const Args& args) {
-    if (args.size() != 3 || args[2].size() != 1)
-        return UsageError("dni");
-    auto s = Zaloguj();
+// Dates that are no dates give the count's own codes, as the program's callers see them.
+int RunDni(Invocation& call) {
+    const auto& args = call.Operands();
+    if (args[2].size() != 1)
+        return call.UsageError("LITERA to jedna litera: R, W albo S");
+    auto s = call.Zaloguj();
     if (!s)
         return 1;
     const int32_t wynik = store::LiczDniKalendarza(*s->tdm, compute::DataZTekstu(args[0]),

@@ -1,12 +1,10 @@
 // The command-line front end for headless jobs.
-#include <cstdio>
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "cli/commands.h"
+#include "cli/run.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args(argv + 1, argv + argc);
     return mirta::cli::Run(args);
 }

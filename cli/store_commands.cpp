@@ -1,5 +1,6 @@
 #include <chrono>
 #include <cstdio>
+#include <string>
 
 #include "cli/commands.h"
 #include "store/engine/file_system.h"
@@ -7,17 +8,16 @@
 
 namespace mirta::cli {
 
-int RunNowaBaza(const Args& args) {
-    if (args.size() != 1)
-        return UsageError("nowa-baza");
+int RunNowaBaza(Invocation& call) {
+    const std::string& katalog = call.Operands()[0];
     auto dzis = std::chrono::year_month_day(
         std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
     engine::CivilDate data{int(dzis.year()), int(unsigned(dzis.month())),
                            int(unsigned(dzis.day()))};
-    store::UtworzNowaBaze(engine::FileSystem::Real(), args[0], data);
+    store::UtworzNowaBaze(engine::FileSystem::Real(), katalog, data);
     std::printf("Utworzono nową bazę w katalogu %s (użytkownik ADMIN, puste hasło).\n",
-                args[0].c_str());
-    return 0;
+                katalog.c_str());
+    return kExitOk;
 }
 
 }  // namespace mirta::cli

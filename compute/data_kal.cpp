@@ -165,7 +165,7 @@ DataKal DataZTekstu(std::string_view tekst) {
     DataKal d;
     if (cyfrA <= 2 && cyfrC == 4 && sep == '.') {
         d = DataKal{static_cast<int32_t>(c), static_cast<uint8_t>(b), static_cast<uint8_t>(a)};
-    } else if (cyfrC <= 2) {
+    } else if (cyfrA == 4 && cyfrC <= 2) {  // "26-12-31" or "31.12.26" is no year 26
         d = DataKal{static_cast<int32_t>(a), static_cast<uint8_t>(b), static_cast<uint8_t>(c)};
     } else {
         return {};

@@ -82,9 +82,10 @@ int64_t DniWlacznie(DataKal a, DataKal b);
 // 1 Monday .. 7 Sunday; 0 for an invalid date.
 int DzienTygodnia(DataKal d);
 
-// "yyyy-mm-dd" as typed through the year-first mask ('-', '/' or '.' between the parts), or
-// "dd.mm.yyyy" as typed through the day-first mask. Anything else, or an invalid date, gives
-// the empty date.
+// The one reader of typed dates (fields, command line): "yyyy-mm-dd" as typed through the
+// year-first mask ('-', '/' or '.' between the parts, the year in four digits), or
+// "dd.mm.yyyy" as typed through the day-first mask. Anything else, or a day the calendar does
+// not have, gives the empty date.
 DataKal DataZTekstu(std::string_view tekst);
 bool PoprawnyTekstDaty(std::string_view tekst);
 

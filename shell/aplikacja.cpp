@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "compute/data_kal.h"
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
 #include "shell/kit/qt_dialogi.h"
@@ -27,10 +28,10 @@ engine::CivilDate Dzis() {
 }
 
 std::optional<engine::CivilDate> CzytajDate(const QString& tekst) {
-    const QDate d = QDate::fromString(tekst, "yyyy-MM-dd");
-    if (!d.isValid())
+    const compute::DataKal d = compute::DataZTekstu(tekst.toStdString());
+    if (!d.Poprawna())
         return std::nullopt;
-    return engine::CivilDate{d.year(), d.month(), d.day()};
+    return engine::CivilDate{d.rok, d.miesiac, d.dzien};
 }
 
 // The picture mode runs with nobody at the screen: messages go to the error output and

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "compute/data_kal.h"
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "spd/klient_sftp.h"
-#include "store/dialogi.h"
+#include "store/wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 
+#include "compute/data_kal.h"
 #include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
@@ -290,34 +291,10 @@ void AAAPrzedEdycja(const DataModule& modul, std::string_view plik) {
 }
 
 std::optional<int32_t> CzytajDate(std::string_view tekst) {
-    while (!tekst.empty() && tekst.front() == ' ')
-        tekst.remove_prefix(1);
-    while (!tekst.empty() && tekst.back() == ' ')
-        tekst.remove_suffix(1);
-    int czesci[3] = {0, 0, 0};
-    const int maksCyfr[3] = {4, 2, 2};
-    size_t i = 0;
-    for (int n = 0; n < 3; ++n) {
-        if (n > 0) {
-            if (i >= tekst.size() || (tekst[i] != '-' && tekst[i] != '/'))
-                return std::nullopt;
-            ++i;
-        }
-        int cyfry = 0;
-        while (i < tekst.size() && tekst[i] >= '0' && tekst[i] <= '9') {
-            if (++cyfry > maksCyfr[n])
-                return std::nullopt;
-            czesci[n] = czesci[n] * 10 + (tekst[i] - '0');
-            ++i;
-        }
-        if (cyfry == 0)
-            return std::nullopt;
-    }
-    if (i != tekst.size())
+    const compute::DataKal data = compute::DataZTekstu(tekst);
+    if (!data.Poprawna())
         return std::nullopt;
-    if (czesci[0] <= 0 || !engine::IsValidCivil(czesci[0], czesci[1], czesci[2]))
-        return std::nullopt;
-    return engine::DayNumberFromCivil(czesci[0], czesci[1], czesci[2]);
+    return static_cast<int32_t>(compute::NumerDnia(data));
 }
 
 double CzytajLiczbe(std::string_view tekst) {

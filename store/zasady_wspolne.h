@@ -24,8 +24,8 @@ void AAKontrola(const DataModule& modul, std::string_view plik);
 void TWyksztalcenieBeforeEdit(const DataModule& modul);
 void AAAPrzedEdycja(const DataModule& modul, std::string_view plik);
 
-// A date typed through the "yyyy-mm-dd" mask: the day number, or nullopt when the text is no
-// valid date (a blank mask included).
+// A date typed through the "yyyy-mm-dd" mask, read by the one date reader of compute/: the
+// day number, or nullopt when the text is no valid date (a blank mask included).
 std::optional<int32_t> CzytajDate(std::string_view tekst);
 // A typed number: blanks removed, decimal comma. Throws BladDanych when it does not convert
 // (the empty text included).

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "store/engine/testing/temp_dir.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::spd {
 namespace {

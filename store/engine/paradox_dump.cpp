@@ -125,15 +125,16 @@ void DumpParadox(FileSystem& fs, const std::string& path, const CodePage* forced
                  std::ostream& out) {
     ParadoxOpenOptions options;
     options.readOnly = true;
+    options.codePage = forced;  // names as well as values
     auto table = ParadoxTable::Open(fs, path, options);
     const Header& h = table->FileHeader();
-    const CodePage& cp = forced ? *forced : table->TextCodePage();
+    const CodePage& cp = table->TextCodePage();
 
     std::string line;
     for (size_t i = 0; i < h.fields.size(); ++i) {
         if (i)
             line += '\t';
-        // Names are decoded from the header's code page when the table was opened.
+        // Names were decoded when the table was opened.
         line += h.fields[i].name;
         line += ':';
         line += TypeLabel(h.descriptors[2 * i], h.descriptors[2 * i + 1]);

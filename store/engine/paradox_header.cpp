@@ -24,7 +24,8 @@ int Header::KeySize() const {
     return size;
 }
 
-Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, bool dataFile) {
+Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, bool dataFile,
+                     const CodePage* names) {
     auto fail = [&](const std::string& why) -> CorruptFile { return CorruptFile(path, why); };
     if (b.size() < kFixedPartEnd)
         throw fail("nagłówek za krótki");
@@ -111,9 +112,10 @@ Header Header::Parse(const std::vector<uint8_t>& b, const std::string& path, boo
         return h;
 
     // Names of a table whose code page we lack still read, as the table itself does.
-    const CodePage* cp = nullptr;
+    const CodePage* cp = names;
     try {
-        cp = &CodePage::ForNumber(h.codePage);
+        if (!cp)
+            cp = &CodePage::ForNumber(h.codePage);
     } catch (const EngineError&) {
         cp = &CodePage::ForNumber(437);
     }

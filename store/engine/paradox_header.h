@@ -7,6 +7,10 @@
 #include "store/engine/paradox_codec.h"
 #include "store/engine/value.h"
 
+namespace mirta::engine {
+class CodePage;
+}
+
 namespace mirta::engine::paradox {
 
 // The parsed header of a Paradox data or index file. `raw` keeps every byte as read so that
@@ -47,8 +51,10 @@ struct Header {
     int KeySize() const;
 
     // Parses and checks the header bytes of a data file (`dataFile`) or an index file.
-    // Throws CorruptFile naming `path` for anything inconsistent.
-    static Header Parse(const std::vector<uint8_t>& bytes, const std::string& path, bool dataFile);
+    // Throws CorruptFile naming `path` for anything inconsistent. Field names are decoded from
+    // `names` when given, else from the header's code page.
+    static Header Parse(const std::vector<uint8_t>& bytes, const std::string& path, bool dataFile,
+                        const CodePage* names = nullptr);
     // The header bytes with the counters above written back into `raw`.
     std::vector<uint8_t> Serialize() const;
 };

@@ -63,6 +63,7 @@ std::unique_ptr<ParadoxTable> ParadoxTable::Open(FileSystem& fs, const std::stri
                               "open");
         table->m_exclusive = true;
     }
+    table->m_givenCodePage = options.codePage;
     table->Load();
     if (table->m_header.Encrypted() && !options.passwords.empty()) {
         bool ok = std::any_of(options.passwords.begin(), options.passwords.end(),
@@ -173,9 +174,9 @@ void ParadoxTable::Load() {
         throw CorruptFile(m_path, "niepoprawny rozmiar nagłówka");
     std::vector<uint8_t> bytes(headerSize);
     m_file->ReadExact(0, bytes.data(), bytes.size(), "nagłówek");
-    m_header = Header::Parse(bytes, m_path, true);
+    m_header = Header::Parse(bytes, m_path, true, m_givenCodePage);
     try {
-        m_codePage = &CodePage::ForNumber(m_header.codePage);
+        m_codePage = m_givenCodePage ? m_givenCodePage : &CodePage::ForNumber(m_header.codePage);
     } catch (const EngineError&) {
         m_codePage = &CodePage::ForNumber(437);
     }

@@ -24,6 +24,9 @@ struct ParadoxOpenOptions {
     // Passwords registered with the session; a protected table opens only when one of them
     // matches. Empty: the table opens without a check (its key is in the header).
     std::vector<std::string> passwords;
+    // Code page of text and field names when the caller knows better than the header: a table
+    // whose header names none (level 3.x, or 0 at the code page field) or a wrong one.
+    const CodePage* codePage = nullptr;
 };
 
 struct ParadoxCreateOptions {
@@ -157,6 +160,7 @@ private:
     bool m_exclusive = false;
     paradox::Header m_header;
     const CodePage* m_codePage = nullptr;
+    const CodePage* m_givenCodePage = nullptr;  // the caller's, over the header's
     int m_keySize = 0;
     bool m_hasOutsideBlobs = false;
 

@@ -36,6 +36,7 @@ std::string DumpPathOf(const std::filesystem::path& table) {
 }
 
 TEST(DbfDump, ReproducesEveryFixtureDump) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     auto tables = FixtureTables();
     ASSERT_GE(tables.size(), 9u);
     for (const auto& table : tables) {
@@ -47,6 +48,7 @@ TEST(DbfDump, ReproducesEveryFixtureDump) {
 }
 
 TEST(DbfTable, ReadsRowsAsValues) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     auto table = DbfTable::Open(FileSystem::Real(), DbfFixtures() + "/infused/dbase_8b.dbf");
     ASSERT_EQ(table->RowCount(), 10u);
     const auto& f = table->Fields();
@@ -71,6 +73,7 @@ TEST(DbfTable, ReadsRowsAsValues) {
 }
 
 TEST(DbfTable, DecodesTextFromTheFilesCodePage) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     // Language byte 0xC9: Cyrillic Windows text.
     auto cyr = DbfTable::Open(FileSystem::Real(), DbfFixtures() + "/infused/cp1251.dbf");
     EXPECT_EQ(cyr->TextCodePage().Number(), 1251);
@@ -219,6 +222,7 @@ TEST(DbfTable, DecodesBinaryTypesOfDbase7AndVisualFoxPro) {
 
 // Damaged copies of every fixture must be refused or read, never crash or hang.
 TEST(DbfTable, DamagedFixturesGiveEngineErrors) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = dir.File("BAD.DBF");
     for (const auto& fixture : FixtureTables()) {

@@ -9,12 +9,13 @@
 
 #include "store/engine/dbf_dump.h"
 #include "store/engine/file_system.h"
+#include "store/engine/testing/shared_fixtures.h"
 #include "store/engine/testing/temp_dir.h"
 
 namespace mirta::engine::testing {
 
 inline std::string DbfFixtures() {
-    return std::string(MIRTA_FIXTURES) + "/dbase";
+    return SharedFixturesDir() + "/dbase";
 }
 
 inline std::string ReadBytes(const std::string& path) {

@@ -200,6 +200,7 @@ TEST(DbfAppend, StoresPolishTextInTheFilesCodePageOrRawBytes) {
 }
 
 TEST(DbfAppend, KeepsTheFilesYearConventionAndStructure) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     struct Case {
         const char* fixture;
@@ -242,6 +243,7 @@ TEST(DbfAppend, KeepsTheFilesYearConventionAndStructure) {
 // Fails the disk after every possible byte count of one append: the table must stay readable
 // with the new row wholly there or absent, and a later append must still work.
 TEST(DbfAppend, SurvivesAFailedWriteAtEveryByte) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = dir.File("J.DBF");
     const std::string original = ReadBytes(DbfFixtures() + "/javadbf/javadbf.dbf");
@@ -287,6 +289,7 @@ TEST(DbfAppend, SurvivesAFailedWriteAtEveryByte) {
 }
 
 TEST(DbfAppend, SeesRowsAnotherProgramAppendedAndRespectsItsLock) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF");
     auto ours = DbfTable::Open(FileSystem::Real(), path, Options());
@@ -314,6 +317,7 @@ TEST(DbfAppend, SeesRowsAnotherProgramAppendedAndRespectsItsLock) {
 }
 
 TEST(DbfTable, UpdatesAndDeletesInPlace) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF");
     auto table = DbfTable::Open(FileSystem::Real(), path, Options());
@@ -335,6 +339,7 @@ TEST(DbfTable, UpdatesAndDeletesInPlace) {
 }
 
 TEST(DbfTable, BulkModeCountsRowsOnceAtTheEnd) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF");
     auto table = DbfTable::Open(FileSystem::Real(), path, Options());
@@ -351,6 +356,7 @@ TEST(DbfTable, BulkModeCountsRowsOnceAtTheEnd) {
 }
 
 TEST(DbfTable, RefusesWritesItCannotDoSafely) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     // FoxPro and dBase 7 files are read only here.
     auto fox = DbfTable::Open(FileSystem::Real(), CopyFixture(dir, "infused/cp1251.dbf", "F.DBF"));
@@ -376,6 +382,7 @@ TEST(DbfTable, RefusesWritesItCannotDoSafely) {
 }
 
 TEST(DbfTable, CreateLikeMakesAnEmptyTableOfTheSameStructure) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     auto source =
         DbfTable::Open(FileSystem::Real(), CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF"));

@@ -14,6 +14,7 @@
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/memory_file_system.h"
 #include "store/engine/testing/temp_dir.h"
+#include "store/engine/testing/shared_fixtures.h"
 
 namespace mirta::engine {
 namespace {
@@ -36,12 +37,12 @@ struct Fixture {
 std::vector<Fixture> LoadFixtures() {
     std::vector<Fixture> fixtures;
     for (const auto& entry :
-         fs::recursive_directory_iterator(fs::path(MIRTA_FIXTURES) / "paradox")) {
+         fs::recursive_directory_iterator(fs::path(testing::SharedFixturesDir()) / "paradox")) {
         std::string ext = entry.path().extension().string();
         if (ext != ".db" && ext != ".DB")
             continue;
         Fixture f;
-        f.name = fs::relative(entry.path(), fs::path(MIRTA_FIXTURES)).string();
+        f.name = fs::relative(entry.path(), fs::path(testing::SharedFixturesDir())).string();
         f.bytes = testing::ReadBytesOf(entry.path().string());
         const auto* p = reinterpret_cast<const uint8_t*>(f.bytes.data());
         f.recordSize = GetU16(p + kRecordSize);
@@ -139,11 +140,13 @@ std::string Put(std::string bytes, size_t offset, size_t width, uint32_t value) 
 }
 
 TEST(ParadoxCorrupt, FixturesAreThere) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     EXPECT_GE(Fixtures().size(), 26u);
 }
 
 // A file cut anywhere: refused, unless only bytes after the last record went missing.
 TEST(ParadoxCorrupt, TruncatedFilesReadWhollyOrFail) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     for (const auto& f : Fixtures()) {
         std::set<size_t> lengths = {0, 1, kFixedPartEnd - 1, kFixedPartEnd, kExtensionEnd};
         for (long d : {-1, 0, 1, 5, 6, 7})
@@ -170,6 +173,7 @@ TEST(ParadoxCorrupt, TruncatedFilesReadWhollyOrFail) {
 // Header values set to their largest: counts the reader must not trust change nothing; sizes
 // and links it does trust are refused or read within the file.
 TEST(ParadoxCorrupt, HugeHeaderValues) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     struct Case {
         const char* name;
         size_t offset;
@@ -214,6 +218,7 @@ TEST(ParadoxCorrupt, HugeHeaderValues) {
 
 // Header values the reader must not trust still let a write repair the header.
 TEST(ParadoxCorrupt, WriteAfterUntrustedCountsRepairsTheHeader) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     for (const auto& f : Fixtures()) {
         for (size_t offset : {kNumRecords, kUsedBlocks, kFileBlocks, kLastBlock, kFirstFreeBlock}) {
             SCOPED_TRACE(f.name + " offset " + std::to_string(offset));
@@ -254,6 +259,7 @@ TEST(ParadoxCorrupt, WriteAfterUntrustedCountsRepairsTheHeader) {
 
 // Bytes flipped one at a time with several patterns, in the header and in sampled block bytes.
 TEST(ParadoxCorrupt, FlippedBytes) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     // Counts and stamps the reader must ignore: flipping them leaves the contents exact.
     std::set<size_t> untrusted;
     for (size_t o : {kNumRecords, kNumRecords + 1, kNumRecords + 2, kNumRecords + 3, kUsedBlocks,
@@ -301,6 +307,7 @@ TEST(ParadoxCorrupt, FlippedBytes) {
 
 // A keyed file type whose header names no key fields (found by the fuzz target).
 TEST(ParadoxCorrupt, KeyedTypeWithoutKeyFieldsTakesAnInsertOrRefusesIt) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     const Fixture* country = nullptr;
     for (const auto& f : Fixtures())
         if (f.name.find("dbdemos/country.db") != std::string::npos)

@@ -11,6 +11,7 @@
 #include "store/engine/paradox_dump.h"
 #include "store/engine/paradox_index.h"
 #include "store/engine/paradox_table.h"
+#include "store/engine/testing/shared_fixtures.h"
 
 namespace mirta::engine {
 namespace {
@@ -39,7 +40,7 @@ std::string ReadFile(const fs::path& path) {
 std::vector<fs::path> ParadoxFixtures() {
     std::vector<fs::path> tables;
     for (const auto& entry :
-         fs::recursive_directory_iterator(fs::path(MIRTA_FIXTURES) / "paradox")) {
+         fs::recursive_directory_iterator(fs::path(testing::SharedFixturesDir()) / "paradox")) {
         const std::string name = entry.path().filename().string();
         if (name.size() < 10 || name.substr(name.size() - 9) != ".dump.txt")
             continue;
@@ -53,6 +54,7 @@ std::vector<fs::path> ParadoxFixtures() {
 }
 
 TEST(ParadoxRead, EveryFixtureDumpsExactly) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     auto tables = ParadoxFixtures();
     ASSERT_GE(tables.size(), 26u);
     for (const auto& table : tables) {
@@ -65,8 +67,9 @@ TEST(ParadoxRead, EveryFixtureDumpsExactly) {
 }
 
 TEST(ParadoxRead, RowsDecodeToValues) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     auto table = ParadoxTable::Open(
-        FileSystem::Real(), std::string(MIRTA_FIXTURES) + "/paradox/rparadox/TypSammlung.DB",
+        FileSystem::Real(), testing::SharedFixturesDir() + "/paradox/rparadox/TypSammlung.DB",
         ReadOnly());
     ASSERT_EQ(table->RowCount(), 5u);
     Record row = table->ReadRow(4);  // "Zweite Zeile"
@@ -82,6 +85,7 @@ TEST(ParadoxRead, RowsDecodeToValues) {
 }
 
 TEST(ParadoxRead, PasswordsAreCheckedAgainstTheHeader) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     struct Case {
         const char* file;
         const char* password;
@@ -93,7 +97,7 @@ TEST(ParadoxRead, PasswordsAreCheckedAgainstTheHeader) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(paradox::PasswordKey(c.password), c.key);
-        const std::string path = std::string(MIRTA_FIXTURES) + "/paradox/" + c.file;
+        const std::string path = testing::SharedFixturesDir() + "/paradox/" + c.file;
         auto table = ParadoxTable::Open(FileSystem::Real(), path, ReadOnly());
         EXPECT_TRUE(table->CheckPassword(c.password));
         EXPECT_FALSE(table->CheckPassword("zle"));
@@ -137,6 +141,7 @@ std::vector<std::string> IndexEntries(const std::string& bytes) {
 // after the last entry of a block, a stale block or a short last block, the root block's
 // place in a two-level chain, and a byte 0x2C that does not follow the table's counter.
 TEST(ParadoxIndex, RebuiltPrimaryIndexMatchesTheFixtures) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     const std::set<std::string> identical = {"customer.db", "employee.db", "items.db",
                                              "orders.db",   "reservat.db", "vendors.db",
                                              "long.db",     "EMPLOYEE.DB"};
@@ -195,6 +200,7 @@ std::vector<std::string> SecondaryEntries(const std::vector<uint8_t>& file) {
 // where a record was when its entry was made), and a 0x2C byte that does not follow the
 // .Xnn counter.
 TEST(ParadoxIndex, RebuiltSecondaryIndexesMatchTheFixtures) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     struct Case {
         const char* table;
         const char* index;
@@ -210,7 +216,7 @@ TEST(ParadoxIndex, RebuiltSecondaryIndexesMatchTheFixtures) {
         {"dbdemos/customer.db", "dbdemos/customer.xg0", false},
         {"dbdemos/orders.db", "dbdemos/orders.x02", false},
     };
-    const fs::path root = fs::path(MIRTA_FIXTURES) / "paradox";
+    const fs::path root = fs::path(testing::SharedFixturesDir()) / "paradox";
     for (const auto& c : cases) {
         auto table = ParadoxTable::Open(FileSystem::Real(), (root / c.table).string(), ReadOnly());
         const std::vector<uint8_t> original = Bytes(root / c.index);

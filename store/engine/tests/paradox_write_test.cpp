@@ -11,6 +11,7 @@
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/pxlib_reader.h"
 #include "store/engine/testing/temp_dir.h"
+#include "store/engine/testing/shared_fixtures.h"
 
 namespace mirta::engine {
 namespace {
@@ -258,9 +259,10 @@ INSTANTIATE_TEST_SUITE_P(Tables, ParadoxModelTest,
 // holds one entry per row, in order, each with the block its row lives in, and its .YG0 and
 // the table's .PX agree with the data.
 TEST(ParadoxIndexMaintenance, SecondaryIndexesFollowEveryChange) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     namespace fs = std::filesystem;
-    const fs::path source = fs::path(MIRTA_FIXTURES) / "paradox/dbdemos";
+    const fs::path source = fs::path(testing::SharedFixturesDir()) / "paradox/dbdemos";
     for (const char* ext : {".db", ".px", ".xg0", ".yg0"})
         fs::copy_file(source / (std::string("employee") + ext),
                       dir.File(std::string("employee") + ext));
