@@ -771,7 +771,7 @@ File& DbfTable::BeginWrite() {
 }
 
 void DbfTable::EndWrite() noexcept {
-    if (!m_writer || m_bulkDepth > 0)
+    if (!m_writer || m_bulkDepth > 0 || m_holdDepth > 0)
         return;
     try {
         RefreshStamp();
@@ -901,6 +901,34 @@ void DbfTable::EndBulk() {
         throw;
     }
     EndWrite();
+}
+
+void DbfTable::HoldLock() {
+    if (m_holdDepth == 0) {
+        BeginWrite();
+        m_heldFrom = m_count;
+    }
+    ++m_holdDepth;
+}
+
+void DbfTable::ReleaseLock() noexcept {
+    if (m_holdDepth == 0 || --m_holdDepth > 0)
+        return;
+    EndWrite();
+}
+
+void DbfTable::TakeBackAppends(uint64_t records) {
+    if (m_holdDepth == 0 || !m_writer || records < m_heldFrom || records > m_count)
+        throw EngineError("Cofnąć można tylko wiersze dopisane pod własną blokadą", m_path,
+                          "write");
+    // The count first: from then on readers stop before the withdrawn rows, whatever
+    // happens to the end mark.
+    WriteHeaderCount(*m_writer, records);
+    m_writer->Sync();
+    m_count = records;
+    m_deleted.erase(std::lower_bound(m_deleted.begin(), m_deleted.end(), records), m_deleted.end());
+    m_writer->WriteAt(RecordOffset(records), &kEndOfFile, 1);
+    m_writer->Sync();
 }
 
 std::unique_ptr<DbfTable> DbfTable::Create(FileSystem& fs, const std::string& path,
