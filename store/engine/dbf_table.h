@@ -73,7 +73,8 @@ public:
     void ReleaseLock() noexcept;
     // Takes back the records appended after the first `records`: the header counts `records`
     // again and the end mark follows them; the file is never shortened. Also settles a header
-    // whose count an interrupted Insert may or may not have written.
+    // whose count an interrupted Insert may or may not have written; writes nothing when the
+    // file is known to count exactly `records` already.
     // REQUIRES: the lock held (HoldLock) since before those records were appended.
     void TakeBackAppends(uint64_t records);
 
@@ -140,8 +141,9 @@ private:
     Layout m_layout;
     std::vector<FieldDef> m_fields;
     const CodePage* m_codePage = nullptr;
-    uint64_t m_count = 0;        // records in the file, ours included
-    uint64_t m_headerCount = 0;  // records the header on the disk counts
+    uint64_t m_count = 0;            // records in the file, ours included
+    uint64_t m_headerCount = 0;      // records the header on the disk counts
+    bool m_headerCountKnown = true;  // false after a count write that failed part-way
     ChangeStamp m_stamp;
 
     // Record numbers of deleted records, ascending; built on first use.

@@ -334,7 +334,10 @@ TEST(DbfAppend, HoldsTheLockAcrossAppendsAndTakesBackItsOwnRows) {
     }
     EXPECT_THROW(table->TakeBackAppends(2), EngineError) << "rows from before the hold";
 
-    const size_t sizeBefore = ReadBytes(path).size();
+    const std::string before = ReadBytes(path);
+    table->TakeBackAppends(5);
+    EXPECT_EQ(ReadBytes(path), before) << "nothing past the rows counted: nothing written";
+    const size_t sizeBefore = before.size();
     table->TakeBackAppends(4);
     const std::string bytes = ReadBytes(path);
     EXPECT_EQ(HeaderCount(bytes), 4u);
