@@ -29,6 +29,10 @@ const Command kCommands[] = {
      "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)", RunKalendarz},
     {"dni", "OD DO LITERA", "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie",
      RunDni},
+    {"placowe",
+     "[--litery mazowia|latin2] [--numer identyfikator|kadry] [--tak] [--umowy] [--zwolnieni] "
+     "[--bez-funkcjonariuszy] [--bez-cywilow] [--bez-sluzby-cywilnej] [--emeryci] [--komorka N]",
+     "dopisuje pracowników z listy do plików płac ROVANTE\\MIRTA.DBF i PRACLIST.DBF", RunPlacowe},
 };
 
 OpcjeSesji gOpcje;

@@ -65,5 +65,6 @@ int RunZaloguj(const Args& args);
 int RunPracownicy(const Args& args);
 int RunKalendarz(const Args& args);
 int RunDni(const Args& args);
+int RunPlacowe(const Args& args);
 
 }  // namespace mirta::cli

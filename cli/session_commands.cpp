@@ -9,6 +9,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/opcje_filtru.h"
 #include "store/blad_danych.h"
 #include "store/engine/file_system.h"
 #include "store/tdm.h"
@@ -146,26 +147,9 @@ int RunZaloguj(const Args& args) {
 
 int RunPracownicy(const Args& args) {
     store::FiltrPracownikow f;
-    for (size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--umowy")
-            f.PokazUmowy = true;
-        else if (a == "--zwolnieni")
-            f.PokazZwolnionych = true;
-        else if (a == "--bez-funkcjonariuszy")
-            f.PokazFunkcjonariuszy = false;
-        else if (a == "--bez-cywilow")
-            f.PokazCywilow = false;
-        else if (a == "--bez-sluzby-cywilnej")
-            f.PokazSluzbeCywilna = false;
-        else if (a == "--emeryci")
-            f.PokazEmerytow = true;
-        else if (a == "--komorka" && i + 1 < args.size()) {
-            f.FiltrKomorki = true;
-            f.KomorkaFiltru = std::atoi(args[++i].c_str());
-        } else
+    for (size_t i = 0; i < args.size(); ++i)
+        if (!CzytajOpcjeFiltru(args, i, f))
             return UsageError("pracownicy");
-    }
     auto s = Zaloguj();
     if (!s)
         return 1;
