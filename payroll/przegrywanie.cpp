@@ -129,6 +129,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     engine::DbfTable& praclist = *pliki->praclist;
     std::vector<std::string> zeZnakamiZastapionymi;
     std::string pracownik;
+    std::string blad;
     try {
         for (int64_t i = 0; i < pracownicy.RecordCount(); ++i) {
             pracownik.clear();
@@ -156,13 +157,17 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
         }
         wynik.stan = Stan::Przegrano;
     } catch (const std::exception& e) {
-        std::string tekst = "Przegrywanie danych do płac przerwane. Przegrano dane pracowników: " +
-                            std::to_string(wynik.przegranych) + ".";
+        blad = "Przegrywanie danych do płac przerwane. Przegrano dane pracowników: " +
+               std::to_string(wynik.przegranych) + ".";
         if (!pracownik.empty())
-            tekst += "\nNie udało się przegrać danych pracownika: " + pracownik + ".";
-        dialogi.Blad(tekst + "\n" + e.what(), store::kTytulBledu);
+            blad += "\nNie udało się przegrać danych pracownika: " + pracownik + ".";
+        blad += "\n" + std::string(e.what());
         wynik.stan = Stan::Przerwano;
     }
+    // The payroll program may have its files back while the user reads the messages.
+    pliki.reset();
+    if (!blad.empty())
+        dialogi.Blad(blad, store::kTytulBledu);
     OstrzezOZnakach(dialogi, zeZnakamiZastapionymi);
     return wynik;
 }
