@@ -1,5 +1,6 @@
 // The command table: one row per command, in the order of the help.
 #include "cli/commands.h"
+#include "cli/opcje_filtru.h"
 
 #include "cli/run.h"
 
@@ -76,13 +77,7 @@ const Command kCommands[] = {
      .run = RunZaloguj},
     {.name = "pracownicy",
      .summary = "wypisuje listę pracowników po zalogowaniu",
-     .options = {{"--umowy", "", "także umowy zlecenia"},
-                 {"--zwolnieni", "", "także zwolnieni"},
-                 {"--bez-funkcjonariuszy", "", "bez funkcjonariuszy"},
-                 {"--bez-cywilow", "", "bez pracowników cywilnych"},
-                 {"--bez-sluzby-cywilnej", "", "bez członków korpusu służby cywilnej"},
-                 {"--emeryci", "", "także emeryci"},
-                 {"--komorka", "N", "tylko komórka organizacyjna o identyfikatorze N"}},
+     .options = OpcjeFiltru(),
      .logsIn = true,
      .help = "Kolumny jak lista pracowników okna głównego, w kolejności nazwisk.",
      .run = RunPracownicy},
@@ -103,6 +98,13 @@ const Command kCommands[] = {
      .help = "Zamiast liczby dni kod 10000-10003 (zła data od, zła data do, data do przed "
              "1990,\nrok poza kalendarzem) i kod wyjścia 1.",
      .run = RunDni},
+    {.name = "placowe",
+     .summary = "dopisuje pracowników z listy do plików płac ROVANTE\\MIRTA.DBF i PRACLIST.DBF",
+     .options = OpcjePlacowe(),
+     .logsIn = true,
+     .help = "Jak „Przegrywanie danych do płac.” okna głównego, dla pracowników listy pod "
+             "filtrem\nz opcji; pytanie okna zadaje na terminalu albo odpowiada na nie --tak.",
+     .run = RunPlacowe},
 };
 
 }  // namespace

@@ -17,5 +17,8 @@ int RunZaloguj(Invocation& call);
 int RunPracownicy(Invocation& call);
 int RunKalendarz(Invocation& call);
 int RunDni(Invocation& call);
+int RunPlacowe(Invocation& call);
+// The options of mirta placowe: the window's two choices and the filter.
+const std::vector<Option>& OpcjePlacowe();
 
 }  // namespace mirta::cli

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "cli/values.h"
+#include "cli/opcje_filtru.h"
 #include "store/engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -46,24 +46,13 @@ int RunZaloguj(Invocation& call) {
 }
 
 int RunPracownicy(Invocation& call) {
-    store::FiltrPracownikow f;
-    f.PokazUmowy = call.Has("--umowy");
-    f.PokazZwolnionych = call.Has("--zwolnieni");
-    f.PokazFunkcjonariuszy = !call.Has("--bez-funkcjonariuszy");
-    f.PokazCywilow = !call.Has("--bez-cywilow");
-    f.PokazSluzbeCywilna = !call.Has("--bez-sluzby-cywilnej");
-    f.PokazEmerytow = call.Has("--emeryci");
-    if (const std::string* komorka = call.Value("--komorka")) {
-        const auto id = ParseInteger(*komorka, 0, INT32_MAX);
-        if (!id)
-            return call.UsageError("Niepoprawna komórka: " + *komorka);
-        f.FiltrKomorki = true;
-        f.KomorkaFiltru = static_cast<int32_t>(*id);
-    }
+    const auto filtr = CzytajFiltr(call);
+    if (!filtr)
+        return kExitUsage;
     auto s = call.Zaloguj();
     if (!s)
         return 1;
-    s->tdm->Filtr() = f;
+    s->tdm->Filtr() = *filtr;
     s->tdm->OdswiezListePracownikow();
     static constexpr const char* kKolumny[] = {
         "AktualnyStopien", "AktualneStanowisko", "Nazwisko",         "Imie1",          "Imie2",

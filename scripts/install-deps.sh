@@ -3,7 +3,7 @@
 set -e
 PACKAGES="build-essential cmake ninja-build ccache clang libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev \
-  qt6-base-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth unrtf \
+  qt6-base-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth unrtf python3-dbf \
   libssh-dev libzip-dev openssh-server openssh-client unzip libcrypt-dev"
 missing=""
 for p in $PACKAGES; do

@@ -119,6 +119,7 @@ private:
     void Uzytkownicy();
     void DaneStrazy();
     void Informacje();
+    void PrzegrajDoPlac();
     void WyborPracownikow();
     bool Zamykanie();
 

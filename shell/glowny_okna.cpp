@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "payroll/ui/przegrywanie_okno.h"
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
 #include "shell/info.h"
@@ -118,6 +119,14 @@ void TFGlowny::DaneStrazy() {
 
 void TFGlowny::Informacje() {
     Otworz(m_dialogi, [&] { return std::make_unique<TFInfo>(m_tdm, m_dialogi, this); });
+}
+
+void TFGlowny::PrzegrajDoPlac() {
+    if (!payroll::ui::PlikiPlacoweSa(m_tdm, m_dialogi))
+        return;
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<payroll::ui::TFPrzegrywanieDoPlac>(m_tdm, m_dialogi, this);
+    });
 }
 
 void TFGlowny::WyborPracownikow() {

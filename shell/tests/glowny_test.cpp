@@ -153,6 +153,12 @@ private slots:
             QVERIFY(g.SekwencjaStartowa());
             QCOMPARE(g.findChild<QMenu*>("menu_spd")->menuAction()->isVisible(), pliki);
             QCOMPARE(g.Polecenie("przegrajDoPlac")->isVisible(), pliki);
+            if (pliki) {
+                // The export's window looks for its other files before it opens.
+                QVERIFY(g.Polecenie("przegrajDoPlac")->isEnabled());
+                g.Polecenie("przegrajDoPlac")->trigger();
+                QCOMPARE(baza.OstatniKomunikat(), std::string("Brak pliku:ROVANTE\\PRACLIST.DBF"));
+            }
             g.UstawZamknijBezPytania(true);
         }
     }

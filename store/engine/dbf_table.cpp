@@ -409,6 +409,7 @@ void DbfTable::Load() {
     m_fields = std::move(fields);
     m_codePage = codePage;
     m_count = m_headerCount = m_layout.count;
+    m_headerCountKnown = true;
     m_deleted.clear();
     m_liveIndexReady = false;
     RefreshStamp();
@@ -763,6 +764,7 @@ File& DbfTable::BeginWrite() {
         m_file = m_fs.Open(m_path, OpenMode::Read);
         m_layout = std::move(fresh);
         m_count = m_headerCount = m_layout.count;
+        m_headerCountKnown = true;
         m_liveIndexReady = false;
         EnsureLiveIndex();
     }
@@ -771,7 +773,7 @@ File& DbfTable::BeginWrite() {
 }
 
 void DbfTable::EndWrite() noexcept {
-    if (!m_writer || m_bulkDepth > 0)
+    if (!m_writer || m_bulkDepth > 0 || m_holdDepth > 0)
         return;
     try {
         RefreshStamp();
@@ -792,7 +794,9 @@ void DbfTable::WriteHeaderCount(File& file, uint64_t count) {
     PutU32(bytes + 3, static_cast<uint32_t>(count));
     // One write, date first and the count's low byte first, so a torn write never counts a
     // record that is not there.
+    m_headerCountKnown = false;
     file.WriteAt(kOffYear, bytes, sizeof bytes);
+    m_headerCountKnown = true;
     m_headerCount = count;
     m_layout.count = static_cast<uint32_t>(count);
     std::memcpy(m_layout.header.data() + kOffYear, bytes, sizeof bytes);
@@ -901,6 +905,36 @@ void DbfTable::EndBulk() {
         throw;
     }
     EndWrite();
+}
+
+void DbfTable::HoldLock() {
+    if (m_holdDepth == 0) {
+        BeginWrite();
+        m_heldFrom = m_count;
+    }
+    ++m_holdDepth;
+}
+
+void DbfTable::ReleaseLock() noexcept {
+    if (m_holdDepth == 0 || --m_holdDepth > 0)
+        return;
+    EndWrite();
+}
+
+void DbfTable::TakeBackAppends(uint64_t records) {
+    if (m_holdDepth == 0 || !m_writer || records < m_heldFrom || records > m_count)
+        throw EngineError("Cofnąć można tylko wiersze dopisane pod własną blokadą", m_path,
+                          "write");
+    if (m_headerCountKnown && m_headerCount == records && m_count == records)
+        return;  // nothing of ours past `records` is counted or known
+    // The count first: from then on readers stop before the withdrawn rows, whatever
+    // happens to the end mark.
+    WriteHeaderCount(*m_writer, records);
+    m_writer->Sync();
+    m_count = records;
+    m_deleted.erase(std::lower_bound(m_deleted.begin(), m_deleted.end(), records), m_deleted.end());
+    m_writer->WriteAt(RecordOffset(records), &kEndOfFile, 1);
+    m_writer->Sync();
 }
 
 std::unique_ptr<DbfTable> DbfTable::Create(FileSystem& fs, const std::string& path,

@@ -65,6 +65,19 @@ public:
     void BeginBulk() override;
     void EndBulk() override;
 
+    // Keeps the write lock from now until the matching ReleaseLock, so no other program can
+    // write between our appends. Unlike bulk mode nothing is deferred: every Insert still
+    // leaves its row, the end mark and the header count on the disk before it returns.
+    // Throws, holding nothing, when the file cannot be locked or changed its structure.
+    void HoldLock();
+    void ReleaseLock() noexcept;
+    // Takes back the records appended after the first `records`: the header counts `records`
+    // again and the end mark follows them; the file is never shortened. Also settles a header
+    // whose count an interrupted Insert may or may not have written; writes nothing when the
+    // file is known to count exactly `records` already.
+    // REQUIRES: the lock held (HoldLock) since before those records were appended.
+    void TakeBackAppends(uint64_t records);
+
     ChangeStamp LastStamp() const override { return m_stamp; }
     ChangeStamp CurrentStamp() override;
     void Reload() override;
@@ -128,16 +141,19 @@ private:
     Layout m_layout;
     std::vector<FieldDef> m_fields;
     const CodePage* m_codePage = nullptr;
-    uint64_t m_count = 0;        // records in the file, ours included
-    uint64_t m_headerCount = 0;  // records the header on the disk counts
+    uint64_t m_count = 0;            // records in the file, ours included
+    uint64_t m_headerCount = 0;      // records the header on the disk counts
+    bool m_headerCountKnown = true;  // false after a count write that failed part-way
     ChangeStamp m_stamp;
 
     // Record numbers of deleted records, ascending; built on first use.
     mutable std::vector<uint32_t> m_deleted;
     mutable bool m_liveIndexReady = false;
 
-    std::unique_ptr<File> m_writer;  // open and locked during a write or a bulk
+    std::unique_ptr<File> m_writer;  // open and locked during a write, a bulk or a hold
     int m_bulkDepth = 0;
+    int m_holdDepth = 0;
+    uint64_t m_heldFrom = 0;  // records in the file when the hold began
 };
 
 // dBase pads values with spaces on both sides.

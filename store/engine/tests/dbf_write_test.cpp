@@ -316,6 +316,50 @@ TEST(DbfAppend, SeesRowsAnotherProgramAppendedAndRespectsItsLock) {
     EXPECT_EQ(DbfTable::Open(FileSystem::Real(), path)->RowCount(), 6u);
 }
 
+// A hold keeps other writers out for a whole run of appends, yet every row is counted on the
+// disk as it is written; rows of our own run can be taken back without shortening the file.
+TEST(DbfAppend, HoldsTheLockAcrossAppendsAndTakesBackItsOwnRows) {
+    TempDir dir;
+    const std::string path = CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF");
+    auto table = DbfTable::Open(FileSystem::Real(), path, Options());
+    const uint32_t recordSize = table->RecordSize();
+    const uint64_t headerSize = 129;
+    table->HoldLock();
+    auto other = FileSystem::Real().Open(path, OpenMode::ReadWrite);
+    EXPECT_FALSE(other->TryLock(true));
+
+    for (int i = 0; i < 2; ++i) {
+        table->Insert({Value::Text(std::to_string(i)), Value(), Value()});
+        const std::string bytes = ReadBytes(path);
+        EXPECT_EQ(HeaderCount(bytes), 4u + i);
+        EXPECT_EQ(bytes.size(), headerSize + (4 + i) * recordSize + 1);
+        EXPECT_EQ(bytes.back(), '\x1A');
+    }
+    EXPECT_THROW(table->TakeBackAppends(2), EngineError) << "rows from before the hold";
+
+    const std::string before = ReadBytes(path);
+    table->TakeBackAppends(5);
+    EXPECT_EQ(ReadBytes(path), before) << "nothing past the rows counted: nothing written";
+    const size_t sizeBefore = before.size();
+    table->TakeBackAppends(4);
+    const std::string bytes = ReadBytes(path);
+    EXPECT_EQ(HeaderCount(bytes), 4u);
+    EXPECT_EQ(bytes.size(), sizeBefore);
+    EXPECT_EQ(bytes[headerSize + 4 * recordSize], '\x1A');
+    EXPECT_EQ(table->RowCount(), 4u);
+    EXPECT_EQ(DbfTable::Open(FileSystem::Real(), path)->RowCount(), 4u);
+
+    // The next row takes the withdrawn one's place.
+    table->Insert({Value::Text("X"), Value(), Value()});
+    table->ReleaseLock();
+    EXPECT_TRUE(other->TryLock(true));
+    other->Unlock();
+    auto again = DbfTable::Open(FileSystem::Real(), path);
+    EXPECT_EQ(again->RowCount(), 5u);
+    EXPECT_EQ(again->ReadField(4, 0), Value::Text("X"));
+    EXPECT_THROW(table->TakeBackAppends(4), EngineError) << "no hold any more";
+}
+
 TEST(DbfTable, UpdatesAndDeletesInPlace) {
     MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "payroll/polskie_litery.h"
+#include "payroll/wiersze_placowe.h"
+
+namespace mirta::engine {
+class Dataset;
+class FileSystem;
+}  // namespace mirta::engine
+
+namespace mirta::store {
+class Dialogi;
+}
+
+namespace mirta::payroll {
+
+// The payroll program's files below the data directory, in the order they are looked for.
+inline constexpr std::string_view kPlikMirta = "ROVANTE\\MIRTA.DBF";
+inline constexpr std::string_view kPlikPracList = "ROVANTE\\PRACLIST.DBF";
+inline constexpr std::string_view kPlikKodPol = "ROVANTE\\KODPOL.DBF";
+
+inline constexpr const char* kTytulKontroliDanych = "Kontrola danych.";
+
+// "Brak pliku:" and the path of the first payroll file missing from the data directory;
+// nothing when all three are there.
+std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
+                                                const std::string& katalogDanych);
+
+struct OpcjePrzegrywania {
+    StandardLiter litery = StandardLiter::Mazowia;
+    ZrodloNumeru numer = ZrodloNumeru::Identyfikator;
+};
+
+// What the window shows while the rows are written.
+struct PostepPrzegrywania {
+    std::function<void(int64_t wszystkich)> poczatek;  // the question was answered yes
+    std::function<void(int64_t przegranych)> krok;     // after each employee's pair of rows
+};
+
+struct WynikPrzegrania {
+    enum class Stan { Przegrano, Rezygnacja, BrakStandardu, Przerwano } stan = Stan::Rezygnacja;
+    int64_t przegranych = 0;  // employees whose two rows are in the files
+};
+
+// Appends one MIRTA.DBF and one PRACLIST.DBF row for every employee of `pracownicy` (the
+// employee list in its order and under the filter in force), after asking the user. Both
+// files stay locked against other writers for the whole run; every row is counted in its
+// file as soon as it is written, and an employee whose PRACLIST.DBF row fails has the
+// MIRTA.DBF row taken back, so the files always hold whole pairs. Every outcome but success
+// and "no" is told through `dialogi`: a missing standard, or how many employees were
+// written and which one failed; characters that became '?' are named in one warning.
+WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& katalogDanych,
+                                    const engine::Dataset& pracownicy,
+                                    const OpcjePrzegrywania& opcje, store::Dialogi& dialogi,
+                                    const PostepPrzegrywania& postep = {});
+
+}  // namespace mirta::payroll
