@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "compute/teksty_dat.h"
+#include "compute/zakres_lat.h"
 
 namespace mirta::compute {
 
@@ -258,7 +259,10 @@ IloscUrlopu PoliczIloscUrlopu(DataKal od, DataKal doDnia, TypUrlopu typ, bool il
                               int32_t ilosc, bool godzinyPodane, int32_t godziny,
                               const LicznikDni& liczDni) {
     IloscUrlopu wynik;
-    if (!od.Poprawna() || !doDnia.Poprawna())
+    auto liczony = [](DataKal d) {
+        return d.Poprawna() && d.rok >= kPierwszyRokLiczeniaDni && d.rok <= kOstatniRok;
+    };
+    if (!liczony(od) || !liczony(doDnia))
         return wynik;
     const bool robocze =
         typ.rodzajDni == 'R' || (typ.rodzajDni == 'F' && od.rok >= kPierwszyRokGodzinUrlopu);

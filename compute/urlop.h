@@ -63,6 +63,8 @@ struct ZestawienieUrlopu {
 // The leave-due window's text for the balance at `data` (lines parted by '\n').
 std::string TekstUrlopowNaleznych(const ZestawienieUrlopu& z, DataKal data);
 
+// Years whose leave rows get a computed amount.
+inline constexpr int32_t kPierwszyRokLiczeniaDni = 1990;
 // Leave years from which the year's own files hold the leave (days and hours).
 inline constexpr int32_t kPierwszyRokGodzinUrlopu = 2006;
 // Leave years from which civil employees' annual leave follows the labour code in force.
@@ -110,8 +112,8 @@ struct PozycjaUrlopu {
 };
 
 // The amount a leave row takes: the typed days or hours when either is set, else the working
-// days ('R', or 'F' from 2006) or the calendar days of the row; nothing outside the years the
-// calendar counts.
+// days ('R', or 'F' from 2006) or the calendar days of the row; nothing for dates outside
+// 1990..kOstatniRok.
 struct IloscUrlopu {
     int32_t wyliczona = 0;  // IloscWyliczona
     DniGodziny rzeczywista;
