@@ -29,6 +29,12 @@ const Command kCommands[] = {
      "wypisuje dni i godziny miesiąca kalendarza (brakujący miesiąc tworzy)", RunKalendarz},
     {"dni", "OD DO LITERA", "liczy dni kalendarza o statusie R, W lub S od daty do daty włącznie",
      RunDni},
+    {"staz", "ID", "wypisuje staż pracownika na dzień przetwarzania", RunStaz},
+    {"urlop", "ID", "wypisuje urlop należny, zaległy i wykorzystany pracownika", RunUrlop},
+    {"wynagrodzenie", "ID", "wypisuje składniki i sumy wynagrodzenia pracownika", RunWynagrodzenie},
+    {"zamknij-rok", "[--na-probe] [--tak]",
+     "zamyka rok urlopowy daty przetwarzania (--na-probe: tylko wypisuje przeniesienia)",
+     RunZamknijRok},
 };
 
 OpcjeSesji gOpcje;

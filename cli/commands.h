@@ -65,5 +65,9 @@ int RunZaloguj(const Args& args);
 int RunPracownicy(const Args& args);
 int RunKalendarz(const Args& args);
 int RunDni(const Args& args);
+int RunStaz(const Args& args);
+int RunUrlop(const Args& args);
+int RunWynagrodzenie(const Args& args);
+int RunZamknijRok(const Args& args);
 
 }  // namespace mirta::cli
