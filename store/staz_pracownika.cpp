@@ -29,11 +29,25 @@ bool Logiczne(const engine::Value& v) {
 
 void CzytajPracownika(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
     engine::Table& t = z.Tabela(z.Tdm().TPracownicy);
-    const auto wiersze = WierszePracownika(t, d.identyfikator);
+    const Kolumny k(t);
+    // A dozen of the master record's sixty fields.
+    static constexpr const char* kPola[] = {"Podzial",
+                                            "Etat",
+                                            "SystemSluzby",
+                                            "DataUrodzenia",
+                                            "DataZatrudnienia",
+                                            "DataZwolnienia",
+                                            "DataDoWyslugi",
+                                            "DataDoSluzby",
+                                            "DataDoNagrodyJubileuszowe",
+                                            "DataDoEmerytury"};
+    std::vector<int> pola{0};
+    for (const char* p : kPola)
+        pola.push_back(k(p));
+    const auto wiersze = WierszePracownika(t, d.identyfikator, 0, &pola);
     if (wiersze.empty())
         return;
     const Record& w = wiersze.front();
-    const Kolumny k(t);
     d.znaleziony = true;
     d.podzial = PierwszaLitera(w[k("Podzial")], 0);
     d.etatPusty = PustePole(w[k("Etat")]);
@@ -52,7 +66,7 @@ void CzytajZatrudnienie(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
     engine::Table& t = z.Tabela(z.Tdm().TZatrudnienie);
     const Kolumny k(t);
     const int od = k("DataOd"), doDnia = k("DataDo"), forma = k("IdentyfikatorFormyZatrudn");
-    for (const Record& w : WierszePracownika(t, d.identyfikator))
+    for (const Record& w : z.Wiersze(t, d.identyfikator))
         d.staz.zatrudnienie.push_back(
             {DataPola(w[od]), DataPola(w[doDnia]), LiczbaCalkowita(w[forma])});
 }
@@ -63,7 +77,7 @@ void CzytajPoprzednieZatrudnienie(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
     const int od = k("DataOd"), doDnia = k("DataDo"), wyslugi = k("DoWyslugi"),
               sluzbie = k("WSluzbie"), nagrody = k("DoNagrodyJubileuszowej"),
               emerytury = k("DoEmerytury");
-    for (const Record& w : WierszePracownika(t, d.identyfikator))
+    for (const Record& w : z.Wiersze(t, d.identyfikator))
         d.staz.poprzednieZatrudnienie.push_back({DataPola(w[od]), DataPola(w[doDnia]),
                                                  Logiczne(w[wyslugi]), Logiczne(w[sluzbie]),
                                                  Logiczne(w[nagrody]), Logiczne(w[emerytury])});
@@ -76,7 +90,7 @@ void CzytajUrlopyBezplatne(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
     for (engine::Table* t : z.PlikiUrlopowWszystkichLat()) {
         const Kolumny k(*t);
         const int od = k("DataOd"), doDnia = k("DataDo"), rodzaj = k("RodzajUrlopu");
-        for (const Record& w : WierszePracownika(*t, d.identyfikator)) {
+        for (const Record& w : z.Wiersze(*t, d.identyfikator)) {
             const int32_t typ = LiczbaCalkowita(w[rodzaj]);
             if (typ != compute::kRodzajUrlopuBezplatnego)
                 continue;
@@ -90,7 +104,7 @@ void CzytajUrlopyBezplatne(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
 
 void CzytajSzkodliwosc(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
     engine::Table& t = z.Tabela(z.Tdm().TSzkodliwe);
-    const auto wiersze = WierszePracownika(t, d.identyfikator);
+    const auto& wiersze = z.Wiersze(t, d.identyfikator);
     if (!wiersze.empty())
         d.grupaSzkodliwosci = PierwszaLitera(wiersze.back()[Kolumny(t)("GrupaSzkodliwosci")], 0);
 }
@@ -136,9 +150,12 @@ StazPracownika PoliczStaz(const DaneKadrowePracownika& dane, compute::DataKal da
     for (RodzajStazu r : {RodzajStazu::Wysluga, RodzajStazu::Sluzba,
                           RodzajStazu::NagrodaJubileuszowa, RodzajStazu::Emerytura}) {
         StazRodzaju& w = s.rodzaje[static_cast<size_t>(r)];
-        w.staz = compute::Staz(dane.staz, r, data);
         w.skladniki = compute::Skladniki(dane.staz, r, data);
         w.dataUmowna = DataUmowna(dane.staz, r);
+        // As compute::Staz, from the parts already counted.
+        w.staz = w.dataUmowna.Pusta() ? w.skladniki.zatrudnienie + w.skladniki.poprzednie -
+                                            w.skladniki.urlopBezplatny
+                                      : compute::DlugoscOkresu(w.dataUmowna, data);
     }
     const int32_t lata = s.Rodzaj(RodzajStazu::Wysluga).staz.lata;
     s.procentCywila = compute::ProcentWyslugiCywila(lata);

@@ -40,7 +40,7 @@ std::vector<compute::PozycjaUrlopu> PozycjeUrlopow(ZrodlaObliczen& zrodla, engin
               rodzaj = PoleTabeli(plik, "RodzajUrlopu"), ilosc = PoleTabeli(plik, "Ilosc"),
               godziny = PoleTabeli(plik, "Godziny");
     std::vector<compute::PozycjaUrlopu> pozycje;
-    for (const engine::Record& w : WierszePracownika(plik, pracownik)) {
+    for (const engine::Record& w : zrodla.Wiersze(plik, pracownik)) {
         compute::PozycjaUrlopu p;
         p.dataOd = DataPola(w[od]);
         p.dataDo = DataPola(w[doDnia]);
@@ -70,7 +70,7 @@ std::vector<WierszUrlopuNaleznegoZapisany> WierszeUrlopuNaleznego(ZrodlaObliczen
               z3 = p("UrlopZalegly3LataWstecz"), gz = p("GodzUrlopZalegly"),
               dzd = p("DniZalegleDodatkowy"), gzd = p("GodzinyZalegleDodatkowy");
     std::vector<WierszUrlopuNaleznegoZapisany> wynik;
-    for (const engine::Record& w : WierszePracownika(t, pracownik)) {
+    for (const engine::Record& w : zrodla.Wiersze(t, pracownik)) {
         WierszUrlopuNaleznegoZapisany r;
         r.rok = LiczbaCalkowita(w[rok]);
         r.naleznyDni = Opcjonalna(w[nd]);

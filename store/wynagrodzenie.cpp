@@ -40,7 +40,7 @@ void CzytajStopnie(ZrodlaObliczen& z, const DaneKadrowePracownika& d, Wynagrodze
     engine::Table& t = z.Tabela(z.Tdm().TPracStop);
     const int data = PoleTabeli(t, "DataOdKiedy"), id = PoleTabeli(t, "IdentyfikatorStopnia"),
               ub = PoleTabeli(t, "Ubruttowienie");
-    const auto wiersze = WierszePracownika(t, d.identyfikator);
+    const auto wiersze = z.Wiersze(t, d.identyfikator);
     for (size_t i = 0; i < wiersze.size(); ++i) {
         const Record& r = wiersze[i];
         WierszStopnia s{DataPola(r[data]), LiczbaCalkowita(r[id]), PierwszaLitera(r[ub], 'T')};
@@ -56,7 +56,7 @@ void CzytajGrupy(ZrodlaObliczen& z, const DaneKadrowePracownika& d, Wynagrodzeni
     const int data = PoleTabeli(t, "DataOdKiedy"), id = PoleTabeli(t, "IdentyfikatorGrupy"),
               ub = PoleTabeli(t, "Ubruttowienie"), mnoznik = PoleTabeli(t, "Mnoznik"),
               zasadnicza = PoleTabeli(t, "PlacaZasadnicza");
-    const auto wiersze = WierszePracownika(t, d.identyfikator);
+    const auto wiersze = z.Wiersze(t, d.identyfikator);
     for (size_t i = 0; i < wiersze.size(); ++i) {
         const Record& r = wiersze[i];
         WierszGrupy g{DataPola(r[data]), LiczbaCalkowita(r[id]), PierwszaLitera(r[ub], 'T')};
@@ -86,7 +86,7 @@ double Dodatek(ZrodlaObliczen& z, TableComponent& c, int32_t pracownik,
     const int od = PoleTabeli(t, "DataOd"), doDnia = PoleTabeli(t, "DataDo"),
               wartosc = PoleTabeli(t, "Wartosc");
     double wynik = 0;
-    for (const Record& r : WierszePracownika(t, pracownik)) {
+    for (const Record& r : z.Wiersze(t, pracownik)) {
         if (naDzien) {
             const DataKal a = DataPola(r[od]), b = DataPola(r[doDnia]);
             if (!a.Poprawna() || *naDzien < a || (b.Poprawna() && b < *naDzien))
@@ -102,7 +102,7 @@ std::optional<double> ProcentPremii(ZrodlaObliczen& z, int32_t pracownik, int ro
     engine::Table& wlasne = z.Tabela(z.Tdm().TPremPracCyw);
     const int r1 = PoleTabeli(wlasne, "Rok"), m1 = PoleTabeli(wlasne, "Miesiac"),
               k1 = PoleTabeli(wlasne, "Kwota");
-    for (const Record& r : WierszePracownika(wlasne, pracownik))
+    for (const Record& r : z.Wiersze(wlasne, pracownik))
         if (LiczbaCalkowita(r[r1]) == rok && LiczbaCalkowita(r[m1]) == miesiac)
             return LiczbaRzeczywista(r[k1]);
     engine::Table& premie = z.Tabela(z.Tdm().TPremie);

@@ -34,22 +34,31 @@ int PoleTabeli(const engine::Table& t, std::string_view nazwa) {
 }
 
 std::vector<engine::Record> WierszePracownika(engine::Table& t, int32_t pracownik,
-                                              int polePracownika) {
+                                              int polePracownika, const std::vector<int>* pola) {
     std::vector<engine::Record> wiersze;
+    auto czytaj = [&](uint64_t r) { return pola ? t.ReadFields(r, *pola) : t.ReadRow(r); };
     const uint64_t n = t.RowCount();
     if (polePracownika == 0 && t.KeyFieldCount() >= 1) {
         for (uint64_t r = t.LowerBound({Value::Integer(pracownik)}); r < n; ++r) {
-            engine::Record w = t.ReadRow(r);
-            if (LiczbaCalkowita(w[0]) != pracownik)
+            if (LiczbaCalkowita(t.ReadField(r, 0)) != pracownik)
                 break;
-            wiersze.push_back(std::move(w));
+            wiersze.push_back(czytaj(r));
         }
         return wiersze;
     }
     for (uint64_t r = 0; r < n; ++r)
         if (LiczbaCalkowita(t.ReadField(r, polePracownika)) == pracownik)
-            wiersze.push_back(t.ReadRow(r));
+            wiersze.push_back(czytaj(r));
     return wiersze;
+}
+
+const std::vector<engine::Record>& ZrodlaObliczen::Wiersze(engine::Table& t, int32_t pracownik) {
+    auto [it, nowy] = m_ostatni.try_emplace(&t);
+    if (nowy || it->second.pracownik != pracownik) {
+        it->second.pracownik = pracownik;
+        it->second.wiersze = WierszePracownika(t, pracownik);
+    }
+    return it->second.wiersze;
 }
 
 ZrodlaObliczen::ZrodlaObliczen(TDM& tdm, TDM1& tdm1) : m_tdm(tdm), m_tdm1(tdm1) {}

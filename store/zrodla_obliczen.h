@@ -22,8 +22,10 @@ int PoleTabeli(const engine::Table& t, std::string_view nazwa);
 
 // The rows of one employee in a table whose key starts with the employee's identifier (any
 // other table is scanned), in the table's order, read without moving any cursor.
+// With `pola`, only those fields are read (the others stay empty).
 std::vector<engine::Record> WierszePracownika(engine::Table& t, int32_t pracownik,
-                                              int polePracownika = 0);
+                                              int polePracownika = 0,
+                                              const std::vector<int>* pola = nullptr);
 
 // A leave type as the computations see it (RodzUrlop.db).
 struct RodzajUrlopuOpis {
@@ -47,6 +49,11 @@ public:
     TDM& Tdm() const { return m_tdm; }
     TDM1& Tdm1() const { return m_tdm1; }
     KomunikatyObliczen& Komunikaty() { return m_komunikaty; }
+
+    // WierszePracownika of a table, kept for the last employee asked about, as several parts
+    // of one employee's picture read the same rows. (Reading whole tables once for work over
+    // every employee measured slower than these keyed reads.)
+    const std::vector<engine::Record>& Wiersze(engine::Table& t, int32_t pracownik);
 
     // The file the component views now (its per-year file for the leave tables).
     engine::Table& Tabela(TableComponent& c);
@@ -75,6 +82,11 @@ private:
     bool m_rodzajeWczytane = false;
     std::map<int32_t, RodzajUrlopuOpis> m_rodzaje;
     std::map<int, std::string> m_miesiace;  // rok * 12 + miesiac - 1
+    struct OstatniPracownik {
+        int32_t pracownik = 0;
+        std::vector<engine::Record> wiersze;
+    };
+    std::map<const engine::Table*, OstatniPracownik> m_ostatni;
 };
 
 }  // namespace mirta::store
