@@ -18,6 +18,10 @@ int RunPracownicy(Invocation& call);
 int RunKalendarz(Invocation& call);
 int RunDni(Invocation& call);
 int RunPlacowe(Invocation& call);
+int RunStaz(Invocation& call);
+int RunUrlop(Invocation& call);
+int RunWynagrodzenie(Invocation& call);
+int RunZamknijRok(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 

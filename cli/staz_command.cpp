@@ -1,0 +1,52 @@
+#include <cstdio>
+
+#include "cli/obliczenia_pracownika.h"
+#include "compute/teksty_dat.h"
+#include "store/obraz_pracownika.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/zrodla_obliczen.h"
+
+namespace mirta::cli {
+
+int RunStaz(Invocation& call) {
+    const auto id = IdentyfikatorZArgumentow(call.Operands());
+    if (!id)
+        return call.UsageError("Niepoprawny identyfikator pracownika.");
+    auto s = call.Zaloguj();
+    if (!s)
+        return 1;
+    store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
+    const compute::DataKal data = store::DataPrzetwarzania(zrodla);
+    const store::ObrazPracownika o =
+        store::PoliczObrazPracownika(zrodla, *id, data, {.wynagrodzenie = false, .urlop = false});
+    if (!o.dane.znaleziony) {
+        std::fprintf(stderr, "Nie ma pracownika o identyfikatorze %d !!!\n", *id);
+        return 1;
+    }
+    static constexpr const char* kRodzaje[] = {"Wysluga", "Sluzba", "NagrodaJubileuszowa",
+                                               "Emerytura"};
+    std::printf("Data: %s\n", DataCli(data).c_str());
+    for (size_t i = 0; i < 4; ++i) {
+        const store::StazRodzaju& r = o.staz.rodzaje[i];
+        std::printf("%s: %s\n", kRodzaje[i], compute::TekstOkresu(r.staz).c_str());
+        std::printf("  Zatrudnienie: %s\n", compute::TekstOkresu(r.skladniki.zatrudnienie).c_str());
+        std::printf("  Poprzednie zatrudnienie: %s\n",
+                    compute::TekstOkresu(r.skladniki.poprzednie).c_str());
+        std::printf("  Urlop bezpłatny: %s\n",
+                    compute::TekstOkresu(r.skladniki.urlopBezplatny).c_str());
+        std::printf("  Data umowna: %s\n", DataCli(r.dataUmowna).c_str());
+    }
+    std::printf("Procent stażowy cywila: %d\n", o.staz.procentCywila);
+    std::printf("Procent stażowy funkcjonariusza: %.1f\n", o.staz.procentFunkcjonariusza);
+    std::printf("Data następnego wzrostu: %s (%s)\n", DataCli(o.staz.dataNastepnegoWzrostu).c_str(),
+                compute::TekstDniaIMiesiaca(o.staz.dataNastepnegoWzrostu, false).c_str());
+    for (size_t i = 0; i < 3; ++i)
+        std::printf("Data bazowa %s %d: %s\n", kRodzaje[i], data.rok,
+                    DataCli(o.staz.dataBazowa[i]).c_str());
+    std::fflush(stdout);
+    zrodla.Komunikaty().Pokaz(s->dialogi);
+    return 0;
+}
+
+}  // namespace mirta::cli

@@ -1,0 +1,35 @@
+#include <cstdio>
+#include <string>
+
+#include "cli/commands.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/wspolne/dialogi.h"
+#include "store/zamkniecie_roku.h"
+#include "store/zrodla_obliczen.h"
+
+namespace mirta::cli {
+
+// The closing's question is the window's: --tak or the terminal answers it.
+int RunZamknijRok(Invocation& call) {
+    auto s = call.Zaloguj();
+    if (!s)
+        return kExitFailure;
+    if (call.Has("--na-probe")) {
+        if (!s->tdm->Sesja().Administrator) {
+            s->dialogi.Blad("Nie masz uprawnień administratora systemu !!!", store::kTytulBledu);
+            return kExitFailure;
+        }
+        store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
+        for (const auto& w :
+             store::WierszeZamkniecia(zrodla, s->tdm->Sesja().DataPrzetwarzania.year))
+            std::printf("%s\n", store::TekstWierszaZamkniecia(w).c_str());
+        std::fflush(stdout);
+        zrodla.Komunikaty().Pokaz(s->dialogi);
+        return kExitOk;
+    }
+    const store::WynikZamkniecia w = store::ZamknijRokUrlopowy(*s->tdm, *s->tdm1, s->dialogi);
+    return w == store::WynikZamkniecia::Przerwano ? kExitFailure : kExitOk;
+}
+
+}  // namespace mirta::cli
