@@ -551,8 +551,8 @@ private:
         if (Top().unicodeAlternatives)
             return;
         m_inRowDefinition = false;
-        if (c < 0x20 && c != '\t' && c != '\n')
-            return;
+        if ((c < 0x20 && c != '\t' && c != '\n') || c == 0x7F)
+            return;  // control characters are no text
         StartBody();
         Run& run = CurrentRun();
         engine::AppendUtf8(run.text, c);
