@@ -131,8 +131,7 @@ private:
             m_out += "\\intbl";
         for (const ControlWord& word : format.kept.words)
             AppendWord(m_out, word);
-        if (format.alignment != Alignment::Left)
-            AppendWord(m_out, AlignmentWord(format.alignment));
+        AppendWord(m_out, AlignmentWord(format.alignment));
         if (format.firstLineIndent)
             AppendWord(m_out, "fi", format.firstLineIndent);
         if (format.leftIndent) {
@@ -173,8 +172,7 @@ private:
             m_out += "\\i";
         if (format.underline)
             m_out += "\\ul";
-        if (format.color)
-            AppendWord(m_out, "cf", format.color);
+        AppendWord(m_out, "cf", format.color);  // \cf0 too: readers differ on \plain's colour
         for (const ControlWord& word : format.kept.words)
             AppendWord(m_out, word);
         m_out += ' ';
