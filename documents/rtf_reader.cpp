@@ -356,16 +356,20 @@ private:
             chr.bold = On(parameter);
         } else if (name == "i") {
             chr.italic = On(parameter);
-        } else if (name == "ul") {
-            chr.underline = On(parameter);
-        } else if (name == "ulnone") {
-            chr.underline = false;
+        } else if (name.substr(0, 2) == "ul" && name != "ulc") {
+            // \ul, \ulnone, or a style (dotted, double, wave ...) kept with the underline;
+            // each replaces the one before.
+            auto& words = chr.kept.words;
+            words.erase(std::remove_if(words.begin(), words.end(),
+                                       [](const ControlWord& w) {
+                                           return w.name.substr(0, 2) == "ul" && w.name != "ulc";
+                                       }),
+                        words.end());
+            chr.underline = name != "ulnone" && On(parameter);
+            if (chr.underline && name != "ul")
+                Keep(chr.kept, name, parameter);
         } else if (name == "cf") {
             chr.color = std::max(0, parameter.value_or(0));
-        } else if (name.size() > 2 && name.substr(0, 2) == "ul" && name != "ulc") {
-            // Dotted, double, wave ...: underlined, with its style kept.
-            chr.underline = On(parameter);
-            Keep(chr.kept, name, parameter);
         } else {
             return false;
         }
@@ -547,8 +551,8 @@ private:
         if (Top().unicodeAlternatives)
             return;
         m_inRowDefinition = false;
-        if (c < 0x20 && c != '\t' && c != '\n')
-            return;
+        if ((c < 0x20 && c != '\t' && c != '\n') || c == 0x7F)
+            return;  // control characters are no text
         StartBody();
         Run& run = CurrentRun();
         engine::AppendUtf8(run.text, c);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <string_view>
 
 #include "store/engine/code_page.h"
@@ -190,7 +191,9 @@ void AppendWord(std::string& out, std::string_view name) {
 
 void AppendWord(std::string& out, std::string_view name, int parameter) {
     AppendWord(out, name);
-    out += std::to_string(parameter);
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, parameter).ptr;
+    out.append(digits, end);
 }
 
 void AppendWord(std::string& out, const ControlWord& word) {

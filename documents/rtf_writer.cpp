@@ -9,6 +9,8 @@ namespace mirta::documents {
 
 namespace {
 
+void AppendText(std::string& out, std::string_view utf8, const engine::CodePage* page);
+
 std::string_view TabKindWord(TabStop::Kind kind) {
     switch (kind) {
         case TabStop::Kind::Center:
@@ -67,7 +69,7 @@ public:
     }
 
 private:
-    void Text(std::string_view utf8) { AppendRtfText(m_out, utf8, m_document.codePage); }
+    void Text(std::string_view utf8) { AppendText(m_out, utf8, m_page); }
 
     void WriteFonts() {
         if (m_document.fonts.empty())
@@ -129,8 +131,7 @@ private:
             m_out += "\\intbl";
         for (const ControlWord& word : format.kept.words)
             AppendWord(m_out, word);
-        if (format.alignment != Alignment::Left)
-            AppendWord(m_out, AlignmentWord(format.alignment));
+        AppendWord(m_out, AlignmentWord(format.alignment));
         if (format.firstLineIndent)
             AppendWord(m_out, "fi", format.firstLineIndent);
         if (format.leftIndent) {
@@ -161,7 +162,7 @@ private:
 
     void WriteCharFormat(const CharFormat& format) {
         if (m_current && *m_current == format)
-            return;
+            return;  // a format like the one in force needs no words
         m_out += "\\plain";
         AppendWord(m_out, "f", format.font);
         AppendWord(m_out, "fs", format.halfPoints);
@@ -171,16 +172,15 @@ private:
             m_out += "\\i";
         if (format.underline)
             m_out += "\\ul";
-        if (format.color)
-            AppendWord(m_out, "cf", format.color);
+        AppendWord(m_out, "cf", format.color);  // \cf0 too: readers differ on \plain's colour
         for (const ControlWord& word : format.kept.words)
             AppendWord(m_out, word);
         m_out += ' ';
-        m_current = format;
+        m_current = &format;
     }
 
     void WriteParagraph(const Paragraph& paragraph, bool withMark, bool inTable) {
-        m_current.reset();
+        m_current = nullptr;
         WriteParagraphFormat(paragraph.format, inTable);
         m_out += paragraph.listText;
         for (const Run& run : paragraph.runs) {
@@ -224,13 +224,19 @@ private:
 
     const Document& m_document;
     std::string m_out;
-    std::optional<CharFormat> m_current;
+    const engine::CodePage* m_page = CodePageForNumber(m_document.codePage);
+    const CharFormat* m_current = nullptr;  // the format the written words put in force
 };
 
 }  // namespace
 
 void AppendRtfText(std::string& out, std::string_view utf8, int codePage) {
-    const engine::CodePage* page = CodePageForNumber(codePage);
+    AppendText(out, utf8, CodePageForNumber(codePage));
+}
+
+namespace {
+
+void AppendText(std::string& out, std::string_view utf8, const engine::CodePage* page) {
     size_t pos = 0;
     while (pos < utf8.size()) {
         const auto byte = static_cast<unsigned char>(utf8[pos]);
@@ -286,6 +292,8 @@ void AppendRtfText(std::string& out, std::string_view utf8, int codePage) {
         unit(c, page ? page->FromUnicode(c) : -1);
     }
 }
+
+}  // namespace
 
 std::string WriteRtf(const Document& document) {
     return Writer(document).Write();

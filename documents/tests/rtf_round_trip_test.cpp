@@ -184,7 +184,7 @@ TEST(RtfRoundTrip, UnrtfReadsTheTextWeWrite) {
     }
 }
 
-TEST(RtfRoundTrip, LibreOfficeSeesTheSameTextInWhatWeSave) {
+TEST(RtfRoundTrip, LibreOfficeSeesTheSameTextAndFormattingInWhatWeSave) {
     if (!HaveProgram("soffice"))
         GTEST_SKIP() << "LibreOffice (soffice) is not installed; it is not needed by the build";
     const fs::path folder = fs::path(testing::TempDir()) / "mirta_soffice";
@@ -198,19 +198,24 @@ TEST(RtfRoundTrip, LibreOfficeSeesTheSameTextInWhatWeSave) {
         WriteFile(folder / "zapis" / file.filename(), WriteRtf(ReadRtf(ReadFile(file))));
     }
     const std::string profile = "-env:UserInstallation=file://" + (folder / "profil").string();
-    for (const char* side : {"oryginal", "zapis"}) {
-        const fs::path dir = folder / side;
-        RunCommand("cd '" + dir.string() + "' && HOME='" + folder.string() + "' soffice " +
-                   profile +
-                   " --headless --convert-to 'txt:Text (encoded):UTF8' --outdir txt *.rtf 2>&1");
-    }
-    for (const std::string& name : names) {
-        SCOPED_TRACE(name);
-        const std::string original = ReadFile(folder / "oryginal" / "txt" / (name + ".txt"));
-        const std::string saved = ReadFile(folder / "zapis" / "txt" / (name + ".txt"));
-        ASSERT_FALSE(original.empty()) << "LibreOffice did not convert the original";
-        EXPECT_EQ(saved, original);
-    }
+    // Text, and XHTML, which shows the formatting LibreOffice read: fonts, sizes, bold, italic,
+    // underline, colours, alignment, indents, tables, lists.
+    const std::pair<const char*, const char*> formats[] = {{"txt:Text (encoded):UTF8", ".txt"},
+                                                           {"xhtml", ".xhtml"}};
+    for (const char* side : {"oryginal", "zapis"})
+        for (const auto& [filter, extension] : formats)
+            RunCommand("cd '" + (folder / side).string() + "' && HOME='" + folder.string() +
+                       "' soffice " + profile + " --headless --convert-to '" + filter +
+                       "' --outdir wynik *.rtf 2>&1");
+    for (const std::string& name : names)
+        for (const auto& [filter, extension] : formats) {
+            SCOPED_TRACE(name + extension);
+            const std::string original =
+                ReadFile(folder / "oryginal" / "wynik" / (name + extension));
+            const std::string saved = ReadFile(folder / "zapis" / "wynik" / (name + extension));
+            ASSERT_FALSE(original.empty()) << "LibreOffice did not convert the original";
+            EXPECT_EQ(saved, original);
+        }
 }
 
 }  // namespace
