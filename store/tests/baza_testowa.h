@@ -9,6 +9,7 @@
 #include "store/nowa_baza.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::store::testing {
