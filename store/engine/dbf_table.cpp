@@ -991,6 +991,7 @@ std::unique_ptr<DbfTable> DbfTable::Create(FileSystem& fs, const std::string& pa
         file->Sync();
     }
     fs.Rename(temp, target);
+    fs.SyncDirectory(DirectoryOf(target));
     return Open(fs, target, std::move(options));
 }
 
@@ -1019,6 +1020,7 @@ std::unique_ptr<Table> DbfTable::CreateLike(const std::string& path) {
         file->Sync();
     }
     m_fs.Rename(temp, target);
+    m_fs.SyncDirectory(DirectoryOf(target));
     return Open(m_fs, target, m_options);
 }
 

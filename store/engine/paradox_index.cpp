@@ -198,7 +198,8 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
 void IndexFile::OpenFile() {
     if (m_file)
         return;
-    m_file = m_fs.Open(m_path, m_fs.Exists(m_path) ? OpenMode::ReadWrite : OpenMode::Create);
+    m_created = !m_fs.Exists(m_path);
+    m_file = m_fs.Open(m_path, m_created ? OpenMode::Create : OpenMode::ReadWrite);
 }
 
 const std::vector<uint8_t>& IndexFile::Image() {
@@ -250,6 +251,9 @@ void IndexFile::Sync() {
     if (!m_dirty || !m_file)
         return;
     m_file->Sync();
+    if (m_created)
+        m_fs.SyncDirectory(DirectoryOf(m_path));
+    m_created = false;
     m_dirty = false;
     m_resized = false;
 }
@@ -257,7 +261,7 @@ void IndexFile::Sync() {
 void IndexFile::WriteOutBeforeTableSync() {
     if (!m_dirty || !m_file)
         return;
-    if (m_resized) {
+    if (m_resized || m_created) {
         Sync();
         return;
     }

@@ -39,15 +39,19 @@ int ChooseBlockSizeKb(int recordSize, uint64_t expectedRows) {
 
 ParadoxTable::ParadoxTable(FileSystem& fs, std::string path, std::unique_ptr<File> file,
                            bool readOnly)
-    : m_fs(fs), m_path(std::move(path)), m_file(std::move(file)), m_readOnly(readOnly) {}
+    : m_fs(fs),
+      m_path(std::move(path)),
+      m_file(std::make_unique<HeldWritesFile>(std::move(file))),
+      m_readOnly(readOnly) {}
 
 ParadoxTable::~ParadoxTable() {
-    if (m_bulk) {
-        try {
+    try {
+        if (m_bulk)
             EndBulk();
-        } catch (...) {
-            // The records written so far stay readable; the header is repaired on next open.
-        }
+        else if (m_journal && m_journal->Pending())
+            Sync();  // an unsynced change must not be undone at the next open
+    } catch (...) {
+        // The journal undoes the unfinished change at the next open.
     }
 }
 
@@ -99,9 +103,9 @@ std::unique_ptr<ParadoxTable> ParadoxTable::CreateFromHeader(FileSystem& fs,
     const std::string resolved = ResolvePath(fs, path);
     // Written aside and renamed, so a half-written header never stands under the name.
     const std::string temporary = resolved + ".tmp";
+    const auto bytes = header.Serialize();
     {
         auto file = fs.Open(temporary, OpenMode::Create);
-        auto bytes = header.Serialize();
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
     }
@@ -111,20 +115,38 @@ std::unique_ptr<ParadoxTable> ParadoxTable::CreateFromHeader(FileSystem& fs,
         fs.Remove(ReplaceExtension(resolved, ".JNL"));
     for (const auto& stale : ListIndexFiles(fs, resolved))
         fs.Remove(stale);
+    if (header.Keyed()) {
+        // The empty table's index is there before the table's name is, so that a power cut
+        // never leaves a keyed table without one.
+        const auto index = BuildPrimaryIndex(Header::Parse(bytes, resolved, true), {}, {});
+        auto file = fs.Open(ReplaceExtension(resolved, ".PX"), OpenMode::Create);
+        file->WriteAt(0, index.data(), index.size());
+        file->Sync();
+    }
     fs.Rename(temporary, resolved);
+    fs.SyncDirectory(DirectoryOf(resolved));
     auto table = Open(fs, resolved);
-    if (table->m_header.Keyed())
+    if (table->m_header.Keyed()) {
         table->RebuildIndexes();
+        table->Sync();
+    }
     return table;
 }
 
 void ParadoxTable::WriteData(uint64_t offset, const void* data, size_t n) {
     m_wroteInCall = true;
-    m_journal->BeforeOverwrite(*m_file, offset, n);
     m_file->WriteAt(offset, data, n);
 }
 
+void ParadoxTable::CommitHeld() {
+    const auto ranges = m_file->HeldRanges();
+    if (!ranges.empty())
+        m_journal->Record(m_file->Base(), m_file->HeldFrom(), ranges);
+    m_file->Release();
+}
+
 void ParadoxTable::RecoverAfterFailure() {
+    m_file->Drop();
     m_bulk = false;
     m_dirtyHeader = false;
     m_pendingBlock.reset();
@@ -146,7 +168,7 @@ void ParadoxTable::FailWrite() {
     }
     // Refused before anything reached the file (a bad value, a duplicate key).
     if (!m_bulk) {
-        m_journal->Commit();
+        m_file->Drop();
         if (!m_exclusive)
             m_file->Unlock();
     }
@@ -162,7 +184,7 @@ void ParadoxTable::Load() {
     if (!m_readOnly) {
         const std::string journalPath = ReplaceExtension(m_path, ".JNL");
         m_journal = std::make_unique<UndoJournal>(m_fs, journalPath);
-        recovered = UndoJournal::Recover(m_fs, journalPath, *m_file);
+        recovered = UndoJournal::Recover(m_fs, journalPath, m_file->Base());
     } else {
         m_journal = std::make_unique<UndoJournal>(m_fs, std::string());
     }
@@ -195,8 +217,8 @@ void ParadoxTable::Load() {
             m_hasSecondaryIndexes = true;
     }
     m_broken = false;
+    // The undone operation may have rewritten the indexes already.
     if (recovered && m_header.Keyed()) {
-        // The undone operation may have rewritten the indexes already.
         RebuildIndexes();
         SyncIndexes();
     }
@@ -556,6 +578,9 @@ void ParadoxTable::Reload() {
     if (!m_broken && !m_pendingBlock && CurrentStamp() == m_stamp)
         return;
     FlushPending();
+    // Our last change is kept, not undone, by the reading that follows.
+    if (m_journal && m_journal->Pending())
+        Sync();
     Load();
 }
 
@@ -571,7 +596,10 @@ void ParadoxTable::BeginWrite() {
         return;
     if (!m_exclusive && !m_file->TryLock(true))
         throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
-    m_journal->Begin(m_file->Size());
+    // The journal holds one operation: the one before must be on the disk first.
+    if (m_journal->Pending())
+        Sync();
+    m_file->Hold();
 }
 
 void ParadoxTable::FinishWrite() {
@@ -580,7 +608,7 @@ void ParadoxTable::FinishWrite() {
         return;
     }
     WriteHeader();
-    m_journal->Commit();
+    CommitHeld();
     if (m_header.Keyed())
         RebuildIndexes();
     m_stamp = CurrentStamp();
@@ -1003,6 +1031,9 @@ void ParadoxTable::Sync() {
         m_primaryIndex->WriteOutBeforeTableSync();
     m_file->Sync();
     SyncIndexes();
+    // Retired only now that the change it would undo is on the disk.
+    if (m_journal->Pending())
+        m_journal->Retire();
 }
 
 void ParadoxTable::BeginBulk() {
@@ -1022,15 +1053,14 @@ void ParadoxTable::EndBulk() {
         FlushPending();
         if (m_dirtyHeader) {
             WriteHeader();
-            m_journal->Commit();
+            CommitHeld();
             if (m_header.Keyed())
                 RebuildIndexes();
             m_dirtyHeader = false;
         } else {
-            m_journal->Commit();
+            CommitHeld();
         }
-        m_file->Sync();
-        SyncIndexes();
+        Sync();
         m_stamp = CurrentStamp();
     } catch (...) {
         RecoverAfterFailure();
