@@ -549,7 +549,9 @@ TEST_P(DatasetContract, FiltersAndCalculatesOnFetch) {
     // A filter naming the fields it reads: the view is still in index order, rows are fetched
     // whole and a post is judged by the same filter.
     const int imie = ds.FieldIndex("Imie");
-    ds.SetFilter([imie](const RowView& row) { return row.At(imie).AsText() != "Ewa"; }, {imie});
+    ds.SetFilter(
+        [imie](const RowView& row) { return row.At(imie).AsText() != "Ewa"; },
+        {imie});
     EXPECT_EQ(Rows(ds, {"Opis"}), (std::vector<std::string>{"Kowal, Jan", "Nowicki, Adam"}));
     ds.Last();
     ds.Edit();
