@@ -133,6 +133,13 @@ private:
     void BeginWrite();
     void FinishWrite();
     uint64_t InsertEncoded(const std::vector<uint8_t>& record);
+    // Where a record goes (directory index, slot); throws KeyViolation for a taken key.
+    std::pair<size_t, int> InsertPosition(const std::vector<uint8_t>& record);
+    uint64_t InsertIntoEmptyTable(const std::vector<uint8_t>& record);
+    uint64_t InsertIntoBlock(size_t index, int slot, const std::vector<uint8_t>& record,
+                             bool appendAtEnd);
+    uint64_t AppendBlockWith(const std::vector<uint8_t>& record);
+    uint64_t SplitBlockFor(size_t index, int slot, const std::vector<uint8_t>& record);
     void DeleteAt(size_t dirIndex, int slot);
     uint16_t AllocateBlock();
     void FreeBlock(uint16_t number);
