@@ -1,4 +1,5 @@
 #include "store/blad_danych.h"
+#include "store/engine/edit_scope.h"
 #include "store/engine/engine_error.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -127,14 +128,9 @@ void TDM::ZapiszHaslo(int32_t identyfikator, const std::string& haslo) {
     // The hash first: should the second write fail, the user still logs in by the hash.
     m_hasla.Zapisz(identyfikator, haslo);
     hasla.MoveTo(wiersz);
-    hasla.Edit();
-    try {
-        hasla.SetField("Haslo", engine::Value::Text(MagazynHasel::LosoweHaslo()));
-        hasla.Post();
-    } catch (...) {
-        hasla.Cancel();
-        throw;
-    }
+    engine::EditScope zmiana(hasla, engine::EditScope::Mode::Edit);
+    hasla.SetField("Haslo", engine::Value::Text(MagazynHasel::LosoweHaslo()));
+    zmiana.Post();
 }
 
 bool TDM::SprawdzHaslo(int32_t identyfikator, const std::string& haslo) {
