@@ -89,7 +89,7 @@ void TDM::Zaloguj(int64_t wiersz, const std::string& haslo, bool zahaszowane,
     s.Aktualizowanie = logiczne("Aktualizowanie");
     s.Administrator = logiczne("Administrator");
     s.Pole1 = logiczne("Pole1");
-    s.Pole2 = logiczne("Pole2");
+    s.TrybUrlopowy = logiczne("Pole2");
     s.Pole3 = logiczne("Pole3");
     s.Pole4 = logiczne("Pole4");
     s.NazwaKrotka = Tekst(r["NazwaKrotka"]);
