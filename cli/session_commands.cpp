@@ -35,7 +35,7 @@ int RunZaloguj(Invocation& call) {
     dodaj(se.Przegladanie, "przeglądanie");
     dodaj(se.Aktualizowanie, "modyfikacja danych");
     dodaj(se.Administrator, "administracja systemem");
-    dodaj(se.Pole2, "tylko godziny pracy i nieobecności");
+    dodaj(se.TrybUrlopowy, "tylko godziny pracy i nieobecności");
     std::printf("Użytkownik: %s (%s), identyfikator %d\n", se.NazwaKrotka.c_str(),
                 se.NazwaPelna.c_str(), se.Identyfikator);
     std::printf("Uprawnienia: %s\n", prawa.c_str());

@@ -351,7 +351,7 @@ void TFGlowny::OdswiezPolecenia() {
     const bool edycja = m_tdm.EditingInProgress() || m_tdm1.EditingInProgress();
     m_szukaj->setEnabled(!edycja);
     m_wyborPracownikow->setEnabled(!edycja && m_wyborFiltruDostepny);
-    m_wydruki->setEnabled(!edycja && !m_tdm.Sesja().Pole2 && m_wydrukiDostepne);
+    m_wydruki->setEnabled(!edycja && !m_tdm.Sesja().TrybUrlopowy && m_wydrukiDostepne);
 }
 
 // The employee must be saved before his work-time card opens.

@@ -103,7 +103,7 @@ bool TFGlowny::SekwencjaStartowa() {
         a->setVisible(sesja.DataPrzetwarzania.year == 2006 && m_zamkniecieRokuDozwolone);
 
     UstawEdycjeAutomatyczna(!sesja.Pole1);
-    if (sesja.Pole2)
+    if (sesja.TrybUrlopowy)
         ZastosujTrybUrlopowy();
     OdswiezPolecenia();
     m_lista->setFocus();

@@ -392,7 +392,7 @@ void StronyPracownika::PoZalogowaniu() {
     }
     UstawRokPrzetwarzania(sesja.DataPrzetwarzania.year);
     WypelnijPodpowiedzi();
-    UstawTrybUrlopowy(sesja.Pole2);
+    UstawTrybUrlopowy(sesja.TrybUrlopowy);
 }
 
 void StronyPracownika::UstawTrybUrlopowy(bool trybUrlopowy) {

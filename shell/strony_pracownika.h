@@ -53,7 +53,7 @@ public:
     // Binds pages whose tables were opened after the pages were built.
     void PrzylaczTabele();
 
-    // Only the leave and absence pages (user's Pole2).
+    // Only the leave and absence pages (the user's TrybUrlopowy).
     void UstawTrybUrlopowy(bool trybUrlopowy);
     bool TrybUrlopowy() const { return m_trybUrlopowy; }
     // ParametryKadr.db.AktualizacjaDanychPlacowy: false keeps the employee's twenty identity

@@ -245,7 +245,7 @@ void DataModule::NotifyCommands(const std::string& component) {
     stan.component = component;
     stan.editing = EditingInProgress();
     stan.searchEnabled = stan.chooseEmployeesEnabled = !stan.editing;
-    stan.printsEnabled = !stan.editing && !Sesja().Pole2;
+    stan.printsEnabled = !stan.editing && !Sesja().TrybUrlopowy;
     m_commandObservers.Notify(stan);
 }
 

@@ -1,6 +1,7 @@
 // Positions and establishment posts, and the pay-group row a position's pay group keeps.
 #include <memory>
 
+#include "store/engine/edit_scope.h"
 #include "store/historia_sluzby.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
@@ -13,6 +14,7 @@ namespace {
 
 using engine::Dataset;
 using engine::DatasetEvent;
+using engine::EditScope;
 using engine::Value;
 
 // The row as it was before an edit or a delete.
@@ -59,32 +61,29 @@ void Synchronizuj(TDM& t, Dataset& st, const Poprzedni& przed) {
         }
         g.SetField("Ubruttowienie", u);
     };
-    try {
-        if (NaWierszuGrupy(g, pracownik, data, Value())) {
-            g.Edit();
+    // Nothing half-changed stays behind a message: the scopes cancel what was not posted.
+    if (NaWierszuGrupy(g, pracownik, data, Value())) {
+        {
+            EditScope zmiana(g, EditScope::Mode::Edit);
             ustaw();
-            g.Post();
-            if (przesunieto && !PustePole(grupaPrzed) &&
-                NaWierszuGrupy(g, pracownik, przed.data, grupaPrzed))
-                g.Delete();
-        } else if (przesunieto && !PustePole(grupaPrzed) &&
-                   NaWierszuGrupy(g, pracownik, przed.data, grupaPrzed)) {
-            g.Edit();
-            g.SetField("DataOdKiedy", data);
-            ustaw();
-            g.Post();
-        } else {
-            g.Insert();
-            g.SetField("DataOdKiedy", data);
-            UstawIdentyfikator(g, "IdentyfikatorGrupy", grupa.AsInteger());
-            g.SetField("Ubruttowienie", u);
-            g.SetField("Mnoznik", Value());
-            g.Post();
+            zmiana.Post();
         }
-    } catch (...) {
-        // Nothing half-changed stays behind the message.
-        g.Cancel();
-        throw;
+        if (przesunieto && !PustePole(grupaPrzed) &&
+            NaWierszuGrupy(g, pracownik, przed.data, grupaPrzed))
+            g.Delete();
+    } else if (przesunieto && !PustePole(grupaPrzed) &&
+               NaWierszuGrupy(g, pracownik, przed.data, grupaPrzed)) {
+        EditScope zmiana(g, EditScope::Mode::Edit);
+        g.SetField("DataOdKiedy", data);
+        ustaw();
+        zmiana.Post();
+    } else {
+        EditScope wstawienie(g, EditScope::Mode::Insert);
+        g.SetField("DataOdKiedy", data);
+        UstawIdentyfikator(g, "IdentyfikatorGrupy", grupa.AsInteger());
+        g.SetField("Ubruttowienie", u);
+        g.SetField("Mnoznik", Value());
+        wstawienie.Post();
     }
 }
 

@@ -1,3 +1,4 @@
+#include "store/engine/edit_scope.h"
 #include "store/engine/engine_error.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -88,7 +89,7 @@ void TDM::Zaloguj(int64_t wiersz, const std::string& haslo, bool zahaszowane,
     s.Aktualizowanie = logiczne("Aktualizowanie");
     s.Administrator = logiczne("Administrator");
     s.Pole1 = logiczne("Pole1");
-    s.Pole2 = logiczne("Pole2");
+    s.TrybUrlopowy = logiczne("Pole2");
     s.Pole3 = logiczne("Pole3");
     s.Pole4 = logiczne("Pole4");
     s.NazwaKrotka = Tekst(r["NazwaKrotka"]);
@@ -127,14 +128,9 @@ void TDM::ZapiszHaslo(int32_t identyfikator, const std::string& haslo) {
     // The hash first: should the second write fail, the user still logs in by the hash.
     m_hasla.Zapisz(identyfikator, haslo);
     hasla.MoveTo(wiersz);
-    hasla.Edit();
-    try {
-        hasla.SetField("Haslo", engine::Value::Text(MagazynHasel::LosoweHaslo()));
-        hasla.Post();
-    } catch (...) {
-        hasla.Cancel();
-        throw;
-    }
+    engine::EditScope zmiana(hasla, engine::EditScope::Mode::Edit);
+    hasla.SetField("Haslo", engine::Value::Text(MagazynHasel::LosoweHaslo()));
+    zmiana.Post();
 }
 
 bool TDM::SprawdzHaslo(int32_t identyfikator, const std::string& haslo) {

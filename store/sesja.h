@@ -13,8 +13,8 @@ struct SesjaUzytkownika {
     bool Przegladanie = false;
     bool Aktualizowanie = false;
     bool Administrator = false;
-    bool Pole1 = false;  // automatic edit off
-    bool Pole2 = false;  // TrybUrlopowy: leave and absence pages only
+    bool Pole1 = false;         // automatic edit off
+    bool TrybUrlopowy = false;  // leave and absence pages only (column Pole2)
     bool Pole3 = false;
     bool Pole4 = false;
     std::string NazwaKrotka;

@@ -1,5 +1,6 @@
 #include "store/slowniki.h"
 
+#include "store/engine/edit_scope.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/wspolne/blad_danych.h"
@@ -209,11 +210,11 @@ void NaprawGrupeStanowiskaSC(TDM& tdm) {
     if (ds.Editing() || ds.IsEmpty() || !PustePole(ds, "GrupaStanowiskSC"))
         return;
     try {
-        ds.Edit();
+        engine::EditScope naprawa(ds, engine::EditScope::Mode::Edit);
         ds.SetField("GrupaStanowiskSC", Value::Text("0"));
-        ds.Post();
+        naprawa.Post();
     } catch (const std::exception&) {
-        ds.Cancel();
+        // A repair in passing: the row stays as it was until the next chance.
     }
 }
 
@@ -224,11 +225,11 @@ void NaprawMnoznikGrupy(TDM& tdm) {
     if (ds.Editing() || ds.IsEmpty() || !PustePole(ds, "Mnoznik"))
         return;
     try {
-        ds.Edit();
+        engine::EditScope naprawa(ds, engine::EditScope::Mode::Edit);
         ds.SetField("Mnoznik", Value::Number(1.0));
-        ds.Post();
+        naprawa.Post();
     } catch (const std::exception&) {
-        ds.Cancel();
+        // A repair in passing: the row stays as it was until the next chance.
     }
 }
 

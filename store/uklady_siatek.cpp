@@ -1,5 +1,6 @@
 #include "store/uklady_siatek.h"
 
+#include "store/engine/edit_scope.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -84,17 +85,6 @@ WygladKolumny CzytajWyglad(const Dataset& ds, const PolaWygladu& p, WygladKolumn
     return w;
 }
 
-// Leaves a dataset in browse state when an operation on it throws half-way.
-template <typename F>
-auto AlboPorzuc(Dataset& ds, F&& f) {
-    try {
-        return f();
-    } catch (...) {
-        ds.Cancel();
-        throw;
-    }
-}
-
 }  // namespace
 
 UkladySiatek::UkladySiatek(TDM1& tdm1) : m_tdm1(tdm1) {
@@ -143,13 +133,11 @@ bool UkladySiatek::Zapisz(std::string_view forma, std::string_view siatka,
         return false;
     Dataset& gridy = *m_tdm1.TGridy;
     if (!Znajdz(forma, siatka, sesja.Identyfikator)) {
-        gridy.Insert();
-        AlboPorzuc(gridy, [&] {
-            UstawTekst(gridy, "NazwaFormy", std::string(forma));
-            UstawTekst(gridy, "NazwaGrida", std::string(siatka));
-            UstawIdentyfikator(gridy, "IdentyfikatorUzytkownika", sesja.Identyfikator);
-            gridy.Post();
-        });
+        engine::EditScope wstawienie(gridy, engine::EditScope::Mode::Insert);
+        UstawTekst(gridy, "NazwaFormy", std::string(forma));
+        UstawTekst(gridy, "NazwaGrida", std::string(siatka));
+        UstawIdentyfikator(gridy, "IdentyfikatorUzytkownika", sesja.Identyfikator);
+        wstawienie.Post();
     }
     if (!NaUkladzie(forma, siatka, sesja.Identyfikator)) {
         m_tdm1.Tdm().Dialogi_().Blad(kBladZapisuGrida, kTytulKontroliUstawien);
@@ -167,26 +155,21 @@ bool UkladySiatek::ZapiszKolumne(int numer, const KolumnaSiatki& k) {
     while (!dane.Eof() && Liczba<int>(dane, "NumerPola", -1) != numer)
         dane.Next();
     const bool jest = !dane.Eof();
-    return AlboPorzuc(dane, [&] {
-        if (jest) {
-            dane.Edit();
-        } else {
-            dane.Insert();
-            dane.SetField("NumerPola", Value::Integer(numer));
-        }
-        if (Liczba<int>(dane, "NumerPola", -1) != numer) {
-            dane.Cancel();
-            m_tdm1.Tdm().Dialogi_().Blad(kBladZapisuPozycjiGrida, kTytulKontroliUstawien);
-            return false;
-        }
-        dane.SetField("SzerokoscPola", Value::Integer(k.szerokosc));
-        UstawTekst(dane, "NazwaPola", k.pole);
-        ZapiszWyglad(dane, kPolaKomorek, k.komorki);
-        UstawTekst(dane, "NazwaTytul", k.tytul);
-        ZapiszWyglad(dane, kPolaTytulu, k.tytulu);
-        dane.Post();
-        return true;
-    });
+    engine::EditScope zmiana(
+        dane, jest ? engine::EditScope::Mode::Edit : engine::EditScope::Mode::Insert);
+    if (!jest)
+        dane.SetField("NumerPola", Value::Integer(numer));
+    if (Liczba<int>(dane, "NumerPola", -1) != numer) {
+        m_tdm1.Tdm().Dialogi_().Blad(kBladZapisuPozycjiGrida, kTytulKontroliUstawien);
+        return false;
+    }
+    dane.SetField("SzerokoscPola", Value::Integer(k.szerokosc));
+    UstawTekst(dane, "NazwaPola", k.pole);
+    ZapiszWyglad(dane, kPolaKomorek, k.komorki);
+    UstawTekst(dane, "NazwaTytul", k.tytul);
+    ZapiszWyglad(dane, kPolaTytulu, k.tytulu);
+    zmiana.Post();
+    return true;
 }
 
 std::optional<std::vector<ZapisanaKolumna>> UkladySiatek::Czytaj(std::string_view forma,

@@ -286,7 +286,7 @@ private slots:
 
         baza.Otworz();
         QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
-        QVERIFY(baza.tdm->Sesja().Pole2);
+        QVERIFY(baza.tdm->Sesja().TrybUrlopowy);
     }
 };
 

@@ -201,11 +201,11 @@ private slots:
         j.tdm->TPracownicy->Cancel();
     }
 
-    // A leave-only user (Pole2) sees the pay page with leave and absences and nothing else.
+    // A leave-only user (TrybUrlopowy) sees the pay page with leave and absences and nothing else.
     void trybUrlopowy() {
         Jednostka j("URLOPY", "urlopy");
         QVERIFY(j.zalogowany);
-        QVERIFY(j.tdm->Sesja().Pole2);
+        QVERIFY(j.tdm->Sesja().TrybUrlopowy);
         auto s = j.Strony();
         QCOMPARE(s->BiezacaStrona(), QString("Urlopy"));
         QStringList widoczne;

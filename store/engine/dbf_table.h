@@ -14,6 +14,8 @@
 
 namespace mirta::engine {
 
+class DbfFieldCodec;
+
 struct DbfOptions {
     // Code page of character data when the caller knows better than the file (Mazovia).
     const CodePage* codePage = nullptr;
@@ -118,8 +120,7 @@ private:
     void EnsureLiveIndex() const;
     uint64_t RecordOf(uint64_t ordinal) const;
     uint64_t RecordOffset(uint64_t record) const;
-    Value DecodeField(const DbfColumn& column, std::string_view raw, uint64_t record) const;
-    void EncodeField(const DbfColumn& column, const Value& value, char* out) const;
+    DbfFieldCodec Codec() const;
     std::string BuildRecord(const Record& row) const;
     std::optional<std::string> WriteRefusal() const;
     void RequireWritable() const;

@@ -164,6 +164,19 @@ public:
         if (ec)
             throw EngineError("Nie można utworzyć katalogu " + path, path, "mkdir");
     }
+
+    void SyncDirectory(const std::string& directory) override {
+        const std::string path = directory.empty() ? "." : directory;
+        int fd = ::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            ThrowErrno(path, "open");
+        const int result = ::fsync(fd);
+        const int error = errno;
+        ::close(fd);
+        errno = error;
+        if (result != 0)
+            ThrowErrno(path, "sync");
+    }
 };
 
 bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
@@ -223,6 +236,13 @@ std::string ResolvePath(FileSystem& fs, const std::string& path) {
         resolved += candidate;
     }
     return resolved;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const size_t slash = path.find_last_of("/\\");
+    if (slash == std::string::npos)
+        return ".";
+    return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string ReplaceExtension(const std::string& path, const std::string& extension) {

@@ -62,6 +62,9 @@ public:
     virtual std::vector<std::string> List(const std::string& directory) = 0;
     virtual FileStamp Stamp(const std::string& path) = 0;
     virtual void CreateDirectories(const std::string& path) = 0;
+    // Makes the creations, renames and removals of entries in `directory` durable, as Sync
+    // does for a file's bytes: until then a power cut may undo them.
+    virtual void SyncDirectory(const std::string& directory) = 0;
 
     // The operating system's file system.
     static FileSystem& Real();
@@ -71,6 +74,9 @@ public:
 // case-insensitively, as the files' original platform did. A component that does not exist
 // keeps its spelling, so the result names where a new file would be created.
 std::string ResolvePath(FileSystem& fs, const std::string& path);
+
+// The directory part of a path ("." when it has none).
+std::string DirectoryOf(const std::string& path);
 
 // `name` with its extension replaced ("A.DB", ".PX" -> "A.PX"), keeping the directory.
 std::string ReplaceExtension(const std::string& path, const std::string& extension);

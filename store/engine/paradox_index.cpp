@@ -198,7 +198,8 @@ std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<In
 void IndexFile::OpenFile() {
     if (m_file)
         return;
-    m_file = m_fs.Open(m_path, m_fs.Exists(m_path) ? OpenMode::ReadWrite : OpenMode::Create);
+    m_created = !m_fs.Exists(m_path);
+    m_file = m_fs.Open(m_path, m_created ? OpenMode::Create : OpenMode::ReadWrite);
 }
 
 const std::vector<uint8_t>& IndexFile::Image() {
@@ -250,6 +251,9 @@ void IndexFile::Sync() {
     if (!m_dirty || !m_file)
         return;
     m_file->Sync();
+    if (m_created)
+        m_fs.SyncDirectory(DirectoryOf(m_path));
+    m_created = false;
     m_dirty = false;
     m_resized = false;
 }
@@ -257,7 +261,7 @@ void IndexFile::Sync() {
 void IndexFile::WriteOutBeforeTableSync() {
     if (!m_dirty || !m_file)
         return;
-    if (m_resized) {
+    if (m_resized || m_created) {
         Sync();
         return;
     }
@@ -363,32 +367,20 @@ bool EntriesHaveLowerCase(const std::vector<uint8_t>& file, const Header& x, int
 
 }  // namespace
 
-SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& xPath,
-                                        const std::vector<uint8_t>& existing,
-                                        const std::function<void(const RecordVisitor&)>& scan,
-                                        bool bump) {
-    if (existing.size() < kFixedPartEnd || existing.size() < GetU16(existing.data() + kHeaderSize))
-        throw EngineError("Uszkodzony indeks " + xPath, xPath, "index");
-    Header x = Header::Parse(
-        std::vector<uint8_t>(existing.begin(),
-                             existing.begin() + GetU16(existing.data() + kHeaderSize)),
-        xPath, true);
-    const int keyFields = table.keyFields;
-    const int indexed = x.numFields - 1 - keyFields;
-    auto fail = [&](const std::string& why) {
-        return EngineError("Nie można odbudować indeksu " + xPath + ": " + why, xPath, "index");
-    };
-    if (indexed < 1)
-        throw fail("nieoczekiwana liczba pól");
-    if (x.stored.back().code != kShort)
-        throw fail("brak pola numeru bloku");
+namespace {
 
-    // Which table field each indexed field copies.
+EngineError RebuildError(const std::string& xPath, const std::string& why) {
+    return EngineError("Nie można odbudować indeksu " + xPath + ": " + why, xPath, "index");
+}
+
+// Which table field each indexed field of `x` copies, checked against the table.
+std::vector<int> IndexedFieldSources(const Header& table, const Header& x, const std::string& xPath,
+                                     int indexed) {
     std::vector<int> source;
     const std::string ext = Extension(xPath);
     if (ext.size() == 3 && ext[1] != 'G') {
         if (indexed != 1)
-            throw fail("indeks jednopolowy z wieloma polami");
+            throw RebuildError(xPath, "indeks jednopolowy z wieloma polami");
         source.push_back(std::stoi(ext.substr(1), nullptr, 16) - 1);
     } else {
         for (int i = 0; i < indexed; ++i) {
@@ -403,64 +395,53 @@ SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& 
         int f = source[i];
         if (f < 0 || f >= table.numFields || table.stored[f].code != x.stored[i].code ||
             table.stored[f].size != x.stored[i].size)
-            throw fail("pole " + x.fields[i].name + " nie odpowiada tabeli");
+            throw RebuildError(xPath, "pole " + x.fields[i].name + " nie odpowiada tabeli");
     }
-    for (int k = 0; k < keyFields; ++k) {
+    for (int k = 0; k < table.keyFields; ++k) {
         const StoredField& a = table.stored[k];
         const StoredField& b = x.stored[indexed + k];
         if (a.code != b.code || a.size != b.size)
-            throw fail("pola klucza nie odpowiadają tabeli");
+            throw RebuildError(xPath, "pola klucza nie odpowiadają tabeli");
     }
+    return source;
+}
 
+// A maintained composite index over alpha fields is kept in upper case when the engine made
+// it case-insensitive; its existing entries tell which kind it is. Upper-cases `records`
+// then.
+void MatchIndexCase(const Header& x, int indexed, const std::vector<uint8_t>& existing,
+                    std::vector<uint8_t>& records, uint32_t count, const CodePage& cp) {
+    if (x.fileType != kCompositeDataInc && x.fileType != kCompositeDataNonInc)
+        return;
     const int rs = x.recordSize;
-    const CodePage& cp = CodePage::ForNumber(table.codePage);
-    std::vector<uint8_t> records;
-    uint32_t count = 0;
     bool tableLower = false;
-    scan([&](const uint8_t* record, uint16_t block) {
-        size_t at = records.size();
-        records.resize(at + rs);
-        uint8_t* out = records.data() + at;
-        for (int i = 0; i < indexed; ++i) {
-            const StoredField& f = table.stored[source[i]];
-            std::memcpy(out + x.stored[i].offset, record + f.offset, f.size);
-        }
-        for (int k = 0; k < keyFields; ++k)
-            std::memcpy(out + x.stored[indexed + k].offset, record + table.stored[k].offset,
-                        table.stored[k].size);
-        uint8_t* hint = out + x.stored.back().offset;
-        hint[0] = static_cast<uint8_t>(0x80 | (block >> 8));
-        hint[1] = static_cast<uint8_t>(block);
-        ++count;
-    });
-    // A maintained composite index over alpha fields is kept in upper case when the engine
-    // made it case-insensitive; its existing entries tell which kind it is.
-    bool caseInsensitive = false;
-    if (x.fileType == kCompositeDataInc || x.fileType == kCompositeDataNonInc) {
-        for (int i = 0; i < indexed; ++i) {
-            if (x.stored[i].code != kAlpha)
-                continue;
-            for (uint32_t r = 0; r < count; ++r) {
-                const uint8_t* p =
-                    records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset;
-                for (int c = 0; c < x.stored[i].size && p[c]; ++c) {
-                    int32_t u = cp.ToUnicode(p[c]);
-                    if (u >= 'a' && u <= 'z')
-                        tableLower = true;
-                }
+    for (int i = 0; i < indexed; ++i) {
+        if (x.stored[i].code != kAlpha)
+            continue;
+        for (uint32_t r = 0; r < count; ++r) {
+            const uint8_t* p = records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset;
+            for (int c = 0; c < x.stored[i].size && p[c]; ++c) {
+                int32_t u = cp.ToUnicode(p[c]);
+                if (u >= 'a' && u <= 'z')
+                    tableLower = true;
             }
         }
-        caseInsensitive = tableLower && !EntriesHaveLowerCase(existing, x, indexed, cp);
     }
-    if (caseInsensitive) {
-        for (uint32_t r = 0; r < count; ++r)
-            for (int i = 0; i < indexed; ++i)
-                if (x.stored[i].code == kAlpha)
-                    UpperAlpha(records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset,
-                               x.stored[i].size, cp);
-    }
+    if (!tableLower || EntriesHaveLowerCase(existing, x, indexed, cp))
+        return;
+    for (uint32_t r = 0; r < count; ++r)
+        for (int i = 0; i < indexed; ++i)
+            if (x.stored[i].code == kAlpha)
+                UpperAlpha(records.data() + static_cast<size_t>(r) * rs + x.stored[i].offset,
+                           x.stored[i].size, cp);
+}
 
-    // Sort on every field but the block number.
+// The index file for `count` entries of `records`, sorted on every field but the block
+// number, with the leaves of its primary index.
+SecondaryIndexImage LayOutSecondaryIndex(Header x, const Header& table,
+                                         const std::vector<uint8_t>& records, uint32_t count,
+                                         const std::string& xPath, bool bump) {
+    const int rs = x.recordSize;
     std::vector<uint32_t> order(count);
     for (uint32_t i = 0; i < count; ++i)
         order[i] = i;
@@ -475,7 +456,7 @@ SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& 
     const int perBlock = std::max(1, capacity - 1);
     const uint32_t blocks = (count + perBlock - 1) / perBlock;
     if (blocks > 0xFFFF)
-        throw fail("indeks za duży");
+        throw RebuildError(xPath, "indeks za duży");
 
     SecondaryIndexImage image;
     image.data.assign(x.headerSize + blocks * blockSize, 0);
@@ -508,6 +489,50 @@ SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& 
     image.leaves = std::move(leaves);
     image.header = std::move(x);
     return image;
+}
+
+}  // namespace
+
+SecondaryIndexImage BuildSecondaryIndex(const Header& table, const std::string& xPath,
+                                        const std::vector<uint8_t>& existing,
+                                        const std::function<void(const RecordVisitor&)>& scan,
+                                        bool bump) {
+    if (existing.size() < kFixedPartEnd || existing.size() < GetU16(existing.data() + kHeaderSize))
+        throw EngineError("Uszkodzony indeks " + xPath, xPath, "index");
+    Header x = Header::Parse(
+        std::vector<uint8_t>(existing.begin(),
+                             existing.begin() + GetU16(existing.data() + kHeaderSize)),
+        xPath, true);
+    const int keyFields = table.keyFields;
+    const int indexed = x.numFields - 1 - keyFields;
+    if (indexed < 1)
+        throw RebuildError(xPath, "nieoczekiwana liczba pól");
+    if (x.stored.back().code != kShort)
+        throw RebuildError(xPath, "brak pola numeru bloku");
+    const std::vector<int> source = IndexedFieldSources(table, x, xPath, indexed);
+
+    // One entry per row: the indexed fields, the key, and the row's block as a hint.
+    const int rs = x.recordSize;
+    std::vector<uint8_t> records;
+    uint32_t count = 0;
+    scan([&](const uint8_t* record, uint16_t block) {
+        size_t at = records.size();
+        records.resize(at + rs);
+        uint8_t* out = records.data() + at;
+        for (int i = 0; i < indexed; ++i) {
+            const StoredField& f = table.stored[source[i]];
+            std::memcpy(out + x.stored[i].offset, record + f.offset, f.size);
+        }
+        for (int k = 0; k < keyFields; ++k)
+            std::memcpy(out + x.stored[indexed + k].offset, record + table.stored[k].offset,
+                        table.stored[k].size);
+        uint8_t* hint = out + x.stored.back().offset;
+        hint[0] = static_cast<uint8_t>(0x80 | (block >> 8));
+        hint[1] = static_cast<uint8_t>(block);
+        ++count;
+    });
+    MatchIndexCase(x, indexed, existing, records, count, CodePage::ForNumber(table.codePage));
+    return LayOutSecondaryIndex(std::move(x), table, records, count, xPath, bump);
 }
 
 void RebuildSecondaryIndexes(FileSystem& fs, ParadoxTable& table) {

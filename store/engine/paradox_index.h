@@ -54,6 +54,7 @@ private:
     bool m_loaded = false;
     bool m_dirty = false;
     bool m_resized = false;
+    bool m_created = false;  // its directory entry is not yet durable
 };
 
 // Writes an index file, touching only the blocks whose bytes changed.

@@ -39,15 +39,19 @@ int ChooseBlockSizeKb(int recordSize, uint64_t expectedRows) {
 
 ParadoxTable::ParadoxTable(FileSystem& fs, std::string path, std::unique_ptr<File> file,
                            bool readOnly)
-    : m_fs(fs), m_path(std::move(path)), m_file(std::move(file)), m_readOnly(readOnly) {}
+    : m_fs(fs),
+      m_path(std::move(path)),
+      m_file(std::make_unique<HeldWritesFile>(std::move(file))),
+      m_readOnly(readOnly) {}
 
 ParadoxTable::~ParadoxTable() {
-    if (m_bulk) {
-        try {
+    try {
+        if (m_bulk)
             EndBulk();
-        } catch (...) {
-            // The records written so far stay readable; the header is repaired on next open.
-        }
+        else if (m_journal && m_journal->Pending())
+            Sync();  // an unsynced change must not be undone at the next open
+    } catch (...) {
+        // The journal undoes the unfinished change at the next open.
     }
 }
 
@@ -100,9 +104,9 @@ std::unique_ptr<ParadoxTable> ParadoxTable::CreateFromHeader(FileSystem& fs,
     const std::string resolved = ResolvePath(fs, path);
     // Written aside and renamed, so a half-written header never stands under the name.
     const std::string temporary = resolved + ".tmp";
+    const auto bytes = header.Serialize();
     {
         auto file = fs.Open(temporary, OpenMode::Create);
-        auto bytes = header.Serialize();
         file->WriteAt(0, bytes.data(), bytes.size());
         file->Sync();
     }
@@ -112,20 +116,38 @@ std::unique_ptr<ParadoxTable> ParadoxTable::CreateFromHeader(FileSystem& fs,
         fs.Remove(ReplaceExtension(resolved, ".JNL"));
     for (const auto& stale : ListIndexFiles(fs, resolved))
         fs.Remove(stale);
+    if (header.Keyed()) {
+        // The empty table's index is there before the table's name is, so that a power cut
+        // never leaves a keyed table without one.
+        const auto index = BuildPrimaryIndex(Header::Parse(bytes, resolved, true), {}, {});
+        auto file = fs.Open(ReplaceExtension(resolved, ".PX"), OpenMode::Create);
+        file->WriteAt(0, index.data(), index.size());
+        file->Sync();
+    }
     fs.Rename(temporary, resolved);
+    fs.SyncDirectory(DirectoryOf(resolved));
     auto table = Open(fs, resolved);
-    if (table->m_header.Keyed())
+    if (table->m_header.Keyed()) {
         table->RebuildIndexes();
+        table->Sync();
+    }
     return table;
 }
 
 void ParadoxTable::WriteData(uint64_t offset, const void* data, size_t n) {
     m_wroteInCall = true;
-    m_journal->BeforeOverwrite(*m_file, offset, n);
     m_file->WriteAt(offset, data, n);
 }
 
+void ParadoxTable::CommitHeld() {
+    const auto ranges = m_file->HeldRanges();
+    if (!ranges.empty())
+        m_journal->Record(m_file->Base(), m_file->HeldFrom(), ranges);
+    m_file->Release();
+}
+
 void ParadoxTable::RecoverAfterFailure() {
+    m_file->Drop();
     m_bulk = false;
     m_dirtyHeader = false;
     m_pendingBlock.reset();
@@ -147,7 +169,7 @@ void ParadoxTable::FailWrite() {
     }
     // Refused before anything reached the file (a bad value, a duplicate key).
     if (!m_bulk) {
-        m_journal->Commit();
+        m_file->Drop();
         if (!m_exclusive)
             m_file->Unlock();
     }
@@ -163,7 +185,7 @@ void ParadoxTable::Load() {
     if (!m_readOnly) {
         const std::string journalPath = ReplaceExtension(m_path, ".JNL");
         m_journal = std::make_unique<UndoJournal>(m_fs, journalPath);
-        recovered = UndoJournal::Recover(m_fs, journalPath, *m_file);
+        recovered = UndoJournal::Recover(m_fs, journalPath, m_file->Base());
     } else {
         m_journal = std::make_unique<UndoJournal>(m_fs, std::string());
     }
@@ -196,8 +218,8 @@ void ParadoxTable::Load() {
             m_hasSecondaryIndexes = true;
     }
     m_broken = false;
+    // The undone operation may have rewritten the indexes already.
     if (recovered && m_header.Keyed()) {
-        // The undone operation may have rewritten the indexes already.
         RebuildIndexes();
         SyncIndexes();
     }
@@ -557,6 +579,9 @@ void ParadoxTable::Reload() {
     if (!m_broken && !m_pendingBlock && CurrentStamp() == m_stamp)
         return;
     FlushPending();
+    // Our last change is kept, not undone, by the reading that follows.
+    if (m_journal && m_journal->Pending())
+        Sync();
     Load();
 }
 
@@ -572,7 +597,10 @@ void ParadoxTable::BeginWrite() {
         return;
     if (!m_exclusive && !m_file->TryLock(true))
         throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
-    m_journal->Begin(m_file->Size());
+    // The journal holds one operation: the one before must be on the disk first.
+    if (m_journal->Pending())
+        Sync();
+    m_file->Hold();
 }
 
 void ParadoxTable::FinishWrite() {
@@ -581,7 +609,7 @@ void ParadoxTable::FinishWrite() {
         return;
     }
     WriteHeader();
-    m_journal->Commit();
+    CommitHeld();
     if (m_header.Keyed())
         RebuildIndexes();
     m_stamp = CurrentStamp();
@@ -717,115 +745,129 @@ uint64_t ParadoxTable::Insert(const Record& row) {
 }
 
 uint64_t ParadoxTable::InsertEncoded(const std::vector<uint8_t>& record) {
-    const int rs = m_header.recordSize;
-    const int capacity = Capacity();
-
-    size_t index = m_directory.empty() ? 0 : m_directory.size() - 1;
-    int slot = m_directory.empty() ? 0 : m_directory.back().count;
-    if (m_keySize > 0 && m_rowCount > 0) {
-        // Appending in key order is the common bulk case: test the last row first.
-        const auto& lastBlock = LoadBlock(m_directory.back().number);
-        const uint8_t* lastRec =
-            lastBlock.data() + kBlockHeaderSize + static_cast<size_t>(slot - 1) * rs;
-        int cmp = CompareKey(lastRec, record.data());
-        if (cmp == 0)
-            throw KeyViolation(m_path);
-        if (cmp > 0) {
-            if (!m_bulk || m_pendingBlock)
-                FlushPending();
-            bool equal = false;
-            uint64_t pos = LowerBoundRaw(record.data(), m_keySize, &equal);
-            if (equal)
-                throw KeyViolation(m_path);
-            if (pos == 0) {
-                index = 0;
-                slot = 0;
-            } else {
-                std::tie(index, slot) = Locate(pos - 1);
-                ++slot;
-            }
-        }
-    }
-
+    const auto [index, slot] = InsertPosition(record);
     const bool appendAtEnd = m_directory.empty() ||
                              (index == m_directory.size() - 1 && slot == m_directory[index].count);
     if (!(m_bulk && appendAtEnd))
         FlushPending();
+    if (m_directory.empty())
+        return InsertIntoEmptyTable(record);
+    if (m_directory[index].count < Capacity())
+        return InsertIntoBlock(index, slot, record, appendAtEnd);
+    if (appendAtEnd)
+        return AppendBlockWith(record);
+    return SplitBlockFor(index, slot, record);
+}
 
-    if (m_directory.empty()) {
-        uint16_t number = AllocateBlock();
-        std::vector<uint8_t> block(m_header.BlockSize(), 0);
-        BlockHeader{0, 0, BlockHeader::AddDataSizeFor(1, rs)}.Write(block.data());
-        std::memcpy(RecordAt(block, 0, rs), record.data(), rs);
-        m_directory.push_back({number, 1});
-        if (m_keySize)
-            m_firstKeys.assign(record.begin(), record.begin() + m_keySize);
-        RecountPrefix(0);
-        if (m_bulk) {
-            m_pendingBlock = number;
-            m_pendingBytes = std::move(block);
-        } else {
-            WriteBlock(number, block);
-        }
-        return 0;
+std::pair<size_t, int> ParadoxTable::InsertPosition(const std::vector<uint8_t>& record) {
+    size_t index = m_directory.empty() ? 0 : m_directory.size() - 1;
+    int slot = m_directory.empty() ? 0 : m_directory.back().count;
+    if (m_keySize == 0 || m_rowCount == 0)
+        return {index, slot};
+    // Appending in key order is the common bulk case: test the last row first.
+    const auto& lastBlock = LoadBlock(m_directory.back().number);
+    const uint8_t* lastRec =
+        lastBlock.data() + kBlockHeaderSize + static_cast<size_t>(slot - 1) * m_header.recordSize;
+    const int cmp = CompareKey(lastRec, record.data());
+    if (cmp == 0)
+        throw KeyViolation(m_path);
+    if (cmp < 0)
+        return {index, slot};
+    if (!m_bulk || m_pendingBlock)
+        FlushPending();
+    bool equal = false;
+    const uint64_t pos = LowerBoundRaw(record.data(), m_keySize, &equal);
+    if (equal)
+        throw KeyViolation(m_path);
+    if (pos == 0)
+        return {0, 0};
+    std::tie(index, slot) = Locate(pos - 1);
+    return {index, slot + 1};
+}
+
+uint64_t ParadoxTable::InsertIntoEmptyTable(const std::vector<uint8_t>& record) {
+    const int rs = m_header.recordSize;
+    uint16_t number = AllocateBlock();
+    std::vector<uint8_t> block(m_header.BlockSize(), 0);
+    BlockHeader{0, 0, BlockHeader::AddDataSizeFor(1, rs)}.Write(block.data());
+    std::memcpy(RecordAt(block, 0, rs), record.data(), rs);
+    m_directory.push_back({number, 1});
+    if (m_keySize)
+        m_firstKeys.assign(record.begin(), record.begin() + m_keySize);
+    RecountPrefix(0);
+    if (m_bulk) {
+        m_pendingBlock = number;
+        m_pendingBytes = std::move(block);
+    } else {
+        WriteBlock(number, block);
     }
+    return 0;
+}
 
+uint64_t ParadoxTable::InsertIntoBlock(size_t index, int slot, const std::vector<uint8_t>& record,
+                                       bool appendAtEnd) {
+    const int rs = m_header.recordSize;
     BlockEntry& entry = m_directory[index];
-    if (entry.count < capacity) {
-        std::vector<uint8_t>& block = LoadBlock(entry.number);
-        uint8_t* at = RecordAt(block, slot, rs);
-        std::memmove(at + rs, at, static_cast<size_t>(entry.count - slot) * rs);
-        std::memcpy(at, record.data(), rs);
-        ++entry.count;
-        BlockHeader bh = BlockHeader::Read(block.data());
-        bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
-        bh.Write(block.data());
-        if (slot == 0)
-            RememberFirstKey(index, block.data());
-        if (!(m_bulk && m_pendingBlock && *m_pendingBlock == entry.number)) {
-            if (m_bulk && appendAtEnd) {
-                // Keep the growing last block in memory until it is full.
-                m_pendingBytes = block;
-                m_pendingBlock = entry.number;
-            } else {
-                WriteBlock(entry.number, block);
-            }
-        }
-        if (index + 1 == m_directory.size()) {
-            ++m_prefix.back();
-            ++m_rowCount;
+    std::vector<uint8_t>& block = LoadBlock(entry.number);
+    uint8_t* at = RecordAt(block, slot, rs);
+    std::memmove(at + rs, at, static_cast<size_t>(entry.count - slot) * rs);
+    std::memcpy(at, record.data(), rs);
+    ++entry.count;
+    BlockHeader bh = BlockHeader::Read(block.data());
+    bh.addDataSize = BlockHeader::AddDataSizeFor(entry.count, rs);
+    bh.Write(block.data());
+    if (slot == 0)
+        RememberFirstKey(index, block.data());
+    if (!(m_bulk && m_pendingBlock && *m_pendingBlock == entry.number)) {
+        if (m_bulk && appendAtEnd) {
+            // Keep the growing last block in memory until it is full.
+            m_pendingBytes = block;
+            m_pendingBlock = entry.number;
         } else {
-            RecountPrefix(index + 1);
+            WriteBlock(entry.number, block);
         }
-        return OrdinalOf(index, slot);
     }
+    if (index + 1 == m_directory.size()) {
+        ++m_prefix.back();
+        ++m_rowCount;
+    } else {
+        RecountPrefix(index + 1);
+    }
+    return OrdinalOf(index, slot);
+}
 
+uint64_t ParadoxTable::AppendBlockWith(const std::vector<uint8_t>& record) {
+    // A full last block: the record starts a new block after it.
+    const int rs = m_header.recordSize;
+    const uint16_t oldNumber = m_directory.back().number;
+    const uint16_t newNumber = AllocateBlock();
+    std::vector<uint8_t> fresh(m_header.BlockSize(), 0);
+    BlockHeader{0, oldNumber, BlockHeader::AddDataSizeFor(1, rs)}.Write(fresh.data());
+    std::memcpy(RecordAt(fresh, 0, rs), record.data(), rs);
+    m_directory.push_back({newNumber, 1});
+    if (m_keySize)
+        m_firstKeys.insert(m_firstKeys.end(), record.begin(), record.begin() + m_keySize);
+    RecountPrefix(m_directory.size() - 1);
+    if (m_bulk) {
+        FlushPending();
+        m_pendingBlock = newNumber;
+        m_pendingBytes = std::move(fresh);
+        m_pendingLinkFrom = oldNumber;
+    } else {
+        WriteBlock(newNumber, fresh);
+        WriteLink(oldNumber, newNumber);
+    }
+    return OrdinalOf(m_directory.size() - 1, 0);
+}
+
+uint64_t ParadoxTable::SplitBlockFor(size_t index, int slot, const std::vector<uint8_t>& record) {
+    // The upper half moves to a new block linked right after the full one. The new block is
+    // written first, so until the old one is rewritten nothing points at it.
+    const int rs = m_header.recordSize;
+    BlockEntry& entry = m_directory[index];
     const uint16_t oldNumber = entry.number;
     const uint16_t newNumber = AllocateBlock();
     std::vector<uint8_t> fresh(m_header.BlockSize(), 0);
-
-    if (appendAtEnd) {
-        // A full last block: the record starts a new block after it.
-        BlockHeader{0, oldNumber, BlockHeader::AddDataSizeFor(1, rs)}.Write(fresh.data());
-        std::memcpy(RecordAt(fresh, 0, rs), record.data(), rs);
-        m_directory.push_back({newNumber, 1});
-        if (m_keySize)
-            m_firstKeys.insert(m_firstKeys.end(), record.begin(), record.begin() + m_keySize);
-        RecountPrefix(m_directory.size() - 1);
-        if (m_bulk) {
-            FlushPending();
-            m_pendingBlock = newNumber;
-            m_pendingBytes = std::move(fresh);
-            m_pendingLinkFrom = oldNumber;
-        } else {
-            WriteBlock(newNumber, fresh);
-            WriteLink(oldNumber, newNumber);
-        }
-        return OrdinalOf(m_directory.size() - 1, 0);
-    }
-
-    // Split: the upper half moves to a new block linked right after the full one. The new
-    // block is written first, so until the old one is rewritten nothing points at it.
     std::vector<uint8_t> old = LoadBlock(oldNumber);
     BlockHeader oldHeader = BlockHeader::Read(old.data());
     std::vector<uint8_t> all(static_cast<size_t>(entry.count + 1) * rs);
@@ -849,9 +891,8 @@ uint64_t ParadoxTable::InsertEncoded(const std::vector<uint8_t>& record) {
     std::memcpy(RecordAt(old, 0, rs), all.data(), static_cast<size_t>(lower) * rs);
     WriteBlock(oldNumber, old);
 
-    if (oldHeader.next != 0) {
+    if (oldHeader.next != 0)
         WritePrevLink(oldHeader.next, newNumber);
-    }
 
     entry.count = static_cast<uint16_t>(lower);
     m_directory.insert(m_directory.begin() + static_cast<long>(index) + 1,
@@ -1004,6 +1045,9 @@ void ParadoxTable::Sync() {
         m_primaryIndex->WriteOutBeforeTableSync();
     m_file->Sync();
     SyncIndexes();
+    // Retired only now that the change it would undo is on the disk.
+    if (m_journal->Pending())
+        m_journal->Retire();
 }
 
 void ParadoxTable::BeginBulk() {
@@ -1023,15 +1067,14 @@ void ParadoxTable::EndBulk() {
         FlushPending();
         if (m_dirtyHeader) {
             WriteHeader();
-            m_journal->Commit();
+            CommitHeld();
             if (m_header.Keyed())
                 RebuildIndexes();
             m_dirtyHeader = false;
         } else {
-            m_journal->Commit();
+            CommitHeld();
         }
-        m_file->Sync();
-        SyncIndexes();
+        Sync();
         m_stamp = CurrentStamp();
     } catch (...) {
         RecoverAfterFailure();

@@ -10,6 +10,7 @@
 #include "store/engine/block_cache.h"
 #include "store/engine/code_page.h"
 #include "store/engine/file_system.h"
+#include "store/engine/held_writes_file.h"
 #include "store/engine/paradox_header.h"
 #include "store/engine/paradox_index.h"
 #include "store/engine/table.h"
@@ -135,6 +136,13 @@ private:
     void BeginWrite();
     void FinishWrite();
     uint64_t InsertEncoded(const std::vector<uint8_t>& record);
+    // Where a record goes (directory index, slot); throws KeyViolation for a taken key.
+    std::pair<size_t, int> InsertPosition(const std::vector<uint8_t>& record);
+    uint64_t InsertIntoEmptyTable(const std::vector<uint8_t>& record);
+    uint64_t InsertIntoBlock(size_t index, int slot, const std::vector<uint8_t>& record,
+                             bool appendAtEnd);
+    uint64_t AppendBlockWith(const std::vector<uint8_t>& record);
+    uint64_t SplitBlockFor(size_t index, int slot, const std::vector<uint8_t>& record);
     void DeleteAt(size_t dirIndex, int slot);
     uint16_t AllocateBlock();
     void FreeBlock(uint16_t number);
@@ -146,8 +154,10 @@ private:
     void RememberFirstKey(size_t dirIndex, const uint8_t* block);
     void CheckStamp(bool allowReload);
     void SyncIndexes();
-    // Every write to the table file goes here, so the journal keeps what it overwrites.
+    // Every write to the table file goes here; overwrites are held until CommitHeld.
     void WriteData(uint64_t offset, const void* data, size_t n);
+    // Saves the old bytes of the held overwrites in the journal, then writes them.
+    void CommitHeld();
     // After a failed write the in-memory picture may be wrong: undo and read the file again.
     void RecoverAfterFailure();
     void RequireSound();
@@ -155,7 +165,7 @@ private:
 
     FileSystem& m_fs;
     std::string m_path;
-    std::unique_ptr<File> m_file;
+    std::unique_ptr<HeldWritesFile> m_file;
     bool m_readOnly;
     bool m_exclusive = false;
     paradox::Header m_header;

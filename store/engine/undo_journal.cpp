@@ -36,13 +36,23 @@ uint64_t Get64(const uint8_t* p) {
     return v;
 }
 
-std::array<uint8_t, kHeaderSize> HeaderBytes(uint32_t operation, uint64_t tableSize) {
+std::array<uint8_t, kHeaderSize> HeaderBytes(uint32_t operation, uint64_t tableSize,
+                                             uint32_t entries) {
     std::array<uint8_t, kHeaderSize> h{};
     std::memcpy(h.data(), kMagic, sizeof kMagic);
     Put32(h.data() + 8, operation);
     Put64(h.data() + 12, tableSize);
-    Put32(h.data() + 20, Crc32(h.data(), 20));
+    Put32(h.data() + 20, entries);
+    Put32(h.data() + 24, Crc32(h.data(), 24));
     return h;
+}
+
+uint32_t NextOperation() {
+    static uint32_t counter =
+        static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+    if (++counter == 0)
+        ++counter;
+    return counter;
 }
 
 uint32_t EntryCrc(uint32_t operation, uint64_t offset, uint32_t length, const uint8_t* data) {
@@ -73,7 +83,7 @@ uint32_t Crc32(const uint8_t* data, size_t length, uint32_t crc) {
 }
 
 UndoJournal::~UndoJournal() {
-    if (m_file && !m_active) {
+    if (m_file && !m_pending) {
         m_file.reset();
         try {
             m_fs.Remove(m_path);  // nothing to undo: leave no file behind
@@ -86,19 +96,23 @@ bool UndoJournal::Recover(FileSystem& fs, const std::string& path, File& table) 
     if (!fs.Exists(path))
         return false;
     auto file = fs.Open(path, OpenMode::ReadWrite);
+    // A live writer of this table holds its journal: its change is not to be undone.
+    if (!file->TryLock(true))
+        return false;
     std::vector<uint8_t> bytes(file->Size());
     bytes.resize(file->ReadAt(0, bytes.data(), bytes.size()));
     if (bytes.size() < kHeaderSize || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0 ||
-        Get32(bytes.data() + 20) != Crc32(bytes.data(), 20))
+        Get32(bytes.data() + 24) != Crc32(bytes.data(), 24))
         return false;
     const uint32_t operation = Get32(bytes.data() + 8);
     const uint64_t tableSize = Get64(bytes.data() + 12);
+    const uint32_t count = Get32(bytes.data() + 20);
     if (operation == 0)
         return false;
 
-    // Entries stop at the first one that is not whole: its overwrite never began.
     std::vector<std::pair<uint64_t, std::vector<uint8_t>>> entries;
-    for (size_t pos = kHeaderSize; pos + kEntryHeaderSize <= bytes.size();) {
+    for (size_t pos = kHeaderSize;
+         entries.size() < count && pos + kEntryHeaderSize <= bytes.size();) {
         const uint64_t offset = Get64(bytes.data() + pos);
         const uint32_t length = Get32(bytes.data() + pos + 8);
         const uint32_t crc = Get32(bytes.data() + pos + 12);
@@ -110,64 +124,55 @@ bool UndoJournal::Recover(FileSystem& fs, const std::string& path, File& table) 
         entries.emplace_back(offset, std::vector<uint8_t>(data, data + length));
         pos += kEntryHeaderSize + length;
     }
-    for (auto it = entries.rbegin(); it != entries.rend(); ++it)
-        table.WriteAt(it->first, it->second.data(), it->second.size());
-    if (table.Size() > tableSize)
-        table.Truncate(tableSize);
-    table.Sync();
-    auto finished = HeaderBytes(0, 0);
-    file->WriteAt(0, finished.data(), finished.size());
+    if (entries.size() == count) {
+        for (const auto& [offset, old] : entries)
+            table.WriteAt(offset, old.data(), old.size());
+        if (table.Size() > tableSize)
+            table.Truncate(tableSize);
+        table.Sync();
+    }
+    auto retired = HeaderBytes(0, 0, 0);
+    file->WriteAt(0, retired.data(), retired.size());
     file->Sync();
-    return true;
+    return entries.size() == count;
 }
 
-void UndoJournal::Begin(uint64_t tableSize) {
-    m_active = true;
-    m_started = false;
-    m_tableSize = tableSize;
-    m_saved.clear();
-    static uint32_t counter =
-        static_cast<uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-    m_operation = ++counter;
-    if (m_operation == 0)
-        m_operation = ++counter;
-}
-
-void UndoJournal::BeforeOverwrite(File& table, uint64_t offset, size_t length) {
-    if (!m_active || offset >= m_tableSize)
-        return;
-    length = static_cast<size_t>(std::min<uint64_t>(length, m_tableSize - offset));
-    for (const auto& [start, end] : m_saved)
-        if (offset >= start && offset + length <= end)
-            return;
+void UndoJournal::Record(File& table, uint64_t tableSize,
+                         const std::vector<std::pair<uint64_t, uint64_t>>& ranges) {
+    const uint32_t operation = NextOperation();
+    std::vector<uint8_t> bytes(kHeaderSize);
+    for (const auto& [start, end] : ranges) {
+        const size_t at = bytes.size();
+        const size_t length = static_cast<size_t>(end - start);
+        bytes.resize(at + kEntryHeaderSize + length);
+        uint8_t* entry = bytes.data() + at;
+        table.ReadExact(start, entry + kEntryHeaderSize, length, "zapis zmienianych danych");
+        Put64(entry, start);
+        Put32(entry + 8, static_cast<uint32_t>(length));
+        Put32(entry + 12,
+              EntryCrc(operation, start, static_cast<uint32_t>(length), entry + kEntryHeaderSize));
+    }
+    const auto header = HeaderBytes(operation, tableSize, static_cast<uint32_t>(ranges.size()));
+    std::memcpy(bytes.data(), header.data(), header.size());
+    const bool created = !m_file && !m_fs.Exists(m_path);
     if (!m_file)
-        m_file = m_fs.Open(m_path, m_fs.Exists(m_path) ? OpenMode::ReadWrite : OpenMode::Create);
-    if (!m_started) {
-        // A new operation's header makes the entries of the previous one invalid.
-        auto header = HeaderBytes(m_operation, m_tableSize);
-        m_file->WriteAt(0, header.data(), header.size());
-        m_end = kHeaderSize;
-        m_started = true;
-    }
-    std::vector<uint8_t> entry(kEntryHeaderSize + length);
-    const size_t got = table.ReadAt(offset, entry.data() + kEntryHeaderSize, length);
-    entry.resize(kEntryHeaderSize + got);
-    Put64(entry.data(), offset);
-    Put32(entry.data() + 8, static_cast<uint32_t>(got));
-    Put32(entry.data() + 12, EntryCrc(m_operation, offset, static_cast<uint32_t>(got),
-                                      entry.data() + kEntryHeaderSize));
-    m_file->WriteAt(m_end, entry.data(), entry.size());
-    m_end += entry.size();
-    m_saved.emplace_back(offset, offset + length);
+        m_file = m_fs.Open(m_path, created ? OpenMode::Create : OpenMode::ReadWrite);
+    m_file->TryLock(true);
+    m_file->WriteAt(0, bytes.data(), bytes.size());
+    m_file->Sync();
+    if (created)
+        m_fs.SyncDirectory(DirectoryOf(m_path));
+    m_pending = true;
 }
 
-void UndoJournal::Commit() {
-    if (m_active && m_started) {
-        auto finished = HeaderBytes(0, 0);
-        m_file->WriteAt(0, finished.data(), finished.size());
-    }
-    m_active = false;
-    m_started = false;
+void UndoJournal::Retire() {
+    if (!m_pending)
+        return;
+    auto retired = HeaderBytes(0, 0, 0);
+    m_file->WriteAt(0, retired.data(), retired.size());
+    m_file->Sync();
+    m_file->Unlock();
+    m_pending = false;
 }
 
 }  // namespace mirta::engine

@@ -132,9 +132,14 @@ TEST_F(Kalendarz, RangeCodesComeInTheirOrderBeforeTheDatesAreExchanged) {
 TEST_F(Kalendarz, WithoutTheRightToChangeDataMissingMonthsAreCountedInMemory) {
     ZalogujBezPrawa();
     const uint64_t przed = Wiersze();
-    EXPECT_FALSE(PrzygotujMiesiac(*tdm, 2030, 1));
+    std::string blad;
+    EXPECT_FALSE(PrzygotujMiesiac(*tdm, 2030, 1, &blad));
     EXPECT_EQ(tdm->TKalendarz->State(), engine::DatasetState::Browse);
-    EXPECT_EQ(LiczDniKalendarza(*tdm, D(2029, 11, 15), D(2030, 2, 10), 'R'), 58);
+    EXPECT_FALSE(blad.empty()) << "the refusal keeps its message";
+    // The count goes on from the months in memory and hands the refusal back once.
+    std::string ostrzezenie;
+    EXPECT_EQ(LiczDniKalendarza(*tdm, D(2029, 11, 15), D(2030, 2, 10), 'R', &ostrzezenie), 58);
+    EXPECT_EQ(ostrzezenie, blad);
     EXPECT_EQ(Wiersze(), przed);
     EXPECT_TRUE(dialogi.komunikaty.empty());
 }

@@ -27,6 +27,7 @@ public:
     std::vector<std::string> List(const std::string& d) override { return m_base.List(d); }
     FileStamp Stamp(const std::string& path) override { return m_base.Stamp(path); }
     void CreateDirectories(const std::string& path) override { m_base.CreateDirectories(path); }
+    void SyncDirectory(const std::string& path) override { m_base.SyncDirectory(path); }
 
     // Called by the wrapped files.
     void BeforeWrite(const std::string& path, size_t& allowed, size_t requested);

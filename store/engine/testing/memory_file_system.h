@@ -44,6 +44,7 @@ public:
         return it == files.end() ? FileStamp{} : FileStamp{it->second.size(), 0};
     }
     void CreateDirectories(const std::string&) override {}
+    void SyncDirectory(const std::string&) override {}
 
 private:
     static std::string Name(const std::string& path) {

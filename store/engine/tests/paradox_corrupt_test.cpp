@@ -318,6 +318,7 @@ TEST(ParadoxCorrupt, KeyedTypeWithoutKeyFieldsTakesAnInsertOrRefusesIt) {
     try {
         auto table = ParadoxTable::Open(mfs, kTable);
         table->Insert(Record(table->Fields().size()));
+        table->Sync();
         EXPECT_EQ(ParadoxTable::Open(mfs, kTable)->RowCount(), table->RowCount());
     } catch (const EngineError&) {
     }

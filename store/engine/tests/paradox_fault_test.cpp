@@ -157,6 +157,7 @@ public:
     void CreateDirectories(const std::string& p) override {
         FileSystem::Real().CreateDirectories(p);
     }
+    void SyncDirectory(const std::string& p) override { FileSystem::Real().SyncDirectory(p); }
 
 private:
     class LoggedFile final : public File {
@@ -257,6 +258,7 @@ void RunWithFaults(const Scenario& s,
         log.writes.clear();
         log.total = 0;
         s.operation(*table);
+        table->Sync();
     }
     const Rows after = ReadOurs(FileSystem::Real(), work + "/T.DB");
     ASSERT_NE(before, after);
@@ -272,6 +274,7 @@ void RunWithFaults(const Scenario& s,
             auto table = ParadoxTable::Open(faulty, path);
             faulty.FailWritesAfter(faulty.BytesWritten() + budget);
             s.operation(*table);
+            table->Sync();
         } catch (const EngineError&) {
             threw = true;
         }
