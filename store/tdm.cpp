@@ -7,6 +7,7 @@
 #include "store/organizacja.h"
 #include "store/slowniki.h"
 #include "store/tdm1.h"
+#include "store/wyksztalcenie_rodzina.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -69,6 +70,7 @@ void TDM::Prepare(TableComponent& c) {
     PodlaczSlownik(*this, c);
     PodlaczSlownikiStawek(*this, c);
     PodlaczHistorieSluzby(*this, c);
+    PodlaczWyksztalcenieIRodzine(*this, c);
     if (&c == &TKalendarz)
         PodlaczKalendarz(*this, c);
     if (&c == &TCzasPracy)

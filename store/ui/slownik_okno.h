@@ -2,8 +2,10 @@
 
 #include <QDialog>
 #include <memory>
+#include <optional>
 
 #include "shell/kit/data_source.h"
+#include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
 #include "store/ui/opisy_okien_slownikow.h"
 
@@ -57,6 +59,9 @@ private:
     TableComponent* m_stawki = nullptr;  // open only while the window is
     std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloStawek;
     engine::Subscription m_naprawa;
+    TDM1& m_tdm1;
+    // The leave types' window holds the leave rows' calculation while it is open.
+    std::optional<ZawieszenieObliczenUrlopow> m_zawieszenieUrlopow;
     bool m_zamkniete = false;
 };
 
