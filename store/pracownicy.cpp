@@ -26,7 +26,15 @@ constexpr KodPola kSystemSluzby[] = {{'0', "0 - cywil"},
                                      {'3', "3-codzienny, funkcje dowódcze"},
                                      {'4', "4-Inny bez dodatkowego urlopu"}};
 
-constexpr const char* kZastepczy = "XXXXXX";
+constexpr const char* kZastepczy = kNieznanySystemSluzby;
+
+}  // namespace
+
+std::span<const KodPola> KodySystemuSluzby() {
+    return kSystemSluzby;
+}
+
+namespace {
 
 void TPracownicyNewRecord(Dataset& ds) {
     ds.SetField("Etat", Value::Number(1.0));

@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "store/engine/table.h"
+#include "store/zasady_wspolne.h"
 
 namespace mirta::store {
 
@@ -49,6 +51,10 @@ private:
     std::unordered_map<int32_t, Wpis> m_wpisy;
     std::unordered_set<int32_t> m_nieaktualne;
 };
+
+// The texts of the service systems of Mirta.DB.SystemSluzby, and what other codes show.
+std::span<const KodPola> KodySystemuSluzby();
+inline constexpr const char* kNieznanySystemSluzby = "XXXXXX";
 
 // Wires Mirta.DB's own rules: defaults, field entry, before-post checks, the calculated
 // current rank and position and the effects after post.

@@ -10,6 +10,7 @@
 #include "store/blad_danych.h"
 #include "store/kalendarz.h"
 #include "store/pola_rekordu.h"
+#include "store/pracownicy.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/tdm1.h"
 #include "store/zasady_wspolne.h"
@@ -207,7 +208,11 @@ void PodlaczUrlopyNalezne(TDM1& t, TableComponent& c) {
             suma += LiczbaCalkowita(row[pole]);
         row.Set("RzDniZalegleWypocz", Value::Integer(suma));
     });
-    ObrazMnoznika(c, "Przelicznik");
+    ObrazEtatu(c, "Przelicznik");
+    UstawPoleKodowe(c, "SystemSluzby", KodySystemuSluzby(), kNieznanySystemSluzby, true,
+                    "Nieznany system służby !!!");
+    // The year copies the employee's code as it is; only its text says it is unknown.
+    c.Hooks("SystemSluzby").validate = nullptr;
 }
 
 // Sickness and other absences share their shape: two dates and a code.

@@ -190,6 +190,7 @@ TEST_F(Urlopy, LeaveDueDefaultsAndCorrections) {
         EXPECT_EQ(n.Field(pole).AsInteger(), 0) << pole;
     EXPECT_EQ(n.Field("Przelicznik").AsNumber(), 0.5);
     EXPECT_EQ(n.Field("SystemSluzby").AsText(), "2");
+    EXPECT_EQ(n.FieldText("SystemSluzby"), "2 - zmianowy");
     EXPECT_TRUE(n.Field("UrlopNaleznyDni").IsNull());
 
     // The processing year wins over a typed one; one of a pair given fills the other.
@@ -208,6 +209,10 @@ TEST_F(Urlopy, LeaveDueDefaultsAndCorrections) {
     EXPECT_EQ(n.Field("UrlopZalegly2LataWstecz").AsInteger(), 0);
     EXPECT_EQ(n.Field("Przelicznik").AsNumber(), 1.0);
     EXPECT_EQ(n.Field("RzDniZalegleWypocz").AsInteger(), 3);
+    n.Edit();
+    n.SetField("SystemSluzby", Value::Text("9"));
+    EXPECT_EQ(n.FieldText("SystemSluzby"), "XXXXXX");
+    n.Cancel();
     EXPECT_EQ(dni, (std::vector<int32_t>{D(2026, 1, 1), D(2026, 1, 1)}));
 }
 
