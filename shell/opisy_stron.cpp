@@ -436,7 +436,7 @@ constexpr OpisTabeliStrony kTabWypowiedzenia[] = {{.komponent = "TWypowiedzenia"
 
 constexpr OpisKontrolki kZwolnienie[] = {
     D("DataZwolnienia", "Data:"),
-    T("SposobZwolnienia", "Sposób zwolnienia:"),
+    T("SposobZwolnienia", "Sposob zwolnienia:"),
     T("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
 };
 constexpr OpisTabeliStrony kTabZwolnienia[] = {{.komponent = "TZwolnienia",
@@ -491,8 +491,8 @@ constexpr OpisKontrolki kWyroznienie[] = {
     L("NazwaWyroznienia", "Wyróżnienie:", "TFSlowWyroznien", 1),
     L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 3),
     T("KwotaNagrody", "Kwota nagrody:"),
-    T("IloscDniUrlopuDodatkowego", "Dni urlopu dodatkowego:"),
-    T("NumerLegitymacji", "Nr legitymacji:"),
+    T("IloscDniUrlopuDodatkowego", "dni urlopu dodatkowego:"),
+    T("NumerLegitymacji", "nr legitymacji:"),
 };
 constexpr OpisTabeliStrony kTabWyroznienia[] = {{.komponent = "TWyroznienia",
                                                  .rekord = {.rodzaj = Rodzaj::Nijaki,
@@ -506,7 +506,7 @@ constexpr OpisTabeliStrony kTabWyroznienia[] = {{.komponent = "TWyroznienia",
 // ---- Family and education
 
 constexpr OpisKontrolki kCzlonekRodziny[] = {
-    L("NazwaStopniaPokrewienstwa", "Stopień pokrewieństwa:", "TFRodzajePokrewienst", 1),
+    L("NazwaStopniaPokrewienstwa", "Stop. pokrewieństwa:", "TFRodzajePokrewienst", 1),
     T("Nazwisko", "Nazwisko:"),
     T("Imie1", "Imię pierwsze:"),
     T("Imie2", "Imię drugie:"),
@@ -560,10 +560,10 @@ constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
 // ---- Other records
 
 constexpr OpisKontrolki kBadanie[] = {
-    D("DataBadania", "Data badania:"),
+    D("DataBadania", "Data bad.:"),
     K("RodzajBadania", "Rodzaj badania:"),
     K("WynikBadania", "Wynik badania:"),
-    D("DataNastepnegoBadania", "Data następnego badania:"),
+    D("DataNastepnegoBadania", "Data następnego:"),
     T("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
 };
 constexpr OpisTabeliStrony kTabBadania[] = {{.komponent = "TBadania",

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTextEdit>
+#include <QTimer>
 
 #include "shell/kit/run_guarded.h"
 #include "shell/strony_wewn.h"
@@ -23,6 +24,31 @@ bool JestUrlopow(std::string_view komponent) {
     return komponent == kUrlopy;
 }
 
+// Messages of the leave rows' calculation, collected while the grid read its rows, are shown
+// once the painting is over.
+class KomunikatyPoMalowaniu : public QObject {
+public:
+    KomunikatyPoMalowaniu(store::TDM1& tdm1, store::Dialogi& dialogi, QObject* parent)
+        : QObject(parent), m_tdm1(tdm1), m_dialogi(dialogi) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint && !m_zaplanowane) {
+            m_zaplanowane = true;
+            QTimer::singleShot(0, this, [this] {
+                m_zaplanowane = false;
+                kit::RunGuarded(m_dialogi, [this] { m_tdm1.PokazZebraneKomunikaty(); });
+            });
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    store::TDM1& m_tdm1;
+    store::Dialogi& m_dialogi;
+    bool m_zaplanowane = false;
+};
+
 }  // namespace
 
 StronyPracownika::StronyPracownika(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
@@ -37,6 +63,10 @@ StronyPracownika::StronyPracownika(store::TDM& tdm, store::TDM1& tdm1, store::Di
                     [this, rodzic](int i) { ZmianaWewnetrznej(*rodzic, i); });
         }
     m_aktywnaZewnetrzna = m_strony.front().get();
+    for (auto& t : m_tabele)
+        if (t->siatka && JestUrlopow(t->komponent->Name()))
+            t->siatka->viewport()->installEventFilter(
+                new KomunikatyPoMalowaniu(m_tdm1, m_dialogi, t->siatka));
     PrzylaczTabele();
 }
 

@@ -104,8 +104,10 @@ const OpisTabeli* ZnajdzTabele(std::string_view plik);
 // By component name, e.g. ("TDM", "TPracownicy"); module may be empty to match any.
 const OpisTabeli* ZnajdzKomponent(std::string_view modul, std::string_view komponent);
 
-// Per-year leave files, from 2006 on; earlier years stay in UrlNalez.db and Urlopy.db.
+// Per-year leave files, from 2006 on; earlier years stay in UrlNalez.db and Urlopy.db. Readers
+// of every year look for year files up to kOstatniRokPlikowUrlopow.
 inline constexpr int kPierwszyRokPlikowUrlopow = 2006;
+inline constexpr int kOstatniRokPlikowUrlopow = 2049;
 std::string PlikUrlopowNaleznych(int rok);       // "UrN2026.DB", or "UrlNalez.db" before 2006
 std::string PlikUrlopowWykorzystanych(int rok);  // "WykUrl2026.DB", or "Urlopy.db" before 2006
 // The payroll program's card file of a month: "KART%02d%02d.DBF" (year % 100, month),

@@ -586,9 +586,9 @@ constexpr OpisPola kUrlopy[] = {Int32("IdentyfikatorPracownika"),
                                 Int16("Godziny"),
                                 Wyliczane("NazwaUrlopu", FieldType::Alpha, 50),
                                 Wyliczane("SymbolUrlopu", FieldType::Alpha, 7),
-                                Wyliczane("IloscWyliczona", FieldType::Short),
-                                Wyliczane("IloscRzeczywistaDni", FieldType::Short),
-                                Wyliczane("IloscRzeczywistaGodz", FieldType::Short)};
+                                Wyliczane("IloscWyliczona", FieldType::Long),
+                                Wyliczane("IloscRzeczywistaDni", FieldType::Long),
+                                Wyliczane("IloscRzeczywistaGodz", FieldType::Long)};
 
 constexpr OpisPola kUrlNalez[] = {Int32("IdentyfikatorPracownika"),
                                   Int16("Rok"),

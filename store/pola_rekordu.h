@@ -82,4 +82,21 @@ inline void ObrazMnoznika(TableComponent& c, const char* pole) {
     };
 }
 
+// Part-time factors in the picture "#0.00####": two to six decimals.
+inline std::string TekstEtatu(double x) {
+    char bufor[64];
+    std::snprintf(bufor, sizeof bufor, "%.6f", compute::Zaokraglij(x, 6));
+    std::string s = bufor;
+    const size_t kropka = s.find('.');
+    while (s.size() > kropka + 3 && s.back() == '0')
+        s.pop_back();
+    s[kropka] = ',';
+    return s == "-0,00" ? "0,00" : s;
+}
+inline void ObrazEtatu(TableComponent& c, const char* pole) {
+    c.Hooks(pole).getText = [](const engine::RowView&, const engine::Value& v) -> std::string {
+        return v.IsNull() ? std::string() : TekstEtatu(v.AsNumber());
+    };
+}
+
 }  // namespace mirta::store

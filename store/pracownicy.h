@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
 
 #include "store/engine/table.h"
+#include "store/zasady_wspolne.h"
 
 namespace mirta::store {
 

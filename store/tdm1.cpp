@@ -1,7 +1,10 @@
 #include "store/tdm1.h"
 
 #include "store/etaty.h"
+#include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
+#include "store/urlopy.h"
+#include "store/zakonczenie_zatrudnienia.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -30,9 +33,20 @@ TDM1::~TDM1() {
 void TDM1::Prepare(TableComponent& c) {
     PodlaczZasadyWspolne(*this, c);
     PodlaczSlownik(*this, c);
+    if (&c == &TRodzUrlop)
+        PodlaczRodzajeUrlopow(*this, c);
+    PodlaczUrlopy(*this, c);
+    PodlaczZakonczenieZatrudnienia(*this, c);
     if (&c == &TGlowkaStrukturyEtatow || &c == &TPozStrukturyEtatow)
         PodlaczStruktureEtatow(*this, c);
     PodlaczPoOperacjach(*this, c);
+}
+
+void TDM1::PokazZebraneKomunikaty() {
+    auto komunikaty = std::move(m_zebraneKomunikaty);
+    m_zebraneKomunikaty.clear();
+    for (const auto& k : komunikaty)
+        m_tdm.Dialogi_().Blad(k, kTytulBledu);
 }
 
 }  // namespace mirta::store

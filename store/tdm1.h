@@ -1,7 +1,12 @@
 #pragma once
 
+#include <set>
+#include <string>
+
 #include "store/data_module.h"
+#include "store/rodzaje_urlopow.h"
 #include "store/tdm.h"
+#include "store/urlopy.h"
 
 namespace mirta::store {
 
@@ -20,6 +25,25 @@ public:
     // Points the leave tables at the files of the processing year `rok` and works out whether
     // that year is closed. False when a file of the year is missing (from 2006 on).
     [[nodiscard]] bool WybierzRokUrlopowy(int rok);
+
+    // The leave types in memory, read again after every change of RodzUrlop.db.
+    RodzajeUrlopow& Rodzaje() { return m_rodzajeUrlopow; }
+    // The suspension mark of the leave rows' calculated fields; set it through
+    // ZawieszenieObliczenUrlopow.
+    bool ObliczeniaUrlopowZawieszone() const { return m_obliczeniaUrlopowZawieszone; }
+    void UstawZawieszenieObliczenUrlopow(bool zawieszone) {
+        m_obliczeniaUrlopowZawieszone = zawieszone;
+    }
+    // The entitlement computation a new or posted leave-due year stores; none: the stored
+    // values stay as they are.
+    const ObliczenieUrlopuNaleznego& ObliczenieNaleznego() const { return m_obliczenieNaleznego; }
+    void UstawObliczenieNaleznego(ObliczenieUrlopuNaleznego obliczenie) {
+        m_obliczenieNaleznego = std::move(obliczenie);
+    }
+    // Messages of computations made while rows were fetched: collected, each shown once when
+    // the user's operation ends.
+    void ZbierzKomunikat(const std::string& tekst) { m_zebraneKomunikaty.insert(tekst); }
+    void PokazZebraneKomunikaty();
 
     TableComponent TUrlopy{*this, "TUrlopy"};
     TableComponent TUrlopyRoboczy{*this, "TUrlopyRoboczy"};
@@ -62,6 +86,10 @@ protected:
 
 private:
     TDM& m_tdm;
+    RodzajeUrlopow m_rodzajeUrlopow{TRodzUrlop};
+    bool m_obliczeniaUrlopowZawieszone = false;
+    ObliczenieUrlopuNaleznego m_obliczenieNaleznego;
+    std::set<std::string> m_zebraneKomunikaty;
 };
 
 }  // namespace mirta::store

@@ -149,8 +149,12 @@ constexpr PoleLiczbowe kPolaLiczbowe[] = {
 };
 
 // int16 fields that hold another table's identifier without saying so in their name.
-constexpr std::string_view kInneIdentyfikatory[] = {"KomorkaOrganizacyjna", "KomNadrzedna",
-                                                    "KtoWydal", "FormaZatrudnienia"};
+constexpr std::string_view kInneIdentyfikatory[] = {
+    "KomorkaOrganizacyjna", "KomNadrzedna", "KtoWydal",
+    "FormaZatrudnienia",    "RodzajUrlopu", "RodzajKursu",
+    "RodzajWyksztalcenia",  "TytulNaukowy", "TytulZawodowy",
+    "StopienPokrewienstwa", "Stanowisko",   "GrupaInwalidzka",
+    "RodzajSwiadczenia"};
 
 template <typename T>
 const T* Znajdz(std::span<const T> lista, std::string_view plik) {

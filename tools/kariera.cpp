@@ -18,17 +18,17 @@ struct ZakresKategorii {
 ZakresKategorii Zakres(Kategoria k) {
     switch (k) {
         case Kategoria::Funkcjonariusz:
-            return {20, 29, 0, 33};
+            return {.wiekOd = 20, .wiekDo = 29, .stazOd = 0, .stazDo = 33};
         case Kategoria::Cywil:
-            return {19, 50, 0, 30};
+            return {.wiekOd = 19, .wiekDo = 50, .stazOd = 0, .stazDo = 30};
         case Kategoria::SluzbaCywilna:
-            return {23, 45, 0, 25};
+            return {.wiekOd = 23, .wiekDo = 45, .stazOd = 0, .stazDo = 25};
         case Kategoria::Emeryt:
-            return {20, 25, 26, 45};
+            return {.wiekOd = 20, .wiekDo = 25, .stazOd = 26, .stazDo = 45};
         case Kategoria::Zleceniobiorca:
-            return {20, 60, 0, 2};
+            return {.wiekOd = 20, .wiekDo = 60, .stazOd = 0, .stazDo = 2};
     }
-    return {20, 30, 0, 30};
+    return {.wiekOd = 20, .wiekDo = 30, .stazOd = 0, .stazDo = 30};
 }
 
 // Rows of one employee that a table keys alike: the later ones go, the file would refuse them.

@@ -16,7 +16,7 @@ namespace mirta::tools {
 struct WpisStopnia {
     int32_t od = 0, obowiazuje = 0;
     int stopien = 0, ktoWydal = 0, podstawa = 0;
-    std::string nrRozkazu;
+    std::string nrRozkazu = {};
 };
 struct WpisGrupy {
     int32_t od = 0;
@@ -43,13 +43,13 @@ struct WpisDodatku {
 struct WpisNagrody {
     char rodzaj = '1';
     int32_t data = 0;
-    std::string komentarz;
+    std::string komentarz = {};
     double kwota = 0;
 };
 struct WpisPremii {
     int rok = 0, miesiac = 0;
     double procent = 0;
-    std::string uwagi;
+    std::string uwagi = {};
 };
 struct WpisOkresu {  // leave taken, sickness, absence
     int32_t od = 0, doDnia = 0;
@@ -70,59 +70,59 @@ struct WpisZawieszenia {
 struct WpisWypowiedzenia {
     int32_t od = 0, doDnia = 0;
     char typ = '1';
-    std::string opis;
+    std::string opis = {};
 };
 struct WpisZwolnienia {
     int32_t data = 0;
-    std::string sposob, przyczyna;
+    std::string sposob = {}, przyczyna = {};
 };
 struct WpisDecyzji {
     int32_t data = 0;
-    std::string numer;
+    std::string numer = {};
 };
 struct WpisPoprzedniegoZatrudnienia {
     int32_t od = 0, doDnia = 0;
-    std::string zaklad, adres, sposobRozwiazania, stanowiskoWpr;
+    std::string zaklad = {}, adres = {}, sposobRozwiazania = {}, stanowiskoWpr = {};
     int stanowisko = 0;
     bool wSluzbie = false;
 };
 struct WpisDodatkowegoZatrudnienia {
     int32_t od = 0, doDnia = 0;
-    std::string zaklad, zgodyUdzielil;
+    std::string zaklad = {}, zgodyUdzielil = {};
     int forma = 0;
     double wymiar = 0.5;
 };
 struct WpisBadania {
     char rodzaj = '2', wynik = '1';
     int32_t data = 0, nastepne = 0;
-    std::string przyczynaNiewykonania;
+    std::string przyczynaNiewykonania = {};
 };
 struct WpisSwiadczenia {
     int32_t przyznano = 0, zawieszono = 0;
     int grupaInwalidzka = 0, rodzajSwiadczenia = 0;
-    std::string numer, opis;
+    std::string numer = {}, opis = {};
 };
 struct WpisWyksztalcenia {
     int rok = 0;
-    std::string uczelnia;
+    std::string uczelnia = {};
     int rodzaj = 0, tytulNaukowy = 0, kierunek = 0;
     bool strazackie = false;
     int32_t dataUzyskania = 0;
 };
 struct WpisKursu {
     int rodzaj = 0, rok = 0;
-    std::string nazwa;
+    std::string nazwa = {};
     int32_t nabycie = 0, waznosc = 0;
 };
 struct CzlonekRodziny {
     int pokrewienstwo = 0;
     int32_t urodzenie = 0, slub = 0;
-    std::string nazwisko, imie1, imie2;
+    std::string nazwisko = {}, imie1 = {}, imie2 = {};
 };
 struct WpisOdznaczenia {  // orders, penalties and distinctions
     int32_t data = 0;
     int rodzaj = 0, organ = 0;
-    std::string numer;
+    std::string numer = {};
     double kwota = 0;
     int dniUrlopu = 0;
 };
@@ -141,7 +141,7 @@ struct Pracownik {
     double etat = 1.0;
     int32_t dataZatrudnienia = 0, dataZwolnienia = 0;
     int komorka = 0, statusCywilny = 0;
-    std::string nrEwidencyjny, kontoKosztow;
+    std::string nrEwidencyjny = {}, kontoKosztow = {};
 
     std::vector<WpisStopnia> stopnie;
     std::vector<WpisGrupy> grupy;

@@ -56,43 +56,38 @@ int32_t NastepnyTermin(Losowanie& los, int32_t od, int latOd, int latDo) {
     return Dzien(rok, static_cast<int>(los.Liczba(1, 12)), 1);
 }
 
-}  // namespace
+struct Zmiana {
+    int32_t data;
+    int stanowisko;
+};
 
-void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery& k) {
-    p.podzial = p.kategoria == Kategoria::Emeryt ? '4' : '1';
-    p.charakter = 'S';
-    p.etat = 1.0;
-    if (p.kategoria == Kategoria::Funkcjonariusz && los.Szansa(0.07) &&
-        k.dzis - p.dataZatrudnienia > 2 * 365) {
-        // Left the service recently: retired or at his own request.
-        p.dataZwolnienia =
-            k.dzis - static_cast<int32_t>(los.Liczba(
-                         1, std::min<int64_t>(3 * 365, k.dzis - p.dataZatrudnienia - 400)));
-    }
-    const int32_t koniec = p.dataZwolnienia ? p.dataZwolnienia : k.dzis;
+// Service form: three years of preparatory service, then permanent.
+void FormaSluzby(Pracownik& p, int32_t koniec) {
+    const int32_t stala = PoLatach(p.dataZatrudnienia, 3);
+    p.zatrudnienie.push_back({.od = p.dataZatrudnienia,
+                              .doDnia = std::min(stala - 1, koniec),
+                              .forma = id::kFormaSluzbaPrzygotowawcza,
+                              .podstawa = 1,
+                              .rodzaj = 1});
+    if (stala <= koniec)
+        p.zatrudnienie.push_back(
+            {.od = stala, .forma = id::kFormaSluzbaStala, .podstawa = 2, .rodzaj = 2});
+}
 
-    const size_t sciezkaNr = los.Waga({62, 26, 12});
-    const Sciezka sciezka = static_cast<Sciezka>(sciezkaNr);
-    const int komorkaJrg = los.Szansa(0.55) ? 3 : 4;
+// Ranks and posts over the years; returns the posts in order, one per day.
+std::vector<Zmiana> StopnieIStanowiska(Losowanie& los, Pracownik& p, Sciezka sciezka,
+                                       int32_t koniec) {
     const int maxStopien = sciezka == Sciezka::Oficerska ? static_cast<int>(los.Liczba(14, 17))
                                                          : static_cast<int>(los.Liczba(6, 11));
-
-    // Service form: three years of preparatory service, then permanent.
-    const int32_t stala = PoLatach(p.dataZatrudnienia, 3);
-    p.zatrudnienie.push_back(
-        {p.dataZatrudnienia, std::min(stala - 1, koniec), id::kFormaSluzbaPrzygotowawcza, 1, 1});
-    if (stala <= koniec)
-        p.zatrudnienie.push_back({stala, 0, id::kFormaSluzbaStala, 2, 2});
-
-    // Ranks and posts over the years.
     int stopien = 1;
-    p.stopnie.push_back(
-        {p.dataZatrudnienia, p.dataZatrudnienia, 1, 1, 1, NumerRozkazu(los, p.dataZatrudnienia)});
-    struct Zmiana {
-        int32_t data;
-        int stanowisko;
-    };
-    std::vector<Zmiana> stanowiska = {{p.dataZatrudnienia, 1}};  // trainee first
+    p.stopnie.push_back({.od = p.dataZatrudnienia,
+                         .obowiazuje = p.dataZatrudnienia,
+                         .stopien = 1,
+                         .ktoWydal = 1,
+                         .podstawa = 1,
+                         .nrRozkazu = NumerRozkazu(los, p.dataZatrudnienia)});
+    std::vector<Zmiana> stanowiska = {
+        {.data = p.dataZatrudnienia, .stanowisko = 1}};  // trainee first
     const std::vector<int>& sciezkaStanowisk =
         sciezka == Sciezka::Operacyjna ? kStanowiskaOperacyjne
         : sciezka == Sciezka::Sztabowa ? kStanowiskaSztabowe
@@ -100,7 +95,7 @@ void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
     size_t krok = 0;
     int32_t data = PoMiesiacach(p.dataZatrudnienia, static_cast<int>(los.Liczba(6, 12)));
     if (data <= koniec)
-        stanowiska.push_back({data, sciezkaStanowisk[0]});
+        stanowiska.push_back({.data = data, .stanowisko = sciezkaStanowisk[0]});
     int32_t terminStopnia = NastepnyTermin(los, p.dataZatrudnienia, 1, 2);
     int32_t terminStanowiska = PoLatach(data, static_cast<int>(los.Liczba(2, 5)));
     while (true) {
@@ -118,8 +113,12 @@ void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
                 const int32_t obowiazuje =
                     los.Szansa(0.7) ? terminStopnia
                                     : terminStopnia + static_cast<int32_t>(los.Liczba(1, 30));
-                p.stopnie.push_back({terminStopnia, obowiazuje, stopien, Wydawca(stopien), 4,
-                                     NumerRozkazu(los, terminStopnia)});
+                p.stopnie.push_back({.od = terminStopnia,
+                                     .obowiazuje = obowiazuje,
+                                     .stopien = stopien,
+                                     .ktoWydal = Wydawca(stopien),
+                                     .podstawa = 4,
+                                     .nrRozkazu = NumerRozkazu(los, terminStopnia)});
             }
             terminStopnia = nowy >= 12 ? NastepnyTermin(los, terminStopnia, 3, 5)
                                        : NastepnyTermin(los, terminStopnia, 2, 4);
@@ -130,7 +129,8 @@ void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
                 ++krok;
                 // Position changes start on the first of a month.
                 const auto d = engine::CivilFromDayNumber(terminStanowiska);
-                stanowiska.push_back({Dzien(d.year, d.month, 1), sciezkaStanowisk[krok]});
+                stanowiska.push_back(
+                    {.data = Dzien(d.year, d.month, 1), .stanowisko = sciezkaStanowisk[krok]});
             }
             terminStanowiska = PoLatach(terminStanowiska, static_cast<int>(los.Liczba(3, 6)));
             if (krok + 1 >= sciezkaStanowisk.size())
@@ -144,7 +144,11 @@ void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
         else
             ++i;
     }
+    return stanowiska;
+}
 
+// Each post brings its pay group, harmfulness group, service allowance and decision.
+void WpiszStanowiska(Losowanie& los, Pracownik& p, const std::vector<Zmiana>& stanowiska) {
     const auto& slownik = SlownikStanowisk();
     const auto& grupy = SlownikGrup();
     char poprzedniaSzkodliwosc = 0;
@@ -152,83 +156,135 @@ void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
         const auto& z = stanowiska[i];
         const auto& s = slownik[static_cast<size_t>(z.stanowisko - 1)];
         const int podstawa = i == 0 ? 1 : (i == 1 ? 2 : 3);
-        p.stanowiska.push_back({z.data, z.stanowisko, podstawa});
-        p.stanowiskaEtatowe.push_back({z.data, z.stanowisko, podstawa});
+        p.stanowiska.push_back({.od = z.data, .stanowisko = z.stanowisko, .podstawa = podstawa});
+        p.stanowiskaEtatowe.push_back(
+            {.od = z.data, .stanowisko = z.stanowisko, .podstawa = podstawa});
         // Entering a post with a pay group brings the pay-group row of the same day.
         if (s.grupa > 0)
-            p.grupy.push_back({z.data, s.grupa, s.ubruttowienie,
-                               grupy[static_cast<size_t>(s.grupa - 1)].mnoznik});
+            p.grupy.push_back({.od = z.data,
+                               .grupa = s.grupa,
+                               .ubruttowienie = s.ubruttowienie,
+                               .mnoznik = grupy[static_cast<size_t>(s.grupa - 1)].mnoznik});
         const char szk = SzkodliwoscStanowiska(z.stanowisko);
         if (szk != poprzedniaSzkodliwosc) {
-            p.szkodliwe.push_back({z.data, szk});
+            p.szkodliwe.push_back({.od = z.data, .grupa = szk});
             poprzedniaSzkodliwosc = szk;
         }
         const int32_t doDnia = i + 1 < stanowiska.size()
                                    ? stanowiska[i + 1].data - 1
                                    : (p.dataZwolnienia ? p.dataZwolnienia : 0);
         if (Kierownicze(z.stanowisko) || z.stanowisko >= 11)
-            p.dodSluzbowy.push_back({z.data, doDnia, los.Kwota(250, 1400)});
-        p.decyzje.push_back({z.data, "WK-" + std::to_string(los.Liczba(100, 999)) + "/" +
-                                         std::to_string(Rok(z.data))});
+            p.dodSluzbowy.push_back(
+                {.od = z.data, .doDnia = doDnia, .wartosc = los.Kwota(250, 1400)});
+        p.decyzje.push_back({.data = z.data,
+                             .numer = "WK-" + std::to_string(los.Liczba(100, 999)) + "/" +
+                                      std::to_string(Rok(z.data))});
     }
-    const int ostatnie = stanowiska.back().stanowisko;
-    p.systemSluzby = SystemStanowiska(ostatnie);
-    p.komorka = KomorkaStanowiska(los, ostatnie, komorkaJrg);
+}
 
-    // Motivation allowance for some, renewed each year.
-    if (los.Szansa(0.3)) {
-        for (int rok = std::max(k.pierwszyRok, Rok(p.dataZatrudnienia) + 1); rok <= Rok(koniec);
-             ++rok) {
-            const int32_t od = Dzien(rok, 1, 1);
-            int32_t doDnia = Dzien(rok, 12, 31);
-            if (p.dataZwolnienia && p.dataZwolnienia < doDnia)
-                doDnia = p.dataZwolnienia;
-            if (doDnia < od)
-                break;
-            p.dodInny.push_back({od, doDnia, los.Kwota(100, 600)});
-        }
+// Motivation allowance for some, renewed each year.
+void DodatekMotywacyjny(Losowanie& los, Pracownik& p, const ParametryKariery& k, int32_t koniec) {
+    if (!los.Szansa(0.3))
+        return;
+    for (int rok = std::max(k.pierwszyRok, Rok(p.dataZatrudnienia) + 1); rok <= Rok(koniec);
+         ++rok) {
+        const int32_t od = Dzien(rok, 1, 1);
+        int32_t doDnia = Dzien(rok, 12, 31);
+        if (p.dataZwolnienia && p.dataZwolnienia < doDnia)
+            doDnia = p.dataZwolnienia;
+        if (doDnia < od)
+            break;
+        p.dodInny.push_back({.od = od, .doDnia = doDnia, .wartosc = los.Kwota(100, 600)});
     }
+}
 
-    // Awards: the yearly one, some discretionary, the jubilee ones.
+// Awards: the yearly one, some discretionary, the jubilee ones.
+void NagrodyFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery& k,
+                            int32_t koniec) {
     for (int rok = std::max(k.pierwszyRok, Rok(p.dataZatrudnienia) + 1); rok <= Rok(koniec);
          ++rok) {
         const int32_t marzec = Dzien(rok, 3, static_cast<int>(los.Liczba(10, 31)));
         if (marzec <= koniec)
-            p.nagrody.push_back({'3', marzec, "nagroda roczna za rok " + std::to_string(rok - 1),
-                                 los.Kwota(3500, 7800)});
+            p.nagrody.push_back({.rodzaj = '3',
+                                 .data = marzec,
+                                 .komentarz = "nagroda roczna za rok " + std::to_string(rok - 1),
+                                 .kwota = los.Kwota(3500, 7800)});
         if (los.Szansa(0.2)) {
             const int32_t d = Dzien(rok, static_cast<int>(los.Liczba(4, 12)),
                                     static_cast<int>(los.Liczba(1, 28)));
             if (d <= koniec)
-                p.nagrody.push_back(
-                    {'1', d, "za zaangażowanie w działaniach ratowniczych", los.Kwota(500, 2500)});
+                p.nagrody.push_back({.rodzaj = '1',
+                                     .data = d,
+                                     .komentarz = "za zaangażowanie w działaniach ratowniczych",
+                                     .kwota = los.Kwota(500, 2500)});
         }
     }
     for (int lata : {20, 25, 30, 35, 40}) {
         const int32_t d = PoLatach(p.dataZatrudnienia, lata);
         if (d <= koniec && Rok(d) >= k.pierwszyRok)
-            p.nagrody.push_back({'4', d,
-                                 "nagroda jubileuszowa za " + std::to_string(lata) + " lat służby",
-                                 los.Kwota(6000, 16000)});
+            p.nagrody.push_back(
+                {.rodzaj = '4',
+                 .data = d,
+                 .komentarz = "nagroda jubileuszowa za " + std::to_string(lata) + " lat służby",
+                 .kwota = los.Kwota(6000, 16000)});
     }
+}
 
-    if (p.dataZwolnienia) {
-        const bool emerytura = p.kategoria == Kategoria::Emeryt || los.Szansa(0.5);
-        p.zwolnienia.push_back({p.dataZwolnienia,
-                                emerytura ? "zwolnienie ze służby" : "na własną prośbę",
-                                emerytura ? "nabycie prawa do emerytury"
-                                          : "pisemne zgłoszenie wystąpienia ze służby"});
-        p.decyzje.push_back({p.dataZwolnienia - static_cast<int32_t>(los.Liczba(14, 60)),
-                             "WK-Z-" + std::to_string(los.Liczba(10, 99)) + "/" +
-                                 std::to_string(Rok(p.dataZwolnienia))});
-        if (p.kategoria == Kategoria::Emeryt) {
-            p.swiadczenia.push_back(
-                {p.dataZwolnienia + 1, 0, 0, 1, "EM/" + std::to_string(los.Liczba(10000, 99999)),
-                 "emerytura po " + std::to_string((koniec - p.dataZatrudnienia) / 365) +
-                     " latach służby"});
-            p.systemSluzby = '1';
-        }
+// Leaving the service: the dismissal, its decision and, for a pensioner, the pension (with a
+// disability group for some).
+void KoniecSluzby(Losowanie& los, Pracownik& p, int32_t koniec) {
+    if (!p.dataZwolnienia)
+        return;
+    const bool emerytura = p.kategoria == Kategoria::Emeryt || los.Szansa(0.5);
+    p.zwolnienia.push_back({.data = p.dataZwolnienia,
+                            .sposob = emerytura ? "zwolnienie ze służby" : "na własną prośbę",
+                            .przyczyna = emerytura ? "nabycie prawa do emerytury"
+                                                   : "pisemne zgłoszenie wystąpienia ze służby"});
+    p.decyzje.push_back({.data = p.dataZwolnienia - static_cast<int32_t>(los.Liczba(14, 60)),
+                         .numer = "WK-Z-" + std::to_string(los.Liczba(10, 99)) + "/" +
+                                  std::to_string(Rok(p.dataZwolnienia))});
+    if (p.kategoria != Kategoria::Emeryt)
+        return;
+    p.swiadczenia.push_back({.przyznano = p.dataZwolnienia + 1,
+                             .rodzajSwiadczenia = 1,
+                             .numer = "EM/" + std::to_string(los.Liczba(10000, 99999)),
+                             .opis = "emerytura po " +
+                                     std::to_string((koniec - p.dataZatrudnienia) / 365) +
+                                     " latach służby"});
+    if (los.Szansa(0.15))
+        p.swiadczenia.push_back({.przyznano = p.dataZwolnienia + 1,
+                                 .grupaInwalidzka = static_cast<int>(los.Liczba(1, 3)),
+                                 .numer = "ZUS/" + std::to_string(los.Liczba(1000, 9999)),
+                                 .opis = "orzeczenie komisji lekarskiej"});
+    p.systemSluzby = '1';
+}
+
+}  // namespace
+
+void KarieraFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery& k) {
+    p.podzial = p.kategoria == Kategoria::Emeryt ? '4' : '1';
+    p.charakter = 'S';
+    p.etat = 1.0;
+    if (p.kategoria == Kategoria::Funkcjonariusz && los.Szansa(0.07) &&
+        k.dzis - p.dataZatrudnienia > 2 * 365) {
+        // Left the service recently: retired or at his own request.
+        p.dataZwolnienia =
+            k.dzis - static_cast<int32_t>(los.Liczba(
+                         1, std::min<int64_t>(3 * 365, k.dzis - p.dataZatrudnienia - 400)));
     }
+    const int32_t koniec = p.dataZwolnienia ? p.dataZwolnienia : k.dzis;
+
+    const Sciezka sciezka = static_cast<Sciezka>(los.Waga({62, 26, 12}));
+    const int komorkaJrg = los.Szansa(0.55) ? 3 : 4;
+    FormaSluzby(p, koniec);
+    const std::vector<Zmiana> stanowiska = StopnieIStanowiska(los, p, sciezka, koniec);
+    WpiszStanowiska(los, p, stanowiska);
+    const int ostatnie = stanowiska.back().stanowisko;
+    p.systemSluzby = SystemStanowiska(ostatnie);
+    p.komorka = KomorkaStanowiska(los, ostatnie, komorkaJrg);
+    DodatekMotywacyjny(los, p, k, koniec);
+    NagrodyFunkcjonariusza(los, p, k, koniec);
+    KoniecSluzby(los, p, koniec);
 }
 
 }  // namespace mirta::tools

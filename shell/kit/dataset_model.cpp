@@ -2,6 +2,7 @@
 
 #include <QTimer>
 #include <QtGlobal>
+#include <algorithm>
 #include <climits>
 #include <utility>
 
@@ -62,6 +63,12 @@ int DatasetModel::columnCount(const QModelIndex& parent) const {
 // The dataset is always ahead of the model: during the begin.. signals of a change the views
 // still number rows as before it, while the dataset already holds the changed view.
 int DatasetModel::DatasetRow(int row) const {
+    if (m_inserted >= 0) {
+        if (row == m_inserted)
+            return -1;
+        if (row > m_inserted)
+            --row;
+    }
     switch (m_shift.kind) {
         case Shift::None:
             return row;
@@ -79,13 +86,30 @@ int DatasetModel::DatasetRow(int row) const {
     return row;
 }
 
+int DatasetModel::DatasetRowOf(int modelRow) const {
+    return DatasetRow(modelRow);
+}
+
+int DatasetModel::CurrentRow() const {
+    if (m_inserted >= 0)
+        return m_inserted;
+    const int row = ToRow(m_dataset.RecNo());
+    return row >= 0 && row < m_rows ? row : -1;
+}
+
 QString DatasetModel::CellText(int modelRow, int column) const {
     const int field = m_fieldIndex[column];
-    const int row = DatasetRow(modelRow);
-    if (field < 0 || row < 0 || row >= m_dataset.RecordCount())
+    if (field < 0)
         return {};
     const std::string& name = m_columns[column].field;
-    if (m_dataset.Editing() && row == m_dataset.RecNo())
+    if (modelRow == m_inserted)
+        return m_dataset.State() == engine::DatasetState::Insert
+                   ? QString::fromStdString(m_dataset.FieldText(name))
+                   : QString();
+    const int row = DatasetRow(modelRow);
+    if (row < 0 || row >= m_dataset.RecordCount())
+        return {};
+    if (m_dataset.State() == engine::DatasetState::Edit && row == m_dataset.RecNo())
         return QString::fromStdString(m_dataset.FieldText(name));
     if (m_cachedRow != row || !m_cached) {
         m_cached.reset();
@@ -142,9 +166,10 @@ bool DatasetModel::setData(const QModelIndex& index, const QVariant& value, int 
         return false;
     const std::string& field = m_columns[index.column()].field;
     const std::string text = value.toString().toStdString();
+    const int row = DatasetRow(index.row());
     return RunGuarded(m_dialogi, [&] {
-        if (m_dataset.RecNo() != index.row())
-            m_dataset.MoveTo(index.row());
+        if (row >= 0 && m_dataset.RecNo() != row)
+            m_dataset.MoveTo(row);
         m_dataset.Edit();
         m_dataset.SetFieldText(field, text);
     });
@@ -170,10 +195,67 @@ void DatasetModel::FlushPendingRemoval() {
 // after the move. Until the insertion arrives the views would read the moved row's neighbours
 // under shifted numbers, so a removal waits for the next change and becomes a move when that
 // is the insertion.
+bool DatasetModel::ShowInsertedRow() {
+    if (m_inserted >= 0 || m_dataset.State() != engine::DatasetState::Insert)
+        return false;
+    const int at = std::clamp(ToRow(m_dataset.RecNo()), 0, m_rows);
+    beginInsertRows({}, at, at);
+    m_inserted = at;
+    ++m_rows;
+    endInsertRows();
+    return true;
+}
+
+// `realRow`: the posted record's row, already in the dataset, takes the inserted row's place.
+// Until the model has taken it in, the views number the rows without it.
+bool DatasetModel::DropInsertedRow(int realRow) {
+    if (m_inserted < 0)
+        return false;
+    const int at = m_inserted;
+    if (realRow == at) {
+        m_inserted = -1;
+        RowDataChanged(at);
+        return true;
+    }
+    if (realRow >= 0)
+        m_shift = {Shift::Inserted, realRow, -1};
+    beginRemoveRows({}, at, at);
+    m_inserted = -1;
+    --m_rows;
+    endRemoveRows();
+    if (realRow >= 0 && realRow <= m_rows) {
+        beginInsertRows({}, realRow, realRow);
+        ++m_rows;
+        m_shift = {};
+        endInsertRows();
+    }
+    m_shift = {};
+    return true;
+}
+
 void DatasetModel::Apply(const DatasetChange& change) {
     const Applying applying(m_applying);
     m_cached.reset();
     m_cachedRow = -1;
+    const bool inserting = m_dataset.State() == engine::DatasetState::Insert;
+    if (m_inserted >= 0 && change.kind == DatasetChange::Kind::RowInserted) {
+        // The posted record: its row replaces the inserted one.
+        FlushPendingRemoval();
+        DropInsertedRow(ToRow(change.row));
+        emit cursorMoved(CurrentRow());
+        return;
+    }
+    if (change.kind == DatasetChange::Kind::Reset) {
+        m_inserted = -1;
+    } else if (m_inserted >= 0 && !inserting) {
+        DropInsertedRow();
+    }
+    ApplyChange(change);
+    if (inserting && change.kind != DatasetChange::Kind::Reset && ShowInsertedRow())
+        emit cursorMoved(CurrentRow());
+}
+
+void DatasetModel::ApplyChange(const DatasetChange& change) {
     const int row = ToRow(change.row);
     if (change.kind == DatasetChange::Kind::RowInserted && m_pendingRemoval >= 0) {
         const int from = std::exchange(m_pendingRemoval, -1);
@@ -190,7 +272,7 @@ void DatasetModel::Apply(const DatasetChange& change) {
             m_rows = ToRow(m_dataset.RecordCount());
             endResetModel();
         }
-        emit cursorMoved(ToRow(m_dataset.RecNo()));
+        emit cursorMoved(CurrentRow());
         return;
     }
     FlushPendingRemoval();
@@ -213,7 +295,7 @@ void DatasetModel::Apply(const DatasetChange& change) {
             // does not.
             QTimer::singleShot(0, this, [this] {
                 FlushPendingRemoval();
-                emit cursorMoved(ToRow(m_dataset.RecNo()));
+                emit cursorMoved(CurrentRow());
             });
             return;
         case DatasetChange::Kind::RowChanged:
@@ -222,10 +304,10 @@ void DatasetModel::Apply(const DatasetChange& change) {
         case DatasetChange::Kind::Field:
         case DatasetChange::Kind::State:
             // Calculated fields may follow any field, so the whole row is repainted.
-            RowDataChanged(ToRow(m_dataset.RecNo()));
+            RowDataChanged(CurrentRow());
             return;
         case DatasetChange::Kind::Scrolled:
-            RowDataChanged(ToRow(m_dataset.RecNo()));
+            RowDataChanged(CurrentRow());
             break;
         case DatasetChange::Kind::Reset:
             beginResetModel();
@@ -233,7 +315,7 @@ void DatasetModel::Apply(const DatasetChange& change) {
             endResetModel();
             break;
     }
-    emit cursorMoved(ToRow(m_dataset.RecNo()));
+    emit cursorMoved(CurrentRow());
 }
 
 }  // namespace mirta::kit

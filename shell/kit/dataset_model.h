@@ -27,7 +27,9 @@ struct Column {
 };
 
 // A table model over the rows of a dataset's view. Cells read RowAt, so painting never moves
-// the cursor; the current row shows the edit buffer while it is edited. The dataset's
+// the cursor; the current row shows the edit buffer while it is edited, and a record being
+// inserted is a row of its own (before the current row) until it is posted or dropped. The
+// dataset's
 // notifications become row insertions, removals, dataChanged and resets. Edited cells go
 // through the field's set-text path; a refusal is reported through `dialogi`.
 class DatasetModel : public QAbstractTableModel {
@@ -43,6 +45,10 @@ public:
     // True while the model takes in a change of the dataset: a view's current row moving then
     // is the model's doing, not the user's.
     bool IsApplyingChange() const { return m_applying > 0; }
+    // The model row of the dataset's cursor (the inserted row while inserting); -1 for none.
+    int CurrentRow() const;
+    // The dataset row a model row shows; -1 for the inserted row.
+    int DatasetRowOf(int modelRow) const;
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -59,6 +65,11 @@ signals:
 
 private:
     void Apply(const engine::DatasetChange& change);
+    void ApplyChange(const engine::DatasetChange& change);
+    // The inserted row comes when an insert starts and goes when it ends; false when it was
+    // already there or gone.
+    bool ShowInsertedRow();
+    bool DropInsertedRow(int realRow = -1);
     void FlushPendingRemoval();
     void RowDataChanged(int row);
     int DatasetRow(int row) const;
@@ -74,6 +85,7 @@ private:
     // dataset already has the new count, the views must not see it yet.
     int m_rows = 0;
     int m_pendingRemoval = -1;  // a removal that may turn out to be a move
+    int m_inserted = -1;        // the model row of the record being inserted
     struct Shift {
         enum Kind { None, Inserted, Removed, Moved } kind = None;
         int a = -1;  // the row inserted, removed, or moved away from

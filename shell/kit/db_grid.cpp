@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <QHeaderView>
+#include <algorithm>
 
 namespace mirta::kit {
 
@@ -111,7 +112,7 @@ void DbGrid::ApplyEditing() {
 void DbGrid::SyncToCursor() {
     if (!m_model)
         return;
-    const int row = static_cast<int>(Source()->dataset().RecNo());
+    const int row = m_model->CurrentRow();
     m_syncing = true;
     if (row < 0 || row >= m_model->rowCount()) {
         selectionModel()->clearSelection();
@@ -129,10 +130,20 @@ void DbGrid::SyncToCursor() {
 void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
     if (m_syncing || !m_model || m_model->IsApplyingChange() || !current.isValid() ||
-        current.row() == Source()->dataset().RecNo())
+        current.row() == m_model->CurrentRow())
         return;
-    const int row = current.row();
-    if (!Source()->Run([row](engine::Dataset& ds) { ds.MoveTo(row); }))
+    // Leaving the inserted row posts it first, as moving the cursor does.
+    const int row = m_model->DatasetRowOf(current.row());
+    if (row < 0 || !Source()->Run([row](engine::Dataset& ds) {
+            int64_t target = row;
+            if (ds.State() == engine::DatasetState::Insert) {
+                // The posted record takes a row of its own, which may push the target down.
+                ds.Post();
+                if (ds.RecNo() <= target)
+                    ++target;
+            }
+            ds.MoveTo(std::min(target, ds.RecordCount() - 1));
+        }))
         SyncToCursor();
 }
 

@@ -181,6 +181,51 @@ private slots:
         wlaczone(true);
     }
 
+    // A leave row added with automatic edit off: the new record is a grid row of its own while
+    // it is typed, and after the post it shows the days counted from the calendar.
+    void nowyUrlopWlasnymWierszemSiatki() {
+        Jednostka j;
+        j.edycja.SetOn(false);
+        auto s = j.Strony();
+        s->PokazStrone("Urlopy");
+        QVERIFY(j.NaPracownikuZ(j.tdm1->TUrlopy));
+        auto* siatka = Kontrolka<kit::DbGrid>(*s, "siatkaTUrlopy");
+        QVERIFY(siatka && siatka->model());
+        Dataset& urlopy = *j.tdm1->TUrlopy;
+        const int wiersze = siatka->model()->rowCount();
+        QCOMPARE(int64_t(wiersze), urlopy.RecordCount());
+        QVERIFY(!Kontrolka(*s, "TUrlopyDataOd")->isEnabled());
+
+        Nacisnij(*s, "nawigatorTUrlopy", "insert");
+        QVERIFY(Kontrolka(*s, "TUrlopyDataOd")->isEnabled());
+        QCOMPARE(siatka->model()->rowCount(), wiersze + 1);
+        const int nowy = siatka->currentIndex().row();
+        QVERIFY(nowy >= 0);
+        urlopy.SetFieldText("DataOd", "2026-12-28");
+        urlopy.SetFieldText("DataDo", "2026-12-30");
+        urlopy.SetField("RodzajUrlopu", Value::Integer(3));
+        auto komorka = [&](int wiersz, const char* tytul) {
+            for (int c = 0; c < siatka->model()->columnCount(); ++c)
+                if (siatka->model()->headerData(c, Qt::Horizontal).toString() ==
+                    QString::fromUtf8(tytul))
+                    return siatka->model()->index(wiersz, c).data().toString();
+            return QString("brak kolumny");
+        };
+        QCOMPARE(komorka(nowy, "Data od"), QString("2026-12-28"));
+        QCOMPARE(komorka(nowy, "Rodzaj urlopu"), QString::fromUtf8("Urlop okolicznościowy"));
+        // The row that was current keeps its own values below the new one.
+        QVERIFY(komorka(nowy + 1, "Data od") != QString("2026-12-28") || nowy + 1 == wiersze + 1);
+
+        Nacisnij(*s, "nawigatorTUrlopy", "post");
+        QCOMPARE(urlopy.State(), DatasetState::Browse);
+        QCOMPARE(siatka->model()->rowCount(), wiersze + 1);
+        const int zapisany = siatka->currentIndex().row();
+        QCOMPARE(komorka(zapisany, "Data od"), QString("2026-12-28"));
+        QCOMPARE(komorka(zapisany, "Dni"), QString("3"));
+        QVERIFY(!Kontrolka(*s, "TUrlopyDataOd")->isEnabled());
+        QVERIFY(j.dialogi.komunikaty.empty());
+    }
+
     // Without AktualizacjaDanychPlacowy the identity fields stay disabled even while the
     // employee is edited; the others follow the edit.
     void polaPlacoweBezAktualizacji() {
@@ -397,6 +442,11 @@ private slots:
                 continue;
             const QString tytul = QString::fromUtf8(o.tytul.data(), o.tytul.size());
             s->PokazStrone(tytul);
+            // An employee with something to show on the page.
+            if (!o.tabele.empty() && o.tabele[0].siatka) {
+                if (auto* c = j.tdm->Find(o.tabele[0].komponent))
+                    j.NaPracownikuZ(*c);
+            }
             QVERIFY(!s->grab().isNull());
             QString plik = tytul;
             plik.replace(

@@ -18,31 +18,6 @@ using testing::HistoriaTestowa;
 
 class HistoriaSluzby : public HistoriaTestowa {
 protected:
-    // Steps of one record: a field set, then the message the post gives (empty: it posts).
-    struct Krok {
-        const char* pole;
-        Value wartosc;
-        std::string komunikat;
-    };
-    void Sprawdz(TableComponent& c, std::initializer_list<Krok> kroki) {
-        SCOPED_TRACE(c.Name());
-        Dataset& ds = *c;
-        ds.Insert();
-        for (const auto& k : kroki) {
-            if (k.pole)
-                ds.SetField(k.pole, k.wartosc);
-            EXPECT_EQ(Blad([&] { ds.Post(); }), k.komunikat) << (k.pole ? k.pole : "");
-            if (k.komunikat.empty())
-                continue;
-            // A refused post keeps the state and what was typed.
-            EXPECT_EQ(ds.State(), DatasetState::Insert);
-            if (k.pole) {
-                EXPECT_EQ(ds.Field(k.pole), k.wartosc);
-            }
-        }
-        EXPECT_EQ(ds.State(), DatasetState::Browse);
-    }
-
     // Position with a pay group, as the positions dictionary holds it.
     int32_t Stanowisko(const std::string& nazwa, Value grupa, const char* ub = "N") {
         return Slownik(tdm->TSlowStanowisk, "NazwaStanowiska", nazwa, "IdentyfikatorStanowiska",

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
 #include "store/tests/baza_testowa.h"
 #include "store/wspolne/blad_danych.h"
 
@@ -20,6 +22,34 @@ protected:
         return engine::Value::Date(engine::DayNumberFromCivil(r, m, d));
     }
     static int32_t D(int r, int m, int d) { return engine::DayNumberFromCivil(r, m, d); }
+
+    // Steps of one record: a field set, then the message the post gives (empty: it posts).
+    struct Krok {
+        const char* pole;
+        engine::Value wartosc;
+        std::string komunikat;
+    };
+    void Sprawdz(TableComponent& c, std::initializer_list<Krok> kroki,
+                 std::initializer_list<std::pair<const char*, engine::Value>> poczatek = {}) {
+        SCOPED_TRACE(c.Name());
+        engine::Dataset& ds = *c;
+        ds.Insert();
+        for (const auto& [pole, wartosc] : poczatek)
+            ds.SetField(pole, wartosc);
+        for (const auto& k : kroki) {
+            if (k.pole)
+                ds.SetField(k.pole, k.wartosc);
+            EXPECT_EQ(Blad([&] { ds.Post(); }), k.komunikat) << (k.pole ? k.pole : "");
+            if (k.komunikat.empty())
+                continue;
+            // A refused post keeps the state and what was typed.
+            EXPECT_EQ(ds.State(), engine::DatasetState::Insert);
+            if (k.pole) {
+                EXPECT_EQ(ds.Field(k.pole), k.wartosc);
+            }
+        }
+        EXPECT_EQ(ds.State(), engine::DatasetState::Browse);
+    }
 
     // A posted dictionary row; returns its identifier.
     int32_t Slownik(TableComponent& c, const char* pole, const std::string& nazwa,

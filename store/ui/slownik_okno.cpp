@@ -67,8 +67,10 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
       m_numer(numer),
       m_tdm(tdm),
       m_edycja(edycja),
-      m_slownik(Komponent(tdm, m_okno.komponent)) {
-    (void)tdm1;  // TDM finds the leave module's dictionaries through its peer
+      m_slownik(Komponent(tdm, m_okno.komponent)),
+      m_tdm1(tdm1) {
+    if (m_okno.uklad == Uklad::Urlopy)
+        m_zawieszenieUrlopow.emplace(tdm1);
     setObjectName(m_okno.nazwa);
     setWindowTitle(Q(m_opis.tytulOkna));
     setModal(true);
@@ -305,6 +307,10 @@ void SlownikOkno::PoZamknieciu() {
             PoZamknieciuOknaStawek(m_tdm);
         else if (m_okno.uklad == Uklad::Podstawy)
             PoZamknieciuOknaPodstaw(m_tdm);
+        if (m_zawieszenieUrlopow) {
+            m_zawieszenieUrlopow.reset();
+            PoZamknieciuOknaRodzajowUrlopow(m_tdm1);
+        }
     });
 }
 

@@ -80,6 +80,42 @@ private slots:
                  Qt::Alignment(Qt::AlignCenter));
     }
 
+    // A record being inserted is a row of its own before the current row, with the buffer in
+    // it; posting puts the stored row in its place in the order, dropping it removes it.
+    void insertedRecordIsARowOfItsOwn() {
+        Unit unit;
+        Dataset& ds = unit.Employees();
+        ds.SetIndexFields("Nazwisko");
+        DatasetModel model(ds, Columns(), unit.Dialogi());
+        QAbstractItemModelTester tester(&model,
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QSignalSpy cursor(&model, &DatasetModel::cursorMoved);
+        ds.MoveTo(1);
+        ds.Insert();
+        ds.SetFieldText("Id", "9");
+        ds.SetFieldText("Nazwisko", "Zając");
+        QCOMPARE(Shown(model),
+                 QStringList({"Kowalski Jan", "Zając ", "Nowak Anna", "Wiśniewska Żaneta"}));
+        QCOMPARE(model.CurrentRow(), 1);
+        QCOMPARE(cursor.last().at(0).toInt(), 1);
+        QCOMPARE(model.DatasetRowOf(1), -1);
+        QCOMPARE(model.DatasetRowOf(2), 1);
+        ds.Post();
+        QCOMPARE(Shown(model),
+                 QStringList({"Kowalski Jan", "Nowak Anna", "Wiśniewska Żaneta", "Zając "}));
+        QCOMPARE(model.CurrentRow(), 3);
+
+        ds.First();
+        ds.Insert();
+        ds.SetFieldText("Nazwisko", "Adamski");
+        QCOMPARE(model.rowCount(), 5);
+        QCOMPARE(model.index(0, 0).data().toString(), QString("Adamski"));
+        ds.Cancel();
+        QCOMPARE(Shown(model),
+                 QStringList({"Kowalski Jan", "Nowak Anna", "Wiśniewska Żaneta", "Zając "}));
+        QCOMPARE(model.CurrentRow(), 0);
+    }
+
     // A grid paints every visible row; the cursor and its observers must not notice.
     void readingCellsNeverMovesTheCursor() {
         Unit unit;
