@@ -1,6 +1,6 @@
 #include "store/rodzaje_urlopow.h"
 
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
 #include "store/zasady_wspolne.h"

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "compute/zakres_lat.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/kalendarz.h"
 #include "store/pola_rekordu.h"
 #include "store/pracownicy.h"

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "compute/okres_lmd.h"
-#include "store/blad_danych.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
 #include "store/zasady_wspolne.h"

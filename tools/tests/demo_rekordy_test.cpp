@@ -7,7 +7,7 @@
 #include "store/engine/testing/temp_dir.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/testing/dialogi_skryptowe.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
 
 namespace mirta::tools {
