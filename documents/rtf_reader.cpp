@@ -418,6 +418,7 @@ private:
             m_tab = TabStop{};
         } else if (name == "intbl") {
             para.inTable = On(parameter);
+            m_paragraphOpened = true;
         } else if (name == "ls") {
             para.list = value;
         } else if (name == "ilvl") {
@@ -602,7 +603,7 @@ private:
     // Whether kept RTF may stand between paragraphs here rather than inside one.
     bool BlockPosition() {
         return ParagraphEmpty() && !m_paragraphOpened && m_cells.empty() &&
-               m_cellParagraphs.empty() && !Top().para.inTable;
+               m_cellParagraphs.empty();
     }
 
     // Whether nothing of the text has been read yet: what comes now is written back before it,
@@ -737,7 +738,7 @@ private:
     TabStop m_tab;
     std::vector<Paragraph> m_cellParagraphs;
     std::vector<TableCell> m_cells;
-    bool m_paragraphOpened = false;  // a \pard began the paragraph being read
+    bool m_paragraphOpened = false;  // a \pard or \intbl began the paragraph being read
     bool m_inRowDefinition = false;
     std::string m_rowDefinition;
     std::vector<int> m_cellEdges;
