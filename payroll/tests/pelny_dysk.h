@@ -31,6 +31,7 @@ public:
     std::vector<std::string> List(const std::string& d) override { return Real().List(d); }
     engine::FileStamp Stamp(const std::string& p) override { return Real().Stamp(p); }
     void CreateDirectories(const std::string& p) override { Real().CreateDirectories(p); }
+    void SyncDirectory(const std::string& d) override { Real().SyncDirectory(d); }
 
 private:
     class Plik final : public engine::File {
