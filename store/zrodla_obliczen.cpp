@@ -16,9 +16,6 @@ namespace {
 
 using engine::Value;
 
-// Years whose leave files the walk looks for.
-constexpr int kOstatniRokPlikowUrlopow = 2049;
-
 char Litera(const Value& v, char brak) {
     return PierwszaLitera(v, brak);
 }
