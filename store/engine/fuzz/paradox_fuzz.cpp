@@ -35,6 +35,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             }
         }
         table->Insert(Record(table->Fields().size()));
+        table->Sync();  // a user-level operation ends with a sync; until then others may not see it
         auto again = ParadoxTable::Open(fs, "T.DB");
         if (again->RowCount() != rows + 1)
             __builtin_trap();
