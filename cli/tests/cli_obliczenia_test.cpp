@@ -241,9 +241,9 @@ TEST_F(CliZamkniecieRoku, ClosesTheYearCarriesTheLeaveAndTheYearBecomesArchival)
     ASSERT_FALSE(pierwszy.empty());
     EXPECT_FALSE(Jest("UrN2027.DB"));
 
-    // No terminal and no --tak: refused.
+    // No terminal and no --tak: refused, nobody could answer.
     Wynik w = Jako("ADMIN", "", "2026-12-10", "zamknij-rok");
-    EXPECT_EQ(w.kod, 1);
+    EXPECT_EQ(w.kod, 3);
     EXPECT_NE(w.wyjscie.find("Czy chcesz zamknąć urlopowy rok:2026 ?"), std::string::npos);
     EXPECT_FALSE(Jest("UrN2027.DB"));
 
