@@ -7,6 +7,7 @@ cd "$(dirname "$0")"
 ./scripts/install-deps.sh
 BUILD=build/release
 export CCACHE_BASEDIR="$PWD"
+export CCACHE_NOHASHDIR=1
 cmake -S . -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_CXX_COMPILER_LAUNCHER=ccache >/dev/null
 cmake --build "$BUILD" -j"$(nproc)" --target mirta mirta-okno
