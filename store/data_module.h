@@ -80,6 +80,9 @@ public:
     // Points the component at another file of the same structure; an open one views it at
     // once, keeping its rules.
     void SetFile(TableComponent& component, std::string file);
+    // Follows the master of the catalogue again after its link was cleared for a job over
+    // every employee's rows.
+    void RestoreMasterLink(TableComponent& component) { LinkToMaster(component); }
     // Opens every table of the module marked for the given moment, in catalogue order.
     void OpenAll(Otwieranie when);
     // Remarks collected while opening (a key that differs from the catalogue's).

@@ -3,6 +3,7 @@
 #include "store/etaty.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
+#include "store/urlop_nalezny.h"
 #include "store/urlopy.h"
 #include "store/zakonczenie_zatrudnienia.h"
 #include "store/zasady_wspolne.h"
@@ -13,6 +14,7 @@ TDM1::TDM1(TDM& tdm) : DataModule("TDM1", tdm.Fs(), tdm.DataDirectory()), m_tdm(
     AddPeer(tdm);
     tdm.AddPeer(*this);
     tdm.UstawTDM1(this);
+    m_obliczenieNaleznego = ObliczenieNaleznegoZDanych(*this);
     SetEditingList({"TUrlopy", "TEmRentGrInw", "TDodZatrudnienie", "TPopZatrudnienie",
                     "TZawieszenia", "TWypowiedzenia", "TZwolnienia", "TBadania", "TChoroby",
                     "TNieobecnosci", "TDecyzja", "TUrlopNalez"});

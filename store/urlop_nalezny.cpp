@@ -1,11 +1,11 @@
 #include "store/urlop_nalezny.h"
 
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/dialogi.h"
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
+#include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {
@@ -132,6 +132,22 @@ compute::ZestawienieUrlopu ZestawienieUrlopuPracownika(ZrodlaObliczen& zrodla,
         wiersze.push_back({w.rok, w.zaleglyPoprzedni, w.zalegly2, w.zalegly3});
     return compute::ZestawienieDoRoku2005(wiersze, urlopy, data, rokPrzetwarzania, uprawnienie,
                                           zrodla.Licznik());
+}
+
+ObliczenieUrlopuNaleznego ObliczenieNaleznegoZDanych(TDM1& tdm1) {
+    return [&tdm1](int32_t pracownik, int32_t dzien) -> std::optional<UrlopNaleznyDni> {
+        ZrodlaObliczen zrodla(tdm1.Tdm(), tdm1);
+        const DaneKadrowePracownika dane = CzytajDaneKadrowe(zrodla, pracownik);
+        for (const auto& k : zrodla.Komunikaty().Wszystkie())
+            tdm1.ZbierzKomunikat(k.tekst);
+        if (!dane.znaleziony)
+            return std::nullopt;
+        const engine::CivilDate c = engine::CivilFromDayNumber(dzien);
+        const DataKal data{c.year, static_cast<uint8_t>(c.month), static_cast<uint8_t>(c.day)};
+        const ParaUrlopow p =
+            UprawnienieUrlopowe(dane, nullptr, data, false, tdm1.Sesja().DataPrzetwarzania.year);
+        return UrlopNaleznyDni{p.wypoczynkowy.dni, p.dodatkowy.dni};
+    };
 }
 
 }  // namespace mirta::store

@@ -6,9 +6,11 @@
 
 #include "compute/urlop.h"
 #include "store/engine/table.h"
+#include "store/urlopy.h"
 
 namespace mirta::store {
 
+class TDM1;
 class ZrodlaObliczen;
 struct DaneKadrowePracownika;
 
@@ -41,5 +43,9 @@ compute::ZestawienieUrlopu ZestawienieUrlopuPracownika(ZrodlaObliczen& zrodla,
 // The employee's rows of the leave-due file the processing year views, in index order.
 std::vector<WierszUrlopuNaleznegoZapisany> WierszeUrlopuNaleznego(ZrodlaObliczen& zrodla,
                                                                   int32_t pracownik);
+
+// What a new or posted leave-due row stores as its entitlement: computed from the employee's
+// records by identifier; messages are collected in the data module.
+ObliczenieUrlopuNaleznego ObliczenieNaleznegoZDanych(TDM1& tdm1);
 
 }  // namespace mirta::store

@@ -7,12 +7,13 @@
 #include <string>
 
 #include "compute/zakres_lat.h"
-#include "store/wspolne/blad_danych.h"
 #include "store/kalendarz.h"
+#include "store/kontrole_pol.h"
 #include "store/pola_rekordu.h"
 #include "store/pracownicy.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -21,10 +22,6 @@ namespace {
 using engine::Dataset;
 using engine::DatasetEvent;
 using engine::Value;
-
-constexpr const char* kRodzajChorobyZakres = "Rodzaj choroby musi być z przedziału 1-3 !!!";
-constexpr const char* kRodzajNieobecnosciZakres =
-    "Rodzaj nieobecności musi być z przedziału 1-2 !!!";
 
 constexpr const char* kZalegle[] = {"UrlopZaleglyPoprzedniRok", "UrlopZalegly2LataWstecz",
                                     "UrlopZalegly3LataWstecz",  "DniZalegleDodatkowy",
@@ -50,17 +47,6 @@ int32_t DoPolaKrotkiego(int32_t n) {
 
 int RokPrzetwarzania(const TDM1& t) {
     return t.Sesja().DataPrzetwarzania.year;
-}
-
-// A code typed as text, compared as text: the empty value lies below "1" and is refused.
-void KodZPrzedzialu(TableComponent& c, const std::string& pole, const char* od, const char* do_,
-                    const char* komunikat) {
-    PokazPrzezListe(c, pole, Lista(pole));
-    c.Hooks(pole).validate = [od, do_, komunikat](const Dataset&, const Value& v) {
-        const std::string t = TekstPola(v);
-        if (t < od || t > do_)
-            throw BladDanych(komunikat);
-    };
 }
 
 // When one of the pair is given, the other one, if empty, becomes 0; with `ujemne` a
@@ -153,7 +139,15 @@ void PrzeliczNalezny(const TDM1& t, Dataset& ds) {
     const int64_t rok = ds.Field("Rok").AsInteger();
     if (!RokUrlopow(static_cast<int>(rok)))
         return;
-    if (auto n = obliczenie(engine::DayNumberFromCivil(static_cast<int>(rok), 1, 1))) {
+    // A new row gets the employee from the link only when it is stored.
+    const Value& id = ds.Field("IdentyfikatorPracownika");
+    const TableComponent& prac = t.Tdm().TPracownicy;
+    const int32_t pracownik = !PustePole(id)  ? LiczbaCalkowita(id)
+                              : prac.IsOpen() ? LiczbaCalkowita(prac->Field("Identyfikator"))
+                                              : 0;
+    if (pracownik == 0)
+        return;
+    if (auto n = obliczenie(pracownik, engine::DayNumberFromCivil(static_cast<int>(rok), 1, 1))) {
         ds.SetField("UrlopNalezny", Value::Integer(DoPolaKrotkiego(n->wypoczynkowy)));
         ds.SetField("UrlopDodatkowy", Value::Integer(DoPolaKrotkiego(n->dodatkowy)));
     }
@@ -211,40 +205,32 @@ void PodlaczUrlopyNalezne(TDM1& t, TableComponent& c) {
 
 // Sickness and other absences share their shape: two dates and a code.
 struct Nieobecnosc {
-    const char* poleKodu;
-    const char* ostatniKod;
-    const char* zakres;
+    KodWPrzedziale kod;
     const char* dataOd;
     const char* dataDo;
     const char* kolejnosc;
     const char* brakKodu;
 };
-constexpr Nieobecnosc kChoroba{"RodzajChoroby",
-                               "3",
-                               kRodzajChorobyZakres,
-                               "Data od choroby musi być dobrze określona !!!",
-                               "Data do choroby musi być dobrze określona !!!",
-                               "Data od nie może być większa od daty do choroby !!!",
-                               "Rodzaj choroby musi być określony !!!"};
-constexpr Nieobecnosc kNieobecnosc{"RodzajNieobecnosci",
-                                   "2",
-                                   kRodzajNieobecnosciZakres,
-                                   "Data od nieobecności musi być dobrze określona !!!",
-                                   "Data do nieobecności musi być dobrze określona !!!",
-                                   "Data od nie może być większa od daty do nieobecności !!!",
-                                   "Rodzaj nieobecności musi być określony !!!"};
+constexpr Nieobecnosc kChoroba{
+    {"RodzajChoroby", "3", "Rodzaj choroby musi być z przedziału 1-3 !!!"},
+    "Data od choroby musi być dobrze określona !!!",
+    "Data do choroby musi być dobrze określona !!!",
+    "Data od nie może być większa od daty do choroby !!!",
+    "Rodzaj choroby musi być określony !!!"};
+constexpr Nieobecnosc kNieobecnosc{
+    {"RodzajNieobecnosci", "2", "Rodzaj nieobecności musi być z przedziału 1-2 !!!"},
+    "Data od nieobecności musi być dobrze określona !!!",
+    "Data do nieobecności musi być dobrze określona !!!",
+    "Data od nie może być większa od daty do nieobecności !!!",
+    "Rodzaj nieobecności musi być określony !!!"};
 
 void PodlaczNieobecnosc(TableComponent& c, const Nieobecnosc& n) {
-    KodZPrzedzialu(c, n.poleKodu, "1", n.ostatniKod, n.zakres);
+    n.kod.Podlacz(c);
     c->AddHandler(DatasetEvent::BeforePost, [&n](Dataset& ds) {
-        if (PustePole(ds, "DataOd"))
-            throw BladDanych(n.dataOd);
-        if (PustePole(ds, "DataDo"))
-            throw BladDanych(n.dataDo);
-        if (ds.Field("DataOd").AsDay() > ds.Field("DataDo").AsDay())
-            throw BladDanych(n.kolejnosc);
-        if (PustePole(ds, n.poleKodu))
-            throw BladDanych(n.brakKodu);
+        Wymagane(ds, "DataOd", n.dataOd);
+        Wymagane(ds, "DataDo", n.dataDo);
+        NiePrzed(ds, "DataOd", "DataDo", n.kolejnosc);
+        Wymagane(ds, n.kod.pole, n.brakKodu);
     });
 }
 

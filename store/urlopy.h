@@ -21,9 +21,10 @@ struct UrlopNaleznyDni {
     int32_t wypoczynkowy = 0;
     int32_t dodatkowy = 0;
 };
-// The entitlement computation of the current employee as of a day (computed from the
-// employee's records, not from the stored values); nullopt when it cannot be computed.
-using ObliczenieUrlopuNaleznego = std::function<std::optional<UrlopNaleznyDni>(int32_t dzien)>;
+// The entitlement computation of an employee as of a day (computed from the employee's
+// records, not from the stored values); nullopt when it cannot be computed.
+using ObliczenieUrlopuNaleznego =
+    std::function<std::optional<UrlopNaleznyDni>(int32_t pracownik, int32_t dzien)>;
 
 // The days a leave row of the given type counts between two days inclusive: working days for
 // a working-day type and for an officer's type from 2006 on, calendar days otherwise. nullopt

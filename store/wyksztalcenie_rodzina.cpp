@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "store/wspolne/blad_danych.h"
+#include "store/kontrole_pol.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 
@@ -15,16 +15,9 @@ using engine::Dataset;
 using engine::DatasetEvent;
 using engine::Value;
 
-void Wymagane(const Dataset& ds, const char* pole, const char* komunikat) {
-    if (PustePole(ds, pole))
-        throw BladDanych(komunikat);
-}
-
 void RokUkonczenia(const Dataset& ds, const char* brak, const char* niepoprawny) {
     Wymagane(ds, "RokUkonczenia", brak);
-    const int64_t rok = ds.Field("RokUkonczenia").AsInteger();
-    if (rok < kPierwszyRokUkonczenia || rok > kOstatniRokUkonczenia)
-        throw BladDanych(niepoprawny);
+    WPrzedziale(ds, "RokUkonczenia", kPierwszyRokUkonczenia, kOstatniRokUkonczenia, niepoprawny);
 }
 
 void TWyksztalcenieBeforePost(Dataset& ds) {

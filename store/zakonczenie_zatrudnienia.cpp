@@ -4,9 +4,10 @@
 #include <string>
 
 #include "compute/okres_lmd.h"
-#include "store/wspolne/blad_danych.h"
+#include "store/kontrole_pol.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -18,48 +19,15 @@ using engine::Value;
 
 constexpr double kEpsilon = 0.00000001;
 
-// A code field checked as text against its range: on entry and again before the post.
-struct KodWPrzedziale {
-    const char* pole;
-    const char* ostatni;
-    const char* komunikat;
-
-    void Sprawdz(const Value& v) const {
-        const std::string t = TekstPola(v);
-        if (t < "1" || t > ostatni)
-            throw BladDanych(komunikat);
-    }
-    void Sprawdz(const Dataset& ds) const { Sprawdz(ds.Field(pole)); }
-    void Podlacz(TableComponent& c) const {
-        PokazPrzezListe(c, pole, Lista(pole));
-        const KodWPrzedziale* k = this;
-        c.Hooks(pole).validate = [k](const Dataset&, const Value& v) { k->Sprawdz(v); };
-    }
-};
-
 constexpr KodWPrzedziale kPowodZawieszenia{"Powod", "6",
                                            "Powód zawieszenia musi być z przedziału 1-6 !!!"};
 constexpr KodWPrzedziale kKlasyfikacjaZawieszenia{
-    "KlasyfikacjaZawieszenia", "4",
-    "Klasyfikacja zawieszenia musi być z przedziału 1-4 !!!"};
+    "KlasyfikacjaZawieszenia", "4", "Klasyfikacja zawieszenia musi być z przedziału 1-4 !!!"};
 constexpr KodWPrzedziale kTyp{"TypWypowiedzenia", "2",
                               "Typ wypowiedzenia musi być z przedziału 1-2 !!!"};
 constexpr KodWPrzedziale kRodzaj{"RodzajBadania", "4",
                                  "Rodzaj badania musi być z przedziału 1-4 !!!"};
-constexpr KodWPrzedziale kWynik{"WynikBadania", "4",
-                                "Wynik badania musi być z przedziału 1-4 !!!"};
-
-void Wymagane(const Dataset& ds, const char* pole, const char* komunikat) {
-    if (PustePole(ds, pole))
-        throw BladDanych(komunikat);
-}
-
-// An end date, when given, may not come before the start.
-void NiePrzed(const Dataset& ds, const char* od, const char* do_, const char* komunikat) {
-    const Value &a = ds.Field(od), &b = ds.Field(do_);
-    if (!a.IsNull() && !b.IsNull() && b.AsDay() < a.AsDay())
-        throw BladDanych(komunikat);
-}
+constexpr KodWPrzedziale kWynik{"WynikBadania", "4", "Wynik badania musi być z przedziału 1-4 !!!"};
 
 void UstawZnaczniki(Dataset& ds, std::initializer_list<const char*> pola, bool wartosc) {
     for (const char* p : pola)

@@ -5,7 +5,6 @@
 #include <exception>
 #include <memory>
 
-#include "store/wspolne/dialogi.h"
 #include "store/engine/file_system.h"
 #include "store/katalog.h"
 #include "store/pola_rekordu.h"
@@ -13,6 +12,7 @@
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/urlop_nalezny.h"
+#include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {
@@ -21,7 +21,7 @@ namespace {
 using compute::DataKal;
 using engine::Value;
 
-constexpr const char* kTytul = "Zamknięcie roku do urlopów.";
+constexpr const char* kTytul = kTytulZamknieciaRoku;
 // Temporary files are named after the final ones with this before the extension.
 constexpr const char* kPrzyrostekTymczasowy = "_nowy";
 
@@ -156,6 +156,12 @@ int RokDocelowyZamkniecia(int rokPrzetwarzania) {
                                                          : kPierwszyRokPlikowUrlopow;
 }
 
+bool ZamkniecieNiepelne(const TDM1& tdm1, int rokPrzetwarzania) {
+    const int n = RokDocelowyZamkniecia(rokPrzetwarzania);
+    return Istnieje(tdm1.Fs(), tdm1.DataDirectory(), PlikUrlopowNaleznych(n)) &&
+           !Istnieje(tdm1.Fs(), tdm1.DataDirectory(), PlikUrlopowWykorzystanych(n));
+}
+
 std::vector<WierszZamkniecia> WierszeZamkniecia(ZrodlaObliczen& zrodla, int rokPrzetwarzania) {
     const int n = RokDocelowyZamkniecia(rokPrzetwarzania);
     const DataKal poczatek{n, 1, 1}, koniec{n - 1, 12, 31};
@@ -209,7 +215,7 @@ WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi) {
     const std::string& katalog = tdm1.DataDirectory();
     const bool saNalezne = Istnieje(fs, katalog, PlikUrlopowNaleznych(n));
     const bool saWykorzystane = Istnieje(fs, katalog, PlikUrlopowWykorzystanych(n));
-    if (saNalezne && !saWykorzystane)
+    if (ZamkniecieNiepelne(tdm1, s.DataPrzetwarzania.year))
         return NaprawPolowiczneZamkniecie(tdm1, dialogi, n) ? WynikZamkniecia::Naprawiono
                                                             : WynikZamkniecia::Przerwano;
     if (s.RokUrlopowyZamkniety) {

@@ -11,9 +11,14 @@ class TDM;
 class TDM1;
 class ZrodlaObliczen;
 
+inline constexpr const char* kTytulZamknieciaRoku = "Zamknięcie roku do urlopów.";
+
 // The year whose leave-due file marks the processing year closed: the next one, and 2006 for
 // every year kept in the base files.
 int RokDocelowyZamkniecia(int rokPrzetwarzania);
+
+// The processing year was closed by an older version without its new leave-taken file.
+bool ZamkniecieNiepelne(const TDM1& tdm1, int rokPrzetwarzania);
 
 // One row of the new year's leave-due file.
 struct WierszZamkniecia {

@@ -175,7 +175,7 @@ TEST_F(Urlopy, LeaveDueDefaultsAndCorrections) {
     tdm->TPracownicy->SetField("SystemSluzby", Value::Text("2"));
     tdm->TPracownicy->Post();
     std::vector<int32_t> dni;
-    tdm1->UstawObliczenieNaleznego([&](int32_t dzien) -> std::optional<UrlopNaleznyDni> {
+    tdm1->UstawObliczenieNaleznego([&](int32_t, int32_t dzien) -> std::optional<UrlopNaleznyDni> {
         dni.push_back(dzien);
         return UrlopNaleznyDni{13, 5};
     });
@@ -223,6 +223,27 @@ TEST_F(Urlopy, LeaveDueYearBoundsUpTo2005) {
              {"Rok", Value::Integer(1989), "Niewłaściwy rok dla urlopu należnego !!!"},
              {"Rok", Value::Integer(2101), "Niewłaściwy rok dla urlopu należnego !!!"},
              {"Rok", Value::Integer(2004), ""}});
+}
+
+// Without a computation of its own the data module computes the entitlement from the
+// employee's records as of 1 January of the row's year.
+TEST_F(Urlopy, LeaveDueEntitlementFromTheEmployeesRecords) {
+    Dataset& p = *tdm->TPracownicy;
+    p.Edit();
+    p.SetField("DataDoSluzby", Dzien(2015, 3, 1));
+    p.Post();
+    Dataset& n = *tdm1->TUrlopNalez;
+    n.Insert();
+    EXPECT_EQ(n.Field("UrlopNalezny").AsInteger(), 26);
+    EXPECT_EQ(n.Field("UrlopDodatkowy").AsInteger(), 0);
+    n.Post();
+    p.Edit();
+    p.SetField("Etat", Value::Number(0.5));
+    p.Post();
+    n.Edit();
+    n.Post();
+    EXPECT_EQ(n.Field("UrlopNalezny").AsInteger(), 13);
+    EXPECT_TRUE(dialogi.komunikaty.empty());
 }
 
 TEST_F(Urlopy, ClosedYearRefusesEveryChange) {

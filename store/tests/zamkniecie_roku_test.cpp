@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <set>
 
+#include "store/dograj_urlopy.h"
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/fault_file_system.h"
 #include "store/engine/testing/temp_dir.h"
@@ -175,6 +176,65 @@ TEST_F(ZamkniecieRoku, RightsTheQuestionAndAHalfClosedYear) {
               "brakujący, pusty plik ?");
     EXPECT_TRUE(Pliki().count("WykUrl2027.DB"));
     EXPECT_TRUE(Zaloguj({2027, 2, 1}));
+}
+
+// A database of an earlier version kept the 2006 leave in the base file: the import copies the
+// rows starting in 2006 through the leave rules, once.
+TEST_F(ZamkniecieRoku, TheImportOf2006LeaveCopiesEachRowOnce) {
+    auto otworz = [&](const char* plik) {
+        return engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File(plik));
+    };
+    otworz("UrlNalez.db")->CreateLike(dir.File("UrN2006.DB"))->Sync();
+    otworz("Urlopy.db")->CreateLike(dir.File("WykUrl2006.DB"))->Sync();
+    {
+        auto bazowy = otworz("Urlopy.db");
+        auto wstaw = [&](Value od, Value doDnia) {
+            engine::Record r(bazowy->Fields().size());
+            r[PoleTabeli(*bazowy, "IdentyfikatorPracownika")] = Value::Integer(cywil);
+            r[PoleTabeli(*bazowy, "DataOd")] = od;
+            r[PoleTabeli(*bazowy, "DataDo")] = doDnia;
+            r[PoleTabeli(*bazowy, "RodzajUrlopu")] = Value::Integer(1);
+            bazowy->Insert(r);
+        };
+        wstaw(Dzien(2005, 7, 4), Dzien(2005, 7, 8));    // an earlier year: not imported
+        wstaw(Dzien(2006, 3, 6), Dzien(2006, 3, 10));   // imported
+        wstaw(Dzien(2006, 12, 28), Dzien(2007, 1, 3));  // refused by the rules
+        bazowy->Sync();
+    }
+    ASSERT_TRUE(Zaloguj({2006, 6, 1}));
+    tdm1->Open(tdm1->TUrlopy);
+    for (int przebieg = 0; przebieg < 2; ++przebieg) {
+        dialogi.komunikaty.clear();
+        const auto w = DograjUrlopy(*tdm1, dialogi);
+        ASSERT_TRUE(w);
+        EXPECT_EQ(w->dopisane, przebieg == 0 ? 1 : 0);
+        EXPECT_EQ(w->powtorzone, przebieg == 0 ? 0 : 1);
+        EXPECT_EQ(w->bledne, 1);
+        ASSERT_EQ(dialogi.komunikaty.size(), 1u);
+        EXPECT_EQ(dialogi.komunikaty[0].tytul, "Zakończenie operacj.");
+        EXPECT_EQ(dialogi.komunikaty[0].tekst,
+                  przebieg == 0 ? "Zaimportowano urlopy z poprzedniej wersji.\nPozycji "
+                                  "dopisanych: 1,\nPozycji powtórzonych: 0,\nPozycji błędnych: 1."
+                                : "Zaimportowano urlopy z poprzedniej wersji.\nPozycji "
+                                  "dopisanych: 0,\nPozycji powtórzonych: 1,\nPozycji błędnych: 1.");
+    }
+    auto rok = otworz("WykUrl2006.DB");
+    ASSERT_EQ(rok->RowCount(), 1u);
+    EXPECT_EQ(rok->ReadField(0, PoleTabeli(*rok, "DataOd")), Dzien(2006, 3, 6));
+    // The leave table follows the employee again.
+    EXPECT_TRUE(tdm1->TUrlopy.IsOpen());
+
+    // Another year: nothing happens; a leave row being edited stops it.
+    ASSERT_TRUE(Zaloguj());
+    dialogi.komunikaty.clear();
+    EXPECT_FALSE(DograjUrlopy(*tdm1, dialogi));
+    EXPECT_TRUE(dialogi.komunikaty.empty());
+    ASSERT_TRUE(Zaloguj({2006, 6, 1}));
+    tdm1->Open(tdm1->TUrlopy);
+    tdm1->TUrlopy->Insert();
+    EXPECT_FALSE(DograjUrlopy(*tdm1, dialogi));
+    EXPECT_EQ(dialogi.komunikaty.back().tekst, "Najpierw zapisz lub porzuć zmiany dla urlopu !!!");
+    tdm1->TUrlopy->Cancel();
 }
 
 }  // namespace
