@@ -162,8 +162,8 @@ TFUrlopyNalezne::TFUrlopyNalezne(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, kit::Au
     // Stored changes change the balance; the text is computed once the operation is over.
     m_zmiany = m_tdm1.TUrlopNalez->Observe([this](const engine::DatasetChange& z) {
         using Rodzaj = engine::DatasetChange::Kind;
-        const bool dane = z.kind == Rodzaj::RowInserted || z.kind == Rodzaj::RowChanged ||
-                          z.kind == Rodzaj::RowDeleted || z.kind == Rodzaj::Reset;
+        // A post ends with the state change; rows may change before it.
+        const bool dane = z.kind != Rodzaj::Scrolled && z.kind != Rodzaj::Field;
         if (dane && !m_tdm1.TUrlopNalez->Editing())
             ZaplanujPrzeliczenie();
     });

@@ -92,6 +92,8 @@ private slots:
         // The fields wait for the edit with automatic edit off.
         auto* zalegly = Znajdz<QLineEdit>(okno, "TUrlopNalezUrlopZaleglyPoprzedniRok");
         QVERIFY(!zalegly->isEnabled());
+        // The carry-over of the first leave-due row counts.
+        d.tdm1->TUrlopNalez->First();
         Nawigator(okno, "edit");
         QVERIFY(zalegly->isEnabled());
         Dataset& n = *d.tdm1->TUrlopNalez;
@@ -100,6 +102,7 @@ private slots:
         Nawigator(okno, "post");
         QCOMPARE(n.State(), DatasetState::Browse);
         QVERIFY(!zalegly->isEnabled());
+        QCOMPARE(Liczba(n, "UrlopZaleglyPoprzedniRok"), przed + 7);
         QTRY_VERIFY(okno.Tekst() != tekst);
         QCOMPARE(okno.Tekst().toStdString(), TekstZObliczen(d));
         QVERIFY(okno.Tekst().contains("Urlop zaległy:"));
