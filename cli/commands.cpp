@@ -132,6 +132,12 @@ const Command kCommands[] = {
      .logsIn = true,
      .help = "Pytanie okna zadaje na terminalu albo odpowiada na nie --tak.",
      .run = RunZamknijRok},
+    {.name = "dograj-urlopy",
+     .summary = "dogrywa urlopy 2006 roku z pliku wspólnego poprzedniej wersji (rok 2006)",
+     .logsIn = true,
+     .help = "Jak „Dograj urlopy z poprzedniego roku.”: wiersze już dograne liczy jako "
+             "powtórzone,\nodrzucone przez zasady urlopów jako błędne; wypisuje trzy liczby.",
+     .run = RunDograjUrlopy},
 };
 
 }  // namespace

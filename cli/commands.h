@@ -22,6 +22,7 @@ int RunStaz(Invocation& call);
 int RunUrlop(Invocation& call);
 int RunWynagrodzenie(Invocation& call);
 int RunZamknijRok(Invocation& call);
+int RunDograjUrlopy(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 

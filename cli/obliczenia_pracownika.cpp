@@ -5,8 +5,38 @@
 #include <cstdlib>
 
 #include "compute/zaokraglij.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
 
 namespace mirta::cli {
+
+ObrazPolecenia PoliczObrazDlaPolecenia(Invocation& call, store::CzesciObrazu czesci) {
+    ObrazPolecenia p;
+    const auto id = IdentyfikatorZArgumentow(call.Operands());
+    if (!id) {
+        p.kodBledu = call.UsageError("Niepoprawny identyfikator pracownika.");
+        return p;
+    }
+    p.sesja = call.Zaloguj();
+    if (!p.sesja) {
+        p.kodBledu = kExitFailure;
+        return p;
+    }
+    p.zrodla = std::make_unique<store::ZrodlaObliczen>(*p.sesja->tdm, *p.sesja->tdm1);
+    p.data = store::DataPrzetwarzania(*p.zrodla);
+    p.obraz = store::PoliczObrazPracownika(*p.zrodla, *id, p.data, czesci);
+    if (!p.obraz.dane.znaleziony) {
+        std::fprintf(stderr, "Nie ma pracownika o identyfikatorze %d !!!\n", *id);
+        p.kodBledu = kExitFailure;
+    }
+    return p;
+}
+
+int ObrazPolecenia::Zakoncz() {
+    std::fflush(stdout);
+    zrodla->Komunikaty().Pokaz(sesja->dialogi);
+    return kExitOk;
+}
 
 std::optional<int32_t> IdentyfikatorZArgumentow(const std::vector<std::string>& args) {
     if (args.size() != 1 || args[0].empty())

@@ -2,28 +2,15 @@
 
 #include "cli/obliczenia_pracownika.h"
 #include "compute/teksty_dat.h"
-#include "store/obraz_pracownika.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/zrodla_obliczen.h"
 
 namespace mirta::cli {
 
 int RunStaz(Invocation& call) {
-    const auto id = IdentyfikatorZArgumentow(call.Operands());
-    if (!id)
-        return call.UsageError("Niepoprawny identyfikator pracownika.");
-    auto s = call.Zaloguj();
-    if (!s)
-        return 1;
-    store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
-    const compute::DataKal data = store::DataPrzetwarzania(zrodla);
-    const store::ObrazPracownika o =
-        store::PoliczObrazPracownika(zrodla, *id, data, {.wynagrodzenie = false, .urlop = false});
-    if (!o.dane.znaleziony) {
-        std::fprintf(stderr, "Nie ma pracownika o identyfikatorze %d !!!\n", *id);
-        return 1;
-    }
+    ObrazPolecenia p = PoliczObrazDlaPolecenia(call, {.wynagrodzenie = false, .urlop = false});
+    if (!p)
+        return p.kodBledu;
+    const store::ObrazPracownika& o = p.obraz;
+    const compute::DataKal data = p.data;
     static constexpr const char* kRodzaje[] = {"Wysluga", "Sluzba", "NagrodaJubileuszowa",
                                                "Emerytura"};
     std::printf("Data: %s\n", DataCli(data).c_str());
@@ -44,9 +31,7 @@ int RunStaz(Invocation& call) {
     for (size_t i = 0; i < 3; ++i)
         std::printf("Data bazowa %s %d: %s\n", kRodzaje[i], data.rok,
                     DataCli(o.staz.dataBazowa[i]).c_str());
-    std::fflush(stdout);
-    zrodla.Komunikaty().Pokaz(s->dialogi);
-    return 0;
+    return p.Zakoncz();
 }
 
 }  // namespace mirta::cli

@@ -1,27 +1,14 @@
 #include <cstdio>
 
 #include "cli/obliczenia_pracownika.h"
-#include "store/obraz_pracownika.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/zrodla_obliczen.h"
 
 namespace mirta::cli {
 
 int RunWynagrodzenie(Invocation& call) {
-    const auto id = IdentyfikatorZArgumentow(call.Operands());
-    if (!id)
-        return call.UsageError("Niepoprawny identyfikator pracownika.");
-    auto s = call.Zaloguj();
-    if (!s)
-        return 1;
-    store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
-    const store::ObrazPracownika o = store::PoliczObrazPracownika(
-        zrodla, *id, store::DataPrzetwarzania(zrodla), {.wynagrodzenie = true, .urlop = false});
-    if (!o.dane.znaleziony) {
-        std::fprintf(stderr, "Nie ma pracownika o identyfikatorze %d !!!\n", *id);
-        return 1;
-    }
+    ObrazPolecenia p = PoliczObrazDlaPolecenia(call, {.wynagrodzenie = true, .urlop = false});
+    if (!p)
+        return p.kodBledu;
+    const store::ObrazPracownika& o = p.obraz;
     const store::WynagrodzeniePracownika& w = o.wynagrodzenie;
     auto kwota = [](const char* nazwa, double x) {
         std::printf("%s: %s\n", nazwa, TekstKwotyCli(x).c_str());
@@ -47,9 +34,7 @@ int RunWynagrodzenie(Invocation& call) {
     kwota("Razem funkcjonariusz", w.razemFunkcjonariusz);
     kwota("Razem cywil", w.razemCywil);
     kwota("Razem", w.Razem());
-    std::fflush(stdout);
-    zrodla.Komunikaty().Pokaz(s->dialogi);
-    return 0;
+    return p.Zakoncz();
 }
 
 }  // namespace mirta::cli

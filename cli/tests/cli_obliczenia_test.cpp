@@ -222,6 +222,12 @@ protected:
 };
 
 TEST_F(CliZamkniecieRoku, ClosesTheYearCarriesTheLeaveAndTheYearBecomesArchival) {
+    // The import of the 2006 leave belongs to 2006 alone.
+    const Wynik dogranie = Jako("ADMIN", "", "2026-12-10", "dograj-urlopy");
+    EXPECT_EQ(dogranie.kod, 1);
+    EXPECT_NE(dogranie.wyjscie.find("tylko z datą przetwarzania w 2006 roku"), std::string::npos)
+        << dogranie.wyjscie;
+
     EXPECT_EQ(Jako("KADRY", "kadry", "2026-12-10", "zamknij-rok --tak").wyjscie,
               "Nie masz uprawnień administratora systemu !!!\n");
 
