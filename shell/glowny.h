@@ -121,6 +121,11 @@ private:
     void Informacje();
     void PrzegrajDoPlac();
     void WyborPracownikow();
+    void UrlopyNalezne();
+
+    // Leave-year commands (glowny_urlopy.cpp).
+    void ZamkniecieRoku();
+    void DograjUrlopy();
     bool Zamykanie();
 
     store::TDM& m_tdm;

@@ -21,6 +21,7 @@
 #include "store/ui/okna_wspolne.h"
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
+#include "store/ui/urlopy_nalezne.h"
 
 namespace mirta::shell {
 
@@ -126,6 +127,13 @@ void TFGlowny::PrzegrajDoPlac() {
         return;
     Otworz(m_dialogi, [&] {
         return std::make_unique<payroll::ui::TFPrzegrywanieDoPlac>(m_tdm, m_dialogi, this);
+    });
+}
+
+void TFGlowny::UrlopyNalezne() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<store::ui::TFUrlopyNalezne>(m_tdm, m_tdm1, m_dialogi,
+                                                            m_edycjaAutomatyczna, this);
     });
 }
 

@@ -18,6 +18,7 @@
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/wspolne/dziennik.h"
+#include "store/zamkniecie_roku.h"
 
 namespace mirta::shell {
 
@@ -96,11 +97,13 @@ bool TFGlowny::SekwencjaStartowa() {
     }
     UkryjCzekanie();
 
-    m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety;
+    // A year an older version left half closed may still be closed, to repair it.
+    m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety ||
+                                store::ZamkniecieNiepelne(m_tdm1, sesja.DataPrzetwarzania.year);
     if (QAction* a = Polecenie("zamkniecieRoku"))
         a->setEnabled(a->isEnabled() && m_zamkniecieRokuDozwolone);
     if (QAction* a = Polecenie("dograjUrlopy"))
-        a->setVisible(sesja.DataPrzetwarzania.year == 2006 && m_zamkniecieRokuDozwolone);
+        a->setVisible(sesja.DataPrzetwarzania.year == 2006 && !sesja.RokUrlopowyZamkniety);
 
     UstawEdycjeAutomatyczna(!sesja.Pole1);
     if (sesja.TrybUrlopowy)

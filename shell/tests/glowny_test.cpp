@@ -197,7 +197,56 @@ private slots:
         QVERIFY(g.SekwencjaStartowa());
         QCOMPARE(baza.tdm->Sesja().RokUrlopowyZamkniety, rokZamkniety);
         QCOMPARE(g.Polecenie("dograjUrlopy")->isVisible(), widoczne);
+        if (widoczne) {
+            g.Polecenie("dograjUrlopy")->trigger();
+            QCOMPARE(baza.dialogi.komunikaty.back().tytul, std::string("Zakończenie operacj."));
+            QVERIFY(baza.OstatniKomunikat().starts_with(
+                "Zaimportowano urlopy z poprzedniej wersji.\nPozycji dopisanych: "));
+        }
         g.UstawZamknijBezPytania(true);
+    }
+
+    // The closing from the menu: unsaved changes first; then the question, both files of the
+    // next year and the end of the program without its own question.
+    void zamkniecieRokuZMenu() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        QAction* zamkniecie = g.Polecenie("zamkniecieRoku");
+        QVERIFY(zamkniecie->isEnabled());
+        o.baza.tdm1->TUrlopNalez->Insert();
+        zamkniecie->trigger();
+        QCOMPARE(o.Pytania(),
+                 std::vector<std::string>{
+                     "Zapisz lub porzuć zmiany przed zamknięciem roku do urlopów !!!"});
+        o.baza.tdm1->TUrlopNalez->Cancel();
+        QVERIFY(!QFile::exists(o.baza.Plik("UrN2027.DB")));
+
+        o.baza.dialogi.komunikaty.clear();
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
+        zamkniecie->trigger();
+        QCOMPARE(o.Pytania().front(), std::string("Czy chcesz zamknąć urlopowy rok:2026 ?"));
+        QVERIFY(QFile::exists(o.baza.Plik("UrN2027.DB")));
+        QVERIFY(QFile::exists(o.baza.Plik("WykUrl2027.DB")));
+        QVERIFY(!g.isVisible());
+        QVERIFY(o.baza.dialogi.odpowiedzi.empty());
+    }
+
+    // "Urlopy należne" on the leave page opens the leave-due window.
+    void urlopyNalezneZPrzycisku() {
+        Okno o("ADMIN");
+        o.glowny->Strony()->PokazStrone("Urlopy");
+        auto* przycisk = o.glowny->findChild<QPushButton*>("urlopyNalezne");
+        QVERIFY(przycisk && przycisk->isEnabled());
+        QString otwarte;
+        QTimer::singleShot(0, [&] {
+            if (auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                otwarte = okno->objectName();
+                okno->reject();
+            }
+        });
+        przycisk->click();
+        QCOMPARE(otwarte, QString("TFUrlopyNalezne"));
+        QVERIFY(o.baza.dialogi.komunikaty.empty());
     }
 
     // Without AktualizacjaDanychPlacowy new employees come from the payroll program only.
@@ -244,7 +293,7 @@ private slots:
     void poleceniaAdministratora() {
         Okno o("KADRY", "kadry");
         TFGlowny& g = *o.glowny;
-        for (const char* nazwa : {"daneStrazy", "uzytkownicy"}) {
+        for (const char* nazwa : {"daneStrazy", "uzytkownicy", "zamkniecieRoku"}) {
             QAction* a = g.Polecenie(nazwa);
             QVERIFY2(a && a->isEnabled(), nazwa);
             o.baza.dialogi.komunikaty.clear();
