@@ -3,6 +3,7 @@
 #include "store/etaty.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
+#include "store/szablony_wydrukow.h"
 #include "store/urlopy.h"
 #include "store/zakonczenie_zatrudnienia.h"
 #include "store/zasady_wspolne.h"
@@ -37,6 +38,7 @@ void TDM1::Prepare(TableComponent& c) {
         PodlaczRodzajeUrlopow(*this, c);
     PodlaczUrlopy(*this, c);
     PodlaczZakonczenieZatrudnienia(*this, c);
+    PodlaczSzablonyWydrukow(*this, c);
     if (&c == &TGlowkaStrukturyEtatow || &c == &TPozStrukturyEtatow)
         PodlaczStruktureEtatow(*this, c);
     PodlaczPoOperacjach(*this, c);
