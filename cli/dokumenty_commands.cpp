@@ -165,7 +165,7 @@ int RunDokumenty(Invocation& call) {
     std::vector<int32_t> lista;
     auto& p = *s->tdm->TPracownicy;
     for (int64_t i = 0; i < p.RecordCount(); ++i)
-        lista.push_back(static_cast<int32_t>(p.RowAt(i).Field("Identyfikator").AsInteger()));
+        lista.push_back(static_cast<int32_t>(p.RowAt(i)["Identyfikator"].AsInteger()));
 
     store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
     // Names first, so the one question about files already there comes before any write.

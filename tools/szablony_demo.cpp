@@ -54,7 +54,7 @@ Paragraph Akapit(const Linia& l) {
 
 Document Szablon(const std::vector<Linia>& linie) {
     Document d;
-    d.fonts.push_back(CzcionkaCE(0, "Times New Roman", "froman"));
+    d.fonts.push_back(documents::CzcionkaCE(0, "Times New Roman", "froman"));
     d.page.width = 11906;  // A4
     d.page.height = 16838;
     d.page.marginLeft = d.page.marginRight = 1418;
