@@ -32,6 +32,7 @@
 #include "documents/ui/linijka.h"
 #include "store/engine/code_page.h"
 #include "store/wspolne/dialogi.h"
+#include "store/tdm1.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {

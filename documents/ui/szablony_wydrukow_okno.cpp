@@ -1,5 +1,6 @@
 #include "documents/ui/szablony_wydrukow_okno.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>

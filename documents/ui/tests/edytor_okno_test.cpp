@@ -152,7 +152,7 @@ private slots:
         rozmiar->setCurrentText("x");
         QCOMPARE(rozmiar->currentText(), QString("1"));
 
-        okno.Tekst().setPlainText("tekst");
+        okno.Tekst().textCursor().insertText("tekst");
         baza.dialogi.odpowiedzi.push_back(Odpowiedz::Anuluj);
         QVERIFY(!okno.close());
         QCOMPARE(baza.OstatniKomunikat(), std::string("Zapisać zmiany?"));
