@@ -72,6 +72,7 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     ukladStron->addWidget(m_strony);
     connect(m_strony, &StronyPracownika::wyborZeSlownika, this, &TFGlowny::WyborZeSlownika);
     m_strony->UdostepnijWyborZeSlownikow(true);
+    PodlaczDokumenty();
     ZbudujPanelGorny(uklad);
     ZbudujListe();
     m_podzial = new QSplitter(Qt::Vertical);

@@ -29,6 +29,14 @@ class DbGrid;
 class DbNavigator;
 }  // namespace mirta::kit
 
+namespace mirta::documents {
+class TFEditor;
+struct DaneTagow;
+struct Document;
+}  // namespace mirta::documents
+
+class QTextEdit;
+
 namespace mirta::shell {
 
 class FiltrZdarzen;
@@ -121,6 +129,16 @@ private:
     void Informacje();
     void PrzegrajDoPlac();
     void WyborPracownikow();
+    // Documents (glowny_dokumenty.cpp).
+    void PodlaczDokumenty();
+    documents::TFEditor& EdytorTekstu();
+    void Edytor();
+    void SzablonyWydrukow();
+    void PrzebudujStrone(QTextEdit& strona,
+                         const std::function<documents::Document(documents::DaneTagow&)>& budowa);
+    void PrzebudujInformacjeZbiorcza();
+    void PrzebudujWynagrodzenia();
+    void DrukujInformacjeZbiorcza();
     bool Zamykanie();
 
     store::TDM& m_tdm;
@@ -150,6 +168,7 @@ private:
     kit::DbGrid* m_lista = nullptr;
     QWidget* m_obszarStron = nullptr;
     StronyPracownika* m_strony = nullptr;
+    documents::TFEditor* m_edytor = nullptr;  // made at first use, kept
     QLabel* m_czekanie = nullptr;
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;
@@ -162,6 +181,7 @@ private:
     engine::Subscription m_polecenia;
     engine::Subscription m_polecenia1;
     engine::Subscription m_liczbaPracownikow;
+    engine::Subscription m_informacjaZbiorcza;  // rebuilds the statement for another employee
 };
 
 }  // namespace mirta::shell

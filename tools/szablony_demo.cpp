@@ -132,7 +132,7 @@ const std::vector<SzablonDemo>& Szablony() {
              {"Powołuję Pan<<i|u>> **<<IMIE1 NAZWISKO>>** na stanowisko "
               "**<<Stanowisko|Nazwa|Kon>>** od dnia <<Stanowisko|Data|Kon>>."},
              {"Uposażenie zasadnicze według grupy <<Grupa|Nazwa|Kon>> w wysokości "
-              "<<Grupa|PlacaKon|Kon>> zł (słownie:<<Grupa|PlacaKon|Słow|Kon>>)."},
+              "<<Grupa|PlacaKon|Kon>> zł (słownie:<<Grupa|PlacaKon|Słow|Kon>>)"},
              {"Od decyzji przysługuje odwołanie w terminie 14 dni od dnia jej doręczenia."},
              {"Komendant Miejski", Alignment::Right},
          }},
