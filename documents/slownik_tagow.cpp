@@ -13,6 +13,8 @@
 #include "store/pola_rekordu.h"
 #include "store/wspolne/listy_kodow.h"
 #include "store/wynagrodzenie.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {
@@ -380,6 +382,21 @@ const std::vector<std::string>& TagiDokumentow() {
         return tagi;
     }();
     return kTagi;
+}
+
+WybraneWiersze WybraneZSiatek(store::TDM& tdm, store::TDM1& tdm1) {
+    auto pozycja = [](store::TableComponent& c) -> std::optional<size_t> {
+        if (!c.IsOpen() || c->RecordCount() == 0 || c->RecNo() < 0)
+            return std::nullopt;
+        return static_cast<size_t>(c->RecNo());
+    };
+    WybraneWiersze w;
+    w.stanowisko = pozycja(tdm.TStanowiska);
+    w.stopien = pozycja(tdm.TPracStop);
+    w.grupa = pozycja(tdm.TPracGrup);
+    w.decyzja = pozycja(tdm1.TDecyzja);
+    w.dodatekSluzbowy = pozycja(tdm.TDodSluzbowy);
+    return w;
 }
 
 DataKal DzisiejszaData() {

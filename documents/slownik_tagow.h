@@ -16,8 +16,10 @@
 #include "documents/tag_values.h"
 
 namespace mirta::store {
+class TDM;
+class TDM1;
 class ZrodlaObliczen;
-}
+}  // namespace mirta::store
 
 namespace mirta::documents {
 
@@ -39,6 +41,10 @@ const std::vector<std::string>& TagiDokumentow();
 struct WybraneWiersze {
     std::optional<size_t> stanowisko, stopien, grupa, decyzja, dodatekSluzbowy;
 };
+
+// The rows the history grids are on now: each table component's position among the current
+// employee's rows (the components follow the employee list). Closed or empty ones: unset.
+WybraneWiersze WybraneZSiatek(store::TDM& tdm, store::TDM1& tdm1);
 
 // The vocabulary's values for one employee. Missing records and empty fields give the
 // documented empty forms, never an error; an identifier without an employee gives them all.

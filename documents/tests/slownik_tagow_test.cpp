@@ -183,6 +183,19 @@ TEST_F(SlownikTagowTest, AnOfficersFileWithCurrentAndFinalRecords) {
     EXPECT_EQ(W(id, "<<Stopień|Kwota>>", starsze), "0,00");
     EXPECT_EQ(W(id, "<<Decyzja|Nr>>", starsze), "K-1/2021");
     EXPECT_EQ(W(id, "<<Decyzja|Data>>", starsze), "04-01-2021");
+    // The grids' rows: the employee current in the list, the rank grid on its first row.
+    auto& lista = *tdm->TPracownicy;
+    lista.Refresh();
+    for (lista.First(); !lista.Eof() && lista.Field("Identyfikator").AsInteger() != id;)
+        lista.Next();
+    ASSERT_FALSE(lista.Eof());
+    tdm->TPracStop->Refresh();
+    tdm->TPracStop->First();
+    const WybraneWiersze zSiatek = WybraneZSiatek(*tdm, *tdm1);
+    EXPECT_EQ(zSiatek.stopien, 0u);
+    EXPECT_EQ(W(id, "<<Stopień|Nazwa>>", zSiatek), "szeregowy");
+    tdm->TPracStop->Last();
+    EXPECT_EQ(W(id, "<<Stopień|Nazwa>>", WybraneZSiatek(*tdm, *tdm1)), "kapral");
     // A selection past the end (a row deleted meanwhile) reads the last row.
     WybraneWiersze zaKoncem;
     zaKoncem.stopien = 7;
