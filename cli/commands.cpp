@@ -138,6 +138,38 @@ const Command kCommands[] = {
      .help = "Jak „Dograj urlopy z poprzedniego roku.”: wiersze już dograne liczy jako "
              "powtórzone,\nodrzucone przez zasady urlopów jako błędne; wypisuje trzy liczby.",
      .run = RunDograjUrlopy},
+    {.name = "dokument",
+     .operands = "SZABLON.RTF ID WYNIK.RTF",
+     .summary = "wypełnia szablon RTF danymi pracownika i zapisuje dokument",
+     .minOperands = 3,
+     .maxOperands = 3,
+     .logsIn = true,
+     .help = "Symbole <<...>> szablonu zastępuje danymi pracownika na dzień przetwarzania;\n"
+             "wierszem bieżącym historii jest ostatni. Istniejący WYNIK.RTF zastępuje po "
+             "pytaniu\n(albo --tak).",
+     .run = RunDokument},
+    {.name = "dokumenty",
+     .operands = "SZABLON.RTF KATALOG-WYNIKOW",
+     .summary = "wypełnia szablon RTF dla każdego pracownika z listy, po pliku na osobę",
+     .options = OpcjeFiltru(),
+     .minOperands = 2,
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "Nazwa pliku z nazwy wydruku szablonu w Wydruki.DB, a bez niej NAZWISKO_IMIĘ_ID.rtf."
+             "\nIstniejące pliki zastępuje po jednym pytaniu (albo --tak).",
+     .run = RunDokumenty},
+    {.name = "tagi",
+     .summary = "wypisuje symbole szablonów z krótkim opisem",
+     .help = "Symbol i opis rozdziela tabulator; <<LP>> działa tylko w zestawieniach.",
+     .run = RunTagi},
+    {.name = "sprawdz-szablon",
+     .operands = "SZABLON.RTF",
+     .summary = "wypisuje tekst <<...>> szablonu, który nie jest znanym symbolem",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .help = "Numer wiersza (akapitu) i tekst, rozdzielone tabulatorem; kod wyjścia 1, gdy "
+             "jest\njakiś nieznany symbol.",
+     .run = RunSprawdzSzablon},
 };
 
 }  // namespace

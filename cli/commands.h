@@ -23,6 +23,10 @@ int RunUrlop(Invocation& call);
 int RunWynagrodzenie(Invocation& call);
 int RunZamknijRok(Invocation& call);
 int RunDograjUrlopy(Invocation& call);
+int RunDokument(Invocation& call);
+int RunDokumenty(Invocation& call);
+int RunTagi(Invocation& call);
+int RunSprawdzSzablon(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 

@@ -4,6 +4,15 @@
 
 namespace mirta::documents {
 
+Font CzcionkaCE(int number, std::string name, std::string family) {
+    Font f;
+    f.number = number;
+    f.name = std::move(name);
+    f.family = std::move(family);
+    f.charset = 238;
+    return f;
+}
+
 void KeptWords::Set(ControlWord word) {
     auto same = std::find_if(words.begin(), words.end(),
                              [&](const ControlWord& w) { return w.name == word.name; });

@@ -40,6 +40,9 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
+// A font for Central European text (\fcharset238), as the documents made here use.
+Font CzcionkaCE(int number, std::string name, std::string family = "fnil");
+
 struct Color {
     bool automatic = false;  // the empty entry: the reader's default colour
     uint8_t red = 0, green = 0, blue = 0;

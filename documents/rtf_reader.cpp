@@ -124,11 +124,16 @@ private:
         if (unclosed == 0)
             return std::string(group);
         // The file ends inside the group: keep its whole tokens (no half escape that would
-        // swallow a closing brace) and close what it left open.
+        // swallow a closing brace) and close what it left open. Binary data that runs to the
+        // end was cut short: written back, its count would swallow the braces that close it.
         RtfTokenizer tokens(group);
         size_t whole = 0;
-        for (Token token = tokens.Next(); token.kind != TokenKind::End; token = tokens.Next())
+        for (Token token = tokens.Next(); token.kind != TokenKind::End; token = tokens.Next()) {
+            if (token.kind == TokenKind::Word && token.name == "bin" && token.parameter &&
+                *token.parameter > 0 && token.end >= group.size())
+                break;
             whole = token.end;
+        }
         std::string rtf(group.substr(0, whole));
         rtf.append(static_cast<size_t>(unclosed), '}');
         return rtf;

@@ -74,6 +74,7 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     m_strony->UdostepnijWyborZeSlownikow(true);
     connect(m_strony, &StronyPracownika::urlopyNalezne, this, &TFGlowny::UrlopyNalezne);
     m_strony->UdostepnijUrlopyNalezne(true);
+    PodlaczDokumenty();
     ZbudujPanelGorny(uklad);
     ZbudujListe();
     m_podzial = new QSplitter(Qt::Vertical);

@@ -29,6 +29,14 @@ class DbGrid;
 class DbNavigator;
 }  // namespace mirta::kit
 
+namespace mirta::documents {
+class TFEditor;
+struct DaneTagow;
+struct Document;
+}  // namespace mirta::documents
+
+class QTextEdit;
+
 namespace mirta::shell {
 
 class FiltrZdarzen;
@@ -126,6 +134,16 @@ private:
     // Leave-year commands (glowny_urlopy.cpp).
     void ZamkniecieRoku();
     void DograjUrlopy();
+    // Documents (glowny_dokumenty.cpp).
+    void PodlaczDokumenty();
+    documents::TFEditor& EdytorTekstu();
+    void Edytor();
+    void SzablonyWydrukow();
+    void PrzebudujStrone(QTextEdit& strona,
+                         const std::function<documents::Document(documents::DaneTagow&)>& budowa);
+    void PrzebudujInformacjeZbiorcza();
+    void PrzebudujWynagrodzenia();
+    void DrukujInformacjeZbiorcza();
     bool Zamykanie();
 
     store::TDM& m_tdm;
@@ -155,6 +173,7 @@ private:
     kit::DbGrid* m_lista = nullptr;
     QWidget* m_obszarStron = nullptr;
     StronyPracownika* m_strony = nullptr;
+    documents::TFEditor* m_edytor = nullptr;  // made at first use, kept
     QLabel* m_czekanie = nullptr;
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;
@@ -167,6 +186,7 @@ private:
     engine::Subscription m_polecenia;
     engine::Subscription m_polecenia1;
     engine::Subscription m_liczbaPracownikow;
+    engine::Subscription m_informacjaZbiorcza;  // rebuilds the statement for another employee
 };
 
 }  // namespace mirta::shell

@@ -133,6 +133,10 @@ std::string TDM::AktualneStanowisko(int32_t pracownik) {
     return m_nazwyStanowisk.Nazwa(TSlowStanowisk, m_biezace.Dla(pracownik).stanowisko);
 }
 
+std::string TDM::NazwaStanowiska(int32_t stanowisko) {
+    return m_nazwyStanowisk.Nazwa(TSlowStanowisk, stanowisko);
+}
+
 void TDM::PolaczKomorki(bool polacz) {
     if (!TKomorkaPod.IsOpen())
         return;

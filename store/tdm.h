@@ -58,6 +58,8 @@ public:
     // Current rank and position names of an employee; empty when none.
     std::string AktualnyStopien(int32_t pracownik);
     std::string AktualneStanowisko(int32_t pracownik);
+    // The name of a position of the dictionary; empty for an identifier it lacks.
+    std::string NazwaStanowiska(int32_t stanowisko);
     BiezaceStopnieIStanowiska& Biezace() { return m_biezace; }
 
     // Komorki.db follows KomNad.db only while the organisational window is open.

@@ -4,6 +4,7 @@
 #include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
 #include "store/urlop_nalezny.h"
+#include "store/szablony_wydrukow.h"
 #include "store/urlopy.h"
 #include "store/zakonczenie_zatrudnienia.h"
 #include "store/zasady_wspolne.h"
@@ -39,6 +40,7 @@ void TDM1::Prepare(TableComponent& c) {
         PodlaczRodzajeUrlopow(*this, c);
     PodlaczUrlopy(*this, c);
     PodlaczZakonczenieZatrudnienia(*this, c);
+    PodlaczSzablonyWydrukow(*this, c);
     if (&c == &TGlowkaStrukturyEtatow || &c == &TPozStrukturyEtatow)
         PodlaczStruktureEtatow(*this, c);
     PodlaczPoOperacjach(*this, c);

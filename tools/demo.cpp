@@ -75,6 +75,7 @@ LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
     ZapiszPracownikow(k, ludzie);
     ZapiszUstawienia(k);
     ZapiszKartotekiPlac(k, ludzie);
+    ZapiszSzablony(k);
     UstalCzasPlikow(fs, katalog, opcje.dzis);
     return liczniki;
 }

@@ -24,5 +24,7 @@ void ZapiszOrganizacje(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
 void ZapiszPracownikow(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
 void ZapiszUstawienia(KontekstDemo& k);
 void ZapiszKartotekiPlac(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
+// Document templates in WZORY, registered in Wydruki.DB.
+void ZapiszSzablony(KontekstDemo& k);
 
 }  // namespace mirta::tools

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextEdit>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -316,6 +317,32 @@ private slots:
             shell::testing::Zrzut(*o.glowny, QString("glowny_%1").arg(i + 1, 2, 10, QChar('0')));
         }
         QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
+    // The statement pages are filled for the current employee; the page's menu flips the
+    // rendering. The registry is for administrators only.
+    void stronyPlacoweIDokumenty() {
+        Okno o("ADMIN");
+        o.glowny->resize(1280, 860);
+        shell::StronyPracownika& s = *o.glowny->Strony();
+        s.PokazStrone("Informacja zbiorcza");
+        QTextEdit& informacja = s.InformacjaZbiorcza();
+        QTRY_VERIFY(informacja.toPlainText().contains("Posiada w dniu: 10 grudnia 2026"));
+        shell::testing::Zrzut(*o.glowny, "glowny_informacja_prosta");
+        informacja.findChild<QAction*>("podgladSformatowany")->trigger();
+        QTRY_VERIFY(informacja.toPlainText().contains("2026 roku uposażenie"));
+        shell::testing::Zrzut(*o.glowny, "glowny_informacja_sformatowana");
+        s.PokazStrone("Wynagr.");
+        QTRY_VERIFY(s.Wynagrodzenia().toPlainText().contains(QString(77, '-')));
+        shell::testing::Zrzut(*o.glowny, "glowny_wynagrodzenia");
+        QVERIFY(o.glowny->Polecenie("edytor")->isEnabled());
+        QVERIFY(o.glowny->Polecenie("szablonyWydrukow")->isEnabled());
+
+        Okno k("KADRY", "kadry");
+        k.baza.dialogi.komunikaty.clear();
+        k.glowny->Polecenie("szablonyWydrukow")->trigger();
+        QCOMPARE(k.Pytania().size(), size_t(1));
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void edycjaAutomatycznaZMenu() {
