@@ -132,6 +132,15 @@ const Command kCommands[] = {
      .logsIn = true,
      .help = "Pytanie okna zadaje na terminalu albo odpowiada na nie --tak.",
      .run = RunZamknijRok},
+    {.name = "raport",
+     .operands = "NUMER PLIK",
+     .summary = "zapisuje wydruk okna „Wydruki i zestawienia” (PDF, TXT, CSV, HTM, XLSX, QRP)",
+     .options = OpcjeRaportu(),
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "NUMER 1-19 w kolejności okna (mirta raport --lista), dla listy pracowników pod\n"
+             "filtrem z opcji. Rozszerzenie PLIKU musi odpowiadać formatowi (HTM, nie HTML).",
+     .run = RunRaport},
 };
 
 }  // namespace

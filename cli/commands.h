@@ -22,7 +22,10 @@ int RunStaz(Invocation& call);
 int RunUrlop(Invocation& call);
 int RunWynagrodzenie(Invocation& call);
 int RunZamknijRok(Invocation& call);
+int RunRaport(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
+// The options of mirta raport: output, period, definitions and the filter.
+const std::vector<Option>& OpcjeRaportu();
 
 }  // namespace mirta::cli

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "reports/wybory.h"
 #include "shell/kit/data_source.h"
 #include "store/czas_pracy.h"
 #include "store/engine/observer.h"
@@ -121,6 +122,7 @@ private:
     void Informacje();
     void PrzegrajDoPlac();
     void WyborPracownikow();
+    void Wydruki();
     bool Zamykanie();
 
     store::TDM& m_tdm;
@@ -128,6 +130,8 @@ private:
     store::Dialogi& m_dialogi;
     kit::AutomaticEdit m_edycjaAutomatyczna;
     store::GodzinyDomyslne m_godziny;  // of the work-time card, kept for the run
+    // The report launcher's cells, kept for the run.
+    reports::DefinicjaWydruku m_definicjaWydruku;
     FiltrZdarzen* m_filtr = nullptr;
     Logowanie m_logowanie;
 
@@ -136,8 +140,7 @@ private:
     bool m_zmianaHaslaPoZalogowaniu = true;
     bool m_zamknijBezPytania = false;
     bool m_zamkniecieRokuDozwolone = false;
-    // The report launcher belongs to a later piece of work: "Wydruki" stays disabled.
-    bool m_wydrukiDostepne = false;
+    bool m_wydrukiDostepne = true;
     bool m_wyborFiltruDostepny = true;
 
     QWidget* m_panelGorny = nullptr;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "payroll/ui/przegrywanie_okno.h"
+#include "reports/ui/wydruki_okno.h"
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
 #include "shell/info.h"
@@ -126,6 +127,13 @@ void TFGlowny::PrzegrajDoPlac() {
         return;
     Otworz(m_dialogi, [&] {
         return std::make_unique<payroll::ui::TFPrzegrywanieDoPlac>(m_tdm, m_dialogi, this);
+    });
+}
+
+void TFGlowny::Wydruki() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<reports::ui::TFWydruki>(
+            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna, m_definicjaWydruku, this);
     });
 }
 

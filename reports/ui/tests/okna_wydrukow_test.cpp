@@ -2,6 +2,7 @@
 // definitions, the preview's controls, saving and reopening, the extension check.
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
@@ -160,19 +161,25 @@ private slots:
             okno.UstawOczko(0, 0, "Nazwisko i imię", "<<NAZWISKO>>");
             okno.UstawOczko(1, 2, "PESEL", "<<PESEL>>");
             baza->dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak};
+            baza->tdm1->Open(baza->tdm1->TPozWyd);
+            const uint64_t przed = baza->tdm1->TPozWyd->GetTable().RowCount();
             okno.ZapiszDefinicje();
             QCOMPARE(baza->OstatniKomunikat(), std::string("Wydruk zapisany !!!"));
+            QCOMPARE(baza->tdm1->TPozWyd->GetTable().RowCount(), przed + 30);
             okno.ZapiszDefinicje();  // the same 30 records again, none added
+            QCOMPARE(baza->tdm1->TPozWyd->GetTable().RowCount(), przed + 30);
             okno.reject();
         }
-        baza->tdm1->Open(baza->tdm1->TPozWyd);
-        QCOMPARE(baza->tdm1->TPozWyd->GetTable().RowCount(), uint64_t(30));
         DefinicjaWydruku odczytana;
         mirta::reports::OdczytajDefinicje(*baza->tdm1, id, odczytana);
         QCOMPARE(odczytana.oczka[1][2].tytul, std::string("PESEL"));
         QCOMPARE(odczytana.oczka[0][0].tresc, std::string("<<NAZWISKO>>"));
         QVERIFY(odczytana.szerokosci[0] >= definicja.szerokosci[0] - 1);
     }
+
+private:
+    std::unique_ptr<DemoOkien> baza;
+    DefinicjaWydruku definicja;
 };
 
 QTEST_MAIN(OknaWydrukowTest)
