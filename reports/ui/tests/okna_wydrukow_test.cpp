@@ -153,6 +153,20 @@ private slots:
         QVERIFY(!p->Przygotowany());
     }
 
+    // Closing the preview while the report is still laid out drops it whole.
+    void ClosingDuringPreparationLeavesNothing() {
+        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+        okno.WybierzWydruk(3);
+        okno.Podglad(true);
+        TQuickReportViewer* p = okno.OstatniPodglad();
+        QVERIFY(p && !p->Przygotowany());
+        Kliknij(*p, "zamknijWydruk");
+        QVERIFY(!p->Przygotowany());
+        QCOMPARE(p->LiczbaStron(), 0);
+        QTest::qWait(20);  // no step runs after the close
+        QCOMPARE(p->LiczbaStron(), 0);
+    }
+
     void SavedDefinitionsAreWrittenAndReadBack() {
         const int32_t id = mirta::reports::DodajDefinicje(*baza->tdm1, "Lista PESEL");
         {
