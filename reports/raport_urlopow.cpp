@@ -1,5 +1,7 @@
 // The leave usage table at the processing date: per employee employed on that day his name
 // over the eight amounts of his leave balance.
+#include <algorithm>
+
 #include "compute/urlop.h"
 #include "reports/raporty_wewn.h"
 #include "store/obraz_pracownika.h"
@@ -22,6 +24,8 @@ public:
           m_czas(CzasDruku(k.parametry)) {}
 
     std::string Tytul() const override { return m_tytul; }
+    // Landscape, so that eight amount columns keep their titles at a readable size.
+    GeometriaStrony Geometria() const override { return GeometriaStrony{}.Pozioma(); }
     std::vector<std::string> Kolumny() const override {
         std::vector<std::string> k = {"Nazwisko i imiona"};
         k.insert(k.end(), std::begin(kTytulyKolumn), std::end(kTytulyKolumn));
@@ -33,12 +37,13 @@ public:
         Pasmo p = PasmoTekstu(m_k.miara, 0, w, m_tytul, {11, true});
         p.wysokosc += 3;
         DolaczPonizej(p, PasmoTekstu(m_k.miara, 0, w, "Nazwisko i imiona", kPogrubiona));
+        // One size for all eight titles: the largest at which the longest fits.
+        Czcionka f = kPogrubiona;
+        for (const char* t : kTytulyKolumn)
+            f.rozmiar = std::min(f.rozmiar, DopasujRozmiar(m_k.miara, t, f, Szer(), 9, 5));
         Pasmo tytuly;
-        for (int i = 0; i < 8; ++i) {
-            Czcionka f = kPogrubiona;
-            f.rozmiar = DopasujRozmiar(m_k.miara, kTytulyKolumn[i], f, Szer(), 9, 5);
+        for (int i = 0; i < 8; ++i)
             tytuly.teksty.push_back(Tekst(X(i), 0, Szer(), kTytulyKolumn[i], f, Wyrownanie::Prawo));
-        }
         tytuly.wysokosc = kWierszTekstu;
         // The additional leave's four columns under one bracket line.
         tytuly.linie.push_back({X(4) + 4, -1, w, -1, 0.5});
