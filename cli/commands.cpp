@@ -170,6 +170,15 @@ const Command kCommands[] = {
      .help = "Numer wiersza (akapitu) i tekst, rozdzielone tabulatorem; kod wyjścia 1, gdy "
              "jest\njakiś nieznany symbol.",
      .run = RunSprawdzSzablon},
+    {.name = "raport",
+     .operands = "NUMER PLIK",
+     .summary = "zapisuje wydruk okna „Wydruki i zestawienia” (PDF, TXT, CSV, HTM, XLSX, QRP)",
+     .options = OpcjeRaportu(),
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "NUMER 1-19 w kolejności okna (mirta raport --lista), dla listy pracowników pod\n"
+             "filtrem z opcji. Rozszerzenie PLIKU musi odpowiadać formatowi (HTM, nie HTML).",
+     .run = RunRaport},
 };
 
 }  // namespace

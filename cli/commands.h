@@ -27,7 +27,10 @@ int RunDokument(Invocation& call);
 int RunDokumenty(Invocation& call);
 int RunTagi(Invocation& call);
 int RunSprawdzSzablon(Invocation& call);
+int RunRaport(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
+// The options of mirta raport: output, period, definitions and the filter.
+const std::vector<Option>& OpcjeRaportu();
 
 }  // namespace mirta::cli

@@ -195,6 +195,7 @@ void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {
     m_czasPracy->setObjectName("czasPracy");
     connect(m_czasPracy, &QPushButton::clicked, this, &TFGlowny::CzasPracy);
     connect(m_wyborPracownikow, &QPushButton::clicked, this, &TFGlowny::WyborPracownikow);
+    connect(m_wydruki, &QPushButton::clicked, this, &TFGlowny::Wydruki);
     for (QPushButton* b : {m_wydruki, m_wyborPracownikow, m_czasPracy}) {
         b->setMinimumWidth(b->sizeHint().width() + 12);
         b->setAutoDefault(false);

@@ -5,6 +5,7 @@
 #include <map>
 #include <string>
 
+#include "reports/wybory.h"
 #include "shell/kit/data_source.h"
 #include "store/czas_pracy.h"
 #include "store/engine/observer.h"
@@ -144,6 +145,7 @@ private:
     void PrzebudujInformacjeZbiorcza();
     void PrzebudujWynagrodzenia();
     void DrukujInformacjeZbiorcza();
+    void Wydruki();
     bool Zamykanie();
 
     store::TDM& m_tdm;
@@ -151,6 +153,8 @@ private:
     store::Dialogi& m_dialogi;
     kit::AutomaticEdit m_edycjaAutomatyczna;
     store::GodzinyDomyslne m_godziny;  // of the work-time card, kept for the run
+    // The report launcher's cells, kept for the run.
+    reports::DefinicjaWydruku m_definicjaWydruku;
     FiltrZdarzen* m_filtr = nullptr;
     Logowanie m_logowanie;
 
@@ -159,8 +163,7 @@ private:
     bool m_zmianaHaslaPoZalogowaniu = true;
     bool m_zamknijBezPytania = false;
     bool m_zamkniecieRokuDozwolone = false;
-    // The report launcher belongs to a later piece of work: "Wydruki" stays disabled.
-    bool m_wydrukiDostepne = false;
+    bool m_wydrukiDostepne = true;
     bool m_wyborFiltruDostepny = true;
 
     QWidget* m_panelGorny = nullptr;

@@ -5,6 +5,7 @@
 #include <new>
 
 #include "payroll/ui/przegrywanie_okno.h"
+#include "reports/ui/wydruki_okno.h"
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
 #include "shell/info.h"
@@ -134,6 +135,13 @@ void TFGlowny::UrlopyNalezne() {
     Otworz(m_dialogi, [&] {
         return std::make_unique<store::ui::TFUrlopyNalezne>(m_tdm, m_tdm1, m_dialogi,
                                                             m_edycjaAutomatyczna, this);
+    });
+}
+
+void TFGlowny::Wydruki() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<reports::ui::TFWydruki>(
+            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna, m_definicjaWydruku, this);
     });
 }
 

@@ -74,6 +74,7 @@ LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
     ZapiszOrganizacje(k, ludzie);
     ZapiszPracownikow(k, ludzie);
     ZapiszUstawienia(k);
+    ZapiszDefinicjeWydrukow(k);
     ZapiszKartotekiPlac(k, ludzie);
     ZapiszSzablony(k);
     UstalCzasPlikow(fs, katalog, opcje.dzis);

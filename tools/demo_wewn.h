@@ -23,6 +23,7 @@ void ZapiszOrganizacje(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
 // Fills Mirta.DB and every employee table; sets each person's `numer` identifiers in order.
 void ZapiszPracownikow(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
 void ZapiszUstawienia(KontekstDemo& k);
+void ZapiszDefinicjeWydrukow(KontekstDemo& k);
 void ZapiszKartotekiPlac(KontekstDemo& k, const std::vector<Pracownik>& ludzie);
 // Document templates in WZORY, registered in Wydruki.DB.
 void ZapiszSzablony(KontekstDemo& k);

@@ -1,0 +1,190 @@
+// mirta raport: any launcher choice written as PDF, text, CSV, HTML, spreadsheet or our own
+// prepared-report file.
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "cli/commands.h"
+#include "cli/invocation.h"
+#include "cli/opcje_filtru.h"
+#include "cli/values.h"
+#include "reports/definicje.h"
+#include "reports/eksport.h"
+#include "reports/eksport_xlsx.h"
+#include "reports/format_wydruku.h"
+#include "reports/plik_qrp.h"
+#include "reports/raport.h"
+#include "reports/ui/miara_qt.h"
+#include "reports/ui/rysowanie.h"
+#include "store/obraz_pracownika.h"
+#include "store/pola_rekordu.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/zrodla_obliczen.h"
+
+namespace mirta::cli {
+
+namespace {
+
+std::string NazwaKomorki(store::ZrodlaObliczen& zrodla, int32_t id) {
+    engine::Table& t = zrodla.Tabela(zrodla.Tdm().TKomorkaPod);
+    const int pid = store::PoleTabeli(t, "Identyfikator"), pn = store::PoleTabeli(t, "Nazwa");
+    for (uint64_t i = 0; i < t.RowCount(); ++i)
+        if (store::LiczbaCalkowita(t.ReadField(i, pid)) == id)
+            return store::Przyciety(t.ReadField(i, pn));
+    return {};
+}
+
+void Zapisz(const reports::Wydruk& w, reports::FormatWydruku format, const std::string& plik) {
+    using F = reports::FormatWydruku;
+    switch (format) {
+        case F::Pdf:
+            reports::ui::ZapiszPdf(w, QString::fromStdString(plik));
+            return;
+        case F::Xlsx:
+            reports::EksportXlsx(w, plik);
+            return;
+        default:
+            break;
+    }
+    const std::string dane = format == F::Qrp   ? reports::ZapiszQrp(w)
+                             : format == F::Txt ? reports::EksportTxt(w)
+                             : format == F::Htm ? reports::EksportHtm(w)
+                                                : reports::EksportCsv(w);
+    std::ofstream f(plik, std::ios::binary);
+    f.write(dane.data(), std::streamsize(dane.size()));
+    f.close();
+    if (!f)
+        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
+}
+
+int Lista() {
+    for (const reports::Wybor& w : reports::Wybory())
+        std::printf("%d. %s\n", w.numer, std::string(w.tekst).c_str());
+    return kExitOk;
+}
+
+}  // namespace
+
+const std::vector<Option>& OpcjeRaportu() {
+    static const std::vector<Option> opcje = [] {
+        std::vector<Option> o = {
+            {"--lista", "", "wypisuje dziewiętnaście wydruków okna „Wydruki i zestawienia”"},
+            {"--format", "FORMAT", "pdf, txt, csv, htm, xlsx albo qrp (plik wydruku)"},
+            {"--od", "DATA", "początek okresu (domyślnie 1 stycznia roku przetwarzania)"},
+            {"--do", "DATA", "koniec okresu (domyślnie 31 grudnia roku przetwarzania)"},
+            {"--pracownik", "ID",
+             "pracownik wydruków jednego pracownika (domyślnie pierwszy z "
+             "listy)"},
+            {"--definicja", "NAZWA", "zapisana definicja wydruku 18 (domyślnie pierwsza)"},
+            {"--szablon", "NAZWA", "wzorzec wydruku 17 (domyślnie pierwszy)"},
+            {"--bez-pustych", "",
+             "bez pracowników bez danych (pole „Drukuj pracownika bez "
+             "danych.” odznaczone)"}};
+        for (const Option& f : OpcjeFiltru())
+            o.push_back(f);
+        return o;
+    }();
+    return opcje;
+}
+
+int RunRaport(Invocation& call) {
+    if (call.Has("--lista")) {
+        if (!call.Operands().empty())
+            return call.UsageError("--lista nie przyjmuje argumentów.");
+        return Lista();
+    }
+    if (call.Operands().size() != 2)
+        return call.UsageError("Podaj numer wydruku i plik.");
+    const auto numer = ParseInteger(call.Operands()[0], 1, reports::kLiczbaWyborow);
+    if (!numer)
+        return call.UsageError("Numer wydruku to liczba od 1 do 19.");
+    const std::string& plik = call.Operands()[1];
+    const std::string* nazwaFormatu = call.Value("--format");
+    if (!nazwaFormatu)
+        return call.UsageError("Podaj format: --format pdf|txt|csv|htm|xlsx|qrp.");
+    const auto format = reports::FormatZNazwy(*nazwaFormatu);
+    if (!format)
+        return call.UsageError("Nieznany format: " + *nazwaFormatu);
+    if (!reports::RozszerzeniePasuje(plik, *format))
+        return call.UsageError("Rozszerzenie nazwy nie odpowiada wybranemu formatowi.");
+    reports::ParametryWydruku p;
+    p.numer = int(*numer);
+    p.drukujBezDanych = !call.Has("--bez-pustych");
+    for (auto [opcja, data] : {std::pair{"--od", &p.od}, std::pair{"--do", &p.doDnia}})
+        if (const std::string* t = call.Value(opcja)) {
+            const auto d = ParseDate(*t);
+            if (!d)
+                return call.UsageError(std::string("Niepoprawna data ") + opcja + ": " + *t);
+            *data = *d;
+        }
+    auto filtr = CzytajFiltr(call);
+    if (!filtr)
+        return kExitUsage;
+    std::optional<long long> pracownik;
+    if (const std::string* t = call.Value("--pracownik")) {
+        pracownik = ParseInteger(*t, 1, INT32_MAX);
+        if (!pracownik)
+            return call.UsageError("Niepoprawny identyfikator pracownika: " + *t);
+    }
+    if (p.numer == reports::kWyborWzorca) {
+        std::fprintf(stderr, "Wydruk według wzorca nie jest jeszcze dostępny w wierszu poleceń.\n");
+        return kExitFailure;
+    }
+
+    auto s = call.Zaloguj();
+    if (!s)
+        return kExitFailure;
+    store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
+    const compute::DataKal dzis = store::DataPrzetwarzania(zrodla);
+    if (!call.Value("--od"))
+        p.od = {dzis.rok, 1, 1};
+    if (!call.Value("--do"))
+        p.doDnia = {dzis.rok, 12, 31};
+    if (filtr->FiltrKomorki) {
+        p.komorka = filtr->KomorkaFiltru;
+        p.nazwaKomorki = NazwaKomorki(zrodla, *p.komorka);
+        filtr->FiltrKomorki = false;
+    }
+    s->tdm->Filtr() = *filtr;
+    s->tdm->OdswiezListePracownikow();
+    auto& lista = *s->tdm->TPracownicy;
+    p.biezacyPracownik = pracownik ? int32_t(*pracownik)
+                         : lista.IsEmpty()
+                             ? 0
+                             : store::LiczbaCalkowita(lista.RowAt(0)["Identyfikator"]);
+    if (p.numer == reports::kWyborKonfigurowany) {
+        const std::string* nazwa = call.Value("--definicja");
+        std::optional<reports::NazwaDefinicji> d;
+        if (nazwa)
+            d = reports::ZnajdzDefinicje(*s->tdm1, *nazwa);
+        else if (auto spis = reports::SpisDefinicji(*s->tdm1); !spis.empty())
+            d = spis.front();
+        if (nazwa && !d) {
+            std::fprintf(stderr, "Nie ma zapisanej definicji wydruku „%s” !!!\n", nazwa->c_str());
+            return kExitFailure;
+        }
+        if (d)
+            reports::OdczytajDefinicje(*s->tdm1, d->id, p.definicja);
+    }
+
+    reports::ui::ZapewnijAplikacjeQt();
+    const reports::ui::MiaraQt miara;
+    const reports::Wydruk w = reports::PrzygotujWydruk(zrodla, miara, p);
+    // Written beside the target first, so a failure leaves no half-written file behind.
+    const std::string tymczasowy = plik + ".tmp";
+    try {
+        Zapisz(w, *format, tymczasowy);
+        std::filesystem::rename(tymczasowy, plik);
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove(tymczasowy, ec);
+        throw;
+    }
+    zrodla.Komunikaty().Pokaz(s->dialogi);
+    std::printf("Zapisano „%s”: %s, stron: %zu.\n", w.tytul.c_str(), plik.c_str(), w.strony.size());
+    return kExitOk;
+}
+
+}  // namespace mirta::cli

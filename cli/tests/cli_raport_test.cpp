@@ -1,0 +1,182 @@
+// mirta raport on a small demo unit: every choice written, checked by independent readers
+// (poppler for PDF, openpyxl for XLSX), and the command line's refusals.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+
+#include "cli/tests/uruchom.h"
+
+namespace mirta::cli::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliRaport : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_katalog = new fs::path(fs::temp_directory_path() /
+                                 ("mirta_cli_raport_" + std::to_string(::getpid())));
+        fs::remove_all(*s_katalog);
+        const Wynik w = Uruchom("demo " + Dane() + " --pracownicy 30 --lata 3");
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    }
+    static void TearDownTestSuite() {
+        fs::remove_all(*s_katalog);
+        delete s_katalog;
+    }
+    static std::string Dane() { return (*s_katalog / "dane").string(); }
+    static std::string Plik(const std::string& nazwa) { return (*s_katalog / nazwa).string(); }
+    static Wynik Raport(const std::string& argumenty) {
+        return Uruchom(
+            "--dane " + Dane() + " --uzytkownik ADMIN --data 2026-12-10 raport " + argumenty,
+            "MIRTA_HASLO=");
+    }
+    static bool Jest(const char* program) {
+        return std::system((std::string("command -v ") + program + " >/dev/null").c_str()) == 0;
+    }
+    static std::string Czytaj(const std::string& plik) {
+        std::ifstream f(plik, std::ios::binary);
+        std::stringstream s;
+        s << f.rdbuf();
+        return s.str();
+    }
+
+    static fs::path* s_katalog;
+};
+fs::path* CliRaport::s_katalog = nullptr;
+
+TEST_F(CliRaport, ListsTheNineteenChoicesEachAfterItsNumber) {
+    const Wynik w = Uruchom("raport --lista");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    std::istringstream linie(w.wyjscie);
+    std::string linia;
+    int n = 0;
+    while (std::getline(linie, linia))
+        EXPECT_EQ(linia.rfind(std::to_string(++n) + ". ", 0), 0u) << linia;
+    EXPECT_EQ(n, 19);
+}
+
+TEST_F(CliRaport, RefusesAWrongExtensionAndAnUnknownFormatWritingNothing) {
+    Wynik w = Raport("2 " + Plik("wynik.html") + " --format htm");
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_NE(w.wyjscie.find("Rozszerzenie nazwy nie odpowiada wybranemu formatowi."),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(Plik("wynik.html")));
+    w = Raport("2 " + Plik("wynik.doc") + " --format doc");
+    EXPECT_EQ(w.kod, 2);
+    w = Raport("20 " + Plik("wynik.pdf") + " --format pdf");
+    EXPECT_EQ(w.kod, 2);
+    w = Raport("4 " + Plik("wynik.pdf") + " --format pdf --od 2026-05-01 --do 2026-04-30");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_NE(w.wyjscie.find("Data do nie może być mniejsza od daty od !!!"), std::string::npos);
+    EXPECT_FALSE(fs::exists(Plik("wynik.pdf")));
+}
+
+// Every choice but the template one as PDF: text that poppler reads back, fonts embedded.
+TEST_F(CliRaport, EveryChoiceAsPdfWithEmbeddedFontsAndSelectableText) {
+    if (!Jest("pdftotext") || !Jest("pdffonts"))
+        GTEST_SKIP() << "poppler-utils is not installed";
+    const struct {
+        int numer;
+        const char* tekst;
+    } oczekiwane[] = {
+        {1, "Adres zameldowania"},
+        {2, "Rok ukończenia, strażackie"},
+        {3, "Rok ukończenia, data ważności"},
+        {4, "Nagrody wypłacone w okresie od:01-01-2026 do:31-12-2026"},
+        {5, "Awanse w okresie od:"},
+        {6, "Lista osób zwolnionych w okresie od:"},
+        {7, "Wykaz osób z dodatkowym zatrudnieniem"},
+        {8, "Urlop należny:"},
+        {9, "Razem zestawienie"},
+        {10, "Wykaz urlopów pracownika w okresie od:"},
+        {11, "Razem zestawienie dni kalendarzowych:"},
+        {12, "Wykaz zwolnień chorobowych pracownika"},
+        {13, "Wykaz nieobecności w okresie od:"},
+        {14, "Ilość pracowników:"},
+        {15, "Lata pracy w służbie:"},
+        {16, "Przebieg pracy pracownika."},
+        {18, "Wydruk wybranych elementów kadrowych"},
+        {19, "Urlop dodatkowy"},
+    };
+    for (const auto& o : oczekiwane) {
+        SCOPED_TRACE(o.numer);
+        const std::string pdf = Plik("wydruk" + std::to_string(o.numer) + ".pdf");
+        const Wynik w = Raport(std::to_string(o.numer) + " " + pdf + " --format pdf");
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+        const std::string txt = Plik("wydruk.txt");
+        ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + txt).c_str()), 0);
+        const std::string wyciag = Czytaj(txt);
+        EXPECT_NE(wyciag.find(o.tekst), std::string::npos) << wyciag.substr(0, 2000);
+        if (o.numer != 18 && o.numer != 19)
+            EXPECT_NE(wyciag.find("Koniec wydruku na stronie:"), std::string::npos);
+        const std::string fonty = Plik("fonty.txt");
+        ASSERT_EQ(std::system(("pdffonts " + pdf + " > " + fonty).c_str()), 0);
+        const std::string f = Czytaj(fonty);
+        EXPECT_NE(f.find("DejaVuSans"), std::string::npos) << f;
+        // Every font embedded: the "emb" column, fifth from the end, says yes.
+        std::istringstream wiersze(f);
+        std::string font;
+        for (int i = 0; std::getline(wiersze, font); ++i) {
+            if (i < 2)
+                continue;
+            std::istringstream slowa(font);
+            std::vector<std::string> kolumny{std::istream_iterator<std::string>(slowa), {}};
+            ASSERT_GE(kolumny.size(), 5u) << font;
+            EXPECT_EQ(kolumny[kolumny.size() - 5], "yes") << font;
+        }
+    }
+}
+
+TEST_F(CliRaport, SpreadsheetOfTheListReportHasNumbersAsNumbers) {
+    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
+        GTEST_SKIP() << "python3-openpyxl is not installed";
+    const std::string xlsx = Plik("lista.xlsx");
+    const Wynik w = Raport("15 " + xlsx + " --format xlsx");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    const std::string skrypt = Plik("czytaj.py");
+    std::ofstream(skrypt) << "import openpyxl, sys\n"
+                             "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                             "naglowek = [c.value for c in ws[1]]\n"
+                             "lp = [r[0] for r in ws.iter_rows(min_row=2, values_only=True)"
+                             " if r[0] is not None]\n"
+                             "print(naglowek[:2], all(isinstance(x, int) for x in lp), len(lp),"
+                             " lp == list(range(1, len(lp) + 1)))\n";
+    const std::string wynik = Plik("wynik.txt");
+    ASSERT_EQ(std::system(("/usr/bin/python3 " + skrypt + " " + xlsx + " > " + wynik).c_str()), 0);
+    const std::string t = Czytaj(wynik);
+    EXPECT_EQ(t.rfind("['Lp.', 'Nazwisko i imiona'] True ", 0), 0u) << t;
+    EXPECT_NE(t.find(" True\n"), std::string::npos) << t;
+}
+
+TEST_F(CliRaport, SavedDefinitionAndPreparedReportFile) {
+    Wynik w = Raport("18 " + Plik("def.qrp") + " --format qrp --definicja 'Dane osobowe'");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    EXPECT_EQ(Czytaj(Plik("def.qrp")).rfind("MIRTA-WYDRUK\t1\n", 0), 0u);
+    EXPECT_NE(Czytaj(Plik("def.qrp")).find("Nazwisko rodowe"), std::string::npos);
+    w = Raport("18 " + Plik("def2.qrp") + " --format QRP --definicja 'Nie ma takiej'");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_FALSE(fs::exists(Plik("def2.qrp")));
+    w = Raport("2 " + Plik("lista.csv") + " --format csv");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    // Every row of the CSV has the same number of fields.
+    std::istringstream linie(Czytaj(Plik("lista.csv")));
+    std::string linia;
+    long przecinki = -1;
+    while (std::getline(linie, linia)) {
+        if (linia.find('"') != std::string::npos)
+            continue;  // quoted fields may hold commas
+        const long n = std::count(linia.begin(), linia.end(), ',');
+        if (przecinki < 0)
+            przecinki = n;
+        EXPECT_EQ(n, przecinki) << linia;
+    }
+}
+
+}  // namespace
+}  // namespace mirta::cli::testing

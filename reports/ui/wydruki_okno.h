@@ -1,0 +1,90 @@
+#pragma once
+
+#include <QDialog>
+#include <memory>
+
+#include "reports/wybory.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+class QWidget;
+
+namespace mirta::store {
+class Dialogi;
+class TDM;
+class TDM1;
+}  // namespace mirta::store
+
+namespace mirta::kit {
+class AutomaticEdit;
+class DataSource;
+class DbGrid;
+}  // namespace mirta::kit
+
+namespace mirta::reports::ui {
+
+class TQuickReportViewer;
+
+// "Wydruki i zestawienia": the nineteen printouts, the period, the unit, and the definition
+// of the configurable printout with its saved copies.
+class TFWydruki : public QDialog {
+    Q_OBJECT
+public:
+    // `definicja` outlives the window: the cells are kept between openings.
+    TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
+              kit::AutomaticEdit& edycja, DefinicjaWydruku& definicja, QWidget* parent = nullptr);
+    ~TFWydruki() override;
+
+    // "&Podgląd": the preview stays open until closed (modal). With `tylkoPrzygotuj` the
+    // preview is made and left for the caller (tests look at it) instead of running modally.
+    void Podglad(bool tylkoPrzygotuj = false);
+    // "&Wydruk": the printer dialog first; cancelled, nothing is printed.
+    void Drukuj();
+    // "Zapisz" and "Odczytaj" of the saved definitions.
+    void ZapiszDefinicje();
+    void OdczytajDefinicje();
+    // The cell (row 0..2, column 0..9) gets a title and a content; the column widens for the
+    // title.
+    void UstawOczko(int wiersz, int kolumna, const std::string& tytul, const std::string& tresc);
+    void WybierzWydruk(int numer);
+    void UstawOkres(const QString& od, const QString& doDnia);
+
+    TQuickReportViewer* OstatniPodglad() const { return m_podglad.get(); }
+    ParametryWydruku Parametry() const;
+
+protected:
+    void done(int wynik) override;
+
+private:
+    void ZmianaWyboru();
+    void WybierzKomorke();
+    void UsunKomorke();
+    void PokazKomorke();
+    void OdrysujSiatke();
+    void KomorkaZmieniona(int wiersz, int kolumna);
+    std::optional<int32_t> WybranaDefinicja();
+    bool SprawdzNazwe();
+
+    store::TDM& m_tdm;
+    store::TDM1& m_tdm1;
+    store::Dialogi& m_dialogi;
+    kit::AutomaticEdit& m_edycja;
+    DefinicjaWydruku& m_definicja;
+    QListWidget* m_wybory;
+    QLineEdit *m_od, *m_do;
+    QLabel* m_komorka;
+    QCheckBox* m_bezDanych;
+    QListWidget* m_szablony;
+    QWidget* m_panelDefinicji;
+    QTableWidget* m_siatka;
+    std::unique_ptr<kit::DataSource> m_nazwy;
+    kit::DbGrid* m_gridNazw;
+    bool m_odrysowywanie = false;
+    std::unique_ptr<TQuickReportViewer> m_podglad;
+};
+
+}  // namespace mirta::reports::ui
