@@ -22,6 +22,12 @@ int RunStaz(Invocation& call);
 int RunUrlop(Invocation& call);
 int RunWynagrodzenie(Invocation& call);
 int RunZamknijRok(Invocation& call);
+int RunSpdHarmonogram(Invocation& call);
+int RunSpdGeneruj(Invocation& call);
+int RunSpdPrzesylki(Invocation& call);
+int RunSpdMapowanie(Invocation& call);
+int RunSpdParametry(Invocation& call);
+int RunSpdWyslij(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 

@@ -75,6 +75,8 @@ LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
     ZapiszPracownikow(k, ludzie);
     ZapiszUstawienia(k);
     ZapiszKartotekiPlac(k, ludzie);
+    // The SPD working directory the parameters name: sends land there.
+    fs.CreateDirectories(katalog + "/SPD/WYSLANE");
     UstalCzasPlikow(fs, katalog, opcje.dzis);
     return liczniki;
 }
