@@ -11,6 +11,7 @@ namespace {
 
 using testing::PaczkaTestowa;
 using Rekord = std::vector<std::string>;
+using engine::Value;
 
 class Ekstrakcja : public PaczkaTestowa {};
 
@@ -143,7 +144,7 @@ TEST_F(Ekstrakcja, PrzebiegSluzbyZKoncamiOkresow) {
 }
 
 TEST_F(Ekstrakcja, WynagrodzeniaZKartotekiPoprzedniegoMiesiaca) {
-    const int32_t a = Pracownik("Adamski", {{"NumerPracownika", T("17")}});
+    const int32_t a = Pracownik("Adamski", {{"NumerPracownika", I(17)}});
     Pracownik("Bez numeru");
     WstawSPD("TSPDWynagrodzenia", {{"LP", I(2)}, {"NazwaSkladnika", T("Dodatek")},
                                    {"KodSkladnika", T("DST")}, {"NumerSkladnikaPlace", T("12")}});
@@ -186,7 +187,7 @@ TEST_F(Ekstrakcja, WynagrodzeniaZKartotekiPoprzedniegoMiesiaca) {
 }
 
 TEST_F(Ekstrakcja, WynagrodzeniaBezKartotekiIBezSkladnikow) {
-    Pracownik("Adamski", {{"NumerPracownika", T("17")}});
+    Pracownik("Adamski", {{"NumerPracownika", I(17)}});
     const int32_t wpis = Wpis("G");
     Generuj({wpis}, K(2009, 1, 15));
     EXPECT_EQ(dialogi.komunikaty.back().tekst, "Błąd tworzenia danych wynagrodzeń !!!");

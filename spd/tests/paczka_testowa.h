@@ -47,17 +47,22 @@ protected:
             c.Module().Open(c);
         return c->GetTable();
     }
+    // The identifier the table handed out to a new row; 0 for a table without one.
+    static int32_t Identyfikator(engine::Table& t, uint64_t wiersz) {
+        const auto& pola = t.Fields();
+        for (size_t i = 0; i < pola.size(); ++i)
+            if (pola[i].type == engine::FieldType::AutoInc)
+                return static_cast<int32_t>(
+                    CalkowitaLubZero(t.ReadField(wiersz, static_cast<int>(i))));
+        return 0;
+    }
     int32_t Wstaw(const char* komponent, Pola pola) {
         engine::Table& t = Tabela(komponent);
-        const uint64_t w = Wstaw(t, pola);
-        const int id = PolaTabeli(t).Opcjonalne("Identyfikator");
-        return id < 0 ? 0 : static_cast<int32_t>(CalkowitaLubZero(t.ReadField(w, id)));
+        return Identyfikator(t, Wstaw(t, pola));
     }
     int32_t WstawSPD(const char* komponent, Pola pola) {
         auto t = OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), komponent);
-        const uint64_t w = Wstaw(*t, pola);
-        const int id = PolaTabeli(*t).Opcjonalne("Identyfikator");
-        return id < 0 ? 0 : static_cast<int32_t>(CalkowitaLubZero(t->ReadField(w, id)));
+        return Identyfikator(*t, Wstaw(*t, pola));
     }
     // An employee in service since 2000, to which the pola add or override fields.
     int32_t Pracownik(const std::string& nazwisko, Pola pola = {}) {
