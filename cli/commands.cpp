@@ -136,8 +136,7 @@ const Command kCommands[] = {
      .summary = "wypisuje harmonogram SPD z wpisami należnymi na dzień przetwarzania",
      .logsIn = true,
      .help = "Kolumny: identyfikator, rodzaj danych, nazwa, częstotliwość, aktywny, data "
-             "ostatniej przesyłki,
-należny („*”) albo nie („-”).",
+             "ostatniej przesyłki,\nnależny („*”) albo nie („-”).",
      .run = RunSpdHarmonogram},
     {.name = "spd generuj",
      .summary = "generuje przesyłkę SPD z należnych albo wskazanych wpisów harmonogramu",
@@ -147,10 +146,8 @@ należny („*”) albo nie („-”).",
                   "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
      .logsIn = true,
      .help = "Bez --wpis zaznacza wpisy należne. Wypisuje liczbę rekordów i wierszy każdego "
-             "nagłówka,
-a w ostatnim wierszu identyfikator rejestru, tabulator i folder "
-             "przesyłki (SPD\\R...).
-Pytanie okna zadaje na terminalu albo odpowiada na nie "
+             "nagłówka,\na w ostatnim wierszu identyfikator rejestru, tabulator i folder "
+             "przesyłki (SPD\\R...).\nPytanie okna zadaje na terminalu albo odpowiada na nie "
              "--tak.",
      .run = RunSpdGeneruj},
     {.name = "spd przesylki",
@@ -167,8 +164,7 @@ Pytanie okna zadaje na terminalu albo odpowiada na nie "
      .maxOperands = 20,
      .logsIn = true,
      .help = "Hasło pokazuje jako ***. Hasło SPD zmienia samo słowo HasloSPD, biorąc je ze "
-             "zmiennej
-MIRTA_SPD_HASLO (nigdy z wiersza polecenia). Zmiana wymaga prawa do "
+             "zmiennej\nMIRTA_SPD_HASLO (nigdy z wiersza polecenia). Zmiana wymaga prawa do "
              "zmiany danych.",
      .run = RunSpdParametry},
     {.name = "spd wyslij",
@@ -179,8 +175,7 @@ MIRTA_SPD_HASLO (nigdy z wiersza polecenia). Zmiana wymaga prawa do "
      .maxOperands = 1,
      .logsIn = true,
      .help = "Przesyłki niedokończonej nie wysyła. Pytania okna zadaje na terminalu albo "
-             "odpowiada
-na nie --tak; nieznany klucz serwera przyjmuje tylko "
+             "odpowiada\nna nie --tak; nieznany klucz serwera przyjmuje tylko "
              "--przyjmij-klucz.",
      .run = RunSpdWyslij},
 };

@@ -41,9 +41,9 @@ protected:
     static void TearDownTestSuite() { fs::remove_all(s_katalog); }
 
     static Wynik Jako(const std::string& polecenie, const std::string& env = "") {
-        return Uruchom("--dane " + s_katalog.string() + " --uzytkownik ADMIN --data 2026-12-10 " +
+        return Uruchom("--dane " + s_katalog.string() + " --uzytkownik KADRY --data 2026-12-10 " +
                            polecenie,
-                       "MIRTA_HASLO= " + env);
+                       "MIRTA_HASLO=kadry " + env);
     }
 
     static std::unique_ptr<engine::ParadoxTable> Tabela(const fs::path& plik) {
