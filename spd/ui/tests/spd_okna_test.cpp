@@ -187,6 +187,8 @@ private slots:
             QSKIP(powod->c_str());
         DemoOkien baza(KopiujSPD);
         QVERIFY(baza.ZalogujIOtworzTabele());
+        // The test user of the server must get through to its folder.
+        std::filesystem::permissions(baza.Katalog(), std::filesystem::perms(0755));
         const std::string folderSerwera = baza.Katalog() + "/serwer";
         std::filesystem::create_directories(folderSerwera);
         spd::testing::SerwerSftpTestowy serwer(folderSerwera);
