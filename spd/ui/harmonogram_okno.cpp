@@ -75,7 +75,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
                           Kolumna("Aktywny", "Aktywny", 60, Qt::AlignCenter),
                           Kolumna("Nazwa", "Nazwa", 220), Kolumna("Rodzaj", "Rodzaj", 190),
                           Kolumna("NazwaPliku", "Plik", 110),
-                          Kolumna("IdentyfikatorSystemuDzied", "Ident.syst.dziedzinowego", 150),
+                          Kolumna("IdentyfikatorSystemuDzied", "Ident.syst.dziedzinowego", 170),
                           Kolumna("OpisWykonania", "Opis wykonania", 230)})
         kolumny.push_back(k);
     m_lista->SetColumns(std::move(kolumny));

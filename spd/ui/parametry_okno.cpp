@@ -28,7 +28,7 @@ TFParametrySPD::TFParametrySPD(store::TDM& tdm, store::Dialogi& dialogi, QWidget
         e->setObjectName(nazwa);
         e->setMinimumWidth(szerokosc);
         m_pola[nazwa] = e;
-        connect(e, &QLineEdit::textEdited, this, &TFParametrySPD::PoZmianie);
+        connect(e, &QLineEdit::textChanged, this, &TFParametrySPD::PoZmianie);
         return e;
     };
     auto* uklad = new QVBoxLayout(this);
@@ -102,6 +102,8 @@ bool TFParametrySPD::Zmieniony() const {
 }
 
 void TFParametrySPD::PoZmianie() {
+    if (!m_zapisz)
+        return;
     const bool zmieniony = Zmieniony();
     m_zapisz->setEnabled(zmieniony);
     m_porzuc->setEnabled(zmieniony);

@@ -162,8 +162,7 @@ void TFSPDWysylaniePrzesylek::GenerujIWyslij() {
     opcje.krok = [this](const std::string& krok) {
         if (!m_panel->isVisible()) {
             Zajety(true);
-            m_postep->setRange(0, 1);
-            m_postep->setValue(0);
+            m_postep->hide();
         }
         m_krok->setText(QString::fromStdString(krok));
         m_panel->repaint();
@@ -175,6 +174,7 @@ void TFSPDWysylaniePrzesylek::GenerujIWyslij() {
     opcje.wysylka.anuluj = &m_przerwij;
     opcje.wysylka.postep = [this](const PostepWysylki& p) {
         m_krok->setText(QString("Wysyłanie pliku %1").arg(QString::fromStdString(p.plik)));
+        m_postep->show();
         m_postep->setRange(0, static_cast<int>(std::min<uint64_t>(p.rozmiar, INT32_MAX)));
         m_postep->setValue(static_cast<int>(std::min<uint64_t>(p.wyslano, INT32_MAX)));
         // Lets "Anuluj" be pressed while the upload runs on this thread.
