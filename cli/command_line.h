@@ -9,8 +9,9 @@
 
 namespace mirta::cli {
 
-// A command line taken apart. A command may be named by two words ("spd generuj"). Options may stand before or after the command's name and
-// among its operands; "--" ends them, so that what follows ("-5", "--x") is an operand.
+// A command line taken apart. A command may be named by two words ("spd generuj"). Options may
+// stand before or after the command's name and among its operands; "--" ends them, so that what
+// follows ("-5", "--x") is an operand.
 struct CommandLine {
     const Command* command = nullptr;  // none: the general help or an error
     OpcjeSesji sesja;

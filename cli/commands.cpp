@@ -140,10 +140,11 @@ const Command kCommands[] = {
      .run = RunSpdHarmonogram},
     {.name = "spd generuj",
      .summary = "generuje przesyłkę SPD z należnych albo wskazanych wpisów harmonogramu",
-     .options = {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
-                 {"--nalezne", "", "także wszystkie wpisy należne"},
-                 {"--data-danych", "RRRR-MM-DD",
-                  "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
+     .options =
+         {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
+          {"--nalezne", "", "także wszystkie wpisy należne"},
+          {"--data-danych", "RRRR-MM-DD",
+           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
      .logsIn = true,
      .help = "Bez --wpis zaznacza wpisy należne. Wypisuje liczbę rekordów i wierszy każdego "
              "nagłówka,\na w ostatnim wierszu identyfikator rejestru, tabulator i folder "

@@ -42,8 +42,8 @@ Harmonogram CzytajHarmonogram(const store::TDM& tdm) {
     Harmonogram h;
     h.wpisy = spd::CzytajHarmonogram(
         *spd::OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "THarmonogramPrzesylek"));
-    h.ostatnie = spd::OstatnieWysylki(
-        *spd::OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TPrzesylki"));
+    h.ostatnie =
+        spd::OstatnieWysylki(*spd::OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TPrzesylki"));
     return h;
 }
 
@@ -176,8 +176,8 @@ int RunSpdPrzesylki(Invocation& call) {
     const std::string& katalog = s->tdm->DataDirectory();
     auto& out = call.Term().out;
     out << "Identyfikator\tData\tGodzina\tUtworzył\tFolder\tPlik zarządzania\tStan\n";
-    for (const auto& w : spd::CzytajRejestr(
-             *spd::OtworzTabeleSPD(s->tdm->Fs(), katalog, "TRejPrzesylek")))
+    for (const auto& w :
+         spd::CzytajRejestr(*spd::OtworzTabeleSPD(s->tdm->Fs(), katalog, "TRejPrzesylek")))
         out << w.identyfikator << '\t' << Data(w.dataTworzenia) << '\t'
             << spd::TekstCzasu(w.czasTworzenia) << '\t' << w.ktoUtworzyl << '\t' << w.katalog
             << '\t' << w.nazwaPlikuZarzadzajacego << '\t'
@@ -218,8 +218,7 @@ int RunSpdParametry(Invocation& call) {
         return kExitFailure;
     const std::string& katalog = s->tdm->DataDirectory();
     if (!zmiany.empty()) {
-        if (auto blad =
-                spd::ZmienParametrySPD(s->tdm->Fs(), katalog, s->tdm->Sesja(), zmiany)) {
+        if (auto blad = spd::ZmienParametrySPD(s->tdm->Fs(), katalog, s->tdm->Sesja(), zmiany)) {
             s->dialogi.Blad(*blad, "Kontrola danych.");
             return kExitFailure;
         }
@@ -228,8 +227,7 @@ int RunSpdParametry(Invocation& call) {
     for (const std::string& nazwa : spd::PolaParametrowSPD()) {
         const std::string& wartosc = pola.at(nazwa);
         call.Term().out << nazwa << '='
-                        << (nazwa == spd::kPoleHasla && !wartosc.empty() ? "***" : wartosc)
-                        << '\n';
+                        << (nazwa == spd::kPoleHasla && !wartosc.empty() ? "***" : wartosc) << '\n';
     }
     call.Term().out << "Numer wersji interfejsu=" << spd::kWersjaInterfejsu << std::endl;
     return kExitOk;
@@ -266,8 +264,7 @@ int RunSpdWyslij(Invocation& call) {
         call.Term().err << "Wysłano " << p.plik << ": " << p.wyslano << " z " << p.rozmiar
                         << " bajtów" << std::endl;
     };
-    const auto nazwa =
-        spd::GenerujIWyslijPlikiSPD(s->tdm->Fs(), katalog, *wpis, dialogi, opcje);
+    const auto nazwa = spd::GenerujIWyslijPlikiSPD(s->tdm->Fs(), katalog, *wpis, dialogi, opcje);
     if (!nazwa)
         return kExitFailure;
     call.Term().out << *nazwa << std::endl;

@@ -12,21 +12,50 @@ void PobierzDaneRodzaju(KontekstEkstrakcji& k) {
     const char litera = rodzaj.empty() ? '\0' : rodzaj.front();
     void (*ekstraktor)(KontekstEkstrakcji&) = nullptr;
     switch (litera) {
-        case 'P': ekstraktor = PobierzPracownikow; break;
-        case 'N': ekstraktor = PobierzNieobecnosci; break;
-        case 'L': ekstraktor = PobierzBadania; break;
-        case 'S': ekstraktor = PobierzPrzebiegSluzby; break;
-        case 'O': ekstraktor = PobierzPrzypisania; break;
-        case 'W': ekstraktor = PobierzWyksztalcenie; break;
-        case 'Z': ekstraktor = PobierzKursy; break;
-        case 'G': ekstraktor = PobierzWynagrodzenia; break;
-        case 'R': ekstraktor = PobierzOrdery; break;
-        case 'C': ekstraktor = PobierzCzasPracy; break;
-        case 'K': ekstraktor = PobierzKary; break;
-        case 'U': ekstraktor = PobierzUrlopyNagrodowe; break;
-        case 'I': ekstraktor = PobierzWyroznienia; break;
-        case 'A': ekstraktor = PobierzStruktureEtatow; break;
-        default: break;
+        case 'P':
+            ekstraktor = PobierzPracownikow;
+            break;
+        case 'N':
+            ekstraktor = PobierzNieobecnosci;
+            break;
+        case 'L':
+            ekstraktor = PobierzBadania;
+            break;
+        case 'S':
+            ekstraktor = PobierzPrzebiegSluzby;
+            break;
+        case 'O':
+            ekstraktor = PobierzPrzypisania;
+            break;
+        case 'W':
+            ekstraktor = PobierzWyksztalcenie;
+            break;
+        case 'Z':
+            ekstraktor = PobierzKursy;
+            break;
+        case 'G':
+            ekstraktor = PobierzWynagrodzenia;
+            break;
+        case 'R':
+            ekstraktor = PobierzOrdery;
+            break;
+        case 'C':
+            ekstraktor = PobierzCzasPracy;
+            break;
+        case 'K':
+            ekstraktor = PobierzKary;
+            break;
+        case 'U':
+            ekstraktor = PobierzUrlopyNagrodowe;
+            break;
+        case 'I':
+            ekstraktor = PobierzWyroznienia;
+            break;
+        case 'A':
+            ekstraktor = PobierzStruktureEtatow;
+            break;
+        default:
+            break;
     }
     if (!ekstraktor) {
         k.dialogi.Blad("Nieznany rodzaj żądanych danych:" + rodzaj, kTytulKontroliDanych);

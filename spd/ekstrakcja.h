@@ -14,8 +14,8 @@ namespace mirta::spd {
 
 // What the extraction of one package header needs besides the personnel tables.
 struct NaglowekEkstrakcji {
-    std::string rodzaj;       // the data kind letter as stored
-    std::string katalogPlac;  // directory of the payroll card files (kind "G")
+    std::string rodzaj;                      // the data kind letter as stored
+    std::string katalogPlac;                 // directory of the payroll card files (kind "G")
     std::string nazwaKomorkiOrganizacyjnej;  // of the SPD parameters (kind "A")
 };
 
@@ -25,8 +25,8 @@ struct KontekstEkstrakcji {
     compute::DataKal dataDanych;
     const NaglowekEkstrakcji& naglowek;
     store::Dialogi& dialogi;
-    std::string katalogDanych;              // where a card file without directory is looked for
-    std::function<void(double)> postep;     // share of the kind done, 0..1
+    std::string katalogDanych;           // where a card file without directory is looked for
+    std::function<void(double)> postep;  // share of the kind done, 0..1
 };
 
 // Fills one header: runs the extractor of its data kind. An unknown kind shows "Nieznany

@@ -72,8 +72,8 @@ void PobierzKursy(KontekstEkstrakcji& k) {
     ZrodlaSPD& z = k.zrodla;
     auto pole = [&](const char* n) { return z.Pole("TKursy", n); };
     const int pracownik = pole("IdentyfikatorPracownika"), rodzaj = pole("RodzajKursu"),
-              rok = pole("RokUkonczenia"), nazwa = pole("NazwaKursu"), nabycie = pole("DataNabycia"),
-              waznosc = pole("DataWaznosci");
+              rok = pole("RokUkonczenia"), nazwa = pole("NazwaKursu"),
+              nabycie = pole("DataNabycia"), waznosc = pole("DataWaznosci");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TKursy", p.identyfikator)) {
             k.pisarz.Rekord(PodrodzajSPD::Kurs,
@@ -94,13 +94,14 @@ void PobierzOrdery(KontekstEkstrakcji& k) {
               legitymacja = z.Pole("TOrdery", "NumerLegitimacji");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TOrdery", p.identyfikator)) {
-            k.pisarz.Rekord(PodrodzajSPD::Order,
-                            {"ORDERYODZNACZENIA" + std::to_string(p.identyfikator) + "D" +
-                                 TekstDaty(Data(w[data])) + Tekst(w[order]),
-                             std::to_string(p.identyfikator), z.Slownik("TOrdery", "NazwaOrderu", w),
-                             TekstDaty(Data(w[data])),
-                             z.Slownik("TOrdery", "NazwaOrganuNadającego", w), Tekst(w[legitymacja])},
-                            p.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::Order,
+                {"ORDERYODZNACZENIA" + std::to_string(p.identyfikator) + "D" +
+                     TekstDaty(Data(w[data])) + Tekst(w[order]),
+                 std::to_string(p.identyfikator), z.Slownik("TOrdery", "NazwaOrderu", w),
+                 TekstDaty(Data(w[data])), z.Slownik("TOrdery", "NazwaOrganuNadającego", w),
+                 Tekst(w[legitymacja])},
+                p.pozycja);
         }
     });
 }
@@ -116,7 +117,8 @@ void PobierzCzasPracy(KontekstEkstrakcji& k) {
                          z.Pole("TCzasPracy", "W" + std::to_string(d)));
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TCzasPracy", p.identyfikator)) {
-            if (CalkowitaLubZero(w[rok]) != rokDanych || CalkowitaLubZero(w[miesiac]) != miesiacDanych)
+            if (CalkowitaLubZero(w[rok]) != rokDanych ||
+                CalkowitaLubZero(w[miesiac]) != miesiacDanych)
                 continue;
             char numer[16];
             std::snprintf(numer, sizeof numer, "%07lld",
@@ -137,11 +139,11 @@ void PobierzKary(KontekstEkstrakcji& k) {
     const int data = z.Pole("TKary", "DataPrzyznania"), id = z.Pole("TKary", "Identyfikator");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TKary", p.identyfikator))
-            k.pisarz.Rekord(PodrodzajSPD::Kara,
-                            {Tekst(w[id]), std::to_string(p.identyfikator),
-                             z.Slownik("TKary", "NazwaKary", w), TekstDaty(Data(w[data])),
-                             z.Slownik("TKary", "NazwaOrganuNadajacego", w)},
-                            p.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::Kara,
+                {Tekst(w[id]), std::to_string(p.identyfikator), z.Slownik("TKary", "NazwaKary", w),
+                 TekstDaty(Data(w[data])), z.Slownik("TKary", "NazwaOrganuNadajacego", w)},
+                p.pozycja);
     });
 }
 
@@ -154,11 +156,11 @@ void PobierzUrlopyNagrodowe(KontekstEkstrakcji& k) {
         for (const engine::Record& w : z.Wiersze("TWyroznienia", p.identyfikator)) {
             if (CalkowitaLubZero(w[dni]) <= 0)
                 continue;
-            k.pisarz.Rekord(PodrodzajSPD::UrlopNagrodowy,
-                            {Tekst(w[id]), std::to_string(p.identyfikator), Tekst(w[dni]),
-                             TekstDaty(Data(w[data])),
-                             z.Slownik("TWyroznienia", "NazwaOrganuNadajacego", w)},
-                            p.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::UrlopNagrodowy,
+                {Tekst(w[id]), std::to_string(p.identyfikator), Tekst(w[dni]),
+                 TekstDaty(Data(w[data])), z.Slownik("TWyroznienia", "NazwaOrganuNadajacego", w)},
+                p.pozycja);
         }
     });
 }
@@ -171,13 +173,13 @@ void PobierzWyroznienia(KontekstEkstrakcji& k) {
               dyplom = z.Pole("TWyroznienia", "NumerLegitymacji");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TWyroznienia", p.identyfikator))
-            k.pisarz.Rekord(PodrodzajSPD::Wyroznienie,
-                            {Tekst(w[id]), std::to_string(p.identyfikator),
-                             z.Slownik("TWyroznienia", "NazwaWyroznienia", w),
-                             TekstDaty(Data(w[data])),
-                             z.Slownik("TWyroznienia", "NazwaOrganuNadajacego", w),
-                             Kwota15(Liczba(w[kwota])), Tekst(w[dyplom])},
-                            p.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::Wyroznienie,
+                {Tekst(w[id]), std::to_string(p.identyfikator),
+                 z.Slownik("TWyroznienia", "NazwaWyroznienia", w), TekstDaty(Data(w[data])),
+                 z.Slownik("TWyroznienia", "NazwaOrganuNadajacego", w), Kwota15(Liczba(w[kwota])),
+                 Tekst(w[dyplom])},
+                p.pozycja);
     });
 }
 
@@ -208,7 +210,8 @@ void PobierzStruktureEtatow(KontekstEkstrakcji& k) {
         if (CalkowitaLubZero(pozycje.ReadField(r, glowka)) == idOstatniej)
             wiersze.push_back(pozycje.ReadRow(r));
     std::vector<int> porzadek;
-    for (const std::string& n : store::ZnajdzKomponent("TDM1", "TPozStrukturyEtatow")->PolaPorzadku())
+    for (const std::string& n :
+         store::ZnajdzKomponent("TDM1", "TPozStrukturyEtatow")->PolaPorzadku())
         porzadek.push_back(pp(n));
     std::stable_sort(wiersze.begin(), wiersze.end(), [&](const auto& a, const auto& b) {
         for (int p : porzadek)

@@ -7,14 +7,13 @@ namespace mirta::spd {
 
 namespace {
 
-const std::vector<const char*> kRodzajeChorob = {"zwolnienie lekarskie",
-                                                 "opieka nad członkiem rodziny",
-                                                 "pobyt w szpitalu"};
+const std::vector<const char*> kRodzajeChorob = {
+    "zwolnienie lekarskie", "opieka nad członkiem rodziny", "pobyt w szpitalu"};
 const std::vector<const char*> kRodzajeNieobecnosci = {"nieobecność usprawiedliwiona",
                                                        "nieobecność nieusprawiedliwiona"};
-const std::vector<const char*> kPowodyZawieszen = {
-    "urlop wychowawczy", "urlop bezpłatny",   "służba wojskowa",
-    "areszt tymczasowy", "inny zakład pracy", "inny sposób zawieszenia"};
+const std::vector<const char*> kPowodyZawieszen = {"urlop wychowawczy", "urlop bezpłatny",
+                                                   "służba wojskowa",   "areszt tymczasowy",
+                                                   "inny zakład pracy", "inny sposób zawieszenia"};
 const std::vector<const char*> kRodzajeBadan = {"wstępne", "okresowe", "kontrolne",
                                                 "orzeczenie komisji lekarskiej"};
 
@@ -30,10 +29,10 @@ int RokPlikuUrlopow(const std::string& sciezka) {
     return store::kPierwszyRokPlikowUrlopow - 1;
 }
 
-std::string IdNieobecnosci(const char* znacznik, int32_t pracownik, int rok,
-                           compute::DataKal od, const std::string& kod) {
-    return znacznik + std::to_string(pracownik) + "R" + std::to_string(rok) + "D" +
-           TekstDaty(od) + kod;
+std::string IdNieobecnosci(const char* znacznik, int32_t pracownik, int rok, compute::DataKal od,
+                           const std::string& kod) {
+    return znacznik + std::to_string(pracownik) + "R" + std::to_string(rok) + "D" + TekstDaty(od) +
+           kod;
 }
 
 // Leave of the base file (tag 2005) and of every year's file (tag of the year), each file
@@ -67,18 +66,19 @@ void Urlopy(KontekstEkstrakcji& k, const PracownikSPD& p) {
 // Sickness, other absences and suspensions: one record per row, the kind from a code.
 void Nieobecnosci(KontekstEkstrakcji& k, const PracownikSPD& p, std::string_view komponent,
                   PodrodzajSPD podrodzaj, const char* znacznik, const char* poleOd,
-                  const char* poleDo, const char* poleKodu, const std::vector<const char*>& teksty) {
+                  const char* poleDo, const char* poleKodu,
+                  const std::vector<const char*>& teksty) {
     ZrodlaSPD& z = k.zrodla;
     const int od = z.Pole(komponent, poleOd), doDnia = z.Pole(komponent, poleDo),
               kod = z.Pole(komponent, poleKodu);
     for (const engine::Record& w : z.Wiersze(komponent, p.identyfikator)) {
         const compute::DataKal poczatek = Data(w[od]);
-        k.pisarz.Rekord(podrodzaj,
-                        {IdNieobecnosci(znacznik, p.identyfikator, poczatek.rok, poczatek,
-                                        Tekst(w[kod])),
-                         std::to_string(p.identyfikator), KodNaTekst(Tekst(w[kod]), teksty),
-                         TekstDaty(poczatek), TekstDaty(Data(w[doDnia]))},
-                        p.pozycja);
+        k.pisarz.Rekord(
+            podrodzaj,
+            {IdNieobecnosci(znacznik, p.identyfikator, poczatek.rok, poczatek, Tekst(w[kod])),
+             std::to_string(p.identyfikator), KodNaTekst(Tekst(w[kod]), teksty),
+             TekstDaty(poczatek), TekstDaty(Data(w[doDnia]))},
+            p.pozycja);
     }
 }
 
@@ -89,8 +89,8 @@ void PobierzNieobecnosci(KontekstEkstrakcji& k) {
         Urlopy(k, p);
         Nieobecnosci(k, p, "TChoroby", PodrodzajSPD::Choroba, "CHOROBA", "DataOd", "DataDo",
                      "RodzajChoroby", kRodzajeChorob);
-        Nieobecnosci(k, p, "TNieobecnosci", PodrodzajSPD::Nieobecnosc, "NIEOB", "DataOd",
-                     "DataDo", "RodzajNieobecnosci", kRodzajeNieobecnosci);
+        Nieobecnosci(k, p, "TNieobecnosci", PodrodzajSPD::Nieobecnosc, "NIEOB", "DataOd", "DataDo",
+                     "RodzajNieobecnosci", kRodzajeNieobecnosci);
         Nieobecnosci(k, p, "TZawieszenia", PodrodzajSPD::Zawieszenie, "ZAWIESZENIA",
                      "DataZawieszenia", "DataPowrotu", "Powod", kPowodyZawieszen);
     });
@@ -98,18 +98,19 @@ void PobierzNieobecnosci(KontekstEkstrakcji& k) {
 
 void PobierzBadania(KontekstEkstrakcji& k) {
     ZrodlaSPD& z = k.zrodla;
-    const int data = z.Pole("TBadania", "DataBadania"), rodzaj = z.Pole("TBadania", "RodzajBadania"),
+    const int data = z.Pole("TBadania", "DataBadania"),
+              rodzaj = z.Pole("TBadania", "RodzajBadania"),
               nastepne = z.Pole("TBadania", "DataNastepnegoBadania"),
               przyczyna = z.Pole("TBadania", "PrzyczynaNiewykonania");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         for (const engine::Record& w : z.Wiersze("TBadania", p.identyfikator)) {
             const compute::DataKal d = Data(w[data]);
-            k.pisarz.Rekord(PodrodzajSPD::BadanieLekarskie,
-                            {IdNieobecnosci("BADLEK", p.identyfikator, d.rok, d, Tekst(w[rodzaj])),
-                             std::to_string(p.identyfikator), KodNaTekst(Tekst(w[rodzaj]),
-                                                                         kRodzajeBadan),
-                             TekstDaty(d), TekstDaty(Data(w[nastepne])), Tekst(w[przyczyna])},
-                            p.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::BadanieLekarskie,
+                {IdNieobecnosci("BADLEK", p.identyfikator, d.rok, d, Tekst(w[rodzaj])),
+                 std::to_string(p.identyfikator), KodNaTekst(Tekst(w[rodzaj]), kRodzajeBadan),
+                 TekstDaty(d), TekstDaty(Data(w[nastepne])), Tekst(w[przyczyna])},
+                p.pozycja);
         }
     });
 }

@@ -42,26 +42,25 @@ void PobierzPracownikow(KontekstEkstrakcji& k) {
               telefon = pole("TelefonZamieszkania"), komorka = pole("TelefonKomorkowy"),
               kod = pole("KodPocztowy"), poczta = pole("Poczta"), miejscowosc = pole("Miejscowosc"),
               ulica = pole("Ulica"), dom = pole("NrDomuiMieszkania"),
-              kodZam = pole("KodPocztaZamieszkania"),
-              adresZam = pole("MiejscowoscAdresZamieszka"), dowod = pole("NumerDowoduOsobistego"),
-              wydal = pole("KtoWydalDowodosobisty"), wystawiony = pole("DataWystawieniaDowodu"),
-              wazny = pole("DataWaznosciDowodu"), mail = pole("AdresMail"),
-              podzial = pole("Podzial");
+              kodZam = pole("KodPocztaZamieszkania"), adresZam = pole("MiejscowoscAdresZamieszka"),
+              dowod = pole("NumerDowoduOsobistego"), wydal = pole("KtoWydalDowodosobisty"),
+              wystawiony = pole("DataWystawieniaDowodu"), wazny = pole("DataWaznosciDowodu"),
+              mail = pole("AdresMail"), podzial = pole("Podzial");
     DlaWybranych(k, [&](const PracownikSPD& p) {
         const engine::Record& w = p.wiersz;
-        const store::ObrazPracownika obraz = store::PoliczObrazPracownika(
-            z.Obliczenia(), p.identyfikator, k.dataDanych, {.wynagrodzenie = false, .urlop = false});
+        const store::ObrazPracownika obraz =
+            store::PoliczObrazPracownika(z.Obliczenia(), p.identyfikator, k.dataDanych,
+                                         {.wynagrodzenie = false, .urlop = false});
         const auto& bazowe = obraz.staz.dataBazowa;  // Wysluga, Sluzba, NagrodaJubileuszowa
         const std::string systemSluzby = Tekst(w[system]);
 
-        compute::DaneAdresowe dane{Tekst(w[kod]),    Tekst(w[poczta]), Tekst(w[miejscowosc]),
-                                   Tekst(w[ulica]),  Tekst(w[dom]),    Tekst(w[kodZam]),
+        compute::DaneAdresowe dane{Tekst(w[kod]),      Tekst(w[poczta]), Tekst(w[miejscowosc]),
+                                   Tekst(w[ulica]),    Tekst(w[dom]),    Tekst(w[kodZam]),
                                    Tekst(w[adresZam]), Tekst(w[telefon])};
         const compute::NumerDomu numer = compute::PodzielNumerDomu(dane.nrDomuIMieszkania);
-        const compute::AdresPracownika zameldowania{dane.kodPocztowy, dane.poczta,
-                                                    dane.miejscowosc, dane.ulica,
-                                                    numer.dom,        numer.mieszkanie,
-                                                    dane.telefonZamieszkania};
+        const compute::AdresPracownika zameldowania{
+            dane.kodPocztowy, dane.poczta,      dane.miejscowosc,        dane.ulica,
+            numer.dom,        numer.mieszkanie, dane.telefonZamieszkania};
         const compute::AdresPracownika zamieszkania = compute::AdresZDanych(dane);
 
         auto dataPola = [&](int i) {
@@ -93,18 +92,24 @@ void PobierzPracownikow(KontekstEkstrakcji& k) {
             zamieszkania.ulica,
             zamieszkania.nrDomu,
             zamieszkania.nrMieszkania,
-            {}, {}, {}, {}, {},
+            {},
+            {},
+            {},
+            {},
+            {},
             Tekst(w[dowod]),
             Tekst(w[wydal]),
             dataPola(wystawiony),
             dataPola(wazny),
-            {}, {}, {}, {},
+            {},
+            {},
+            {},
+            {},
             Tekst(w[mail]),
-            systemSluzby == "0"
-                ? std::string()
-                : OstatniaNazwa(z, "TPracStop", "NazwaStopnia", p.identyfikator),
-            std::string(compute::Przytnij(
-                z.Slownik("TPracownicy", "NazwaStatusuPracownikaCywilnego", w))),
+            systemSluzby == "0" ? std::string()
+                                : OstatniaNazwa(z, "TPracStop", "NazwaStopnia", p.identyfikator),
+            std::string(
+                compute::Przytnij(z.Slownik("TPracownicy", "NazwaStatusuPracownikaCywilnego", w))),
             Tekst(w[podzial]) == "1" ? "F" : "C",
             OstatniaNazwa(z, "TPracGrup", "NazwaGrupy", p.identyfikator),
         };

@@ -21,9 +21,9 @@ struct HistoriaSluzby {
     const char* znacznik;
     const char* poleOd;
     const char* poleKodu;
-    const char* poleDo;        // own end date, or nullptr
-    const char* poleRodzaju;   // lookup of the event kind, or nullptr
-    const char* stalyRodzaj;   // the event kind when there is no lookup
+    const char* poleDo;       // own end date, or nullptr
+    const char* poleRodzaju;  // lookup of the event kind, or nullptr
+    const char* stalyRodzaj;  // the event kind when there is no lookup
 };
 
 constexpr HistoriaSluzby kHistorie[] = {
@@ -50,13 +50,13 @@ void Historia(KontekstEkstrakcji& k, const PracownikSPD& p, const HistoriaSluzby
             koniec = TekstDaty(compute::PoprzedniDzien(Data(wiersze[i + 1][od])));
         const std::string rodzaj =
             h.poleRodzaju ? z.Slownik(h.komponent, h.poleRodzaju, w) : h.stalyRodzaj;
-        k.pisarz.Rekord(h.podrodzaj,
-                        {h.znacznik + std::to_string(p.identyfikator) + "D" +
-                             TekstDaty(Data(w[od])) + Tekst(w[kod]),
-                         std::to_string(p.identyfikator), rodzaj,
-                         z.Slownik(h.komponent, "NazwaPodstawy", w), TekstDaty(Data(w[od])),
-                         koniec},
-                        p.pozycja);
+        k.pisarz.Rekord(
+            h.podrodzaj,
+            {h.znacznik + std::to_string(p.identyfikator) + "D" + TekstDaty(Data(w[od])) +
+                 Tekst(w[kod]),
+             std::to_string(p.identyfikator), rodzaj, z.Slownik(h.komponent, "NazwaPodstawy", w),
+             TekstDaty(Data(w[od])), koniec},
+            p.pozycja);
     }
 }
 

@@ -119,12 +119,12 @@ void PobierzWynagrodzenia(KontekstEkstrakcji& k) {
             const double suma = compute::Zaokraglij(sumy[s], 2);
             if (!(std::abs(suma) > kNajmniejszaKwota))
                 continue;
-            k.pisarz.Rekord(PodrodzajSPD::SkladnikWynagrodzenia,
-                            {std::to_string(pr.identyfikator) + ";" + miesiac + ";" + rok + ";" +
-                                 skladniki[s].kod + skladniki[s].numer,
-                             std::to_string(pr.identyfikator), miesiac, rok, skladniki[s].nazwa,
-                             Kwota15(suma)},
-                            pr.pozycja);
+            k.pisarz.Rekord(
+                PodrodzajSPD::SkladnikWynagrodzenia,
+                {std::to_string(pr.identyfikator) + ";" + miesiac + ";" + rok + ";" +
+                     skladniki[s].kod + skladniki[s].numer,
+                 std::to_string(pr.identyfikator), miesiac, rok, skladniki[s].nazwa, Kwota15(suma)},
+                pr.pozycja);
         }
     });
 }

@@ -33,8 +33,8 @@ Chwila Lokalna(std::chrono::system_clock::time_point t) {
     const std::time_t s = std::chrono::system_clock::to_time_t(t);
     std::tm czas{};
     localtime_r(&s, &czas);
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch())
-                        .count() % 1000;
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count() % 1000;
     return {{czas.tm_year + 1900, static_cast<uint8_t>(czas.tm_mon + 1),
              static_cast<uint8_t>(czas.tm_mday)},
             ((czas.tm_hour * 60 + czas.tm_min) * 60 + czas.tm_sec) * 1000 +
@@ -60,11 +60,11 @@ std::optional<compute::DataKal> UstalDateDanych(const store::TDM& tdm, compute::
                                          static_cast<uint8_t>(p.day)};
     if (przetwarzania == dzis)
         return dzis;
-    const store::Odpowiedz o = dialogi.TakNie(
-        "Data przetwarzania:" + compute::TekstDaty(przetwarzania, ' ', true) +
-            " niezgodna z datą bieżącą:" + compute::TekstDaty(dzis, ' ', true) +
-            "\n  Czy użyć daty bieżącej ?",
-        kTytulKontroliDanych, store::Ikona::Pytanie, store::Odpowiedz::Tak);
+    const store::Odpowiedz o =
+        dialogi.TakNie("Data przetwarzania:" + compute::TekstDaty(przetwarzania, ' ', true) +
+                           " niezgodna z datą bieżącą:" + compute::TekstDaty(dzis, ' ', true) +
+                           "\n  Czy użyć daty bieżącej ?",
+                       kTytulKontroliDanych, store::Ikona::Pytanie, store::Odpowiedz::Tak);
     return o == store::Odpowiedz::Tak ? dzis : przetwarzania;
 }
 
@@ -159,8 +159,8 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
         rejestr = OtworzTabeleSPD(fs, katalog, "TRejPrzesylek");
         przesylki = OtworzTabeleSPD(fs, katalog, "TPrzesylki");
         parametry = OtworzTabeleSPD(fs, katalog, "TSPDParametry");
-        naglowki = OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")
-                       ->CreateLike(folder + "/ZarzPrzesylki.db");
+        naglowki =
+            OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")->CreateLike(folder + "/ZarzPrzesylki.db");
         pozycje =
             OtworzTabeleSPD(fs, katalog, "TPozPlikow")->CreateLike(folder + "/PozPrzesylki.db");
     } catch (const std::exception& e) {
@@ -195,8 +195,7 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
 
         const PolaTabeli pr(*rejestr);
         engine::Record wpis(rejestr->Fields().size());
-        wpis[pr("KtoUtworzyl")] =
-            Value::Text(DopasujDoPola(tdm.Sesja().NazwaPelna, 50));
+        wpis[pr("KtoUtworzyl")] = Value::Text(DopasujDoPola(tdm.Sesja().NazwaPelna, 50));
         wpis[pr("NazwaPlikuZarzadzajacego")] = Value::Text("ZarzPrzesylki.db");
         wpis[pr("DataTworzenia")] = Dzien(d);
         wpis[pr("CzasTworzenia")] = Value::Time(czas);
@@ -206,9 +205,9 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
         wynik.rejestr =
             static_cast<int32_t>(CalkowitaLubZero(rejestr->ReadField(w, pr("Identyfikator"))));
     } catch (const std::exception& e) {
-        dialogi.Blad("Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
-                         OpisBledu(e),
-                     kTytulKontroliDanych);
+        dialogi.Blad(
+            "Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" + OpisBledu(e),
+            kTytulKontroliDanych);
         wynik.stan = WynikGenerowania::Stan::Przerwano;
         return wynik;
     }
@@ -236,8 +235,7 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
             PisarzPozycji pisarz(*pozycje, w.identyfikator, w.rodzaj.starts_with("G"));
             const NaglowekEkstrakcji naglowek{w.rodzaj, w.katalogPlac,
                                               par.nazwaKomorkiOrganizacyjnej};
-            KontekstEkstrakcji k{zrodla, pisarz, d, naglowek, dialogi, katalog,
-                                 [&](double czesc) {
+            KontekstEkstrakcji k{zrodla, pisarz, d, naglowek, dialogi, katalog, [&](double czesc) {
                                      if (opcje.postep)
                                          opcje.postep(podpis, (static_cast<double>(i) + czesc) / n);
                                  }};

@@ -38,8 +38,8 @@ struct NaglowekWyniku {
 
 struct WynikGenerowania {
     enum class Stan { Rezygnacja, Wygenerowano, Przerwano } stan = Stan::Rezygnacja;
-    int32_t rejestr = 0;     // the register entry; 0 when none was made
-    std::string folder;      // as the register stores it: "SPD\R20080317T140509025"
+    int32_t rejestr = 0;  // the register entry; 0 when none was made
+    std::string folder;   // as the register stores it: "SPD\R20080317T140509025"
     compute::DataKal dataDanych;
     std::vector<NaglowekWyniku> naglowki;
 };

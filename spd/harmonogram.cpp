@@ -33,8 +33,7 @@ std::vector<WpisHarmonogramu> CzytajHarmonogram(engine::Table& t) {
               sposob = p("SposobPrzesylania"), plik = p("NazwaPliku"),
               system = p("IdentyfikatorSystemuDzied"), rok = p("Rok"), miesiac = p("Miesiac"),
               dzien = p("Dzien"), dzienOkresu = p("DzienOkresu"), godzina = p("Godzina"),
-              lp = p("LP"), plac = p("KatalogPlac"), pit = p("KatalogPit"),
-              aktywny = p("Aktywny");
+              lp = p("LP"), plac = p("KatalogPlac"), pit = p("KatalogPit"), aktywny = p("Aktywny");
     std::vector<WpisHarmonogramu> wpisy;
     for (uint64_t r = 0; r < t.RowCount(); ++r) {
         engine::Record w = t.ReadRow(r);
@@ -155,8 +154,7 @@ Zaznaczenia Zaznaczenia::Nalezne(const std::vector<WpisHarmonogramu>& harmonogra
     Zaznaczenia z;
     for (const auto& w : harmonogram) {
         const auto it = ostatnie.find(w.identyfikator);
-        if (WpisNalezny(w, dzis,
-                        it == ostatnie.end() ? std::nullopt : std::optional(it->second)))
+        if (WpisNalezny(w, dzis, it == ostatnie.end() ? std::nullopt : std::optional(it->second)))
             z.Zaznacz(w.identyfikator);
     }
     return z;

@@ -82,8 +82,8 @@ constexpr KolumnaSPD kPracownik[] = {
     Data("Data przeliczeniowa jubileuszu",
          "Data wykorzystana do wyznaczenia jubileuszu(dotyczy funkcjonariusza i pracownika "
          "cywilnego)"),
-    K("Limit godzin urlopu na rok", "N", 0, "Limit godzin urlopu dla danego pracownika na rok",
-      kNA, false, kNA, {}),
+    K("Limit godzin urlopu na rok", "N", 0, "Limit godzin urlopu dla danego pracownika na rok", kNA,
+      false, kNA, {}),
     Tekst("Numer telefonu stacjonarnego", 15, "Numer telefonu stacjonarnego"),
     Tekst("Numer telefonu komórkowego", 15, "Numer telefonu komórkowego"),
     Tekst("Miejscowość zameldowania", 255, "Nazwa miejscowości zameldowania"),
@@ -154,14 +154,13 @@ constexpr KolumnaSPD kInnaNieobecnosc[] = {
 
 constexpr KolumnaSPD kBadanie[] = {
     Id(),
-    IdPracownika(
-        "Identyfikator pracownika RIR w systemie dziedzinowym, którego dotyczy badanie"),
+    IdPracownika("Identyfikator pracownika RIR w systemie dziedzinowym, którego dotyczy badanie"),
     Slownikowa("Rodzaj badania", 50,
                "Rodzaj przeprowodzanego badania pracownika RIR, nP: - wstępne, -okresowe",
                "Rodzaj badania okresowego", true, "UK2"),
     Data("Data badania", "Data przepracowanego badania pracownika RIR", true, "UK3"),
-    Data("Data ważności badania",
-         "Termin upływu ważności przeprowadzonego badania pracownika RIR", true),
+    Data("Data ważności badania", "Termin upływu ważności przeprowadzonego badania pracownika RIR",
+         true),
     Slownikowa("Przyczyna niewykonania badań profilaktycznych", 50,
                "Nazwa przyczyny niewykonania badania profilaktycznego",
                "Przyczyny niewykonania badania profilaktycznego", false),
@@ -221,8 +220,7 @@ constexpr KolumnaSPD kWyksztalcenie[] = {
     Id(),
     IdPracownika("Identyfikator pracownika RIR w systemie dziedzinowym, którego dotyczy "
                  "wytkształcenie"),
-    Data("Data uzyskania wykształcenia", "Data uzyskania wykształcenia przez pracownika RIR",
-         true),
+    Data("Data uzyskania wykształcenia", "Data uzyskania wykształcenia przez pracownika RIR", true),
     Slownikowa("Tytuł zawodowo naukowy", 255, "Tytuł naukowo zawodowy pracownika RIR",
                "Tytuł zawodowo naukowy", true, "UK2"),
     Slownikowa("Kierunek wykształcenia", 255, "Kierunek wykształcenia pracownika RIR",
@@ -295,8 +293,8 @@ constexpr KolumnaSPD kWyroznienie[] = {
                "Rodzaj wyróżnienia", true, "UK2"),
     Data("Data przyznania", "Data przyznania wyróżnienia", true, "UK3"),
     Slownikowa("Organ nadający", 100, kOpisOrganuKary, kOrganNadajacy, false, "UK4"),
-    K("Kwota nagrody", "N", 13, "Kwota przyznanej pracownikowi nagrody pieniężnej", kNA, false,
-      kNA, kWalidacjaLiczbyKropka, {}, 2),
+    K("Kwota nagrody", "N", 13, "Kwota przyznanej pracownikowi nagrody pieniężnej", kNA, false, kNA,
+      kWalidacjaLiczbyKropka, {}, 2),
     Tekst("Numer dyplomu", 255, "Numer dyplomu potwierdzający nadanie wyróżnienia"),
 };
 
@@ -313,9 +311,8 @@ constexpr KolumnaSPD kStanowiskoEtatowe[] = {
     K("Typ pracownika", "C", 1,
       "Stosunek służbowy pracownika względem RIR:  F - funkcjonariusz, C - cywil", "F,C", true, "C",
       "Długość wartości pola iDopuszczalna wartość pola", "UK6"),
-    K("Status pracownika cywilnego", "S", 100,
-      "Nazwa statusu pracownika cywilnego, np.Urzędnik SC", "Status pracownika cywilnego", false,
-      {}, kSlownik, "UK7"),
+    K("Status pracownika cywilnego", "S", 100, "Nazwa statusu pracownika cywilnego, np.Urzędnik SC",
+      "Status pracownika cywilnego", false, {}, kSlownik, "UK7"),
     K("Limit etatów", "N", 6,
       "Limit etatów dla danego stanowiska wynikający z regulaminu jednostki organizacyjnych", kNA,
       true, kNA, kWalidacjaLiczby, {}, 2),
@@ -325,8 +322,8 @@ constexpr KolumnaSPD kStanowiskoEtatowe[] = {
 const std::vector<KolumnaSPD>& KolumnyCzasuPracy() {
     static const std::vector<KolumnaSPD> kolumny = [] {
         static std::array<std::string, 62> nazwy;
-        std::vector<KolumnaSPD> k = {
-            Id(), IdPracownika(kOpisOrderu), Miesiac(), Rok("RRRR", kFormat)};
+        std::vector<KolumnaSPD> k = {Id(), IdPracownika(kOpisOrderu), Miesiac(),
+                                     Rok("RRRR", kFormat)};
         for (int dzien = 1; dzien <= 31; ++dzien) {
             const std::string numer = (dzien < 10 ? "0" : "") + std::to_string(dzien);
             std::string& planowana = nazwy[static_cast<size_t>(2 * dzien - 2)];

@@ -88,9 +88,9 @@ std::string DaneDoMapowania(store::TDM& tdm, store::TDM1& tdm1) {
     l.Sekcja("Nieobecności");
     l.Slownik("TRodzUrlop", "NazwaUrlopu");
     l.Linie({"zwolnienie lekarskie", "opieka nad członkiem rodziny", "pobyt w szpitalu",
-             "nieobecność usprawiedliwiona", "nieobecność nieusprawiedliwiona",
-             "urlop wychowawczy", "urlop bezpłatny", "służba wojskowa", "areszt tymczasowy",
-             "inny zakład pracy", "inny sposób zawieszenia"});
+             "nieobecność usprawiedliwiona", "nieobecność nieusprawiedliwiona", "urlop wychowawczy",
+             "urlop bezpłatny", "służba wojskowa", "areszt tymczasowy", "inny zakład pracy",
+             "inny sposób zawieszenia"});
     l.Sekcja("Składniki wynagrodzenia");
     {
         auto skladniki = OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TSPDWynagrodzenia");

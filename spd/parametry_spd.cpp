@@ -90,8 +90,7 @@ std::optional<std::string> ZmienParametrySPD(engine::FileSystem& fs,
     return std::nullopt;
 }
 
-std::optional<std::string> SprawdzSkladnikWynagrodzen(const std::string& lp,
-                                                      const std::string& kod,
+std::optional<std::string> SprawdzSkladnikWynagrodzen(const std::string& lp, const std::string& kod,
                                                       const std::string& numer,
                                                       const std::string& nazwa) {
     if (compute::Przytnij(lp).empty())

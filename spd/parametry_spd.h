@@ -33,8 +33,7 @@ std::optional<std::string> ZmienParametrySPD(engine::FileSystem& fs,
                                              const std::map<std::string, std::string>& zmiany);
 
 // The salary component rules, in order; the message of the first that fails.
-std::optional<std::string> SprawdzSkladnikWynagrodzen(const std::string& lp,
-                                                      const std::string& kod,
+std::optional<std::string> SprawdzSkladnikWynagrodzen(const std::string& lp, const std::string& kod,
                                                       const std::string& numer,
                                                       const std::string& nazwa);
 

@@ -90,9 +90,8 @@ void PisarzPozycji::Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string
     w[m_p.numer] = TekstLubPusty(pracownik.numerPracownika, Szerokosc(m_tabela, m_p.numer));
     w[m_p.nazwisko] = TekstLubPusty(pracownik.nazwisko, Szerokosc(m_tabela, m_p.nazwisko));
     w[m_p.imie] = TekstLubPusty(pracownik.imie1, Szerokosc(m_tabela, m_p.imie));
-    w[m_p.dataUrodzenia] = pracownik.dataUrodzenia.kind() == Value::Kind::Date
-                               ? pracownik.dataUrodzenia
-                               : Value();
+    w[m_p.dataUrodzenia] =
+        pracownik.dataUrodzenia.kind() == Value::Kind::Date ? pracownik.dataUrodzenia : Value();
     for (size_t i = 0; i < kolumny.size(); ++i) {
         const KolumnaSPD& k = kolumny[i];
         auto tekst = [&](int pole, std::string_view t) {

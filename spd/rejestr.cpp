@@ -9,9 +9,9 @@ namespace mirta::spd {
 
 std::vector<WpisRejestru> CzytajRejestr(engine::Table& t) {
     const PolaTabeli p(t);
-    const int id = p("Identyfikator"), kto = p("KtoUtworzyl"),
-              plik = p("NazwaPlikuZarzadzajacego"), data = p("DataTworzenia"),
-              czas = p("CzasTworzenia"), katalog = p("KatalogPlikuZarzadzajaceg");
+    const int id = p("Identyfikator"), kto = p("KtoUtworzyl"), plik = p("NazwaPlikuZarzadzajacego"),
+              data = p("DataTworzenia"), czas = p("CzasTworzenia"),
+              katalog = p("KatalogPlikuZarzadzajaceg");
     std::vector<WpisRejestru> wpisy;
     for (uint64_t r = 0; r < t.RowCount(); ++r) {
         const engine::Record w = t.ReadRow(r);

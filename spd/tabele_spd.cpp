@@ -41,8 +41,7 @@ std::unique_ptr<engine::Table> OtworzTabeleSPD(engine::FileSystem& fs,
                                KatalogSPD(katalogDanych), uwagi);
 }
 
-std::unique_ptr<engine::Table> OtworzTabelePaczki(engine::FileSystem& fs,
-                                                  const std::string& folder,
+std::unique_ptr<engine::Table> OtworzTabelePaczki(engine::FileSystem& fs, const std::string& folder,
                                                   std::string_view komponent) {
     std::vector<std::string> uwagi;
     return store::OtworzTabele(fs, Opis(komponent, store::MiejscePliku::Paczka), folder, uwagi);
@@ -55,9 +54,9 @@ ParametryRekordu CzytajParametrySPD(engine::Table& t) {
     const engine::Record w = t.ReadRow(0);
     const PolaTabeli pola(t);
     auto tekst = [&](const char* nazwa) { return Tekst(w[pola(nazwa)]); };
-    p.wysylka = {tekst("Sciezka"),       tekst("NumerJednostki"), tekst("KodObszaru"),
-                 tekst("KodSD"),         tekst("UzytkownikSPD"),  tekst("HasloSPD"),
-                 tekst("FTPSPD"),        tekst("PortSPD"),        tekst("SciezkaSPD")};
+    p.wysylka = {tekst("Sciezka"), tekst("NumerJednostki"), tekst("KodObszaru"),
+                 tekst("KodSD"),   tekst("UzytkownikSPD"),  tekst("HasloSPD"),
+                 tekst("FTPSPD"),  tekst("PortSPD"),        tekst("SciezkaSPD")};
     p.nazwaKomorkiOrganizacyjnej = tekst("NazwaKomorkiOrganizacyjne");
     return p;
 }

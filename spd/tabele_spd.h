@@ -21,8 +21,7 @@ std::string SciezkaWKatalogu(const std::string& katalogDanych, const std::string
 std::unique_ptr<engine::Table> OtworzTabeleSPD(engine::FileSystem& fs,
                                                const std::string& katalogDanych,
                                                std::string_view komponent);
-std::unique_ptr<engine::Table> OtworzTabelePaczki(engine::FileSystem& fs,
-                                                  const std::string& folder,
+std::unique_ptr<engine::Table> OtworzTabelePaczki(engine::FileSystem& fs, const std::string& folder,
                                                   std::string_view komponent);
 
 // The parameters record (the first row; an empty one when there is none) and the default

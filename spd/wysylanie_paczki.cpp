@@ -38,10 +38,14 @@ class WierszePaczki {
 public:
     WierszePaczki(engine::Table& t, int32_t harmonogram)
         : m_t(t), m_harmonogram(harmonogram), m_p(t) {
-        m_pola = {m_p("IdentyfikatorHarmonogramu"), m_p("IdentyfikatorPola"),
-                  m_p("NazwaPola"),                 m_p("TYP"),
-                  m_p("Zawartosc"),                 m_p("OpisDodatkowy"),
-                  m_p("Wymagalnosc"),               m_p("Nazwisko"),
+        m_pola = {m_p("IdentyfikatorHarmonogramu"),
+                  m_p("IdentyfikatorPola"),
+                  m_p("NazwaPola"),
+                  m_p("TYP"),
+                  m_p("Zawartosc"),
+                  m_p("OpisDodatkowy"),
+                  m_p("Wymagalnosc"),
+                  m_p("Nazwisko"),
                   m_p("Imie1")};
         m_r = t.LowerBound({engine::Value::Integer(harmonogram)});
     }
@@ -76,8 +80,7 @@ ParametrySPD ParametryWysylki(engine::FileSystem& fs, const std::string& katalog
 
 std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
                                                   const std::string& katalogDanych,
-                                                  const WpisRejestru& wpis,
-                                                  store::Dialogi& dialogi,
+                                                  const WpisRejestru& wpis, store::Dialogi& dialogi,
                                                   const OpcjeWysylaniaPaczki& opcje) {
     auto krok = [&](const std::string& k) {
         if (opcje.krok)
@@ -86,9 +89,10 @@ std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
     if (dialogi.TakNie("Czy chcesz wygenerować pliki do SPD ?", kTytulKontroliDanych,
                        store::Ikona::Pytanie, store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
         return std::nullopt;
-    const std::string folderPaczki = SciezkaWKatalogu(katalogDanych, std::string(compute::Przytnij(wpis.katalog)));
-    for (const std::string& plik :
-         {std::string(compute::Przytnij(wpis.nazwaPlikuZarzadzajacego)), std::string("PozPrzesylki.db")}) {
+    const std::string folderPaczki =
+        SciezkaWKatalogu(katalogDanych, std::string(compute::Przytnij(wpis.katalog)));
+    for (const std::string& plik : {std::string(compute::Przytnij(wpis.nazwaPlikuZarzadzajacego)),
+                                    std::string("PozPrzesylki.db")}) {
         const std::string sciezka = folderPaczki + "/" + plik;
         if (!fs.Exists(engine::ResolvePath(fs, sciezka))) {
             dialogi.Blad("Brak pliku:" + std::string(compute::Przytnij(wpis.katalog)) + "\\" + plik,
@@ -125,8 +129,8 @@ std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
         engine::Record w;
         while (wiersze.Nastepny(w))
             kontrola.Pole({static_cast<int>(CalkowitaLubZero(w[p[1]])), Tekst(w[p[2]]),
-                           Tekst(w[p[5]]), !w[p[6]].IsNull() && w[p[6]].AsLogical(),
-                           Tekst(w[p[4]]), Tekst(w[p[7]]), Tekst(w[p[8]])});
+                           Tekst(w[p[5]]), !w[p[6]].IsNull() && w[p[6]].AsLogical(), Tekst(w[p[4]]),
+                           Tekst(w[p[7]]), Tekst(w[p[8]])});
     }
     if (!kontrola.Poprawna()) {
         if (opcje.pokazBledy)
@@ -137,8 +141,8 @@ std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
             return std::nullopt;
     }
 
-    const std::string nazwa = IdentyfikatorWysylki(
-        parametry, opcje.chwila.value_or(std::chrono::system_clock::now()));
+    const std::string nazwa =
+        IdentyfikatorWysylki(parametry, opcje.chwila.value_or(std::chrono::system_clock::now()));
     const std::string folder = FolderWysylki(parametry, nazwa);
     std::error_code ec;
     if (!std::filesystem::create_directories(folder, ec)) {
@@ -158,8 +162,8 @@ std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
                 if (!wiersze.Nastepny(w))
                     return false;
                 sa = true;
-                pole = {static_cast<int>(CalkowitaLubZero(w[p[1]])), Tekst(w[p[2]]),
-                        Tekst(w[p[3]]), Tekst(w[p[4]])};
+                pole = {static_cast<int>(CalkowitaLubZero(w[p[1]])), Tekst(w[p[2]]), Tekst(w[p[3]]),
+                        Tekst(w[p[4]])};
                 return true;
             },
             dialogi);

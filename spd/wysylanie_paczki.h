@@ -32,8 +32,7 @@ ParametrySPD ParametryWysylki(engine::FileSystem& fs, const std::string& katalog
 // digests and uploads. The send identifier when the upload succeeded.
 std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
                                                   const std::string& katalogDanych,
-                                                  const WpisRejestru& wpis,
-                                                  store::Dialogi& dialogi,
+                                                  const WpisRejestru& wpis, store::Dialogi& dialogi,
                                                   const OpcjeWysylaniaPaczki& opcje = {});
 
 }  // namespace mirta::spd

@@ -99,8 +99,7 @@ int ZrodlaSPD::Pole(std::string_view komponent, std::string_view pole) {
     return PolaTabeli(Tabela(komponent))(pole);
 }
 
-const ZrodlaSPD::Slowo& ZrodlaSPD::Slowo_(std::string_view komponent,
-                                          std::string_view poleLookup) {
+const ZrodlaSPD::Slowo& ZrodlaSPD::Slowo_(std::string_view komponent, std::string_view poleLookup) {
     const std::string klucz = std::string(komponent) + "." + std::string(poleLookup);
     auto it = m_slowniki.find(klucz);
     if (it != m_slowniki.end())
@@ -143,8 +142,7 @@ const std::vector<PracownikSPD>& ZrodlaSPD::Wybrani(compute::DataKal dataDanych)
     pracownicy.SetIndexFields(m_tdm.TPracownicy.Opis().porzadek);
     const store::PolaFiltru polaFiltru(pracownicy);
     const compute::DataKal p = store::DataPrzetwarzania(m_obliczenia);
-    const int32_t dataPrzetwarzania =
-        engine::DayNumberFromCivil(p.rok, p.miesiac, p.dzien);
+    const int32_t dataPrzetwarzania = engine::DayNumberFromCivil(p.rok, p.miesiac, p.dzien);
     const PolaTabeli pola(pracownicy.GetTable());
     const int id = pola("Identyfikator"), charakter = pola("CharakterZatrudnienia"),
               podzial = pola("Podzial"), zatrudniony = pola("DataZatrudnienia"),

@@ -20,13 +20,27 @@ using engine::Value;
 
 int Kolumny(char rodzaj) {
     switch (rodzaj) {
-        case 'P': return 43;
-        case 'N': case 'W': case 'Z': case 'K': case 'U': return 5;
-        case 'L': case 'S': case 'G': case 'R': return 6;
-        case 'O': return 8;
-        case 'C': return 66;
-        case 'I': return 7;
-        case 'A': return 9;
+        case 'P':
+            return 43;
+        case 'N':
+        case 'W':
+        case 'Z':
+        case 'K':
+        case 'U':
+            return 5;
+        case 'L':
+        case 'S':
+        case 'G':
+        case 'R':
+            return 6;
+        case 'O':
+            return 8;
+        case 'C':
+            return 66;
+        case 'I':
+            return 7;
+        case 'A':
+            return 9;
     }
     return 0;
 }
@@ -41,9 +55,9 @@ protected:
     static void TearDownTestSuite() { fs::remove_all(s_katalog); }
 
     static Wynik Jako(const std::string& polecenie, const std::string& env = "") {
-        return Uruchom("--dane " + s_katalog.string() + " --uzytkownik KADRY --data 2026-12-10 " +
-                           polecenie,
-                       "MIRTA_HASLO=kadry " + env);
+        return Uruchom(
+            "--dane " + s_katalog.string() + " --uzytkownik KADRY --data 2026-12-10 " + polecenie,
+            "MIRTA_HASLO=kadry " + env);
     }
 
     static std::unique_ptr<engine::ParadoxTable> Tabela(const fs::path& plik) {
@@ -56,10 +70,14 @@ protected:
         int idCh = -1, idPo = -1, idZa = -1, idZw = -1;
         for (size_t i = 0; i < t->Fields().size(); ++i) {
             const std::string& n = t->Fields()[i].name;
-            if (n == "CharakterZatrudnienia") idCh = static_cast<int>(i);
-            if (n == "Podzial") idPo = static_cast<int>(i);
-            if (n == "DataZatrudnienia") idZa = static_cast<int>(i);
-            if (n == "DataZwolnienia") idZw = static_cast<int>(i);
+            if (n == "CharakterZatrudnienia")
+                idCh = static_cast<int>(i);
+            if (n == "Podzial")
+                idPo = static_cast<int>(i);
+            if (n == "DataZatrudnienia")
+                idZa = static_cast<int>(i);
+            if (n == "DataZwolnienia")
+                idZw = static_cast<int>(i);
         }
         const int32_t d = engine::DayNumberFromCivil(2026, 12, 10);
         int64_t n = 0;
@@ -88,8 +106,9 @@ TEST_F(CliSpd, HarmonogramZNaleznymi) {
     std::istringstream linie(w.wyjscie);
     std::string linia;
     std::getline(linie, linia);
-    EXPECT_EQ(linia, "Identyfikator\tRodzaj\tNazwa\tCzęstotliwość\tAktywny\tOstatnio\tNależny na "
-                     "2026-12-10");
+    EXPECT_EQ(linia,
+              "Identyfikator\tRodzaj\tNazwa\tCzęstotliwość\tAktywny\tOstatnio\tNależny na "
+              "2026-12-10");
     std::getline(linie, linia);
     EXPECT_EQ(linia, "1\tP Pracownicy\tPracownicy\tCodziennie do godziny:14:00\tTak\t-\t*");
     int wpisy = 1;
@@ -101,13 +120,15 @@ TEST_F(CliSpd, HarmonogramZNaleznymi) {
 // Every entry of the demo's schedule: the counts printed agree with the rows stored, kind by
 // kind, and the employees' header has a record for every chosen employee.
 TEST_F(CliSpd, GenerujeWszystkieRodzajeIZapisujeWiersze) {
-    const Wynik w = Jako("spd generuj --wpis 1,2,3,4,5,6,7 --wpis 8 --wpis 9,10,11,12,13,14 "
-                         "--data-danych 2026-12-10 --tak");
+    const Wynik w = Jako(
+        "spd generuj --wpis 1,2,3,4,5,6,7 --wpis 8 --wpis 9,10,11,12,13,14 "
+        "--data-danych 2026-12-10 --tak");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
     EXPECT_NE(w.wyjscie.find("Proszę czekać. Trwa generowanie danych SPD. Czas pracy."),
               std::string::npos);
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(w.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\(R20261210T\\d{9})\n")))
+    ASSERT_TRUE(
+        std::regex_search(w.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\(R20261210T\\d{9})\n")))
         << w.wyjscie;
     const fs::path folder = s_katalog / "SPD" / m[2].str();
     auto pozycje = Tabela(folder / "PozPrzesylki.db");
@@ -156,8 +177,9 @@ TEST_F(CliSpd, NieaktywnyLubNieznanyWpis) {
 TEST_F(CliSpd, Mapowanie) {
     const Wynik w = Jako("spd mapowanie");
     ASSERT_EQ(w.kod, 0);
-    EXPECT_TRUE(w.wyjscie.starts_with("Dane do mapowania.\n\nStopień służbowy\n"
-                                      "---------------------------\n"))
+    EXPECT_TRUE(
+        w.wyjscie.starts_with("Dane do mapowania.\n\nStopień służbowy\n"
+                              "---------------------------\n"))
         << w.wyjscie.substr(0, 200);
     EXPECT_NE(w.wyjscie.find("==================================\n\nSystem służby\n"
                              "---------------------------\n0 - cywil\n"),

@@ -17,24 +17,27 @@ class Ekstrakcja : public PaczkaTestowa {};
 
 TEST_F(Ekstrakcja, PracownicyWybraniIIchKolumny) {
     const int32_t grupa = Wstaw("TSlowGrup", {{"NazwaGrupy", T("Grupa 7")}});
-    const int32_t status = Wstaw("TSlowStatPracCyw", {{"NazwaStatPracCywilnego", T(" Urzędnik SC ")}});
+    const int32_t status =
+        Wstaw("TSlowStatPracCyw", {{"NazwaStatPracCywilnego", T(" Urzędnik SC ")}});
     const int32_t stopien = Wstaw("TSlowStopni", {{"NazwaStopnia", T("aspirant")}});
-    const int32_t a = Pracownik(
-        "Adamski", {{"PESEL", T("75050612345")},
-                    {"Plec", T("M")},
-                    {"SystemSluzby", T("2")},
-                    {"KodPocztowy", T("18-400")},
-                    {"Poczta", T("Łomża")},
-                    {"Ulica", T("Długa")},
-                    {"NrDomuiMieszkania", T("12 m 3")},
-                    {"KodPocztaZamieszkania", T("15-123")},
-                    {"TelefonZamieszkania", T("86 123")},
-                    {"DataWystawieniaDowodu", Dz(2019, 2, 3)}});
-    Wstaw("TPracGrup", {{"IdentyfikatorPracownika", I(a)}, {"DataOdKiedy", Dz(2001, 1, 1)},
+    const int32_t a = Pracownik("Adamski", {{"PESEL", T("75050612345")},
+                                            {"Plec", T("M")},
+                                            {"SystemSluzby", T("2")},
+                                            {"KodPocztowy", T("18-400")},
+                                            {"Poczta", T("Łomża")},
+                                            {"Ulica", T("Długa")},
+                                            {"NrDomuiMieszkania", T("12 m 3")},
+                                            {"KodPocztaZamieszkania", T("15-123")},
+                                            {"TelefonZamieszkania", T("86 123")},
+                                            {"DataWystawieniaDowodu", Dz(2019, 2, 3)}});
+    Wstaw("TPracGrup", {{"IdentyfikatorPracownika", I(a)},
+                        {"DataOdKiedy", Dz(2001, 1, 1)},
                         {"IdentyfikatorGrupy", I(grupa)}});
-    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)}, {"DataOdKiedy", Dz(2001, 1, 1)},
+    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)},
+                        {"DataOdKiedy", Dz(2001, 1, 1)},
                         {"IdentyfikatorStopnia", I(stopien)}});
-    const int32_t b = Pracownik("Bąk", {{"Podzial", T("2")}, {"SystemSluzby", T("0")},
+    const int32_t b = Pracownik("Bąk", {{"Podzial", T("2")},
+                                        {"SystemSluzby", T("0")},
                                         {"IdStPracCyw", I(status)},
                                         {"Miejscowosc", T("Zambrów")},
                                         {"NrDomuiMieszkania", T("12/3a/4")}});
@@ -77,7 +80,7 @@ TEST_F(Ekstrakcja, PracownicyWybraniIIchKolumny) {
 
     const Rekord& rb = r[1];
     EXPECT_EQ(rb[0], std::to_string(b));
-    EXPECT_EQ(rb[9], "");   // a civil employee has no service base date
+    EXPECT_EQ(rb[9], "");  // a civil employee has no service base date
     EXPECT_EQ(rb[15], "Zambrów");
     EXPECT_EQ(rb[18], "12/3a");
     EXPECT_EQ(rb[19], "4");
@@ -93,19 +96,29 @@ TEST_F(Ekstrakcja, NieobecnosciWszystkichPodrodzajow) {
     // The base file (tag 2005) and the year file (tag 2026); the 2006 import's copy of a
     // base row in a year file goes out once.
     auto baza = engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File("Urlopy.db"));
-    Wstaw(*baza, {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2004, 7, 1)},
-                  {"DataDo", Dz(2004, 7, 14)}, {"RodzajUrlopu", I(1)}});
+    Wstaw(*baza, {{"IdentyfikatorPracownika", I(a)},
+                  {"DataOd", Dz(2004, 7, 1)},
+                  {"DataDo", Dz(2004, 7, 14)},
+                  {"RodzajUrlopu", I(1)}});
     auto rok = engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File("WykUrl2026.DB"));
-    Wstaw(*rok, {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2004, 7, 1)},
-                 {"DataDo", Dz(2004, 7, 14)}, {"RodzajUrlopu", I(1)}});
-    Wstaw(*rok, {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2026, 8, 3)},
-                 {"DataDo", Dz(2026, 8, 7)}, {"RodzajUrlopu", I(9)}});
-    Wstaw("TChoroby", {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2026, 2, 2)},
-                       {"DataDo", Dz(2026, 2, 6)}, {"RodzajChoroby", T("2")}});
-    Wstaw("TNieobecnosci", {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2026, 3, 2)},
+    Wstaw(*rok, {{"IdentyfikatorPracownika", I(a)},
+                 {"DataOd", Dz(2004, 7, 1)},
+                 {"DataDo", Dz(2004, 7, 14)},
+                 {"RodzajUrlopu", I(1)}});
+    Wstaw(*rok, {{"IdentyfikatorPracownika", I(a)},
+                 {"DataOd", Dz(2026, 8, 3)},
+                 {"DataDo", Dz(2026, 8, 7)},
+                 {"RodzajUrlopu", I(9)}});
+    Wstaw("TChoroby", {{"IdentyfikatorPracownika", I(a)},
+                       {"DataOd", Dz(2026, 2, 2)},
+                       {"DataDo", Dz(2026, 2, 6)},
+                       {"RodzajChoroby", T("2")}});
+    Wstaw("TNieobecnosci", {{"IdentyfikatorPracownika", I(a)},
+                            {"DataOd", Dz(2026, 3, 2)},
                             {"RodzajNieobecnosci", T("7")}});
     Wstaw("TZawieszenia", {{"IdentyfikatorPracownika", I(a)},
-                           {"DataZawieszenia", Dz(2025, 1, 1)}, {"DataPowrotu", Dz(2025, 6, 30)},
+                           {"DataZawieszenia", Dz(2025, 1, 1)},
+                           {"DataPowrotu", Dz(2025, 6, 30)},
                            {"Powod", T("3")}});
     const int32_t wpis = Wpis("N");
     const WynikGenerowania w = Generuj({wpis});
@@ -125,12 +138,16 @@ TEST_F(Ekstrakcja, NieobecnosciWszystkichPodrodzajow) {
 TEST_F(Ekstrakcja, PrzebiegSluzbyZKoncamiOkresow) {
     const int32_t a = Pracownik("Adamski");
     const int32_t powod = Wstaw("TPowodZdarzeniaKadrowego", {{"Powod", T("Mianowanie")}});
-    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)}, {"DataOdKiedy", Dz(2005, 1, 1)},
-                        {"IdentyfikatorStopnia", I(3)}, {"IdPodstawy", I(powod)}});
-    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)}, {"DataOdKiedy", Dz(2008, 3, 1)},
+    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)},
+                        {"DataOdKiedy", Dz(2005, 1, 1)},
+                        {"IdentyfikatorStopnia", I(3)},
+                        {"IdPodstawy", I(powod)}});
+    Wstaw("TPracStop", {{"IdentyfikatorPracownika", I(a)},
+                        {"DataOdKiedy", Dz(2008, 3, 1)},
                         {"IdentyfikatorStopnia", I(4)},
                         {"DataObowiazywaniaStopnia", Dz(2010, 5, 31)}});
-    Wstaw("TStanowiska", {{"IdentyfikatorPracownika", I(a)}, {"DataOd", Dz(2004, 1, 1)},
+    Wstaw("TStanowiska", {{"IdentyfikatorPracownika", I(a)},
+                          {"DataOd", Dz(2004, 1, 1)},
                           {"IdentyfikatorStanowiska", I(2)}});
     const int32_t wpis = Wpis("S");
     const std::string id = std::to_string(a);
@@ -146,21 +163,31 @@ TEST_F(Ekstrakcja, PrzebiegSluzbyZKoncamiOkresow) {
 TEST_F(Ekstrakcja, WynagrodzeniaZKartotekiPoprzedniegoMiesiaca) {
     const int32_t a = Pracownik("Adamski", {{"NumerPracownika", I(17)}});
     Pracownik("Bez numeru");
-    WstawSPD("TSPDWynagrodzenia", {{"LP", I(2)}, {"NazwaSkladnika", T("Dodatek")},
-                                   {"KodSkladnika", T("DST")}, {"NumerSkladnikaPlace", T("12")}});
-    WstawSPD("TSPDWynagrodzenia", {{"LP", I(1)}, {"NazwaSkladnika", T("Uposażenie")},
-                                   {"KodSkladnika", T("UZ")}, {"NumerSkladnikaPlace", T("1")}});
-    WstawSPD("TSPDWynagrodzenia", {{"LP", I(3)}, {"NazwaSkladnika", T("Groszowy")},
-                                   {"KodSkladnika", T("GR")}, {"NumerSkladnikaPlace", T("5")}});
-    WstawSPD("TSPDWynagrodzenia", {{"LP", I(4)}, {"NazwaSkladnika", T("Potrącenie")},
-                                   {"KodSkladnika", T("PT")}, {"NumerSkladnikaPlace", T("6")}});
+    WstawSPD("TSPDWynagrodzenia", {{"LP", I(2)},
+                                   {"NazwaSkladnika", T("Dodatek")},
+                                   {"KodSkladnika", T("DST")},
+                                   {"NumerSkladnikaPlace", T("12")}});
+    WstawSPD("TSPDWynagrodzenia", {{"LP", I(1)},
+                                   {"NazwaSkladnika", T("Uposażenie")},
+                                   {"KodSkladnika", T("UZ")},
+                                   {"NumerSkladnikaPlace", T("1")}});
+    WstawSPD("TSPDWynagrodzenia", {{"LP", I(3)},
+                                   {"NazwaSkladnika", T("Groszowy")},
+                                   {"KodSkladnika", T("GR")},
+                                   {"NumerSkladnikaPlace", T("5")}});
+    WstawSPD("TSPDWynagrodzenia", {{"LP", I(4)},
+                                   {"NazwaSkladnika", T("Potrącenie")},
+                                   {"KodSkladnika", T("PT")},
+                                   {"NumerSkladnikaPlace", T("6")}});
     // D in January 2009: December 2008's card, column KR_12.
     const store::OpisTabeli* opis = store::ZnajdzTabele("KART.DBF");
     auto karta = engine::DbfTable::Create(engine::FileSystem::Real(), dir.File("KART0812.DBF"),
                                           opis->PolaPliku(), opis->bajtJezyka);
     auto linia = [&](int nrp, const char* nrs, double grudzien, double listopad = 0) {
-        Wstaw(*karta, {{"KR_NRP", Value::Number(nrp)}, {"KR_NRS", T(nrs)},
-                       {"KR_11", Value::Number(listopad)}, {"KR_12", Value::Number(grudzien)}});
+        Wstaw(*karta, {{"KR_NRP", Value::Number(nrp)},
+                       {"KR_NRS", T(nrs)},
+                       {"KR_11", Value::Number(listopad)},
+                       {"KR_12", Value::Number(grudzien)}});
     };
     linia(17, "0001", 3000.10, 999);
     linia(17, "12", 500);
@@ -191,8 +218,10 @@ TEST_F(Ekstrakcja, WynagrodzeniaBezKartotekiIBezSkladnikow) {
     const int32_t wpis = Wpis("G");
     Generuj({wpis}, K(2009, 1, 15));
     EXPECT_EQ(dialogi.komunikaty.back().tekst, "Błąd tworzenia danych wynagrodzeń !!!");
-    WstawSPD("TSPDWynagrodzenia", {{"LP", I(1)}, {"NazwaSkladnika", T("Uposażenie")},
-                                   {"KodSkladnika", T("UZ")}, {"NumerSkladnikaPlace", T("1")}});
+    WstawSPD("TSPDWynagrodzenia", {{"LP", I(1)},
+                                   {"NazwaSkladnika", T("Uposażenie")},
+                                   {"KodSkladnika", T("UZ")},
+                                   {"NumerSkladnikaPlace", T("1")}});
     const WynikGenerowania w = Generuj({wpis}, K(2009, 1, 15));
     EXPECT_EQ(dialogi.komunikaty.back().tekst,
               "Brak zbioru kartoreki: " + dir.Path() + "/KART0812.DBF");
@@ -204,20 +233,24 @@ TEST_F(Ekstrakcja, StrukturaEtatowBezPracownika) {
     Pracownik("Adamski");
     const int32_t stara = Wstaw("TGlowkaStrukturyEtatow", {{"Rok", I(2025)}, {"Miesiac", I(12)}});
     const int32_t nowa = Wstaw("TGlowkaStrukturyEtatow", {{"Rok", I(2026)}, {"Miesiac", I(3)}});
-    Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(stara)}, {"StanowiskoEtatowe", T("Stare")},
+    Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(stara)},
+                                  {"StanowiskoEtatowe", T("Stare")},
                                   {"LimitEtatow", Value::Number(1)}});
-    const int32_t p1 = Wstaw("TPozStrukturyEtatow",
-                             {{"IdGlowki", I(nowa)}, {"StanowiskoEtatowe", T("Dowódca")},
-                              {"SystemSluzby", T("codzienny")}, {"TypPracownika", T("F")},
-                              {"LimitEtatow", Value::Number(1.5)},
-                              {"KomorkaOrganizacyjna", T("Wydział")}});
-    Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(nowa)}, {"StanowiskoEtatowe", T("Zero")},
+    const int32_t p1 = Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(nowa)},
+                                                     {"StanowiskoEtatowe", T("Dowódca")},
+                                                     {"SystemSluzby", T("codzienny")},
+                                                     {"TypPracownika", T("F")},
+                                                     {"LimitEtatow", Value::Number(1.5)},
+                                                     {"KomorkaOrganizacyjna", T("Wydział")}});
+    Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(nowa)},
+                                  {"StanowiskoEtatowe", T("Zero")},
                                   {"LimitEtatow", Value::Number(0.001)}});
     WstawSPD("TSPDParametry", {{"NazwaKomorkiOrganizacyjne", T("Komenda")}});
-    const int32_t p3 = Wstaw("TPozStrukturyEtatow",
-                             {{"IdGlowki", I(nowa)}, {"StanowiskoEtatowe", T("Referent")},
-                              {"TypPracownika", T("C")}, {"StatusPracownikaCywilnego", T("SC")},
-                              {"LimitEtatow", Value::Number(2)}});
+    const int32_t p3 = Wstaw("TPozStrukturyEtatow", {{"IdGlowki", I(nowa)},
+                                                     {"StanowiskoEtatowe", T("Referent")},
+                                                     {"TypPracownika", T("C")},
+                                                     {"StatusPracownikaCywilnego", T("SC")},
+                                                     {"LimitEtatow", Value::Number(2)}});
     const int32_t wpis = Wpis("A");
     const WynikGenerowania w = Generuj({wpis});
     const std::vector<Rekord> oczekiwane = {

@@ -68,9 +68,8 @@ protected:
                         static_cast<int32_t>(CalkowitaLubZero(w[pola("RodzajUrlopu")])));
                     rekordy.push_back({"URLOP" + std::to_string(p.identyfikator) + "R" +
                                            std::to_string(rok) + "D" + TekstDaty(Data(od)) + kod,
-                                       std::to_string(p.identyfikator),
-                                       rodzaj ? rodzaj->nazwa : "", TekstDaty(Data(od)),
-                                       TekstDaty(Data(w[pola("DataDo")]))});
+                                       std::to_string(p.identyfikator), rodzaj ? rodzaj->nazwa : "",
+                                       TekstDaty(Data(od)), TekstDaty(Data(w[pola("DataDo")]))});
                 }
             }
         }
@@ -86,8 +85,8 @@ protected:
     // whole for every employee.
     std::vector<Rekord> WynagrodzeniaPracownikPoPracowniku(compute::DataKal d) {
         ZrodlaSPD z(*tdm, *tdm1);
-        auto skladniki = OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(),
-                                         "TSPDWynagrodzenia");
+        auto skladniki =
+            OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TSPDWynagrodzenia");
         const PolaTabeli ps(*skladniki);
         const auto [rokKarty, miesiacKarty] = MiesiacPoprzedni(d);
         std::vector<Rekord> rekordy;
@@ -95,9 +94,9 @@ protected:
             const auto numer = Calkowita(p.wiersz[z.PoleMirty("NumerPracownika")]);
             if (!numer || *numer <= 0)
                 continue;
-            auto karta = engine::DbfTable::Open(
-                engine::FileSystem::Real(),
-                dir.File(store::PlikKartotekiPlac(rokKarty, miesiacKarty)));
+            auto karta =
+                engine::DbfTable::Open(engine::FileSystem::Real(),
+                                       dir.File(store::PlikKartotekiPlac(rokKarty, miesiacKarty)));
             const PolaTabeli pk(*karta);
             for (uint64_t s = 0; s < skladniki->RowCount(); ++s) {  // LP order in the demo
                 const engine::Record sk = skladniki->ReadRow(s);

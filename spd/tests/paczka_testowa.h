@@ -25,7 +25,9 @@ protected:
         ASSERT_TRUE(Zaloguj());
     }
 
-    static Value Dz(int r, int m, int d) { return Value::Date(engine::DayNumberFromCivil(r, m, d)); }
+    static Value Dz(int r, int m, int d) {
+        return Value::Date(engine::DayNumberFromCivil(r, m, d));
+    }
     static Value T(const std::string& t) { return Value::Text(t); }
     static Value I(int64_t x) { return Value::Integer(x); }
     static compute::DataKal K(int r, int m, int d) {
@@ -84,10 +86,12 @@ protected:
     }
     int32_t Wpis(const std::string& rodzaj, const std::string& sposob = "M", Pola pola = {}) {
         static int lp = 0;
-        std::vector<std::pair<const char*, Value>> p = {
-            {"Nazwa", T("Wpis " + rodzaj)}, {"Rodzaj", T(rodzaj)},
-            {"SposobPrzesylania", T(sposob)}, {"NazwaPliku", T(rodzaj + "_")},
-            {"LP", I(++lp)}, {"Aktywny", Value::Logical(true)}};
+        std::vector<std::pair<const char*, Value>> p = {{"Nazwa", T("Wpis " + rodzaj)},
+                                                        {"Rodzaj", T(rodzaj)},
+                                                        {"SposobPrzesylania", T(sposob)},
+                                                        {"NazwaPliku", T(rodzaj + "_")},
+                                                        {"LP", I(++lp)},
+                                                        {"Aktywny", Value::Logical(true)}};
         p.insert(p.end(), pola.begin(), pola.end());
         auto t = OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "THarmonogramPrzesylek");
         engine::Record r(t->Fields().size());

@@ -71,12 +71,12 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     std::vector<kit::Column> kolumny;
     if (tryb == Tryb::Generowanie)
         kolumny.push_back(Kolumna("Zaznaczony", "Zaznacz.", 60, Qt::AlignCenter));
-    for (kit::Column k : {Kolumna("LP", "LP", 40, Qt::AlignRight | Qt::AlignVCenter),
-                          Kolumna("Aktywny", "Aktywny", 60, Qt::AlignCenter),
-                          Kolumna("Nazwa", "Nazwa", 220), Kolumna("Rodzaj", "Rodzaj", 190),
-                          Kolumna("NazwaPliku", "Plik", 110),
-                          Kolumna("IdentyfikatorSystemuDzied", "Ident.syst.dziedzinowego", 170),
-                          Kolumna("OpisWykonania", "Opis wykonania", 230)})
+    for (kit::Column k :
+         {Kolumna("LP", "LP", 40, Qt::AlignRight | Qt::AlignVCenter),
+          Kolumna("Aktywny", "Aktywny", 60, Qt::AlignCenter), Kolumna("Nazwa", "Nazwa", 220),
+          Kolumna("Rodzaj", "Rodzaj", 190), Kolumna("NazwaPliku", "Plik", 110),
+          Kolumna("IdentyfikatorSystemuDzied", "Ident.syst.dziedzinowego", 170),
+          Kolumna("OpisWykonania", "Opis wykonania", 230)})
         kolumny.push_back(k);
     m_lista->SetColumns(std::move(kolumny));
     m_lista->SetReadOnly(true);
@@ -189,7 +189,9 @@ void TFHarmonogramSPD::Wygeneruj() {
     m_panel->show();
     PokazPostep({}, 0);
     OpcjeGenerowania opcje;
-    opcje.postep = [this](const std::string& podpis, double udzial) { PokazPostep(podpis, udzial); };
+    opcje.postep = [this](const std::string& podpis, double udzial) {
+        PokazPostep(podpis, udzial);
+    };
     kit::RunGuarded(m_dialogi, [&] {
         m_wynik = GenerujPrzesylkeSPD(m_tdm, m_tdm1, m_zaznaczone, m_dialogi, opcje);
     });

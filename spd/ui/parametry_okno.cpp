@@ -84,9 +84,8 @@ TFParametrySPD::TFParametrySPD(store::TDM& tdm, store::Dialogi& dialogi, QWidget
 }
 
 void TFParametrySPD::Wczytaj() {
-    kit::RunGuarded(m_dialogi, [&] {
-        m_zapisane = CzytajPolaParametrow(m_tdm.Fs(), m_tdm.DataDirectory());
-    });
+    kit::RunGuarded(m_dialogi,
+                    [&] { m_zapisane = CzytajPolaParametrow(m_tdm.Fs(), m_tdm.DataDirectory()); });
     for (auto& [nazwa, e] : m_pola)
         e->setText(QString::fromStdString(m_zapisane[nazwa]));
     PoZmianie();

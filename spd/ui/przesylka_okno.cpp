@@ -97,8 +97,8 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
     m_pozycje = ZbiorTabeli(OtworzTabelePaczki(tdm.Fs(), folder, "TPozPlikow"), "TPozPlikow", {});
     m_pozycje->SetMasterLink(*m_naglowki, "IdentyfikatorHarmonogramu", "IdentyfikatorHarmOryginal");
     PokazTakNie(*m_pozycje, "Wymagalnosc");
-    m_log = ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TPrzesylki"), "TPrzesylki",
-                        {});
+    m_log =
+        ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TPrzesylki"), "TPrzesylki", {});
     m_log->SetMasterLink(*m_naglowki, "IdentyfikatHarmonogramu", "IdentyfikatorHarmOryginal");
 
     m_zrodloNaglowkow = std::make_unique<kit::DataSource>(*m_naglowki, dialogi, edycja);
@@ -117,17 +117,16 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
                Kolumna("KatalogPlac", "Katalog płac", 150)},
               true, this),
         2);
-    uklad->addWidget(Panel("Zawartość pliku", "pozycje", *m_zrodloPozycji,
-                           {"Pierwsza", "Poprzedniak", "Następnak", "Ostatnia"},
-                           {Kolumna("IdentyfikatorWiersza", "Wiersz", 60,
-                                    Qt::AlignRight | Qt::AlignVCenter),
-                            Kolumna("IdentyfikatorPola", "Pole", 50,
-                                    Qt::AlignRight | Qt::AlignVCenter),
-                            Kolumna("NazwaPola", "Opis", 220), Kolumna("Nazwisko", "Nazwisko", 140),
-                            Kolumna("Imie1", "Imię", 100), Kolumna("Zawartosc", "Zawartość", 220),
-                            Kolumna("Wymagalnosc", "Wymagalność", 90, Qt::AlignCenter)},
-                           true, this),
-                     3);
+    uklad->addWidget(
+        Panel("Zawartość pliku", "pozycje", *m_zrodloPozycji,
+              {"Pierwsza", "Poprzedniak", "Następnak", "Ostatnia"},
+              {Kolumna("IdentyfikatorWiersza", "Wiersz", 60, Qt::AlignRight | Qt::AlignVCenter),
+               Kolumna("IdentyfikatorPola", "Pole", 50, Qt::AlignRight | Qt::AlignVCenter),
+               Kolumna("NazwaPola", "Opis", 220), Kolumna("Nazwisko", "Nazwisko", 140),
+               Kolumna("Imie1", "Imię", 100), Kolumna("Zawartosc", "Zawartość", 220),
+               Kolumna("Wymagalnosc", "Wymagalność", 90, Qt::AlignCenter)},
+              true, this),
+        3);
     m_panelLogu = Panel("Przesyłki", "przesylki", *m_zrodloLogu, {},
                         {Kolumna("IdentyfikatHarmonogramu", "Identyfikat harmonogramu", 170),
                          Kolumna("DataPrzesylki", "Data przesylki", 110),

@@ -58,12 +58,12 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
 
     m_lista = new kit::DbGrid(this);
     m_lista->setObjectName("Lista");
-    m_lista->SetColumns({Kolumna("DataTworzenia", "Data", 90), Kolumna("CzasTworzenia", "Godzina", 90),
-                         Kolumna("KtoUtworzyl", "Utworzył", 200),
-                         Kolumna("KatalogPlikuZarzadzajaceg", "Folder", 230),
-                         Kolumna("NazwaPlikuZarzadzajacego", "Plik zarządzania", 140),
-                         Kolumna("Identyfikator", "Identyfikator", 90,
-                                 Qt::AlignRight | Qt::AlignVCenter)});
+    m_lista->SetColumns(
+        {Kolumna("DataTworzenia", "Data", 90), Kolumna("CzasTworzenia", "Godzina", 90),
+         Kolumna("KtoUtworzyl", "Utworzył", 200),
+         Kolumna("KatalogPlikuZarzadzajaceg", "Folder", 230),
+         Kolumna("NazwaPlikuZarzadzajacego", "Plik zarządzania", 140),
+         Kolumna("Identyfikator", "Identyfikator", 90, Qt::AlignRight | Qt::AlignVCenter)});
     m_lista->SetReadOnly(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_lista->SetDataSource(m_zrodlo.get());

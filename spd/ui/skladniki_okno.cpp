@@ -31,9 +31,9 @@ TFSPDSkladnikiWynagrodzen::TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dia
         ds.SetField("IdentyfikatorSkladnika", engine::Value::Integer(0));
     });
     m_skladniki->AddHandler(engine::DatasetEvent::BeforePost, [](engine::Dataset& ds) {
-        if (auto blad = SprawdzSkladnikWynagrodzen(
-                ds.FieldText("LP"), ds.FieldText("KodSkladnika"),
-                ds.FieldText("NumerSkladnikaPlace"), ds.FieldText("NazwaSkladnika")))
+        if (auto blad = SprawdzSkladnikWynagrodzen(ds.FieldText("LP"), ds.FieldText("KodSkladnika"),
+                                                   ds.FieldText("NumerSkladnikaPlace"),
+                                                   ds.FieldText("NazwaSkladnika")))
             throw store::BladDanych(*blad);
         if (ds.Field("IdentyfikatorSkladnika").IsNull())
             ds.SetField("IdentyfikatorSkladnika", engine::Value::Integer(0));

@@ -76,9 +76,7 @@ public:
     void Ostrzezenie(const std::string& t, const std::string& c) override {
         zapis.Ostrzezenie(t, c);
     }
-    void Informacja(const std::string& t, const std::string& c) override {
-        zapis.Informacja(t, c);
-    }
+    void Informacja(const std::string& t, const std::string& c) override { zapis.Informacja(t, c); }
     Odpowiedz TakNie(const std::string& t, const std::string& c, mirta::store::Ikona i,
                      Odpowiedz d) override {
         if (okno && c == "Klucz serwera SFTP.") {
@@ -123,11 +121,7 @@ private slots:
         QVERIFY(okno.Zaznaczone().Lista().empty());
         okno.PrzelaczBiezacy();  // the first row: Pracownicy
         QCOMPARE(okno.Zaznaczone().Lista().size(), size_t{1});
-        QCOMPARE(Znajdz<mirta::kit::DbGrid>(okno, "Lista")
-                     ->model()
-                     ->index(0, 0)
-                     .data()
-                     .toString(),
+        QCOMPARE(Znajdz<mirta::kit::DbGrid>(okno, "Lista")->model()->index(0, 0).data().toString(),
                  QString("*"));
         baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);  // generate
         baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);  // the processing date, not today's

@@ -69,7 +69,8 @@ void FaultFileSystem::BeforeWrite(const std::string& path, size_t& allowed, size
 }
 
 void FaultFileSystem::BeforeSync(const std::string& path) {
-    if (m_failSyncs && Counts(path)) throw EngineError("Błąd zapisu na dysk", path, "sync");
+    if (m_failSyncs && Counts(path))
+        throw EngineError("Błąd zapisu na dysk", path, "sync");
 }
 
 }  // namespace mirta::engine::testing
