@@ -84,6 +84,8 @@ void PelnaPaczka(benchmark::State& state) {
         const spd::WynikGenerowania w =
             spd::GenerujPrzesylkeSPD(*j.tdm, *j.tdm1, j.wszystkie, j.dialogi, opcje);
         if (w.stan != spd::WynikGenerowania::Stan::Wygenerowano) {
+            for (const auto& k : j.dialogi.komunikaty)
+                std::cerr << k.tekst << "\n";
             state.SkipWithError("generowanie");
             break;
         }

@@ -15,6 +15,7 @@
 #include "spd/tabele_spd.h"
 #include "spd/zrodla_spd.h"
 #include "store/engine/engine_error.h"
+#include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 
@@ -23,6 +24,8 @@ namespace mirta::spd {
 namespace {
 
 using engine::Value;
+
+constexpr int kBlokPozycjiKb = 32;
 
 struct Chwila {
     compute::DataKal data;
@@ -161,8 +164,13 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
         parametry = OtworzTabeleSPD(fs, katalog, "TSPDParametry");
         naglowki =
             OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")->CreateLike(folder + "/ZarzPrzesylki.db");
-        pozycje =
-            OtworzTabeleSPD(fs, katalog, "TPozPlikow")->CreateLike(folder + "/PozPrzesylki.db");
+        // The field rows of a large unit run to a million and more: the largest blocks the
+        // format has give the table room for them.
+        const auto wzor = OtworzTabeleSPD(fs, katalog, "TPozPlikow");
+        engine::ParadoxCreateOptions duzeBloki;
+        duzeBloki.blockSizeKb = kBlokPozycjiKb;
+        pozycje = engine::ParadoxTable::Create(fs, folder + "/PozPrzesylki.db", wzor->Fields(),
+                                               wzor->KeyFieldCount(), duzeBloki);
     } catch (const std::exception& e) {
         dialogi.Blad("Błąd otwierania tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
                          OpisBledu(e),
