@@ -88,8 +88,13 @@ CommandLine ParseCommandLine(std::span<const std::string> args, std::span<const 
             } else if (arg == "pomoc" && !line.help) {
                 line.help = true;
             } else if (!(line.command = FindCommand(commands, arg))) {
-                line.error = "Nieznane polecenie: " + arg;
-                return line;
+                if (i + 1 < args.size())
+                    line.command = FindCommand(commands, arg + " " + args[i + 1]);
+                if (!line.command) {
+                    line.error = "Nieznane polecenie: " + arg;
+                    return line;
+                }
+                ++i;
             }
             continue;
         }
@@ -126,8 +131,10 @@ CommandLine ParseCommandLine(std::span<const std::string> args, std::span<const 
             line.sesja.tak = true;
         else if (global && !SetGlobal(line.sesja, name, value, line.error))
             return line;
-        else if (!global)
+        else if (!global) {
             line.options[name] = value;
+            line.repeated[name].push_back(value);
+        }
     }
     if (line.help)
         return line;

@@ -9,13 +9,16 @@
 
 namespace mirta::cli {
 
-// A command line taken apart. Options may stand before or after the command's name and
-// among its operands; "--" ends them, so that what follows ("-5", "--x") is an operand.
+// A command line taken apart. A command may be named by two words ("spd generuj"). Options may
+// stand before or after the command's name and among its operands; "--" ends them, so that what
+// follows ("-5", "--x") is an operand.
 struct CommandLine {
     const Command* command = nullptr;  // none: the general help or an error
     OpcjeSesji sesja;
     std::vector<std::string> operands;
     std::map<std::string, std::string, std::less<>> options;  // a flag maps to ""
+    // Every value of an option given more than once, in order (options keeps the last).
+    std::map<std::string, std::vector<std::string>, std::less<>> repeated;
     bool help = false;  // "--pomoc", "--help", "-h" or the word "pomoc" before a command
     std::string error;  // a Polish message when the line is wrong
 };

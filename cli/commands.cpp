@@ -179,6 +179,53 @@ const Command kCommands[] = {
      .help = "NUMER 1-19 w kolejności okna (mirta raport --lista), dla listy pracowników pod\n"
              "filtrem z opcji. Rozszerzenie PLIKU musi odpowiadać formatowi (HTM, nie HTML).",
      .run = RunRaport},
+    {.name = "spd harmonogram",
+     .summary = "wypisuje harmonogram SPD z wpisami należnymi na dzień przetwarzania",
+     .logsIn = true,
+     .help = "Kolumny: identyfikator, rodzaj danych, nazwa, częstotliwość, aktywny, data "
+             "ostatniej przesyłki,\nnależny („*”) albo nie („-”).",
+     .run = RunSpdHarmonogram},
+    {.name = "spd generuj",
+     .summary = "generuje przesyłkę SPD z należnych albo wskazanych wpisów harmonogramu",
+     .options =
+         {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
+          {"--nalezne", "", "także wszystkie wpisy należne"},
+          {"--data-danych", "RRRR-MM-DD",
+           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
+     .logsIn = true,
+     .help = "Bez --wpis zaznacza wpisy należne. Wypisuje liczbę rekordów i wierszy każdego "
+             "nagłówka,\na w ostatnim wierszu identyfikator rejestru, tabulator i folder "
+             "przesyłki (SPD\\R...).\nPytanie okna zadaje na terminalu albo odpowiada na nie "
+             "--tak.",
+     .run = RunSpdGeneruj},
+    {.name = "spd przesylki",
+     .summary = "wypisuje rejestr wygenerowanych przesyłek SPD",
+     .logsIn = true,
+     .run = RunSpdPrzesylki},
+    {.name = "spd mapowanie",
+     .summary = "wypisuje dane do mapowania słowników SPD",
+     .logsIn = true,
+     .run = RunSpdMapowanie},
+    {.name = "spd parametry",
+     .operands = "[POLE=WARTOSC ...]",
+     .summary = "wypisuje albo zmienia parametry SPD",
+     .maxOperands = 20,
+     .logsIn = true,
+     .help = "Hasło pokazuje jako ***. Hasło SPD zmienia samo słowo HasloSPD, biorąc je ze "
+             "zmiennej\nMIRTA_SPD_HASLO (nigdy z wiersza polecenia). Zmiana wymaga prawa do "
+             "zmiany danych.",
+     .run = RunSpdParametry},
+    {.name = "spd wyslij",
+     .operands = "REJESTR-ID",
+     .summary = "sprawdza, zapisuje pliki CSV, pakuje i wysyła przesyłkę z rejestru",
+     .options = {{"--przyjmij-klucz", "", "przyjmuje i zapamiętuje nieznany klucz serwera"}},
+     .minOperands = 1,
+     .maxOperands = 1,
+     .logsIn = true,
+     .help = "Przesyłki niedokończonej nie wysyła. Pytania okna zadaje na terminalu albo "
+             "odpowiada\nna nie --tak; nieznany klucz serwera przyjmuje tylko "
+             "--przyjmij-klucz.",
+     .run = RunSpdWyslij},
 };
 
 }  // namespace

@@ -28,6 +28,12 @@ int RunDokumenty(Invocation& call);
 int RunTagi(Invocation& call);
 int RunSprawdzSzablon(Invocation& call);
 int RunRaport(Invocation& call);
+int RunSpdHarmonogram(Invocation& call);
+int RunSpdGeneruj(Invocation& call);
+int RunSpdPrzesylki(Invocation& call);
+int RunSpdMapowanie(Invocation& call);
+int RunSpdParametry(Invocation& call);
+int RunSpdWyslij(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 // The options of mirta raport: output, period, definitions and the filter.

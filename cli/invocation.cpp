@@ -80,6 +80,11 @@ const std::string* Invocation::Value(std::string_view option) const {
     return it == m_line.options.end() ? nullptr : &it->second;
 }
 
+std::vector<std::string> Invocation::Values(std::string_view option) const {
+    const auto it = m_line.repeated.find(option);
+    return it == m_line.repeated.end() ? std::vector<std::string>() : it->second;
+}
+
 int Invocation::UsageError(std::string_view message) {
     if (!message.empty())
         m_terminal.err << message << '\n';

@@ -36,6 +36,8 @@ public:
     bool Has(std::string_view option) const;
     // The value of an option taking one; nullptr when it was not given.
     const std::string* Value(std::string_view option) const;
+    // Every value of an option, in the order given; empty when it was not given.
+    std::vector<std::string> Values(std::string_view option) const;
     const OpcjeSesji& Opcje() const { return m_line.sesja; }
 
     Terminal& Term() { return m_terminal; }

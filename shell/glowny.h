@@ -148,6 +148,14 @@ private:
     void Wydruki();
     bool Zamykanie();
 
+    // The SPD menu (glowny_spd.cpp).
+    void UtworzeniePrzesylek();
+    void WysylaniePrzesylek();
+    void HarmonogramSPD();
+    void SkladnikiWynagrodzenia();
+    void ParametrySPD();
+    void DaneDoMapowania();
+
     store::TDM& m_tdm;
     store::TDM1& m_tdm1;
     store::Dialogi& m_dialogi;

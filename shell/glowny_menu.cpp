@@ -45,13 +45,16 @@ void TFGlowny::ZbudujMenu() {
         {"inne", "Informacje o programie.", "informacje", nullptr, &TFGlowny::Informacje},
         {"inne", "Edytor tekstowy.", "edytor", nullptr, &TFGlowny::Edytor},
         {"inne", "Koniec pracy.", "koniecPracy", nullptr, &TFGlowny::KoniecPracy},
-        {"spd", "Utworzenie przesyłek", "utworzeniePrzesylek", nullptr, nullptr},
-        {"spd", "Wysyłanie przesyłek", "wysylaniePrzesylek", nullptr, nullptr},
-        {"spd", "Harmonogram", "harmonogram", nullptr, nullptr},
-        {"spd", "Składniki wchodzące do wynagrodzenia", "skladnikiWynagrodzenia", nullptr, nullptr},
-        {"spd", "ParametrySPD", "parametrySPD", nullptr, nullptr},
+        {"spd", "Utworzenie przesyłek", "utworzeniePrzesylek", nullptr,
+         &TFGlowny::UtworzeniePrzesylek},
+        {"spd", "Wysyłanie przesyłek", "wysylaniePrzesylek", nullptr,
+         &TFGlowny::WysylaniePrzesylek},
+        {"spd", "Harmonogram", "harmonogram", nullptr, &TFGlowny::HarmonogramSPD},
+        {"spd", "Składniki wchodzące do wynagrodzenia", "skladnikiWynagrodzenia", nullptr,
+         &TFGlowny::SkladnikiWynagrodzenia},
+        {"spd", "ParametrySPD", "parametrySPD", nullptr, &TFGlowny::ParametrySPD},
         {"spd", "Struktura etatów", "strukturaEtatow", nullptr, &TFGlowny::StrukturaEtatow},
-        {"spd", "Dane do mapowania", "daneDoMapowania", nullptr, nullptr},
+        {"spd", "Dane do mapowania", "daneDoMapowania", nullptr, &TFGlowny::DaneDoMapowania},
     };
 
     QMenuBar* pasek = menuBar();

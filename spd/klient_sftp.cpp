@@ -210,7 +210,7 @@ private:
             m_opcje.dialogi->TakNie("Serwer " + m_adres +
                                         " nie jest jeszcze znany.\nOdcisk jego klucza (SHA-256): " +
                                         odcisk + "\nCzy przyjąć ten klucz i zapamiętać go?",
-                                    "Klucz serwera SFTP.", store::Ikona::Pytanie,
+                                    kTytulKluczaSerwera, store::Ikona::Pytanie,
                                     store::Odpowiedz::Nie) == store::Odpowiedz::Tak;
         if (!przyjety)
             throw BladWysylki(EtapWysylki::KluczSerwera,

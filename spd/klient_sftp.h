@@ -31,6 +31,9 @@ private:
     EtapWysylki m_etap;
 };
 
+// The caption of the question whether to accept an unknown server key.
+inline constexpr const char* kTytulKluczaSerwera = "Klucz serwera SFTP.";
+
 struct PostepWysylki {
     std::string plik;  // the local name being sent
     uint64_t wyslano = 0;

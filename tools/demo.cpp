@@ -77,6 +77,8 @@ LicznikiDemo UtworzDemo(engine::FileSystem& fs, const std::string& katalog,
     ZapiszDefinicjeWydrukow(k);
     ZapiszKartotekiPlac(k, ludzie);
     ZapiszSzablony(k);
+    // The SPD working directory the parameters name: sends land there.
+    fs.CreateDirectories(katalog + "/SPD/WYSLANE");
     UstalCzasPlikow(fs, katalog, opcje.dzis);
     return liczniki;
 }

@@ -36,8 +36,8 @@ struct Harmonogram {
 };
 
 const Harmonogram kHarmonogram[] = {
-    {"Pracownicy", 'P', 'M', "PRAC", 0, 5, 5},
-    {"Nieobecności", 'N', 'M', "NIEOB", 0, 5, 5},
+    {"Pracownicy", 'P', 'D', "PRAC", 0, 0, 0},
+    {"Nieobecności", 'N', 'T', "NIEOB", 0, 0, 1},
     {"Badania lekarskie", 'L', 'K', "BADLEK", 1, 10, 10},
     {"Przebieg służby", 'S', 'M', "PRZEB", 0, 5, 5},
     {"Przypisanie organizacyjne", 'O', 'M', "PRZYP", 0, 5, 5},
@@ -173,7 +173,8 @@ void ZapiszUstawienia(KontekstDemo& k) {
         t.Tekst(w, "Sciezka", "SPD\\WYSLANE");
         t.Tekst(w, "NazwaKomorkiOrganizacyjne", "Komenda Miejska RIR w Łomży");
         t.Tekst(w, "UzytkownikSPD", "km_lomza");
-        t.Tekst(w, "FTPSPD", "spd.example.pl");
+        // The demo's server is this computer, so a package can be sent to a local SFTP server.
+        t.Tekst(w, "FTPSPD", "127.0.0.1");
         t.Tekst(w, "PortSPD", "22");
         t.Tekst(w, "SciezkaSPD", "/przesylki/km_lomza");
         t.Wstaw(w);
@@ -193,6 +194,8 @@ void ZapiszUstawienia(KontekstDemo& k) {
             t.Liczba(w, "Miesiac", h.miesiac);
             t.Liczba(w, "Dzien", h.dzien);
             t.Liczba(w, "DzienOkresu", h.dzienOkresu);
+            if (h.sposob == 'D')
+                t.Ustaw(w, "Godzina", Value::Time(14 * 3600 * 1000));
             t.Liczba(w, "LP", ++lp);
             t.Logiczne(w, "Aktywny", true);
             t.Wstaw(w);

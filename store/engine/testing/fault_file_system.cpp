@@ -43,19 +43,21 @@ private:
 }  // namespace
 
 std::unique_ptr<File> FaultFileSystem::Open(const std::string& path, OpenMode mode) {
-    if (mode == OpenMode::Create && m_budget >= 0 && m_written >= m_budget)
+    if (mode == OpenMode::Create && m_budget >= 0 && m_written >= m_budget && Counts(path))
         throw EngineError("Brak miejsca na dysku", path, "create");
     return std::make_unique<FaultFile>(m_base.Open(path, mode), *this);
 }
 
 void FaultFileSystem::Rename(const std::string& from, const std::string& to) {
-    if (m_budget >= 0 && m_written >= m_budget)
+    if (m_budget >= 0 && m_written >= m_budget && Counts(from))
         throw EngineError("Brak miejsca na dysku", from, "rename");
     m_base.Rename(from, to);
 }
 
-void FaultFileSystem::BeforeWrite(const std::string&, size_t& allowed, size_t requested) {
+void FaultFileSystem::BeforeWrite(const std::string& path, size_t& allowed, size_t requested) {
     allowed = requested;
+    if (!Counts(path))
+        return;
     if (m_budget >= 0) {
         int64_t left = m_budget - m_written;
         if (left <= 0)
@@ -67,7 +69,8 @@ void FaultFileSystem::BeforeWrite(const std::string&, size_t& allowed, size_t re
 }
 
 void FaultFileSystem::BeforeSync(const std::string& path) {
-    if (m_failSyncs) throw EngineError("Błąd zapisu na dysk", path, "sync");
+    if (m_failSyncs && Counts(path))
+        throw EngineError("Błąd zapisu na dysk", path, "sync");
 }
 
 }  // namespace mirta::engine::testing

@@ -16,6 +16,8 @@ public:
 
     // Writes fail after `bytes` more bytes; a negative budget never fails.
     void FailWritesAfter(int64_t bytes) { m_budget = bytes; }
+    // Only files whose path contains `fragment` spend the budget and fail; empty: every file.
+    void OnlyPathsContaining(std::string fragment) { m_fragment = std::move(fragment); }
     // Syncs fail from now on (until reset with false).
     void FailSyncs(bool fail) { m_failSyncs = fail; }
     int64_t BytesWritten() const { return m_written; }
@@ -38,6 +40,11 @@ private:
     int64_t m_budget = -1;
     int64_t m_written = 0;
     bool m_failSyncs = false;
+    std::string m_fragment;
+
+    bool Counts(const std::string& path) const {
+        return m_fragment.empty() || path.find(m_fragment) != std::string::npos;
+    }
 };
 
 }  // namespace mirta::engine::testing

@@ -1,0 +1,209 @@
+// The central-system packages from the command line, on a demo unit.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <regex>
+#include <sstream>
+
+#include "cli/tests/uruchom.h"
+#include "store/engine/file_system.h"
+#include "store/engine/paradox_table.h"
+
+namespace mirta::cli::testing {
+namespace {
+
+namespace fs = std::filesystem;
+using engine::Value;
+
+int Kolumny(char rodzaj) {
+    switch (rodzaj) {
+        case 'P':
+            return 43;
+        case 'N':
+        case 'W':
+        case 'Z':
+        case 'K':
+        case 'U':
+            return 5;
+        case 'L':
+        case 'S':
+        case 'G':
+        case 'R':
+            return 6;
+        case 'O':
+            return 8;
+        case 'C':
+            return 66;
+        case 'I':
+            return 7;
+        case 'A':
+            return 9;
+    }
+    return 0;
+}
+
+class CliSpd : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        s_katalog = fs::temp_directory_path() / ("mirta_spd_" + std::to_string(::getpid()));
+        fs::remove_all(s_katalog);
+        ASSERT_EQ(Uruchom("demo " + s_katalog.string() + " --pracownicy 40 --lata 2").kod, 0);
+    }
+    static void TearDownTestSuite() { fs::remove_all(s_katalog); }
+
+    static Wynik Jako(const std::string& polecenie, const std::string& env = "") {
+        return Uruchom(
+            "--dane " + s_katalog.string() + " --uzytkownik KADRY --data 2026-12-10 " + polecenie,
+            "MIRTA_HASLO=kadry " + env);
+    }
+
+    static std::unique_ptr<engine::ParadoxTable> Tabela(const fs::path& plik) {
+        return engine::ParadoxTable::Open(engine::FileSystem::Real(), plik.string());
+    }
+
+    // Employees a package of 2026-12-10 is about, counted straight from Mirta.DB.
+    static int64_t Wybrani() {
+        auto t = Tabela(s_katalog / "Mirta.DB");
+        int idCh = -1, idPo = -1, idZa = -1, idZw = -1;
+        for (size_t i = 0; i < t->Fields().size(); ++i) {
+            const std::string& n = t->Fields()[i].name;
+            if (n == "CharakterZatrudnienia")
+                idCh = static_cast<int>(i);
+            if (n == "Podzial")
+                idPo = static_cast<int>(i);
+            if (n == "DataZatrudnienia")
+                idZa = static_cast<int>(i);
+            if (n == "DataZwolnienia")
+                idZw = static_cast<int>(i);
+        }
+        const int32_t d = engine::DayNumberFromCivil(2026, 12, 10);
+        int64_t n = 0;
+        for (uint64_t r = 0; r < t->RowCount(); ++r) {
+            const engine::Record w = t->ReadRow(r);
+            auto tekst = [&](int i) { return w[i].IsNull() ? std::string() : w[i].AsText(); };
+            if (tekst(idCh) == "U" || tekst(idPo) == "4")
+                continue;
+            if (!w[idZa].IsNull() && w[idZa].AsDay() > d)
+                continue;
+            if (!w[idZw].IsNull() && w[idZw].AsDay() < d)
+                continue;
+            ++n;
+        }
+        return n;
+    }
+
+    static fs::path s_katalog;
+};
+
+fs::path CliSpd::s_katalog;
+
+TEST_F(CliSpd, HarmonogramZNaleznymi) {
+    const Wynik w = Jako("spd harmonogram");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    std::istringstream linie(w.wyjscie);
+    std::string linia;
+    std::getline(linie, linia);
+    EXPECT_EQ(linia,
+              "Identyfikator\tRodzaj\tNazwa\tCzęstotliwość\tAktywny\tOstatnio\tNależny na "
+              "2026-12-10");
+    std::getline(linie, linia);
+    EXPECT_EQ(linia, "1\tP Pracownicy\tPracownicy\tCodziennie do godziny:14:00\tTak\t-\t*");
+    int wpisy = 1;
+    while (std::getline(linie, linia))
+        ++wpisy;
+    EXPECT_EQ(wpisy, 14);
+}
+
+// Every entry of the demo's schedule: the counts printed agree with the rows stored, kind by
+// kind, and the employees' header has a record for every chosen employee.
+TEST_F(CliSpd, GenerujeWszystkieRodzajeIZapisujeWiersze) {
+    const Wynik w = Jako(
+        "spd generuj --wpis 1,2,3,4,5,6,7 --wpis 8 --wpis 9,10,11,12,13,14 "
+        "--data-danych 2026-12-10 --tak");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("Proszę czekać. Trwa generowanie danych SPD. Czas pracy."),
+              std::string::npos);
+    std::smatch m;
+    ASSERT_TRUE(
+        std::regex_search(w.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\(R20261210T\\d{9})\n")))
+        << w.wyjscie;
+    const fs::path folder = s_katalog / "SPD" / m[2].str();
+    auto pozycje = Tabela(folder / "PozPrzesylki.db");
+    std::map<int64_t, int64_t> wiersze;
+    for (uint64_t r = 0; r < pozycje->RowCount(); ++r)
+        ++wiersze[pozycje->ReadField(r, 0).AsInteger()];
+
+    const std::regex naglowek("(\\d+)\t([A-Z])\t[^\t]*\t(\\d+) rekordów\t(\\d+) wierszy");
+    int naglowki = 0;
+    for (auto it = std::sregex_iterator(w.wyjscie.begin(), w.wyjscie.end(), naglowek);
+         it != std::sregex_iterator(); ++it) {
+        ++naglowki;
+        const int64_t id = std::stoll((*it)[1]);
+        const char rodzaj = (*it)[2].str()[0];
+        const int64_t rekordy = std::stoll((*it)[3]);
+        SCOPED_TRACE(std::string(1, rodzaj));
+        EXPECT_EQ(std::stoll((*it)[4]), rekordy * Kolumny(rodzaj));
+        EXPECT_EQ(wiersze[id], rekordy * Kolumny(rodzaj));
+        if (rodzaj == 'P')
+            EXPECT_EQ(rekordy, Wybrani());
+        if (rodzaj != 'C')  // the demo keeps no work-time cards for last month
+            EXPECT_GT(rekordy, 0);
+    }
+    EXPECT_EQ(naglowki, 14);
+    EXPECT_FALSE(fs::exists(folder / "NIEDOKONCZONA.TXT"));
+
+    const Wynik lista = Jako("spd przesylki");
+    EXPECT_NE(lista.wyjscie.find("\tSPD\\" + m[2].str() + "\tZarzPrzesylki.db\tgotowa\n"),
+              std::string::npos)
+        << lista.wyjscie;
+
+    // A package cut short is refused for sending, before anything is written.
+    std::ofstream(folder / "NIEDOKONCZONA.TXT") << "przerwano";
+    const Wynik wyslij = Jako("spd wyslij " + m[1].str() + " --tak");
+    EXPECT_EQ(wyslij.kod, 1);
+    EXPECT_NE(wyslij.wyjscie.find("nie została wygenerowana do końca"), std::string::npos)
+        << wyslij.wyjscie;
+    fs::remove(folder / "NIEDOKONCZONA.TXT");
+}
+
+TEST_F(CliSpd, NieaktywnyLubNieznanyWpis) {
+    EXPECT_EQ(Jako("spd generuj --wpis 99 --tak").kod, 1);
+    EXPECT_EQ(Jako("spd generuj --wpis x --tak").kod, 2);
+}
+
+TEST_F(CliSpd, Mapowanie) {
+    const Wynik w = Jako("spd mapowanie");
+    ASSERT_EQ(w.kod, 0);
+    EXPECT_TRUE(
+        w.wyjscie.starts_with("Dane do mapowania.\n\nStopień służbowy\n"
+                              "---------------------------\n"))
+        << w.wyjscie.substr(0, 200);
+    EXPECT_NE(w.wyjscie.find("==================================\n\nSystem służby\n"
+                             "---------------------------\n0 - cywil\n"),
+              std::string::npos);
+    EXPECT_TRUE(w.wyjscie.ends_with("==================================\n\n"));
+}
+
+TEST_F(CliSpd, ParametryZHaslemZeZmiennej) {
+    EXPECT_EQ(Jako("spd parametry HasloSPD=tajne").kod, 2);
+    Wynik w = Jako("spd parametry HasloSPD PortSPD=2222", "MIRTA_SPD_HASLO=tajne");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("HasloSPD=***\n"), std::string::npos);
+    EXPECT_NE(w.wyjscie.find("PortSPD=2222\n"), std::string::npos);
+    EXPECT_EQ(w.wyjscie.find("tajne"), std::string::npos);
+    w = Jako("spd parametry Sciezka=NIE_MA");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_NE(w.wyjscie.find("Brak folderu: NIE_MA"), std::string::npos);
+    w = Jako("spd parametry KodSD=K/");
+    EXPECT_EQ(w.kod, 1);
+    w = Uruchom("--dane " + s_katalog.string() + " --uzytkownik PODGLAD spd parametry PortSPD=1",
+                "MIRTA_HASLO=podglad");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_NE(w.wyjscie.find("Nie masz prawa do zmiany danych !!!"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mirta::cli::testing

@@ -1,0 +1,289 @@
+#include "spd/generowanie.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+
+#include "compute/teksty_dat.h"
+#include "spd/csv_spd.h"
+#include "spd/ekstrakcja.h"
+#include "spd/katalog_spd.h"
+#include "spd/pisarz_pozycji.h"
+#include "spd/pola_tabeli.h"
+#include "spd/tabele_spd.h"
+#include "spd/zrodla_spd.h"
+#include "store/engine/engine_error.h"
+#include "store/engine/paradox_table.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+
+namespace mirta::spd {
+
+namespace {
+
+using engine::Value;
+
+constexpr int kBlokPozycjiKb = 32;
+
+struct Chwila {
+    compute::DataKal data;
+    int32_t milisekundy = 0;  // since midnight
+};
+
+Chwila Lokalna(std::chrono::system_clock::time_point t) {
+    const std::time_t s = std::chrono::system_clock::to_time_t(t);
+    std::tm czas{};
+    localtime_r(&s, &czas);
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(t.time_since_epoch()).count() % 1000;
+    return {{czas.tm_year + 1900, static_cast<uint8_t>(czas.tm_mon + 1),
+             static_cast<uint8_t>(czas.tm_mday)},
+            ((czas.tm_hour * 60 + czas.tm_min) * 60 + czas.tm_sec) * 1000 +
+                static_cast<int32_t>(ms < 0 ? ms + 1000 : ms)};
+}
+
+Value Dzien(compute::DataKal d) {
+    return Value::Date(engine::DayNumberFromCivil(d.rok, d.miesiac, d.dzien));
+}
+
+// "SPD\R%04d%02d%02dT%02d%02d%02d%03d": the data date and the time to hundredths.
+std::string NazwaFolderu(compute::DataKal d, int32_t ms) {
+    char b[64];
+    std::snprintf(b, sizeof b, "R%04d%02d%02dT%02d%02d%02d%03d", d.rok, d.miesiac, d.dzien,
+                  ms / 3600000, ms / 60000 % 60, ms / 1000 % 60, ms % 1000 / 10);
+    return b;
+}
+
+std::optional<compute::DataKal> UstalDateDanych(const store::TDM& tdm, compute::DataKal dzis,
+                                                store::Dialogi& dialogi) {
+    const engine::CivilDate p = tdm.Sesja().DataPrzetwarzania;
+    const compute::DataKal przetwarzania{p.year, static_cast<uint8_t>(p.month),
+                                         static_cast<uint8_t>(p.day)};
+    if (przetwarzania == dzis)
+        return dzis;
+    const store::Odpowiedz o =
+        dialogi.TakNie("Data przetwarzania:" + compute::TekstDaty(przetwarzania, ' ', true) +
+                           " niezgodna z datą bieżącą:" + compute::TekstDaty(dzis, ' ', true) +
+                           "\n  Czy użyć daty bieżącej ?",
+                       kTytulKontroliDanych, store::Ikona::Pytanie, store::Odpowiedz::Tak);
+    return o == store::Odpowiedz::Tak ? dzis : przetwarzania;
+}
+
+// Fields of the schedule row copied by name into a header row.
+engine::Record Naglowek(const engine::Table& harmonogram, const engine::Table& naglowki,
+                        const WpisHarmonogramu& w) {
+    engine::Record r(naglowki.Fields().size());
+    const PolaTabeli doNaglowka(naglowki);
+    const auto& pola = harmonogram.Fields();
+    for (size_t i = 0; i < pola.size() && i < w.wiersz.size(); ++i) {
+        const int cel = doNaglowka.Opcjonalne(pola[i].name);
+        if (cel >= 0 && pola[i].type != engine::FieldType::AutoInc)
+            r[cel] = w.wiersz[i];
+    }
+    return r;
+}
+
+uint64_t WierszNaglowka(engine::Table& naglowki, int pole, int32_t harmonogram) {
+    for (uint64_t r = 0; r < naglowki.RowCount(); ++r)
+        if (CalkowitaLubZero(naglowki.ReadField(r, pole)) == harmonogram)
+            return r;
+    throw engine::EngineError("Brak nagłówka przesyłki", naglowki.Path());
+}
+
+void UstawZnacznik(engine::Table& naglowki, int pole, int32_t harmonogram, int znacznik) {
+    const uint64_t r = WierszNaglowka(naglowki, pole, harmonogram);
+    engine::Record w = naglowki.ReadRow(r);
+    w[znacznik] = Value::Logical(true);
+    naglowki.Update(r, std::move(w));
+    naglowki.Sync();
+}
+
+// Removes the shipment-log rows of one register entry.
+void UsunWpisyDziennika(engine::Table& przesylki, int32_t rejestr) {
+    const int pole = PolaTabeli(przesylki)("IdentyfikatorPrzesylki");
+    for (uint64_t r = przesylki.RowCount(); r-- > 0;)
+        if (CalkowitaLubZero(przesylki.ReadField(r, pole)) == rejestr)
+            przesylki.Delete(r);
+    przesylki.Sync();
+}
+
+std::string OpisBledu(const std::exception& e) {
+    if (const auto* b = dynamic_cast<const engine::EngineError*>(&e))
+        return b->Describe();
+    return e.what();
+}
+
+}  // namespace
+
+WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
+                                     const Zaznaczenia& zaznaczone, store::Dialogi& dialogi,
+                                     const OpcjeGenerowania& opcje) {
+    WynikGenerowania wynik;
+    if (dialogi.TakNie("Czy chcesz wygenerować pliki przesyłki do SPD ?", kTytulKontroliDanych,
+                       store::Ikona::Pytanie, store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
+        return wynik;
+    auto teraz = opcje.chwila.value_or(std::chrono::system_clock::now());
+    const Chwila dzis = Lokalna(teraz);
+    const compute::DataKal d =
+        opcje.dataDanych ? *opcje.dataDanych : *UstalDateDanych(tdm, dzis.data, dialogi);
+    wynik.dataDanych = d;
+
+    engine::FileSystem& fs = tdm.Fs();
+    const std::string& katalog = tdm.DataDirectory();
+    // Two packages in the same hundredth of a second: the second waits for the next one.
+    std::string nazwa;
+    int32_t czas = 0;
+    std::string folder;
+    for (int proba = 0;; ++proba) {
+        czas = Lokalna(teraz).milisekundy;
+        nazwa = NazwaFolderu(d, czas);
+        folder = KatalogSPD(katalog) + "/" + nazwa;
+        std::error_code ec;
+        if (std::filesystem::create_directory(folder, ec))
+            break;
+        if (ec || proba >= 100) {
+            dialogi.Blad("Błąd kreowania folderu:SPD\\" + nazwa, kTytulKontroliDanych);
+            wynik.stan = WynikGenerowania::Stan::Przerwano;
+            return wynik;
+        }
+        teraz += std::chrono::milliseconds(10);
+    }
+    wynik.folder = "SPD\\" + nazwa;
+    {
+        std::ofstream znacznik(folder + "/" + kZnacznikNiedokonczonej);
+        znacznik << "Przesyłka nie została wygenerowana do końca; nie można jej wysłać.\n";
+    }
+
+    std::unique_ptr<engine::Table> harmonogram, rejestr, przesylki, naglowki, pozycje, parametry;
+    try {
+        harmonogram = OtworzTabeleSPD(fs, katalog, "THarmonogramPrzesylek");
+        rejestr = OtworzTabeleSPD(fs, katalog, "TRejPrzesylek");
+        przesylki = OtworzTabeleSPD(fs, katalog, "TPrzesylki");
+        parametry = OtworzTabeleSPD(fs, katalog, "TSPDParametry");
+        naglowki =
+            OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")->CreateLike(folder + "/ZarzPrzesylki.db");
+        // The field rows of a large unit run to a million and more: the largest blocks the
+        // format has give the table room for them.
+        const auto wzor = OtworzTabeleSPD(fs, katalog, "TPozPlikow");
+        engine::ParadoxCreateOptions duzeBloki;
+        duzeBloki.blockSizeKb = kBlokPozycjiKb;
+        pozycje = engine::ParadoxTable::Create(fs, folder + "/PozPrzesylki.db", wzor->Fields(),
+                                               wzor->KeyFieldCount(), duzeBloki);
+    } catch (const std::exception& e) {
+        dialogi.Blad("Błąd otwierania tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
+                         OpisBledu(e),
+                     kTytulKontroliDanych);
+        wynik.stan = WynikGenerowania::Stan::Przerwano;
+        return wynik;
+    }
+
+    const std::vector<WpisHarmonogramu> wpisy = CzytajHarmonogram(*harmonogram);
+    std::vector<const WpisHarmonogramu*> wybrane;
+    for (const auto& w : wpisy)
+        if (zaznaczone.Zaznaczony(w.identyfikator))
+            wybrane.push_back(&w);
+
+    const PolaTabeli pn(*naglowki);
+    const int oryginal = pn("IdentyfikatorHarmOryginal"), wykonano = pn("Wykonano"),
+              zakonczono = pn("Zakonczono");
+    try {
+        for (const WpisHarmonogramu* w : wybrane) {
+            engine::Record r = Naglowek(*harmonogram, *naglowki, *w);
+            r[oryginal] = Value::Integer(w->identyfikator);
+            r[wykonano] = Value::Logical(false);
+            r[zakonczono] = Value::Logical(false);
+            r[pn("DataDanych")] = Dzien(d);
+            r[pn("DataWykonania")] = Dzien(d);
+            r[pn("CzasWykonania")] = Value::Time(czas);
+            naglowki->Insert(r);
+        }
+        naglowki->Sync();
+
+        const PolaTabeli pr(*rejestr);
+        engine::Record wpis(rejestr->Fields().size());
+        wpis[pr("KtoUtworzyl")] = Value::Text(DopasujDoPola(tdm.Sesja().NazwaPelna, 50));
+        wpis[pr("NazwaPlikuZarzadzajacego")] = Value::Text("ZarzPrzesylki.db");
+        wpis[pr("DataTworzenia")] = Dzien(d);
+        wpis[pr("CzasTworzenia")] = Value::Time(czas);
+        wpis[pr("KatalogPlikuZarzadzajaceg")] = Value::Text(wynik.folder);
+        const uint64_t w = rejestr->Insert(wpis);
+        rejestr->Sync();
+        wynik.rejestr =
+            static_cast<int32_t>(CalkowitaLubZero(rejestr->ReadField(w, pr("Identyfikator"))));
+    } catch (const std::exception& e) {
+        dialogi.Blad(
+            "Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" + OpisBledu(e),
+            kTytulKontroliDanych);
+        wynik.stan = WynikGenerowania::Stan::Przerwano;
+        return wynik;
+    }
+
+    const ParametryRekordu par = CzytajParametrySPD(*parametry);
+    ZrodlaSPD zrodla(tdm, tdm1);
+    const PolaTabeli pp(*przesylki);
+    try {
+        for (size_t i = 0; i < wybrane.size(); ++i) {
+            const WpisHarmonogramu& w = *wybrane[i];
+            UstawZnacznik(*naglowki, oryginal, w.identyfikator, wykonano);
+            engine::Record log(przesylki->Fields().size());
+            log[pp("IdentyfikatHarmonogramu")] = Value::Integer(w.identyfikator);
+            log[pp("IdentyfikatorPrzesylki")] = Value::Integer(wynik.rejestr);
+            log[pp("DataPrzesylki")] = Dzien(d);
+            log[pp("CzasPrzesylki")] = Value::Time(czas);
+            przesylki->Insert(log);
+            przesylki->Sync();
+
+            const RodzajDanychSPD* rodzaj = ZnajdzRodzajDanych(w.rodzaj);
+            const std::string podpis = rodzaj ? std::string(rodzaj->podpis) : std::string();
+            const double n = static_cast<double>(wybrane.size());
+            if (opcje.postep)
+                opcje.postep(podpis, static_cast<double>(i) / n);
+            PisarzPozycji pisarz(*pozycje, w.identyfikator, w.rodzaj.starts_with("G"));
+            const NaglowekEkstrakcji naglowek{w.rodzaj, w.katalogPlac,
+                                              par.nazwaKomorkiOrganizacyjnej};
+            KontekstEkstrakcji k{zrodla, pisarz, d, naglowek, dialogi, katalog, [&](double czesc) {
+                                     if (opcje.postep)
+                                         opcje.postep(podpis, (static_cast<double>(i) + czesc) / n);
+                                 }};
+            PobierzDaneRodzaju(k);
+            pisarz.Zakoncz();
+            wynik.naglowki.push_back(
+                {w.identyfikator, w.nazwa, w.rodzaj, pisarz.Rekordy(), pisarz.Wiersze()});
+            UstawZnacznik(*naglowki, oryginal, w.identyfikator, zakonczono);
+        }
+    } catch (const std::exception& e) {
+        std::string blad = OpisBledu(e);
+        try {
+            UsunWpisyDziennika(*przesylki, wynik.rejestr);
+        } catch (const std::exception& e2) {
+            blad += "\nNie udało się usunąć wpisów dziennika przesyłek: " + OpisBledu(e2);
+        }
+        dialogi.Blad("Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
+                         blad + "\nPrzesyłka " + wynik.folder +
+                         " jest niedokończona i nie zostanie wysłana.",
+                     kTytulKontroliDanych);
+        wynik.stan = WynikGenerowania::Stan::Przerwano;
+        return wynik;
+    }
+    if (opcje.postep)
+        opcje.postep({}, 1.0);
+    std::error_code ec;
+    std::filesystem::remove(folder + "/" + kZnacznikNiedokonczonej, ec);
+    wynik.stan = WynikGenerowania::Stan::Wygenerowano;
+    return wynik;
+}
+
+std::optional<std::string> PaczkaNiekompletna(const std::string& katalogDanych,
+                                              const std::string& folderRejestru) {
+    const std::string folder = SciezkaWKatalogu(katalogDanych, folderRejestru);
+    std::error_code ec;
+    if (std::filesystem::exists(folder + "/" + kZnacznikNiedokonczonej, ec))
+        return "Przesyłka " + folderRejestru +
+               " nie została wygenerowana do końca (generowanie przerwał błąd); nie można jej "
+               "wysłać. Wygeneruj przesyłkę ponownie.";
+    return std::nullopt;
+}
+
+}  // namespace mirta::spd

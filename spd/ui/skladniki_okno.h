@@ -1,0 +1,31 @@
+#pragma once
+
+#include <memory>
+
+#include "shell/kit/data_source.h"
+#include "shell/kit/okno_edycji.h"
+
+namespace mirta::store {
+class TDM;
+}
+
+namespace mirta::spd::ui {
+
+// "Składniki wynagrodzeń do SPD": the lines of the payroll cards mapped to the salary
+// components the package reports. Changing them needs the right to change data; a component
+// needs its number, code, card line and name.
+class TFSPDSkladnikiWynagrodzen : public kit::OknoEdycji {
+    Q_OBJECT
+public:
+    TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                              QWidget* parent = nullptr);
+    ~TFSPDSkladnikiWynagrodzen() override;
+
+    engine::Dataset& Skladniki() { return *m_skladniki; }
+
+private:
+    std::unique_ptr<engine::Dataset> m_skladniki;
+    std::unique_ptr<kit::DataSource> m_zrodlo;
+};
+
+}  // namespace mirta::spd::ui

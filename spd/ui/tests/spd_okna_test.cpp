@@ -1,0 +1,279 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+#include <filesystem>
+
+#include "shell/kit/dataset_model.h"
+#include "shell/kit/db_grid.h"
+#include "shell/kit/polski.h"
+#include "spd/generowanie.h"
+#include "spd/parametry_spd.h"
+#include "spd/rejestr.h"
+#include "spd/tabele_spd.h"
+#include "spd/testing/serwer_sftp_testowy.h"
+#include "spd/ui/harmonogram_okno.h"
+#include "spd/ui/parametry_okno.h"
+#include "spd/ui/przesylka_okno.h"
+#include "spd/ui/przesylki_okno.h"
+#include "spd/ui/skladniki_okno.h"
+#include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/blad_danych.h"
+
+using mirta::engine::FileSystem;
+using mirta::store::Odpowiedz;
+using mirta::store::ui::testing::DemoOkien;
+using mirta::store::ui::testing::Zrzut;
+namespace spd = mirta::spd;
+using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
+
+namespace {
+
+template <typename T = QWidget>
+T* Znajdz(QWidget& okno, const QString& nazwa) {
+    T* w = okno.findChild<T*>(nazwa);
+    if (!w)
+        qFatal("Brak kontrolki %s", qPrintable(nazwa));
+    return w;
+}
+
+void Kliknij(QWidget& okno, const QString& nazwa) {
+    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
+}
+
+// The demo's SPD folder beside the copied tables.
+void KopiujSPD(const std::string& katalog) {
+    const QDir wzor(QDir(DemoOkien::Wzor()).filePath("SPD"));
+    QDir(QString::fromStdString(katalog)).mkpath("SPD/WYSLANE");
+    for (const QString& plik : wzor.entryList(QDir::Files))
+        QFile::copy(wzor.filePath(plik), QString::fromStdString(katalog + "/SPD/") + plik);
+}
+
+constexpr mirta::compute::DataKal kDzis{2026, 12, 10};
+
+spd::WynikGenerowania Generuj(DemoOkien& baza, std::vector<int32_t> wpisy) {
+    spd::Zaznaczenia z;
+    for (int32_t w : wpisy)
+        z.Zaznacz(w);
+    baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+    spd::OpcjeGenerowania o;
+    o.dataDanych = kDzis;
+    return spd::GenerujPrzesylkeSPD(*baza.tdm, *baza.tdm1, z, baza.dialogi, o);
+}
+
+int Wiersze(QWidget& okno, const QString& lista) {
+    return Znajdz<mirta::kit::DbGrid>(okno, lista)->model()->rowCount();
+}
+
+// Takes a picture of the send window while its busy panel shows, at the first question the
+// upload asks, and answers it.
+class DialogiZeZrzutem final : public mirta::store::Dialogi {
+public:
+    void Blad(const std::string& t, const std::string& c) override { zapis.Blad(t, c); }
+    void Ostrzezenie(const std::string& t, const std::string& c) override {
+        zapis.Ostrzezenie(t, c);
+    }
+    void Informacja(const std::string& t, const std::string& c) override { zapis.Informacja(t, c); }
+    Odpowiedz TakNie(const std::string& t, const std::string& c, mirta::store::Ikona i,
+                     Odpowiedz d) override {
+        if (okno && c == "Klucz serwera SFTP.") {
+            panelWidoczny = okno->findChild<QWidget*>("PanelCzekaj")->isVisible();
+            Zrzut(*okno, "spd_wysylanie_w_toku");
+        }
+        return zapis.TakNie(t, c, i, d);
+    }
+    Odpowiedz TakNieAnuluj(const std::string& t, const std::string& c, mirta::store::Ikona i,
+                           Odpowiedz d) override {
+        return zapis.TakNieAnuluj(t, c, i, d);
+    }
+
+    mirta::store::testing::DialogiSkryptowe zapis;
+    QWidget* okno = nullptr;
+    bool panelWidoczny = false;
+};
+
+}  // namespace
+
+class SpdOknaTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { mirta::kit::SetUpPolish(*qApp); }
+
+    // Generation mode: the due entries come marked, the marks change by hand, and the button
+    // makes a package of the marked entries and clears the marks.
+    void harmonogramGenerowanie() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+                                       spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
+        okno.show();
+        QCOMPARE(Wiersze(okno, "Lista"), 14);
+        // The daily entry is always due; the others by their day.
+        QVERIFY(okno.Zaznaczone().Zaznaczony(1));
+        Zrzut(okno, "spd_harmonogram_generowanie");
+        okno.ZaznaczWszystko();
+        QCOMPARE(okno.Zaznaczone().Lista().size(), size_t{14});
+        okno.OdznaczWszystko();
+        QVERIFY(okno.Zaznaczone().Lista().empty());
+        okno.PrzelaczBiezacy();  // the first row: Pracownicy
+        QCOMPARE(okno.Zaznaczone().Lista().size(), size_t{1});
+        QCOMPARE(Znajdz<mirta::kit::DbGrid>(okno, "Lista")->model()->index(0, 0).data().toString(),
+                 QString("*"));
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);  // generate
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);  // the processing date, not today's
+        Kliknij(okno, "ButtonWygeneruj");
+        QCOMPARE(okno.Wynik().stan, spd::WynikGenerowania::Stan::Wygenerowano);
+        QVERIFY(okno.Zaznaczone().Lista().empty());
+        QVERIFY(okno.Wynik().naglowki.at(0).rekordy > 10);
+    }
+
+    void harmonogramPodglad() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+                                       spd::ui::TFHarmonogramSPD::Tryb::Podglad, kDzis);
+        okno.show();
+        QVERIFY(!okno.findChild<QPushButton*>("ButtonWygeneruj"));
+        auto* model = Znajdz<mirta::kit::DbGrid>(okno, "Lista")->model();
+        QCOMPARE(model->headerData(0, Qt::Horizontal).toString(), QString("LP"));
+        QCOMPARE(model->index(0, 3).data().toString(), QString("Pracownicy"));
+        QCOMPARE(model->index(0, 6).data().toString(), QString("Codziennie do godziny:14:00"));
+        Zrzut(okno, "spd_harmonogram_podglad");
+    }
+
+    // The register with the newest package selected, and the package window over it.
+    void rejestrIPrzesylka() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        QVERIFY(!spd::ui::PrzesylkiSa(*baza.tdm, baza.dialogi));
+        QCOMPARE(baza.OstatniKomunikat(), std::string("Brak wygenerowanych przesyłek !!!"));
+        Generuj(baza, {1, 3});
+        const spd::WynikGenerowania w = Generuj(baza, {1, 2, 3, 4});
+        QVERIFY(spd::ui::PrzesylkiSa(*baza.tdm, baza.dialogi));
+        spd::ui::TFSPDWysylaniePrzesylek okno(*baza.tdm, baza.dialogi, baza.edycja);
+        okno.show();
+        QCOMPARE(Wiersze(okno, "Lista"), 2);
+        QCOMPARE(okno.Biezacy().identyfikator, w.rejestr);
+        Zrzut(okno, "spd_wysylanie_przesylek");
+
+        spd::ui::TFSPDPrzesylka przesylka(*baza.tdm, okno.Biezacy(), baza.dialogi, baza.edycja);
+        przesylka.show();
+        QCOMPARE(Wiersze(przesylka, "naglowkiLista"), 4);
+        QVERIFY(Wiersze(przesylka, "pozycjeLista") > 43);  // the employees' field rows
+        Kliknij(przesylka, "ButtonPrzesylki");
+        QCOMPARE(Wiersze(przesylka, "przesylkiLista"), 2);  // both packages sent Pracownicy
+        Zrzut(przesylka, "spd_przesylka");
+
+        // A package whose folder is gone is reported and not shown.
+        spd::WpisRejestru brak = okno.Biezacy();
+        std::filesystem::remove_all(spd::SciezkaWKatalogu(baza.Katalog(), brak.katalog));
+        QVERIFY(!spd::ui::PlikiPrzesylkiSa(*baza.tdm, brak, baza.dialogi));
+        QVERIFY(baza.OstatniKomunikat().starts_with("Brak pliku:" + brak.katalog));
+    }
+
+    // The send window uploads to a private SFTP server; the busy panel shows while it runs.
+    void wysylanie() {
+        if (const auto powod = spd::testing::SerwerSftpTestowy::Niedostepny())
+            QSKIP(powod->c_str());
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        // The test user of the server must get through to its folder.
+        std::filesystem::permissions(baza.Katalog(), std::filesystem::perms(0755));
+        const std::string folderSerwera = baza.Katalog() + "/serwer";
+        std::filesystem::create_directories(folderSerwera);
+        spd::testing::SerwerSftpTestowy serwer(folderSerwera);
+        QVERIFY(!spd::ZmienParametrySPD(FileSystem::Real(), baza.Katalog(), baza.tdm->Sesja(),
+                                        {{"FTPSPD", "127.0.0.1"},
+                                         {"PortSPD", std::to_string(serwer.Port())},
+                                         {"UzytkownikSPD", serwer.kUzytkownik},
+                                         {"HasloSPD", serwer.kHaslo},
+                                         {"SciezkaSPD", serwer.FolderPrzesylek()}}));
+        Generuj(baza, {1, 2});
+        DialogiZeZrzutem dialogi;
+        spd::ui::TFSPDWysylaniePrzesylek okno(*baza.tdm, dialogi, baza.edycja);
+        dialogi.okno = &okno;
+        okno.show();
+        dialogi.zapis.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak, Odpowiedz::Tak};
+        Kliknij(okno, "ButtonWyslij");
+        QVERIFY(dialogi.panelWidoczny);
+        QVERIFY2(!okno.OstatniaWysylka().empty(), dialogi.zapis.komunikaty.back().tekst.c_str());
+        QCOMPARE(dialogi.zapis.komunikaty.back().tytul, std::string("Sukces."));
+        QVERIFY(std::filesystem::exists(serwer.FolderPrzesylek() + "/" + okno.OstatniaWysylka() +
+                                        ".sem"));
+        QVERIFY(!Znajdz(okno, "PanelCzekaj")->isVisible());
+        QVERIFY(Znajdz<QPushButton>(okno, "ButtonWyslij")->isEnabled());
+    }
+
+    void parametry() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        spd::ui::TFParametrySPD okno(*baza.tdm, baza.dialogi);
+        okno.show();
+        QCOMPARE(okno.Pole("NumerJednostki")->text(), QString("2061101"));
+        QVERIFY(okno.Pole("KodObszaru")->isReadOnly());
+        QVERIFY(okno.Pole("KodSD")->isReadOnly());
+        QCOMPARE(okno.Pole("HasloSPD")->echoMode(), QLineEdit::Password);
+        QVERIFY(!Znajdz<QPushButton>(okno, "ButtonZapisz")->isEnabled());
+        okno.Pole("HasloSPD")->setText("sekret");
+        Zrzut(okno, "spd_parametry");
+        // A folder that does not exist cannot be stored.
+        QTest::keyClicks(okno.Pole("Sciezka"), "X");
+        QVERIFY(Znajdz<QPushButton>(okno, "ButtonZapisz")->isEnabled());
+        QVERIFY(!okno.Zapisz());
+        QCOMPARE(baza.OstatniKomunikat(), std::string("Brak folderu: SPD\\WYSLANEX"));
+        okno.Pole("Sciezka")->setText("");
+        QVERIFY(okno.Zapisz());
+        QCOMPARE(spd::CzytajPolaParametrow(FileSystem::Real(), baza.Katalog()).at("HasloSPD"),
+                 std::string("sekret"));
+        // Closing with a change asks first; "Nie" drops it.
+        QTest::keyClicks(okno.Pole("FTPSPD"), "9");
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+        okno.reject();
+        QCOMPARE(baza.dialogi.komunikaty.back().tytul,
+                 std::string("Kontrola danych o parametrachSPD."));
+        QCOMPARE(spd::CzytajPolaParametrow(FileSystem::Real(), baza.Katalog()).at("FTPSPD"),
+                 std::string("127.0.0.1"));
+    }
+
+    void parametryBezPrawa() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele("PODGLAD", "podglad"));
+        spd::ui::TFParametrySPD okno(*baza.tdm, baza.dialogi);
+        okno.Pole("FTPSPD")->setText("10.0.0.1");
+        QVERIFY(!okno.Zapisz());
+        QCOMPARE(baza.OstatniKomunikat(), std::string("Nie masz prawa do zmiany danych !!!"));
+    }
+
+    void skladnikiWynagrodzen() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        spd::ui::TFSPDSkladnikiWynagrodzen okno(*baza.tdm, baza.dialogi, baza.edycja);
+        okno.show();
+        QCOMPARE(Wiersze(okno, "Lista"), 6);
+        Zrzut(okno, "spd_skladniki_wynagrodzen");
+        auto& ds = okno.Skladniki();
+        ds.Insert();
+        ds.SetFieldText("LP", "7");
+        ds.SetFieldText("KodSkladnika", "NAG");
+        ds.SetFieldText("NazwaSkladnika", "Nagroda");
+        bool odmowa = false;
+        try {
+            ds.Post();
+        } catch (const mirta::store::BladDanych& e) {
+            odmowa = true;
+            QCOMPARE(std::string(e.what()),
+                     std::string("Numer składnika wynagrodzeń do SPD nie może być pusty !!!"));
+        }
+        QVERIFY(odmowa);
+        ds.SetFieldText("NumerSkladnikaPlace", "7");
+        ds.Post();
+        QCOMPARE(ds.Field("IdentyfikatorSkladnika").AsInteger(), int64_t{0});
+    }
+};
+
+QTEST_MAIN(SpdOknaTest)
+#include "spd_okna_test.moc"
