@@ -22,6 +22,10 @@ int RunStaz(Invocation& call);
 int RunUrlop(Invocation& call);
 int RunWynagrodzenie(Invocation& call);
 int RunZamknijRok(Invocation& call);
+int RunKopia(Invocation& call);
+int RunOdtworz(Invocation& call);
+int RunDziennik(Invocation& call);
+int RunTerminy(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 
