@@ -8,9 +8,9 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <map>
-#include <fstream>
 #include <sstream>
 
 #include "kopia/blad_kopii.h"

@@ -32,6 +32,13 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
+// A label whose mnemonic moves to `pole`.
+QLabel* Etykieta(const QString& tekst, QWidget* pole) {
+    auto* l = new QLabel(tekst);
+    l->setBuddy(pole);
+    return l;
+}
+
 // Backups go beside the data directory by default, never into it.
 QString DomyslnyKatalogKopii(const std::string& dane) {
     const QFileInfo d(QDir(Q(dane)).absolutePath());
@@ -58,7 +65,7 @@ TFKopiaDanych::TFKopiaDanych(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     auto* wierszKopii = new QHBoxLayout;
     wierszKopii->addWidget(m_katalogKopii, 1);
     wierszKopii->addWidget(wybierz);
-    formKopii->addRow("&Katalog kopii:", wierszKopii);
+    formKopii->addRow(Etykieta("&Katalog kopii:", m_katalogKopii), wierszKopii);
     m_zPaczkami = new QCheckBox("Także foldery &przesyłek SPD");
     m_zPaczkami->setObjectName("zPaczkami");
     formKopii->addRow(m_zPaczkami);
@@ -80,13 +87,13 @@ TFKopiaDanych::TFKopiaDanych(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     auto* wierszArchiwum = new QHBoxLayout;
     wierszArchiwum->addWidget(m_archiwum, 1);
     wierszArchiwum->addWidget(wybierzArchiwum);
-    formOdtw->addRow("&Archiwum:", wierszArchiwum);
+    formOdtw->addRow(Etykieta("&Archiwum:", m_archiwum), wierszArchiwum);
     QPushButton* wybierzNowy = nullptr;
     m_nowyKatalog = PoleZWyborem("nowyKatalog", true, odtw, &wybierzNowy);
     auto* wierszNowego = new QHBoxLayout;
     wierszNowego->addWidget(m_nowyKatalog, 1);
     wierszNowego->addWidget(wybierzNowy);
-    formOdtw->addRow("&Nowy katalog:", wierszNowego);
+    formOdtw->addRow(Etykieta("&Nowy katalog:", m_nowyKatalog), wierszNowego);
     m_odtworz = new QPushButton("&Odtwórz");
     m_odtworz->setObjectName("odtworz");
     formOdtw->addRow(m_odtworz);

@@ -4,8 +4,8 @@
 
 #include "compute/teksty_dat.h"
 
-#include "store/tests/historia_testowa.h"
 #include "store/terminy.h"
+#include "store/tests/historia_testowa.h"
 #include "store/urlop_nalezny.h"
 #include "store/wyprowadzenie_stazu.h"
 #include "store/zrodla_obliczen.h"
@@ -255,7 +255,7 @@ TEST_F(ObrazPracownikaTest, DerivationShowsPeriodsGapsOverlapsAndEqualsTheSenior
     const int32_t id = Osoba({{"Nazwisko", T("Lis")}, {"Podzial", T("1")}});
     for (const auto& [od, doDnia, forma] :
          {std::tuple{Dzien(2000, 1, 1), Dzien(2004, 12, 31), 1},
-          std::tuple{Dzien(2005, 1, 1), Dzien(2007, 6, 30), 3},  // continues; not service
+          std::tuple{Dzien(2005, 1, 1), Dzien(2007, 6, 30), 3},   // continues; not service
           std::tuple{Dzien(2007, 6, 1), Dzien(2009, 12, 31), 1},  // overlaps a month
           std::tuple{Dzien(2011, 1, 1), Value(), 1}})             // after a year's gap
         Wstaw(tdm->TZatrudnienie, {{"IdentyfikatorPracownika", Id(id)},
@@ -294,8 +294,7 @@ TEST_F(ObrazPracownikaTest, DerivationShowsPeriodsGapsOverlapsAndEqualsTheSenior
         << tekst;
     EXPECT_NE(tekst.find("plik WykUrl2026.DB, rok 2026"), std::string::npos) << tekst;
 
-    const WyprowadzenieStazu wy =
-        WyprowadzStaz(*zrodla, id, RodzajStazu::Wysluga, K(2026, 12, 10));
+    const WyprowadzenieStazu wy = WyprowadzStaz(*zrodla, id, RodzajStazu::Wysluga, K(2026, 12, 10));
     tekst.clear();
     for (const std::string& l : TekstWyprowadzenia(wy))
         tekst += l + "\n";

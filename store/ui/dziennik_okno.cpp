@@ -69,7 +69,9 @@ TFDziennikZmian::TFDziennikZmian(TDM& tdm, Dialogi& dialogi, int32_t biezacyPrac
     biezacy->setObjectName("biezacyPracownik");
     biezacy->setEnabled(m_biezacy != 0);
     wierszPracownika->addWidget(biezacy);
-    f->addRow("&Pracownik:", wierszPracownika);
+    auto* etykieta = new QLabel("&Pracownik:");
+    etykieta->setBuddy(m_pracownik);
+    f->addRow(etykieta, wierszPracownika);
     auto* wierszDat = new QHBoxLayout;
     m_odWlaczone = new QCheckBox("&od");
     m_odWlaczone->setObjectName("odWlaczone");
