@@ -104,10 +104,12 @@ CommandLine ParseCommandLine(std::span<const std::string> args, std::span<const 
         }
         const size_t equals = arg.find('=');
         const std::string name = arg.substr(0, equals);
-        const Option* option = FindOption(kGlobalOptions, name);
-        const bool global = option != nullptr;
-        if (!option && line.command)
-            option = FindOption(line.command->options, name);
+        // After its name, a command's own option wins over a global one of the same name
+        // (mirta dziennik --uzytkownik filters by the user; the login's comes before).
+        const Option* option = line.command ? FindOption(line.command->options, name) : nullptr;
+        const bool global = !option && FindOption(kGlobalOptions, name);
+        if (!option)
+            option = FindOption(kGlobalOptions, name);
         if (!option) {
             line.error = line.command ? "Polecenie " + line.command->name + " nie zna opcji " + name
                                       : "Nieznana opcja: " + name;

@@ -108,9 +108,12 @@ const Command kCommands[] = {
     {.name = "staz",
      .operands = "ID",
      .summary = "wypisuje staż pracownika na dzień przetwarzania",
+     .options = {{"--wyprowadzenie", "", "okresy liczone, scalone, przerwy, urlop bezpłatny i wynik"},
+                 {"--rodzaj", "RODZAJ", "wysluga, sluzba, nagroda albo emerytura (domyślnie każdy)"}},
      .minOperands = 1,
      .maxOperands = 1,
      .logsIn = true,
+     .help = "Z --wyprowadzenie: jak policzono staż, z tej samej rachuby co jego wartość.",
      .run = RunStaz},
     {.name = "urlop",
      .operands = "ID",
@@ -128,7 +131,8 @@ const Command kCommands[] = {
      .run = RunWynagrodzenie},
     {.name = "zamknij-rok",
      .summary = "zamyka rok urlopowy daty przetwarzania (administrator)",
-     .options = {{"--na-probe", "", "tylko wypisuje, co rok przeniesie; niczego nie zapisuje"}},
+     .options = {{"--na-probe", "", "tylko wypisuje, co rok przeniesie; niczego nie zapisuje"},
+                 {"--kopia", "KATALOG", "proponuje przed zamknięciem kopię danych do KATALOG"}},
      .logsIn = true,
      .help = "Pytanie okna zadaje na terminalu albo odpowiada na nie --tak.",
      .run = RunZamknijRok},
@@ -226,6 +230,50 @@ const Command kCommands[] = {
              "odpowiada\nna nie --tak; nieznany klucz serwera przyjmuje tylko "
              "--przyjmij-klucz.",
      .run = RunSpdWyslij},
+    {.name = "kopia",
+     .operands = "KATALOG-KOPII",
+     .summary = "zapisuje kopię katalogu danych do archiwum zip i ją sprawdza",
+     .options = {{"--zachowaj", "N", "zostawia N najnowszych kopii w katalogu, starsze usuwa"},
+                 {"--z-paczkami", "", "także foldery przesyłek w SPD\\"}},
+     .minOperands = 1,
+     .maxOperands = 1,
+     .logsIn = true,
+     .help = "Archiwum mirta-kopia-RRRR-MM-DD-GGMMSS.zip ze spisem rozmiarów i sum SHA-256 "
+             "plików,\nz tabelami programu płacowego (PLACE\\, gdy leżą poza katalogiem "
+             "danych), SPD\\ i ROVANTE\\.\nPo zapisie archiwum jest czytane i porównywane "
+             "ze spisem; ostatni wiersz to jego ścieżka.",
+     .run = RunKopia},
+    {.name = "odtworz",
+     .operands = "ARCHIWUM NOWY-KATALOG",
+     .summary = "odtwarza kopię danych do nowego katalogu",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .help = "NOWY-KATALOG nie może istnieć. Każdy plik jest porównywany ze spisem kopii; "
+             "archiwum\nuszkodzone albo niezgodne ze spisem nie zostaje odtworzone (kod "
+             "wyjścia 1).",
+     .run = RunOdtworz},
+    {.name = "dziennik",
+     .summary = "wypisuje dziennik zmian danych (kto, kiedy, tabela, klucz, pole, było, jest)",
+     .options = {{"--pracownik", "ID", "tylko zmiany danych tego pracownika"},
+                 {"--od", "DATA", "od dnia RRRR-MM-DD"},
+                 {"--do", "DATA", "do dnia RRRR-MM-DD włącznie"},
+                 {"--uzytkownik", "NAZWA", "tylko zmiany tego użytkownika (po nazwie polecenia)"},
+                 {"--tabela", "PLIK", "tylko zmiany tej tabeli, np. Mirta.DB"},
+                 {"--archiwizuj-przed", "DATA",
+                  "przenosi starsze wpisy do pliku DziennikDoRRRRMMDD.DB (administrator)"}},
+     .logsIn = true,
+     .help = "Wiersz na zmienione pole, kolumny rozdzielone tabulatorem, od najstarszego.\n"
+             "--uzytkownik przed nazwą polecenia to użytkownik, który się loguje; po niej - "
+             "filtr.\nPytanie archiwizacji zadaje na terminalu albo odpowiada na nie --tak.",
+     .run = RunDziennik},
+    {.name = "terminy",
+     .summary = "wypisuje, co przypada pracownikom w najbliższych dniach",
+     .options = {{"--dni", "N", "długość okresu od dnia przetwarzania (domyślnie 60)"}},
+     .logsIn = true,
+     .help = "Wzrost dodatku stażowego, nagroda jubileuszowa, wyższy urlop dodatkowy, badanie\n"
+             "lekarskie, ważność dowodu, koniec umowy na czas określony, staż emerytalny.\n"
+             "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).",
+     .run = RunTerminy},
 };
 
 }  // namespace

@@ -34,6 +34,10 @@ int RunSpdPrzesylki(Invocation& call);
 int RunSpdMapowanie(Invocation& call);
 int RunSpdParametry(Invocation& call);
 int RunSpdWyslij(Invocation& call);
+int RunKopia(Invocation& call);
+int RunOdtworz(Invocation& call);
+int RunDziennik(Invocation& call);
+int RunTerminy(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 // The options of mirta raport: output, period, definitions and the filter.

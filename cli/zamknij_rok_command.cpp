@@ -2,6 +2,7 @@
 #include <string>
 
 #include "cli/commands.h"
+#include "cli/kopia_cli.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/wspolne/dialogi.h"
@@ -28,7 +29,11 @@ int RunZamknijRok(Invocation& call) {
         zrodla.Komunikaty().Pokaz(s->dialogi);
         return kExitOk;
     }
-    const store::WynikZamkniecia w = store::ZamknijRokUrlopowy(*s->tdm, *s->tdm1, s->dialogi);
+    std::function<bool()> kopia;
+    if (const std::string* katalog = call.Value("--kopia"))
+        kopia = [&call, &s, katalog] { return WykonajKopie(call, *s, *katalog); };
+    const store::WynikZamkniecia w =
+        store::ZamknijRokUrlopowy(*s->tdm, *s->tdm1, s->dialogi, kopia);
     return w == store::WynikZamkniecia::Przerwano ? kExitFailure : kExitOk;
 }
 

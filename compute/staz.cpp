@@ -13,11 +13,18 @@ DataKal KoniecRoku(int32_t rok) {
 // Joins records given in start order into periods and sums their lengths up to r.
 class Scalanie {
 public:
-    explicit Scalanie(DataKal r) : m_r(r) {}
+    Scalanie(DataKal r, SladScalania* slad) : m_r(r), m_slad(slad) {}
 
     bool Przyjety(DataKal od) const { return od <= m_r; }
 
+    // The record's fate, written down when a trace is kept.
+    void Zapisz(DataKal od, DataKal doDnia, LosRekordu los) {
+        if (m_slad)
+            m_slad->rekordy.push_back({od, doDnia, los});
+    }
+
     void Dodaj(DataKal od, DataKal doDnia) {
+        Zapisz(od, doDnia, LosRekordu::Liczony);
         const DataKal koniec = Obetnij(doDnia);
         if (m_s.Pusta()) {
             m_s = od;
@@ -29,22 +36,31 @@ public:
         } else if (PoprzedniDzien(od) == m_e) {
             m_e = koniec;  // continues the period; an open end leaves it open
         } else {
-            m_suma = m_suma + DlugoscOkresu(m_s, m_e);
+            m_suma = m_suma + Okres(m_s, m_e);
             m_s = od;
             m_e = koniec;
         }
     }
 
-    OkresLMD Suma() const {
+    // Called once, at the end.
+    OkresLMD Suma() {
         if (m_s.Pusta())
             return m_suma;
-        return m_suma + DlugoscOkresu(m_s, m_e.Pusta() ? m_r : m_e);
+        return m_suma + Okres(m_s, m_e.Pusta() ? m_r : m_e);
     }
 
 private:
     DataKal Obetnij(DataKal d) const { return m_r < d ? m_r : d; }
 
+    OkresLMD Okres(DataKal od, DataKal doDnia) {
+        const OkresLMD d = DlugoscOkresu(od, doDnia);
+        if (m_slad)
+            m_slad->okresy.push_back({od, doDnia, d});
+        return d;
+    }
+
     DataKal m_r;
+    SladScalania* m_slad;
     DataKal m_s;
     DataKal m_e;
     OkresLMD m_suma;
@@ -81,47 +97,64 @@ DataKal DataNadpisujaca(const DaneStazu& dane, RodzajStazu rodzaj) {
 }  // namespace
 
 OkresLMD ScaloneZatrudnienie(std::span<const RekordZatrudnienia> rekordy, RodzajStazu rodzaj,
-                             DataKal r) {
-    Scalanie s(r);
+                             DataKal r, SladScalania* slad) {
+    Scalanie s(r, slad);
     for (const auto& z : rekordy) {
-        if (!s.Przyjety(z.dataOd))
+        if (!s.Przyjety(z.dataOd)) {
+            s.Zapisz(z.dataOd, z.dataDo, LosRekordu::PoDacie);
             continue;
+        }
         if (rodzaj == RodzajStazu::Sluzba &&
-            z.identyfikatorFormyZatrudn >= kPierwszaFormaPozaSluzba)
+            z.identyfikatorFormyZatrudn >= kPierwszaFormaPozaSluzba) {
+            s.Zapisz(z.dataOd, z.dataDo, LosRekordu::PozaSluzba);
             continue;
+        }
         s.Dodaj(z.dataOd, z.dataDo);
     }
     return s.Suma();
 }
 
 OkresLMD ScalonePoprzednieZatrudnienie(std::span<const RekordPoprzedniegoZatrudnienia> rekordy,
-                                       std::optional<RodzajStazu> rodzaj, DataKal r) {
-    Scalanie s(r);
+                                       std::optional<RodzajStazu> rodzaj, DataKal r,
+                                       SladScalania* slad) {
+    Scalanie s(r, slad);
     for (const auto& p : rekordy) {
-        if (!s.Przyjety(p.dataOd))
+        if (!s.Przyjety(p.dataOd)) {
+            s.Zapisz(p.dataOd, p.dataDo, LosRekordu::PoDacie);
             continue;
-        if (rodzaj && !Dopuszczony(p, *rodzaj))
+        }
+        if (rodzaj && !Dopuszczony(p, *rodzaj)) {
+            s.Zapisz(p.dataOd, p.dataDo, LosRekordu::NieDopuszczony);
             continue;
+        }
         s.Dodaj(p.dataOd, p.dataDo);
     }
     return s.Suma();
 }
 
-OkresLMD UrlopBezplatny(std::span<const RekordUrlopu> urlopy, DataKal r) {
+OkresLMD UrlopBezplatny(std::span<const RekordUrlopu> urlopy, DataKal r,
+                        std::vector<UrlopWSladzie>* slad) {
     OkresLMD suma;
-    for (const auto& u : urlopy) {
+    for (size_t i = 0; i < urlopy.size(); ++i) {
+        const RekordUrlopu& u = urlopy[i];
         if (u.rodzajUrlopu != kRodzajUrlopuBezplatnego || u.dataOd.Pusta() || r < u.dataOd)
             continue;
         const DataKal koniec = u.dataDo.Pusta() || !(u.dataDo < r) ? r : u.dataDo;
-        suma = suma + DlugoscOkresu(u.dataOd, koniec);
+        const OkresLMD d = DlugoscOkresu(u.dataOd, koniec);
+        if (slad)
+            slad->push_back({i, u.dataOd, koniec, d});
+        suma = suma + d;
     }
     return suma;
 }
 
-SkladnikiStazu Skladniki(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r) {
-    return SkladnikiStazu{ScaloneZatrudnienie(dane.zatrudnienie, rodzaj, r),
-                          ScalonePoprzednieZatrudnienie(dane.poprzednieZatrudnienie, rodzaj, r),
-                          UrlopBezplatny(dane.urlopy, r)};
+SkladnikiStazu Skladniki(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r,
+                         SladSkladnikow* slad) {
+    return SkladnikiStazu{
+        ScaloneZatrudnienie(dane.zatrudnienie, rodzaj, r, slad ? &slad->zatrudnienie : nullptr),
+        ScalonePoprzednieZatrudnienie(dane.poprzednieZatrudnienie, rodzaj, r,
+                                      slad ? &slad->poprzednie : nullptr),
+        UrlopBezplatny(dane.urlopy, r, slad ? &slad->urlopy : nullptr)};
 }
 
 OkresLMD Staz(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r) {

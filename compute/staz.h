@@ -57,21 +57,60 @@ struct DaneStazu {
     std::vector<RekordUrlopu> urlopy;
 };
 
+// What the computations below did with each record, written down as they go when asked (the
+// derivation a clerk can check); the sums are the computation's own.
+enum class LosRekordu {
+    Liczony,
+    PoDacie,        // starts after the date counted to
+    PozaSluzba,     // an employment form that is not service, for Sluzba
+    NieDopuszczony  // previous employment not admitted for the kind
+};
+struct RekordWSladzie {
+    DataKal dataOd;
+    DataKal dataDo;
+    LosRekordu los = LosRekordu::Liczony;
+};
+// A period of records joined, its end cut at the date counted to (an open one ends there).
+struct OkresWSladzie {
+    DataKal od;
+    DataKal doDnia;
+    OkresLMD dlugosc;
+};
+struct SladScalania {
+    std::vector<RekordWSladzie> rekordy;  // as entered, in the order given
+    std::vector<OkresWSladzie> okresy;    // as summed
+};
+// Each unpaid leave counted, by its position in the list given, with the days deducted.
+struct UrlopWSladzie {
+    size_t indeks = 0;
+    DataKal od;
+    DataKal doDnia;
+    OkresLMD dlugosc;
+};
+
 // Employment up to r with contiguous records joined; overlapping records count in full.
 OkresLMD ScaloneZatrudnienie(std::span<const RekordZatrudnienia> rekordy, RodzajStazu rodzaj,
-                             DataKal r);
+                             DataKal r, SladScalania* slad = nullptr);
 // Without a kind every record counts.
 OkresLMD ScalonePoprzednieZatrudnienie(std::span<const RekordPoprzedniegoZatrudnienia> rekordy,
-                                       std::optional<RodzajStazu> rodzaj, DataKal r);
+                                       std::optional<RodzajStazu> rodzaj, DataKal r,
+                                       SladScalania* slad = nullptr);
 // Unpaid leave taken up to r.
-OkresLMD UrlopBezplatny(std::span<const RekordUrlopu> urlopy, DataKal r);
+OkresLMD UrlopBezplatny(std::span<const RekordUrlopu> urlopy, DataKal r,
+                        std::vector<UrlopWSladzie>* slad = nullptr);
 
 struct SkladnikiStazu {
     OkresLMD zatrudnienie;    // in this unit
     OkresLMD poprzednie;      // previous employment admitted for the kind
     OkresLMD urlopBezplatny;  // deducted
 };
-SkladnikiStazu Skladniki(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r);
+struct SladSkladnikow {
+    SladScalania zatrudnienie;
+    SladScalania poprzednie;
+    std::vector<UrlopWSladzie> urlopy;
+};
+SkladnikiStazu Skladniki(const DaneStazu& dane, RodzajStazu rodzaj, DataKal r,
+                         SladSkladnikow* slad = nullptr);
 
 // Seniority of a kind at r: from the override date when one is set, else employment plus
 // admitted previous employment less unpaid leave.

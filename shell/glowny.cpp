@@ -71,6 +71,7 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     m_strony = new StronyPracownika(tdm, tdm1, dialogi, m_edycjaAutomatyczna);
     ukladStron->addWidget(m_strony);
     connect(m_strony, &StronyPracownika::wyborZeSlownika, this, &TFGlowny::WyborZeSlownika);
+    connect(m_strony, &StronyPracownika::wyprowadzenieStazu, this, &TFGlowny::WyprowadzenieStazu);
     m_strony->UdostepnijWyborZeSlownikow(true);
     connect(m_strony, &StronyPracownika::urlopyNalezne, this, &TFGlowny::UrlopyNalezne);
     m_strony->UdostepnijUrlopyNalezne(true);

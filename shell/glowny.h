@@ -129,6 +129,12 @@ private:
     void DaneStrazy();
     void Informacje();
     void PrzegrajDoPlac();
+    void KopiaDanych();
+    void WyprowadzenieStazu();
+    void DziennikZmian();
+    void Terminy();
+    // The employee the pages show; 0 when none.
+    int32_t BiezacyPracownik() const;
     void WyborPracownikow();
     void UrlopyNalezne();
 

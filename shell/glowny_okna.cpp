@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "kopia/ui/kopia_okno.h"
 #include "payroll/ui/przegrywanie_okno.h"
 #include "reports/ui/wydruki_okno.h"
 #include "shell/dane_firmy.h"
@@ -16,6 +17,7 @@
 #include "shell/zmiana_hasla.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/ui/dziennik_okno.h"
 #include "store/ui/kalendarz_dni.h"
 #include "store/ui/karta_pracy.h"
 #include "store/ui/okna_slownikow.h"
@@ -23,6 +25,8 @@
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
 #include "store/ui/urlopy_nalezne.h"
+#include "store/ui/terminy_okno.h"
+#include "store/ui/wyprowadzenie_stazu_okno.h"
 
 namespace mirta::shell {
 
@@ -143,6 +147,42 @@ void TFGlowny::Wydruki() {
         return std::make_unique<reports::ui::TFWydruki>(
             m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna, m_definicjaWydruku, this);
     });
+}
+
+void TFGlowny::KopiaDanych() {
+    Otworz(m_dialogi,
+           [&] { return std::make_unique<kopia::ui::TFKopiaDanych>(m_tdm, m_dialogi, this); });
+}
+
+int32_t TFGlowny::BiezacyPracownik() const {
+    if (!m_tdm.TPracownicy.IsOpen())
+        return 0;
+    const engine::Value& id = m_tdm.TPracownicy->Field("Identyfikator");
+    return id.IsNull() ? 0 : static_cast<int32_t>(id.AsInteger());
+}
+
+void TFGlowny::WyprowadzenieStazu() {
+    const int32_t id = BiezacyPracownik();
+    if (id == 0) {
+        m_dialogi.Blad("Brak pracownika !!!", store::kTytulBledu);
+        return;
+    }
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<store::ui::TFWyprowadzenieStazu>(m_tdm, m_tdm1, m_dialogi, id,
+                                                                 this);
+    });
+}
+
+void TFGlowny::DziennikZmian() {
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<store::ui::TFDziennikZmian>(m_tdm, m_dialogi, BiezacyPracownik(),
+                                                            this);
+    });
+}
+
+void TFGlowny::Terminy() {
+    Otworz(m_dialogi,
+           [&] { return std::make_unique<store::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this); });
 }
 
 void TFGlowny::WyborPracownikow() {

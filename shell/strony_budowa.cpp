@@ -200,6 +200,11 @@ QWidget* BudowniczyStron::ZbudujTekst(Karta& strona) {
         drukuj->setObjectName("drukujInformacje");
         drukuj->setEnabled(false);
         tekst->addAction(drukuj);
+        auto* staz = new QAction(QString::fromUtf8("Wyprowadzenie stażu..."), tekst);
+        staz->setObjectName("wyprowadzenieStazu");
+        QObject::connect(staz, &QAction::triggered, strony,
+                         [strony] { emit strony->wyprowadzenieStazu(); });
+        tekst->addAction(staz);
     } else {
         m_s.m_wynagrodzenia = tekst;
     }

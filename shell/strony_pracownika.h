@@ -106,6 +106,8 @@ signals:
     void wyborZeSlownika(const QString& okno, int numer);
     // "Urlopy należne" pressed.
     void urlopyNalezne();
+    // "Wyprowadzenie stażu..." of the summary page.
+    void wyprowadzenieStazu();
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "store/dziennik_zmian.h"
 #include "store/engine/engine_error.h"
 #include "store/katalogi_plac.h"
 #include "store/otwarcie_tabel.h"
@@ -131,6 +132,16 @@ std::shared_ptr<engine::Table> DataModule::SharedTableFor(const TableComponent& 
     return nullptr;
 }
 
+namespace {
+
+// Every personnel, dictionary and settings table; not the package tables of a generation or the
+// payroll card files, which are written by jobs and not by a user's edit.
+bool ZapisujeDoDziennika(const OpisTabeli& opis) {
+    return opis.miejsce != MiejscePliku::Paczka && opis.miejsce != MiejscePliku::KartotekaPlac;
+}
+
+}  // namespace
+
 void DataModule::Open(TableComponent& component, const std::string& directory) {
     if (component.IsOpen())
         return;
@@ -149,6 +160,8 @@ void DataModule::Open(TableComponent& component, const std::string& directory) {
     }
     try {
         Prepare(component);
+        if (ZapisujeDoDziennika(component.Opis()) && !tabela->ReadOnly())
+            PodlaczDziennik(ds, m_fs, m_dataDirectory, [this] { return Sesja().NazwaKrotka; });
         for (auto& [pole, haki] : component.m_hooks)
             ds.SetFieldHooks(pole, haki);
         InstallCalculations(component);

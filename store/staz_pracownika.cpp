@@ -1,5 +1,6 @@
 #include "store/staz_pracownika.h"
 
+#include <filesystem>
 #include <set>
 
 #include "store/pola_rekordu.h"
@@ -98,6 +99,7 @@ void CzytajUrlopyBezplatne(ZrodlaObliczen& z, DaneKadrowePracownika& d) {
             if (!widziane.emplace(start, typ).second)
                 continue;
             d.staz.urlopy.push_back({DataPola(w[od]), DataPola(w[doDnia]), typ});
+            d.plikiUrlopow.push_back(std::filesystem::path(t->Path()).filename().string());
         }
     }
 }
@@ -144,19 +146,24 @@ DaneKadrowePracownika CzytajDaneKadrowe(ZrodlaObliczen& zrodla, int32_t pracowni
     return d;
 }
 
+StazRodzaju PoliczStazRodzaju(const DaneKadrowePracownika& dane, RodzajStazu rodzaj,
+                              compute::DataKal data, compute::SladSkladnikow* slad) {
+    StazRodzaju w;
+    w.skladniki = compute::Skladniki(dane.staz, rodzaj, data, slad);
+    w.dataUmowna = DataUmowna(dane.staz, rodzaj);
+    // As compute::Staz, from the parts already counted.
+    w.staz = w.dataUmowna.Pusta()
+                 ? w.skladniki.zatrudnienie + w.skladniki.poprzednie - w.skladniki.urlopBezplatny
+                 : compute::DlugoscOkresu(w.dataUmowna, data);
+    return w;
+}
+
 StazPracownika PoliczStaz(const DaneKadrowePracownika& dane, compute::DataKal data) {
     StazPracownika s;
     s.data = data;
     for (RodzajStazu r : {RodzajStazu::Wysluga, RodzajStazu::Sluzba,
-                          RodzajStazu::NagrodaJubileuszowa, RodzajStazu::Emerytura}) {
-        StazRodzaju& w = s.rodzaje[static_cast<size_t>(r)];
-        w.skladniki = compute::Skladniki(dane.staz, r, data);
-        w.dataUmowna = DataUmowna(dane.staz, r);
-        // As compute::Staz, from the parts already counted.
-        w.staz = w.dataUmowna.Pusta() ? w.skladniki.zatrudnienie + w.skladniki.poprzednie -
-                                            w.skladniki.urlopBezplatny
-                                      : compute::DlugoscOkresu(w.dataUmowna, data);
-    }
+                          RodzajStazu::NagrodaJubileuszowa, RodzajStazu::Emerytura})
+        s.rodzaje[static_cast<size_t>(r)] = PoliczStazRodzaju(dane, r, data);
     const int32_t lata = s.Rodzaj(RodzajStazu::Wysluga).staz.lata;
     s.procentCywila = compute::ProcentWyslugiCywila(lata);
     s.procentFunkcjonariusza = compute::ProcentWyslugiFunkcjonariusza(lata);

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "compute/staz.h"
 #include "store/engine/value.h"
@@ -25,7 +26,8 @@ struct DaneKadrowePracownika {
     // Override dates, employment, previous employment and the unpaid leave of every year's
     // leave file (a row copied into a year file counted once).
     compute::DaneStazu staz;
-    char grupaSzkodliwosci = 0;  // of the last harm record; 0: none
+    std::vector<std::string> plikiUrlopow;  // the leave file of each of staz.urlopy
+    char grupaSzkodliwosci = 0;             // of the last harm record; 0: none
 };
 DaneKadrowePracownika CzytajDaneKadrowe(ZrodlaObliczen& zrodla, int32_t pracownik);
 
@@ -53,5 +55,8 @@ struct StazPracownika {
     }
 };
 StazPracownika PoliczStaz(const DaneKadrowePracownika& dane, compute::DataKal data);
+// One kind of it; with `slad`, the records and periods counted are written down on the way.
+StazRodzaju PoliczStazRodzaju(const DaneKadrowePracownika& dane, compute::RodzajStazu rodzaj,
+                              compute::DataKal data, compute::SladSkladnikow* slad = nullptr);
 
 }  // namespace mirta::store

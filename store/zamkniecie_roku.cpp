@@ -204,7 +204,8 @@ std::string TekstWierszaZamkniecia(const WierszZamkniecia& w) {
            w.systemSluzby;
 }
 
-WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi) {
+WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                                   const std::function<bool()>& kopia) {
     const SesjaUzytkownika& s = tdm.Sesja();
     if (!s.Administrator) {
         dialogi.Blad("Nie masz uprawnień administratora systemu !!!", kTytulBledu);
@@ -229,6 +230,13 @@ WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi) {
     if (dialogi.TakNie("Czy chcesz zamknąć urlopowy rok:" + std::to_string(n - 1) + " ?", kTytul,
                        Ikona::Pytanie, Odpowiedz::Nie) != Odpowiedz::Tak)
         return WynikZamkniecia::Przerwano;
+    if (kopia) {
+        const Odpowiedz o = dialogi.TakNieAnuluj(
+            "Czy przed zamknięciem roku wykonać kopię zapasową danych ?", kTytul,
+            Ikona::Pytanie, Odpowiedz::Tak);
+        if (o == Odpowiedz::Anuluj || (o == Odpowiedz::Tak && !kopia()))
+            return WynikZamkniecia::Przerwano;
+    }
     ZrodlaObliczen zrodla(tdm, tdm1);
     try {
         const auto wiersze = WierszeZamkniecia(zrodla, s.DataPrzetwarzania.year);

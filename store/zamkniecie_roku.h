@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -51,6 +52,10 @@ enum class WynikZamkniecia {
 // file first, the leave-due file, which marks the year closed, last). On failure nothing of
 // the new year is left and the error is shown. A year closed by an older version without its
 // leave-taken file is repaired after a question.
-WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi);
+// `kopia`, when given, is offered once the closing is agreed: it makes a backup of the data
+// directory and tells whether it succeeded (after its own messages); a failed or cancelled
+// backup stops the closing.
+WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                                   const std::function<bool()>& kopia = {});
 
 }  // namespace mirta::store

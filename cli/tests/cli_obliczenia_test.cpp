@@ -200,6 +200,30 @@ TEST_F(CliObliczenia, WynagrodzeniePrintsRowsValuesAndTotals) {
         << w.wyjscie;
 }
 
+// The derivation ends with the seniority the plain command prints, for each kind.
+TEST_F(CliObliczenia, StazWyprowadzenieEndsWithTheSeniorityOfItsKind) {
+    const Wynik staz = Polecenie("staz " + std::to_string(s_id));
+    ASSERT_EQ(staz.kod, 0) << staz.wyjscie;
+    const std::pair<const char*, const char*> rodzaje[] = {
+        {"wysluga", "Wysluga: "}, {"sluzba", "Sluzba: "}, {"nagroda", "NagrodaJubileuszowa: "},
+        {"emerytura", "Emerytura: "}};
+    for (const auto& [rodzaj, naglowek] : rodzaje) {
+        const Wynik w =
+            Polecenie("staz " + std::to_string(s_id) + " --wyprowadzenie --rodzaj " + rodzaj);
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+        const size_t p = staz.wyjscie.find(naglowek) + std::string(naglowek).size();
+        const std::string oczekiwany = staz.wyjscie.substr(p, staz.wyjscie.find('\n', p) - p);
+        EXPECT_NE(w.wyjscie.find("\nWynik: " + oczekiwany + "\n"), std::string::npos)
+            << rodzaj << "\n" << w.wyjscie;
+    }
+    const Wynik w = Polecenie("staz " + std::to_string(s_id) + " --wyprowadzenie");
+    EXPECT_NE(w.wyjscie.find("1990-01-01 – 1994-12-31   liczony"), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("2026-02-01 – 2026-02-28"), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("plik WykUrl2026.DB, rok 2026"), std::string::npos) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("Data umowna: 2010-01-01"), std::string::npos) << w.wyjscie;
+    EXPECT_EQ(Polecenie("staz " + std::to_string(s_id) + " --wyprowadzenie --rodzaj x").kod, 2);
+}
+
 // The closing of a demo year, run as its administrator would.
 class CliZamkniecieRoku : public ::testing::Test {
 protected:

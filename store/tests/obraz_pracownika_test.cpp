@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "compute/teksty_dat.h"
+
+#include "store/terminy.h"
 #include "store/tests/historia_testowa.h"
 #include "store/urlop_nalezny.h"
+#include "store/wyprowadzenie_stazu.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {
@@ -237,6 +241,132 @@ TEST(Wynagrodzenie, ARateOfMinusOneCountsAsZeroInTheTotals) {
     EXPECT_DOUBLE_EQ(RazemFunkcjonariusz(3090, 23, -1, 150, 100), 3090 + 710.70 + 150 + 100);
     EXPECT_DOUBLE_EQ(RazemFunkcjonariusz(-1, 23, 300, 0, 0), 300);
     EXPECT_DOUBLE_EQ(RazemCywil(-1, 16, 10), 0);
+}
+
+}  // namespace
+}  // namespace mirta::store
+
+namespace mirta::store {
+namespace {
+
+// The derivation is the computation's own trace: its result equals the seniority of every kind,
+// and it names the gap, the overlap, the record left out and each leave's file.
+TEST_F(ObrazPracownikaTest, DerivationShowsPeriodsGapsOverlapsAndEqualsTheSeniority) {
+    const int32_t id = Osoba({{"Nazwisko", T("Lis")}, {"Podzial", T("1")}});
+    for (const auto& [od, doDnia, forma] :
+         {std::tuple{Dzien(2000, 1, 1), Dzien(2004, 12, 31), 1},
+          std::tuple{Dzien(2005, 1, 1), Dzien(2007, 6, 30), 3},   // continues; not service
+          std::tuple{Dzien(2007, 6, 1), Dzien(2009, 12, 31), 1},  // overlaps a month
+          std::tuple{Dzien(2011, 1, 1), Value(), 1}})             // after a year's gap
+        Wstaw(tdm->TZatrudnienie, {{"IdentyfikatorPracownika", Id(id)},
+                                   {"DataOd", od},
+                                   {"DataDo", doDnia},
+                                   {"IdentyfikatorFormyZatrudn", Id(forma)}});
+    Wstaw(tdm1->TPopZatrudnienie, {{"IdentyfikatorPracownika", Id(id)},
+                                   {"DataOd", Dzien(1995, 1, 1)},
+                                   {"DataDo", Dzien(1996, 12, 31)},
+                                   {"NazwaZakładuPracy", T("Huta")},
+                                   {"DoNagrodyJubileuszowej", Value::Logical(true)}});
+    Wstaw(tdm1->TUrlopy, {{"IdentyfikatorPracownika", Id(id)},
+                          {"DataOd", Dzien(2026, 2, 1)},
+                          {"DataDo", Dzien(2026, 2, 28)},
+                          {"RodzajUrlopu", Id(9)}});
+
+    const ObrazPracownika o = Obraz(id);
+    for (const RodzajStazu r : {RodzajStazu::Wysluga, RodzajStazu::Sluzba,
+                                RodzajStazu::NagrodaJubileuszowa, RodzajStazu::Emerytura}) {
+        const WyprowadzenieStazu w = WyprowadzStaz(*zrodla, id, r, K(2026, 12, 10));
+        ASSERT_TRUE(w.znaleziony);
+        EXPECT_EQ(w.wynik.staz, o.staz.Rodzaj(r).staz) << NazwaRodzajuStazu(r);
+        const std::vector<std::string> t = TekstWyprowadzenia(w);
+        EXPECT_EQ(t.back(), "Wynik: " + compute::TekstOkresu(o.staz.Rodzaj(r).staz));
+    }
+
+    const WyprowadzenieStazu s = WyprowadzStaz(*zrodla, id, RodzajStazu::Sluzba, K(2026, 12, 10));
+    std::string tekst;
+    for (const std::string& l : TekstWyprowadzenia(s))
+        tekst += l + "\n";
+    EXPECT_NE(tekst.find("2005-01-01 – 2007-06-30   pominięty: forma zatrudnienia poza służbą"),
+              std::string::npos)
+        << tekst;
+    EXPECT_NE(tekst.find("przerwa: 2010-01-01 – 2010-12-31"), std::string::npos) << tekst;
+    EXPECT_NE(tekst.find("1995-01-01 – 1996-12-31   pominięty: nie zaliczany"), std::string::npos)
+        << tekst;
+    EXPECT_NE(tekst.find("plik WykUrl2026.DB, rok 2026"), std::string::npos) << tekst;
+
+    const WyprowadzenieStazu wy = WyprowadzStaz(*zrodla, id, RodzajStazu::Wysluga, K(2026, 12, 10));
+    tekst.clear();
+    for (const std::string& l : TekstWyprowadzenia(wy))
+        tekst += l + "\n";
+    EXPECT_NE(tekst.find("nakładanie się: 2007-06-01 – 2007-06-30"), std::string::npos) << tekst;
+    ASSERT_EQ(wy.slad.zatrudnienie.okresy.size(), 3u);
+}
+
+}  // namespace
+}  // namespace mirta::store
+
+namespace mirta::store {
+namespace {
+
+// Every kind of date coming due, found for the people of a unit made here; the dismissed left
+// out.
+TEST_F(ObrazPracownikaTest, DatesComingDueOfEachKind) {
+    const auto zatrudnienie = [&](int32_t id, Value od, Value doDnia, int forma) {
+        Wstaw(tdm->TZatrudnienie, {{"IdentyfikatorPracownika", Id(id)},
+                                   {"DataOd", od},
+                                   {"DataDo", doDnia},
+                                   {"IdentyfikatorFormyZatrudn", Id(forma)}});
+    };
+    // An officer completing 20 years on the last day of the year.
+    const int32_t a = Osoba({{"Nazwisko", T("Adamski")},
+                             {"Imie1", T("Adam")},
+                             {"Podzial", T("1")},
+                             {"DataUrodzenia", Dzien(1990, 5, 5)}});
+    zatrudnienie(a, Dzien(2007, 1, 1), Value(), 1);
+    // An officer completing 25 years: the retirement seniority.
+    const int32_t c = Osoba({{"Nazwisko", T("Cichy")},
+                             {"Imie1", T("Cezary")},
+                             {"Podzial", T("1")},
+                             {"DataUrodzenia", Dzien(1975, 1, 1)}});
+    zatrudnienie(c, Dzien(2002, 1, 1), Value(), 1);
+    // A civil employee: a fixed-term contract, an examination, an identity card.
+    const int32_t b = Osoba({{"Nazwisko", T("Bednarz")},
+                             {"Imie1", T("Beata")},
+                             {"Podzial", T("2")},
+                             {"DataWaznosciDowodu", Dzien(2027, 2, 1)}});
+    zatrudnienie(b, Dzien(2026, 1, 1), Dzien(2027, 1, 15), 3);
+    for (const auto& [data, nastepne] : {std::pair{Dzien(2025, 6, 1), Dzien(2026, 6, 1)},
+                                         std::pair{Dzien(2026, 6, 1), Dzien(2027, 1, 20)}})
+        Wstaw(tdm1->TBadania, {{"IdentyfikatorPracownika", Id(b)},
+                               {"DataBadania", data},
+                               {"DataNastepnegoBadania", nastepne}});
+    // A contract continued by the next record does not end; a dismissed one shows nothing.
+    const int32_t e = Osoba({{"Nazwisko", T("Ebert")}, {"Imie1", T("Ewa")}, {"Podzial", T("2")}});
+    zatrudnienie(e, Dzien(2026, 1, 1), Dzien(2026, 12, 31), 3);
+    zatrudnienie(e, Dzien(2027, 1, 1), Value(), 2);
+    Osoba({{"Nazwisko", T("Dudek")},
+           {"Imie1", T("Dariusz")},
+           {"Podzial", T("2")},
+           {"DataZwolnienia", Dzien(2026, 11, 30)},
+           {"DataWaznosciDowodu", Dzien(2027, 1, 1)}});
+
+    zrodla = std::make_unique<ZrodlaObliczen>(*tdm, *tdm1);
+    std::string tekst;
+    for (const Termin& t : TerminyWOkresie(*zrodla, K(2026, 12, 10), 60))
+        tekst += compute::TekstDaty(t.data) + " " + t.nazwisko + ": " + NazwaTerminu(t.rodzaj) +
+                 (t.opis.empty() ? "" : " " + t.opis) + "\n";
+    EXPECT_EQ(tekst,
+              "2026-12-31 Adamski Adam: wzrost dodatku stażowego 20 lat, 20% (było 19%)\n"
+              "2026-12-31 Adamski Adam: nagroda jubileuszowa 20 lat\n"
+              "2026-12-31 Adamski Adam: wyższy urlop dodatkowy 9 dni (było 5)\n"
+              "2026-12-31 Cichy Cezary: wzrost dodatku stażowego 25 lat, 22.5% (było 22%)\n"
+              "2026-12-31 Cichy Cezary: nagroda jubileuszowa 25 lat\n"
+              "2026-12-31 Cichy Cezary: staż emerytalny 25 lat\n"
+              "2027-01-15 Bednarz Beata: koniec umowy na czas określony\n"
+              "2027-01-20 Bednarz Beata: badanie lekarskie\n"
+              "2027-02-01 Bednarz Beata: koniec ważności dowodu osobistego\n");
+    (void)a;
+    (void)c;
 }
 
 }  // namespace

@@ -1,0 +1,277 @@
+// Backup and restore of a data directory made by the test; damaged and hostile archives made
+// with libzip; the archive checked by Info-ZIP's unzip.
+#include <gtest/gtest.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+
+#include "kopia/blad_kopii.h"
+#include "kopia/kopia_danych.h"
+#include "kopia/manifest.h"
+#include "store/engine/file_system.h"
+#include "store/nowa_baza.h"
+
+namespace mirta::kopia {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string Czytaj(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void Zapisz(const fs::path& p, const std::string& tekst) {
+    fs::create_directories(p.parent_path());
+    std::ofstream(p, std::ios::binary) << tekst;
+}
+
+// Every file under `katalog` with its bytes, by relative path.
+std::map<std::string, std::string> Pliki(const fs::path& katalog) {
+    std::map<std::string, std::string> m;
+    for (const auto& w : fs::recursive_directory_iterator(katalog))
+        if (w.is_regular_file())
+            m[w.path().lexically_relative(katalog).generic_string()] = Czytaj(w.path());
+    return m;
+}
+
+int Polecenie(const std::string& p) {
+    const int s = std::system((p + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(s) ? WEXITSTATUS(s) : -1;
+}
+
+OpcjeKopii Zachowaj(int n) {
+    OpcjeKopii o;
+    o.zachowaj = n;
+    return o;
+}
+
+class Kopia : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_tmp = fs::temp_directory_path() /
+                ("mirta_kopia_" + std::to_string(::getpid()) + "_" +
+                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_tmp);
+        dane = m_tmp / "dane";
+        kopie = m_tmp / "kopie";
+        store::UtworzNowaBaze(engine::FileSystem::Real(), dane.string(), {2026, 12, 10});
+        Zapisz(dane / "SPD/P0001/DANE.CSV", "paczka\n");
+        Zapisz(dane / "SPD/notatka.txt", "ustawienia\n");
+        Zapisz(dane / "ROVANTE/PUSTY.DBF", "");
+        fs::create_directories(dane / "pusty");
+    }
+    void TearDown() override { fs::remove_all(m_tmp); }
+
+    fs::path m_tmp, dane, kopie;
+};
+
+TEST_F(Kopia, ArchiwumOdtwarzaSieBajtWBajtIPrzechodziUnzip) {
+    const WynikKopii w = UtworzKopie(dane.string(), kopie.string(), {});
+    EXPECT_EQ(fs::path(w.archiwum).parent_path(), kopie);
+    EXPECT_TRUE(fs::path(w.archiwum).filename().string().starts_with("mirta-kopia-"));
+    EXPECT_EQ(Polecenie("unzip -tq '" + w.archiwum + "'"), 0);
+    EXPECT_EQ(ArchiwaKopii(kopie.string()), std::vector<std::string>{w.archiwum});
+
+    const fs::path nowy = m_tmp / "odtworzone";
+    const WynikOdczytu o = OdtworzKopie(w.archiwum, nowy.string());
+    EXPECT_EQ(o.plikow, w.plikow);
+    auto oczekiwane = Pliki(dane);
+    oczekiwane.erase("SPD/P0001/DANE.CSV");  // package folders only when asked
+    EXPECT_EQ(Pliki(nowy), oczekiwane);
+    EXPECT_TRUE(fs::is_directory(nowy / "pusty"));
+    EXPECT_FALSE(fs::exists(nowy / "SPD/P0001"));
+    EXPECT_FALSE(fs::exists(nowy / kNazwaManifestu));
+    // The zip keeps times to two seconds.
+    const auto roznica =
+        fs::last_write_time(nowy / "Mirta.DB") - fs::last_write_time(dane / "Mirta.DB");
+    EXPECT_LE(std::chrono::abs(roznica), std::chrono::seconds(2));
+}
+
+TEST_F(Kopia, PaczkiNaZyczenieAPlikiPlacZInnegoKatalogu) {
+    const fs::path place = m_tmp / "place";
+    Zapisz(place / "Mirta.DB", "tabela");
+    Zapisz(place / "mirta.PX", "indeks");
+    Zapisz(place / "obcy.txt", "nie nasz");
+    const WynikKopii w =
+        UtworzKopie(dane.string(), kopie.string(), {.zPaczkami = true, .katalogPlac = place});
+    const fs::path nowy = m_tmp / "odtworzone";
+    OdtworzKopie(w.archiwum, nowy.string());
+    EXPECT_EQ(Czytaj(nowy / "SPD/P0001/DANE.CSV"), "paczka\n");
+    // Only the payroll program's table files, whatever their letter case.
+    const std::map<std::string, std::string> plac = Pliki(nowy / "PLACE");
+    EXPECT_EQ(plac,
+              (std::map<std::string, std::string>{{"Mirta.DB", "tabela"}, {"mirta.PX", "indeks"}}))
+        << "katalog płac: " << [&] {
+               std::string t;
+               for (const auto& [k, v] : plac)
+                   t += k + " ";
+               return t;
+           }();
+}
+
+TEST_F(Kopia, KatalogKopiiWewnatrzDanychNieTrafiaDoKopii) {
+    const fs::path wewnatrz = dane / "KOPIE";
+    UtworzKopie(dane.string(), wewnatrz.string(), {});
+    const WynikKopii w = UtworzKopie(dane.string(), wewnatrz.string(), {});
+    const fs::path nowy = m_tmp / "odtworzone";
+    OdtworzKopie(w.archiwum, nowy.string());
+    EXPECT_FALSE(fs::exists(nowy / "KOPIE"));
+}
+
+TEST_F(Kopia, RotacjaZostawiaNajnowsze) {
+    fs::create_directories(kopie);
+    for (const char* stara :
+         {"mirta-kopia-2020-01-01-000000.zip", "mirta-kopia-2021-01-01-000000.zip",
+          "mirta-kopia-2021-01-01-000000-2.zip", "inny.zip"})
+        Zapisz(kopie / stara, "x");
+    const WynikKopii w = UtworzKopie(dane.string(), kopie.string(), Zachowaj(2));
+    EXPECT_EQ(w.usuniete.size(), 2u);
+    EXPECT_EQ(ArchiwaKopii(kopie.string()),
+              (std::vector<std::string>{(kopie / "mirta-kopia-2021-01-01-000000-2.zip").string(),
+                                        w.archiwum}));
+    EXPECT_TRUE(fs::exists(kopie / "inny.zip"));
+}
+
+TEST_F(Kopia, OdtworzenieTylkoDoNowegoKatalogu) {
+    const WynikKopii w = UtworzKopie(dane.string(), kopie.string(), {});
+    try {
+        OdtworzKopie(w.archiwum, dane.string());
+        FAIL();
+    } catch (const BladKopii& e) {
+        EXPECT_NE(std::string(e.what()).find("już istnieje"), std::string::npos) << e.what();
+    }
+}
+
+// An archive written by hand: the manifest given, then the entries.
+void Archiwum(const fs::path& p, const std::string& manifest,
+              const std::vector<std::pair<std::string, std::string>>& pliki) {
+    int kod = 0;
+    zip_t* z = zip_open(p.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &kod);
+    ASSERT_NE(z, nullptr);
+    std::vector<std::string> bufory{manifest};
+    for (const auto& [n, t] : pliki)
+        bufory.push_back(t);
+    zip_file_add(z, kNazwaManifestu, zip_source_buffer(z, bufory[0].data(), bufory[0].size(), 0),
+                 0);
+    for (size_t i = 0; i < pliki.size(); ++i)
+        zip_file_add(z, pliki[i].first.c_str(),
+                     zip_source_buffer(z, bufory[i + 1].data(), bufory[i + 1].size(), 0), 0);
+    ASSERT_EQ(zip_close(z), 0);
+}
+
+std::string Linia(const std::string& nazwa, const std::string& tresc) {
+    Sha256 s;
+    s.Dodaj(tresc.data(), tresc.size());
+    return s.Hex() + " " + std::to_string(tresc.size()) + " " + nazwa + "\n";
+}
+
+TEST_F(Kopia, UszkodzoneIWrogieArchiwaSaOdrzucaneBezSladu) {
+    const WynikKopii dobra = UtworzKopie(dane.string(), kopie.string(), {});
+    const std::string bajty = Czytaj(dobra.archiwum);
+    const std::string h = "MIRTA KOPIA 1\n";
+    struct Przypadek {
+        const char* nazwa;
+        std::function<void(const fs::path&)> zrob;
+        const char* fragment;
+    };
+    const std::vector<Przypadek> przypadki = {
+        {"obcięte", [&](const fs::path& p) { Zapisz(p, bajty.substr(0, bajty.size() / 2)); },
+         "uszkodzone"},
+        {"zmieniony bajt danych",
+         [&](const fs::path& p) {
+             std::string b = bajty;
+             b[b.size() / 3] ^= 0x55;
+             Zapisz(p, b);
+         },
+         "uszkodzone"},
+        {"nie zip", [&](const fs::path& p) { Zapisz(p, "to nie jest archiwum"); }, "uszkodzone"},
+        {"pusty spis", [&](const fs::path& p) { Archiwum(p, "", {}); }, "Spis plików"},
+        {"zła suma",
+         [&](const fs::path& p) {
+             Archiwum(p, h + Linia("a.DB", "inna"), {{"a.DB", "inny"}});
+         },
+         "nie zgadza się"},
+        {"plik spoza spisu",
+         [&](const fs::path& p) {
+             Archiwum(p, h + Linia("a.DB", "x"), {{"a.DB", "x"}, {"b.DB", "y"}});
+         },
+         "nie jest wymieniony"},
+        {"brak pliku ze spisu", [&](const fs::path& p) { Archiwum(p, h + Linia("a.DB", "x"), {}); },
+         "brak pliku"},
+        {"wyjście z katalogu",
+         [&](const fs::path& p) {
+             Archiwum(p, h + Linia("../ucieczka", "x"), {{"../ucieczka", "x"}});
+         },
+         "niedozwolona"},
+        {"ścieżka bezwzględna",
+         [&](const fs::path& p) {
+             const std::string cel = (m_tmp / "bezwzgledna").string();
+             Archiwum(p, h + Linia(cel, "x"), {{cel, "x"}});
+         },
+         "niedozwolona"},
+        {"dłuższy niż w spisie",
+         [&](const fs::path& p) {
+             Archiwum(p,
+                      h + "0000000000000000000000000000000000000000000000000000000000000000 1 a\n",
+                      {{"a", std::string(100000, 'z')}});
+         },
+         "dłuższy"},
+        {"obcy spis", [&](const fs::path& p) { Archiwum(p, "coś innego\n", {}); },
+         "nie jest kopia"},
+    };
+    for (const Przypadek& c : przypadki) {
+        SCOPED_TRACE(c.nazwa);
+        const fs::path archiwum = m_tmp / "zle.zip";
+        c.zrob(archiwum);
+        const fs::path nowy = m_tmp / "nowy";
+        try {
+            OdtworzKopie(archiwum.string(), nowy.string());
+            ADD_FAILURE() << "przyjęte";
+        } catch (const BladKopii& e) {
+            EXPECT_NE(std::string(e.what()).find(c.fragment), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(nowy));
+        EXPECT_FALSE(fs::exists(m_tmp / ".nowy.odtwarzanie"));
+        EXPECT_FALSE(fs::exists(m_tmp / "ucieczka"));
+        EXPECT_FALSE(fs::exists(m_tmp / "bezwzgledna"));
+    }
+}
+
+TEST(BezpiecznaSciezka, Przypadki) {
+    const std::pair<const char*, bool> przypadki[] = {
+        {"Mirta.DB", true},     {"SPD/Parametry.db", true},
+        {"a/b/c", true},        {"", false},
+        {"/etc/passwd", false}, {"../x", false},
+        {"a/../../x", false},   {"a/./b", false},
+        {"a//b", false},        {"a\\..\\x", false},
+        {"C:x", false},         {"a/", false},
+        {"a\nb", false},        {"..", false},
+    };
+    for (const auto& [nazwa, dobra] : przypadki)
+        EXPECT_EQ(BezpiecznaSciezka(nazwa), dobra) << nazwa;
+}
+
+TEST(Manifest, TekstITamIZPowrotem) {
+    const std::vector<WpisManifestu> w = {{"a b.DB", 3, std::string(64, 'a')},
+                                          {"SPD/x", 0, std::string(64, '0')}};
+    const auto r = CzytajManifest(TekstManifestu(w));
+    ASSERT_EQ(r.size(), 2u);
+    EXPECT_EQ(r[0].sciezka, "a b.DB");
+    EXPECT_EQ(r[1].rozmiar, 0u);
+    EXPECT_THROW(CzytajManifest("MIRTA KOPIA 1\nabc 1 x\n"), BladKopii);
+    EXPECT_THROW(CzytajManifest("MIRTA KOPIA 1\n" + std::string(64, 'a') + " 1 x"), BladKopii);
+}
+
+}  // namespace
+}  // namespace mirta::kopia

@@ -1,0 +1,306 @@
+// Writing the backup archive.
+#include <zip.h>
+
+#include <algorithm>
+#include <cctype>
+#include <ctime>
+#include <filesystem>
+#include <optional>
+#include <string_view>
+#include <system_error>
+
+#include "kopia/blad_kopii.h"
+#include "kopia/kopia_danych.h"
+#include "kopia/manifest.h"
+#include "store/katalog.h"
+
+namespace mirta::kopia {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kPrzedrostek = "mirta-kopia-";
+constexpr const char* kFolderPlac = "PLACE";
+
+std::string Male(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+struct PlikKopii {
+    fs::path naDysku;
+    std::string wArchiwum;
+};
+
+struct Zawartosc {
+    std::vector<std::string> katalogi;  // kept even when empty
+    std::vector<PlikKopii> pliki;
+};
+
+bool TenSamKatalog(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+// Every regular file of the data directory; package folders under SPD/ only when asked, and
+// never the backup directory when it lies inside.
+Zawartosc ZbierzKatalogDanych(const fs::path& dane, const fs::path& kopie, bool zPaczkami) {
+    Zawartosc z;
+    std::error_code ec;
+    fs::recursive_directory_iterator it(dane, fs::directory_options::none, ec);
+    if (ec)
+        throw BladKopii("Nie można odczytać katalogu danych " + dane.string() + ".");
+    for (; it != fs::recursive_directory_iterator(); it.increment(ec)) {
+        if (ec)
+            throw BladKopii("Nie można odczytać katalogu danych " + dane.string() + ": " +
+                            ec.message() + ".");
+        const fs::path wzgledna = it->path().lexically_relative(dane);
+        const std::string nazwa = wzgledna.generic_string();
+        if (it->is_symlink(ec)) {
+            continue;  // a link may lead out of the directory, or back into it
+        }
+        if (it->is_directory(ec)) {
+            const bool folderPaczki = it.depth() == 1 && Male(wzgledna.begin()->string()) == "spd";
+            if (TenSamKatalog(it->path(), kopie) || (folderPaczki && !zPaczkami)) {
+                it.disable_recursion_pending();
+                continue;
+            }
+            z.katalogi.push_back(nazwa + "/");
+            continue;
+        }
+        if (it->is_regular_file(ec) && !(it.depth() == 0 && nazwa == kNazwaManifestu))
+            z.pliki.push_back({it->path(), nazwa});
+    }
+    return z;
+}
+
+// The files of the payroll program's tables (the table and its index and memo files) kept in
+// a directory of their own.
+void DodajPlikiPlac(Zawartosc& z, const fs::path& plac) {
+    std::vector<std::string> tematy;
+    for (const auto& opis : store::KatalogTabel())
+        if (opis.miejsce == store::MiejscePliku::Placowy)
+            tematy.push_back(Male(fs::path(std::string(opis.plik)).stem().string()));
+    std::error_code ec;
+    bool pierwszy = true;
+    for (const auto& wpis : fs::directory_iterator(plac, ec)) {
+        if (!wpis.is_regular_file(ec))
+            continue;
+        const std::string temat = Male(wpis.path().stem().string());
+        if (std::find(tematy.begin(), tematy.end(), temat) == tematy.end())
+            continue;
+        if (pierwszy)
+            z.katalogi.push_back(std::string(kFolderPlac) + "/");
+        pierwszy = false;
+        z.pliki.push_back(
+            {wpis.path(), std::string(kFolderPlac) + "/" + wpis.path().filename().string()});
+    }
+    if (ec)
+        throw BladKopii("Nie można odczytać katalogu płac " + plac.string() + ".");
+}
+
+std::string NazwaArchiwum(const fs::path& kopie) {
+    const std::time_t teraz = std::time(nullptr);
+    std::tm czas{};
+    localtime_r(&teraz, &czas);
+    char data[32];
+    std::strftime(data, sizeof data, "%Y-%m-%d-%H%M%S", &czas);
+    std::string nazwa = std::string(kPrzedrostek) + data + ".zip";
+    for (int n = 2; fs::exists(kopie / nazwa); ++n)
+        nazwa = std::string(kPrzedrostek) + data + "-" + std::to_string(n) + ".zip";
+    return nazwa;
+}
+
+// "mirta-kopia-RRRR-MM-DD-GGMMSS[-N].zip": the date and the number, which order the archives;
+// none for another name.
+std::optional<std::string> KluczArchiwum(const std::string& nazwa) {
+    static constexpr std::string_view kWzor = "mirta-kopia-dddd-dd-dd-dddddd";
+    static constexpr std::string_view kKoniec = ".zip";
+    if (nazwa.size() < kWzor.size() + kKoniec.size() || !nazwa.ends_with(kKoniec))
+        return std::nullopt;
+    for (size_t i = 0; i < kWzor.size(); ++i) {
+        const bool cyfra = std::isdigit(static_cast<unsigned char>(nazwa[i])) != 0;
+        if (kWzor[i] == 'd' ? !cyfra : nazwa[i] != kWzor[i])
+            return std::nullopt;
+    }
+    std::string numer = nazwa.substr(kWzor.size(), nazwa.size() - kWzor.size() - kKoniec.size());
+    if (numer.empty()) {
+        numer = "1";
+    } else {
+        if (numer.size() < 2 || numer.size() > 7 || numer[0] != '-')
+            return std::nullopt;
+        numer.erase(0, 1);
+        for (char c : numer)
+            if (!std::isdigit(static_cast<unsigned char>(c)))
+                return std::nullopt;
+    }
+    return nazwa.substr(0, kWzor.size()) + std::string(6 - numer.size(), '0') + numer;
+}
+
+struct StanZapisu {
+    const Postep* postep;
+};
+
+void PostepZapisu(zip_t*, double czesc, void* stan) {
+    const Postep& p = *static_cast<StanZapisu*>(stan)->postep;
+    if (p)
+        p("Zapisywanie archiwum", czesc);
+}
+
+class Archiwum {
+public:
+    explicit Archiwum(const std::string& sciezka) : m_sciezka(sciezka) {
+        int kod = 0;
+        m_zip = zip_open(sciezka.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &kod);
+        if (!m_zip) {
+            zip_error_t blad;
+            zip_error_init_with_code(&blad, kod);
+            const std::string tekst = zip_error_strerror(&blad);
+            zip_error_fini(&blad);
+            throw BladKopii("Nie można utworzyć archiwum " + sciezka + ": " + tekst + ".");
+        }
+    }
+    ~Archiwum() {
+        if (m_zip)
+            zip_discard(m_zip);
+    }
+    Archiwum(const Archiwum&) = delete;
+    Archiwum& operator=(const Archiwum&) = delete;
+
+    void Katalog(const std::string& nazwa) {
+        if (zip_dir_add(m_zip, nazwa.c_str(), ZIP_FL_ENC_GUESS) < 0)
+            Blad(nazwa);
+    }
+
+    void Plik(const std::string& naDysku, const std::string& nazwa, uint64_t rozmiar) {
+        // Exactly the bytes the manifest describes; a file grown since is caught by the check.
+        zip_source_t* z = rozmiar == 0 ? zip_source_buffer(m_zip, nullptr, 0, 0)
+                                       : zip_source_file(m_zip, naDysku.c_str(), 0,
+                                                         static_cast<zip_int64_t>(rozmiar));
+        Dodaj(z, nazwa, ZIP_CM_DEFLATE);
+    }
+
+    // `tekst` must live until Zamknij().
+    void Tekst(const std::string& tekst, const std::string& nazwa) {
+        Dodaj(zip_source_buffer(m_zip, tekst.data(), tekst.size(), 0), nazwa, ZIP_CM_DEFLATE);
+    }
+
+    void Zamknij(const Postep& postep) {
+        StanZapisu stan{&postep};
+        zip_register_progress_callback_with_state(m_zip, 0.01, PostepZapisu, nullptr, &stan);
+        if (zip_close(m_zip) != 0)
+            Blad(m_sciezka);
+        m_zip = nullptr;
+    }
+
+private:
+    void Dodaj(zip_source_t* z, const std::string& nazwa, zip_int32_t metoda) {
+        if (!z)
+            Blad(nazwa);
+        const zip_int64_t i = zip_file_add(m_zip, nazwa.c_str(), z, ZIP_FL_ENC_GUESS);
+        if (i < 0) {
+            zip_source_free(z);
+            Blad(nazwa);
+        }
+        // Tables are mostly empty blocks: the fastest level packs them almost as well.
+        if (zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(i), metoda, 1) != 0)
+            Blad(nazwa);
+    }
+
+    [[noreturn]] void Blad(const std::string& co) {
+        throw BladKopii("Błąd zapisu archiwum kopii (" + co + "): " + zip_strerror(m_zip) + ".");
+    }
+
+    std::string m_sciezka;
+    zip_t* m_zip = nullptr;
+};
+
+void Rotuj(const fs::path& kopie, int zachowaj, WynikKopii& wynik) {
+    if (zachowaj <= 0)
+        return;
+    std::vector<std::string> archiwa = ArchiwaKopii(kopie.string());
+    const size_t nadmiar =
+        archiwa.size() > static_cast<size_t>(zachowaj) ? archiwa.size() - zachowaj : 0;
+    for (size_t i = 0; i < nadmiar; ++i) {
+        std::error_code ec;
+        if (fs::remove(archiwa[i], ec))
+            wynik.usuniete.push_back(archiwa[i]);
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> ArchiwaKopii(const std::string& katalogKopii) {
+    std::vector<std::pair<std::string, std::string>> archiwa;  // (sort key, path)
+    std::error_code ec;
+    for (const auto& wpis : fs::directory_iterator(katalogKopii, ec)) {
+        const std::string nazwa = wpis.path().filename().string();
+        const auto klucz = KluczArchiwum(nazwa);
+        if (klucz && wpis.is_regular_file(ec))
+            archiwa.emplace_back(*klucz, wpis.path().string());
+    }
+    std::sort(archiwa.begin(), archiwa.end());
+    std::vector<std::string> sciezki;
+    for (auto& a : archiwa)
+        sciezki.push_back(std::move(a.second));
+    return sciezki;
+}
+
+WynikKopii UtworzKopie(const std::string& katalogDanych, const std::string& katalogKopii,
+                       const OpcjeKopii& opcje, const Postep& postep) {
+    const fs::path dane(katalogDanych);
+    const fs::path kopie(katalogKopii);
+    std::error_code ec;
+    if (!fs::is_directory(dane, ec))
+        throw BladKopii("Nie ma katalogu danych " + katalogDanych + ".");
+    fs::create_directories(kopie, ec);
+    if (!fs::is_directory(kopie, ec))
+        throw BladKopii("Nie można utworzyć katalogu kopii " + katalogKopii + ".");
+
+    Zawartosc z = ZbierzKatalogDanych(dane, kopie, opcje.zPaczkami);
+    if (!opcje.katalogPlac.empty() && !TenSamKatalog(opcje.katalogPlac, dane))
+        DodajPlikiPlac(z, opcje.katalogPlac);
+
+    std::vector<WpisManifestu> manifest;
+    uint64_t bajtow = 0;
+    for (size_t i = 0; i < z.pliki.size(); ++i) {
+        if (postep)
+            postep("Liczenie sum kontrolnych", static_cast<double>(i) / z.pliki.size());
+        manifest.push_back(OpiszPlik(z.pliki[i].naDysku.string(), z.pliki[i].wArchiwum));
+        bajtow += manifest.back().rozmiar;
+    }
+    const std::string tekstManifestu = TekstManifestu(manifest);
+
+    const std::string nazwa = NazwaArchiwum(kopie);
+    const fs::path docelowe = kopie / nazwa;
+    const fs::path tymczasowe = kopie / ("." + nazwa + ".tmp");
+    {
+        Archiwum a(tymczasowe.string());
+        a.Tekst(tekstManifestu, kNazwaManifestu);
+        for (const std::string& k : z.katalogi)
+            a.Katalog(k);
+        for (size_t i = 0; i < z.pliki.size(); ++i)
+            a.Plik(z.pliki[i].naDysku.string(), z.pliki[i].wArchiwum, manifest[i].rozmiar);
+        a.Zamknij(postep);
+    }
+    try {
+        SprawdzKopie(tymczasowe.string(), postep);
+    } catch (const BladKopii& e) {
+        fs::remove(tymczasowe, ec);
+        throw BladKopii(std::string("Zapisana kopia nie zgadza się z danymi (czy inny program "
+                                    "zmieniał pliki w czasie kopii?); archiwum usunięto.\n") +
+                        e.what());
+    }
+    fs::rename(tymczasowe, docelowe, ec);
+    if (ec) {
+        fs::remove(tymczasowe, ec);
+        throw BladKopii("Nie można nadać nazwy archiwum " + docelowe.string() + ".");
+    }
+    WynikKopii wynik{docelowe.string(), z.pliki.size(), bajtow, {}};
+    Rotuj(kopie, opcje.zachowaj, wynik);
+    return wynik;
+}
+
+}  // namespace mirta::kopia

@@ -1,0 +1,94 @@
+#include "store/ui/terminy_okno.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "compute/teksty_dat.h"
+#include "shell/kit/przyciski_okna.h"
+#include "shell/kit/run_guarded.h"
+#include "store/obraz_pracownika.h"
+#include "store/terminy.h"
+#include "store/zrodla_obliczen.h"
+
+namespace mirta::store::ui {
+
+TFTerminy::TFTerminy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, QWidget* parent)
+    : QDialog(parent), m_tdm(tdm), m_tdm1(tdm1), m_dialogi(dialogi) {
+    setObjectName("TFTerminy");
+    setWindowTitle("Terminy");
+    auto* uklad = new QVBoxLayout(this);
+    auto* gora = new QHBoxLayout;
+    auto* etykieta = new QLabel("Najbliższe &dni od daty przetwarzania:");
+    m_dni = new QSpinBox;
+    m_dni->setObjectName("dni");
+    m_dni->setRange(0, 3660);
+    m_dni->setValue(60);
+    etykieta->setBuddy(m_dni);
+    auto* pokaz = new QPushButton("Pok&aż");
+    pokaz->setObjectName("pokaz");
+    pokaz->setDefault(true);
+    gora->addWidget(etykieta);
+    gora->addWidget(m_dni);
+    gora->addWidget(pokaz);
+    gora->addStretch();
+    uklad->addLayout(gora);
+
+    m_terminy = new QTableWidget(0, 5);
+    m_terminy->setObjectName("terminy");
+    m_terminy->setHorizontalHeaderLabels(
+        {"Data", "Identyfikator", "Nazwisko i imię", "Co przypada", "Opis"});
+    m_terminy->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_terminy->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_terminy->verticalHeader()->hide();
+    m_terminy->horizontalHeader()->setStretchLastSection(true);
+    m_terminy->setAccessibleName("Terminy pracowników");
+    uklad->addWidget(m_terminy, 1);
+
+    auto* dol = new QHBoxLayout;
+    m_licznik = new QLabel;
+    m_licznik->setObjectName("licznik");
+    dol->addWidget(m_licznik, 1);
+    dol->addWidget(kit::ZrobPrzyciskZamknij(*this));
+    uklad->addLayout(dol);
+
+    connect(pokaz, &QPushButton::clicked, this, [this] { Pokaz(); });
+    Pokaz();
+    resize(860, 560);
+}
+
+int TFTerminy::Wierszy() const {
+    return m_terminy->rowCount();
+}
+
+void TFTerminy::Pokaz() {
+    kit::RunGuarded(m_dialogi, [&] {
+        ZrodlaObliczen zrodla(m_tdm, m_tdm1);
+        const compute::DataKal od = DataPrzetwarzania(zrodla);
+        const auto terminy = TerminyWOkresie(zrodla, od, m_dni->value());
+        m_terminy->setRowCount(0);
+        m_terminy->setRowCount(static_cast<int>(terminy.size()));
+        for (int r = 0; r < static_cast<int>(terminy.size()); ++r) {
+            const Termin& t = terminy[r];
+            const QString kolumny[] = {
+                QString::fromStdString(compute::TekstDaty(t.data)), QString::number(t.pracownik),
+                QString::fromStdString(t.nazwisko), QString::fromStdString(NazwaTerminu(t.rodzaj)),
+                QString::fromStdString(t.opis)};
+            for (int k = 0; k < 5; ++k)
+                m_terminy->setItem(r, k, new QTableWidgetItem(kolumny[k]));
+        }
+        m_terminy->resizeColumnsToContents();
+        m_licznik->setText(QString("Od %1 do %2: %3")
+                               .arg(QString::fromStdString(compute::TekstDaty(od)))
+                               .arg(QString::fromStdString(
+                                   compute::TekstDaty(compute::DodajDni(od, m_dni->value()))))
+                               .arg(terminy.size()));
+        zrodla.Komunikaty().Pokaz(m_dialogi);
+    });
+}
+
+}  // namespace mirta::store::ui
