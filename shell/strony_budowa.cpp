@@ -60,6 +60,10 @@ bool Liczbowe(const OpisPola* pole) {
                     pole->typ == FieldType::Long);
 }
 
+// The widest text field and dictionary list, in characters.
+constexpr int kNajszerszePole = 50;
+constexpr int kSzerokaLista = 40;
+
 // Room for `znaki` characters of ordinary text (digits are wider, so short fields get a
 // digit's width each).
 int SzerokoscZnakow(const QWidget& w, int znaki) {
@@ -112,7 +116,8 @@ void UstawPoleTekstu(kit::DbEdit& e, const OpisPola* pole, bool tylkoOdczyt) {
         p.setColor(QPalette::Base, p.color(QPalette::Window));
         e.setPalette(p);
     }
-    const int znaki = std::min(Znaki(pole), 32);
+    // Long texts (addresses, e-mail) get room for most values; a longer one shows in a tooltip.
+    const int znaki = std::min(Znaki(pole), kNajszerszePole);
     e.setFixedWidth(SzerokoscZnakow(e, znaki) + 14);
     if (Liczbowe(pole))
         e.setAlignment(Qt::AlignRight);
@@ -422,7 +427,8 @@ void BudowniczyStron::UstawListeSlownika(kit::DbLookupCombo& c, const OpisKontro
         c.SetLookup(**d, std::string(klucz), pola);
     else
         qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
-    c.setMinimumWidth(SzerokoscZnakow(c, lookup ? std::clamp(lookup->rozmiar, 18, 28) : 28));
+    c.setMinimumWidth(
+        SzerokoscZnakow(c, lookup ? std::clamp(lookup->rozmiar, 18, 28) : kSzerokaLista));
     c.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 }
 
@@ -479,12 +485,17 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
     const store::OpisTabeli& tabela = t.komponent->Opis();
     const QFontMetrics fm(m_s.font());
     std::vector<kit::Column> kolumny;
-    auto dodaj = [&](std::string_view pole, const QString& tytul) {
+    auto dodaj = [&](std::string_view pole, const QString& tytul,
+                     const store::ListaKodow* lista = nullptr) {
         const OpisPola* p = tabela.Pole(pole);
         kit::Column c;
         c.field = std::string(pole);
         c.title = tytul;
-        const int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
+        int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
+        // A coded column shows the code's text, so it is as wide as the longest one.
+        if (lista)
+            for (const store::PozycjaKodu& kod : lista->pozycje)
+                dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));
         c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
         if (Liczbowe(p))
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -495,7 +506,9 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
     for (const OpisKontrolki& k : t.opis->kontrolki) {
         if (k.rodzaj == RodzajKontrolki::Naglowek || k.rodzaj == RodzajKontrolki::Znacznik)
             continue;
-        dodaj(k.kolumna.empty() ? k.pole : k.kolumna, Tytul(k.etykieta));
+        const bool kodowa = k.rodzaj == RodzajKontrolki::Kod && k.kolumna.empty();
+        dodaj(k.kolumna.empty() ? k.pole : k.kolumna, Tytul(k.etykieta),
+              kodowa ? &ListaPola(k.pole, 0) : nullptr);
     }
     for (const KolumnaDodatkowa& k : t.opis->kolumnyDodatkowe)
         dodaj(k.pole, Q(k.tytul));

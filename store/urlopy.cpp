@@ -7,12 +7,12 @@
 #include <string>
 
 #include "compute/zakres_lat.h"
-#include "store/wspolne/blad_danych.h"
 #include "store/kalendarz.h"
 #include "store/pola_rekordu.h"
 #include "store/pracownicy.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -56,10 +56,10 @@ int RokPrzetwarzania(const TDM1& t) {
 void KodZPrzedzialu(TableComponent& c, const std::string& pole, const char* od, const char* do_,
                     const char* komunikat) {
     PokazPrzezListe(c, pole, Lista(pole));
-    c.Hooks(pole).validate = [od, do_, komunikat](const Dataset&, const Value& v) {
+    c.Hooks(pole).validate = [pole, od, do_, komunikat](const Dataset&, const Value& v) {
         const std::string t = TekstPola(v);
         if (t < od || t > do_)
-            throw BladDanych(komunikat);
+            throw BladDanych(komunikat, pole);
     };
 }
 
@@ -77,14 +77,14 @@ void UzupelnijPare(Dataset& ds, const char* a, const char* b, bool ujemne) {
 
 void TUrlopyBeforePost(const TDM1& t, Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych(" Data od urlopu musi być dobrze określona !!!");
+        throw BladDanych(" Data od urlopu musi być dobrze określona !!!", "DataOd");
     if (PustePole(ds, "DataDo"))
-        throw BladDanych(" Data do urlopu musi być dobrze określona !!!");
+        throw BladDanych(" Data do urlopu musi być dobrze określona !!!", "DataDo");
     const int32_t od = ds.Field("DataOd").AsDay(), doDnia = ds.Field("DataDo").AsDay();
     if (od > doDnia)
         throw BladDanych("Data od nie może być większa od daty do urlopu !!!");
     if (PustePole(ds, "RodzajUrlopu"))
-        throw BladDanych(" Musisz wybrać rodzaj urlopu !!!");
+        throw BladDanych(" Musisz wybrać rodzaj urlopu !!!", "RodzajUrlopu");
     if (RokDnia(od) < kPierwszyRokUrlopow)
         throw BladDanych("Dane urlopu nie mogą być wcześniejsze niż: " +
                          std::to_string(kPierwszyRokUrlopow) + ".01.01 !!!");
@@ -174,7 +174,7 @@ void TUrlopNalezBeforePost(const TDM1& t, Dataset& ds) {
     if (rokPrzetwarzania >= kPierwszyRokNowychZasadUrlopow)
         ds.SetField("Rok", Value::Integer(rokPrzetwarzania));
     if (PustePole(ds, "Rok"))
-        throw BladDanych("Musisz podać rok dla urlopu należnego !!!");
+        throw BladDanych("Musisz podać rok dla urlopu należnego !!!", "Rok");
     const int64_t rok = ds.Field("Rok").AsInteger();
     if (rok < kPierwszyRokUrlopow || rok > compute::kOstatniRok)
         throw BladDanych("Niewłaściwy rok dla urlopu należnego !!!");
@@ -238,13 +238,13 @@ void PodlaczNieobecnosc(TableComponent& c, const Nieobecnosc& n) {
     KodZPrzedzialu(c, n.poleKodu, "1", n.ostatniKod, n.zakres);
     c->AddHandler(DatasetEvent::BeforePost, [&n](Dataset& ds) {
         if (PustePole(ds, "DataOd"))
-            throw BladDanych(n.dataOd);
+            throw BladDanych(n.dataOd, "DataOd");
         if (PustePole(ds, "DataDo"))
-            throw BladDanych(n.dataDo);
+            throw BladDanych(n.dataDo, "DataDo");
         if (ds.Field("DataOd").AsDay() > ds.Field("DataDo").AsDay())
             throw BladDanych(n.kolejnosc);
         if (PustePole(ds, n.poleKodu))
-            throw BladDanych(n.brakKodu);
+            throw BladDanych(n.brakKodu, n.poleKodu);
     });
 }
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <string>
 
-#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
+#include "store/wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {
@@ -17,7 +17,7 @@ using engine::Value;
 
 void Wymagane(const Dataset& ds, const char* pole, const char* komunikat) {
     if (PustePole(ds, pole))
-        throw BladDanych(komunikat);
+        throw BladDanych(komunikat, pole);
 }
 
 void RokUkonczenia(const Dataset& ds, const char* brak, const char* niepoprawny) {

@@ -4,9 +4,9 @@
 #include <string>
 
 #include "compute/okres_lmd.h"
-#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -40,18 +40,16 @@ struct KodWPrzedziale {
 constexpr KodWPrzedziale kPowodZawieszenia{"Powod", "6",
                                            "Powód zawieszenia musi być z przedziału 1-6 !!!"};
 constexpr KodWPrzedziale kKlasyfikacjaZawieszenia{
-    "KlasyfikacjaZawieszenia", "4",
-    "Klasyfikacja zawieszenia musi być z przedziału 1-4 !!!"};
+    "KlasyfikacjaZawieszenia", "4", "Klasyfikacja zawieszenia musi być z przedziału 1-4 !!!"};
 constexpr KodWPrzedziale kTyp{"TypWypowiedzenia", "2",
                               "Typ wypowiedzenia musi być z przedziału 1-2 !!!"};
 constexpr KodWPrzedziale kRodzaj{"RodzajBadania", "4",
                                  "Rodzaj badania musi być z przedziału 1-4 !!!"};
-constexpr KodWPrzedziale kWynik{"WynikBadania", "4",
-                                "Wynik badania musi być z przedziału 1-4 !!!"};
+constexpr KodWPrzedziale kWynik{"WynikBadania", "4", "Wynik badania musi być z przedziału 1-4 !!!"};
 
 void Wymagane(const Dataset& ds, const char* pole, const char* komunikat) {
     if (PustePole(ds, pole))
-        throw BladDanych(komunikat);
+        throw BladDanych(komunikat, pole);
 }
 
 // An end date, when given, may not come before the start.
