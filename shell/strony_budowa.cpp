@@ -62,7 +62,7 @@ bool Liczbowe(const OpisPola* pole) {
 
 // The widest text field and dictionary list, in characters.
 constexpr int kNajszerszePole = 50;
-constexpr int kSzerokaLista = 40;
+constexpr int kSzerokaLista = 52;
 
 // Room for `znaki` characters of ordinary text (digits are wider, so short fields get a
 // digit's width each).
@@ -96,6 +96,17 @@ std::vector<Grupa> Grupy(std::span<const OpisKontrolki> kontrolki) {
         grupy.back().kontrolki.push_back(&k);
     }
     return grupy;
+}
+
+// The control that takes the input of a row's widget: the widget, or the field of a line that
+// holds it with its buttons.
+QWidget* Pole(QWidget* w) {
+    if (w->focusPolicy() & Qt::TabFocus)
+        return w;
+    for (QWidget* d : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (d->focusPolicy() & Qt::TabFocus)
+            return d;
+    return w;
 }
 
 QFormLayout* NowyFormularz(QWidget* rodzic) {
@@ -303,23 +314,38 @@ QWidget* BudowniczyStron::ZbudujPola(Tabela& t, int kolumny) {
         if (g.tytul.isEmpty())
             form->setContentsMargins(0, 0, 0, 0);
         QHBoxLayout* biezacy = nullptr;
+        QString etykietaWiersza;
+        int wWierszu = 0;
         for (const OpisKontrolki* k : g.kontrolki) {
             QWidget* w = Kontrolka(t, *k, pojemnik);
             if (k->obok && biezacy) {
                 // Before the row's closing stretch.
-                if (!k->etykieta.empty())
-                    biezacy->insertWidget(biezacy->count() - 1, new QLabel(Q(k->etykieta)));
+                if (!k->etykieta.empty()) {
+                    auto* etykieta = new QLabel(Q(k->etykieta));
+                    etykieta->setBuddy(Pole(w));
+                    biezacy->insertWidget(biezacy->count() - 1, etykieta);
+                } else if (w) {
+                    // A second field of the row without a label of its own is named by the
+                    // row's label.
+                    Pole(w)->setAccessibleName(
+                        QString("%1 (%2)").arg(etykietaWiersza).arg(++wWierszu));
+                }
                 biezacy->insertWidget(biezacy->count() - 1, w);
                 continue;
             }
+            etykietaWiersza = Q(k->etykieta).remove(':').trimmed();
+            wWierszu = 1;
             biezacy = new QHBoxLayout;
             biezacy->setSpacing(4);
             biezacy->addWidget(w);
             biezacy->addStretch();
             if (k->rodzaj == RodzajKontrolki::Znacznik)
                 form->addRow(biezacy);
-            else
+            else {
                 form->addRow(Q(k->etykieta), biezacy);
+                if (auto* etykieta = qobject_cast<QLabel*>(form->labelForField(biezacy)))
+                    etykieta->setBuddy(Pole(w));
+            }
         }
         kol[gdzie]->addWidget(pojemnik);
     }
@@ -493,6 +519,8 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
         c.title = tytul;
         int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
         // A coded column shows the code's text, so it is as wide as the longest one.
+        if (!lista)
+            lista = store::ZnajdzListe(pole);
         if (lista)
             for (const store::PozycjaKodu& kod : lista->pozycje)
                 dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));

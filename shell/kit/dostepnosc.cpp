@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QEvent>
@@ -11,12 +12,15 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QScrollArea>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <algorithm>
 
@@ -33,6 +37,28 @@ QString BezAmpersandow(QString tekst) {
 
 // The text of the label that names `w`: a label whose buddy it is, or the label of its form row
 // (a row whose field is a line holding `w` with its buttons counts too).
+bool Zawiera(const QLayout& uklad, const QWidget& w) {
+    for (int i = 0; i < uklad.count(); ++i) {
+        QLayoutItem* el = uklad.itemAt(i);
+        if (el->widget() == &w || (el->layout() && Zawiera(*el->layout(), w)))
+            return true;
+    }
+    return false;
+}
+
+// The label of the form row whose field is `w` or a layout that holds it.
+QString EtykietaWiersza(const QFormLayout& f, const QWidget& w) {
+    for (int r = 0; r < f.rowCount(); ++r) {
+        QLayoutItem* pole = f.itemAt(r, QFormLayout::FieldRole);
+        QLayoutItem* etykieta = f.itemAt(r, QFormLayout::LabelRole);
+        if (!pole || !etykieta || !qobject_cast<QLabel*>(etykieta->widget()))
+            continue;
+        if (pole->widget() == &w || (pole->layout() && Zawiera(*pole->layout(), w)))
+            return static_cast<QLabel*>(etykieta->widget())->text();
+    }
+    return {};
+}
+
 QString Etykieta(const QWidget& w, const QWidget& okno) {
     for (const QLabel* l : okno.findChildren<QLabel*>())
         if (l->buddy() == &w)
@@ -42,8 +68,8 @@ QString Etykieta(const QWidget& w, const QWidget& okno) {
         if (!rodzic)
             break;
         for (const QFormLayout* f : rodzic->findChildren<QFormLayout*>()) {
-            if (auto* l = qobject_cast<QLabel*>(f->labelForField(const_cast<QWidget*>(poziom))))
-                return BezAmpersandow(l->text());
+            if (const QString e = EtykietaWiersza(*f, *poziom); !e.isEmpty())
+                return BezAmpersandow(e);
         }
         if (auto* g = qobject_cast<const QGroupBox*>(rodzic); g && !g->title().isEmpty())
             return BezAmpersandow(g->title());
@@ -55,7 +81,35 @@ QString Etykieta(const QWidget& w, const QWidget& okno) {
     return {};
 }
 
+// The parts of Qt's calendar, named by their object names.
+QString CzescKalendarza(const QWidget& w) {
+    static const QHash<QString, QString> kNazwy = {
+        {"qt_calendar_prevmonth", "Poprzedni miesiąc"},
+        {"qt_calendar_nextmonth", "Następny miesiąc"},
+        {"qt_calendar_monthbutton", "Miesiąc"},
+        {"qt_calendar_yearbutton", "Rok"},
+        {"qt_calendar_yearedit", "Rok"},
+        {"qt_calendar_calendarview", "Dni miesiąca"},
+    };
+    return kNazwy.value(w.objectName());
+}
+
+// The title of the tab page that holds `w`.
+QString TytulStrony(const QWidget& w) {
+    for (const QWidget* s = w.parentWidget(); s && !s->isWindow(); s = s->parentWidget()) {
+        const QWidget* stos = s->parentWidget();
+        auto* zakladki = stos ? qobject_cast<const QTabWidget*>(stos->parentWidget()) : nullptr;
+        if (zakladki && qobject_cast<const QStackedWidget*>(stos))
+            return BezAmpersandow(zakladki->tabText(zakladki->indexOf(const_cast<QWidget*>(s))));
+    }
+    return {};
+}
+
 QString Nazwa(const QWidget& w, const QWidget& okno) {
+    if (const QString czesc = CzescKalendarza(w); !czesc.isEmpty())
+        return czesc;
+    if (qobject_cast<const QCalendarWidget*>(&w) && Etykieta(w, okno).isEmpty())
+        return "Kalendarz";
     if (auto* b = qobject_cast<const QAbstractButton*>(&w)) {
         // A glyph ("...", an arrow) says less than the button's hint.
         const QString t = BezAmpersandow(b->text());
@@ -72,8 +126,15 @@ QString Nazwa(const QWidget& w, const QWidget& okno) {
         return l->placeholderText();
     if (!w.toolTip().isEmpty())
         return w.toolTip();
-    if (!w.windowTitle().isEmpty())
-        return w.windowTitle();
+    // A list, a text or a row of tabs without a label of its own is named by the page (or the
+    // window) it shows.
+    if (qobject_cast<const QAbstractScrollArea*>(&w) || qobject_cast<const QTabBar*>(&w)) {
+        const QString strona = TytulStrony(w);
+        const QString tytul = strona.isEmpty() ? okno.windowTitle() : strona;
+        if (qobject_cast<const QTabBar*>(&w))
+            return strona.isEmpty() ? QString("Zakładki") : "Zakładki: " + strona;
+        return tytul;
+    }
     return {};
 }
 
@@ -92,6 +153,8 @@ QString Opis(const QWidget& w) {
         return "Pole wyboru; spacja zaznacza";
     if (qobject_cast<const QAbstractSpinBox*>(&w))
         return "Liczba; strzałki zmieniają wartość";
+    if (qobject_cast<const QCalendarWidget*>(&w) || w.objectName() == "qt_calendar_calendarview")
+        return "Kalendarz; strzałki wybierają dzień, Page Up i Page Down miesiąc";
     if (qobject_cast<const QTabBar*>(&w))
         return "Zakładki; Ctrl+Tab przechodzi do następnej";
     if (qobject_cast<const QAbstractItemView*>(&w))
@@ -200,17 +263,28 @@ protected:
 }  // namespace
 
 bool JestKontrolka(const QWidget& w) {
-    if (qobject_cast<const QAbstractButton*>(&w))
-        return true;
-    if (qobject_cast<const QLabel*>(&w) || w.isWindow())
+    if (qobject_cast<const QLabel*>(&w) || w.isWindow() || w.focusProxy())
         return false;
-    // The viewport and the inner line of a combo are parts of their control.
+    // A clear button of a line, the corner of a table, the inner line of a combo: parts of
+    // their control.
     const QWidget* rodzic = w.parentWidget();
     if (rodzic &&
         (qobject_cast<const QComboBox*>(rodzic) || qobject_cast<const QAbstractSpinBox*>(rodzic) ||
-         qobject_cast<const QAbstractItemView*>(rodzic)))
+         qobject_cast<const QAbstractItemView*>(rodzic) || qobject_cast<const QLineEdit*>(rodzic)))
+        return false;
+    if (qobject_cast<const QAbstractButton*>(&w))
+        return true;
+    // Scrolled pages and tab widgets only hold controls.
+    if (qobject_cast<const QScrollArea*>(&w) || qobject_cast<const QTabWidget*>(&w))
         return false;
     return (w.focusPolicy() & Qt::TabFocus) != 0;
+}
+
+bool Ukryta(const QWidget& w) {
+    for (const QWidget* x = &w; x && !x->isWindow(); x = x->parentWidget())
+        if (x->isHidden() && !qobject_cast<const QStackedWidget*>(x->parentWidget()))
+            return true;
+    return false;
 }
 
 void UzupelnijDostepnosc(QWidget& okno) {

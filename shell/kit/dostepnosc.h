@@ -15,7 +15,11 @@ void UzupelnijDostepnosc(QWidget& okno);
 // Does the same for every window of the application each time one is shown.
 void WlaczDostepnosc(QApplication& aplikacja);
 
-// Whether a widget is a control a screen reader stops at (it takes the focus, or is a button).
+// Whether a widget is a control a screen reader stops at (it takes the focus, or is a button),
+// not a container or a part of another control.
 bool JestKontrolka(const QWidget& w);
+
+// Whether the window hides the widget for good (a page of a stack not shown now does not count).
+bool Ukryta(const QWidget& w);
 
 }  // namespace mirta::kit

@@ -71,8 +71,8 @@ Cel ZnajdzCel(const std::string& pole) {
             continue;
         // A control in the active window first, then a control that takes input, then one
         // that shows the field, then a grid column.
-        const int ranga = (w->window() == aktywne ? 8 : 4) + (cel.kolumna < 0 ? 2 : 0) +
-                          (zmienny ? 1 : 0);
+        const int ranga =
+            (w->window() == aktywne ? 8 : 4) + (cel.kolumna < 0 ? 2 : 0) + (zmienny ? 1 : 0);
         if (ranga > najlepszaRanga) {
             najlepszy = cel;
             najlepszaRanga = ranga;

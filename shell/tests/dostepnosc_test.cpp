@@ -54,7 +54,7 @@ QStringList Sprawdz(QWidget& okno) {
     widgety.prepend(&okno);
     const bool edycja = qobject_cast<kit::OknoEdycji*>(&okno) != nullptr;
     for (QWidget* w : widgety) {
-        if (w->window() != &okno)
+        if (w->window() != &okno || kit::Ukryta(*w))
             continue;
         if (kit::JestKontrolka(*w)) {
             if (w->accessibleName().trimmed().isEmpty())
@@ -146,6 +146,7 @@ private slots:
     void kazdeOknoProgramu() {
         BazaOkien baza;
         TFGlowny glowny(*baza.tdm, *baza.tdm1, baza.dialogi);
+        glowny.UstawZmianeHaslaPoZalogowaniu(false);
         glowny.UstawLogowanie([&baza](QWidget*) { baza.Zaloguj("ADMIN", ""); });
         QVERIFY(glowny.SekwencjaStartowa());
         glowny.resize(1280, 860);
@@ -167,7 +168,9 @@ private slots:
         }
         // The dictionaries, the calendar, the organisation and the administrator's windows.
         QVERIFY2(otwarte.size() >= 25, qPrintable(otwarte.join(' ')));
-        QVERIFY2(bledy.isEmpty(), qPrintable(bledy.join('\n')));
+        for (const QString& b : bledy)
+            qWarning("%s", qPrintable(b));
+        QVERIFY2(bledy.isEmpty(), qPrintable(QString::number(bledy.size()) + " braków"));
         glowny.UstawZamknijBezPytania(true);
     }
 
@@ -180,7 +183,9 @@ private slots:
         shell::TFData data;
         data.show();
         bledy << Sprawdz(data);
-        QVERIFY2(bledy.isEmpty(), qPrintable(bledy.join('\n')));
+        for (const QString& b : bledy)
+            qWarning("%s", qPrintable(b));
+        QVERIFY2(bledy.isEmpty(), qPrintable(QString::number(bledy.size()) + " braków"));
     }
 };
 

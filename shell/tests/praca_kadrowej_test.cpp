@@ -3,6 +3,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 #include "shell/glowny.h"
@@ -25,6 +26,7 @@ namespace {
 struct Okno {
     explicit Okno(const std::string& uzytkownik, const std::string& haslo = "") {
         glowny = std::make_unique<TFGlowny>(*baza.tdm, *baza.tdm1, baza.dialogi);
+        glowny->UstawZmianeHaslaPoZalogowaniu(false);
         glowny->UstawLogowanie(
             [this, uzytkownik, haslo](QWidget*) { baza.Zaloguj(uzytkownik, haslo); });
         zalogowany = glowny->SekwencjaStartowa();
@@ -48,20 +50,23 @@ struct Okno {
         return k;
     }
 
-    // Shows every page once and moves to an employee with rows on it, so every grid is bound.
-    void PokazKazdaStrone() {
+    // Shows every page in turn on an employee with rows on it; `strona` runs while it is shown
+    // (a hidden page's grids are unbound).
+    void NaKazdejStronie(const std::function<void()>& strona) {
         for (const shell::OpisStrony& o : shell::OpisyStron()) {
             if (o.rodzaj == shell::RodzajStrony::Kontener)
                 continue;
             glowny->Strony()->PokazStrone(QString::fromUtf8(o.tytul.data(), o.tytul.size()));
-            if (o.tabele.empty() || !o.tabele[0].siatka)
-                continue;
-            store::TableComponent* c = baza.tdm->Find(o.tabele[0].komponent);
-            if (!c)
-                c = baza.tdm1->Find(o.tabele[0].komponent);
-            engine::Dataset& prac = *baza.tdm->TPracownicy;
-            for (prac.First(); c && c->IsOpen() && (*c)->IsEmpty() && !prac.Eof(); prac.Next()) {
+            if (!o.tabele.empty() && o.tabele[0].siatka) {
+                store::TableComponent* c = baza.tdm->Find(o.tabele[0].komponent);
+                if (!c)
+                    c = baza.tdm1->Find(o.tabele[0].komponent);
+                engine::Dataset& prac = *baza.tdm->TPracownicy;
+                for (prac.First(); c && c->IsOpen() && (*c)->IsEmpty() && !prac.Eof();
+                     prac.Next()) {
+                }
             }
+            strona();
         }
     }
 
@@ -113,34 +118,35 @@ private slots:
     // list's text for an unknown code), whole.
     void kodowaneKolumnyWKazdejSiatce() {
         Okno o("ADMIN");
-        o.PokazKazdaStrone();
         int komorek = 0;
         QStringList siatki;
-        for (const auto& [nazwa, siatka] : o.glowny->Strony()->Siatki()) {
-            if (!siatka->datasetModel())
-                continue;
-            const std::vector<kit::Column> kolumny = siatka->Columns();
-            for (size_t k = 0; k < kolumny.size(); ++k) {
-                const store::ListaKodow* lista = ListaKolumny(kolumny[k].field);
-                if (!lista)
+        o.NaKazdejStronie([&] {
+            for (const auto& [nazwa, siatka] : o.glowny->Strony()->Siatki()) {
+                if (!siatka->datasetModel())
                     continue;
-                QStringList dozwolone = {
-                    QString::fromUtf8(lista->nieznany.data(), lista->nieznany.size())};
-                for (const store::PozycjaKodu& p : lista->pozycje)
-                    dozwolone << QString::fromUtf8(p.tekst.data(), p.tekst.size());
-                if (!lista->pustyJakNieznany)
-                    dozwolone << QString();
-                QAbstractItemModel* m = siatka->model();
-                for (int r = 0; r < m->rowCount(); ++r) {
-                    const QModelIndex i = m->index(r, static_cast<int>(k));
-                    QVERIFY2(dozwolone.contains(i.data().toString()),
-                             qPrintable(nazwa + " " + i.data().toString()));
-                    QCOMPARE(siatka->CutText(i), QString());
-                    ++komorek;
+                const std::vector<kit::Column> kolumny = siatka->Columns();
+                for (size_t k = 0; k < kolumny.size(); ++k) {
+                    const store::ListaKodow* lista = ListaKolumny(kolumny[k].field);
+                    if (!lista)
+                        continue;
+                    QStringList dozwolone = {
+                        QString::fromUtf8(lista->nieznany.data(), lista->nieznany.size())};
+                    for (const store::PozycjaKodu& p : lista->pozycje)
+                        dozwolone << QString::fromUtf8(p.tekst.data(), p.tekst.size());
+                    if (!lista->pustyJakNieznany)
+                        dozwolone << QString();
+                    QAbstractItemModel* m = siatka->model();
+                    for (int r = 0; r < m->rowCount(); ++r) {
+                        const QModelIndex i = m->index(r, static_cast<int>(k));
+                        QVERIFY2(dozwolone.contains(i.data().toString()),
+                                 qPrintable(nazwa + " " + i.data().toString()));
+                        QCOMPARE(siatka->CutText(i), QString());
+                        ++komorek;
+                    }
+                    siatki << QString::fromStdString(siatka->datasetModel()->dataset().Name());
                 }
-                siatki << QString::fromStdString(siatka->datasetModel()->dataset().Name());
             }
-        }
+        });
         QVERIFY2(komorek > 20, qPrintable(siatki.join(' ')));
         QVERIFY2(siatki.contains("TChoroby"), qPrintable(siatki.join(' ')));
         QVERIFY2(siatki.contains("TBadania"), qPrintable(siatki.join(' ')));
@@ -154,11 +160,11 @@ private slots:
         auto* mail = o.Kontrolka<kit::DbEdit>("TPracownicyAdresMail");
         auto* adres = o.Kontrolka<kit::DbEdit>("TPracownicyMiejscowoscAdresZamieszka");
         prac.Edit();
-        prac.SetFieldText("AdresMail", "aleksandra.konstantynowicz@komenda.example.gov.pl");
-        prac.SetFieldText("MiejscowoscAdresZamieszka", "ul. Generała Władysława Sikorskiego 125");
+        prac.SetFieldText("AdresMail", "aleksandra.nowakowska@komenda.straz.pl");
+        prac.SetFieldText("MiejscowoscAdresZamieszka", "ul. Generała Sikorskiego 125 m. 14");
         QCOMPARE(kit::UcietyTekst(*mail), QString());
         QCOMPARE(kit::UcietyTekst(*adres), QString());
-        const std::string dlugi(90, 'x');
+        const std::string dlugi(80, 'x');
         prac.SetFieldText("AdresMail", dlugi + "@example.pl");
         QCOMPARE(kit::UcietyTekst(*mail), QString::fromStdString(dlugi + "@example.pl"));
         prac.Cancel();

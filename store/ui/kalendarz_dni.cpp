@@ -87,6 +87,7 @@ TFKalendarz::TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent)
     naglowek->addWidget(new QLabel("Miesiąc:", this));
     m_miesiace = new QComboBox(this);
     m_miesiace->setObjectName("miesiac");
+    m_miesiace->setAccessibleName("Miesiąc");
     for (const char* m : kMiesiace)
         m_miesiace->addItem(m);
     connect(m_miesiace, &QComboBox::currentIndexChanged, this, [this](int i) {

@@ -12,6 +12,7 @@
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
 #include "shell/kit/zrzuty.h"
+#include "store/engine/field_text.h"
 #include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
