@@ -63,6 +63,8 @@ bool Liczbowe(const OpisPola* pole) {
 // The widest text field and dictionary list, in characters.
 constexpr int kNajszerszePole = 50;
 constexpr int kSzerokaLista = 52;
+// A year of the harmfulness groups' newer reading.
+constexpr int kRokNowychGrup = 2007;
 
 // Room for `znaki` characters of ordinary text (digits are wider, so short fields get a
 // digit's width each).
@@ -521,9 +523,13 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
         // A coded column shows the code's text, so it is as wide as the longest one.
         if (!lista)
             lista = store::ZnajdzListe(pole);
-        if (lista)
-            for (const store::PozycjaKodu& kod : lista->pozycje)
-                dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));
+        // The harmfulness groups read differently before and after 2007: room for both.
+        for (const store::ListaKodow* l :
+             {lista,
+              lista && pole == "GrupaSzkodliwosci" ? &ListaPola(pole, kRokNowychGrup) : nullptr})
+            if (l)
+                for (const store::PozycjaKodu& kod : l->pozycje)
+                    dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));
         c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
         if (Liczbowe(p))
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;
