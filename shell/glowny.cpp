@@ -208,6 +208,7 @@ void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {
 void TFGlowny::ZbudujListe() {
     m_lista = new kit::DbGrid;
     m_lista->setObjectName("DBGrid1");
+    m_lista->setAccessibleName("Lista pracowników");
     const Qt::Alignment lewo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment srodek = Qt::AlignCenter;
     auto kolumna = [&](const char* pole, const char* tytul, int szerokosc, Qt::Alignment wyrownanie,

@@ -3,11 +3,13 @@
 #include <cstdio>
 
 #include "shell/aplikacja.h"
+#include "shell/kit/dostepnosc.h"
 #include "shell/kit/polski.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     mirta::kit::SetUpPolish(app);
+    mirta::kit::WlaczDostepnosc(app);
     QString blad;
     const auto opcje = mirta::shell::CzytajOpcje(QApplication::arguments(), blad);
     if (!opcje) {

@@ -60,6 +60,12 @@ bool Liczbowe(const OpisPola* pole) {
                     pole->typ == FieldType::Long);
 }
 
+// The widest text field and dictionary list, in characters.
+constexpr int kNajszerszePole = 50;
+constexpr int kSzerokaLista = 52;
+// A year of the harmfulness groups' newer reading.
+constexpr int kRokNowychGrup = 2007;
+
 // Room for `znaki` characters of ordinary text (digits are wider, so short fields get a
 // digit's width each).
 int SzerokoscZnakow(const QWidget& w, int znaki) {
@@ -94,6 +100,17 @@ std::vector<Grupa> Grupy(std::span<const OpisKontrolki> kontrolki) {
     return grupy;
 }
 
+// The control that takes the input of a row's widget: the widget, or the field of a line that
+// holds it with its buttons.
+QWidget* Pole(QWidget* w) {
+    if (w->focusPolicy() & Qt::TabFocus)
+        return w;
+    for (QWidget* d : w->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (d->focusPolicy() & Qt::TabFocus)
+            return d;
+    return w;
+}
+
 QFormLayout* NowyFormularz(QWidget* rodzic) {
     auto* f = new QFormLayout(rodzic);
     f->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -112,7 +129,8 @@ void UstawPoleTekstu(kit::DbEdit& e, const OpisPola* pole, bool tylkoOdczyt) {
         p.setColor(QPalette::Base, p.color(QPalette::Window));
         e.setPalette(p);
     }
-    const int znaki = std::min(Znaki(pole), 32);
+    // Long texts (addresses, e-mail) get room for most values; a longer one shows in a tooltip.
+    const int znaki = std::min(Znaki(pole), kNajszerszePole);
     e.setFixedWidth(SzerokoscZnakow(e, znaki) + 14);
     if (Liczbowe(pole))
         e.setAlignment(Qt::AlignRight);
@@ -303,23 +321,38 @@ QWidget* BudowniczyStron::ZbudujPola(Tabela& t, int kolumny) {
         if (g.tytul.isEmpty())
             form->setContentsMargins(0, 0, 0, 0);
         QHBoxLayout* biezacy = nullptr;
+        QString etykietaWiersza;
+        int wWierszu = 0;
         for (const OpisKontrolki* k : g.kontrolki) {
             QWidget* w = Kontrolka(t, *k, pojemnik);
             if (k->obok && biezacy) {
                 // Before the row's closing stretch.
-                if (!k->etykieta.empty())
-                    biezacy->insertWidget(biezacy->count() - 1, new QLabel(Q(k->etykieta)));
+                if (!k->etykieta.empty()) {
+                    auto* etykieta = new QLabel(Q(k->etykieta));
+                    etykieta->setBuddy(Pole(w));
+                    biezacy->insertWidget(biezacy->count() - 1, etykieta);
+                } else if (w) {
+                    // A second field of the row without a label of its own is named by the
+                    // row's label.
+                    Pole(w)->setAccessibleName(
+                        QString("%1 (%2)").arg(etykietaWiersza).arg(++wWierszu));
+                }
                 biezacy->insertWidget(biezacy->count() - 1, w);
                 continue;
             }
+            etykietaWiersza = Q(k->etykieta).remove(':').trimmed();
+            wWierszu = 1;
             biezacy = new QHBoxLayout;
             biezacy->setSpacing(4);
             biezacy->addWidget(w);
             biezacy->addStretch();
             if (k->rodzaj == RodzajKontrolki::Znacznik)
                 form->addRow(biezacy);
-            else
+            else {
                 form->addRow(Q(k->etykieta), biezacy);
+                if (auto* etykieta = qobject_cast<QLabel*>(form->labelForField(biezacy)))
+                    etykieta->setBuddy(Pole(w));
+            }
         }
         kol[gdzie]->addWidget(pojemnik);
     }
@@ -427,7 +460,8 @@ void BudowniczyStron::UstawListeSlownika(kit::DbLookupCombo& c, const OpisKontro
         c.SetLookup(**d, std::string(klucz), pola);
     else
         qWarning("Słownik %s nie jest otwarty", std::string(slownik).c_str());
-    c.setMinimumWidth(SzerokoscZnakow(c, lookup ? std::clamp(lookup->rozmiar, 18, 28) : 28));
+    c.setMinimumWidth(
+        SzerokoscZnakow(c, lookup ? std::clamp(lookup->rozmiar, 18, 28) : kSzerokaLista));
     c.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
 }
 
@@ -484,12 +518,23 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
     const store::OpisTabeli& tabela = t.komponent->Opis();
     const QFontMetrics fm(m_s.font());
     std::vector<kit::Column> kolumny;
-    auto dodaj = [&](std::string_view pole, const QString& tytul) {
+    auto dodaj = [&](std::string_view pole, const QString& tytul,
+                     const store::ListaKodow* lista = nullptr) {
         const OpisPola* p = tabela.Pole(pole);
         kit::Column c;
         c.field = std::string(pole);
         c.title = tytul;
-        const int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
+        int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
+        // A coded column shows the code's text, so it is as wide as the longest one.
+        if (!lista)
+            lista = store::ZnajdzListe(pole);
+        // The harmfulness groups read differently before and after 2007: room for both.
+        for (const store::ListaKodow* l :
+             {lista,
+              lista && pole == "GrupaSzkodliwosci" ? &ListaPola(pole, kRokNowychGrup) : nullptr})
+            if (l)
+                for (const store::PozycjaKodu& kod : l->pozycje)
+                    dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));
         c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
         if (Liczbowe(p))
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;
@@ -500,7 +545,9 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
     for (const OpisKontrolki& k : t.opis->kontrolki) {
         if (k.rodzaj == RodzajKontrolki::Naglowek || k.rodzaj == RodzajKontrolki::Znacznik)
             continue;
-        dodaj(k.kolumna.empty() ? k.pole : k.kolumna, Tytul(k.etykieta));
+        const bool kodowa = k.rodzaj == RodzajKontrolki::Kod && k.kolumna.empty();
+        dodaj(k.kolumna.empty() ? k.pole : k.kolumna, Tytul(k.etykieta),
+              kodowa ? &ListaPola(k.pole, 0) : nullptr);
     }
     for (const KolumnaDodatkowa& k : t.opis->kolumnyDodatkowe)
         dodaj(k.pole, Q(k.tytul));

@@ -31,9 +31,9 @@ void TCzasPracyAfterInsert(const TDM& tdm, Dataset& ds) {
 
 void TCzasPracyBeforePost(Dataset& ds) {
     if (ds.Field("Rok").IsNull())
-        throw BladDanych("Rok kalendarza pracownika jest obowiązkowy !!!");
+        throw BladDanych("Rok kalendarza pracownika jest obowiązkowy !!!", "Rok");
     if (ds.Field("Miesiac").IsNull())
-        throw BladDanych("Miesiąc kalendarza pracownika jest obowiązkowy !!!");
+        throw BladDanych("Miesiąc kalendarza pracownika jest obowiązkowy !!!", "Miesiac");
     const int64_t miesiac = ds.Field("Miesiac").AsInteger();
     if (miesiac < 1 || miesiac > 12)
         throw BladDanych("Miesiąc musi być z zakresu 1-12 !!!");

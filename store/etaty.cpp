@@ -22,7 +22,7 @@ void TGlowkaStrukturyEtatowBeforePost(Dataset& ds) {
 
 void TPozStrukturyEtatowBeforePost(Dataset& ds) {
     if (Przyciety(ds.Field("StanowiskoEtatowe")).empty())
-        throw BladDanych("Stanowisko etatowe jest obowiązkowe !!!");
+        throw BladDanych("Stanowisko etatowe jest obowiązkowe !!!", "StanowiskoEtatowe");
     if (PustePole(ds.Field("SystemSluzby")))
         throw BladDanych("System służby jest obowiązkowy !!!");
     const Value& typ = ds.Field("TypPracownika");

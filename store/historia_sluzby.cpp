@@ -95,13 +95,14 @@ double StawkaOkresu(TDM& t, const engine::RowView& row, const char* poleId, Staw
 
 void TPracStopBeforePost(Dataset& ds) {
     if (PustePole(ds, "DataOdKiedy"))
-        throw BladDanych("Data od kiedy obowiązuje stopień musi być dobrze określona !!!");
+        throw BladDanych("Data od kiedy obowiązuje stopień musi być dobrze określona !!!",
+                         "DataOdKiedy");
     if (PustePole(ds, "IdentyfikatorStopnia"))
-        throw BladDanych(" Musisz wybrać stopień !!!");
+        throw BladDanych(" Musisz wybrać stopień !!!", "IdentyfikatorStopnia");
     if (PustePole(ds, "KtoWydal"))
-        throw BladDanych(" Musisz wybrać przez kogo wydany rozkaz !!!");
+        throw BladDanych(" Musisz wybrać przez kogo wydany rozkaz !!!", "KtoWydal");
     if (PustePole(ds, "NrRozkazu"))
-        throw BladDanych(" Musisz wprowadzić numer rozkazu !!!");
+        throw BladDanych(" Musisz wprowadzić numer rozkazu !!!", "NrRozkazu");
     const Value& doKiedy = ds.Field("DataObowiazywaniaStopnia");
     if (!doKiedy.IsNull() && doKiedy.AsDay() < ds.Field("DataOdKiedy").AsDay())
         throw BladDanych("Data obowiązywania stopnia nie może być nie mniejsza od daty od !!!");
@@ -109,9 +110,10 @@ void TPracStopBeforePost(Dataset& ds) {
 
 void TPracGrupBeforePost(TDM& t, Dataset& ds) {
     if (PustePole(ds, "DataOdKiedy"))
-        throw BladDanych("Data od kiedy obowiązuje grupa musi być dobrze określona !!!");
+        throw BladDanych("Data od kiedy obowiązuje grupa musi być dobrze określona !!!",
+                         "DataOdKiedy");
     if (PustePole(ds, "IdentyfikatorGrupy"))
-        throw BladDanych(" Musisz wybrać grupę !!!");
+        throw BladDanych(" Musisz wybrać grupę !!!", "IdentyfikatorGrupy");
     const Value& m = ds.Field("Mnoznik");
     if (PustePole(m) || m.AsNumber() < kMinimum) {
         Value z = PoleSlownika(t.TSlowGrup, "IdentyfikatorGrupy",

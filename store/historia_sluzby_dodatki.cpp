@@ -40,9 +40,10 @@ double Kwota(const Dataset& ds, const char* pole) {
 
 void TZatrudnienieBeforePost(Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych("Data od kiedy formy zatrudnienia musi być dobrze określona !!!");
+        throw BladDanych("Data od kiedy formy zatrudnienia musi być dobrze określona !!!",
+                         "DataOd");
     if (PustePole(ds, "IdentyfikatorFormyZatrudn"))
-        throw BladDanych(" Musisz wybrać formę zatrudnienia !!!");
+        throw BladDanych(" Musisz wybrać formę zatrudnienia !!!", "IdentyfikatorFormyZatrudn");
     if (ds.Field("IdentyfikatorFormyZatrudn").AsInteger() == kFormaNaCzasOkreslony &&
         PustePole(ds, "DataDo"))
         throw BladDanych("Data do zatrudnienia na czas określony musi być dobrze określona !!!");
@@ -60,7 +61,8 @@ void SprawdzGrupeSzkodliwosci(const Value& v) {
 
 void TSzkodliweBeforePost(Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych("Data od kiedy grupy szkodliwości musi być dobrze określona !!!");
+        throw BladDanych("Data od kiedy grupy szkodliwości musi być dobrze określona !!!",
+                         "DataOd");
     SprawdzGrupeSzkodliwosci(ds.Field("GrupaSzkodliwosci"));
 }
 
@@ -78,9 +80,9 @@ constexpr Dodatek kInny{"Data od kiedy dodatku innego musi być dobrze określon
 
 void DodatekBeforePost(const Dodatek& k, Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych(k.dataOd);
+        throw BladDanych(k.dataOd, "DataOd");
     if (Kwota(ds, "Wartosc") < kEpsilon)
-        throw BladDanych(k.wartosc);
+        throw BladDanych(k.wartosc, "Wartosc");
     KoniecNiePrzedPoczatkiem(ds, "DataOd", "DataDo", k.dataDo);
 }
 
@@ -93,18 +95,18 @@ void SprawdzRodzajNagrody(const Value& v) {
 void TNagrodyBeforePost(Dataset& ds) {
     SprawdzRodzajNagrody(ds.Field("RodzajNagrody"));
     if (PustePole(ds, "DataPrzyznania"))
-        throw BladDanych("Data przyznania nagrody musi być dobrze określona !!!");
+        throw BladDanych("Data przyznania nagrody musi być dobrze określona !!!", "DataPrzyznania");
     if (Kwota(ds, "Kwota") < kEpsilon)
-        throw BladDanych("Wartość nagrody musi być większ od zera !!!");
+        throw BladDanych("Wartość nagrody musi być większ od zera !!!", "Kwota");
 }
 
 void TPremPracCywBeforePost(Dataset& ds) {
     if (PustePole(ds, "Rok"))
-        throw BladDanych("Rok premii pracowników cywilnych jest obowiązkowy !!!");
+        throw BladDanych("Rok premii pracowników cywilnych jest obowiązkowy !!!", "Rok");
     if (PustePole(ds, "Miesiac"))
-        throw BladDanych("Miesiąc premii pracowników cywilnych jest obowiązkowy !!!");
+        throw BladDanych("Miesiąc premii pracowników cywilnych jest obowiązkowy !!!", "Miesiac");
     if (PustePole(ds, "Kwota"))
-        throw BladDanych("Procent premii pracowników cywilnych jest obowiązkowy !!!");
+        throw BladDanych("Procent premii pracowników cywilnych jest obowiązkowy !!!", "Kwota");
 }
 
 }  // namespace

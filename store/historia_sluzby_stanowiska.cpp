@@ -102,16 +102,17 @@ void PoKasowaniu(TDM& t, const Poprzedni& przed) {
 
 void TStanowiskaBeforePost(Dataset& ds) {
     if (PustePole(ds, "IdentyfikatorStanowiska"))
-        throw BladDanych("Musisz wybrać stanowisko !!!");
+        throw BladDanych("Musisz wybrać stanowisko !!!", "IdentyfikatorStanowiska");
     if (PustePole(ds, "DataOd"))
-        throw BladDanych("Data objęcia stanowiska musi być dobrze określona !!!");
+        throw BladDanych("Data objęcia stanowiska musi być dobrze określona !!!", "DataOd");
 }
 
 void TStanowiskaEBeforePost(Dataset& ds) {
     if (PustePole(ds, "IdentyfikatorStanowiska"))
-        throw BladDanych("Musisz wybrać stanowisko etatowe!!!");
+        throw BladDanych("Musisz wybrać stanowisko etatowe!!!", "IdentyfikatorStanowiska");
     if (PustePole(ds, "DataOd"))
-        throw BladDanych("Data objęcia stanowiska etatowego musi być dobrze określona !!!");
+        throw BladDanych("Data objęcia stanowiska etatowego musi być dobrze określona !!!",
+                         "DataOd");
 }
 
 }  // namespace

@@ -13,14 +13,14 @@ using engine::Value;
 
 void Wymagane(const Dataset& ds, const char* pole, const char* komunikat) {
     if (PustePole(ds, pole))
-        throw BladDanych(komunikat);
+        throw BladDanych(komunikat, pole);
 }
 
 void WPrzedziale(const Dataset& ds, const char* pole, int64_t od, int64_t do_,
                  const char* komunikat) {
     const Value& v = ds.Field(pole);
     if (!v.IsNull() && (v.AsInteger() < od || v.AsInteger() > do_))
-        throw BladDanych(komunikat);
+        throw BladDanych(komunikat, pole);
 }
 
 void NiePrzed(const Dataset& ds, const char* wczesniejsza, const char* pozniejsza,
@@ -33,7 +33,7 @@ void NiePrzed(const Dataset& ds, const char* wczesniejsza, const char* pozniejsz
 void KodWPrzedziale::Sprawdz(const Value& v) const {
     const std::string t = TekstPola(v);
     if (t < "1" || t > ostatni)
-        throw BladDanych(komunikat);
+        throw BladDanych(komunikat, pole);
 }
 
 void KodWPrzedziale::Podlacz(TableComponent& c) const {

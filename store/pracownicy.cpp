@@ -29,10 +29,10 @@ void TPracownicyNewRecord(Dataset& ds) {
 
 void TPracownicyBeforePost(Dataset& ds) {
     if (Przyciety(ds.Field("Nazwisko")).empty())
-        throw BladDanych(" Nazwisko jest obowiązkowe !!!");
+        throw BladDanych(" Nazwisko jest obowiązkowe !!!", "Nazwisko");
     const std::string imie = Przyciety(ds.Field("Imie1"));
     if (imie.empty())
-        throw BladDanych(" Imię pierwsze jest obowiązkowe !!!");
+        throw BladDanych(" Imię pierwsze jest obowiązkowe !!!", "Imie1");
     if (PustePole(ds, "Plec")) {
         const char ostatnia = imie.back();
         ds.SetField("Plec", Value::Text(ostatnia == 'a' || ostatnia == 'A' ? "K" : "M"));
@@ -50,7 +50,7 @@ void TPracownicyBeforePost(Dataset& ds) {
     if (podzial == "1" || podzial == "4")
         ds.SetField("IdStPracCyw", Value());
     else if (PustePole(ds, "IdStPracCyw"))
-        throw BladDanych("Status pracownika cywilnego jest konieczna do SPD !!!");
+        throw BladDanych("Status pracownika cywilnego jest konieczna do SPD !!!", "IdStPracCyw");
 }
 
 int32_t Pracownik(const Value& v) {

@@ -1,8 +1,8 @@
 #include "store/rodzaje_urlopow.h"
 
-#include "store/wspolne/blad_danych.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {
@@ -11,7 +11,6 @@ namespace {
 using engine::Dataset;
 using engine::DatasetEvent;
 using engine::Value;
-
 
 constexpr const char* kRodzajDniWpis =
     "Rodzaj dni może być R-robocze, K-kalendarzowe, F-funkconariusza !!!";
@@ -27,19 +26,19 @@ bool JedenZ(const Value& v, std::string_view dozwolone) {
 // The entry rule refuses the empty value as well as a code outside the list.
 void KodWymagany(TableComponent& c, const std::string& pole, std::string_view dozwolone,
                  const char* komunikat) {
-    c.Hooks(pole).validate = [dozwolone, komunikat](const Dataset&, const Value& v) {
+    c.Hooks(pole).validate = [pole, dozwolone, komunikat](const Dataset&, const Value& v) {
         if (!JedenZ(v, dozwolone))
-            throw BladDanych(komunikat);
+            throw BladDanych(komunikat, pole);
     };
 }
 
 void TRodzUrlopBeforePost(Dataset& ds) {
     if (PustePole(ds, "NazwaUrlopu"))
-        throw BladDanych("Nazwa rodzaju urlopu musi być wprowadzona !!!");
+        throw BladDanych("Nazwa rodzaju urlopu musi być wprowadzona !!!", "NazwaUrlopu");
     if (!JedenZ(ds.Field("RodzajDni"), "RKF"))
-        throw BladDanych(kRodzajDniZapis);
+        throw BladDanych(kRodzajDniZapis, "RodzajDni");
     if (!JedenZ(ds.Field("RodzajUrlopu"), "IDW"))
-        throw BladDanych(kRodzajUrlopuKomunikat);
+        throw BladDanych(kRodzajUrlopuKomunikat, "RodzajUrlopu");
 }
 
 }  // namespace

@@ -61,9 +61,10 @@ void StrazStawek(const DataModule& m, const RegulyStawek& r) {
 
 void StawkaBeforePost(Dataset& ds) {
     if (PustePole(ds, "DataObowiazywania"))
-        throw BladDanych("Data od kiedy obowiązuje stawka musi być dobrze określona !!!");
+        throw BladDanych("Data od kiedy obowiązuje stawka musi być dobrze określona !!!",
+                         "DataObowiazywania");
     if (PustePole(ds, "Wartosc"))
-        throw BladDanych("Wartość musi być wprowadzona !!!");
+        throw BladDanych("Wartość musi być wprowadzona !!!", "Wartosc");
     if (ds.Field("Wartosc").AsNumber() < kMinimum)
         throw BladDanych("Wartość musi być większa od zera !!!");
 }
@@ -79,12 +80,13 @@ void TPodstawyNewRecord(Dataset& ds) {
 
 void TPodstawyBeforePost(Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych("Data podstawy musi być dobrze określona !!!");
+        throw BladDanych("Data podstawy musi być dobrze określona !!!", "DataOd");
     const std::string zus = TekstPola(ds.Field("Ubruttowienie"));
     if (zus != "T" && zus != "N")
         throw BladDanych("Wartość objęci ZUS może być tylko równa T - Tak, lub N - Nie !!!");
     if (PustePole(ds, "PodstawaFunkcjonariusze"))
-        throw BladDanych("Podstawa dla funkcjonariuszu musi być określona !!!");
+        throw BladDanych("Podstawa dla funkcjonariuszu musi być określona !!!",
+                         "PodstawaFunkcjonariusze");
     const double funkcjonariusze = ds.Field("PodstawaFunkcjonariusze").AsNumber();
     if (!(funkcjonariusze > 0.5))
         throw BladDanych("Podstawa dla funkcjonariuszu musi być dodatnia !!!");
@@ -94,7 +96,7 @@ void TPodstawyBeforePost(Dataset& ds) {
 
 void TPremieBeforePost(Dataset& ds) {
     if (PustePole(ds, "Rok"))
-        throw BladDanych("Rok dla premii jest obowiązkowy !!!");
+        throw BladDanych("Rok dla premii jest obowiązkowy !!!", "Rok");
     if (PustePole(ds, "Kwota"))
         ds.SetField("Kwota", Value::Number(0));
 }
@@ -269,6 +271,7 @@ void PodlaczSlownikiStawek(TDM& tdm, TableComponent& c) {
         for (auto e :
              {DatasetEvent::BeforeInsert, DatasetEvent::BeforeEdit, DatasetEvent::BeforeDelete})
             ds.AddHandler(e, straz);
+        ds.SetModifyCheck([t] { return t->Sesja().Aktualizowanie; });
         ds.AddHandler(DatasetEvent::NewRecord,
                       [](Dataset& d) { d.SetField("Ubruttowienie", Value::Text("N")); });
         UstawPoleKodowe(c, "Ubruttowienie", Lista("Ubruttowienie"), kTylkoTlubN);

@@ -63,14 +63,14 @@ void UzupelnijPare(Dataset& ds, const char* a, const char* b, bool ujemne) {
 
 void TUrlopyBeforePost(const TDM1& t, Dataset& ds) {
     if (PustePole(ds, "DataOd"))
-        throw BladDanych(" Data od urlopu musi być dobrze określona !!!");
+        throw BladDanych(" Data od urlopu musi być dobrze określona !!!", "DataOd");
     if (PustePole(ds, "DataDo"))
-        throw BladDanych(" Data do urlopu musi być dobrze określona !!!");
+        throw BladDanych(" Data do urlopu musi być dobrze określona !!!", "DataDo");
     const int32_t od = ds.Field("DataOd").AsDay(), doDnia = ds.Field("DataDo").AsDay();
     if (od > doDnia)
         throw BladDanych("Data od nie może być większa od daty do urlopu !!!");
     if (PustePole(ds, "RodzajUrlopu"))
-        throw BladDanych(" Musisz wybrać rodzaj urlopu !!!");
+        throw BladDanych(" Musisz wybrać rodzaj urlopu !!!", "RodzajUrlopu");
     if (RokDnia(od) < kPierwszyRokUrlopow)
         throw BladDanych("Dane urlopu nie mogą być wcześniejsze niż: " +
                          std::to_string(kPierwszyRokUrlopow) + ".01.01 !!!");
@@ -168,7 +168,7 @@ void TUrlopNalezBeforePost(const TDM1& t, Dataset& ds) {
     if (rokPrzetwarzania >= kPierwszyRokNowychZasadUrlopow)
         ds.SetField("Rok", Value::Integer(rokPrzetwarzania));
     if (PustePole(ds, "Rok"))
-        throw BladDanych("Musisz podać rok dla urlopu należnego !!!");
+        throw BladDanych("Musisz podać rok dla urlopu należnego !!!", "Rok");
     const int64_t rok = ds.Field("Rok").AsInteger();
     if (rok < kPierwszyRokUrlopow || rok > compute::kOstatniRok)
         throw BladDanych("Niewłaściwy rok dla urlopu należnego !!!");

@@ -356,10 +356,10 @@ void PokazPrzezListe(TableComponent& komponent, const std::string& pole, const L
 void UstawPoleKodowe(TableComponent& komponent, const std::string& pole, const ListaKodow& lista,
                      std::string komunikat) {
     PokazPrzezListe(komponent, pole, lista);
-    komponent.Hooks(pole).validate = [&lista, komunikat](const Dataset&, const Value& v) {
+    komponent.Hooks(pole).validate = [pole, &lista, komunikat](const Dataset&, const Value& v) {
         const std::string kod = v.IsNull() ? std::string() : v.AsText();
         if (!kod.empty() && !lista.Zawiera(kod))
-            throw BladDanych(komunikat);
+            throw BladDanych(komunikat, pole);
     };
 }
 
@@ -369,6 +369,7 @@ void PodlaczZasadyWspolne(DataModule& modul, TableComponent& komponent) {
     const DataModule* m = &modul;
 
     auto straz = [&](std::function<void()> kontrola, bool kasowanie) {
+        ds.SetModifyCheck([m] { return m->Sesja().Aktualizowanie; });
         auto h = [kontrola](Dataset&) { kontrola(); };
         ds.AddHandler(DatasetEvent::BeforeInsert, h);
         ds.AddHandler(DatasetEvent::BeforeEdit, h);
@@ -399,7 +400,7 @@ void PodlaczZasadyWspolne(DataModule& modul, TableComponent& komponent) {
                 if (auto dzien = CzytajDate(t))
                     d.SetField(pole, Value::Date(*dzien));
                 else if (!komunikat.empty())
-                    throw BladDanych(komunikat);
+                    throw BladDanych(komunikat, pole);
                 else
                     d.SetField(pole, Value());
             };
@@ -414,9 +415,9 @@ void PodlaczZasadyWspolne(DataModule& modul, TableComponent& komponent) {
                 int64_t v = 0;
                 auto [koniec, ec] = std::from_chars(s.data(), s.data() + s.size(), v);
                 if (ec == std::errc::result_out_of_range)
-                    throw BladDanych("Identyfikator poza zakresem pola " + pole + " !!!");
+                    throw BladDanych("Identyfikator poza zakresem pola " + pole + " !!!", pole);
                 if (ec != std::errc() || koniec != s.data() + s.size())
-                    throw BladDanych("'" + t + "' nie jest poprawną liczbą całkowitą");
+                    throw BladDanych("'" + t + "' nie jest poprawną liczbą całkowitą", pole);
                 UstawIdentyfikator(d, pole, v);
             };
         }

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QtGlobal>
 
+#include "shell/kit/cala_wartosc.h"
 #include "shell/kit/run_guarded.h"
 #include "store/engine/field_text.h"
 
@@ -111,6 +112,9 @@ bool FieldBinding::Write(const std::function<void(engine::Dataset&)>& store) {
         store(ds);
     });
     m_modified = !ok;
+    // The refused value stays to be corrected where it was typed.
+    if (!ok && m_self->isVisible())
+        m_self->setFocus(Qt::OtherFocusReason);
     return ok;
 }
 
@@ -121,6 +125,7 @@ bool FieldBinding::WriteText(const std::string& text) {
 // ---- DbEdit
 
 DbEdit::DbEdit(QWidget* parent) : QLineEdit(parent), FieldBinding(this) {
+    PokazujCalaWartosc(*this);
     connect(this, &QLineEdit::textEdited, this, [this] {
         if (!IsAttached())
             return;
@@ -253,6 +258,7 @@ void DbMemo::focusOutEvent(QFocusEvent* event) {
 // ---- DbCodeCombo
 
 DbCodeCombo::DbCodeCombo(QWidget* parent) : QComboBox(parent), FieldBinding(this) {
+    PokazujCalaWartosc(*this);
     connect(this, &QComboBox::activated, this, &DbCodeCombo::Choose);
 }
 
@@ -310,6 +316,7 @@ void DbCodeCombo::wheelEvent(QWheelEvent* event) {
 // ---- DbLookupCombo
 
 DbLookupCombo::DbLookupCombo(QWidget* parent) : QComboBox(parent), FieldBinding(this) {
+    PokazujCalaWartosc(*this);
     auto* model = new QStandardItemModel(this);
     setModel(model);
     auto* popup = new QTableView(this);

@@ -88,7 +88,8 @@ public:
     engine::Dataset& dataset() const { return m_dataset; }
     store::Dialogi& dialogi() const { return m_dialogi; }
     bool AutoEdit() const { return m_automaticEdit.IsOn(); }
-    bool CanModify() const { return !m_dataset.GetTable().ReadOnly(); }
+    // The table is writable and the user has the right to change it.
+    bool CanModify() const { return !m_dataset.GetTable().ReadOnly() && m_dataset.ModifyAllowed(); }
 
     // Editing controls are enabled while the record is edited or inserted, and in browse state
     // only with automatic edit on.

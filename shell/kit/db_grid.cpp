@@ -3,7 +3,8 @@
 #include <algorithm>
 
 #include <QHeaderView>
-#include <algorithm>
+#include <QHelpEvent>
+#include <QToolTip>
 
 namespace mirta::kit {
 
@@ -145,6 +146,28 @@ void DbGrid::currentChanged(const QModelIndex& current, const QModelIndex& previ
             ds.MoveTo(std::min(target, ds.RecordCount() - 1));
         }))
         SyncToCursor();
+}
+
+QString DbGrid::CutText(const QModelIndex& index) const {
+    if (!index.isValid() || !model())
+        return {};
+    const QString text = model()->data(index, Qt::DisplayRole).toString();
+    // The cell's text keeps the focus frame's margin plus one pixel on each side.
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const int room = visualRect(index).width() - 2 * margin;
+    return fontMetrics().horizontalAdvance(text) > room ? text : QString();
+}
+
+bool DbGrid::viewportEvent(QEvent* event) {
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    auto* help = static_cast<QHelpEvent*>(event);
+    const QString text = CutText(indexAt(help->pos()));
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(indexAt(help->pos())));
+    return true;
 }
 
 void DbGrid::scrollTo(const QModelIndex& index, ScrollHint hint) {

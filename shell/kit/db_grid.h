@@ -28,6 +28,8 @@ public:
     void SetReadOnly(bool readOnly);
     bool IsReadOnly() const { return m_readOnly; }
     DatasetModel* datasetModel() const { return m_model.get(); }
+    // The text of the cell when the column is too narrow for it, or empty.
+    QString CutText(const QModelIndex& index) const;
 
 protected:
     void Refresh() override;
@@ -36,6 +38,8 @@ protected:
     void Detached() override;
     bool Flush() override;
     void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+    // A cell too narrow for its text shows it whole in a tooltip.
+    bool viewportEvent(QEvent* event) override;
 
 public:
     // Keeps a few rows above and below the current one in sight, so it never sits on the

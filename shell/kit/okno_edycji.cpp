@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/fokus.h"
 #include "shell/kit/przyciski_okna.h"
 #include "shell/kit/run_guarded.h"
 
@@ -86,7 +87,11 @@ void OknoEdycji::done(int wynik) {
 void OknoEdycji::showEvent(QShowEvent* zdarzenie) {
     // A long-lived window asks again every time it is shown.
     m_zamykane = false;
+    // Enter presses no button by itself: the data-changing ones would act on the first row.
+    for (QPushButton* b : findChildren<QPushButton*>())
+        b->setAutoDefault(false);
     QDialog::showEvent(zdarzenie);
+    UstawPoczatkowyFokus(*this);
 }
 
 }  // namespace mirta::kit

@@ -6,6 +6,7 @@
 #include <stdexcept>
 #include <string>
 
+#include "shell/kit/fokus.h"
 #include "store/engine/engine_error.h"
 #include "store/wspolne/blad_danych.h"
 #include "store/wspolne/dziennik.h"
@@ -50,6 +51,7 @@ bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
         // The user said no to a question; nothing more to say.
     } catch (const store::BladDanych& e) {
         Report(dialogi, e.what());
+        PokazPoleBledu(e.Pole());
     } catch (const engine::EngineError& e) {
         Log("Błąd tabeli: " + e.Describe());
         Report(dialogi, e.what());

@@ -14,7 +14,8 @@ inline constexpr const char* kZbytMaleZasoby =
 
 // Runs `action`, which calls the core, and reports whatever it throws as an error box through
 // `dialogi`, so that no exception reaches Qt. Every slot, event handler and model override
-// that calls the core goes through here. A rule's refusal shows its exact message; a failure
+// that calls the core goes through here. A rule's refusal shows its exact message (and puts the
+// cursor in the field it names); a failure
 // of the table engine shows its message and writes its file, operation and detail to the
 // program's log; a programming error writes its detail to the log and tells the user where
 // the log is. Returns false when `action` threw (after reporting).

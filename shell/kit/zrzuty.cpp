@@ -7,11 +7,14 @@
 
 namespace mirta::kit {
 
-QString FolderZrzutow() { return qEnvironmentVariable("MIRTA_ZRZUTY"); }
+QString FolderZrzutow() {
+    return qEnvironmentVariable("MIRTA_ZRZUTY");
+}
 
 QString ZapiszZrzut(QWidget& okno, const QString& nazwa) {
     const QString folder = FolderZrzutow();
-    if (folder.isEmpty()) return {};
+    if (folder.isEmpty())
+        return {};
     QDir().mkpath(folder);
     // Pending layouts and paints first, so the picture shows what a user would see.
     QApplication::processEvents();

@@ -15,6 +15,7 @@
 #include "shell/tests/baza_okien.h"
 #include "shell/wybor_filtru.h"
 #include "store/engine/paradox_table.h"
+#include "store/wspolne/blad_danych.h"
 
 using namespace mirta;
 using mirta::shell::testing::BazaOkien;
@@ -232,7 +233,8 @@ private slots:
         QVERIFY(baza.dialogi.komunikaty.empty());
     }
 
-    // A user without the right to change data may open the picker; the date is refused.
+    // Without the right to change data the date field is disabled, so the picker does not
+    // open for it; the store still refuses the edit.
     void pickerDateIsRefusedWithoutTheRight() {
         BazaOkien baza;
         QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
@@ -246,9 +248,10 @@ private slots:
         data.Attach();
         data.show();
         QVERIFY(QTest::qWaitForWindowExposed(&data));
-        PrzyKalendarzu([](shell::TFData& k) { Potwierdz(k, QDate(2026, 11, 30)); });
-        QVERIFY(shell::WyborDaty(&data, QDate(2026, 12, 10)));
-        QCOMPARE(baza.OstatniKomunikat(), std::string("Nie masz prawa do zmiany danych !!!"));
+        QVERIFY(!data.isEnabled());
+        QVERIFY(!shell::WyborDaty(&data, QDate(2026, 12, 10)));
+        QVERIFY(QApplication::activeModalWidget() == nullptr);
+        QVERIFY_THROWS_EXCEPTION(store::BladDanych, pracownicy.Edit());
         QCOMPARE(pracownicy.State(), engine::DatasetState::Browse);
         QVERIFY(pracownicy.Field("DataZwolnienia").IsNull());
     }

@@ -154,6 +154,11 @@ public:
     // Runs when the table refuses a post (a duplicate key, a write error). A handler may throw
     // its own error (for example a report for the user) in place of the engine's.
     void AddPostErrorHandler(std::function<void(Dataset&, const EngineError&)> handler);
+    // Whether insert, edit and delete are open to the user at all (a right of the session), so
+    // a window can show their commands disabled; the Before... handlers still decide each
+    // operation. Without a check they are open.
+    void SetModifyCheck(std::function<bool()> check) { m_modifyCheck = std::move(check); }
+    bool ModifyAllowed() const { return !m_modifyCheck || m_modifyCheck(); }
 
     // ---- View
 
@@ -344,6 +349,7 @@ private:
     std::vector<FieldHooks> m_hooks;
     std::vector<std::vector<std::function<void(Dataset&)>>> m_handlers;
     std::vector<std::function<void(Dataset&, const EngineError&)>> m_postErrorHandlers;
+    std::function<bool()> m_modifyCheck;
     std::function<void(RowView&)> m_calc;
     std::function<bool(const RowView&)> m_filter;
     // Fields a view rebuild decodes when the filter named its fields; empty: whole rows.

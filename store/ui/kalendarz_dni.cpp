@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -33,7 +34,8 @@ struct WygladStatusu {
 const WygladStatusu kWyglad[] = {
     {'R', QColor(235, 235, 225), QColor()},
     {'W', QColor(120, 160, 230), QColor(Qt::blue)},
-    {'S', QColor(225, 60, 60), QColor(Qt::red)},
+    // A darker red than pure red, which is hard to read on a light button.
+    {'S', QColor(225, 60, 60), QColor(180, 0, 0)},
 };
 
 const WygladStatusu* Wyglad(char litera) {
@@ -85,6 +87,7 @@ TFKalendarz::TFKalendarz(TDM& tdm, Dialogi& dialogi, QWidget* parent)
     naglowek->addWidget(new QLabel("Miesiąc:", this));
     m_miesiace = new QComboBox(this);
     m_miesiace->setObjectName("miesiac");
+    m_miesiace->setAccessibleName("Miesiąc");
     for (const char* m : kMiesiace)
         m_miesiace->addItem(m);
     connect(m_miesiace, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -246,14 +249,28 @@ bool TFKalendarz::eventFilter(QObject* obiekt, QEvent* zdarzenie) {
             break;
         }
     }
+    // The menu key or Shift+F10 on a day offers the same menu from the keyboard.
+    if (zdarzenie->type() == QEvent::ContextMenu &&
+        static_cast<QContextMenuEvent*>(zdarzenie)->reason() == QContextMenuEvent::Keyboard) {
+        for (int d = 1; d <= 31; ++d) {
+            QWidget* przycisk = m_dni[static_cast<size_t>(d - 1)].przycisk;
+            if (obiekt != przycisk)
+                continue;
+            m_logika.WybierzDzien(d);
+            MenuDnia(d, przycisk->mapToGlobal(przycisk->rect().center()));
+            return true;
+        }
+    }
     return OknoEdycji::eventFilter(obiekt, zdarzenie);
 }
 
 void TFKalendarz::MenuDnia(int dzien, const QPoint& gdzie) {
     QMenu menu(this);
     menu.setObjectName("menuDnia");
+    // Shown to everyone, offered only to a user who may change the calendar.
+    const bool mozna = m_zrodlo && m_zrodlo->CanModify();
     for (std::string_view komenda : KalendarzKadrowy::kKomendy)
-        menu.addAction(Q(komenda));
+        menu.addAction(Q(komenda))->setEnabled(mozna);
     QAction* wybor = menu.exec(gdzie);
     if (!wybor)
         return;

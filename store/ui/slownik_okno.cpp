@@ -1,5 +1,6 @@
 #include "store/ui/slownik_okno.h"
 
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -7,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 #include <tuple>
 
@@ -16,6 +18,7 @@
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
+#include "store/wspolne/listy_kodow.h"
 
 namespace mirta::store::ui {
 namespace {
@@ -34,13 +37,23 @@ TableComponent& Komponent(TDM& tdm, std::string_view nazwa) {
     return *c;
 }
 
-std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny) {
+// A coded column is wide enough for the longest text of its code list.
+int SzerokoscKolumny(const KolumnaSlownika& k, const QFontMetrics& miary) {
+    int szerokosc = k.szerokosc;
+    if (const ListaKodow* lista = k.kod ? ZnajdzListe(k.pole) : nullptr)
+        for (const PozycjaKodu& p : lista->pozycje)
+            szerokosc = std::max(szerokosc, miary.horizontalAdvance(Q(p.tekst)) + 16);
+    return szerokosc;
+}
+
+std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny,
+                                 const QFontMetrics& miary) {
     std::vector<kit::Column> wynik;
     for (const KolumnaSlownika& k : kolumny) {
         kit::Column c;
         c.field = k.pole;
         c.title = QString::fromUtf8(k.tytul);
-        c.width = k.szerokosc;
+        c.width = SzerokoscKolumny(k, miary);
         if (k.liczba)
             c.alignment = Qt::AlignRight | Qt::AlignVCenter;
         c.readOnly = k.kod;
@@ -146,7 +159,7 @@ void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
 
     auto* siatka = new kit::DbGrid(this);
     siatka->setObjectName("siatka");
-    siatka->SetColumns(Kolumny(m_okno.kolumny));
+    siatka->SetColumns(Kolumny(m_okno.kolumny, fontMetrics()));
     // The salary bases are edited through their fields only.
     siatka->SetReadOnly(m_okno.uklad == Uklad::Podstawy);
     siatka->SetDataSource(m_zrodlo.get());
@@ -173,7 +186,7 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
 
     auto* siatka = new kit::DbGrid(this);
     siatka->setObjectName("siatkaStawek");
-    siatka->SetColumns(Kolumny(KolumnyStawek()));
+    siatka->SetColumns(Kolumny(KolumnyStawek(), fontMetrics()));
     siatka->SetDataSource(m_zrodloStawek.get());
     uklad->addWidget(siatka, 1);
 
@@ -196,6 +209,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     grupa->SetLookup(*m_tdm.TSlowGrup, "IdentyfikatorGrupy", {"NazwaGrupy"});
     auto* usun = new QPushButton("Usuń grupę płacową", this);
     usun->setObjectName("usunGrupePlacowa");
+    usun->setEnabled(m_zrodlo->CanModify());
     connect(usun, &QPushButton::clicked, this,
             [this] { Bezpiecznie([this] { UsunGrupePlacowa(m_tdm); }); });
     auto* wiersz = new QHBoxLayout;

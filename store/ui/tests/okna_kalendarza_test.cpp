@@ -14,6 +14,7 @@
 #include "store/ui/kalendarz_dni.h"
 #include "store/ui/karta_pracy.h"
 #include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;
@@ -69,6 +70,18 @@ void WybierzZMenu(int i) {
         QCOMPARE(menu->actions().size(), 3);
         menu->setActiveAction(menu->actions().at(i));
         QTest::keyClick(menu, Qt::Key_Return);
+    });
+}
+
+// Checks that the context menu the next right click opens offers no command, and closes it.
+void MenuBezPolecen() {
+    QTimer::singleShot(0, [] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QCOMPARE(menu->actions().size(), 3);
+        for (QAction* a : menu->actions())
+            QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        menu->close();
     });
 }
 
@@ -130,8 +143,8 @@ private slots:
         QCOMPARE(k.Field("G2").AsNumber(), 4.0);
     }
 
-    // Without the right to change data a status change is refused and the row keeps its
-    // letters; a month that cannot be generated closes the window.
+    // Without the right to change data the day's menu offers no status (the store still refuses
+    // one) and the row keeps its letters; a month that cannot be generated closes the window.
     void kalendarzBezPrawaDoZmian() {
         DemoOkien baza;
         QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
@@ -139,9 +152,9 @@ private slots:
         TFKalendarz okno(tdm, baza.dialogi);
         okno.show();
         QVERIFY(okno.isVisible());
-        WybierzZMenu(0);
+        MenuBezPolecen();
         QTest::mouseClick(Znajdz(okno, "dzien5"), Qt::RightButton);
-        QCOMPARE(baza.dialogi.Teksty(), std::vector<std::string>{"Błąd zapisu danych !!!"});
+        QVERIFY(baza.dialogi.komunikaty.empty());
         QCOMPARE(Znajdz(okno, "dzien5")->property("status").toString(), QString("W"));
         QCOMPARE(tdm.TKalendarz->State(), DatasetState::Browse);
         QCOMPARE(tdm.TKalendarz->FieldText("PrzebiegPracy").substr(4, 1), std::string("W"));
@@ -238,8 +251,8 @@ private slots:
         QVERIFY(baza.dialogi.komunikaty.empty());
     }
 
-    // Deleting a card keeps its confirmation and then needs the right to change data; a
-    // pending card is asked about on closing.
+    // Deleting a card needs the right to change data: without it the button is disabled and
+    // the store still refuses; a pending card is asked about on closing.
     void kasowanieKartyIZamkniecie() {
         DemoOkien baza;
         QVERIFY(baza.Zaloguj("PODGLAD", "podglad"));
@@ -254,12 +267,15 @@ private slots:
         TFKalendarzPracownika okno(tdm, baza.dialogi, baza.edycja, godziny);
         okno.show();
         const int64_t kart = tdm.TCzasPracy->RecordCount();
-        baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
-        Nawigator(okno, "delete");
-        QCOMPARE(baza.dialogi.komunikaty.size(), size_t{2});
-        QCOMPARE(baza.dialogi.komunikaty[0].rodzaj,
-                 mirta::store::testing::DialogiSkryptowe::Rodzaj::TakNie);
-        QCOMPARE(baza.OstatniKomunikat(), std::string("Nie masz prawa do zmiany danych !!!"));
+        auto* nawigator = Znajdz(okno, "nawigator");
+        for (const char* b : {"insert", "edit", "delete"})
+            QVERIFY2(!nawigator->findChild<QToolButton*>(b)->isEnabled(), b);
+        try {
+            tdm.TCzasPracy->Delete();
+            QFAIL("karta skasowana bez prawa do zmian");
+        } catch (const mirta::store::BladDanych& e) {
+            QCOMPARE(std::string(e.what()), std::string("Nie masz prawa do zmiany danych !!!"));
+        }
         QCOMPARE(tdm.TCzasPracy->RecordCount(), kart);
         okno.reject();
         QVERIFY(!okno.isVisible());

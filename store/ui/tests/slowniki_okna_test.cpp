@@ -12,12 +12,14 @@
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/polski.h"
 #include "shell/kit/zrzuty.h"
+#include "store/engine/field_text.h"
 #include "store/engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_slownikow.h"
 #include "store/ui/slownik_okno.h"
 #include "store/ui/tests/demo_okien.h"
+#include "store/wspolne/blad_danych.h"
 #include "store/wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;
@@ -34,9 +36,10 @@ namespace {
 class Jednostka : public store::ui::testing::DemoOkien {
 public:
     // `przygotuj` may change the copied files before the data modules open them.
-    explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {})
+    explicit Jednostka(const std::function<void(const std::string&)>& przygotuj = {},
+                       const std::string& uzytkownik = "ADMIN", const std::string& haslo = "")
         : DemoOkien(przygotuj) {
-        zalogowany = ZalogujIOtworzTabele();
+        zalogowany = ZalogujIOtworzTabele(uzytkownik, haslo);
     }
 
     std::unique_ptr<SlownikOkno> Okno(OknoSlownika okno, int numer = 0) {
@@ -303,6 +306,83 @@ private slots:
         st.Next();  // the next row shown is repaired too
         QTRY_COMPARE(st.Field("GrupaStanowiskSC").AsText(), "0");
         QVERIFY(j.dialogi.komunikaty.empty());
+    }
+
+    // The positions open on their grid, and Enter neither removes the row's pay group nor
+    // starts an edit.
+    void stanowiskaOtwierajaSieNaSiatce() {
+        Jednostka j;
+        auto w = j.Okno(OknoSlownika::Stanowiska);
+        auto* siatka = w->findChild<kit::DbGrid*>("siatka");
+        QCOMPARE(w->focusWidget(), siatka);
+        Dataset& st = *j.tdm->TSlowStanowisk;
+        QVERIFY(!st.Field("GrupaPlacowa").IsNull());
+        const engine::Value grupa = st.Field("GrupaPlacowa");
+        QVERIFY(!Przycisk(*w, "usunGrupePlacowa")->isDefault());
+        QTest::keyClick(siatka, Qt::Key_Return);
+        QTest::keyClick(w.get(), Qt::Key_Enter);
+        QCOMPARE(st.State(), DatasetState::Browse);
+        QVERIFY(engine::SameValue(st.Field("GrupaPlacowa"), grupa));
+        QVERIFY(w->isVisible());
+        // Every dictionary opens on its grid.
+        for (const auto& p : store::ui::MenuSlownikow()) {
+            auto okno = j.Okno(p.okno);
+            QVERIFY2(qobject_cast<kit::DbGrid*>(okno->focusWidget()), p.nazwaOkna.data());
+        }
+    }
+
+    // Coded columns show the code's text, whole, and "???" for a code the list does not know.
+    void kodowaneKolumnyPokazujaTekst() {
+        Jednostka j([](const std::string& katalog) {
+            Dataset r(
+                engine::ParadoxTable::Open(engine::FileSystem::Real(), katalog + "/RodzUrlop.db"));
+            r.Last();
+            r.Edit();
+            r.SetField("RodzajDni", engine::Value::Text("X"));
+            r.Post();
+        });
+        auto w = j.Okno(OknoSlownika::RodzajeUrlopow);
+        auto* siatka = w->findChild<kit::DbGrid*>("siatka");
+        QAbstractItemModel* m = siatka->model();
+        QStringList teksty;
+        for (int k = 0; k < m->columnCount(); ++k) {
+            const QString tytul = m->headerData(k, Qt::Horizontal).toString();
+            if (tytul != "Rodzaj dni" && tytul != "Rodzaj urlopu")
+                continue;
+            for (int r = 0; r < m->rowCount(); ++r) {
+                teksty << m->index(r, k).data().toString();
+                QCOMPARE(siatka->CutText(m->index(r, k)), QString());
+            }
+        }
+        QVERIFY(teksty.contains("R - dni robocze"));
+        QVERIFY(teksty.contains("W-wypoczynkowy"));
+        QVERIFY(teksty.contains("???"));
+        for (const QString& t : teksty)
+            QVERIFY2(t == "???" || t.size() > 1, qPrintable(t));
+    }
+
+    // A user without the right to change data sees the record buttons, the fields and
+    // "Usuń grupę płacową" disabled; the rates too.
+    void bezPrawaDoZmianPrzyciskiWylaczone() {
+        Jednostka j({}, "PODGLAD", "podglad");
+        QVERIFY(j.zalogowany);
+        j.edycja.SetOn(true);
+        auto w = j.Okno(OknoSlownika::Stanowiska);
+        auto* n = w->findChild<kit::DbNavigator*>("nawigator");
+        for (auto b : {kit::NavButton::Insert, kit::NavButton::Edit})
+            QVERIFY(!n->Button(b)->isEnabled());
+        QVERIFY(n->Button(kit::NavButton::Next)->isEnabled());
+        QVERIFY(!Przycisk(*w, "usunGrupePlacowa")->isEnabled());
+        QVERIFY(!w->findChild<kit::DbCodeCombo*>("GrupaStanowiskSC")->isEnabled());
+        QCOMPARE(w->findChild<kit::DbGrid*>("siatka")->editTriggers(),
+                 QAbstractItemView::NoEditTriggers);
+        auto stopnie = j.Okno(OknoSlownika::Stopnie);
+        auto* stawki = stopnie->findChild<kit::DbNavigator*>("nawigatorStawek");
+        QVERIFY(!stawki->Button(kit::NavButton::Insert)->isEnabled());
+        QVERIFY(!stawki->Button(kit::NavButton::Delete)->isEnabled());
+        QVERIFY(j.dialogi.komunikaty.empty());
+        // The store's guard still refuses, as the second line.
+        QVERIFY_THROWS_EXCEPTION(store::BladDanych, j.tdm->TSlowStanowisk->Edit());
     }
 
     void zrzuty() {
