@@ -1,5 +1,6 @@
 // The main window's leave-year commands: the closing of the leave year and the import of the
 // 2006 leave rows.
+#include "kopia/ui/kopia_okno.h"
 #include "shell/glowny.h"
 #include "shell/kit/run_guarded.h"
 #include "store/dograj_urlopy.h"
@@ -25,8 +26,12 @@ void TFGlowny::ZamkniecieRoku() {
         return;
     }
     store::WynikZamkniecia wynik = store::WynikZamkniecia::Przerwano;
-    kit::RunGuarded(m_dialogi,
-                    [&] { wynik = store::ZamknijRokUrlopowy(m_tdm, m_tdm1, m_dialogi); });
+    const auto kopiaPrzed = [&] {
+        return kopia::ui::KopiaPrzedZamknieciemRoku(m_tdm, m_dialogi, this);
+    };
+    kit::RunGuarded(m_dialogi, [&] {
+        wynik = store::ZamknijRokUrlopowy(m_tdm, m_tdm1, m_dialogi, kopiaPrzed);
+    });
     if (wynik != store::WynikZamkniecia::Zamknieto)
         return;
     m_zamknijBezPytania = true;
