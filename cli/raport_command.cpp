@@ -4,11 +4,13 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 
 #include "cli/commands.h"
 #include "cli/invocation.h"
 #include "cli/opcje_filtru.h"
 #include "cli/values.h"
+#include "documents/slownik_tagow.h"
 #include "reports/definicje.h"
 #include "reports/eksport.h"
 #include "reports/eksport_xlsx.h"
@@ -138,6 +140,9 @@ int RunRaport(Invocation& call) {
         return kExitFailure;
     store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
     const compute::DataKal dzis = store::DataPrzetwarzania(zrodla);
+    p.znaczniki = [&zrodla](int32_t id) -> std::unique_ptr<documents::TagValues> {
+        return std::make_unique<documents::TagiPracownika>(zrodla, id);
+    };
     if (!call.Value("--od"))
         p.od = {dzis.rok, 1, 1};
     if (!call.Value("--do"))
