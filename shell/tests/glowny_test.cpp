@@ -223,9 +223,11 @@ private slots:
         QVERIFY(!QFile::exists(o.baza.Plik("UrN2027.DB")));
 
         o.baza.dialogi.komunikaty.clear();
-        o.baza.dialogi.odpowiedzi = {Odpowiedz::Tak};
+        // Yes to the closing, no to the backup offered before it.
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
         zamkniecie->trigger();
         QCOMPARE(o.Pytania().front(), std::string("Czy chcesz zamknąć urlopowy rok:2026 ?"));
+        QVERIFY(o.Pytania().at(1).starts_with("Czy przed zamknięciem roku wykonać kopię"));
         QVERIFY(QFile::exists(o.baza.Plik("UrN2027.DB")));
         QVERIFY(QFile::exists(o.baza.Plik("WykUrl2027.DB")));
         QVERIFY(!g.isVisible());
