@@ -111,8 +111,11 @@ TFDziennikZmian::TFDziennikZmian(TDM& tdm, Dialogi& dialogi, int32_t biezacyPrac
     uklad->addWidget(m_licznik);
 
     auto* dol = new QHBoxLayout;
-    dol->addWidget(new QLabel("Przenieś do archiwum wpisy sprzed:"));
+    auto* etykietaArchiwum = new QLabel("Przenieś do archiwum wpisy sprzed:");
+    dol->addWidget(etykietaArchiwum);
     m_archiwizujPrzed = Data("archiwizujPrzed", QDate(Dzis(tdm).year(), 1, 1));
+    etykietaArchiwum->setBuddy(m_archiwizujPrzed);
+    m_archiwizujPrzed->setAccessibleName("Przenieś do archiwum wpisy sprzed");
     dol->addWidget(m_archiwizujPrzed);
     m_archiwizuj = kit::ZrobPrzycisk(*this, "A&rchiwizuj", "archiwizuj");
     m_archiwizuj->setEnabled(tdm.Sesja().Administrator);
