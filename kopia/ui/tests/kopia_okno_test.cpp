@@ -13,17 +13,9 @@ using mirta::store::ui::testing::DemoOkien;
 using mirta::store::ui::testing::Zrzut;
 using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 
-namespace {
+using mirta::store::ui::testing::Znajdz;
 
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class KopiaOknoTest : public QObject {
     Q_OBJECT

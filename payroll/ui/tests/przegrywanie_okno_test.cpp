@@ -8,31 +8,22 @@
 
 #include "payroll/ui/przegrywanie_okno.h"
 #include "shell/kit/polski.h"
-#include "store/ui/tests/demo_okien.h"
 #include "store/engine/dbf_table.h"
+#include "store/ui/tests/demo_okien.h"
 
 using mirta::engine::DbfTable;
 using mirta::engine::FileSystem;
-using mirta::store::ui::testing::DemoOkien;
-using mirta::store::ui::testing::Zrzut;
 using mirta::payroll::ui::PlikiPlacoweSa;
 using mirta::payroll::ui::TFPrzegrywanieDoPlac;
 using mirta::store::Odpowiedz;
+using mirta::store::ui::testing::DemoOkien;
+using mirta::store::ui::testing::Zrzut;
 using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 
+using mirta::store::ui::testing::Kliknij;
+using mirta::store::ui::testing::Znajdz;
+
 namespace {
-
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
-
-void Kliknij(QWidget& okno, const QString& nazwa) {
-    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
-}
 
 // The demo unit with the payroll program's files beside it.
 void KopiujPlikiPlac(const std::string& katalog) {

@@ -25,21 +25,10 @@ using mirta::store::ui::testing::DemoOkien;
 using mirta::store::ui::testing::Zrzut;
 using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 
-namespace {
+using mirta::store::ui::testing::Kliknij;
+using mirta::store::ui::testing::Znajdz;
 
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
-
-void Kliknij(QWidget& okno, const QString& nazwa) {
-    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 class OknaWydrukowTest : public QObject {
     Q_OBJECT

@@ -30,19 +30,10 @@ using mirta::store::ui::testing::Zrzut;
 namespace spd = mirta::spd;
 using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 
+using mirta::store::ui::testing::Kliknij;
+using mirta::store::ui::testing::Znajdz;
+
 namespace {
-
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
-
-void Kliknij(QWidget& okno, const QString& nazwa) {
-    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
-}
 
 // The demo's SPD folder beside the copied tables.
 void KopiujSPD(const std::string& katalog) {

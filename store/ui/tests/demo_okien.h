@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QAbstractButton>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -95,6 +96,19 @@ private:
 inline void Zrzut(QWidget& okno, const QString& nazwa) {
     QVERIFY(!okno.grab().isNull());
     kit::ZapiszZrzut(okno, nazwa);
+}
+
+// A control of the window by its object name; a missing one ends the test run.
+template <typename T = QWidget>
+T* Znajdz(QWidget& okno, const QString& nazwa) {
+    T* w = okno.findChild<T*>(nazwa);
+    if (!w)
+        qFatal("Brak kontrolki %s", qPrintable(nazwa));
+    return w;
+}
+
+inline void Kliknij(QWidget& okno, const QString& nazwa) {
+    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
 }
 
 inline int Liczba(const engine::Dataset& ds, const char* pole) {

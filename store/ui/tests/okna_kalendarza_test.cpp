@@ -24,19 +24,10 @@ using namespace mirta::store::ui;
 using mirta::store::ui::testing::DemoOkien;
 using mirta::store::ui::testing::Liczba;
 
+using mirta::store::ui::testing::Kliknij;
+using mirta::store::ui::testing::Znajdz;
+
 namespace {
-
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
-
-void Kliknij(QWidget& okno, const QString& nazwa) {
-    QTest::mouseClick(Znajdz<QAbstractButton>(okno, nazwa), Qt::LeftButton);
-}
 
 void Nawigator(QWidget& okno, const char* przycisk) {
     auto* b = Znajdz(okno, "nawigator")->findChild<QToolButton*>(przycisk);

@@ -22,15 +22,9 @@ using mirta::store::ui::testing::DemoOkien;
 using mirta::store::ui::testing::Liczba;
 using mirta::store::ui::testing::Zrzut;
 
-namespace {
+using mirta::store::ui::testing::Znajdz;
 
-template <typename T = QWidget>
-T* Znajdz(QWidget& okno, const QString& nazwa) {
-    T* w = okno.findChild<T*>(nazwa);
-    if (!w)
-        qFatal("Brak kontrolki %s", qPrintable(nazwa));
-    return w;
-}
+namespace {
 
 void Nawigator(QWidget& okno, const char* przycisk) {
     auto* b = Znajdz(okno, "nawigatorTUrlopNalez")->findChild<QToolButton*>(przycisk);
