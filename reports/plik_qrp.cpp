@@ -145,7 +145,9 @@ std::string ZapiszQrp(const Wydruk& w) {
                  (t.czcionka.pogrubiona ? "1" : "0") + "\t" + std::to_string(int(t.wyrownanie)) +
                  "\t" + std::to_string(int(t.rodzaj)) + "\t" + Liczba(t.liczba) + "\t" +
                  std::to_string(t.dzien) + "\t" + std::to_string(t.kolumna) + "\t" +
-                 Ucieczka(t.tekst) + "\n";
+                 Ucieczka(t.tekst) + "\t" + Ucieczka(t.czcionka.rodzina) + "\t" +
+                 (t.czcionka.kursywa ? "1" : "0") + "\t" + (t.czcionka.podkreslona ? "1" : "0") +
+                 "\t" + std::to_string(t.kolor) + "\n";
         for (const Linia& l : s.linie)
             d += "LINIA\t" + Liczba(l.x1) + "\t" + Liczba(l.y1) + "\t" + Liczba(l.x2) + "\t" +
                  Liczba(l.y2) + "\t" + Liczba(l.grubosc) + "\n";
@@ -159,7 +161,8 @@ Wydruk CzytajQrp(std::string_view dane) {
     if (!c.Nastepny() || c.Rodzaj() != kSygnatura)
         c.Blad("brak nagłówka pliku wydruku");
     c.Pol(2);
-    if (c.Calkowita(1, 0, 1000000) != kWersjaQrp)
+    const int wersja = c.Calkowita(1, 0, 1000000);
+    if (wersja < 1 || wersja > kWersjaQrp)
         throw BladPlikuWydruku("Plik wydruku zapisano w nieznanej wersji formatu.");
     Wydruk w;
     constexpr double M = kNajwiekszaWspolrzedna;
@@ -189,7 +192,7 @@ Wydruk CzytajQrp(std::string_view dane) {
             if (s.teksty.size() + s.linie.size() >= kNajwiecejElementow)
                 c.Blad("za dużo elementów na stronie");
             if (r == "TEKST") {
-                c.Pol(13);
+                c.Pol(wersja == 1 ? 13 : 17);
                 ElementTekstu t;
                 t.x = c.Liczba(1, -M, M);
                 t.y = c.Liczba(2, -M, M);
@@ -203,6 +206,14 @@ Wydruk CzytajQrp(std::string_view dane) {
                 t.dzien = c.Calkowita(10, 0, 4000000);
                 t.kolumna = c.Calkowita(11, 0, 1000);
                 t.tekst = c.Tekst(12);
+                if (wersja >= 2) {
+                    t.czcionka.rodzina = c.Tekst(13);
+                    if (t.czcionka.rodzina.size() > 200)
+                        c.Blad("za długa nazwa czcionki");
+                    t.czcionka.kursywa = c.Calkowita(14, 0, 1) == 1;
+                    t.czcionka.podkreslona = c.Calkowita(15, 0, 1) == 1;
+                    t.kolor = uint32_t(c.Calkowita(16, 0, 0xFFFFFF));
+                }
                 s.teksty.push_back(std::move(t));
             } else {
                 c.Pol(6);

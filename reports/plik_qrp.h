@@ -20,6 +20,8 @@ public:
 std::string ZapiszQrp(const Wydruk& w);
 Wydruk CzytajQrp(std::string_view dane);
 
-inline constexpr int kWersjaQrp = 1;
+// Version 2 added the fonts, slant, underline and colour of documents' text; version 1
+// files still open.
+inline constexpr int kWersjaQrp = 2;
 
 }  // namespace mirta::reports

@@ -73,6 +73,9 @@ ZadanieWydruku::ZadanieWydruku(store::TDM& tdm, store::TDM1& tdm1, const MiaraTe
     m_przygotowanie = std::make_unique<Przygotowanie>(UtworzRaport(*m_kontekst));
 }
 
+ZadanieWydruku::ZadanieWydruku(std::unique_ptr<Raport> raport)
+    : m_przygotowanie(std::make_unique<Przygotowanie>(std::move(raport))) {}
+
 ZadanieWydruku::~ZadanieWydruku() = default;
 
 Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,

@@ -76,9 +76,12 @@ class ZadanieWydruku {
 public:
     ZadanieWydruku(store::TDM& tdm, store::TDM1& tdm1, const MiaraTekstu& miara,
                    const ParametryWydruku& p);
+    // A report that needs no tables (a document printed as written).
+    explicit ZadanieWydruku(std::unique_ptr<Raport> raport);
     ~ZadanieWydruku();
     Przygotowanie& Postep() { return *m_przygotowanie; }
-    store::ZrodlaObliczen& Zrodla() { return *m_zrodla; }
+    // The tables' sources and their collected messages; null for a report without tables.
+    store::ZrodlaObliczen* Zrodla() { return m_zrodla.get(); }
 
 private:
     std::unique_ptr<store::ZrodlaObliczen> m_zrodla;

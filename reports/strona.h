@@ -18,6 +18,14 @@ enum class RodzajWartosci : uint8_t { Tekst, Liczba, Data };
 struct Czcionka {
     double rozmiar = 9;  // points
     bool pogrubiona = false;
+    // Documents printed as written (the personnel printout) keep their own fonts; the lists
+    // print in the report font.
+    std::string rodzina;  // empty: the report font
+    bool kursywa = false;
+    bool podkreslona = false;
+
+    Czcionka() = default;
+    Czcionka(double r, bool p = false) : rozmiar(r), pogrubiona(p) {}
     friend bool operator==(const Czcionka&, const Czcionka&) = default;
 };
 
@@ -27,6 +35,7 @@ struct ElementTekstu {
     std::string tekst;  // UTF-8
     Czcionka czcionka;
     Wyrownanie wyrownanie = Wyrownanie::Lewo;
+    uint32_t kolor = 0;  // 0xRRGGBB
     RodzajWartosci rodzaj = RodzajWartosci::Tekst;
     double liczba = 0;  // RodzajWartosci::Liczba
     int32_t dzien = 0;  // RodzajWartosci::Data: days from 0001-01-01 = 1

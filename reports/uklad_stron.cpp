@@ -61,6 +61,12 @@ void UkladStron::Dodaj(const Pasmo& pasmo) {
     Poloz(pasmo);
 }
 
+void UkladStron::PodzialStrony() {
+    if (!m_otwarta)
+        NowaStrona();
+    ZamknijStrone(true);
+}
+
 void UkladStron::Zakoncz(const BudowaPasma& koncowe, bool stopkaNaOstatniej) {
     if (!m_otwarta)
         NowaStrona();

@@ -39,6 +39,8 @@ public:
     // Adds a band below the previous one. A band taller than a page's free space is put on a
     // page of its own and cut at the page's bottom margin.
     void Dodaj(const Pasmo& pasmo);
+    // Closes the page: the next band starts a new one (a page break written in a document).
+    void PodzialStrony();
     // The page the next band lands on, counting from 1.
     int BiezacaStrona() const { return m_strony.empty() ? 1 : int(m_strony.size()); }
     // The last band, built for the page it lands on; that page gets no footer unless

@@ -20,6 +20,10 @@ Wydruk Przyklad() {
         t.wysokosc = 11.52;
         t.tekst = "Strona nr: " + std::to_string(s + 1);
         t.czcionka = {7.5, true};
+        t.czcionka.rodzina = s == 0 ? "" : "Times New Roman";
+        t.czcionka.kursywa = s == 1;
+        t.czcionka.podkreslona = s == 1;
+        t.kolor = s == 1 ? 0xC00000 : 0;
         t.wyrownanie = Wyrownanie::Prawo;
         t.rodzaj = RodzajWartosci::Liczba;
         t.liczba = 1234.5;
@@ -37,6 +41,17 @@ TEST(PlikQrp, SavedAndReopenedGivesTheSamePages) {
     EXPECT_EQ(CzytajQrp(ZapiszQrp(Wydruk{})), Wydruk{});
 }
 
+TEST(PlikQrp, AFileOfTheFirstVersionStillOpens) {
+    const Wydruk w = CzytajQrp(
+        "MIRTA-WYDRUK\t1\nTYTUL\tLista\nSTRONA\t595\t842\n"
+        "TEKST\t1\t2\t50\t11\t9\t1\t0\t0\t0\t0\t0\tKowalski\nKONIEC\t1\n");
+    ASSERT_EQ(w.strony.size(), 1u);
+    ASSERT_EQ(w.strony[0].teksty.size(), 1u);
+    EXPECT_EQ(w.strony[0].teksty[0].tekst, "Kowalski");
+    EXPECT_TRUE(w.strony[0].teksty[0].czcionka.pogrubiona);
+    EXPECT_EQ(w.strony[0].teksty[0].czcionka.rodzina, "");
+}
+
 TEST(PlikQrp, CorruptFilesAreRefusedWithAClearMessage) {
     const std::string dobry = ZapiszQrp(Przyklad());
     auto zamien = [&](const std::string& co, const std::string& na) {
@@ -52,7 +67,7 @@ TEST(PlikQrp, CorruptFilesAreRefusedWithAClearMessage) {
     const Przypadek przypadki[] = {
         {"empty", "", "nie jest plikiem wydruku"},
         {"another file", "%PDF-1.4\n", "nie jest plikiem wydruku"},
-        {"newer version", zamien("MIRTA-WYDRUK\t1", "MIRTA-WYDRUK\t2"), "nieznanej wersji"},
+        {"newer version", zamien("MIRTA-WYDRUK\t2", "MIRTA-WYDRUK\t3"), "nieznanej wersji"},
         {"truncated", dobry.substr(0, dobry.size() / 2), "uszkodzony"},
         {"no end record", dobry.substr(0, dobry.rfind("KONIEC")), "niepełny"},
         {"page count", zamien("KONIEC\t2", "KONIEC\t3"), "liczba stron"},

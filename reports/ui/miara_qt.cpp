@@ -11,9 +11,11 @@ constexpr int kKropkiNaMetr72 = 2835;  // 72 dpi
 }
 
 QFont CzcionkaWydruku(const Czcionka& c) {
-    QFont f(QStringLiteral("DejaVu Sans"));
+    QFont f(c.rodzina.empty() ? QStringLiteral("DejaVu Sans") : QString::fromStdString(c.rodzina));
     f.setPointSizeF(c.rozmiar);
     f.setBold(c.pogrubiona);
+    f.setItalic(c.kursywa);
+    f.setUnderline(c.podkreslona);
     f.setKerning(true);
     f.setHintingPreference(QFont::PreferNoHinting);
     return f;
@@ -27,7 +29,7 @@ MiaraQt::MiaraQt() : m_urzadzenie(1, 1, QImage::Format_RGB32) {
 MiaraQt::~MiaraQt() = default;
 
 double MiaraQt::Szerokosc(std::string_view tekst, const Czcionka& czcionka) const {
-    auto& m = m_miary[{czcionka.rozmiar, czcionka.pogrubiona}];
+    auto& m = m_miary[{czcionka.rozmiar, czcionka.pogrubiona, czcionka.kursywa, czcionka.rodzina}];
     if (!m)
         m = std::make_unique<QFontMetricsF>(CzcionkaWydruku(czcionka), &m_urzadzenie);
     return m->horizontalAdvance(QString::fromUtf8(tekst.data(), qsizetype(tekst.size())));

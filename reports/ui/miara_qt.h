@@ -4,6 +4,8 @@
 #include <QImage>
 #include <map>
 #include <memory>
+#include <string>
+#include <tuple>
 
 #include "reports/miara_tekstu.h"
 
@@ -23,8 +25,9 @@ public:
     double Szerokosc(std::string_view tekst, const Czcionka& czcionka) const override;
 
 private:
-    QImage m_urzadzenie;  // 72 dpi
-    mutable std::map<std::pair<double, bool>, std::unique_ptr<QFontMetricsF>> m_miary;
+    QImage m_urzadzenie;                                        // 72 dpi
+    using Klucz = std::tuple<double, bool, bool, std::string>;  // size, bold, italic, family
+    mutable std::map<Klucz, std::unique_ptr<QFontMetricsF>> m_miary;
 };
 
 // A QGuiApplication for headless work (the command line): made on first use, on the

@@ -211,7 +211,8 @@ void TQuickReportViewer::Zakonczono() {
     m_zegar->stop();
     if (m_zadanie) {
         m_wydruk = m_zadanie->Postep().Wynik();
-        m_zadanie->Zrodla().Komunikaty().Pokaz(m_dialogi);
+        if (store::ZrodlaObliczen* zrodla = m_zadanie->Zrodla())
+            zrodla->Komunikaty().Pokaz(m_dialogi);
         m_zadanie.reset();
     }
     m_gotowy = true;

@@ -21,10 +21,10 @@ void RysujStrone(QPainter& p, const Strona& s) {
         p.setPen(pioro);
         p.drawLine(QPointF(l.x1, l.y1), QPointF(l.x2, l.y2));
     }
-    p.setPen(Qt::black);
     for (const ElementTekstu& t : s.teksty) {
         if (t.tekst.empty())
             continue;
+        p.setPen(QColor::fromRgb(t.kolor));
         p.setFont(CzcionkaWydruku(t.czcionka));
         int flagi = Qt::AlignVCenter | Qt::TextSingleLine | Qt::TextDontClip;
         flagi |= t.wyrownanie == Wyrownanie::Prawo    ? Qt::AlignRight
