@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "documents/slownik_tagow.h"
 #include "store/obraz_pracownika.h"
 #include "store/tdm.h"
 #include "store/wspolne/blad_danych.h"
@@ -52,6 +53,16 @@ Wydruk Przygotowanie::Wynik() {
 
 namespace {
 
+// The configurable printout's cells read the tags from the run's own sources unless the
+// caller gives them.
+ParametryWydruku ZeZnacznikami(ParametryWydruku p, store::ZrodlaObliczen& zrodla) {
+    if (!p.znaczniki)
+        p.znaczniki = [&zrodla](int32_t id) -> std::unique_ptr<documents::TagValues> {
+            return std::make_unique<documents::TagiPracownika>(zrodla, id);
+        };
+    return p;
+}
+
 compute::DataKal Sprawdzone(store::ZrodlaObliczen& zrodla, const ParametryWydruku& p) {
     const compute::DataKal dzis = store::DataPrzetwarzania(zrodla);
     if (auto blad = SprawdzParametry(p, dzis))
@@ -68,8 +79,8 @@ ZadanieWydruku::ZadanieWydruku(store::TDM& tdm, store::TDM1& tdm1, const MiaraTe
     : m_zrodla(std::make_unique<store::ZrodlaObliczen>(tdm, tdm1)) {
     const compute::DataKal dzis = Sprawdzone(*m_zrodla, p);
     m_dane = std::make_unique<DaneRaportu>(*m_zrodla);
-    m_kontekst = std::make_unique<KontekstWydruku>(
-        KontekstWydruku{*m_dane, miara, p, dzis, PracownicyWydruku(tdm, p)});
+    m_kontekst = std::make_unique<KontekstWydruku>(KontekstWydruku{
+        *m_dane, miara, ZeZnacznikami(p, *m_zrodla), dzis, PracownicyWydruku(tdm, p)});
     m_przygotowanie = std::make_unique<Przygotowanie>(UtworzRaport(*m_kontekst));
 }
 
@@ -82,7 +93,8 @@ Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,
                        const ParametryWydruku& p) {
     const compute::DataKal dzis = Sprawdzone(zrodla, p);
     DaneRaportu dane(zrodla);
-    KontekstWydruku k{dane, miara, p, dzis, PracownicyWydruku(zrodla.Tdm(), p)};
+    KontekstWydruku k{dane, miara, ZeZnacznikami(p, zrodla), dzis,
+                      PracownicyWydruku(zrodla.Tdm(), p)};
     Przygotowanie przygotowanie(UtworzRaport(k));
     przygotowanie.DoKonca();
     return przygotowanie.Wynik();

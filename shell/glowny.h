@@ -6,6 +6,7 @@
 #include <string>
 
 #include "reports/wybory.h"
+#include "reports/wydruk_kadrowy.h"
 #include "shell/kit/data_source.h"
 #include "store/czas_pracy.h"
 #include "store/engine/observer.h"
@@ -169,6 +170,7 @@ private:
     store::GodzinyDomyslne m_godziny;  // of the work-time card, kept for the run
     // The report launcher's cells, kept for the run.
     reports::DefinicjaWydruku m_definicjaWydruku;
+    reports::TQRWydrukKadrowy m_wydrukKadrowy;  // the editor's "Wydruk inny"
     FiltrZdarzen* m_filtr = nullptr;
     Logowanie m_logowanie;
 

@@ -11,6 +11,7 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/edytor.h"
 #include "documents/ui/szablony_wydrukow_okno.h"
+#include "reports/ui/podglad_kadrowy.h"
 #include "shell/glowny.h"
 #include "shell/kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
@@ -45,6 +46,7 @@ documents::TFEditor& TFGlowny::EdytorTekstu() {
         m_edytor = new documents::TFEditor(m_dialogi, this);
         m_edytor->setWindowFlag(Qt::Window);
         m_edytor->setWindowModality(Qt::ApplicationModal);
+        reports::ui::PodlaczWydrukInny(*m_edytor, m_wydrukKadrowy, m_dialogi);
     }
     return *m_edytor;
 }

@@ -24,8 +24,8 @@
 #include "store/ui/okna_wspolne.h"
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
-#include "store/ui/urlopy_nalezne.h"
 #include "store/ui/terminy_okno.h"
+#include "store/ui/urlopy_nalezne.h"
 #include "store/ui/wyprowadzenie_stazu_okno.h"
 
 namespace mirta::shell {
@@ -144,8 +144,10 @@ void TFGlowny::UrlopyNalezne() {
 
 void TFGlowny::Wydruki() {
     Otworz(m_dialogi, [&] {
-        return std::make_unique<reports::ui::TFWydruki>(
+        auto okno = std::make_unique<reports::ui::TFWydruki>(
             m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna, m_definicjaWydruku, this);
+        okno->UstawEdytor(&EdytorTekstu());
+        return okno;
     });
 }
 

@@ -31,8 +31,8 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/linijka.h"
 #include "store/engine/code_page.h"
-#include "store/wspolne/dialogi.h"
 #include "store/tdm1.h"
+#include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {
@@ -163,18 +163,35 @@ void TFEditor::ZbudujMenu() {
     edycja->addSeparator();
     edycja->addAction(Akcja("Sprawdź symbole szablonu.", "", &TFEditor::SprawdzSymbole));
 
-    QMenu* inny = menuBar()->addMenu("Wydruk inny");
+    m_menuInny = menuBar()->addMenu("Wydruk inny");
+    m_menuInny->setObjectName("WydrukInny");
     struct Uklad {
         const char* nazwa;
-        QPageLayout::Orientation orientacja;
+        int kopie;
+        bool portret;
     };
-    for (const Uklad u : {Uklad{"Podwójny pejzaż", QPageLayout::Landscape},
-                          Uklad{"Podwójny portret", QPageLayout::Portrait},
-                          Uklad{"Pojedyńczy pejzaż", QPageLayout::Landscape},
-                          Uklad{"Pojedyńczy portret", QPageLayout::Portrait}}) {
-        QAction* a = inny->addAction(u.nazwa);
-        connect(a, &QAction::triggered, this, [this, o = u.orientacja] { Podglad(o); });
+    for (const Uklad u :
+         {Uklad{"Podwójny pejzaż", 2, false}, Uklad{"Podwójny portret", 2, true},
+          Uklad{"Pojedyńczy pejzaż", 1, false}, Uklad{"Pojedyńczy portret", 1, true}}) {
+        QAction* a = m_menuInny->addAction(u.nazwa);
+        a->setEnabled(false);
+        connect(a, &QAction::triggered, this, [this, u] { PodgladInny(u.kopie, u.portret); });
     }
+}
+
+void TFEditor::UstawWydrukInny(WydrukInny wydruk) {
+    m_wydrukInny = std::move(wydruk);
+    for (QAction* a : m_menuInny->actions())
+        a->setEnabled(static_cast<bool>(m_wydrukInny));
+}
+
+Document TFEditor::BiezacyDokument() const {
+    return DokumentZEdytora(*m_tekst->document(), m_wczytany);
+}
+
+void TFEditor::PodgladInny(int kopie, bool portret) {
+    if (m_wydrukInny)
+        m_wydrukInny(BiezacyDokument(), kopie, portret, QFileInfo(m_plik).fileName());
 }
 
 void TFEditor::ZbudujPasekNarzedzi() {

@@ -58,6 +58,14 @@ public:
     using Wybor = std::function<void(const QString& tytul, const QString& tag)>;
     void UstawWyborTagow(Wybor wybor, std::function<void()> wyczysc);
 
+    // "Wydruk inny": the document shown through the personnel printout, `kopie` (1 or 2) on a
+    // sheet, portrait or landscape. Its items stay disabled until the printout is connected.
+    using WydrukInny = std::function<void(const Document& dokument, int kopie, bool portret,
+                                          const QString& tytul)>;
+    void UstawWydrukInny(WydrukInny wydruk);
+    // The text as it stands, as a document of our model.
+    Document BiezacyDokument() const;
+
     QTextEdit& Tekst() { return *m_tekst; }
     const QString& NazwaPliku() const { return m_plik; }
     Tryb AktualnyTryb() const { return m_tryb; }
@@ -82,6 +90,7 @@ private:
     void ZastosujRozmiar();
     void Drukuj();
     void Podglad(QPageLayout::Orientation orientacja);
+    void PodgladInny(int kopie, bool portret);
 
     void Nowy();
     void OtworzPlik();
@@ -118,6 +127,8 @@ private:
     bool m_pytajONadpisanie = false;  // a produced document's first save
     bool m_aktualizujePasek = false;
     Wybor m_wybor;
+    WydrukInny m_wydrukInny;
+    QMenu* m_menuInny = nullptr;
     std::function<void()> m_wyczysc;
 };
 

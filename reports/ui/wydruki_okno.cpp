@@ -10,12 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "documents/dokument_pracownika.h"
+#include "documents/substitution.h"
+#include "documents/ui/edytor.h"
 #include "reports/definicje.h"
 #include "reports/raport.h"
 #include "reports/ui/miara_qt.h"
@@ -32,6 +37,7 @@
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/wspolne/blad_danych.h"
 #include "store/wspolne/dialogi.h"
+#include "store/zrodla_obliczen.h"
 
 namespace mirta::reports::ui {
 
@@ -53,6 +59,24 @@ std::optional<compute::DataKal> DataZPola(const QLineEdit* e) {
         return std::nullopt;
     return compute::DataKal{r, uint8_t(m), uint8_t(d)};
 }
+
+// The lower rows show each cell's value for the current employee; editing one edits the
+// cell's content (its tags), kept under Qt::UserRole.
+class EdycjaTresci : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void setEditorData(QWidget* edytor, const QModelIndex& i) const override {
+        if (auto* pole = qobject_cast<QLineEdit*>(edytor); pole && i.row() >= kWierszeDefinicji)
+            return pole->setText(i.data(Qt::UserRole).toString());
+        QStyledItemDelegate::setEditorData(edytor, i);
+    }
+    void setModelData(QWidget* edytor, QAbstractItemModel* model,
+                      const QModelIndex& i) const override {
+        if (auto* pole = qobject_cast<QLineEdit*>(edytor); pole && i.row() >= kWierszeDefinicji)
+            return void(model->setData(i, pole->text(), Qt::UserRole));
+        QStyledItemDelegate::setModelData(edytor, model, i);
+    }
+};
 
 }  // namespace
 
@@ -144,6 +168,12 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
         numery << QString::number(k);
     m_siatka->setHorizontalHeaderLabels(numery);
     m_siatka->setMinimumHeight(m_siatka->verticalHeader()->defaultSectionSize() * 7 + 8);
+    m_siatka->setItemDelegate(new EdycjaTresci(m_siatka));
+    m_siatka->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_siatka, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+        if (m_edytor)
+            m_edytor->MenuPodreczne().exec(m_siatka->viewport()->mapToGlobal(p));
+    });
     panel->addWidget(m_siatka, 3);
     auto* zapisane = new QVBoxLayout;
     m_gridNazw = new kit::DbGrid;
@@ -220,11 +250,30 @@ void TFWydruki::done(int wynik) {
             return;
     }
     m_podglad.reset();
+    UstawEdytor(nullptr);
     m_gridNazw->Detach();
     m_nazwy.reset();
     kit::RunGuarded(m_dialogi, [&] { m_tdm1.Close(m_tdm1.TNazwyWyd); });
     UsunKomorke();
     QDialog::done(wynik);
+}
+
+void TFWydruki::UstawEdytor(documents::TFEditor* edytor) {
+    if (m_edytor)
+        m_edytor->UstawWyborTagow(nullptr, nullptr);
+    m_edytor = edytor;
+    if (m_edytor)
+        m_edytor->UstawWyborTagow(
+            [this](const QString& tytul, const QString& tag) {
+                UstawWybraneOczko(tytul.toStdString(), tag.toStdString());
+            },
+            [this] { UstawWybraneOczko({}, {}); });
+}
+
+void TFWydruki::UstawWybraneOczko(const std::string& tytul, const std::string& tresc) {
+    const int wiersz = std::max(0, m_siatka->currentRow()) % kWierszeDefinicji;
+    const int kolumna = std::max(0, m_siatka->currentColumn());
+    UstawOczko(wiersz, kolumna, tytul, tresc);
 }
 
 void TFWydruki::WybierzWydruk(int numer) {
@@ -276,18 +325,42 @@ ParametryWydruku TFWydruki::Parametry() const {
         p.komorka = f.KomorkaFiltru;
         p.nazwaKomorki = f.NazwaKomorkiFiltru;
     }
-    if (m_tdm.TPracownicy.IsOpen() && !m_tdm.TPracownicy->IsEmpty())
-        p.biezacyPracownik = store::LiczbaCalkowita(m_tdm.TPracownicy->Field("Identyfikator"));
+    p.biezacyPracownik = BiezacyPracownik();
     p.definicja = m_definicja;
     return p;
 }
 
+int32_t TFWydruki::BiezacyPracownik() const {
+    if (!m_tdm.TPracownicy.IsOpen() || m_tdm.TPracownicy->IsEmpty())
+        return 0;
+    return store::LiczbaCalkowita(m_tdm.TPracownicy->Field("Identyfikator"));
+}
+
+void TFWydruki::WydrukWedlugWzorca() {
+    kit::RunGuarded(m_dialogi, [&] {
+        const std::vector<documents::SzablonWydruku> szablony = documents::CzytajSzablony(m_tdm1);
+        const int wybrany =
+            std::clamp(m_szablony->currentRow(), 0, std::max(0, int(szablony.size()) - 1));
+        const documents::SzablonWydruku* szablon =
+            szablony.empty() ? nullptr : &szablony[size_t(wybrany)];
+        store::ZrodlaObliczen zrodla(m_tdm, m_tdm1);
+        const int32_t pracownik = BiezacyPracownik();
+        if (!szablon || !szablon->edytor || !m_edytor) {
+            if (documents::KontrolaSzablonu(szablon, zrodla, pracownik, m_dialogi) && !m_edytor &&
+                szablon->edytor)
+                m_dialogi.Blad("Edytor dokumentów jest niedostępny.", store::kTytulBledu);
+            return;
+        }
+        if (m_edytor->OtworzSzablon(*szablon, zrodla, pracownik,
+                                    documents::WybraneZSiatek(m_tdm, m_tdm1)))
+            m_edytor->showMaximized();
+    });
+}
+
 void TFWydruki::Podglad(bool tylkoPrzygotuj) {
     const ParametryWydruku p = Parametry();
-    if (p.numer == kWyborWzorca) {
-        m_dialogi.Blad("Wydruk według wzorca wykonuje edytor dokumentów.", store::kTytulBledu);
-        return;
-    }
+    if (p.numer == kWyborWzorca)
+        return WydrukWedlugWzorca();
     static const MiaraQt miara;
     std::unique_ptr<ZadanieWydruku> zadanie;
     if (!kit::RunGuarded(m_dialogi, [&] {
@@ -305,10 +378,8 @@ void TFWydruki::Podglad(bool tylkoPrzygotuj) {
 
 void TFWydruki::Drukuj() {
     const ParametryWydruku p = Parametry();
-    if (p.numer == kWyborWzorca) {
-        m_dialogi.Blad("Wydruk według wzorca wykonuje edytor dokumentów.", store::kTytulBledu);
-        return;
-    }
+    if (p.numer == kWyborWzorca)
+        return WydrukWedlugWzorca();
     static const MiaraQt miara;
     std::unique_ptr<ZadanieWydruku> zadanie;
     if (!kit::RunGuarded(m_dialogi, [&] {
@@ -330,30 +401,56 @@ void TFWydruki::Drukuj() {
 // ---- The configurable printout's grid ----
 
 void TFWydruki::OdrysujSiatke() {
-    m_odrysowywanie = true;
-    for (int k = 0; k < kKolumnyDefinicji; ++k) {
-        m_siatka->setColumnWidth(k, m_definicja.szerokosci[k]);
-        for (int w = 0; w < kWierszeDefinicji; ++w) {
-            const OczkoWyd& o = m_definicja.oczka[w][k];
-            m_siatka->setItem(w, k, new QTableWidgetItem(Q(o.tytul)));
-            // The lower rows show the content; its value for an employee comes from the tags.
-            auto* wartosc = new QTableWidgetItem(Q(o.tresc));
-            wartosc->setBackground(palette().alternateBase());
-            m_siatka->setItem(w + kWierszeDefinicji, k, wartosc);
+    // The values are computed here, on the window's thread, from the current employee.
+    std::unique_ptr<store::ZrodlaObliczen> zrodla;
+    std::unique_ptr<documents::TagiPracownika> tagi;
+    auto wartosc = [&](const std::string& tresc) -> std::string {
+        if (tresc.empty())
+            return {};
+        if (!tagi) {
+            zrodla = std::make_unique<store::ZrodlaObliczen>(m_tdm, m_tdm1);
+            tagi = std::make_unique<documents::TagiPracownika>(
+                *zrodla, BiezacyPracownik(), documents::WybraneZSiatek(m_tdm, m_tdm1));
         }
-    }
+        return documents::SubstituteInText(tresc, *tagi, 1);
+    };
+    auto komorka = [this](int w, int k) {
+        QTableWidgetItem* i = m_siatka->item(w, k);
+        if (!i) {
+            i = new QTableWidgetItem;
+            if (w >= kWierszeDefinicji)
+                i->setBackground(palette().alternateBase());
+            m_siatka->setItem(w, k, i);
+        }
+        return i;
+    };
+    m_odrysowywanie = true;
+    kit::RunGuarded(m_dialogi, [&] {
+        for (int k = 0; k < kKolumnyDefinicji; ++k) {
+            m_siatka->setColumnWidth(k, m_definicja.szerokosci[k]);
+            for (int w = 0; w < kWierszeDefinicji; ++w) {
+                const OczkoWyd& o = m_definicja.oczka[w][k];
+                komorka(w, k)->setText(Q(o.tytul));
+                QTableWidgetItem* dolna = komorka(w + kWierszeDefinicji, k);
+                dolna->setText(Q(wartosc(o.tresc)));
+                dolna->setData(Qt::UserRole, Q(o.tresc));
+                dolna->setToolTip(Q(o.tresc));
+            }
+        }
+    });
     m_odrysowywanie = false;
 }
 
 void TFWydruki::KomorkaZmieniona(int wiersz, int kolumna) {
     if (m_odrysowywanie)
         return;
-    const std::string tekst = m_siatka->item(wiersz, kolumna)->text().toStdString();
+    const QTableWidgetItem* i = m_siatka->item(wiersz, kolumna);
     OczkoWyd& o = m_definicja.oczka[wiersz % kWierszeDefinicji][kolumna];
     if (wiersz < kWierszeDefinicji)
-        UstawOczko(wiersz, kolumna, tekst, o.tresc);
+        UstawOczko(wiersz, kolumna, i->text().toStdString(), o.tresc);
     else
-        UstawOczko(wiersz - kWierszeDefinicji, kolumna, o.tytul, tekst);
+        UstawOczko(wiersz - kWierszeDefinicji, kolumna, o.tytul,
+                   i->data(Qt::UserRole).toString().toStdString());
 }
 
 void TFWydruki::UstawOczko(int wiersz, int kolumna, const std::string& tytul,

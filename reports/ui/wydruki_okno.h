@@ -19,6 +19,10 @@ class TDM;
 class TDM1;
 }  // namespace mirta::store
 
+namespace mirta::documents {
+class TFEditor;
+}
+
 namespace mirta::kit {
 class AutomaticEdit;
 class DataSource;
@@ -53,6 +57,12 @@ public:
     void WybierzWydruk(int numer);
     void UstawOkres(const QString& od, const QString& doDnia);
 
+    // The text editor: the template choice produces its document there, and while the window
+    // is open the editor's pop-up menu picks tags for the definition's selected cell.
+    void UstawEdytor(documents::TFEditor* edytor);
+    // The selected cell gets a title and a content (the tag picker), or is emptied.
+    void UstawWybraneOczko(const std::string& tytul, const std::string& tresc);
+
     TQuickReportViewer* OstatniPodglad() const { return m_podglad.get(); }
     ParametryWydruku Parametry() const;
 
@@ -61,6 +71,10 @@ protected:
 
 private:
     void ZmianaWyboru();
+    // "Wydruk według wzorca.": the selected template filled for the current employee in the
+    // editor; a template not meant for the editor passes the checks and produces nothing.
+    void WydrukWedlugWzorca();
+    int32_t BiezacyPracownik() const;
     void WybierzKomorke();
     void UsunKomorke();
     void PokazKomorke();
@@ -85,6 +99,7 @@ private:
     kit::DbGrid* m_gridNazw;
     bool m_odrysowywanie = false;
     std::unique_ptr<TQuickReportViewer> m_podglad;
+    documents::TFEditor* m_edytor = nullptr;
 };
 
 }  // namespace mirta::reports::ui

@@ -1,17 +1,28 @@
 // The launcher and the preview on the demo unit, offscreen: choices, checks, saved
 // definitions, the preview's controls, saving and reopening, the extension check.
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTextEdit>
 #include <QtTest>
 
+#include "store/zrodla_obliczen.h"
+
+#include "documents/dane_tagow.h"
+#include "documents/dokument_pracownika.h"
+#include "documents/slownik_tagow.h"
+#include "documents/ui/edytor.h"
 #include "reports/definicje.h"
 #include "reports/plik_qrp.h"
 #include "reports/ui/podglad.h"
+#include "reports/ui/podglad_kadrowy.h"
 #include "reports/ui/rysowanie.h"
 #include "reports/ui/wydruki_okno.h"
 #include "store/ui/tests/demo_okien.h"
@@ -28,7 +39,48 @@ using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 using mirta::store::ui::testing::Kliknij;
 using mirta::store::ui::testing::Znajdz;
 
-namespace {}  // namespace
+namespace {
+
+// The demo unit with its templates folder, which the copy of plain files leaves out.
+void KopiujWzory(const std::string& katalog) {
+    const QDir wzor(QDir(DemoOkien::Wzor()).filePath("WZORY"));
+    QDir(QString::fromStdString(katalog)).mkdir("WZORY");
+    for (const QString& plik : wzor.entryList(QDir::Files))
+        QFile::copy(wzor.filePath(plik), QString::fromStdString(katalog + "/WZORY/") + plik);
+}
+
+QAction* Akcja(QWidget& okno, const QString& tekst) {
+    for (QAction* a : okno.findChildren<QAction*>())
+        if (a->text() == tekst)
+            return a;
+    qFatal("Brak polecenia %s", qPrintable(tekst));
+}
+
+// Runs `sprawdz` on the preview once it is shown (modally), then closes it.
+void PoPokazaniu(std::function<void(TQuickReportViewer&)> sprawdz) {
+    auto* zegar = new QTimer;
+    QObject::connect(zegar, &QTimer::timeout, [zegar, sprawdz] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* p = qobject_cast<TQuickReportViewer*>(w);
+            if (!p || !p->isVisible())
+                continue;
+            zegar->stop();
+            zegar->deleteLater();
+            sprawdz(*p);
+            Kliknij(*p, "zamknijWydruk");
+            return;
+        }
+    });
+    zegar->start(10);
+}
+
+std::string Nazwisko(DemoOkien& baza) {
+    mirta::store::ZrodlaObliczen zrodla(*baza.tdm, *baza.tdm1);
+    const auto id = int32_t(baza.tdm->TPracownicy->Field("Identyfikator").AsInteger());
+    return mirta::documents::TagiPracownika(zrodla, id).Dane().nazwisko;
+}
+
+}  // namespace
 
 class OknaWydrukowTest : public QObject {
     Q_OBJECT
@@ -178,6 +230,135 @@ private slots:
         QCOMPARE(odczytana.oczka[1][2].tytul, std::string("PESEL"));
         QCOMPARE(odczytana.oczka[0][0].tresc, std::string("<<NAZWISKO>>"));
         QVERIFY(odczytana.szerokosci[0] >= definicja.szerokosci[0] - 1);
+    }
+
+    // The lower rows show what each cell prints for the current employee; editing one edits
+    // the cell's tags; the editor's pop-up menu picks tags for the selected cell while the
+    // window is open, and is itself again afterwards.
+    void DefinitionGridShowsLiveValuesAndTakesTagsFromTheEditor() {
+        const QString nazwisko = QString::fromStdString(Nazwisko(*baza));
+        mirta::documents::TFEditor edytor(baza->dialogi);
+        {
+            TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+            okno.UstawEdytor(&edytor);
+            okno.WybierzWydruk(18);
+            okno.show();
+            auto* siatka = Znajdz<QTableWidget>(okno, "siatkaDefinicji");
+            okno.UstawOczko(0, 0, "Nazwisko", "<<NAZWISKO>>");
+            QCOMPARE(siatka->item(0, 0)->text(), QString("Nazwisko"));
+            QCOMPARE(siatka->item(3, 0)->text(), nazwisko);
+            QCOMPARE(siatka->item(3, 0)->data(Qt::UserRole).toString(), QString("<<NAZWISKO>>"));
+            // Typed into the value row: the content changes, the value follows.
+            siatka->item(4, 1)->setData(Qt::UserRole, "<<LP>>. <<NAZWISKO>>");
+            QCOMPARE(definicja.oczka[1][1].tresc, std::string("<<LP>>. <<NAZWISKO>>"));
+            QCOMPARE(siatka->item(4, 1)->text(), "1. " + nazwisko);
+            // The tag picker: "Wytnij" reads "Wyczyść", copy and paste are hidden.
+            QMenu& menu = edytor.MenuPodreczne();
+            QAction* wyczysc = nullptr;
+            for (QAction* a : menu.actions())
+                if (a->text() == "Wyczyść")
+                    wyczysc = a;
+            QVERIFY(wyczysc);
+            siatka->setCurrentCell(5, 2);  // a value row: its title row is row 2
+            Akcja(edytor, "Imię 1 i nazwisko <<IMIE1 NAZWISKO>>")->trigger();
+            QCOMPARE(definicja.oczka[2][2].tresc, std::string("<<IMIE1 NAZWISKO>>"));
+            QCOMPARE(definicja.oczka[2][2].tytul, std::string("Imię 1 Nazwisko"));
+            QVERIFY(edytor.Tekst().toPlainText().isEmpty());
+            QVERIFY(!siatka->item(5, 2)->text().isEmpty());
+            Zrzut(okno, "wydruki_siatka_z_wartosciami");
+            wyczysc->trigger();
+            QVERIFY(!definicja.oczka[2][2].Uzyte());
+            // The printout's cells carry the values too.
+            okno.Podglad(true);
+            TQuickReportViewer* p = okno.OstatniPodglad();
+            QVERIFY(p);
+            p->DokonczPrzygotowanie();
+            bool jest = false;
+            for (const auto& t : p->Biezacy().strony.at(0).teksty)
+                jest = jest || QString::fromStdString(t.tekst) == "1. " + nazwisko;
+            QVERIFY(jest);
+            okno.reject();
+        }
+        for (QAction* a : edytor.MenuPodreczne().actions())
+            QVERIFY(a->text() != "Wyczyść");
+    }
+
+    // "Wydruk według wzorca.": the selected template filled for the current employee opens in
+    // the editor; without an editor nothing is produced.
+    void TemplateChoiceProducesTheDocumentInTheEditor() {
+        DemoOkien wzory(KopiujWzory);
+        QVERIFY(wzory.ZalogujIOtworzTabele());
+        mirta::documents::TFEditor edytor(wzory.dialogi);
+        TFWydruki okno(*wzory.tdm, *wzory.tdm1, wzory.dialogi, wzory.edycja, definicja);
+        okno.UstawEdytor(&edytor);
+        okno.WybierzWydruk(17);
+        auto* lista = Znajdz<QListWidget>(okno, "szablony");
+        const auto znalezione = lista->findItems("Informacja o uposażeniu", Qt::MatchStartsWith);
+        QCOMPARE(znalezione.size(), 1);
+        lista->setCurrentItem(znalezione.front());
+        okno.Podglad();
+        QVERIFY(edytor.isVisible());
+        QCOMPARE(edytor.AktualnyTryb(), mirta::documents::TFEditor::Tryb::Szablon);
+        const QString tekst = edytor.Tekst().toPlainText();
+        QVERIFY2(tekst.contains(QString::fromStdString(Nazwisko(wzory))), qPrintable(tekst));
+        QVERIFY(tekst.contains("INFORMACJA O UPOSAŻENIU"));
+        QVERIFY(!tekst.contains("<<"));
+        QVERIFY(!edytor.PytaPrzyPorzucaniu());
+        edytor.close();
+        okno.reject();
+    }
+
+    // The editor's "Wydruk inny": its text through the personnel printout, one or two copies,
+    // portrait or landscape; afterwards the printout is back at one copy, portrait.
+    void EditorsOtherPrintoutsPreviewThroughThePersonnelPrintout() {
+        DemoOkien wzory(KopiujWzory);
+        QVERIFY(wzory.ZalogujIOtworzTabele());
+        mirta::store::ZrodlaObliczen zrodla(*wzory.tdm, *wzory.tdm1);
+        const auto id = int32_t(wzory.tdm->TPracownicy->Field("Identyfikator").AsInteger());
+        mirta::documents::TFEditor edytor(wzory.dialogi);
+        const auto szablony = mirta::documents::CzytajSzablony(*wzory.tdm1);
+        QVERIFY(edytor.OtworzSzablon(szablony.at(1), zrodla, id));
+        for (QAction* a : Znajdz<QMenu>(edytor, "WydrukInny")->actions())
+            QVERIFY(!a->isEnabled());  // nothing to print through yet
+        mirta::reports::TQRWydrukKadrowy wydruk;
+        mirta::reports::ui::PodlaczWydrukInny(edytor, wydruk, wzory.dialogi);
+        struct Przypadek {
+            const char* polecenie;
+            int kopie;
+            bool portret;
+            const char* zrzut;
+        };
+        const Przypadek przypadki[] = {
+            {"Podwójny pejzaż", 2, false, "wydruk_inny_podwojny_pejzaz"},
+            {"Podwójny portret", 2, true, "wydruk_inny_podwojny_portret"},
+            {"Pojedyńczy pejzaż", 1, false, "wydruk_inny_pojedynczy_pejzaz"},
+            {"Pojedyńczy portret", 1, true, "wydruk_inny_pojedynczy_portret"},
+        };
+        const std::string nazwisko = Nazwisko(wzory);
+        for (const Przypadek& c : przypadki) {
+            bool pokazany = false;
+            PoPokazaniu([&](TQuickReportViewer& p) {
+                pokazany = true;
+                QCOMPARE(wydruk.Ustawienia().kopie, c.kopie);
+                QCOMPARE(wydruk.Ustawienia().portret, c.portret);
+                p.DokonczPrzygotowanie();
+                const auto& strony = p.Biezacy().strony;
+                QVERIFY(!strony.empty());
+                QCOMPARE(strony[0].szerokosc < strony[0].wysokosc, c.portret);
+                int razy = 0;
+                for (const auto& t : strony[0].teksty)
+                    razy += t.tekst.find(nazwisko) != std::string::npos;
+                QVERIFY(razy >= c.kopie);
+                QCOMPARE(razy % c.kopie, 0);
+                p.resize(1000, 760);
+                Kliknij(p, "calaStrona");
+                Zrzut(p, c.zrzut);
+            });
+            Akcja(edytor, c.polecenie)->trigger();
+            QVERIFY(pokazany);
+            QCOMPARE(wydruk.Ustawienia(), mirta::reports::UstawieniaWydrukuKadrowego{});
+        }
+        edytor.close();
     }
 
 private:
