@@ -4,12 +4,16 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "cli/commands.h"
 #include "cli/invocation.h"
 #include "cli/opcje_filtru.h"
 #include "cli/values.h"
+#include "documents/dokument_pracownika.h"
+#include "documents/rtf_reader.h"
+#include "documents/rtf_writer.h"
 #include "documents/slownik_tagow.h"
 #include "reports/definicje.h"
 #include "reports/eksport.h"
@@ -19,6 +23,7 @@
 #include "reports/raport.h"
 #include "reports/ui/miara_qt.h"
 #include "reports/ui/rysowanie.h"
+#include "reports/wydruk_kadrowy.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
@@ -38,6 +43,14 @@ std::string NazwaKomorki(store::ZrodlaObliczen& zrodla, int32_t id) {
     return {};
 }
 
+void ZapiszBajty(const std::string& dane, const std::string& plik) {
+    std::ofstream f(plik, std::ios::binary);
+    f.write(dane.data(), std::streamsize(dane.size()));
+    f.close();
+    if (!f)
+        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
+}
+
 void Zapisz(const reports::Wydruk& w, reports::FormatWydruku format, const std::string& plik) {
     using F = reports::FormatWydruku;
     switch (format) {
@@ -50,15 +63,104 @@ void Zapisz(const reports::Wydruk& w, reports::FormatWydruku format, const std::
         default:
             break;
     }
-    const std::string dane = format == F::Qrp   ? reports::ZapiszQrp(w)
-                             : format == F::Txt ? reports::EksportTxt(w)
-                             : format == F::Htm ? reports::EksportHtm(w)
-                                                : reports::EksportCsv(w);
-    std::ofstream f(plik, std::ios::binary);
-    f.write(dane.data(), std::streamsize(dane.size()));
-    f.close();
-    if (!f)
-        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
+    ZapiszBajty(format == F::Qrp   ? reports::ZapiszQrp(w)
+                : format == F::Txt ? reports::EksportTxt(w)
+                : format == F::Htm ? reports::EksportHtm(w)
+                                   : reports::EksportCsv(w),
+                plik);
+}
+
+// Written beside the target first, so a failure leaves no half-written file behind.
+void ZapiszPrzezTymczasowy(const std::string& plik,
+                           const std::function<void(const std::string&)>& zapisz) {
+    const std::string tymczasowy = plik + ".tmp";
+    try {
+        zapisz(tymczasowy);
+        std::filesystem::rename(tymczasowy, plik);
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove(tymczasowy, ec);
+        throw;
+    }
+}
+
+// The formats a produced document is written in: the document itself (RTF, its text) or its
+// pages through the personnel printout (PDF, prepared report). Lists and spreadsheets of a
+// letter make no sense.
+constexpr std::string_view kFormatyWzorca[] = {"pdf", "rtf", "txt", "qrp"};
+
+std::string Male(std::string t) {
+    std::transform(t.begin(), t.end(), t.begin(), [](unsigned char c) { return std::tolower(c); });
+    return t;
+}
+
+std::string Przyciete(std::string t) {
+    while (!t.empty() && t.back() == ' ')
+        t.pop_back();
+    return t;
+}
+
+// "Wydruk według wzorca.": the registered template (the named one, or the first) filled for
+// the employee, after the checks the window makes.
+int WydrukWedlugWzorca(Invocation& call, store::ZrodlaObliczen& zrodla, store::Dialogi& dialogi,
+                       int32_t pracownik, const std::string& format, const std::string& plik) {
+    const std::vector<documents::SzablonWydruku> szablony =
+        documents::CzytajSzablony(zrodla.Tdm1());
+    const documents::SzablonWydruku* szablon = szablony.empty() ? nullptr : &szablony.front();
+    if (const std::string* nazwa = call.Value("--szablon")) {
+        szablon = nullptr;
+        for (const auto& s : szablony)
+            if (Przyciete(s.nazwaWydruku) == Przyciete(*nazwa))
+                szablon = &s;
+        if (!szablon) {
+            std::fprintf(stderr, "Nie ma zarejestrowanego wzorca wydruku „%s” !!!\n",
+                         nazwa->c_str());
+            return kExitFailure;
+        }
+    }
+    if (!documents::KontrolaSzablonu(szablon, zrodla, pracownik, dialogi))
+        return kExitFailure;
+    if (!szablon->edytor) {
+        std::fprintf(stderr,
+                     "Wzorzec „%s” nie jest przeznaczony do edytora: dokument nie powstaje.\n",
+                     Przyciete(szablon->nazwaWydruku).c_str());
+        return kExitFailure;
+    }
+    const std::string sciezka =
+        documents::SciezkaSzablonu(zrodla.Tdm1().DataDirectory(), szablon->nazwaZbioru);
+    documents::Document dokument;
+    try {
+        dokument = documents::DokumentPracownika(sciezka, zrodla, pracownik);
+    } catch (const documents::RtfError& e) {
+        std::fprintf(stderr, "%s\n", e.what());
+        return kExitFailure;
+    }
+    documents::TagiPracownika tagi(zrodla, pracownik);
+    std::string tytul = documents::NazwaDokumentu(szablon->nazwaWydruku, tagi);
+    if (tytul.empty())
+        tytul = Przyciete(szablon->nazwaWydruku);
+    size_t stron = 0;
+    ZapiszPrzezTymczasowy(plik, [&](const std::string& cel) {
+        if (format == "rtf")
+            return ZapiszBajty(documents::WriteRtf(dokument), cel);
+        if (format == "txt")
+            return ZapiszBajty(documents::PlainText(dokument), cel);
+        // The registry's columns and orientation are the printout's copies and page.
+        reports::ui::ZapewnijAplikacjeQt();
+        const reports::ui::MiaraQt miara;
+        const reports::Wydruk w = reports::WydrukKadrowy(
+            dokument, miara, {std::clamp(szablon->iloscKolumn, 1, 2), szablon->portret}, tytul);
+        stron = w.strony.size();
+        if (format == "pdf")
+            return reports::ui::ZapiszPdf(w, QString::fromStdString(cel));
+        ZapiszBajty(reports::ZapiszQrp(w), cel);
+    });
+    zrodla.Komunikaty().Pokaz(dialogi);
+    if (stron > 0)
+        std::printf("Zapisano „%s”: %s, stron: %zu.\n", tytul.c_str(), plik.c_str(), stron);
+    else
+        std::printf("Zapisano „%s”: %s.\n", tytul.c_str(), plik.c_str());
+    return kExitOk;
 }
 
 int Lista() {
@@ -73,7 +175,9 @@ const std::vector<Option>& OpcjeRaportu() {
     static const std::vector<Option> opcje = [] {
         std::vector<Option> o = {
             {"--lista", "", "wypisuje dziewiętnaście wydruków okna „Wydruki i zestawienia”"},
-            {"--format", "FORMAT", "pdf, txt, csv, htm, xlsx albo qrp (plik wydruku)"},
+            {"--format", "FORMAT",
+             "pdf, txt, csv, htm, xlsx albo qrp (plik wydruku); wydruk 17: pdf, rtf, txt "
+             "albo qrp"},
             {"--od", "DATA", "początek okresu (domyślnie 1 stycznia roku przetwarzania)"},
             {"--do", "DATA", "koniec okresu (domyślnie 31 grudnia roku przetwarzania)"},
             {"--pracownik", "ID",
@@ -106,10 +210,19 @@ int RunRaport(Invocation& call) {
     const std::string* nazwaFormatu = call.Value("--format");
     if (!nazwaFormatu)
         return call.UsageError("Podaj format: --format pdf|txt|csv|htm|xlsx|qrp.");
-    const auto format = reports::FormatZNazwy(*nazwaFormatu);
-    if (!format)
+    const bool wzorzec = *numer == reports::kWyborWzorca;
+    const std::string formatWzorca = Male(*nazwaFormatu);
+    if (wzorzec && std::find(std::begin(kFormatyWzorca), std::end(kFormatyWzorca), formatWzorca) ==
+                       std::end(kFormatyWzorca))
+        return call.UsageError(
+            "Wydruk według wzorca zapisuje się jako pdf, rtf, txt albo qrp, nie " + *nazwaFormatu +
+            ".");
+    // RTF is the produced document itself, not a format of prepared reports.
+    const bool rtf = wzorzec && formatWzorca == "rtf";
+    const auto format = rtf ? std::nullopt : reports::FormatZNazwy(*nazwaFormatu);
+    if (!rtf && !format)
         return call.UsageError("Nieznany format: " + *nazwaFormatu);
-    if (!reports::RozszerzeniePasuje(plik, *format))
+    if (rtf ? !Male(plik).ends_with(".rtf") : !reports::RozszerzeniePasuje(plik, *format))
         return call.UsageError("Rozszerzenie nazwy nie odpowiada wybranemu formatowi.");
     reports::ParametryWydruku p;
     p.numer = int(*numer);
@@ -129,10 +242,6 @@ int RunRaport(Invocation& call) {
         pracownik = ParseInteger(*t, 1, INT32_MAX);
         if (!pracownik)
             return call.UsageError("Niepoprawny identyfikator pracownika: " + *t);
-    }
-    if (p.numer == reports::kWyborWzorca) {
-        std::fprintf(stderr, "Wydruk według wzorca nie jest jeszcze dostępny w wierszu poleceń.\n");
-        return kExitFailure;
     }
 
     auto s = call.Zaloguj();
@@ -159,6 +268,8 @@ int RunRaport(Invocation& call) {
                          : lista.IsEmpty()
                              ? 0
                              : store::LiczbaCalkowita(lista.RowAt(0)["Identyfikator"]);
+    if (wzorzec)
+        return WydrukWedlugWzorca(call, zrodla, s->dialogi, p.biezacyPracownik, formatWzorca, plik);
     if (p.numer == reports::kWyborKonfigurowany) {
         const std::string* nazwa = call.Value("--definicja");
         std::optional<reports::NazwaDefinicji> d;
@@ -177,16 +288,7 @@ int RunRaport(Invocation& call) {
     reports::ui::ZapewnijAplikacjeQt();
     const reports::ui::MiaraQt miara;
     const reports::Wydruk w = reports::PrzygotujWydruk(zrodla, miara, p);
-    // Written beside the target first, so a failure leaves no half-written file behind.
-    const std::string tymczasowy = plik + ".tmp";
-    try {
-        Zapisz(w, *format, tymczasowy);
-        std::filesystem::rename(tymczasowy, plik);
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(tymczasowy, ec);
-        throw;
-    }
+    ZapiszPrzezTymczasowy(plik, [&](const std::string& cel) { Zapisz(w, *format, cel); });
     zrodla.Komunikaty().Pokaz(s->dialogi);
     std::printf("Zapisano „%s”: %s, stron: %zu.\n", w.tytul.c_str(), plik.c_str(), w.strony.size());
     return kExitOk;

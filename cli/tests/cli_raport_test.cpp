@@ -133,6 +133,46 @@ TEST_F(CliRaport, EveryChoiceAsPdfWithEmbeddedFontsAndSelectableText) {
     }
 }
 
+// The template choice: the registered template filled for the current employee, the
+// document itself (RTF, text) or its pages through the personnel printout (PDF).
+TEST_F(CliRaport, TemplateChoiceWritesTheEmployeesDocument) {
+    Wynik w = Raport("17 " + Plik("wzorzec.rtf") + " --format rtf");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    const std::string rtf = Czytaj(Plik("wzorzec.rtf"));
+    EXPECT_EQ(rtf.rfind("{\\rtf", 0), 0u);
+    EXPECT_EQ(rtf.find("<<"), std::string::npos);
+    w = Raport("17 " + Plik("wzorzec.txt") + " --format txt");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    const std::string tekst = Czytaj(Plik("wzorzec.txt"));  // the first registered template
+    EXPECT_NE(tekst.find("INFORMACJA O UPOSAŻENIU"), std::string::npos) << tekst;
+    EXPECT_EQ(tekst.find("<<"), std::string::npos) << tekst;
+
+    if (Jest("pdftotext")) {
+        const std::string pdf = Plik("karta.pdf");
+        w = Raport("17 " + pdf +
+                   " --format pdf --szablon \"Karta urlopowa <<NAZWISKO>> <<IMIE1>>\"");
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+        EXPECT_NE(w.wyjscie.find("stron: 1"), std::string::npos) << w.wyjscie;
+        ASSERT_EQ(std::system(("pdftotext " + pdf + " " + Plik("karta.txt")).c_str()), 0);
+        const std::string wyciag = Czytaj(Plik("karta.txt"));
+        EXPECT_NE(wyciag.find("KARTA URLOPOWA"), std::string::npos) << wyciag;
+        EXPECT_NE(wyciag.find("Łomża, dnia"), std::string::npos) << wyciag;
+        EXPECT_EQ(wyciag.find("<<"), std::string::npos) << wyciag;
+    }
+
+    w = Raport("17 " + Plik("wzorzec.csv") + " --format csv");
+    EXPECT_EQ(w.kod, 2);
+    EXPECT_NE(w.wyjscie.find("Wydruk według wzorca zapisuje się jako pdf, rtf, txt albo qrp"),
+              std::string::npos)
+        << w.wyjscie;
+    EXPECT_FALSE(fs::exists(Plik("wzorzec.csv")));
+    w = Raport("17 " + Plik("wzorzec.pdf") + " --format pdf --szablon Nieznany");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_NE(w.wyjscie.find("Nie ma zarejestrowanego wzorca wydruku „Nieznany” !!!"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(Plik("wzorzec.pdf")));
+}
+
 TEST_F(CliRaport, SpreadsheetOfTheListReportHasNumbersAsNumbers) {
     if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
         GTEST_SKIP() << "python3-openpyxl is not installed";
@@ -157,7 +197,7 @@ TEST_F(CliRaport, SpreadsheetOfTheListReportHasNumbersAsNumbers) {
 TEST_F(CliRaport, SavedDefinitionAndPreparedReportFile) {
     Wynik w = Raport("18 " + Plik("def.qrp") + " --format qrp --definicja 'Dane osobowe'");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_EQ(Czytaj(Plik("def.qrp")).rfind("MIRTA-WYDRUK\t1\n", 0), 0u);
+    EXPECT_EQ(Czytaj(Plik("def.qrp")).rfind("MIRTA-WYDRUK\t2\n", 0), 0u);
     EXPECT_NE(Czytaj(Plik("def.qrp")).find("Nazwisko rodowe"), std::string::npos);
     w = Raport("18 " + Plik("def2.qrp") + " --format QRP --definicja 'Nie ma takiej'");
     EXPECT_EQ(w.kod, 1);
