@@ -191,3 +191,48 @@ int main(int argc, char** argv) {
     benchmark::Shutdown();
     return 0;
 }
+
+// ---- The first preview page of the largest report ----
+
+namespace {
+
+// The choice with the most pages on the large unit, found once before any timing.
+int NajwiekszyWybor() {
+    static const int numer = [] {
+        auto& j = J();
+        int najwiekszy = 1;
+        size_t najwiecej = 0;
+        for (int n = 1; n <= reports::kLiczbaWyborow; ++n) {
+            if (n == reports::kWyborWzorca)
+                continue;
+            store::ZrodlaObliczen zrodla(*j.tdm, *j.tdm1);
+            const size_t s =
+                reports::PrzygotujWydruk(zrodla, *j.miara, j.Parametry(n)).strony.size();
+            if (s > najwiecej) {
+                najwiecej = s;
+                najwiekszy = n;
+            }
+        }
+        return najwiekszy;
+    }();
+    return numer;
+}
+
+// From "Podgląd" to the first page on screen for that choice, as the preview does it: the
+// run's checks and setup, the layout up to the first finished page, its picture.
+void BM_PierwszaStronaNajwiekszegoWydruku(benchmark::State& state) {
+    auto& j = J();
+    const int numer = NajwiekszyWybor();
+    const reports::ParametryWydruku p = j.Parametry(numer);
+    for (auto _ : state) {
+        reports::ZadanieWydruku z(*j.tdm, *j.tdm1, *j.miara, p);
+        while (z.Postep().GotoweStrony() == 0 && z.Postep().Krok()) {
+        }
+        benchmark::DoNotOptimize(reports::ui::ObrazStrony(z.Postep().Strony().front(), 1.6));
+    }
+    state.counters["wybor"] = numer;
+}
+
+BENCHMARK(BM_PierwszaStronaNajwiekszegoWydruku)->Unit(benchmark::kMillisecond);
+
+}  // namespace
