@@ -3,6 +3,7 @@
 #include "reports/raport.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string_view>
 
@@ -145,9 +146,9 @@ public:
     SkladAkapitu(const Document& d, const Paragraph& p, const MiaraTekstu& miara, double szerokosc)
         : m_p(p),
           m_miara(miara),
-          m_lewy(std::max(0.0, p.format.leftIndent / kTwipyNaPunkt)),
-          m_prawy(
-              std::max(m_lewy + 1, szerokosc - std::max(0, p.format.rightIndent) / kTwipyNaPunkt)),
+          // Indents never take more than half the column each, so some text always fits.
+          m_lewy(std::clamp(p.format.leftIndent / kTwipyNaPunkt, 0.0, szerokosc / 2)),
+          m_prawy(szerokosc - std::clamp(p.format.rightIndent / kTwipyNaPunkt, 0.0, szerokosc / 2)),
           m_styl(StylZnakow(d, p.markFormat)),
           m_atomy(Atomy(d, p, miara)) {
         for (const TabStop& t : p.format.tabs)
@@ -349,7 +350,10 @@ private:
         for (size_t i = 0; i < kawalki.size();) {
             size_t j = i + 1;
             std::string tekst = kawalki[i].tekst;
+            // Joined only where one ends as the next begins: a tab's gap keeps them apart.
             while (j < kawalki.size() && kawalki[j].styl == kawalki[i].styl &&
+                   std::abs(kawalki[j].x - kawalki[j - 1].x - kawalki[j - 1].szerokosc) <
+                       kDokladnosc &&
                    !(osobneSlowa && (kawalki[j].spacja || kawalki[j - 1].spacja))) {
                 tekst += kawalki[j].tekst;
                 ++j;

@@ -121,6 +121,11 @@ TEST(WydrukKadrowy, KeepsTheDocumentsFormattingAlignmentTablesAndPageBreaks) {
     f.color = 1;
     d.body.emplace_back(Akapit("Decyzja", f, Alignment::Center));
     d.body.emplace_back(Akapit("Warszawa", {}, Alignment::Right));
+    Paragraph tabulatory = Akapit("Łomża\tdnia\t5");
+    tabulatory.format.tabs = {
+        {.position = 4000, .kind = documents::TabStop::Kind::Left, .leader = {}},
+        {.position = 8000, .kind = documents::TabStop::Kind::Right, .leader = {}}};
+    d.body.emplace_back(tabulatory);
     Paragraph podzial = Akapit("przed");
     podzial.runs.push_back(documents::Run{{}, {}, "\\page "});
     podzial.runs.push_back(documents::Run{"po", {}, {}});
@@ -155,6 +160,12 @@ TEST(WydrukKadrowy, KeepsTheDocumentsFormattingAlignmentTablesAndPageBreaks) {
     const ElementTekstu* warszawa = element("Warszawa");
     ASSERT_TRUE(warszawa);
     EXPECT_NEAR(warszawa->x + warszawa->szerokosc, szerokosc, 0.01);
+
+    // Tab stops: left at 200 points, right at 400; the texts between stay apart.
+    ASSERT_TRUE(element("Łomża") && element("dnia") && element("5"));
+    EXPECT_EQ(element("Łomża")->x, 0);
+    EXPECT_EQ(element("dnia")->x, 200);
+    EXPECT_NEAR(element("5")->x + element("5")->szerokosc, 400, 0.01);
 
     const auto podzialStrony =
         std::find_if(linie.begin(), linie.end(), [](auto& l) { return l.nowaStrona; });
