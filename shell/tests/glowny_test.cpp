@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "documents/ui/edytor.h"
 #include "shell/filtr_zdarzen.h"
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
@@ -345,6 +346,34 @@ private slots:
         k.glowny->Polecenie("szablonyWydrukow")->trigger();
         QCOMPARE(k.Pytania().size(), size_t(1));
         QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    // The launcher and the editor work together: while the launcher is open the editor's
+    // pop-up menu picks tags for its cells; the editor's other printouts are connected.
+    void wydrukiIEdytor() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        QString otwarte;
+        bool wybieranie = false;
+        QTimer::singleShot(0, [&] {
+            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!okno)
+                return;
+            otwarte = okno->objectName();
+            if (auto* e = g.findChild<documents::TFEditor*>())
+                for (QAction* a : e->MenuPodreczne().actions())
+                    wybieranie = wybieranie || a->text() == "Wyczyść";
+            okno->reject();
+        });
+        g.findChild<QPushButton*>("wydruki")->click();
+        QCOMPARE(otwarte, QString("TFWydruki"));
+        QVERIFY(wybieranie);
+        auto* edytor = g.findChild<documents::TFEditor*>();
+        QVERIFY(edytor);
+        for (QAction* a : edytor->MenuPodreczne().actions())
+            QVERIFY(a->text() != "Wyczyść");
+        for (QAction* a : edytor->findChild<QMenu*>("WydrukInny")->actions())
+            QVERIFY(a->isEnabled());
     }
 
     void edycjaAutomatycznaZMenu() {
