@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTextCursor>
 #include <QTextEdit>
 #include <QtTest>
 
@@ -318,6 +319,13 @@ private slots:
         mirta::documents::TFEditor edytor(wzory.dialogi);
         const auto szablony = mirta::documents::CzytajSzablony(*wzory.tdm1);
         QVERIFY(edytor.OtworzSzablon(szablony.at(1), zrodla, id));
+        // Text enough for more than one page in two narrow columns.
+        QTextCursor koniec(edytor.Tekst().document());
+        koniec.movePosition(QTextCursor::End);
+        for (int i = 1; i <= 30; ++i)
+            koniec.insertText(QString("\nUwagi %1: urlop udzielany jest w dniach roboczych "
+                                      "zgodnie z rozkładem czasu służby.")
+                                  .arg(i));
         for (QAction* a : Znajdz<QMenu>(edytor, "WydrukInny")->actions())
             QVERIFY(!a->isEnabled());  // nothing to print through yet
         mirta::reports::TQRWydrukKadrowy wydruk;
@@ -350,9 +358,18 @@ private slots:
                     razy += t.tekst.find(nazwisko) != std::string::npos;
                 QVERIFY(razy >= c.kopie);
                 QCOMPARE(razy % c.kopie, 0);
+                // The text goes on over the next pages; the last one ends it in every copy.
+                if (c.kopie == 2)
+                    QVERIFY(strony.size() > 1);
+                int uwagi = 0;
+                for (const auto& t : strony.back().teksty)
+                    uwagi += t.tekst.find("Uwagi 30:") != std::string::npos;
+                QCOMPARE(uwagi, c.kopie);
                 p.resize(1000, 760);
                 Kliknij(p, "calaStrona");
                 Zrzut(p, c.zrzut);
+                Kliknij(p, "ostatniaStrona");
+                Zrzut(p, QString(c.zrzut) + "_ostatnia");
             });
             Akcja(edytor, c.polecenie)->trigger();
             QVERIFY(pokazany);
