@@ -771,4 +771,30 @@ Document ReadRtf(std::string_view rtf, const RtfLimits& limits) {
     return Reader(rtf.substr(start), limits).Read();
 }
 
+std::string ListMarkText(std::string_view listText, int codePage) {
+    if (listText.empty() || listText.front() != '{')
+        return std::string(listText);
+    std::string_view body = listText.substr(1);
+    for (std::string_view word : {std::string_view("\\listtext"), std::string_view("\\pntext")})
+        if (body.substr(0, word.size()) == word) {
+            body.remove_prefix(word.size());
+            if (!body.empty() && body.front() == ' ')  // the word's delimiter
+                body.remove_prefix(1);
+        }
+    if (!body.empty() && body.back() == '}')
+        body.remove_suffix(1);
+    try {
+        const Document mark = ReadRtf("{\\rtf1\\ansi\\ansicpg" + std::to_string(codePage) + " " +
+                                      std::string(body) + "}");
+        std::string text;
+        for (const Block& block : mark.body)
+            if (const auto* paragraph = std::get_if<Paragraph>(&block))
+                for (const Run& run : paragraph->runs)
+                    text += run.text;
+        return text;
+    } catch (const RtfError&) {
+        return {};
+    }
+}
+
 }  // namespace mirta::documents

@@ -28,4 +28,8 @@ struct RtfLimits {
 // Throws RtfError for a file that is no RTF or goes past the limits.
 Document ReadRtf(std::string_view rtf, const RtfLimits& limits = {});
 
+// The text a paragraph's list mark shows ("•\t", "1.\t"): its kept {\listtext ...} or
+// {\pntext ...} group read in the document's code page; empty when it holds none.
+std::string ListMarkText(std::string_view listText, int codePage);
+
 }  // namespace mirta::documents

@@ -1,11 +1,12 @@
 #include "reports/sklad_dokumentu.h"
 
-#include "reports/raport.h"
-
 #include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string_view>
+
+#include "documents/rtf_reader.h"
+#include "reports/raport.h"
 
 namespace mirta::reports {
 
@@ -100,7 +101,8 @@ void DodajTekst(std::vector<Atom>& atomy, std::string_view tekst, const Styl& st
 std::vector<Atom> Atomy(const Document& d, const Paragraph& p, const MiaraTekstu& miara) {
     std::vector<Atom> atomy;
     if (!p.listText.empty())
-        DodajTekst(atomy, p.listText, StylZnakow(d, p.markFormat), miara);
+        DodajTekst(atomy, documents::ListMarkText(p.listText, d.codePage),
+                   StylZnakow(d, p.markFormat), miara);
     for (const documents::Run& r : p.runs) {
         if (!r.IsKept())
             DodajTekst(atomy, r.text, StylZnakow(d, r.format), miara);

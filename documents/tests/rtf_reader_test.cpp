@@ -200,3 +200,17 @@ TEST(RtfReader, KeptGroupCutInsideBinaryDataSavesTheSameTwice) {
 }
 
 }  // namespace
+
+namespace mirta::documents {
+namespace {
+
+TEST(ListMarkText, TheKeptMarkGroupReadAsText) {
+    EXPECT_EQ(ListMarkText("{\\listtext\\pard\\plain \\u8226\\'95\\tab}", 1250), "\u2022\t");
+    EXPECT_EQ(ListMarkText("{\\pntext\\f1 1.\\tab}", 1250), "1.\t");
+    EXPECT_EQ(ListMarkText("{\\listtext \\'b9)\\tab}", 1250), "ą)\t");
+    EXPECT_EQ(ListMarkText("- ", 1250), "- ");
+    EXPECT_EQ(ListMarkText("{\\listtext\\u", 1250), "");  // broken: nothing, no error
+}
+
+}  // namespace
+}  // namespace mirta::documents

@@ -6,6 +6,8 @@
 #include <QTextFrame>
 #include <QTextTable>
 
+#include "documents/rtf_reader.h"
+
 namespace mirta::documents {
 
 namespace {
@@ -80,7 +82,8 @@ void WstawAkapit(const Document& d, const Paragraph& p, QTextCursor& c, bool pie
         c.insertBlock(FormatAkapitu(p.format), FormatZnakow(d, p.markFormat));
     c.setCharFormat(FormatZnakow(d, p.markFormat));
     if (!p.listText.empty())
-        c.insertText(QString::fromStdString(p.listText), FormatZnakow(d, p.markFormat));
+        c.insertText(QString::fromStdString(ListMarkText(p.listText, d.codePage)),
+                     FormatZnakow(d, p.markFormat));
     for (const Run& r : p.runs)
         if (!r.IsKept())
             c.insertText(QString::fromStdString(r.text).replace('\n', QChar::LineSeparator),

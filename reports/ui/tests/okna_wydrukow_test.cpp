@@ -18,14 +18,17 @@
 
 #include "documents/dane_tagow.h"
 #include "documents/dokument_pracownika.h"
+#include "documents/rtf_reader.h"
 #include "documents/slownik_tagow.h"
 #include "documents/ui/edytor.h"
 #include "reports/definicje.h"
 #include "reports/plik_qrp.h"
+#include "reports/ui/miara_qt.h"
 #include "reports/ui/podglad.h"
 #include "reports/ui/podglad_kadrowy.h"
 #include "reports/ui/rysowanie.h"
 #include "reports/ui/wydruki_okno.h"
+#include "reports/wydruk_kadrowy.h"
 #include "store/ui/tests/demo_okien.h"
 
 using mirta::reports::DefinicjaWydruku;
@@ -376,6 +379,40 @@ private slots:
             QCOMPARE(wydruk.Ustawienia(), mirta::reports::UstawieniaWydrukuKadrowego{});
         }
         edytor.close();
+    }
+
+    // Documents a word processor wrote (a letter, a table, a landscape page) through the
+    // personnel printout: every line inside the page, the table's lines drawn.
+    void WordProcessorDocumentsThroughThePersonnelPrintout() {
+        const QString dane =
+            QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../../documents/tests/data/");
+        const mirta::reports::ui::MiaraQt miara;
+        for (const char* nazwa : {"pismo", "tabela", "pejzaz"}) {
+            QFile plik(dane + nazwa + ".rtf");
+            QVERIFY2(plik.open(QIODevice::ReadOnly), nazwa);
+            const QByteArray rtf = plik.readAll();
+            const auto dokument =
+                mirta::documents::ReadRtf(std::string_view(rtf.constData(), size_t(rtf.size())));
+            for (const int kopie : {1, 2}) {
+                const auto w = mirta::reports::WydrukKadrowy(dokument, miara, {kopie, true}, nazwa);
+                QVERIFY(!w.strony.empty());
+                size_t linie = 0;
+                for (const auto& s : w.strony) {
+                    linie += s.linie.size();
+                    for (const auto& t : s.teksty) {
+                        QVERIFY2(t.x >= 0 && t.x + t.szerokosc <= s.szerokosc, t.tekst.c_str());
+                        QVERIFY2(t.y >= 0 && t.y + t.wysokosc <= s.wysokosc, t.tekst.c_str());
+                    }
+                }
+                if (QString(nazwa) == "tabela")
+                    QVERIFY(linie > 0);
+                TQuickReportViewer p(baza->dialogi);
+                p.PokazGotowy(w);
+                p.resize(900, 700);
+                Kliknij(p, "calaStrona");
+                Zrzut(p, QString("kadrowy_%1_%2").arg(nazwa).arg(kopie));
+            }
+        }
     }
 
 private:
