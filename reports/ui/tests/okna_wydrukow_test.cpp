@@ -309,6 +309,20 @@ private slots:
         QVERIFY(!tekst.contains("<<"));
         QVERIFY(!edytor.PytaPrzyPorzucaniu());
         edytor.close();
+
+        // A template not meant for the editor passes the checks and produces nothing.
+        auto& rejestr = *wzory.tdm1->TWydruki;
+        for (rejestr.First(); !rejestr.Eof(); rejestr.Next())
+            if (rejestr.Field("NazwaWydruku").AsText().starts_with("Informacja o uposażeniu"))
+                break;
+        QVERIFY(!rejestr.Eof());
+        rejestr.Edit();
+        rejestr.SetField("Edytor", mirta::engine::Value::Logical(false));
+        rejestr.Post();
+        const size_t komunikaty = wzory.dialogi.komunikaty.size();
+        okno.Podglad();
+        QVERIFY(!edytor.isVisible());
+        QCOMPARE(wzory.dialogi.komunikaty.size(), komunikaty);
         okno.reject();
     }
 
