@@ -1,5 +1,7 @@
 #include "reports/miara_tekstu.h"
 
+#include <algorithm>
+
 namespace mirta::reports {
 
 size_t LiczbaZnakow(std::string_view tekst) {
@@ -24,26 +26,33 @@ double DopasujRozmiar(const MiaraTekstu& miara, std::string_view tekst, Czcionka
     return najmniejszy;
 }
 
-namespace {
-
-// The longest prefix of `slowo` (whole code points, at least one) that fits.
-size_t PrefiksMieszczacy(const MiaraTekstu& miara, std::string_view slowo, const Czcionka& c,
-                         double szerokosc) {
+size_t PoczatekMieszczacy(const MiaraTekstu& miara, std::string_view tekst,
+                          const Czcionka& czcionka, double szerokosc) {
     size_t najlepszy = 0;
-    for (size_t i = 1; i <= slowo.size(); ++i) {
-        if (i < slowo.size() && (static_cast<unsigned char>(slowo[i]) & 0xC0) == 0x80)
+    for (size_t i = 1; i <= tekst.size(); ++i) {
+        if (i < tekst.size() && (static_cast<unsigned char>(tekst[i]) & 0xC0) == 0x80)
             continue;
-        if (miara.Szerokosc(slowo.substr(0, i), c) > szerokosc)
+        if (miara.Szerokosc(tekst.substr(0, i), czcionka) > szerokosc)
             break;
         najlepszy = i;
     }
-    if (najlepszy == 0) {
-        najlepszy = 1;
-        while (najlepszy < slowo.size() &&
-               (static_cast<unsigned char>(slowo[najlepszy]) & 0xC0) == 0x80)
-            ++najlepszy;
-    }
     return najlepszy;
+}
+
+size_t PierwszaLitera(std::string_view tekst) {
+    size_t n = std::min<size_t>(1, tekst.size());
+    while (n < tekst.size() && (static_cast<unsigned char>(tekst[n]) & 0xC0) == 0x80)
+        ++n;
+    return n;
+}
+
+namespace {
+
+// The longest prefix of `slowo` that fits, at least one letter.
+size_t PrefiksMieszczacy(const MiaraTekstu& miara, std::string_view slowo, const Czcionka& c,
+                         double szerokosc) {
+    const size_t n = PoczatekMieszczacy(miara, slowo, c, szerokosc);
+    return n > 0 ? n : PierwszaLitera(slowo);
 }
 
 }  // namespace

@@ -35,6 +35,13 @@ size_t LiczbaZnakow(std::string_view tekst);
 double DopasujRozmiar(const MiaraTekstu& miara, std::string_view tekst, Czcionka czcionka,
                       double szerokosc, double najwiekszy, double najmniejszy);
 
+// The longest beginning of `tekst` (whole letters) no wider than `szerokosc`, in bytes; 0
+// when not even the first letter fits.
+size_t PoczatekMieszczacy(const MiaraTekstu& miara, std::string_view tekst,
+                          const Czcionka& czcionka, double szerokosc);
+// The bytes of the text's first letter (UTF-8).
+size_t PierwszaLitera(std::string_view tekst);
+
 // The text broken at spaces (or inside a word longer than the width) into lines no wider
 // than `szerokosc`; at least one line.
 std::vector<std::string> PodzielNaWiersze(const MiaraTekstu& miara, std::string_view tekst,

@@ -113,27 +113,6 @@ std::vector<Atom> Atomy(const Document& d, const Paragraph& p, const MiaraTekstu
     return atomy;
 }
 
-// The longest beginning of `tekst` (whole letters) no wider than `szerokosc`; may be empty.
-size_t Poczatek(const MiaraTekstu& miara, std::string_view tekst, const Czcionka& c,
-                double szerokosc) {
-    size_t najlepszy = 0;
-    for (size_t i = 1; i <= tekst.size(); ++i) {
-        if (i < tekst.size() && (static_cast<unsigned char>(tekst[i]) & 0xC0) == 0x80)
-            continue;
-        if (miara.Szerokosc(tekst.substr(0, i), c) > szerokosc)
-            break;
-        najlepszy = i;
-    }
-    return najlepszy;
-}
-
-size_t PierwszaLitera(std::string_view tekst) {
-    size_t n = 1;
-    while (n < tekst.size() && (static_cast<unsigned char>(tekst[n]) & 0xC0) == 0x80)
-        ++n;
-    return n;
-}
-
 struct Kawalek {
     double x = 0;
     double szerokosc = 0;
@@ -243,7 +222,7 @@ private:
                 Poloz(a.tekst, a.styl, a.szerokosc, false);
                 continue;
             }
-            size_t n = Poczatek(m_miara, a.tekst, a.styl.czcionka, m_prawy - m_x);
+            size_t n = PoczatekMieszczacy(m_miara, a.tekst, a.styl.czcionka, m_prawy - m_x);
             if (n == 0 && MaTresc())
                 break;
             if (n == 0)
