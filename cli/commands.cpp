@@ -195,7 +195,8 @@ const Command kCommands[] = {
          {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
           {"--nalezne", "", "także wszystkie wpisy należne"},
           {"--data-danych", "RRRR-MM-DD",
-           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
+           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"},
+          {"--bez-kontroli", "", "bez kontroli danych przed eksportem (mirta sprawdz)"}},
      .logsIn = true,
      .help = "Bez --wpis zaznacza wpisy należne. Wypisuje liczbę rekordów i wierszy każdego "
              "nagłówka,\na w ostatnim wierszu identyfikator rejestru, tabulator i folder "
@@ -274,6 +275,19 @@ const Command kCommands[] = {
              "lekarskie, ważność dowodu, koniec umowy na czas określony, staż emerytalny.\n"
              "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).",
      .run = RunTerminy},
+    {.name = "sprawdz",
+     .summary = "sprawdza przed eksportem do SPD, co zrobiłoby przesyłkę błędną",
+     .options = {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
+                 {"--nalezne", "", "wpisy należne na dzień przetwarzania"},
+                 {"--data-danych", "RRRR-MM-DD", "data danych (domyślnie data przetwarzania)"}},
+     .logsIn = true,
+     .help = "Bez --wpis i --nalezne sprawdza wszystkie aktywne wpisy harmonogramu. Szuka\n"
+             "nakładających się okresów zatrudnienia i przerw między nimi, rekordów po dacie\n"
+             "zwolnienia, pustych wartości wymaganych przez przesyłkę, pracowników cywilnych\n"
+             "bez statusu i urlopów, których dni nie da się policzyć. Wiersz: identyfikator,\n"
+             "nazwisko i imię, rodzaj usterki, tabela, opis (tabulatory). Kod wyjścia: 0 brak\n"
+             "usterek, 1 są usterki, 2 kontrola się nie odbyła.",
+     .run = RunSprawdz},
 };
 
 }  // namespace
