@@ -355,6 +355,13 @@ std::vector<Usterka> KontrolaPrzedGenerowaniem(store::TDM& tdm, store::TDM1& tdm
     return usterki;
 }
 
+std::vector<WpisHarmonogramu> AktywneWpisy(store::TDM& tdm) {
+    std::vector<WpisHarmonogramu> wpisy =
+        CzytajHarmonogram(*OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "THarmonogramPrzesylek"));
+    std::erase_if(wpisy, [](const WpisHarmonogramu& w) { return !w.aktywny; });
+    return wpisy;
+}
+
 std::string NazwaUsterki(RodzajUsterki rodzaj) {
     switch (rodzaj) {
         case RodzajUsterki::NakladanieZatrudnienia:

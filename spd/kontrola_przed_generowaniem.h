@@ -44,6 +44,10 @@ std::vector<Usterka> KontrolaPrzedGenerowaniem(store::TDM& tdm, store::TDM1& tdm
                                                const std::vector<WpisHarmonogramu>& wpisy,
                                                compute::DataKal dataDanych);
 
+// Every active entry of the schedule, in its order: what the check looks at when no package
+// is being generated.
+std::vector<WpisHarmonogramu> AktywneWpisy(store::TDM& tdm);
+
 // "nakładanie się okresów zatrudnienia", ...
 std::string NazwaUsterki(RodzajUsterki rodzaj);
 
