@@ -268,12 +268,17 @@ const Command kCommands[] = {
              "filtr.\nPytanie archiwizacji zadaje na terminalu albo odpowiada na nie --tak.",
      .run = RunDziennik},
     {.name = "terminy",
+     .operands = "[PLIK]",
      .summary = "wypisuje, co przypada pracownikom w najbliższych dniach",
-     .options = {{"--dni", "N", "długość okresu od dnia przetwarzania (domyślnie 60)"}},
+     .options = {{"--dni", "N", "długość okresu od dnia przetwarzania (domyślnie 60)"},
+                 {"--format", "FORMAT", "zapisuje wydruk do PLIKU: pdf, txt, csv, htm, xlsx, qrp"}},
+     .maxOperands = 1,
      .logsIn = true,
      .help = "Wzrost dodatku stażowego, nagroda jubileuszowa, wyższy urlop dodatkowy, badanie\n"
              "lekarskie, ważność dowodu, koniec umowy na czas określony, staż emerytalny.\n"
-             "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).",
+             "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).\n"
+             "Z --format zapisuje zestawienie jako wydruk; rozszerzenie PLIKU musi odpowiadać\n"
+             "formatowi.",
      .run = RunTerminy},
     {.name = "sprawdz",
      .summary = "sprawdza przed eksportem do SPD, co zrobiłoby przesyłkę błędną",

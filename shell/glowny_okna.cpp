@@ -25,7 +25,7 @@
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
 #include "store/ui/urlopy_nalezne.h"
-#include "store/ui/terminy_okno.h"
+#include "reports/ui/terminy_okno.h"
 #include "store/ui/wyprowadzenie_stazu_okno.h"
 
 namespace mirta::shell {
@@ -182,7 +182,7 @@ void TFGlowny::DziennikZmian() {
 
 void TFGlowny::Terminy() {
     Otworz(m_dialogi,
-           [&] { return std::make_unique<store::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this); });
+           [&] { return std::make_unique<reports::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this); });
 }
 
 void TFGlowny::WyborPracownikow() {
