@@ -1,5 +1,6 @@
 #include "reports/ui/terminy_okno.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -113,12 +114,18 @@ void TFTerminy::Pokaz() {
 }
 
 void TFTerminy::Podglad() {
+    if (m_wydruk.strony.empty())
+        return QApplication::beep();
     TQuickReportViewer podglad(m_dialogi, this);
     podglad.PokazGotowy(m_wydruk);
     podglad.exec();
 }
 
 bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
+    if (m_wydruk.strony.empty()) {  // the list could not be made
+        QApplication::beep();
+        return false;
+    }
     if (!RozszerzeniePasuje(plik.toStdString(), format)) {
         m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
         return false;
