@@ -2,6 +2,8 @@
 // prepared-report file.
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "cli/commands.h"
@@ -10,10 +12,13 @@
 #include "cli/values.h"
 #include "documents/slownik_tagow.h"
 #include "reports/definicje.h"
+#include "reports/eksport.h"
+#include "reports/eksport_xlsx.h"
 #include "reports/format_wydruku.h"
+#include "reports/plik_qrp.h"
 #include "reports/raport.h"
 #include "reports/ui/miara_qt.h"
-#include "reports/ui/zapis_wydruku.h"
+#include "reports/ui/rysowanie.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
@@ -31,6 +36,29 @@ std::string NazwaKomorki(store::ZrodlaObliczen& zrodla, int32_t id) {
         if (store::LiczbaCalkowita(t.ReadField(i, pid)) == id)
             return store::Przyciety(t.ReadField(i, pn));
     return {};
+}
+
+void Zapisz(const reports::Wydruk& w, reports::FormatWydruku format, const std::string& plik) {
+    using F = reports::FormatWydruku;
+    switch (format) {
+        case F::Pdf:
+            reports::ui::ZapiszPdf(w, QString::fromStdString(plik));
+            return;
+        case F::Xlsx:
+            reports::EksportXlsx(w, plik);
+            return;
+        default:
+            break;
+    }
+    const std::string dane = format == F::Qrp   ? reports::ZapiszQrp(w)
+                             : format == F::Txt ? reports::EksportTxt(w)
+                             : format == F::Htm ? reports::EksportHtm(w)
+                                                : reports::EksportCsv(w);
+    std::ofstream f(plik, std::ios::binary);
+    f.write(dane.data(), std::streamsize(dane.size()));
+    f.close();
+    if (!f)
+        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
 }
 
 int Lista() {
@@ -149,7 +177,16 @@ int RunRaport(Invocation& call) {
     reports::ui::ZapewnijAplikacjeQt();
     const reports::ui::MiaraQt miara;
     const reports::Wydruk w = reports::PrzygotujWydruk(zrodla, miara, p);
-    reports::ui::ZapiszWydruk(w, *format, plik);
+    // Written beside the target first, so a failure leaves no half-written file behind.
+    const std::string tymczasowy = plik + ".tmp";
+    try {
+        Zapisz(w, *format, tymczasowy);
+        std::filesystem::rename(tymczasowy, plik);
+    } catch (...) {
+        std::error_code ec;
+        std::filesystem::remove(tymczasowy, ec);
+        throw;
+    }
     zrodla.Komunikaty().Pokaz(s->dialogi);
     std::printf("Zapisano „%s”: %s, stron: %zu.\n", w.tytul.c_str(), plik.c_str(), w.strony.size());
     return kExitOk;
