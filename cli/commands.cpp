@@ -195,7 +195,8 @@ const Command kCommands[] = {
          {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
           {"--nalezne", "", "także wszystkie wpisy należne"},
           {"--data-danych", "RRRR-MM-DD",
-           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"}},
+           "data danych przesyłki (domyślnie data przetwarzania albo, po pytaniu, dzisiejsza)"},
+          {"--bez-kontroli", "", "bez kontroli danych przed eksportem (mirta sprawdz)"}},
      .logsIn = true,
      .help = "Bez --wpis zaznacza wpisy należne. Wypisuje liczbę rekordów i wierszy każdego "
              "nagłówka,\na w ostatnim wierszu identyfikator rejestru, tabulator i folder "
@@ -267,13 +268,31 @@ const Command kCommands[] = {
              "filtr.\nPytanie archiwizacji zadaje na terminalu albo odpowiada na nie --tak.",
      .run = RunDziennik},
     {.name = "terminy",
+     .operands = "[PLIK]",
      .summary = "wypisuje, co przypada pracownikom w najbliższych dniach",
-     .options = {{"--dni", "N", "długość okresu od dnia przetwarzania (domyślnie 60)"}},
+     .options = {{"--dni", "N", "długość okresu od dnia przetwarzania (domyślnie 60)"},
+                 {"--format", "FORMAT", "zapisuje wydruk do PLIKU: pdf, txt, csv, htm, xlsx, qrp"}},
+     .maxOperands = 1,
      .logsIn = true,
      .help = "Wzrost dodatku stażowego, nagroda jubileuszowa, wyższy urlop dodatkowy, badanie\n"
              "lekarskie, ważność dowodu, koniec umowy na czas określony, staż emerytalny.\n"
-             "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).",
+             "Wiersz: data, identyfikator, nazwisko i imię, co przypada, opis (tabulatory).\n"
+             "Z --format zapisuje zestawienie jako wydruk; rozszerzenie PLIKU musi odpowiadać\n"
+             "formatowi.",
      .run = RunTerminy},
+    {.name = "sprawdz",
+     .summary = "sprawdza przed eksportem do SPD, co zrobiłoby przesyłkę błędną",
+     .options = {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},
+                 {"--nalezne", "", "wpisy należne na dzień przetwarzania"},
+                 {"--data-danych", "RRRR-MM-DD", "data danych (domyślnie data przetwarzania)"}},
+     .logsIn = true,
+     .help = "Bez --wpis i --nalezne sprawdza wszystkie aktywne wpisy harmonogramu. Szuka\n"
+             "nakładających się okresów zatrudnienia i przerw między nimi, rekordów po dacie\n"
+             "zwolnienia, pustych wartości wymaganych przez przesyłkę, pracowników cywilnych\n"
+             "bez statusu i urlopów, których dni nie da się policzyć. Wiersz: identyfikator,\n"
+             "nazwisko i imię, rodzaj usterki, tabela, opis (tabulatory). Kod wyjścia: 0 brak\n"
+             "usterek, 1 są usterki, 2 kontrola się nie odbyła.",
+     .run = RunSprawdz},
 };
 
 }  // namespace

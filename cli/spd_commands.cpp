@@ -10,6 +10,7 @@
 #include "spd/harmonogram.h"
 #include "spd/katalog_spd.h"
 #include "spd/klient_sftp.h"
+#include "spd/kontrola_przed_generowaniem.h"
 #include "spd/mapowanie.h"
 #include "spd/parametry_spd.h"
 #include "spd/rejestr.h"
@@ -79,6 +80,75 @@ private:
     bool m_przyjmij;
 };
 
+// The entries of --wpis (each may list ID,ID,...), none for a wrong identifier.
+std::optional<std::vector<int32_t>> WpisyZOpcji(Invocation& call) {
+    std::vector<int32_t> wybrane;
+    for (const std::string& lista : call.Values("--wpis")) {
+        size_t pos = 0;
+        while (pos <= lista.size()) {
+            const size_t przecinek = std::min(lista.find(',', pos), lista.size());
+            const auto id = ParseInteger(lista.substr(pos, przecinek - pos), 1, INT32_MAX);
+            if (!id) {
+                call.UsageError("Niepoprawny identyfikator wpisu: " + lista);
+                return std::nullopt;
+            }
+            wybrane.push_back(static_cast<int32_t>(*id));
+            pos = przecinek + 1;
+        }
+    }
+    return wybrane;
+}
+
+// The entries named, with the due ones when none is named or --nalezne asks for them; an
+// unknown or inactive entry is told and gives nothing.
+std::optional<spd::Zaznaczenia> ZaznaczWpisy(Invocation& call, Sesja& s, const Harmonogram& h,
+                                             const std::vector<int32_t>& wybrane,
+                                             bool domyslnieWszystkie) {
+    spd::Zaznaczenia zaznaczone;
+    if (wybrane.empty() && domyslnieWszystkie && !call.Has("--nalezne"))
+        zaznaczone = spd::Zaznaczenia::Wszystkie(h.wpisy);
+    else if (wybrane.empty() || call.Has("--nalezne"))
+        zaznaczone = spd::Zaznaczenia::Nalezne(h.wpisy, h.ostatnie, Przetwarzania(*s.tdm));
+    for (int32_t id : wybrane) {
+        const auto it = std::find_if(h.wpisy.begin(), h.wpisy.end(),
+                                     [&](const auto& w) { return w.identyfikator == id; });
+        if (it == h.wpisy.end()) {
+            call.Term().err << "Brak wpisu harmonogramu o identyfikatorze " << id << ".\n";
+            return std::nullopt;
+        }
+        if (!it->aktywny) {
+            s.dialogi.Blad(std::string(spd::kPozycjaNieaktywna) + " (" + it->nazwa + ")",
+                           "Kontrola danych.");
+            return std::nullopt;
+        }
+        if (!zaznaczone.Zaznaczony(id))
+            zaznaczone.Zaznacz(id);
+    }
+    return zaznaczone;
+}
+
+std::vector<spd::WpisHarmonogramu> Zaznaczone(const Harmonogram& h,
+                                              const spd::Zaznaczenia& zaznaczone) {
+    std::vector<spd::WpisHarmonogramu> wpisy;
+    for (const auto& w : h.wpisy)
+        if (zaznaczone.Zaznaczony(w.identyfikator))
+            wpisy.push_back(w);
+    return wpisy;
+}
+
+std::optional<compute::DataKal> DataDanychZOpcji(Invocation& call, bool& blad) {
+    blad = false;
+    if (const std::string* d = call.Value("--data-danych")) {
+        const auto data = ParseDate(*d);
+        if (!data) {
+            call.UsageError("Niepoprawna data danych: " + *d + " (RRRR-MM-DD)");
+            blad = true;
+        }
+        return data;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 int RunSpdHarmonogram(Invocation& call) {
@@ -103,49 +173,32 @@ int RunSpdHarmonogram(Invocation& call) {
 }
 
 int RunSpdGeneruj(Invocation& call) {
-    std::optional<compute::DataKal> dataDanych;
-    if (const std::string* d = call.Value("--data-danych")) {
-        dataDanych = ParseDate(*d);
-        if (!dataDanych)
-            return call.UsageError("Niepoprawna data danych: " + *d + " (RRRR-MM-DD)");
-    }
-    std::vector<int32_t> wybrane;
-    for (const std::string& lista : call.Values("--wpis")) {
-        size_t pos = 0;
-        while (pos <= lista.size()) {
-            const size_t przecinek = std::min(lista.find(',', pos), lista.size());
-            const auto id = ParseInteger(lista.substr(pos, przecinek - pos), 1, INT32_MAX);
-            if (!id)
-                return call.UsageError("Niepoprawny identyfikator wpisu: " + lista);
-            wybrane.push_back(static_cast<int32_t>(*id));
-            pos = przecinek + 1;
-        }
-    }
+    bool zlaData = false;
+    const std::optional<compute::DataKal> dataDanych = DataDanychZOpcji(call, zlaData);
+    if (zlaData)
+        return kExitUsage;
+    const auto wybrane = WpisyZOpcji(call);
+    if (!wybrane)
+        return kExitUsage;
     auto s = call.Zaloguj();
     if (!s)
         return kExitFailure;
     const Harmonogram h = CzytajHarmonogram(*s->tdm);
-    spd::Zaznaczenia zaznaczone;
-    if (wybrane.empty() || call.Has("--nalezne"))
-        zaznaczone = spd::Zaznaczenia::Nalezne(h.wpisy, h.ostatnie, Przetwarzania(*s->tdm));
-    for (int32_t id : wybrane) {
-        const auto it = std::find_if(h.wpisy.begin(), h.wpisy.end(),
-                                     [&](const auto& w) { return w.identyfikator == id; });
-        if (it == h.wpisy.end()) {
-            call.Term().err << "Brak wpisu harmonogramu o identyfikatorze " << id << ".\n";
-            return kExitFailure;
-        }
-        if (!it->aktywny) {
-            s->dialogi.Blad(std::string(spd::kPozycjaNieaktywna) + " (" + it->nazwa + ")",
-                            "Kontrola danych.");
-            return kExitFailure;
-        }
-        zaznaczone.Zaznacz(id);
-    }
-    if (zaznaczone.Lista().empty()) {
+    const auto zaznaczone = ZaznaczWpisy(call, *s, h, *wybrane, false);
+    if (!zaznaczone)
+        return kExitFailure;
+    if (zaznaczone->Lista().empty()) {
         call.Term().err << "Żaden wpis harmonogramu nie jest należny ani wskazany; nic do "
                            "wygenerowania.\n";
         return kExitFailure;
+    }
+    if (!call.Has("--bez-kontroli")) {
+        const auto usterki =
+            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, Zaznaczone(h, *zaznaczone),
+                                           dataDanych.value_or(Przetwarzania(*s->tdm)));
+        if (!usterki.empty())
+            call.Term().err << "Uwaga: kontrola danych przed eksportem znalazła usterek: "
+                            << usterki.size() << " (lista: mirta sprawdz).\n";
     }
     spd::OpcjeGenerowania opcje;
     opcje.dataDanych = dataDanych;
@@ -158,7 +211,7 @@ int RunSpdGeneruj(Invocation& call) {
                         << static_cast<int>(udzial * 100) << "%" << std::endl;
     };
     const spd::WynikGenerowania w =
-        spd::GenerujPrzesylkeSPD(*s->tdm, *s->tdm1, zaznaczone, s->dialogi, opcje);
+        spd::GenerujPrzesylkeSPD(*s->tdm, *s->tdm1, *zaznaczone, s->dialogi, opcje);
     if (w.stan != spd::WynikGenerowania::Stan::Wygenerowano)
         return kExitFailure;
     auto& out = call.Term().out;
@@ -167,6 +220,40 @@ int RunSpdGeneruj(Invocation& call) {
             << " rekordów\t" << n.wiersze << " wierszy\n";
     out << w.rejestr << '\t' << w.folder << std::endl;
     return kExitOk;
+}
+
+int RunSprawdz(Invocation& call) {
+    // 1 tells "found something", so a check that could not run ends with 2.
+    constexpr int kNieSprawdzono = 2;
+    bool zlaData = false;
+    const std::optional<compute::DataKal> dataDanych = DataDanychZOpcji(call, zlaData);
+    if (zlaData)
+        return kExitUsage;
+    const auto wybrane = WpisyZOpcji(call);
+    if (!wybrane)
+        return kExitUsage;
+    try {
+        auto s = call.Zaloguj();
+        if (!s)
+            return kNieSprawdzono;
+        const Harmonogram h = CzytajHarmonogram(*s->tdm);
+        const auto zaznaczone = ZaznaczWpisy(call, *s, h, *wybrane, true);
+        if (!zaznaczone)
+            return kNieSprawdzono;
+        const auto usterki =
+            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, Zaznaczone(h, *zaznaczone),
+                                           dataDanych.value_or(Przetwarzania(*s->tdm)));
+        call.Term().out << spd::TekstUsterek(usterki) << std::flush;
+        if (usterki.empty()) {
+            call.Term().err << "Kontrola danych przed eksportem: brak usterek.\n";
+            return kExitOk;
+        }
+        call.Term().err << "Kontrola danych przed eksportem: usterek " << usterki.size() << ".\n";
+        return kExitFailure;
+    } catch (const std::exception& e) {
+        call.Term().err << "Kontrola danych przed eksportem nie powiodła się: " << e.what() << "\n";
+        return kNieSprawdzono;
+    }
 }
 
 int RunSpdPrzesylki(Invocation& call) {

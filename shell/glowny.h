@@ -87,6 +87,9 @@ public:
     StronyPracownika* Strony() const { return m_strony; }
     // A menu item by its object name; nullptr when there is none.
     QAction* Polecenie(const QString& nazwa) const;
+    // Selects the employee in the list and shows the page of the table's component (none: the
+    // page shown stays).
+    void PrzejdzDoStrony(int32_t pracownik, const std::string& komponent);
 
 signals:
     // The start sequence found nobody logged in.
@@ -162,6 +165,7 @@ private:
     void SkladnikiWynagrodzenia();
     void ParametrySPD();
     void DaneDoMapowania();
+    void KontrolaDanychSPD();
 
     store::TDM& m_tdm;
     store::TDM1& m_tdm1;

@@ -60,6 +60,8 @@ void TFGlowny::ZbudujMenu() {
         {"spd", "ParametrySPD", "parametrySPD", nullptr, &TFGlowny::ParametrySPD},
         {"spd", "Struktura etatów", "strukturaEtatow", nullptr, &TFGlowny::StrukturaEtatow},
         {"spd", "Dane do mapowania", "daneDoMapowania", nullptr, &TFGlowny::DaneDoMapowania},
+        {"spd", "Kontrola danych przed eksportem", "kontrolaDanychSPD", nullptr,
+         &TFGlowny::KontrolaDanychSPD},
     };
 
     QMenuBar* pasek = menuBar();

@@ -6,6 +6,7 @@
 
 #include "kopia/ui/kopia_okno.h"
 #include "payroll/ui/przegrywanie_okno.h"
+#include "reports/ui/terminy_okno.h"
 #include "reports/ui/wydruki_okno.h"
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
@@ -24,7 +25,6 @@
 #include "store/ui/okna_wspolne.h"
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
-#include "store/ui/terminy_okno.h"
 #include "store/ui/urlopy_nalezne.h"
 #include "store/ui/wyprowadzenie_stazu_okno.h"
 
@@ -183,8 +183,9 @@ void TFGlowny::DziennikZmian() {
 }
 
 void TFGlowny::Terminy() {
-    Otworz(m_dialogi,
-           [&] { return std::make_unique<store::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this); });
+    Otworz(m_dialogi, [&] {
+        return std::make_unique<reports::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this);
+    });
 }
 
 void TFGlowny::WyborPracownikow() {

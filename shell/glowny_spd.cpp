@@ -5,12 +5,16 @@
 
 #include "shell/glowny.h"
 #include "shell/kit/run_guarded.h"
+#include "shell/opisy_stron.h"
+#include "shell/strony_pracownika.h"
 #include "spd/mapowanie.h"
 #include "spd/ui/harmonogram_okno.h"
+#include "spd/ui/kontrola_okno.h"
 #include "spd/ui/parametry_okno.h"
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
 #include "spd/ui/zbiory_spd.h"
+#include "store/pozycjonowanie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 
@@ -34,9 +38,11 @@ void OtworzOkno(store::Dialogi& dialogi, Utworz utworz) {
 
 void TFGlowny::UtworzeniePrzesylek() {
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFHarmonogramSPD>(
+        auto okno = std::make_unique<spd::ui::TFHarmonogramSPD>(
             m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
             spd::ui::TFHarmonogramSPD::Tryb::Generowanie, Dzisiaj(), this);
+        okno->UstawSkok([this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); });
+        return okno;
     });
 }
 
@@ -69,6 +75,36 @@ void TFGlowny::SkladnikiWynagrodzenia() {
 void TFGlowny::ParametrySPD() {
     OtworzOkno(m_dialogi,
                [&] { return std::make_unique<spd::ui::TFParametrySPD>(m_tdm, m_dialogi, this); });
+}
+
+// Left open beside the main window, so that the clerk can go from finding to finding.
+void TFGlowny::KontrolaDanychSPD() {
+    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
+    auto* okno = new spd::ui::TFKontrolaDanychSPD(
+        m_tdm, m_tdm1, m_dialogi, {},
+        {p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)},
+        [this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); }, this);
+    okno->setAttribute(Qt::WA_DeleteOnClose);
+    okno->show();
+    okno->Sprawdz();
+}
+
+void TFGlowny::PrzejdzDoStrony(int32_t pracownik, const std::string& komponent) {
+    if (m_tdm.TPracownicy->Editing()) {
+        m_dialogi.Blad(kZapiszPracownika, store::kTytulBledu);
+        return;
+    }
+    if (!store::UstawNaWartosci(m_dialogi, m_tdm.TPracownicy, "Identyfikator",
+                                engine::Value::Integer(pracownik)))
+        return;
+    for (const OpisStrony& s : OpisyStron())
+        for (const OpisTabeliStrony& t : s.tabele)
+            if (t.komponent == komponent) {
+                m_strony->PokazStrone(QString::fromUtf8(s.tytul.data(), qsizetype(s.tytul.size())));
+                activateWindow();
+                return;
+            }
+    activateWindow();
 }
 
 // Shown read-only until the text editor window can take an untitled document.

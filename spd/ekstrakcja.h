@@ -21,7 +21,7 @@ struct NaglowekEkstrakcji {
 
 struct KontekstEkstrakcji {
     ZrodlaSPD& zrodla;
-    PisarzPozycji& pisarz;
+    OdbiorcaRekordow& pisarz;
     compute::DataKal dataDanych;
     const NaglowekEkstrakcji& naglowek;
     store::Dialogi& dialogi;

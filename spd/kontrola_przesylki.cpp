@@ -23,13 +23,17 @@ void KontrolaPrzesylki::Pole(const PoleKontroli& pole) {
         m_statusCywilny = compute::Przytnij(pole.zawartosc);
     if (m_pracownicy && pole.identyfikatorPola == kTypPracownika &&
         compute::Przytnij(pole.zawartosc) == "C" && WartoscPusta(m_statusCywilny))
-        Dodaj(pole, " wymagana warukowa wartość pola dla pracownika cywilnego:");
+        Dodaj(pole, BrakPola::StatusCywilny);
     // Trimmed, as the file is written: a value of blanks would go out as NULL unnoticed.
     if (pole.wymagalnosc && WartoscPusta(pole.zawartosc))
-        Dodaj(pole, " wymagana wartość pola:");
+        Dodaj(pole, BrakPola::WartoscWymagana);
 }
 
-void KontrolaPrzesylki::Dodaj(const PoleKontroli& pole, const char* co) {
+void KontrolaPrzesylki::Dodaj(const PoleKontroli& pole, BrakPola brak) {
+    const char* co = brak == BrakPola::StatusCywilny
+                         ? " wymagana warukowa wartość pola dla pracownika cywilnego:"
+                         : " wymagana wartość pola:";
+    m_bledyPol.push_back({pole, brak});
     m_bledy.push_back(m_nazwa + pole.nazwisko + " " + pole.imie1 + co + pole.nazwaPola + " " +
                       pole.opisDodatkowy);
 }

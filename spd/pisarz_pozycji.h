@@ -18,21 +18,31 @@ struct PracownikPozycji {
     engine::Value dataUrodzenia;
 };
 
+// Where the extractors hand their records: the package's field-row table, or the check before
+// generation, which reads the values without writing anything.
+class OdbiorcaRekordow {
+public:
+    virtual ~OdbiorcaRekordow() = default;
+    // One record: `wartosci` holds a value for every column of the kind, in order.
+    virtual void Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string>& wartosci,
+                        const PracownikPozycji& pracownik) = 0;
+};
+
 // Writes the field rows of one package header into PozPrzesylki.db: for every record one row
 // per catalogue column with its attributes and value, numbered by the header's record counter.
 // The rows are written in bulk (no sync per row); Zakoncz syncs once.
-class PisarzPozycji {
+class PisarzPozycji final : public OdbiorcaRekordow {
 public:
     // `placowy`: the header is of kind "G", whose rows name the payroll system.
     PisarzPozycji(engine::Table& pozycje, int32_t identyfikatorHarmonogramu, bool placowy);
-    ~PisarzPozycji();
+    ~PisarzPozycji() override;
     PisarzPozycji(const PisarzPozycji&) = delete;
     PisarzPozycji& operator=(const PisarzPozycji&) = delete;
 
     // One record: `wartosci` holds a value for every column of the kind, in order. A date
     // column whose value is the empty-date placeholder is stored empty.
     void Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string>& wartosci,
-                const PracownikPozycji& pracownik);
+                const PracownikPozycji& pracownik) override;
     int32_t Rekordy() const { return m_licznik; }
     int64_t Wiersze() const { return m_wiersze; }
     void Zakoncz();

@@ -79,7 +79,11 @@ const std::vector<engine::Record>& ZrodlaSPD::Wiersze(std::string_view komponent
         return o.wiersze;
     engine::Table& t = Tabela(komponent);
     o.pracownik = pracownik;
-    o.wiersze = store::WierszePracownika(t, pracownik);
+    // Most tables lead with the employee; Nagrody.DB keeps it last.
+    int pole = store::PoleTabeli(t, "IdentyfikatorPracownika");
+    if (pole < 0)
+        pole = store::PoleTabeli(t, "IdPracownika");
+    o.wiersze = store::WierszePracownika(t, pracownik, std::max(pole, 0));
     SortujWgPorzadku(o.wiersze, t, m_tdm.Find(komponent)->Opis());
     return o.wiersze;
 }

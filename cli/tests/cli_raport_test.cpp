@@ -194,6 +194,59 @@ TEST_F(CliRaport, SpreadsheetOfTheListReportHasNumbersAsNumbers) {
     EXPECT_NE(t.find(" True\n"), std::string::npos) << t;
 }
 
+// The dates coming due as a spreadsheet: a row per line of the plain list, dates as dates and
+// identifiers as numbers; as a PDF whose text poppler reads; wrong command lines refused.
+TEST_F(CliRaport, DatesComingDueWrittenAsReport) {
+    const auto terminy = [&](const std::string& argumenty) {
+        return Uruchom(
+            "--dane " + Dane() + " --uzytkownik ADMIN --data 2026-12-10 terminy " + argumenty,
+            "MIRTA_HASLO=");
+    };
+    const Wynik lista = terminy("--dni 365");
+    ASSERT_EQ(lista.kod, 0) << lista.wyjscie;
+    std::istringstream linie(lista.wyjscie);
+    std::string pierwsza, linia;
+    long wierszy = 0;
+    while (std::getline(linie, linia))
+        if (linia.size() > 10 && linia[4] == '-' && linia[10] == '\t' && ++wierszy == 1)
+            pierwsza = linia;
+    ASSERT_GT(wierszy, 0) << lista.wyjscie;
+
+    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") == 0) {
+        const std::string xlsx = Plik("terminy.xlsx");
+        const Wynik w = terminy("--dni 365 --format xlsx " + xlsx);
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+        const std::string skrypt = Plik("terminy.py");
+        std::ofstream(skrypt) << "import openpyxl, sys, datetime\n"
+                                 "ws = openpyxl.load_workbook(sys.argv[1]).active\n"
+                                 "r = list(ws.iter_rows(values_only=True))\n"
+                                 "print(list(r[0]), len(r) - 1)\n"
+                                 "print(all(isinstance(x[0], datetime.datetime) and "
+                                 "isinstance(x[1], int) for x in r[1:]))\n"
+                                 "x = r[1]\n"
+                                 "print('%s\\t%d\\t%s\\t%s\\t%s' % (x[0].strftime('%Y-%m-%d'), "
+                                 "x[1], x[2], x[3], x[4] or ''))\n";
+        const std::string wynik = Plik("terminy.txt");
+        ASSERT_EQ(std::system(("/usr/bin/python3 " + skrypt + " " + xlsx + " > " + wynik).c_str()),
+                  0);
+        EXPECT_EQ(Czytaj(wynik),
+                  "['Data', 'Identyfikator', 'Nazwisko i imię', 'Co przypada', "
+                  "'Opis'] " +
+                      std::to_string(wierszy) + "\nTrue\n" + pierwsza + "\n");
+    }
+    if (Jest("pdftotext")) {
+        const std::string pdf = Plik("terminy.pdf");
+        ASSERT_EQ(terminy("--format pdf " + pdf).kod, 0);
+        ASSERT_EQ(std::system(("pdftotext " + pdf + " " + Plik("terminy-pdf.txt")).c_str()), 0);
+        EXPECT_NE(Czytaj(Plik("terminy-pdf.txt")).find("Terminy od 2026-12-10 do 2027-02-08"),
+                  std::string::npos);
+    }
+    EXPECT_EQ(terminy("--format pdf " + Plik("terminy.txt")).kod, 2);
+    EXPECT_EQ(terminy(Plik("x.pdf")).kod, 2);
+    EXPECT_EQ(terminy("--format doc " + Plik("x.doc")).kod, 2);
+    EXPECT_FALSE(fs::exists(Plik("x.pdf")));
+}
+
 TEST_F(CliRaport, SavedDefinitionAndPreparedReportFile) {
     Wynik w = Raport("18 " + Plik("def.qrp") + " --format qrp --definicja 'Dane osobowe'");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;

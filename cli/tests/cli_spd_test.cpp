@@ -169,6 +169,54 @@ TEST_F(CliSpd, GenerujeWszystkieRodzajeIZapisujeWiersze) {
     fs::remove(folder / "NIEDOKONCZONA.TXT");
 }
 
+// The demo unit is clean; a leave row without a type in a chosen employee's file is found, by
+// the exit status and a line naming the employee and the file. The check writes nothing.
+TEST_F(CliSpd, SprawdzPrzedEksportem) {
+    const Wynik czysta = Jako("sprawdz");
+    EXPECT_EQ(czysta.kod, 0) << czysta.wyjscie;
+    EXPECT_NE(czysta.wyjscie.find("brak usterek"), std::string::npos) << czysta.wyjscie;
+
+    // A row for every employee: whoever a package holds gets one.
+    auto mirta = Tabela(s_katalog / "Mirta.DB");
+    const int32_t dzien = engine::DayNumberFromCivil(2026, 11, 30);
+    auto urlopy = Tabela(s_katalog / "WykUrl2026.DB");
+    for (uint64_t r = 0; r < mirta->RowCount(); ++r) {
+        engine::Record u(urlopy->Fields().size());
+        for (size_t i = 0; i < u.size(); ++i) {
+            const std::string& n = urlopy->Fields()[i].name;
+            if (n == "IdentyfikatorPracownika")
+                u[i] = Value::Integer(mirta->ReadField(r, 0).AsInteger());
+            if (n == "DataOd" || n == "DataDo")
+                u[i] = Value::Date(dzien);
+        }
+        urlopy->Insert(u);
+    }
+    urlopy->Sync();
+    const Wynik bledna = Jako("sprawdz --wpis 2");
+    EXPECT_EQ(bledna.kod, 1) << bledna.wyjscie;
+    EXPECT_TRUE(std::regex_search(
+        bledna.wyjscie,
+        std::regex(R"(\d+\t[^\t]+\turlop bez liczby dni\tWykUrl2026\.DB\turlop 2026-11-30 – )"
+                   R"(2026-11-30 liczony jako 0 dni: brak rodzaju urlopu\n)")))
+        << bledna.wyjscie;
+    EXPECT_NE(bledna.wyjscie.find("usterek "), std::string::npos);
+
+    EXPECT_EQ(Jako("sprawdz --wpis x").kod, 2);
+    EXPECT_EQ(Jako("sprawdz --wpis 99").kod, 2);
+    const Wynik generuj = Jako("spd generuj --wpis 2 --data-danych 2026-12-10 --tak");
+    EXPECT_NE(generuj.wyjscie.find("Uwaga: kontrola danych przed eksportem znalazła usterek"),
+              std::string::npos)
+        << generuj.wyjscie;
+
+    urlopy = Tabela(s_katalog / "WykUrl2026.DB");
+    for (uint64_t r = urlopy->RowCount(); r-- > 0;) {
+        const engine::Record u = urlopy->ReadRow(r);
+        if (u[1].AsDay() == dzien && u[2].IsNull())  // DataOd, RodzajUrlopu
+            urlopy->Delete(r);
+    }
+    urlopy->Sync();
+}
+
 TEST_F(CliSpd, NieaktywnyLubNieznanyWpis) {
     EXPECT_EQ(Jako("spd generuj --wpis 99 --tak").kod, 1);
     EXPECT_EQ(Jako("spd generuj --wpis x --tak").kod, 2);

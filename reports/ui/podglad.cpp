@@ -16,13 +16,11 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <fstream>
 
-#include "reports/eksport.h"
-#include "reports/eksport_xlsx.h"
 #include "reports/plik_qrp.h"
 #include "reports/raport.h"
 #include "reports/ui/rysowanie.h"
+#include "reports/ui/zapis_wydruku.h"
 #include "shell/kit/run_guarded.h"
 #include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
@@ -44,14 +42,6 @@ constexpr OpisFormatu kFormaty[] = {
     {FormatWydruku::Pdf, "Dokument PDF (*.PDF)"},
     {FormatWydruku::Xlsx, "Arkusz kalkulacyjny (*.XLSX)"},
 };
-
-void ZapiszBajty(const std::string& dane, const QString& plik) {
-    std::ofstream f(plik.toStdString(), std::ios::binary);
-    f.write(dane.data(), std::streamsize(dane.size()));
-    f.close();
-    if (!f)
-        throw std::runtime_error("Nie można zapisać pliku " + plik.toStdString() + ".");
-}
 
 QPushButton* Przycisk(const char* tekst, const char* nazwa, QHBoxLayout* pasek) {
     auto* b = new QPushButton(QString::fromUtf8(tekst));
@@ -285,22 +275,7 @@ bool TQuickReportViewer::ZapiszJako(const QString& plik, FormatWydruku format) {
         m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
         return false;
     }
-    return kit::RunGuarded(m_dialogi, [&] {
-        switch (format) {
-            case FormatWydruku::Qrp:
-                return ZapiszBajty(ZapiszQrp(m_wydruk), plik);
-            case FormatWydruku::Txt:
-                return ZapiszBajty(EksportTxt(m_wydruk), plik);
-            case FormatWydruku::Htm:
-                return ZapiszBajty(EksportHtm(m_wydruk), plik);
-            case FormatWydruku::Csv:
-                return ZapiszBajty(EksportCsv(m_wydruk), plik);
-            case FormatWydruku::Pdf:
-                return ZapiszPdf(m_wydruk, plik);
-            case FormatWydruku::Xlsx:
-                return EksportXlsx(m_wydruk, plik.toStdString());
-        }
-    });
+    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
 }
 
 bool TQuickReportViewer::Otworz(const QString& plik) {
@@ -324,16 +299,22 @@ void TQuickReportViewer::ZapiszZOkna() {
         QApplication::beep();
         return;
     }
+    if (const auto wybor = WybierzPlikWydruku(this, "Zapisz wydruk"))
+        ZapiszJako(wybor->first, wybor->second);
+}
+
+std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rodzic,
+                                                                    const QString& tytul) {
     QStringList filtry;
     for (const auto& f : kFormaty)
         filtry << QString::fromUtf8(f.filtr);
     QString wybrany;
     const QString plik =
-        QFileDialog::getSaveFileName(this, "Zapisz wydruk", QString(), filtry.join(";;"), &wybrany);
+        QFileDialog::getSaveFileName(rodzic, tytul, QString(), filtry.join(";;"), &wybrany);
     if (plik.isEmpty())
-        return;
+        return std::nullopt;
     const int i = std::max<int>(0, int(filtry.indexOf(wybrany)));
-    ZapiszJako(plik, kFormaty[i].format);
+    return std::pair{plik, kFormaty[i].format};
 }
 
 void TQuickReportViewer::OtworzZOkna() {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 #include <optional>
+#include <utility>
 
 #include "reports/format_wydruku.h"
 #include "reports/strona.h"
@@ -87,5 +88,10 @@ private:
 
 // Prints every page, each scaled to the printer's page.
 void DrukujNa(QPrinter& drukarka, const Wydruk& w);
+
+// The save dialog of prepared reports: a file and the format of the filter chosen; nothing
+// when cancelled.
+std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rodzic,
+                                                                    const QString& tytul);
 
 }  // namespace mirta::reports::ui

@@ -163,6 +163,15 @@ private slots:
                 continue;
             QString nazwa;
             bledy << SprawdzModalne([a] { a->trigger(); }, nazwa);
+            if (nazwa.isEmpty())  // a window left open beside the main one
+                for (QDialog* d : glowny.findChildren<QDialog*>())
+                    if (d->isVisible() && !d->isModal()) {
+                        nazwa = d->objectName();
+                        bledy << Sprawdz(*d);
+                        QTest::keyClick(d, Qt::Key_Escape);
+                        if (d->isVisible())
+                            bledy << nazwa + ": Esc nie zamyka okna";
+                    }
             if (!nazwa.isEmpty())
                 otwarte << nazwa;
         }

@@ -253,6 +253,29 @@ private slots:
         QVERIFY(o.baza.dialogi.komunikaty.empty());
     }
 
+    // A finding of the check before export leads to its employee and the page of its table.
+    void przejscieDoStronyZKontroli() {
+        Okno o("ADMIN");
+        QVERIFY(o.glowny->Polecenie("kontrolaDanychSPD"));
+        auto& lista = o.Pracownicy();
+        const auto id = [&] { return int32_t(lista.Field("Identyfikator").AsInteger()); };
+        const int32_t ostatni =
+            int32_t(lista.RowAt(lista.RecordCount() - 1)["Identyfikator"].AsInteger());
+        struct Przypadek {
+            const char* komponent;
+            QString strona;
+        };
+        for (const Przypadek& p :
+             {Przypadek{"TUrlopy", "Urlopy"}, Przypadek{"TZatrudnienie", "Forma zatr.Grupa szk."},
+              Przypadek{"TPracownicy", "Dane personalne"}}) {
+            lista.First();
+            o.glowny->PrzejdzDoStrony(ostatni, p.komponent);
+            QCOMPARE(id(), ostatni);
+            QCOMPARE(o.glowny->Strony()->BiezacaStrona(), p.strona);
+        }
+        QVERIFY(o.baza.dialogi.komunikaty.empty());
+    }
+
     // Without AktualizacjaDanychPlacowy new employees come from the payroll program only.
     void bezAktualizacjiPlacowejNieMaDodawania() {
         BazaOkien baza;

@@ -8,12 +8,14 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
 #include "shell/kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/katalog_spd.h"
+#include "spd/kontrola_przed_generowaniem.h"
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/ui/zbiory_spd.h"
@@ -183,7 +185,48 @@ void TFHarmonogramSPD::PokazPostep(const std::string& podpis, double udzial) {
     m_panel->repaint();
 }
 
+bool TFHarmonogramSPD::KontrolaPrzedGenerowaniem() {
+    std::vector<WpisHarmonogramu> wpisy;
+    for (const WpisHarmonogramu& w : m_wpisy)
+        if (m_zaznaczone.Zaznaczony(w.identyfikator))
+            wpisy.push_back(w);
+    if (wpisy.empty())
+        return true;
+    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
+    const compute::DataKal data{p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)};
+    std::vector<Usterka> usterki;
+    setCursor(Qt::WaitCursor);
+    const bool sprawdzono = kit::RunGuarded(
+        m_dialogi, [&] { usterki = spd::KontrolaPrzedGenerowaniem(m_tdm, m_tdm1, wpisy, data); });
+    unsetCursor();
+    if (!sprawdzono || usterki.empty())
+        return sprawdzono;
+    const std::string pytanie =
+        "Kontrola danych przed eksportem znalazła usterek: " + std::to_string(usterki.size()) +
+        ".\nCzy mimo to wygenerować przesyłkę ?\n\n(Nie: lista usterek.)";
+    if (m_dialogi.TakNie(pytanie, kTytulKontroliPrzedGenerowaniem, store::Ikona::Ostrzezenie,
+                         store::Odpowiedz::Nie) == store::Odpowiedz::Tak)
+        return true;
+    // A row leads to the employee's page once both windows are closed.
+    std::optional<std::pair<int32_t, std::string>> cel;
+    TFKontrolaDanychSPD lista(
+        m_tdm, m_tdm1, m_dialogi, wpisy, data,
+        m_skok ? SkokDoPracownika([&](int32_t id, const std::string& k) { cel.emplace(id, k); })
+               : SkokDoPracownika(),
+        this);
+    lista.Pokaz(std::move(usterki));
+    lista.ZamykajPoSkoku(true);
+    lista.exec();
+    if (cel) {
+        reject();
+        m_skok(cel->first, cel->second);
+    }
+    return false;
+}
+
 void TFHarmonogramSPD::Wygeneruj() {
+    if (!KontrolaPrzedGenerowaniem())
+        return;
     for (QWidget* w : std::initializer_list<QWidget*>{m_lista, m_nawigator, m_wygeneruj, m_zamknij})
         w->setEnabled(false);
     m_panel->show();

@@ -8,6 +8,7 @@
 #include "shell/kit/data_source.h"
 #include "spd/generowanie.h"
 #include "spd/harmonogram.h"
+#include "spd/ui/kontrola_okno.h"
 
 class QFrame;
 class QLabel;
@@ -48,10 +49,15 @@ public:
     void Wygeneruj();
     // The last generation's result.
     const WynikGenerowania& Wynik() const { return m_wynik; }
+    // Where a finding of the check before generation leads: the window closes, then `skok`
+    // opens the employee's page.
+    void UstawSkok(SkokDoPracownika skok) { m_skok = std::move(skok); }
 
 private:
     void CzytajHarmonogram();
     void PokazPostep(const std::string& podpis, double udzial);
+    // The check before generation; false when the clerk stops on its findings.
+    bool KontrolaPrzedGenerowaniem();
 
     store::TDM& m_tdm;
     store::TDM1& m_tdm1;
@@ -70,6 +76,7 @@ private:
     QPushButton* m_zamknij = nullptr;
     QFrame* m_panel = nullptr;
     QLabel* m_postep = nullptr;
+    SkokDoPracownika m_skok;
 };
 
 }  // namespace mirta::spd::ui

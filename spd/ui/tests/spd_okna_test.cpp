@@ -1,11 +1,15 @@
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTimer>
 #include <QtTest>
 #include <filesystem>
+#include <map>
 
 #include "shell/kit/dataset_model.h"
 #include "shell/kit/db_grid.h"
@@ -16,10 +20,12 @@
 #include "spd/tabele_spd.h"
 #include "spd/testing/serwer_sftp_testowy.h"
 #include "spd/ui/harmonogram_okno.h"
+#include "spd/ui/kontrola_okno.h"
 #include "spd/ui/parametry_okno.h"
 #include "spd/ui/przesylka_okno.h"
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
+#include "store/engine/paradox_table.h"
 #include "store/ui/tests/demo_okien.h"
 #include "store/wspolne/blad_danych.h"
 
@@ -44,6 +50,57 @@ void KopiujSPD(const std::string& katalog) {
 }
 
 constexpr mirta::compute::DataKal kDzis{2026, 12, 10};
+
+// A field's position by name.
+int Pole(const mirta::engine::Table& t, const std::string& nazwa) {
+    for (size_t i = 0; i < t.Fields().size(); ++i)
+        if (t.Fields()[i].name == nazwa)
+            return static_cast<int>(i);
+    return -1;
+}
+
+// The demo unit with three faults of the first employee in service: a copy of an employment
+// record a day later (an overlap), a leave row without a type, and the sex left empty.
+int32_t PsujDemo(const std::string& katalog) {
+    KopiujSPD(katalog);
+    auto& fs = FileSystem::Real();
+    auto mirta = mirta::engine::ParadoxTable::Open(fs, katalog + "/Mirta.DB");
+    int32_t id = 0;
+    for (uint64_t r = 0; r < mirta->RowCount() && id == 0; ++r) {
+        mirta::engine::Record w = mirta->ReadRow(r);
+        const auto tekst = [&](const char* p) {
+            const auto& v = w[Pole(*mirta, p)];
+            return v.IsNull() ? std::string() : v.AsText();
+        };
+        if (!w[Pole(*mirta, "DataZwolnienia")].IsNull() || tekst("Podzial") == "4" ||
+            tekst("CharakterZatrudnienia") == "U")
+            continue;
+        id = static_cast<int32_t>(w[Pole(*mirta, "Identyfikator")].AsInteger());
+        w[Pole(*mirta, "Plec")] = {};
+        mirta->Update(r, w);
+    }
+    mirta->Sync();
+    auto zatrudnienie = mirta::engine::ParadoxTable::Open(fs, katalog + "/Zatrudnienie.db");
+    for (uint64_t r = 0; r < zatrudnienie->RowCount(); ++r) {
+        mirta::engine::Record w = zatrudnienie->ReadRow(r);
+        if (w[Pole(*zatrudnienie, "IdentyfikatorPracownika")].AsInteger() != id)
+            continue;
+        auto& od = w[Pole(*zatrudnienie, "DataOd")];
+        od = mirta::engine::Value::Date(od.AsDay() + 1);
+        zatrudnienie->Insert(w);
+        break;
+    }
+    zatrudnienie->Sync();
+    auto urlopy = mirta::engine::ParadoxTable::Open(fs, katalog + "/WykUrl2026.DB");
+    mirta::engine::Record u(urlopy->Fields().size());
+    u[Pole(*urlopy, "IdentyfikatorPracownika")] = mirta::engine::Value::Integer(id);
+    u[Pole(*urlopy, "DataOd")] =
+        mirta::engine::Value::Date(mirta::engine::DayNumberFromCivil(2026, 11, 30));
+    u[Pole(*urlopy, "DataDo")] = u[Pole(*urlopy, "DataOd")];
+    urlopy->Insert(u);
+    urlopy->Sync();
+    return id;
+}
 
 spd::WynikGenerowania Generuj(DemoOkien& baza, std::vector<int32_t> wpisy) {
     spd::Zaznaczenia z;
@@ -134,6 +191,84 @@ private slots:
         QCOMPARE(model->index(0, 3).data().toString(), QString("Pracownicy"));
         QCOMPARE(model->index(0, 6).data().toString(), QString("Codziennie do godziny:14:00"));
         Zrzut(okno, "spd_harmonogram_podglad");
+    }
+
+    // The findings of the damaged demo, each kind on its employee's row; Enter on a row asks
+    // the main window for the employee's page of the finding's table.
+    void kontrolaPrzedEksportem() {
+        int32_t zepsuty = 0;
+        DemoOkien baza([&](const std::string& k) { zepsuty = PsujDemo(k); });
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        std::vector<std::pair<int32_t, std::string>> skoki;
+        spd::ui::TFKontrolaDanychSPD okno(
+            *baza.tdm, *baza.tdm1, baza.dialogi, {}, kDzis,
+            [&](int32_t id, const std::string& k) { skoki.emplace_back(id, k); });
+        okno.show();
+        okno.Sprawdz();
+        std::map<spd::RodzajUsterki, std::string> rodzaje;
+        for (const spd::Usterka& u : okno.Usterki()) {
+            QCOMPARE(u.pracownik, zepsuty);
+            rodzaje[u.rodzaj] = u.komponent;
+        }
+        using R = spd::RodzajUsterki;
+        QCOMPARE(rodzaje.size(), size_t{3});
+        QCOMPARE(rodzaje[R::NakladanieZatrudnienia], std::string("TZatrudnienie"));
+        QCOMPARE(rodzaje[R::UrlopBezLiczbyDni], std::string("TUrlopy"));
+        QVERIFY(rodzaje.count(R::BrakWartosci));  // the sex, and the leave's kind
+        QCOMPARE(okno.Wierszy(), static_cast<int>(okno.Usterki().size()));
+        Zrzut(okno, "spd_kontrola_przed_eksportem");
+
+        auto* lista = okno.findChild<QTableWidget*>("usterki");
+        const auto urlop =
+            std::find_if(okno.Usterki().begin(), okno.Usterki().end(),
+                         [](const auto& u) { return u.rodzaj == R::UrlopBezLiczbyDni; });
+        lista->setCurrentCell(static_cast<int>(urlop - okno.Usterki().begin()), 0);
+        QTest::keyClick(lista, Qt::Key_Return);
+        QCOMPARE(skoki.size(), size_t{1});
+        QCOMPARE(skoki[0], std::make_pair(zepsuty, std::string("TUrlopy")));
+        QVERIFY(okno.isVisible());  // opened from the menu it stays for the next finding
+        QVERIFY(baza.dialogi.komunikaty.empty());
+    }
+
+    // Generation asks first when the check finds something: "Nie" lists the findings, and a
+    // row closes both windows and leads to the page; "Tak" generates anyway.
+    void generowanieZUsterkami() {
+        DemoOkien baza(PsujDemo);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        std::vector<std::pair<int32_t, std::string>> skoki;
+        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+                                       spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
+        okno.UstawSkok([&](int32_t id, const std::string& k) { skoki.emplace_back(id, k); });
+        okno.show();
+        okno.OdznaczWszystko();
+        okno.PrzelaczBiezacy();  // Pracownicy
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+        int wierszy = 0;
+        QTimer::singleShot(0, [&] {
+            auto* lista =
+                qobject_cast<spd::ui::TFKontrolaDanychSPD*>(QApplication::activeModalWidget());
+            QVERIFY(lista);
+            wierszy = lista->Wierszy();
+            Zrzut(*lista, "spd_kontrola_przed_generowaniem");
+            lista->Przejdz(0);
+        });
+        Kliknij(okno, "ButtonWygeneruj");
+        // The employee's data, and the sex the package of employees requires.
+        QCOMPARE(wierszy, 3);
+        QCOMPARE(skoki.size(), size_t{1});
+        QCOMPARE(skoki[0].second, std::string("TZatrudnienie"));
+        QVERIFY(!okno.isVisible());
+        QCOMPARE(okno.Wynik().stan, spd::WynikGenerowania::Stan::Rezygnacja);
+        QVERIFY(baza.dialogi.Teksty().at(0).starts_with(
+            "Kontrola danych przed eksportem znalazła usterek: 3.\nCzy mimo to"));
+
+        okno.show();
+        okno.PrzelaczBiezacy();
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);  // go on anyway
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);  // generate
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);  // the processing date
+        Kliknij(okno, "ButtonWygeneruj");
+        QCOMPARE(okno.Wynik().stan, spd::WynikGenerowania::Stan::Wygenerowano);
     }
 
     // The register with the newest package selected, and the package window over it.

@@ -1,5 +1,6 @@
-#include "store/ui/terminy_okno.h"
+#include "reports/ui/terminy_okno.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,15 +10,21 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty_dat.h"
+#include "reports/dane_raportu.h"
+#include "reports/raport_terminow.h"
+#include "reports/ui/miara_qt.h"
+#include "reports/ui/podglad.h"
+#include "reports/ui/zapis_wydruku.h"
 #include "shell/kit/przyciski_okna.h"
 #include "shell/kit/run_guarded.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
+#include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
-namespace mirta::store::ui {
+namespace mirta::reports::ui {
 
-TFTerminy::TFTerminy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, QWidget* parent)
+TFTerminy::TFTerminy(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, QWidget* parent)
     : QDialog(parent), m_tdm(tdm), m_tdm1(tdm1), m_dialogi(dialogi) {
     setObjectName("TFTerminy");
     setWindowTitle("Terminy");
@@ -53,10 +60,18 @@ TFTerminy::TFTerminy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, QWidget* parent)
     m_licznik = new QLabel;
     m_licznik->setObjectName("licznik");
     dol->addWidget(m_licznik, 1);
+    auto* podglad = kit::ZrobPrzycisk(*this, "Podgląd i &wydruk...", "ButtonPodglad",
+                                      QStyle::SP_FileDialogContentsView);
+    auto* eksport =
+        kit::ZrobPrzycisk(*this, "&Eksport...", "ButtonEksport", QStyle::SP_DialogSaveButton);
+    dol->addWidget(podglad);
+    dol->addWidget(eksport);
     dol->addWidget(kit::ZrobPrzyciskZamknij(*this));
     uklad->addLayout(dol);
 
     connect(pokaz, &QPushButton::clicked, this, [this] { Pokaz(); });
+    connect(podglad, &QPushButton::clicked, this, [this] { Podglad(); });
+    connect(eksport, &QPushButton::clicked, this, [this] { EksportZOkna(); });
     Pokaz();
     resize(860, 560);
 }
@@ -67,17 +82,23 @@ int TFTerminy::Wierszy() const {
 
 void TFTerminy::Pokaz() {
     kit::RunGuarded(m_dialogi, [&] {
-        ZrodlaObliczen zrodla(m_tdm, m_tdm1);
-        const compute::DataKal od = DataPrzetwarzania(zrodla);
-        const auto terminy = TerminyWOkresie(zrodla, od, m_dni->value());
+        store::ZrodlaObliczen zrodla(m_tdm, m_tdm1);
+        const compute::DataKal od = store::DataPrzetwarzania(zrodla);
+        ZestawienieTerminow z{od,
+                              compute::DodajDni(od, m_dni->value()),
+                              store::TerminyWOkresie(zrodla, od, m_dni->value()),
+                              DaneRaportu(zrodla).NazwaJednostki(),
+                              {}};
+        const auto& terminy = z.terminy;
         m_terminy->setRowCount(0);
         m_terminy->setRowCount(static_cast<int>(terminy.size()));
         for (int r = 0; r < static_cast<int>(terminy.size()); ++r) {
-            const Termin& t = terminy[r];
-            const QString kolumny[] = {
-                QString::fromStdString(compute::TekstDaty(t.data)), QString::number(t.pracownik),
-                QString::fromStdString(t.nazwisko), QString::fromStdString(NazwaTerminu(t.rodzaj)),
-                QString::fromStdString(t.opis)};
+            const store::Termin& t = terminy[r];
+            const QString kolumny[] = {QString::fromStdString(compute::TekstDaty(t.data)),
+                                       QString::number(t.pracownik),
+                                       QString::fromStdString(t.nazwisko),
+                                       QString::fromStdString(store::NazwaTerminu(t.rodzaj)),
+                                       QString::fromStdString(t.opis)};
             for (int k = 0; k < 5; ++k)
                 m_terminy->setItem(r, k, new QTableWidgetItem(kolumny[k]));
         }
@@ -88,7 +109,33 @@ void TFTerminy::Pokaz() {
                                    compute::TekstDaty(compute::DodajDni(od, m_dni->value()))))
                                .arg(terminy.size()));
         zrodla.Komunikaty().Pokaz(m_dialogi);
+        m_wydruk = WydrukTerminow(z, MiaraQt());
     });
 }
 
-}  // namespace mirta::store::ui
+void TFTerminy::Podglad() {
+    if (m_wydruk.strony.empty())
+        return QApplication::beep();
+    TQuickReportViewer podglad(m_dialogi, this);
+    podglad.PokazGotowy(m_wydruk);
+    podglad.exec();
+}
+
+bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
+    if (m_wydruk.strony.empty()) {  // the list could not be made
+        QApplication::beep();
+        return false;
+    }
+    if (!RozszerzeniePasuje(plik.toStdString(), format)) {
+        m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
+        return false;
+    }
+    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
+}
+
+void TFTerminy::EksportZOkna() {
+    if (const auto wybor = WybierzPlikWydruku(this, "Eksport terminów"))
+        Eksportuj(wybor->first, wybor->second);
+}
+
+}  // namespace mirta::reports::ui
