@@ -3,6 +3,7 @@
 #include <QDate>
 #include <memory>
 
+#include "documents/ui/edytor.h"
 #include "shell/glowny.h"
 #include "shell/kit/run_guarded.h"
 #include "spd/mapowanie.h"
@@ -71,12 +72,14 @@ void TFGlowny::ParametrySPD() {
                [&] { return std::make_unique<spd::ui::TFParametrySPD>(m_tdm, m_dialogi, this); });
 }
 
-// Shown read-only until the text editor window can take an untitled document.
+// In the text editor, to be printed, saved or passed on.
 void TFGlowny::DaneDoMapowania() {
-    std::string tekst;
-    if (kit::RunGuarded(m_dialogi, [&] { tekst = spd::DaneDoMapowania(m_tdm, m_tdm1); }))
-        spd::ui::PokazTekst(this, "Dane do mapowania.", QString::fromStdString(tekst),
-                            "DaneDoMapowania");
+    kit::RunGuarded(m_dialogi, [&] {
+        const std::string tekst = spd::DaneDoMapowania(m_tdm, m_tdm1);
+        documents::TFEditor& e = EdytorTekstu();
+        e.OtworzTekst(QString::fromStdString(tekst));
+        e.showMaximized();
+    });
 }
 
 }  // namespace mirta::shell

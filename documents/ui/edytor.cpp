@@ -31,8 +31,8 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/linijka.h"
 #include "store/engine/code_page.h"
-#include "store/wspolne/dialogi.h"
 #include "store/tdm1.h"
+#include "store/wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {
@@ -316,6 +316,12 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     zrodla.Komunikaty().Pokaz(m_dialogi);
     show();
     return true;
+}
+
+void TFEditor::OtworzTekst(const QString& tekst) {
+    Otworz(Tryb::Nowy);
+    m_tekst->setPlainText(tekst);
+    m_tekst->document()->setModified(false);
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {

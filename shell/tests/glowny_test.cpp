@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "documents/ui/edytor.h"
 #include "shell/filtr_zdarzen.h"
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
@@ -162,6 +163,36 @@ private slots:
             }
             g.UstawZamknijBezPytania(true);
         }
+    }
+
+    // The mapping listing opens in the text editor as an untitled, unchanged document, so
+    // closing it asks nothing.
+    void daneDoMapowaniaWEdytorze() {
+        BazaOkien baza;
+        const QDir wzor(QDir(BazaOkien::Wzor()).filePath("SPD"));
+        QDir(QString::fromStdString(baza.Katalog())).mkpath("SPD");
+        for (const QString& plik : wzor.entryList(QDir::Files))
+            QFile::copy(wzor.filePath(plik), baza.Plik("SPD/" + plik));
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawZmianeHaslaPoZalogowaniu(false);
+        g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry"); });
+        QVERIFY(g.SekwencjaStartowa());
+        baza.dialogi.komunikaty.clear();
+        g.Polecenie("daneDoMapowania")->trigger();
+        auto* edytor = g.findChild<documents::TFEditor*>();
+        QVERIFY(edytor && edytor->isVisible());
+        const QString tekst = edytor->Tekst().toPlainText();
+        QVERIFY2(tekst.startsWith("Dane do mapowania.\n\nStopień służbowy\n"
+                                  "---------------------------\n"),
+                 qPrintable(tekst.left(200)));
+        QVERIFY(tekst.contains("Składniki wynagrodzenia\n---------------------------\n"));
+        QCOMPARE(edytor->NazwaPliku(), QString("Untitled"));
+        QVERIFY(edytor->windowTitle().startsWith("Untitled - "));
+        QVERIFY(!edytor->Tekst().document()->isModified());
+        shell::testing::Zrzut(*edytor, "edytor_dane_do_mapowania");
+        QVERIFY(edytor->close());
+        QVERIFY(baza.dialogi.Teksty().empty());
+        g.UstawZamknijBezPytania(true);
     }
 
     // Carrying leave over from the year before is offered only in 2006 while that year is
