@@ -149,10 +149,12 @@ TEST_F(CliSpd, GenerujeWszystkieRodzajeIZapisujeWiersze) {
         SCOPED_TRACE(std::string(1, rodzaj));
         EXPECT_EQ(std::stoll((*it)[4]), rekordy * Kolumny(rodzaj));
         EXPECT_EQ(wiersze[id], rekordy * Kolumny(rodzaj));
-        if (rodzaj == 'P')
+        if (rodzaj == 'P') {
             EXPECT_EQ(rekordy, Wybrani());
-        if (rodzaj != 'C')  // the demo keeps no work-time cards for last month
+        }
+        if (rodzaj != 'C') {  // the demo keeps no work-time cards for last month
             EXPECT_GT(rekordy, 0);
+        }
     }
     EXPECT_EQ(naglowki, 14);
     EXPECT_FALSE(fs::exists(folder / "NIEDOKONCZONA.TXT"));
