@@ -1,75 +1,44 @@
 #pragma once
 
+#include <memory>
 #include <string>
+#include <vector>
 
-#include "store/engine/paradox_table.h"
-#include "store/nowa_baza.h"
+#include "store/engine/value.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
+#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::bench {
 
-// A large unit for the benchmarks: `pracownicy` employees with five ranks and two positions
-// each; the division code runs through 1..`podzialow` (4 includes pensioners).
-inline void ZbudujDuzaJednostke(const std::string& katalog, int pracownicy, int podzialow,
-                                engine::CivilDate dzis = {2026, 12, 10}) {
-    using engine::Value;
-    auto& fs = engine::FileSystem::Real();
-    store::UtworzNowaBaze(fs, katalog, dzis);
-    auto otworz = [&](const char* plik) {
-        return engine::ParadoxTable::Open(fs, katalog + "/" + plik);
-    };
-    auto wiersz = [](engine::Table& t) { return engine::Record(t.Fields().size()); };
-    {
-        auto slownik = otworz("SlStopni.db");
-        for (int i = 0; i < 20; ++i) {
-            auto r = wiersz(*slownik);
-            r[0] = Value::Text("stopień " + std::to_string(i));
-            slownik->Insert(r);
-        }
-        slownik->Sync();
-        auto stanowiska = otworz("SlStanowisk.db");
-        for (int i = 0; i < 200; ++i) {
-            auto r = wiersz(*stanowiska);
-            r[0] = Value::Text("stanowisko " + std::to_string(i));
-            stanowiska->Insert(r);
-        }
-        stanowiska->Sync();
-    }
-    auto mirta = otworz("Mirta.DB");
-    auto pracStop = otworz("PracStop.db");
-    auto stan = otworz("Stanowiska.db");
-    for (auto* t : {mirta.get(), pracStop.get(), stan.get()})
-        t->BeginBulk();
-    auto pole = [&](const char* nazwa) {
-        const auto& pola = mirta->Fields();
-        for (size_t i = 0; i < pola.size(); ++i)
-            if (pola[i].name == nazwa)
-                return static_cast<int>(i);
-        return -1;
-    };
-    const int nazwisko = pole("Nazwisko"), imie = pole("Imie1"), podzial = pole("Podzial");
-    for (int p = 1; p <= pracownicy; ++p) {
-        auto r = wiersz(*mirta);
-        r[nazwisko] = Value::Text("Nazwisko" + std::to_string(p * 7919 % pracownicy));
-        r[imie] = Value::Text(p % 2 ? "Jan" : "Anna");
-        r[podzial] = Value::Text(std::to_string(1 + p % podzialow));
-        mirta->Insert(r);
-        for (int k = 0; k < 5; ++k) {
-            auto s = wiersz(*pracStop);
-            s[0] = Value::Integer(p);
-            s[1] = Value::Date(engine::DayNumberFromCivil(2000 + k * 4, 1, 1));
-            s[2] = Value::Integer(1 + (p + k) % 20);
-            pracStop->Insert(s);
-        }
-        for (int k = 0; k < 2; ++k) {
-            auto s = wiersz(*stan);
-            s[0] = Value::Integer(p);
-            s[1] = Value::Date(engine::DayNumberFromCivil(2005 + k * 10, 1, 1));
-            s[2] = Value::Integer(1 + (p + k) % 200);
-            stan->Insert(s);
-        }
-    }
-    for (auto* t : {mirta.get(), pracStop.get(), stan.get()})
-        t->EndBulk();
-}
+inline constexpr engine::CivilDate kDzisDuzejJednostki{2026, 12, 10};
+inline constexpr int kPracownicyDemo = 2000;
+
+// A large unit for the benchmarks, made afresh in `katalog`: `pracownicy` employees with five
+// ranks and two positions each; the division code runs through 1..`podzialow` (4 includes
+// pensioners). Returns `katalog`.
+std::string ZbudujDuzaJednostke(const std::string& katalog, int pracownicy, int podzialow,
+                                engine::CivilDate dzis = kDzisDuzejJednostki);
+
+// The demo's large unit, as `mirta demo --pracownicy 2000 --lata 20` makes it, in a fresh
+// folder `nazwa` of the temporary directory; its path.
+std::string UtworzDuzaJednostkeDemo(const std::string& nazwa);
+
+// A unit opened as the program opens it: both data modules, ADMIN logged in and the tables
+// opened after the login.
+struct OtwartaJednostka {
+    explicit OtwartaJednostka(std::string katalogDanych);
+
+    // Reads every row of the files whole, as a plain scan would.
+    size_t Przeczytaj(const std::vector<std::string>& pliki);
+
+    std::string katalog;
+    store::testing::DialogiSkryptowe dialogi;
+    std::unique_ptr<store::TDM> tdm;
+    std::unique_ptr<store::TDM1> tdm1;
+};
+
+// `pliki` and every year's file of leave taken, as the walk over the years reads them.
+std::vector<std::string> ZPlikamiLat(std::vector<std::string> pliki);
 
 }  // namespace mirta::bench

@@ -11,6 +11,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/szczyt_pamieci.h"
 #include "store/engine/paradox_table.h"
 
 extern "C" {
@@ -266,15 +267,6 @@ void BM_PostRawBaseline(benchmark::State& state) {
 }
 BENCHMARK(BM_PostRawBaseline)->Unit(benchmark::kMicrosecond);
 
-long PeakRssKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
 // A 2 GB table scanned whole; the peak resident memory of the scan is reported.
 void BM_ScanLargeMemory(benchmark::State& state) {
     const std::string path = BenchDir() + "/Duza.DB";
@@ -305,7 +297,7 @@ void BM_ScanLargeMemory(benchmark::State& state) {
             sum += table->ReadField(i, 0).AsInteger();
         benchmark::DoNotOptimize(sum);
         state.counters["GB"] = static_cast<double>(fs::file_size(path)) / 1e9;
-        state.counters["peak_MB"] = static_cast<double>(PeakRssKb()) / 1024.0;
+        state.counters["peak_MB"] = static_cast<double>(mirta::bench::SzczytPamieciKb()) / 1024.0;
     }
 }
 BENCHMARK(BM_ScanLargeMemory)->Unit(benchmark::kMillisecond)->Iterations(1);

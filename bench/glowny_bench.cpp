@@ -62,10 +62,9 @@ struct Program {
 
 std::string KatalogJednostki() {
     static const std::string katalog = [] {
-        auto k = (std::filesystem::temp_directory_path() / "mirta_glowny_bench").string();
-        std::filesystem::remove_all(k);
-        bench::ZbudujDuzaJednostke(k, kPracownicy, 3);
-        return k;
+        return bench::ZbudujDuzaJednostke(
+            (std::filesystem::temp_directory_path() / "mirta_glowny_bench").string(), kPracownicy,
+            3);
     }();
     return katalog;
 }

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "bench/duza_jednostka.h"
 #include "kopia/kopia_danych.h"
 #include "store/engine/file_system.h"
-#include "tools/demo.h"
 
 namespace {
 
@@ -17,12 +17,8 @@ namespace fs = std::filesystem;
 const fs::path& Jednostka() {
     static const fs::path katalog = [] {
         const fs::path k = fs::temp_directory_path() / "mirta_kopia_bench" / "dane";
-        fs::remove_all(k.parent_path());
-        fs::create_directories(k.parent_path());
-        tools::OpcjeDemo opcje;
-        opcje.pracownicy = 2000;
-        opcje.lata = 20;
-        tools::UtworzDemo(engine::FileSystem::Real(), k.string(), opcje);
+        fs::remove_all(k.parent_path());  // the copies made beside it too
+        bench::UtworzDuzaJednostkeDemo("mirta_kopia_bench/dane");
         return k;
     }();
     return katalog;

@@ -3,78 +3,22 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 
-#include "store/engine/paradox_table.h"
-#include "store/katalog.h"
+#include "bench/duza_jednostka.h"
 #include "store/obraz_pracownika.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
 #include "store/zamkniecie_roku.h"
 #include "store/zrodla_obliczen.h"
-#include "tools/demo.h"
 
 namespace {
 
 using namespace mirta;
 
-constexpr int kPracownicy = 2000;
-constexpr engine::CivilDate kDzis{2026, 12, 10};
+constexpr int kPracownicy = bench::kPracownicyDemo;
+using bench::ZPlikamiLat;
 
-struct Jednostka {
-    std::string katalog;
-    store::testing::DialogiSkryptowe dialogi;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
-
-    Jednostka() {
-        katalog = (std::filesystem::temp_directory_path() / "mirta_obliczenia_bench").string();
-        std::filesystem::remove_all(katalog);
-        auto& fs = engine::FileSystem::Real();
-        tools::OpcjeDemo opcje;
-        opcje.pracownicy = kPracownicy;
-        opcje.lata = 20;
-        tools::UtworzDemo(fs, katalog, opcje);
-        tdm = std::make_unique<store::TDM>(fs, katalog, dialogi, kDzis);
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        store::DaneStartowe d{kDzis, "ADMIN", ""};
-        tdm->UstawIteracjeHasel(1000);
-        tdm->FunkcjaStartowa(&d);
-        tdm1->OpenAll(store::Otwieranie::PoZalogowaniu);
-    }
-
-    // Reads every row of the files whole, as a plain scan would.
-    size_t Przeczytaj(const std::vector<std::string>& pliki) {
-        auto& fs = engine::FileSystem::Real();
-        size_t n = 0;
-        for (const auto& p : pliki) {
-            // The payroll program's tables may live in its own directory.
-            std::string sciezka = engine::ResolvePath(fs, katalog + "/" + p);
-            if (p == "Mirta.DB")
-                sciezka = tdm->TPracownicy->GetTable().Path();
-            else if (p == "Kalendarz.DB")
-                sciezka = tdm->TKalendarz->GetTable().Path();
-            if (!fs.Exists(sciezka))
-                continue;
-            auto t = engine::ParadoxTable::Open(fs, sciezka);
-            for (uint64_t i = 0; i < t->RowCount(); ++i)
-                n += t->ReadRow(i).size();
-        }
-        return n;
-    }
-};
-
-Jednostka& J() {
-    static Jednostka j;
+bench::OtwartaJednostka& J() {
+    static bench::OtwartaJednostka j(bench::UtworzDuzaJednostkeDemo("mirta_obliczenia_bench"));
     return j;
-}
-
-// The year walk: the base leave file and every year's file, as the unpaid leave is read.
-std::vector<std::string> ZPlikamiLat(std::vector<std::string> pliki) {
-    for (int rok = store::kPierwszyRokPlikowUrlopow; rok <= 2049; ++rok)
-        pliki.push_back(store::PlikUrlopowWykorzystanych(rok));
-    return pliki;
 }
 
 const std::vector<std::string> kTabeleStazu =

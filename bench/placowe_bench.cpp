@@ -14,9 +14,6 @@
 #include "bench/duza_jednostka.h"
 #include "payroll/przegrywanie.h"
 #include "store/engine/dbf_table.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 
@@ -42,28 +39,19 @@ struct Plik {
     std::string wiersze;    // the rows one export appends
 };
 
-struct Jednostka {
-    std::string katalog;
-    store::testing::DialogiSkryptowe dialogi;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
+std::string KatalogJednostki() {
+    const char* baza = std::getenv("MIRTA_BENCH_DIR");
+    return std::string(baza ? baza : "/tmp/mirta_bench") + "/placowe";
+}
+
+struct Jednostka : bench::OtwartaJednostka {
     Plik mirta, lista;
 
-    Jednostka() {
-        const char* baza = std::getenv("MIRTA_BENCH_DIR");
-        katalog = std::string(baza ? baza : "/tmp/mirta_bench") + "/placowe";
-        std::filesystem::remove_all(katalog);
-        std::filesystem::create_directories(katalog);
-        auto& fs = engine::FileSystem::Real();
-        bench::ZbudujDuzaJednostke(katalog, kPracownicy, 4);
-        tdm = std::make_unique<store::TDM>(fs, katalog, dialogi, engine::CivilDate{2026, 12, 10});
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        store::DaneStartowe d{{2026, 12, 10}, "ADMIN", ""};
-        tdm->UstawIteracjeHasel(1000);
-        tdm->FunkcjaStartowa(&d);
+    Jednostka() : OtwartaJednostka(bench::ZbudujDuzaJednostke(KatalogJednostki(), kPracownicy, 4)) {
         tdm->Filtr().PokazEmerytow = true;
         tdm->OdswiezListePracownikow();
 
+        auto& fs = engine::FileSystem::Real();
         for (auto [plik, nazwa] : {std::pair{&mirta, "MIRTA.DBF"}, {&lista, "PRACLIST.DBF"}}) {
             plik->sciezka = katalog + "/ROVANTE/" + nazwa;
             plik->pusty = Czytaj(plik->sciezka);

@@ -3,69 +3,28 @@
 #include <benchmark/benchmark.h>
 
 #include <QImage>
-#include <filesystem>
 #include <memory>
 
+#include "bench/duza_jednostka.h"
 #include "reports/definicje.h"
 #include "reports/raport.h"
 #include "reports/ui/miara_qt.h"
 #include "reports/ui/rysowanie.h"
-#include "store/engine/paradox_table.h"
-#include "store/katalog.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
 #include "store/zrodla_obliczen.h"
-#include "tools/demo.h"
 
 namespace {
 
 using namespace mirta;
 
-constexpr int kPracownicy = 2000;
-constexpr engine::CivilDate kDzis{2026, 12, 10};
+using bench::ZPlikamiLat;
 
-struct Jednostka {
-    std::string katalog;
-    store::testing::DialogiSkryptowe dialogi;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
+// The demo's large unit with the measure of the report pages.
+struct Jednostka : bench::OtwartaJednostka {
     std::unique_ptr<reports::ui::MiaraQt> miara;
 
-    Jednostka() {
-        katalog = (std::filesystem::temp_directory_path() / "mirta_raporty_bench").string();
-        std::filesystem::remove_all(katalog);
-        auto& fs = engine::FileSystem::Real();
-        tools::OpcjeDemo opcje;
-        opcje.pracownicy = kPracownicy;
-        opcje.lata = 20;
-        tools::UtworzDemo(fs, katalog, opcje);
-        tdm = std::make_unique<store::TDM>(fs, katalog, dialogi, kDzis);
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        store::DaneStartowe d{kDzis, "ADMIN", ""};
-        tdm->UstawIteracjeHasel(1000);
-        tdm->FunkcjaStartowa(&d);
-        tdm1->OpenAll(store::Otwieranie::PoZalogowaniu);
+    Jednostka() : OtwartaJednostka(bench::UtworzDuzaJednostkeDemo("mirta_raporty_bench")) {
         reports::ui::ZapewnijAplikacjeQt();
         miara = std::make_unique<reports::ui::MiaraQt>();
-    }
-
-    size_t Przeczytaj(const std::vector<std::string>& pliki) {
-        auto& fs = engine::FileSystem::Real();
-        size_t n = 0;
-        for (const auto& p : pliki) {
-            std::string sciezka = engine::ResolvePath(fs, katalog + "/" + p);
-            if (p == "Mirta.DB")
-                sciezka = tdm->TPracownicy->GetTable().Path();
-            else if (p == "Kalendarz.DB")
-                sciezka = tdm->TKalendarz->GetTable().Path();
-            if (!fs.Exists(sciezka))
-                continue;
-            auto t = engine::ParadoxTable::Open(fs, sciezka);
-            for (uint64_t i = 0; i < t->RowCount(); ++i)
-                n += t->ReadRow(i).size();
-        }
-        return n;
     }
 
     reports::ParametryWydruku Parametry(int numer) {
@@ -89,12 +48,6 @@ struct Jednostka {
 Jednostka& J() {
     static Jednostka j;
     return j;
-}
-
-std::vector<std::string> ZPlikamiLat(std::vector<std::string> pliki) {
-    for (int rok = store::kPierwszyRokPlikowUrlopow; rok <= 2049; ++rok)
-        pliki.push_back(store::PlikUrlopowWykorzystanych(rok));
-    return pliki;
 }
 
 // The tables each choice reads.

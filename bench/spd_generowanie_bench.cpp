@@ -11,13 +11,14 @@
 #include <iostream>
 #include <vector>
 
+#include "bench/duza_jednostka.h"
+#include "bench/szczyt_pamieci.h"
 #include "spd/generowanie.h"
 #include "spd/harmonogram.h"
 #include "spd/tabele_spd.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/wspolne/testing/dialogi_skryptowe.h"
-#include "tools/demo.h"
 
 namespace {
 
@@ -25,15 +26,6 @@ using namespace mirta;
 namespace fs = std::filesystem;
 
 constexpr engine::CivilDate kDzis{2026, 12, 10};
-
-long PeakRssKb() {
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
 
 struct Jednostka {
     std::string katalog;
@@ -47,12 +39,8 @@ struct Jednostka {
 Jednostka& Przygotuj() {
     static Jednostka j = [] {
         Jednostka j;
-        j.katalog = "/tmp/mirta_spd_gen_bench_" + std::to_string(::getpid());
-        fs::remove_all(j.katalog);
-        tools::OpcjeDemo opcje;
-        opcje.pracownicy = 2000;
-        opcje.lata = 20;
-        tools::UtworzDemo(engine::FileSystem::Real(), j.katalog, opcje);
+        j.katalog =
+            bench::UtworzDuzaJednostkeDemo("mirta_spd_gen_bench_" + std::to_string(::getpid()));
         return j;
     }();
     if (!j.tdm) {
@@ -95,7 +83,7 @@ void PelnaPaczka(benchmark::State& state) {
         j.ostatniFolder = spd::SciezkaWKatalogu(j.katalog, w.folder);
         state.counters["wiersze"] = static_cast<double>(wiersze);
         state.counters["folder_MB"] = static_cast<double>(RozmiarFolderu(j.ostatniFolder)) / 1e6;
-        state.counters["peak_MB"] = static_cast<double>(PeakRssKb()) / 1024.0;
+        state.counters["peak_MB"] = static_cast<double>(bench::SzczytPamieciKb()) / 1024.0;
     }
 }
 

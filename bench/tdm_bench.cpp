@@ -3,37 +3,21 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 
 #include "bench/duza_jednostka.h"
 #include "store/engine/paradox_table.h"
-#include "store/tdm.h"
-#include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 
 using namespace mirta;
-using engine::Value;
 
 constexpr int kPracownicy = 10000;
 
-struct Jednostka {
-    std::string katalog;
-    store::testing::DialogiSkryptowe dialogi;
-    std::unique_ptr<store::TDM> tdm;
-    std::unique_ptr<store::TDM1> tdm1;
-
-    Jednostka() {
-        katalog = (std::filesystem::temp_directory_path() / "mirta_tdm_bench").string();
-        std::filesystem::remove_all(katalog);
-        auto& fs = engine::FileSystem::Real();
-        bench::ZbudujDuzaJednostke(katalog, kPracownicy, 4);
-        tdm = std::make_unique<store::TDM>(fs, katalog, dialogi, engine::CivilDate{2026, 12, 10});
-        tdm1 = std::make_unique<store::TDM1>(*tdm);
-        store::DaneStartowe d{{2026, 12, 10}, "ADMIN", ""};
-        tdm->UstawIteracjeHasel(1000);
-        tdm->FunkcjaStartowa(&d);
+struct Jednostka : bench::OtwartaJednostka {
+    Jednostka()
+        : OtwartaJednostka(bench::ZbudujDuzaJednostke(
+              (std::filesystem::temp_directory_path() / "mirta_tdm_bench").string(), kPracownicy,
+              4)) {
         // Every division shown, so the list holds all 10,000.
         tdm->Filtr().PokazEmerytow = true;
     }

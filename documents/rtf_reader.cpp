@@ -32,6 +32,7 @@ constexpr size_t kMaxCells = 256;
 constexpr size_t kMaxFontName = 256;
 constexpr int kMaxUnicodeSkip = 16;
 constexpr int kMaxHalfPoints = 3276;
+constexpr size_t kMaxRememberedWords = 1024;
 
 int Clamp(int value, int low, int high) {
     return std::min(std::max(value, low), high);
@@ -232,22 +233,57 @@ private:
             }
             m_inRowDefinition = false;
         }
-        if (DocumentWord(name, parameter) || PageWord(name, parameter) || StructureWord(name) ||
-            CharacterWord(name, parameter) || ParagraphWord(name, parameter))
+        // Which group takes a word depends on its name alone: the first time a name is met the
+        // groups are tried in order, then it goes straight to the one that took it.
+        if (const auto known = m_groups.find(name); known != m_groups.end()) {
+            TakeWord(known->second, name, parameter);
             return;
-        if (IsSectionWord(name))
-            return SectionWord(name, parameter);
-        if (IsKeptCharacterWord(name)) {
-            std::string rtf;
-            AppendWord(rtf, ControlWord{std::string(name), parameter});
-            rtf += ' ';
-            return AddKeptRun(std::move(rtf));
         }
-        if (m_prolog) {
+        for (int g = 0;; ++g)
+            if (TakeWord(static_cast<WordGroup>(g), name, parameter)) {
+                if (m_groups.size() < kMaxRememberedWords)
+                    m_groups.emplace(name, static_cast<WordGroup>(g));
+                return;
+            }
+    }
+
+    enum class WordGroup { Document, Page, Structure, Character, Paragraph, Section, Kept, Other };
+
+    // Handles the word when it belongs to `group`; false when it does not.
+    bool TakeWord(WordGroup group, std::string_view name, std::optional<int32_t> parameter) {
+        switch (group) {
+            case WordGroup::Document:
+                return DocumentWord(name, parameter);
+            case WordGroup::Page:
+                return PageWord(name, parameter);
+            case WordGroup::Structure:
+                return StructureWord(name);
+            case WordGroup::Character:
+                return CharacterWord(name, parameter);
+            case WordGroup::Paragraph:
+                return ParagraphWord(name, parameter);
+            case WordGroup::Section:
+                if (!IsSectionWord(name))
+                    return false;
+                SectionWord(name, parameter);
+                return true;
+            case WordGroup::Kept: {
+                if (!IsKeptCharacterWord(name))
+                    return false;
+                std::string rtf;
+                AppendWord(rtf, ControlWord{std::string(name), parameter});
+                rtf += ' ';
+                AddKeptRun(std::move(rtf));
+                return true;
+            }
+            case WordGroup::Other:
+                break;
+        }
+        if (m_prolog)
             AppendWord(m_document.prolog, ControlWord{std::string(name), parameter});
-            return;
-        }
-        Keep(Top().chr.kept, name, parameter);
+        else
+            Keep(Top().chr.kept, name, parameter);
+        return true;
     }
 
     static bool EndsRowDefinition(std::string_view name) {
@@ -747,6 +783,14 @@ private:
     bool m_inRowDefinition = false;
     std::string m_rowDefinition;
     std::vector<int> m_cellEdges;
+
+    struct HashWord {
+        using is_transparent = void;
+        size_t operator()(std::string_view word) const {
+            return std::hash<std::string_view>()(word);
+        }
+    };
+    std::unordered_map<std::string, WordGroup, HashWord, std::equal_to<>> m_groups;
 };
 
 bool LooksLikeRtf(std::string_view rtf) {

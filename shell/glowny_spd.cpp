@@ -1,8 +1,12 @@
 // The main window's SPD menu: each window made when opened, shown modally, destroyed when
 // closed.
 #include <QDate>
+#include <QEvent>
+#include <QEventLoop>
+#include <QPointer>
 #include <memory>
 
+#include "documents/ui/edytor.h"
 #include "shell/glowny.h"
 #include "shell/kit/run_guarded.h"
 #include "shell/opisy_stron.h"
@@ -34,6 +38,33 @@ void OtworzOkno(store::Dialogi& dialogi, Utworz utworz) {
         okno->exec();
 }
 
+// Ends a wait once the window is really hidden (closed), not when it is only minimised.
+class KoniecPrzyZamknieciu final : public QObject {
+public:
+    explicit KoniecPrzyZamknieciu(QEventLoop& petla) : m_petla(petla) {}
+    bool eventFilter(QObject* obiekt, QEvent* e) override {
+        if (e->type() == QEvent::Hide && !static_cast<QWidget*>(obiekt)->isVisible())
+            m_petla.quit();
+        return false;
+    }
+
+private:
+    QEventLoop& m_petla;
+};
+
+void ZaczekajNaZamkniecie(QWidget& okno) {
+    if (!okno.isVisible())
+        return;
+    QEventLoop petla;
+    KoniecPrzyZamknieciu koniec(petla);
+    QPointer<QWidget> straz(&okno);
+    okno.installEventFilter(&koniec);
+    QObject::connect(&okno, &QObject::destroyed, &petla, &QEventLoop::quit);
+    petla.exec(QEventLoop::DialogExec);
+    if (straz)
+        straz->removeEventFilter(&koniec);
+}
+
 }  // namespace
 
 void TFGlowny::UtworzeniePrzesylek() {
@@ -59,9 +90,16 @@ void TFGlowny::WysylaniePrzesylek() {
     kit::RunGuarded(m_dialogi, [&] { sa = spd::ui::PrzesylkiSa(m_tdm, m_dialogi); });
     if (!sa)
         return;
+    // The check's error list goes to the text editor; the send goes on only after it closed.
+    auto pokazBledy = [this](const QString& tekst) {
+        documents::TFEditor& e = EdytorTekstu();
+        e.OtworzTekst(tekst);
+        e.showMaximized();
+        ZaczekajNaZamkniecie(e);
+    };
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(m_tdm, m_dialogi,
-                                                                  m_edycjaAutomatyczna, this);
+        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(
+            m_tdm, m_dialogi, m_edycjaAutomatyczna, pokazBledy, this);
     });
 }
 
@@ -107,12 +145,14 @@ void TFGlowny::PrzejdzDoStrony(int32_t pracownik, const std::string& komponent) 
     activateWindow();
 }
 
-// Shown read-only until the text editor window can take an untitled document.
+// In the text editor, to be printed, saved or passed on.
 void TFGlowny::DaneDoMapowania() {
-    std::string tekst;
-    if (kit::RunGuarded(m_dialogi, [&] { tekst = spd::DaneDoMapowania(m_tdm, m_tdm1); }))
-        spd::ui::PokazTekst(this, "Dane do mapowania.", QString::fromStdString(tekst),
-                            "DaneDoMapowania");
+    kit::RunGuarded(m_dialogi, [&] {
+        const std::string tekst = spd::DaneDoMapowania(m_tdm, m_tdm1);
+        documents::TFEditor& e = EdytorTekstu();
+        e.OtworzTekst(QString::fromStdString(tekst));
+        e.showMaximized();
+    });
 }
 
 }  // namespace mirta::shell

@@ -41,11 +41,41 @@ constexpr OpisKontrolki Obok(OpisKontrolki k) {
     return k;
 }
 
+// A record's name in the three forms the navigator's hints use.
+constexpr NazwaRekordu Meski(std::string_view m, std::string_view b, std::string_view d) {
+    return {Rodzaj::Meski, m, b, d};
+}
+constexpr NazwaRekordu Zenski(std::string_view m, std::string_view b, std::string_view d) {
+    return {Rodzaj::Zenski, m, b, d};
+}
+constexpr NazwaRekordu Nijaki(std::string_view m, std::string_view b, std::string_view d) {
+    return {Rodzaj::Nijaki, m, b, d};
+}
+
 constexpr const char* kPodstawy = "TFPdstawyyZdarzenKadrowych";
 constexpr const char* kStanowiska = "TFSlownikStanowisk";
 constexpr const char* kOrgany = "TFSlownikOrganowNadajacych";
+constexpr const char* kPelnaListaStanowisk = "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC";
+
+// The position dictionary's key field, shown in the grid by the position's name.
+constexpr OpisKontrolki Stanowisko(std::string_view pole, std::string_view etykieta,
+                                   std::string_view lista, int numer,
+                                   Usuwanie usuwanie = Usuwanie::Brak) {
+    return {.pole = pole,
+            .etykieta = etykieta,
+            .rodzaj = R::Slownik,
+            .slownik = "TSlowStanowisk",
+            .kluczSlownika = "IdentyfikatorStanowiska",
+            .listaSlownika = lista,
+            .kolumna = "NazwaStanowiska",
+            .oknoWyboru = kStanowiska,
+            .numerWyboru = numer,
+            .usuwanie = usuwanie};
+}
 
 // ---- Employee record
+
+constexpr NazwaRekordu kPracownik = Meski("pracownik", "pracownika", "pracownika");
 
 constexpr OpisKontrolki kPersonalne[] = {
     N("Dane osobowe"),
@@ -115,18 +145,12 @@ constexpr OpisKontrolki kAdresowe[] = {
 };
 
 constexpr OpisTabeliStrony kTabPersonalne[] = {{.komponent = "TPracownicy",
-                                                .rekord = {.rodzaj = Rodzaj::Meski,
-                                                           .mianownik = "pracownik",
-                                                           .biernik = "pracownika",
-                                                           .dopelniacz = "pracownika"},
+                                                .rekord = kPracownik,
                                                 .kontrolki = kPersonalne,
                                                 .siatka = false,
                                                 .nawigator = false}};
 constexpr OpisTabeliStrony kTabAdresowe[] = {{.komponent = "TPracownicy",
-                                              .rekord = {.rodzaj = Rodzaj::Meski,
-                                                         .mianownik = "pracownik",
-                                                         .biernik = "pracownika",
-                                                         .dopelniacz = "pracownika"},
+                                              .rekord = kPracownik,
                                               .kontrolki = kAdresowe,
                                               .siatka = false,
                                               .nawigator = false}};
@@ -135,44 +159,22 @@ constexpr OpisTabeliStrony kTabAdresowe[] = {{.komponent = "TPracownicy",
 
 constexpr OpisKontrolki kStanowisko[] = {
     D("DataOd", "Data:"),
-    {.pole = "IdentyfikatorStanowiska",
-     .etykieta = "Stanowisko:",
-     .rodzaj = R::Slownik,
-     .slownik = "TSlowStanowisk",
-     .kluczSlownika = "IdentyfikatorStanowiska",
-     .listaSlownika = "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC",
-     .kolumna = "NazwaStanowiska",
-     .oknoWyboru = kStanowiska,
-     .numerWyboru = 1},
+    Stanowisko("IdentyfikatorStanowiska", "Stanowisko:", kPelnaListaStanowisk, 1),
     L("NazwaPodstawy", "Podstawa:", kPodstawy, 2),
 };
 constexpr OpisKontrolki kStanowiskoEtatowe[] = {
     D("DataOd", "Data:"),
-    {.pole = "IdentyfikatorStanowiska",
-     .etykieta = "Stanowisko etatowe:",
-     .rodzaj = R::Slownik,
-     .slownik = "TSlowStanowisk",
-     .kluczSlownika = "IdentyfikatorStanowiska",
-     .listaSlownika = "NazwaStanowiska;KodStanowiska;GrupaStanowiskSC",
-     .kolumna = "NazwaStanowiska",
-     .oknoWyboru = kStanowiska,
-     .numerWyboru = 2},
+    Stanowisko("IdentyfikatorStanowiska", "Stanowisko etatowe:", kPelnaListaStanowisk, 2),
     L("NazwaPodstawy", "Podstawa:", kPodstawy, 3),
 };
 constexpr OpisTabeliStrony kTabStanowiska[] = {
     {.komponent = "TStanowiska",
      .tytul = "Stanowiska zajmowane",
-     .rekord = {.rodzaj = Rodzaj::Nijaki,
-                .mianownik = "stanowisko",
-                .biernik = "stanowisko",
-                .dopelniacz = "stanowiska"},
+     .rekord = Nijaki("stanowisko", "stanowisko", "stanowiska"),
      .kontrolki = kStanowisko},
     {.komponent = "TStanowiskaE",
      .tytul = "Stanowiska etatowe",
-     .rekord = {.rodzaj = Rodzaj::Nijaki,
-                .mianownik = "stanowisko etatowe",
-                .biernik = "stanowisko etatowe",
-                .dopelniacz = "stanowiska etatowego"},
+     .rekord = Nijaki("stanowisko etatowe", "stanowisko etatowe", "stanowiska etatowego"),
      .kontrolki = kStanowiskoEtatowe},
 };
 
@@ -195,10 +197,7 @@ constexpr OpisKontrolki kStopien[] = {
 };
 constexpr KolumnaDodatkowa kKolumnyStopnia[] = {{.pole = "Stawka", .tytul = "Stawka"}};
 constexpr OpisTabeliStrony kTabStopien[] = {{.komponent = "TPracStop",
-                                             .rekord = {.rodzaj = Rodzaj::Meski,
-                                                        .mianownik = "stopień",
-                                                        .biernik = "stopień",
-                                                        .dopelniacz = "stopnia"},
+                                             .rekord = Meski("stopień", "stopień", "stopnia"),
                                              .kontrolki = kStopien,
                                              .kolumnyDodatkowe = kKolumnyStopnia}};
 
@@ -220,24 +219,15 @@ constexpr OpisKontrolki kPremiaCywila[] = {
 constexpr OpisTabeliStrony kTabDodatki[] = {
     {.komponent = "TDodSluzbowy",
      .tytul = "Dodatek służbowy",
-     .rekord = {.rodzaj = Rodzaj::Meski,
-                .mianownik = "dodatek służbowy",
-                .biernik = "dodatek służbowy",
-                .dopelniacz = "dodatku służbowego"},
+     .rekord = Meski("dodatek służbowy", "dodatek służbowy", "dodatku służbowego"),
      .kontrolki = kDodSluzbowy},
     {.komponent = "TDodInny",
      .tytul = "Dodatek motywacyjny",
-     .rekord = {.rodzaj = Rodzaj::Meski,
-                .mianownik = "dodatek motywacyjny",
-                .biernik = "dodatek motywacyjny",
-                .dopelniacz = "dodatku motywacyjnego"},
+     .rekord = Meski("dodatek motywacyjny", "dodatek motywacyjny", "dodatku motywacyjnego"),
      .kontrolki = kDodMotywacyjny},
     {.komponent = "TPremPracCyw",
      .tytul = "Premia pracownika cywilnego",
-     .rekord = {.rodzaj = Rodzaj::Zenski,
-                .mianownik = "premia",
-                .biernik = "premię",
-                .dopelniacz = "premii"},
+     .rekord = Zenski("premia", "premię", "premii"),
      .kontrolki = kPremiaCywila,
      .siatkaTylkoDoOdczytu = true,
      .siatkaStale = true},
@@ -250,10 +240,7 @@ constexpr OpisKontrolki kNagroda[] = {
     T("Komentarz", "Komentarz:"),
 };
 constexpr OpisTabeliStrony kTabNagrody[] = {{.komponent = "TNagrody",
-                                             .rekord = {.rodzaj = Rodzaj::Zenski,
-                                                        .mianownik = "nagroda",
-                                                        .biernik = "nagrodę",
-                                                        .dopelniacz = "nagrody"},
+                                             .rekord = Zenski("nagroda", "nagrodę", "nagrody"),
                                              .kontrolki = kNagroda}};
 
 constexpr OpisKontrolki kUrlop[] = {
@@ -276,10 +263,7 @@ constexpr KolumnaDodatkowa kKolumnyUrlopu[] = {
     {.pole = "IloscRzeczywistaDni", .tytul = "Dni"},
     {.pole = "IloscRzeczywistaGodz", .tytul = "Godziny"}};
 constexpr OpisTabeliStrony kTabUrlopy[] = {{.komponent = "TUrlopy",
-                                            .rekord = {.rodzaj = Rodzaj::Meski,
-                                                       .mianownik = "urlop",
-                                                       .biernik = "urlop",
-                                                       .dopelniacz = "urlopu"},
+                                            .rekord = Meski("urlop", "urlop", "urlopu"),
                                             .kontrolki = kUrlop,
                                             .kolumnyDodatkowe = kKolumnyUrlopu}};
 
@@ -296,17 +280,11 @@ constexpr OpisKontrolki kNieobecnosc[] = {
 constexpr OpisTabeliStrony kTabChoroby[] = {
     {.komponent = "TChoroby",
      .tytul = "Choroby",
-     .rekord = {.rodzaj = Rodzaj::Zenski,
-                .mianownik = "choroba",
-                .biernik = "chorobę",
-                .dopelniacz = "choroby"},
+     .rekord = Zenski("choroba", "chorobę", "choroby"),
      .kontrolki = kChoroba},
     {.komponent = "TNieobecnosci",
      .tytul = "Nieobecności",
-     .rekord = {.rodzaj = Rodzaj::Zenski,
-                .mianownik = "nieobecność",
-                .biernik = "nieobecność",
-                .dopelniacz = "nieobecności"},
+     .rekord = Zenski("nieobecność", "nieobecność", "nieobecności"),
      .kontrolki = kNieobecnosc},
 };
 
@@ -319,13 +297,11 @@ constexpr OpisKontrolki kGrupa[] = {
 };
 constexpr KolumnaDodatkowa kKolumnyGrupy[] = {{.pole = "Stawka", .tytul = "Stawka"},
                                               {.pole = "PlacaKoncowa", .tytul = "Płaca końcowa"}};
-constexpr OpisTabeliStrony kTabGrupa[] = {{.komponent = "TPracGrup",
-                                           .rekord = {.rodzaj = Rodzaj::Zenski,
-                                                      .mianownik = "grupa płacowa",
-                                                      .biernik = "grupę płacową",
-                                                      .dopelniacz = "grupy płacowej"},
-                                           .kontrolki = kGrupa,
-                                           .kolumnyDodatkowe = kKolumnyGrupy}};
+constexpr OpisTabeliStrony kTabGrupa[] = {
+    {.komponent = "TPracGrup",
+     .rekord = Zenski("grupa płacowa", "grupę płacową", "grupy płacowej"),
+     .kontrolki = kGrupa,
+     .kolumnyDodatkowe = kKolumnyGrupy}};
 
 // ---- Course of service
 
@@ -351,17 +327,11 @@ constexpr OpisKontrolki kSzkodliwe[] = {
 constexpr OpisTabeliStrony kTabFormaZatr[] = {
     {.komponent = "TZatrudnienie",
      .tytul = "Forma zatrudnienia",
-     .rekord = {.rodzaj = Rodzaj::Zenski,
-                .mianownik = "forma zatrudnienia",
-                .biernik = "formę zatrudnienia",
-                .dopelniacz = "formy zatrudnienia"},
+     .rekord = Zenski("forma zatrudnienia", "formę zatrudnienia", "formy zatrudnienia"),
      .kontrolki = kZatrudnienie},
     {.komponent = "TSzkodliwe",
      .tytul = "Grupa szkodliwości",
-     .rekord = {.rodzaj = Rodzaj::Zenski,
-                .mianownik = "grupa szkodliwości",
-                .biernik = "grupę szkodliwości",
-                .dopelniacz = "grupy szkodliwości"},
+     .rekord = Zenski("grupa szkodliwości", "grupę szkodliwości", "grupy szkodliwości"),
      .kontrolki = kSzkodliwe},
 };
 
@@ -370,16 +340,8 @@ constexpr OpisKontrolki kPoprzednie[] = {
     Obok(D("DataDo", "do:")),
     T("NazwaZakładuPracy", "Nazwa zakładu pracy:"),
     T("AdresZakładuPracy", "Adres zakładu:"),
-    {.pole = "Stanowisko",
-     .etykieta = "Stanowisko ze słownika:",
-     .rodzaj = R::Slownik,
-     .slownik = "TSlowStanowisk",
-     .kluczSlownika = "IdentyfikatorStanowiska",
-     .listaSlownika = "NazwaStanowiska;KodStanowiska",
-     .kolumna = "NazwaStanowiska",
-     .oknoWyboru = kStanowiska,
-     .numerWyboru = 3,
-     .usuwanie = Usuwanie::GdyJestRekord},
+    Stanowisko("Stanowisko", "Stanowisko ze słownika:", "NazwaStanowiska;KodStanowiska", 3,
+               Usuwanie::GdyJestRekord),
     T("NazwaStanowiskaWpr", "Stanowisko:"),
     {.pole = "SposobRozwiazaniaUmowy",
      .etykieta = "Sposób rozwiązania umowy o pracę:",
@@ -394,10 +356,8 @@ constexpr OpisKontrolki kPoprzednie[] = {
 };
 constexpr OpisTabeliStrony kTabPoprzednie[] = {
     {.komponent = "TPopZatrudnienie",
-     .rekord = {.rodzaj = Rodzaj::Nijaki,
-                .mianownik = "poprzednie zatrudnienie",
-                .biernik = "poprzednie zatrudnienie",
-                .dopelniacz = "poprzedniego zatrudnienia"},
+     .rekord =
+         Nijaki("poprzednie zatrudnienie", "poprzednie zatrudnienie", "poprzedniego zatrudnienia"),
      .kontrolki = kPoprzednie,
      .nazwaSiatki = "DBGrid14"}};
 
@@ -414,12 +374,10 @@ constexpr OpisKontrolki kZawieszenie[] = {
     Z("DoNagrodyJubileuszowej", "Do nagrody jubileuszowej"),
     Z("DoEmerytury", "Do emerytury"),
 };
-constexpr OpisTabeliStrony kTabZawieszenia[] = {{.komponent = "TZawieszenia",
-                                                 .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                            .mianownik = "zawieszenie",
-                                                            .biernik = "zawieszenie",
-                                                            .dopelniacz = "zawieszenia"},
-                                                 .kontrolki = kZawieszenie}};
+constexpr OpisTabeliStrony kTabZawieszenia[] = {
+    {.komponent = "TZawieszenia",
+     .rekord = Nijaki("zawieszenie", "zawieszenie", "zawieszenia"),
+     .kontrolki = kZawieszenie}};
 
 constexpr OpisKontrolki kWypowiedzenie[] = {
     D("DataWypowiedzeniaOd", "Data od:"),
@@ -427,34 +385,27 @@ constexpr OpisKontrolki kWypowiedzenie[] = {
     D("DataWypowiedzeniaDo", "Data do:"),
     T("Opis", "Opis wypowiedzenia:"),
 };
-constexpr OpisTabeliStrony kTabWypowiedzenia[] = {{.komponent = "TWypowiedzenia",
-                                                   .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                              .mianownik = "wypowiedzenie",
-                                                              .biernik = "wypowiedzenie",
-                                                              .dopelniacz = "wypowiedzenia"},
-                                                   .kontrolki = kWypowiedzenie}};
+constexpr OpisTabeliStrony kTabWypowiedzenia[] = {
+    {.komponent = "TWypowiedzenia",
+     .rekord = Nijaki("wypowiedzenie", "wypowiedzenie", "wypowiedzenia"),
+     .kontrolki = kWypowiedzenie}};
 
 constexpr OpisKontrolki kZwolnienie[] = {
     D("DataZwolnienia", "Data:"),
     T("SposobZwolnienia", "Sposob zwolnienia:"),
     T("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
 };
-constexpr OpisTabeliStrony kTabZwolnienia[] = {{.komponent = "TZwolnienia",
-                                                .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                           .mianownik = "zwolnienie",
-                                                           .biernik = "zwolnienie",
-                                                           .dopelniacz = "zwolnienia"},
-                                                .kontrolki = kZwolnienie}};
+constexpr OpisTabeliStrony kTabZwolnienia[] = {
+    {.komponent = "TZwolnienia",
+     .rekord = Nijaki("zwolnienie", "zwolnienie", "zwolnienia"),
+     .kontrolki = kZwolnienie}};
 
 constexpr OpisKontrolki kDecyzja[] = {
     D("DataDecyzji", "Data decyzji:"),
     T("NrDecyzji", "Nr decyzji:"),
 };
 constexpr OpisTabeliStrony kTabDecyzje[] = {{.komponent = "TDecyzja",
-                                             .rekord = {.rodzaj = Rodzaj::Zenski,
-                                                        .mianownik = "decyzja",
-                                                        .biernik = "decyzję",
-                                                        .dopelniacz = "decyzji"},
+                                             .rekord = Zenski("decyzja", "decyzję", "decyzji"),
                                              .kontrolki = kDecyzja}};
 
 constexpr OpisKontrolki kOrder[] = {
@@ -464,10 +415,7 @@ constexpr OpisKontrolki kOrder[] = {
     T("NumerLegitimacji", "Numer legitymacji:"),
 };
 constexpr OpisTabeliStrony kTabOrdery[] = {{.komponent = "TOrdery",
-                                            .rekord = {.rodzaj = Rodzaj::Meski,
-                                                       .mianownik = "order",
-                                                       .biernik = "order",
-                                                       .dopelniacz = "orderu"},
+                                            .rekord = Meski("order", "order", "orderu"),
                                             .kontrolki = kOrder,
                                             .siatkaTylkoDoOdczytu = true,
                                             .siatkaOdnawiana = true}};
@@ -478,10 +426,7 @@ constexpr OpisKontrolki kKara[] = {
     L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 2),
 };
 constexpr OpisTabeliStrony kTabKary[] = {{.komponent = "TKary",
-                                          .rekord = {.rodzaj = Rodzaj::Zenski,
-                                                     .mianownik = "kara",
-                                                     .biernik = "karę",
-                                                     .dopelniacz = "kary"},
+                                          .rekord = Zenski("kara", "karę", "kary"),
                                           .kontrolki = kKara,
                                           .siatkaTylkoDoOdczytu = true,
                                           .siatkaOdnawiana = true}};
@@ -494,14 +439,12 @@ constexpr OpisKontrolki kWyroznienie[] = {
     T("IloscDniUrlopuDodatkowego", "dni urlopu dodatkowego:"),
     T("NumerLegitymacji", "nr legitymacji:"),
 };
-constexpr OpisTabeliStrony kTabWyroznienia[] = {{.komponent = "TWyroznienia",
-                                                 .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                            .mianownik = "wyróżnienie",
-                                                            .biernik = "wyróżnienie",
-                                                            .dopelniacz = "wyróżnienia"},
-                                                 .kontrolki = kWyroznienie,
-                                                 .siatkaTylkoDoOdczytu = true,
-                                                 .siatkaOdnawiana = true}};
+constexpr OpisTabeliStrony kTabWyroznienia[] = {
+    {.komponent = "TWyroznienia",
+     .rekord = Nijaki("wyróżnienie", "wyróżnienie", "wyróżnienia"),
+     .kontrolki = kWyroznienie,
+     .siatkaTylkoDoOdczytu = true,
+     .siatkaOdnawiana = true}};
 
 // ---- Family and education
 
@@ -513,13 +456,11 @@ constexpr OpisKontrolki kCzlonekRodziny[] = {
     D("DataUrodzenia", "Data urodzenia:"),
     D("DataZawarciaZwMalzenskieg", "Data zawarcia zw. małżeńskiego:"),
 };
-constexpr OpisTabeliStrony kTabRodzina[] = {{.komponent = "TRodzina",
-                                             .rekord = {.rodzaj = Rodzaj::Meski,
-                                                        .mianownik = "członek rodziny",
-                                                        .biernik = "członka rodziny",
-                                                        .dopelniacz = "członka rodziny"},
-                                             .kontrolki = kCzlonekRodziny,
-                                             .siatkaTylkoDoOdczytu = true}};
+constexpr OpisTabeliStrony kTabRodzina[] = {
+    {.komponent = "TRodzina",
+     .rekord = Meski("członek rodziny", "członka rodziny", "członka rodziny"),
+     .kontrolki = kCzlonekRodziny,
+     .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kWyksztalcenie[] = {
     T("RokUkonczenia", "Rok ukończenia:"),
@@ -533,14 +474,12 @@ constexpr OpisKontrolki kWyksztalcenie[] = {
 };
 constexpr KolumnaDodatkowa kKolumnyWyksztalcenia[] = {
     {.pole = "TekstStrazackie", .tytul = "Strażackie"}};
-constexpr OpisTabeliStrony kTabWyksztalcenie[] = {{.komponent = "TWyksztalcenie",
-                                                   .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                              .mianownik = "wykształcenie",
-                                                              .biernik = "wykształcenie",
-                                                              .dopelniacz = "wykształcenia"},
-                                                   .kontrolki = kWyksztalcenie,
-                                                   .kolumnyDodatkowe = kKolumnyWyksztalcenia,
-                                                   .siatkaTylkoDoOdczytu = true}};
+constexpr OpisTabeliStrony kTabWyksztalcenie[] = {
+    {.komponent = "TWyksztalcenie",
+     .rekord = Nijaki("wykształcenie", "wykształcenie", "wykształcenia"),
+     .kontrolki = kWyksztalcenie,
+     .kolumnyDodatkowe = kKolumnyWyksztalcenia,
+     .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kKurs[] = {
     T("RokUkonczenia", "Rok ukończenia:"),
@@ -550,10 +489,7 @@ constexpr OpisKontrolki kKurs[] = {
     D("DataWaznosci", "Data ważności:"),
 };
 constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
-                                           .rekord = {.rodzaj = Rodzaj::Meski,
-                                                      .mianownik = "kurs",
-                                                      .biernik = "kurs",
-                                                      .dopelniacz = "kursu"},
+                                           .rekord = Meski("kurs", "kurs", "kursu"),
                                            .kontrolki = kKurs,
                                            .siatkaTylkoDoOdczytu = true}};
 
@@ -567,10 +503,7 @@ constexpr OpisKontrolki kBadanie[] = {
     T("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
 };
 constexpr OpisTabeliStrony kTabBadania[] = {{.komponent = "TBadania",
-                                             .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                        .mianownik = "badanie",
-                                                        .biernik = "badanie",
-                                                        .dopelniacz = "badania"},
+                                             .rekord = Nijaki("badanie", "badanie", "badania"),
                                              .kontrolki = kBadanie}};
 
 constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
@@ -583,10 +516,8 @@ constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
 };
 constexpr OpisTabeliStrony kTabDodatkoweZatrudnienie[] = {
     {.komponent = "TDodZatrudnienie",
-     .rekord = {.rodzaj = Rodzaj::Nijaki,
-                .mianownik = "dodatkowe zatrudnienie",
-                .biernik = "dodatkowe zatrudnienie",
-                .dopelniacz = "dodatkowego zatrudnienia"},
+     .rekord =
+         Nijaki("dodatkowe zatrudnienie", "dodatkowe zatrudnienie", "dodatkowego zatrudnienia"),
      .kontrolki = kDodatkoweZatrudnienie}};
 
 constexpr OpisKontrolki kRenta[] = {
@@ -599,12 +530,10 @@ constexpr OpisKontrolki kRenta[] = {
     T("Opis", "Opis:"),
     D("DataZawieszenia", "Zawieszono:"),
 };
-constexpr OpisTabeliStrony kTabRenta[] = {{.komponent = "TEmRentGrInw",
-                                           .rekord = {.rodzaj = Rodzaj::Nijaki,
-                                                      .mianownik = "świadczenie",
-                                                      .biernik = "świadczenie",
-                                                      .dopelniacz = "świadczenia"},
-                                           .kontrolki = kRenta}};
+constexpr OpisTabeliStrony kTabRenta[] = {
+    {.komponent = "TEmRentGrInw",
+     .rekord = Nijaki("świadczenie", "świadczenie", "świadczenia"),
+     .kontrolki = kRenta}};
 
 constexpr const char* kPlacowe = "płacowe";
 constexpr const char* kPrzebieg = "Przebieg pracy";

@@ -113,8 +113,9 @@ TEST_F(CliRaport, EveryChoiceAsPdfWithEmbeddedFontsAndSelectableText) {
         ASSERT_EQ(std::system(("pdftotext -layout " + pdf + " " + txt).c_str()), 0);
         const std::string wyciag = Czytaj(txt);
         EXPECT_NE(wyciag.find(o.tekst), std::string::npos) << wyciag.substr(0, 2000);
-        if (o.numer != 18 && o.numer != 19)
+        if (o.numer != 18 && o.numer != 19) {
             EXPECT_NE(wyciag.find("Koniec wydruku na stronie:"), std::string::npos);
+        }
         const std::string fonty = Plik("fonty.txt");
         ASSERT_EQ(std::system(("pdffonts " + pdf + " > " + fonty).c_str()), 0);
         const std::string f = Czytaj(fonty);

@@ -9,8 +9,10 @@
 #include <sstream>
 
 #include "cli/tests/uruchom.h"
+#include "spd/testing/serwer_sftp_testowy.h"
 #include "store/engine/file_system.h"
 #include "store/engine/paradox_table.h"
+#include "store/engine/testing/temp_dir.h"
 
 namespace mirta::cli::testing {
 namespace {
@@ -147,10 +149,12 @@ TEST_F(CliSpd, GenerujeWszystkieRodzajeIZapisujeWiersze) {
         SCOPED_TRACE(std::string(1, rodzaj));
         EXPECT_EQ(std::stoll((*it)[4]), rekordy * Kolumny(rodzaj));
         EXPECT_EQ(wiersze[id], rekordy * Kolumny(rodzaj));
-        if (rodzaj == 'P')
+        if (rodzaj == 'P') {
             EXPECT_EQ(rekordy, Wybrani());
-        if (rodzaj != 'C')  // the demo keeps no work-time cards for last month
+        }
+        if (rodzaj != 'C') {  // the demo keeps no work-time cards for last month
             EXPECT_GT(rekordy, 0);
+        }
     }
     EXPECT_EQ(naglowki, 14);
     EXPECT_FALSE(fs::exists(folder / "NIEDOKONCZONA.TXT"));
@@ -233,6 +237,57 @@ TEST_F(CliSpd, Mapowanie) {
                              "---------------------------\n0 - cywil\n"),
               std::string::npos);
     EXPECT_TRUE(w.wyjscie.ends_with("==================================\n\n"));
+}
+
+// Files of the demo directory whose name is `nazwa`, wherever they are.
+int Pliki(const fs::path& katalog, const std::string& nazwa) {
+    int n = 0;
+    for (const auto& wpis : fs::recursive_directory_iterator(katalog))
+        n += wpis.path().filename() == nazwa;
+    return n;
+}
+
+// An unknown host key is never taken without --przyjmij-klucz, not even with --tak: the
+// command fails naming the reason and nothing arrives; with the option the package arrives.
+TEST_F(CliSpd, WyslijNieznanyKluczTylkoZOpcja) {
+    if (const auto powod = spd::testing::SerwerSftpTestowy::Niedostepny())
+        GTEST_SKIP() << "Bez serwera SFTP: " << *powod;
+    const engine::testing::TempDir folderSerwera;
+    spd::testing::SerwerSftpTestowy serwer(folderSerwera.Path());
+    const std::string haslo =
+        std::string("MIRTA_SPD_HASLO='") + spd::testing::SerwerSftpTestowy::kHaslo + "'";
+    ASSERT_EQ(Jako("spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(serwer.Port()) +
+                       " UzytkownikSPD=" + spd::testing::SerwerSftpTestowy::kUzytkownik +
+                       " SciezkaSPD=" + serwer.FolderPrzesylek() + " HasloSPD",
+                   haslo)
+                  .kod,
+              0);
+    const Wynik generuj = Jako("spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(generuj.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\R")))
+        << generuj.wyjscie;
+
+    const Wynik odmowa = Jako("spd wyslij " + m[1].str() + " --tak");
+    EXPECT_EQ(odmowa.kod, 1) << odmowa.wyjscie;
+    for (const char* tekst :
+         {"nie jest jeszcze znany", "SHA256:", "przyjmij go opcją --przyjmij-klucz",
+          "Nie powiodło się wysłanie danych o identyfikatorze", "Nie przyjęto klucza serwera"})
+        EXPECT_NE(odmowa.wyjscie.find(tekst), std::string::npos) << tekst << "\n" << odmowa.wyjscie;
+    EXPECT_EQ(odmowa.wyjscie.find("Sukces."), std::string::npos);
+    EXPECT_TRUE(fs::is_empty(serwer.FolderPrzesylek()));
+    EXPECT_EQ(Pliki(s_katalog, "known_hosts"), 0);
+    EXPECT_EQ(Pliki(s_katalog, "ssh.txt"), 0);
+
+    const Wynik zgoda = Jako("spd wyslij " + m[1].str() + " --przyjmij-klucz --tak");
+    ASSERT_EQ(zgoda.kod, 0) << zgoda.wyjscie << serwer.Dziennik();
+    // The send identifier is the last line.
+    std::string nazwa = zgoda.wyjscie.substr(0, zgoda.wyjscie.size() - 1);
+    nazwa = nazwa.substr(nazwa.rfind('\n') + 1);
+    for (const char* rozszerzenie : {".zip", ".md5", ".sem"})
+        EXPECT_TRUE(fs::exists(fs::path(serwer.FolderPrzesylek()) / (nazwa + rozszerzenie)))
+            << nazwa << rozszerzenie;
+    EXPECT_EQ(Pliki(s_katalog, "known_hosts"), 1);
+    EXPECT_EQ(Pliki(s_katalog, "ssh.txt"), 0);
 }
 
 TEST_F(CliSpd, ParametryZHaslemZeZmiennej) {

@@ -335,6 +335,12 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     return true;
 }
 
+void TFEditor::OtworzTekst(const QString& tekst) {
+    Otworz(Tryb::Nowy);
+    m_tekst->setPlainText(tekst);
+    m_tekst->document()->setModified(false);
+}
+
 bool TFEditor::Wczytaj(const QString& plik) {
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly)) {

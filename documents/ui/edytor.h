@@ -44,6 +44,8 @@ public:
     // the template cannot be produced. The produced text closes without a question.
     bool OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaObliczen& zrodla,
                        int32_t pracownik, const WybraneWiersze& wybrane = {});
+    // A listing made by the program as a new untitled document, unchanged, and shows it.
+    void OtworzTekst(const QString& tekst);
 
     // Loads a file (RTF by its content, else plain text); false after a message.
     bool Wczytaj(const QString& plik);

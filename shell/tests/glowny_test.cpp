@@ -28,6 +28,9 @@
 #include "shell/strony_pracownika.h"
 #include "shell/tests/baza_okien.h"
 #include "shell/zamykanie.h"
+#include "spd/generowanie.h"
+#include "spd/pola_tabeli.h"
+#include "spd/tabele_spd.h"
 
 using namespace mirta;
 using mirta::shell::TFGlowny;
@@ -68,6 +71,45 @@ struct Okno {
     std::unique_ptr<TFGlowny> glowny;
     bool zalogowany = false;
 };
+
+// The demo's SPD folder beside the copied tables, with the send folder of its parameters.
+void KopiujSPD(BazaOkien& baza) {
+    const QDir wzor(QDir(BazaOkien::Wzor()).filePath("SPD"));
+    QDir(QString::fromStdString(baza.Katalog())).mkpath("SPD/WYSLANE");
+    for (const QString& plik : wzor.entryList(QDir::Files))
+        QFile::copy(wzor.filePath(plik), baza.Plik("SPD/" + plik));
+}
+
+// A package of the employees whose first required field row is blanked; the error line the
+// check makes of it.
+std::string PaczkaZBledem(BazaOkien& baza) {
+    spd::Zaznaczenia z;
+    z.Zaznacz(1);
+    spd::OpcjeGenerowania o;
+    o.dataDanych = compute::DataKal{2026, 12, 10};
+    baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+    const spd::WynikGenerowania w =
+        spd::GenerujPrzesylkeSPD(*baza.tdm, *baza.tdm1, z, baza.dialogi, o);
+    if (w.stan != spd::WynikGenerowania::Stan::Wygenerowano)
+        return {};
+    auto pozycje = spd::OtworzTabelePaczki(
+        engine::FileSystem::Real(), spd::SciezkaWKatalogu(baza.Katalog(), w.folder), "TPozPlikow");
+    const spd::PolaTabeli p(*pozycje);
+    for (uint64_t r = 0; r < pozycje->RowCount(); ++r) {
+        engine::Record wiersz = pozycje->ReadRow(r);
+        const engine::Value& wymagane = wiersz[p("Wymagalnosc")];
+        if (wymagane.IsNull() || !wymagane.AsLogical())
+            continue;
+        wiersz[p("Zawartosc")] = engine::Value::Text("  ");
+        pozycje->Update(r, wiersz);
+        pozycje->Sync();
+        return "Pracownicy" + spd::Tekst(wiersz[p("Nazwisko")]) + " " +
+               spd::Tekst(wiersz[p("Imie1")]) +
+               " wymagana wartość pola:" + spd::Tekst(wiersz[p("NazwaPola")]) + " " +
+               spd::Tekst(wiersz[p("OpisDodatkowy")]);
+    }
+    return {};
+}
 
 QString Panel(TFGlowny& okno, const char* nazwa) {
     auto* l = okno.findChild<QLabel*>(nazwa);
@@ -163,6 +205,83 @@ private slots:
             }
             g.UstawZamknijBezPytania(true);
         }
+    }
+
+    // The mapping listing opens in the text editor as an untitled, unchanged document, so
+    // closing it asks nothing.
+    void daneDoMapowaniaWEdytorze() {
+        BazaOkien baza;
+        KopiujSPD(baza);
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawZmianeHaslaPoZalogowaniu(false);
+        g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry"); });
+        QVERIFY(g.SekwencjaStartowa());
+        baza.dialogi.komunikaty.clear();
+        g.Polecenie("daneDoMapowania")->trigger();
+        auto* edytor = g.findChild<documents::TFEditor*>();
+        QVERIFY(edytor && edytor->isVisible());
+        const QString tekst = edytor->Tekst().toPlainText();
+        QVERIFY2(tekst.startsWith("Dane do mapowania.\n\nStopień służbowy\n"
+                                  "---------------------------\n"),
+                 qPrintable(tekst.left(200)));
+        QVERIFY(tekst.contains("Składniki wynagrodzenia\n---------------------------\n"));
+        QCOMPARE(edytor->NazwaPliku(), QString("Untitled"));
+        QVERIFY(edytor->windowTitle().startsWith("Untitled - "));
+        QVERIFY(!edytor->Tekst().document()->isModified());
+        shell::testing::Zrzut(*edytor, "edytor_dane_do_mapowania");
+        QVERIFY(edytor->close());
+        QVERIFY(baza.dialogi.Teksty().empty());
+        g.UstawZamknijBezPytania(true);
+    }
+
+    // A package failing the check: its error list opens in the text editor, and the question
+    // whether to send anyway comes only once the editor is closed; "Nie" writes nothing.
+    void wysylanieZBledamiPokazujeEdytor() {
+        BazaOkien baza;
+        KopiujSPD(baza);
+        TFGlowny g(*baza.tdm, *baza.tdm1, baza.dialogi);
+        g.UstawZmianeHaslaPoZalogowaniu(false);
+        g.UstawLogowanie([&](QWidget*) { baza.Zaloguj("KADRY", "kadry"); });
+        QVERIFY(g.SekwencjaStartowa());
+        const std::string blad = PaczkaZBledem(baza);
+        QVERIFY(!blad.empty());
+        baza.dialogi.komunikaty.clear();
+        baza.dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
+
+        QString lista;
+        std::vector<std::string> pytaniaPrzedZamknieciem;
+        bool edytorNaWierzchu = false;
+        QTimer::singleShot(0, [&] {
+            auto* okno = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!okno)
+                return;
+            // Runs while the send waits for the editor to be closed.
+            QTimer::singleShot(0, [&] {
+                auto* edytor = g.findChild<documents::TFEditor*>();
+                if (!edytor || !edytor->isVisible())
+                    return;
+                lista = edytor->Tekst().toPlainText();
+                pytaniaPrzedZamknieciem = baza.dialogi.Teksty();
+                edytorNaWierzchu = QApplication::activeModalWidget() == edytor;
+                shell::testing::Zrzut(*edytor, "edytor_bledy_spd");
+                edytor->close();
+            });
+            store::ui::testing::Kliknij(*okno, "ButtonWyslij");
+            okno->reject();
+        });
+        g.Polecenie("wysylaniePrzesylek")->trigger();
+
+        QVERIFY2(lista.startsWith("Zestawienie błędów w systemie SPD.\n"), qPrintable(lista));
+        QVERIFY2(lista.contains(QString::fromStdString(blad)), qPrintable(lista));
+        QVERIFY(edytorNaWierzchu);
+        QCOMPARE(pytaniaPrzedZamknieciem,
+                 std::vector<std::string>{"Czy chcesz wygenerować pliki do SPD ?"});
+        QCOMPARE(baza.dialogi.Teksty().back(),
+                 std::string("Czy chcesz wygenerować pliki do SPD pomimo błędów ?"));
+        QVERIFY(baza.dialogi.odpowiedzi.empty());
+        QVERIFY(QDir(baza.Plik("SPD/WYSLANE")).isEmpty());
+        QVERIFY(!QApplication::activeModalWidget());
+        g.UstawZamknijBezPytania(true);
     }
 
     // Carrying leave over from the year before is offered only in 2006 while that year is

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
@@ -31,8 +32,13 @@ bool PrzesylkiSa(store::TDM& tdm, store::Dialogi& dialogi) {
 }
 
 TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi,
-                                                 kit::AutomaticEdit& edycja, QWidget* parent)
-    : QDialog(parent), m_tdm(tdm), m_dialogi(dialogi), m_edycja(edycja) {
+                                                 kit::AutomaticEdit& edycja,
+                                                 PokazanieTekstu pokazBledy, QWidget* parent)
+    : QDialog(parent),
+      m_tdm(tdm),
+      m_dialogi(dialogi),
+      m_edycja(edycja),
+      m_pokazBledy(std::move(pokazBledy)) {
     setObjectName("TFSPDWysylaniePrzesylek");
     setWindowTitle("Wysyłanie przesyłek");
     m_rejestr = ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TRejPrzesylek"),
@@ -167,9 +173,13 @@ void TFSPDWysylaniePrzesylek::GenerujIWyslij() {
         m_krok->setText(QString::fromStdString(krok));
         m_panel->repaint();
     };
+    // The question whether to go on comes only after the list is closed.
     opcje.pokazBledy = [this](const std::string& zestawienie) {
-        PokazTekst(this, "Zestawienie błędów w systemie SPD.", QString::fromStdString(zestawienie),
-                   "ZestawienieBledow");
+        const QString tekst = QString::fromStdString(zestawienie);
+        if (m_pokazBledy)
+            m_pokazBledy(tekst);
+        else
+            PokazTekst(this, "Zestawienie błędów w systemie SPD.", tekst, "ZestawienieBledow");
     };
     opcje.wysylka.anuluj = &m_przerwij;
     opcje.wysylka.postep = [this](const PostepWysylki& p) {

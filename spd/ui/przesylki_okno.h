@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <atomic>
+#include <functional>
 #include <memory>
 
 #include "shell/kit/data_source.h"
@@ -29,12 +31,15 @@ bool PrzesylkiSa(store::TDM& tdm, store::Dialogi& dialogi);
 // "Wysyłanie przesyłek": the package register, newest selected. "Pokarz przesyłkę." shows
 // the selected package, "Generuj i wyślij pliki SPD" checks, writes, packs and uploads it
 // with the busy panel showing the step and the bytes of the archive sent; "Anuluj" stops
-// the upload.
+// the upload. The check's error list goes to `pokazBledy`, which returns once the user has
+// closed it (the main window's document editor); without one, to a read-only text window.
 class TFSPDWysylaniePrzesylek : public QDialog {
     Q_OBJECT
 public:
+    using PokazanieTekstu = std::function<void(const QString& tekst)>;
+
     TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                            QWidget* parent = nullptr);
+                            PokazanieTekstu pokazBledy = {}, QWidget* parent = nullptr);
     ~TFSPDWysylaniePrzesylek() override;
 
     // The register entry under the cursor.
@@ -52,6 +57,7 @@ private:
     store::TDM& m_tdm;
     store::Dialogi& m_dialogi;
     kit::AutomaticEdit& m_edycja;
+    PokazanieTekstu m_pokazBledy;
     std::unique_ptr<engine::Dataset> m_rejestr;
     std::unique_ptr<kit::DataSource> m_zrodlo;
     kit::DbGrid* m_lista = nullptr;

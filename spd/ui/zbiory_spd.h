@@ -21,7 +21,7 @@ std::unique_ptr<engine::Dataset> ZbiorTabeli(std::unique_ptr<engine::Table> tabe
 kit::Column Kolumna(const char* pole, const QString& tytul, int szerokosc,
                     Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter);
 
-// A plain read-only text window (the mapping listing, the error list), shown modally.
+// A plain read-only text window, shown modally: the error list when no editor is at hand.
 void PokazTekst(QWidget* rodzic, const QString& tytul, const QString& tekst, const char* nazwa);
 
 // "Tak" / "Nie" for a logical field.

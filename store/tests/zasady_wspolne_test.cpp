@@ -36,8 +36,9 @@ TEST_F(ZasadyWspolne, EveryCatalogueComponentIsAMemberOpenedWhenTheCatalogueSays
         TableComponent* c = m.Find(opis.komponent);
         ASSERT_NE(c, nullptr);
         EXPECT_EQ(&c->Module(), &m);
-        if (opis.miejsce != MiejscePliku::Paczka)
+        if (opis.miejsce != MiejscePliku::Paczka) {
             EXPECT_EQ(c->IsOpen(), opis.otwieranie == Otwieranie::PrzyStarcie);
+        }
     }
     tdm1->OpenAll(Otwieranie::PoZalogowaniu);
     EXPECT_TRUE(tdm1->TPopZatrudnienie.IsOpen());

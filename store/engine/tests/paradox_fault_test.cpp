@@ -16,6 +16,7 @@
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/fault_file_system.h"
 #include "store/engine/testing/pxlib_reader.h"
+#include "store/engine/testing/sample_rows.h"
 #include "store/engine/testing/temp_dir.h"
 
 namespace mirta::engine {
@@ -23,58 +24,23 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::FaultFileSystem;
+using testing::InsertIds;
+using testing::OrdinalOf;
 using testing::ReadWithPxlib;
+using testing::RowText;
+using testing::SampleFields;
+using testing::SampleRow;
 using testing::TempDir;
-
-// 4 + 40 + 200 bytes: eight records in a 2 KiB block, so a few dozen rows span several blocks.
-std::vector<FieldDef> Fields() {
-    return {{"Id", FieldType::Long, 0, 0, 0},
-            {"Nazwa", FieldType::Alpha, 40, 0, 0},
-            {"Opis", FieldType::Alpha, 200, 0, 0}};
-}
-
-// A record that names its own id and version in every field, so a torn one stands out.
-Record Row(int id, int version = 0) {
-    const std::string tag = std::to_string(id) + "v" + std::to_string(version);
-    std::string desc;
-    while (desc.size() + tag.size() + 1 <= 180)
-        desc += tag + ".";
-    return {Value::Integer(id), Value::Text("N" + tag), Value::Text(desc)};
-}
 
 // Rows as pxlib prints them, our reader's rows in the same form.
 using Rows = std::multiset<std::string>;
-
-std::string Text(const std::vector<std::string>& fields) {
-    return fields.at(0) + "|" + fields.at(1) + "|" + fields.at(2);
-}
-
-std::string Text(const Record& row) {
-    auto text = [](const Value& v) {
-        return v.IsNull()                         ? std::string("\\N")
-               : v.kind() == Value::Kind::Integer ? std::to_string(v.AsInteger())
-                                                  : v.AsText();
-    };
-    return text(row.at(0)) + "|" + text(row.at(1)) + "|" + text(row.at(2));
-}
 
 Rows ReadOurs(FileSystem& fs, const std::string& path) {
     auto table = ParadoxTable::Open(fs, path);
     Rows rows;
     for (uint64_t i = 0; i < table->RowCount(); ++i)
-        rows.insert(Text(table->ReadRow(i)));
+        rows.insert(RowText(table->ReadRow(i)));
     return rows;
-}
-
-uint64_t OrdinalOf(Table& table, int id) {
-    uint64_t ordinal = table.LowerBound({Value::Integer(id)});
-    EXPECT_LT(ordinal, table.RowCount());
-    return ordinal;
-}
-
-void InsertIds(Table& table, int from, int to, int step) {
-    for (int id = from; id <= to; id += step)
-        table.Insert(Row(id));
 }
 
 enum class Allowed {
@@ -93,19 +59,19 @@ struct Scenario {
 
 const Scenario kScenarios[] = {
     {"InsertSplitsAFullBlock", 1, [](Table& t) { InsertIds(t, 0, 230, 10); },
-     [](Table& t) { t.Insert(Row(15)); }, Allowed::BeforeOrAfter},
+     [](Table& t) { t.Insert(SampleRow(15)); }, Allowed::BeforeOrAfter},
     {"InsertStartsANewLastBlock", 1, [](Table& t) { InsertIds(t, 0, 230, 10); },
-     [](Table& t) { t.Insert(Row(1000)); }, Allowed::BeforeOrAfter},
+     [](Table& t) { t.Insert(SampleRow(1000)); }, Allowed::BeforeOrAfter},
     {"InsertIntoABlockWithRoom", 1,
      [](Table& t) {
          InsertIds(t, 0, 230, 10);
          t.Delete(OrdinalOf(t, 20));
      },
-     [](Table& t) { t.Insert(Row(25)); }, Allowed::BeforeOrAfter},
+     [](Table& t) { t.Insert(SampleRow(25)); }, Allowed::BeforeOrAfter},
     {"UpdateMovesTheKey", 1, [](Table& t) { InsertIds(t, 0, 230, 10); },
-     [](Table& t) { t.Update(OrdinalOf(t, 30), Row(1005, 1)); }, Allowed::BeforeAfterOrBoth},
+     [](Table& t) { t.Update(OrdinalOf(t, 30), SampleRow(1005, 1)); }, Allowed::BeforeAfterOrBoth},
     {"UpdateKeepsTheKey", 1, [](Table& t) { InsertIds(t, 0, 230, 10); },
-     [](Table& t) { t.Update(OrdinalOf(t, 30), Row(30, 1)); }, Allowed::BeforeOrAfter},
+     [](Table& t) { t.Update(OrdinalOf(t, 30), SampleRow(30, 1)); }, Allowed::BeforeOrAfter},
     {"DeleteEmptiesAMiddleBlock", 1,
      [](Table& t) {
          InsertIds(t, 0, 230, 10);
@@ -245,8 +211,8 @@ void RunWithFaults(const Scenario& s,
     {
         ParadoxCreateOptions options;
         options.blockSizeKb = 2;
-        auto table = ParadoxTable::Create(FileSystem::Real(), seed + "/T.DB", Fields(), s.keyFields,
-                                          options);
+        auto table = ParadoxTable::Create(FileSystem::Real(), seed + "/T.DB", SampleFields(),
+                                          s.keyFields, options);
         s.setup(*table);
     }
     const Rows before = ReadOurs(FileSystem::Real(), seed + "/T.DB");
@@ -299,23 +265,23 @@ void RunWithFaults(const Scenario& s,
         // write; the rows it does read must still be whole ones of ours.
         try {
             for (const auto& row : ReadWithPxlib(path))
-                ASSERT_EQ(seen.count(Text(row)), 1u) << Text(row);
+                ASSERT_EQ(seen.count(RowText(row)), 1u) << RowText(row);
         } catch (const std::runtime_error&) {
         }
 
         // The next write repairs the header and the index.
         {
             auto table = ParadoxTable::Open(FileSystem::Real(), path);
-            ASSERT_NO_THROW(table->Insert(Row(5000)));
+            ASSERT_NO_THROW(table->Insert(SampleRow(5000)));
         }
         auto table = ParadoxTable::Open(FileSystem::Real(), path);
         EXPECT_EQ(table->FileHeader().numRecords, table->RowCount());
         Rows repaired = seen;
-        repaired.insert(Text(Row(5000)));
+        repaired.insert(RowText(SampleRow(5000)));
         EXPECT_EQ(ReadOurs(FileSystem::Real(), path), repaired);
         Rows viaPxlib;
         for (const auto& row : ReadWithPxlib(path))
-            viaPxlib.insert(Text(row));
+            viaPxlib.insert(RowText(row));
         EXPECT_EQ(viaPxlib, repaired);
     }
 }

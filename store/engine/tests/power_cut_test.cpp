@@ -16,59 +16,30 @@
 #include "store/engine/engine_error.h"
 #include "store/engine/paradox_table.h"
 #include "store/engine/testing/crash_file_system.h"
+#include "store/engine/testing/sample_rows.h"
 
 namespace mirta::engine {
 namespace {
 
 using testing::CrashFileSystem;
 using testing::CutMode;
+using testing::InsertIds;
+using testing::OrdinalOf;
 using testing::PowerCut;
+using testing::RowText;
+using testing::SampleFields;
+using testing::SampleRow;
 
 const std::string kDir = "/dane";
 const std::string kTable = kDir + "/T.DB";
-
-// 4 + 40 + 200 bytes: eight records in a 2 KiB block, so a few dozen rows span several blocks.
-std::vector<FieldDef> Fields() {
-    return {{"Id", FieldType::Long, 0, 0, 0},
-            {"Nazwa", FieldType::Alpha, 40, 0, 0},
-            {"Opis", FieldType::Alpha, 200, 0, 0}};
-}
-
-// A record that names its own id and version in every field, so a torn one stands out.
-Record Row(int id, int version = 0) {
-    const std::string tag = std::to_string(id) + "v" + std::to_string(version);
-    std::string desc;
-    while (desc.size() + tag.size() + 1 <= 180)
-        desc += tag + ".";
-    return {Value::Integer(id), Value::Text("N" + tag), Value::Text(desc)};
-}
-
-std::string Text(const Record& row) {
-    std::string text;
-    for (const auto& v : row)
-        text += (v.IsNull()                         ? "\\N"
-                 : v.kind() == Value::Kind::Integer ? std::to_string(v.AsInteger())
-                                                    : v.AsText()) +
-                "|";
-    return text;
-}
 
 using Rows = std::multiset<std::string>;
 
 Rows ReadAll(Table& table) {
     Rows rows;
     for (uint64_t i = 0; i < table.RowCount(); ++i)
-        rows.insert(Text(table.ReadRow(i)));
+        rows.insert(RowText(table.ReadRow(i)));
     return rows;
-}
-
-uint64_t OrdinalOf(Table& table, int id) {
-    return table.LowerBound({Value::Integer(id)});
-}
-
-void InsertIds(Table& table, int from, int to, int step) {
-    for (int id = from; id <= to; id += step)
-        table.Insert(Row(id));
 }
 
 using Step = std::function<void(CrashFileSystem&)>;
@@ -96,7 +67,7 @@ void ParadoxSetup(CrashFileSystem& fs, int keyFields, const std::function<void(T
     fs.CreateDirectories(kDir);
     ParadoxCreateOptions options;
     options.blockSizeKb = 2;
-    auto table = ParadoxTable::Create(fs, kTable, Fields(), keyFields, options);
+    auto table = ParadoxTable::Create(fs, kTable, SampleFields(), keyFields, options);
     fill(*table);
     table->Sync();
 }
@@ -116,7 +87,7 @@ Rows ParadoxRead(CrashFileSystem& fs) {
 
 void ParadoxWrite(CrashFileSystem& fs) {
     auto table = ParadoxTable::Open(fs, kTable);
-    table->Insert(Row(5000));
+    table->Insert(SampleRow(5000));
     table->Sync();
 }
 
@@ -244,13 +215,14 @@ std::vector<Scenario> Scenarios() {
                     InsertIds(t, 0, 230, 10);
                     t.Delete(OrdinalOf(t, 20));
                 },
-                {[](Table& t) { t.Insert(Row(25)); }}),
-        Paradox("InsertSplitsAFullBlock", 1, filled, {[](Table& t) { t.Insert(Row(15)); }}),
-        Paradox("InsertStartsANewLastBlock", 1, filled, {[](Table& t) { t.Insert(Row(1000)); }}),
+                {[](Table& t) { t.Insert(SampleRow(25)); }}),
+        Paradox("InsertSplitsAFullBlock", 1, filled, {[](Table& t) { t.Insert(SampleRow(15)); }}),
+        Paradox("InsertStartsANewLastBlock", 1, filled,
+                {[](Table& t) { t.Insert(SampleRow(1000)); }}),
         Paradox("UpdateKeepsTheKey", 1, filled,
-                {[](Table& t) { t.Update(OrdinalOf(t, 30), Row(30, 1)); }}),
+                {[](Table& t) { t.Update(OrdinalOf(t, 30), SampleRow(30, 1)); }}),
         Paradox("UpdateMovesTheKey", 1, filled,
-                {[](Table& t) { t.Update(OrdinalOf(t, 30), Row(1005, 1)); }}),
+                {[](Table& t) { t.Update(OrdinalOf(t, 30), SampleRow(1005, 1)); }}),
         Paradox("DeleteFromABlock", 1, filled, {[](Table& t) { t.Delete(OrdinalOf(t, 40)); }}),
         Paradox("DeleteEmptiesAMiddleBlock", 1,
                 [](Table& t) {
@@ -268,13 +240,14 @@ std::vector<Scenario> Scenarios() {
                 {[](Table& t) { t.Delete(OrdinalOf(t, 0)); }}),
         Paradox("BulkAppendKeyed", 1, filled, {[](Table& t) { Bulk(t, 1000, 1040); }}),
         Paradox("BulkAppendUnkeyed", 0, filled, {[](Table& t) { Bulk(t, 1000, 1040); }}),
-        Paradox("InsertIntoAnEmptyTable", 1, [](Table&) {}, {[](Table& t) { t.Insert(Row(1)); }}),
+        Paradox("InsertIntoAnEmptyTable", 1, [](Table&) {},
+                {[](Table& t) { t.Insert(SampleRow(1)); }}),
         // Several user-level steps: each one that returned must outlive the cut.
         Paradox("StepsInARow", 1, filled,
-                {[](Table& t) { t.Insert(Row(15)); },
-                 [](Table& t) { t.Update(OrdinalOf(t, 15), Row(16, 2)); },
+                {[](Table& t) { t.Insert(SampleRow(15)); },
+                 [](Table& t) { t.Update(OrdinalOf(t, 15), SampleRow(16, 2)); },
                  [](Table& t) { t.Delete(OrdinalOf(t, 200)); },
-                 [](Table& t) { Bulk(t, 2000, 2010); }, [](Table& t) { t.Insert(Row(17)); }}),
+                 [](Table& t) { Bulk(t, 2000, 2010); }, [](Table& t) { t.Insert(SampleRow(17)); }}),
         Paradox("RebuildIndexes", 1, filled,
                 {[](Table& t) { static_cast<ParadoxTable&>(t).RebuildIndexes(); }}),
         {"CreateTable",
@@ -282,9 +255,9 @@ std::vector<Scenario> Scenarios() {
          {[](CrashFileSystem& fs) {
               ParadoxCreateOptions options;
               options.blockSizeKb = 2;
-              ParadoxTable::Create(fs, kTable, Fields(), 1, options);
+              ParadoxTable::Create(fs, kTable, SampleFields(), 1, options);
           },
-          Synced([](Table& t) { t.Insert(Row(1)); })},
+          Synced([](Table& t) { t.Insert(SampleRow(1)); })},
          [](CrashFileSystem& fs) { return fs.Exists(kTable) ? ParadoxRead(fs) : Rows{"none"}; },
          [](CrashFileSystem& fs) {
              if (fs.Exists(kTable))
