@@ -205,7 +205,11 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
         m_tdm1.Open(m_tdm1.TNazwyWyd);
         m_tdm1.Open(m_tdm1.TWydruki);
         m_nazwy = std::make_unique<kit::DataSource>(*m_tdm1.TNazwyWyd, m_dialogi, m_edycja);
-        m_gridNazw->SetColumns({{.field = "NazwaWydruku", .title = "Nazwa wydruku", .width = 260}});
+        kit::Column nazwa;
+        nazwa.field = "NazwaWydruku";
+        nazwa.title = "Nazwa wydruku";
+        nazwa.width = 260;
+        m_gridNazw->SetColumns({nazwa});
         m_gridNazw->SetDataSource(m_nazwy.get());
         m_gridNazw->Attach();
         nawigator->SetDataSource(m_nazwy.get());
