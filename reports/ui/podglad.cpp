@@ -43,11 +43,12 @@ constexpr OpisFormatu kFormaty[] = {
     {FormatWydruku::Xlsx, "Arkusz kalkulacyjny (*.XLSX)"},
 };
 
-QPushButton* Przycisk(const char* tekst, const char* nazwa, QHBoxLayout* pasek) {
+// Never narrower than its text: a squeezed button would cut its caption.
+QPushButton* Przycisk(const char* tekst, const char* nazwa) {
     auto* b = new QPushButton(QString::fromUtf8(tekst));
     b->setObjectName(nazwa);
     b->setAutoDefault(false);
-    pasek->addWidget(b);
+    b->setMinimumWidth(b->sizeHint().width());
     return b;
 }
 
@@ -73,20 +74,26 @@ TQuickReportViewer::TQuickReportViewer(store::Dialogi& dialogi, QWidget* parent)
     m_procent->setObjectName("procent");
     m_procent->setMinimumWidth(48);
     pasek->addWidget(m_procent);
-    m_sto = Przycisk("100 %", "sto", pasek);
-    m_calaStrona = Przycisk("Cała strona", "calaStrona", pasek);
-    m_szerokosc = Przycisk("Szerokość strony", "szerokoscStrony", pasek);
+    m_sto = Przycisk("100 %", "sto");
+    m_calaStrona = Przycisk("Cała strona", "calaStrona");
+    m_szerokosc = Przycisk("Szerokość strony", "szerokoscStrony");
     m_calaStrona->setCheckable(true);
     m_szerokosc->setCheckable(true);
-    m_pierwsza = Przycisk("Pierwsza strona", "pierwszaStrona", pasek);
-    m_poprzednia = Przycisk("Poprzednia strona", "poprzedniaStrona", pasek);
-    m_nastepna = Przycisk("Następna strona", "nastepnaStrona", pasek);
-    m_ostatnia = Przycisk("Ostatania strona", "ostatniaStrona", pasek);
-    m_otworz = Przycisk("Otwórz wydruk", "otworzWydruk", pasek);
-    m_zapisz = Przycisk("Zapisz wydruk", "zapiszWydruk", pasek);
-    m_drukuj = Przycisk("Drukuj", "drukuj", pasek);
-    m_zamknij = Przycisk("Zamknij wydruk", "zamknijWydruk", pasek);
+    m_pierwsza = Przycisk("Pierwsza strona", "pierwszaStrona");
+    m_poprzednia = Przycisk("Poprzednia strona", "poprzedniaStrona");
+    m_nastepna = Przycisk("Następna strona", "nastepnaStrona");
+    m_ostatnia = Przycisk("Ostatania strona", "ostatniaStrona");
+    m_otworz = Przycisk("Otwórz wydruk", "otworzWydruk");
+    m_zapisz = Przycisk("Zapisz wydruk", "zapiszWydruk");
+    m_drukuj = Przycisk("Drukuj", "drukuj");
+    m_zamknij = Przycisk("Zamknij wydruk", "zamknijWydruk");
+    // Zoom and file above, the pages below beside the page count: one row of all of them
+    // would not fit a laptop's screen.
+    for (QPushButton* b : {m_sto, m_calaStrona, m_szerokosc})
+        pasek->addWidget(b);
     pasek->addStretch();
+    for (QPushButton* b : {m_otworz, m_zapisz, m_drukuj, m_zamknij})
+        pasek->addWidget(b);
     uklad->addLayout(pasek);
     m_obszar = new QScrollArea;
     m_obszar->setObjectName("obszarPodgladu");
@@ -103,6 +110,8 @@ TQuickReportViewer::TQuickReportViewer(store::Dialogi& dialogi, QWidget* parent)
     m_panel2->setObjectName("panel2");
     status->addWidget(m_panel1);
     status->addWidget(m_panel2, 1);
+    for (QPushButton* b : {m_pierwsza, m_poprzednia, m_nastepna, m_ostatnia})
+        status->addPermanentWidget(b);
     status->setSizeGripEnabled(false);
     uklad->addWidget(status);
 
