@@ -319,6 +319,7 @@ TEST(DbfAppend, SeesRowsAnotherProgramAppendedAndRespectsItsLock) {
 // A hold keeps other writers out for a whole run of appends, yet every row is counted on the
 // disk as it is written; rows of our own run can be taken back without shortening the file.
 TEST(DbfAppend, HoldsTheLockAcrossAppendsAndTakesBackItsOwnRows) {
+    MIRTA_REQUIRE_SHARED_FIXTURES();
     TempDir dir;
     const std::string path = CopyFixture(dir, "javadbf/javadbf.dbf", "J.DBF");
     auto table = DbfTable::Open(FileSystem::Real(), path, Options());
