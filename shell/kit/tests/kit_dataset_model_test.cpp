@@ -15,9 +15,9 @@ using mirta::kit::testing::Unit;
 namespace {
 
 std::vector<Column> Columns() {
-    return {{"Nazwisko", "Nazwisko", 120},
-            {"Imie", "Imię", 80},
-            {"DataUr", "Data urodzenia", 90, Qt::AlignCenter, Qt::AlignCenter}};
+    using mirta::kit::testing::SampleColumn;
+    return {SampleColumn("Nazwisko", "Nazwisko", 120), SampleColumn("Imie", "Imię", 80),
+            SampleColumn("DataUr", "Data urodzenia", 90, Qt::AlignCenter)};
 }
 
 // Every row as the model shows it, "Nazwisko Imie".

@@ -3,8 +3,10 @@
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "shell/kit/data_source.h"
+#include "shell/kit/dataset_model.h"
 #include "store/engine/dataset.h"
 #include "store/engine/file_system.h"
 #include "store/engine/paradox_table.h"
@@ -88,5 +90,16 @@ private:
     store::testing::DialogiSkryptowe m_dialogi;
     AutomaticEdit m_autoEdit;
 };
+
+// A grid column of the sample table; the title is aligned as the cells.
+inline Column SampleColumn(std::string field, const QString& title, int width = 0,
+                           Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    Column c;
+    c.field = std::move(field);
+    c.title = title;
+    c.width = width;
+    c.alignment = c.titleAlignment = alignment;
+    return c;
+}
 
 }  // namespace mirta::kit::testing

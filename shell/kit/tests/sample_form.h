@@ -35,11 +35,10 @@ public:
 
         auto* grid = new DbGrid(this);
         grid->setObjectName("grid");
-        grid->SetColumns({{"Nazwisko", "Nazwisko", 130},
-                          {"Imie", "Imię", 90},
-                          {"DataUr", "Data urodzenia", 110, Qt::AlignCenter, Qt::AlignCenter},
-                          {"Plec", "Płeć", 40, Qt::AlignCenter, Qt::AlignCenter},
-                          {"Uwagi", "Uwagi"}});
+        grid->SetColumns(
+            {SampleColumn("Nazwisko", "Nazwisko", 130), SampleColumn("Imie", "Imię", 90),
+             SampleColumn("DataUr", "Data urodzenia", 110, Qt::AlignCenter),
+             SampleColumn("Plec", "Płeć", 40, Qt::AlignCenter), SampleColumn("Uwagi", "Uwagi")});
         grid->SetReadOnly(true);
         grid->SetDataSource(&m_source);
         grid->Attach();
