@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "payroll/przegrywanie.h"
+#include "shell/kit/panel_czekania.h"
 #include "shell/kit/run_guarded.h"
 #include "store/tdm.h"
 
@@ -64,21 +65,10 @@ TFPrzegrywanieDoPlac::TFPrzegrywanieDoPlac(store::TDM& tdm, store::Dialogi& dial
                                      {{"RadioIdentyfikator", "Identyfikator z kadr"},
                                       {"RadioNumerPracownika", "Numer pracownika w kadrach"}});
 
-    m_panel = new QFrame(this);
-    m_panel->setObjectName("PanelCzekaj");
-    m_panel->setFrameShape(QFrame::StyledPanel);
-    auto* ukladPanelu = new QVBoxLayout(m_panel);
-    auto* czekaj = new QLabel("Trwa przegrywanie, proszę czekać.", m_panel);
-    QFont pogrubiona = czekaj->font();
-    pogrubiona.setBold(true);
-    czekaj->setFont(pogrubiona);
-    m_postep = new QLabel(m_panel);
-    m_postep->setObjectName("LabelPostep");
-    for (QLabel* l : {czekaj, m_postep}) {
-        l->setAlignment(Qt::AlignCenter);
-        ukladPanelu->addWidget(l);
-    }
-    m_panel->hide();
+    const kit::PanelCzekania panel =
+        kit::ZrobPanelCzekania(*this, "Trwa przegrywanie, proszę czekać.");
+    m_panel = panel.ramka;
+    m_postep = kit::DodajLiniePostepu(panel, "LabelPostep");
     uklad->addWidget(m_panel);
 
     m_przegrywaj = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),

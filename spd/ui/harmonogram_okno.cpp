@@ -12,6 +12,7 @@
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
+#include "shell/kit/panel_czekania.h"
 #include "shell/kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/katalog_spd.h"
@@ -87,21 +88,10 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
 
-    m_panel = new QFrame(this);
-    m_panel->setObjectName("PanelCzekaj");
-    m_panel->setFrameShape(QFrame::StyledPanel);
-    auto* ukladPanelu = new QVBoxLayout(m_panel);
-    auto* czekaj = new QLabel("Proszę czekać. Trwa generowanie danych SPD.", m_panel);
-    QFont pogrubiona = czekaj->font();
-    pogrubiona.setBold(true);
-    czekaj->setFont(pogrubiona);
-    m_postep = new QLabel(m_panel);
-    m_postep->setObjectName("LabelPostep");
-    for (QLabel* l : {czekaj, m_postep}) {
-        l->setAlignment(Qt::AlignCenter);
-        ukladPanelu->addWidget(l);
-    }
-    m_panel->hide();
+    const kit::PanelCzekania panel =
+        kit::ZrobPanelCzekania(*this, "Proszę czekać. Trwa generowanie danych SPD.");
+    m_panel = panel.ramka;
+    m_postep = kit::DodajLiniePostepu(panel, "LabelPostep");
     uklad->addWidget(m_panel);
 
     auto* przyciski = new QHBoxLayout;

@@ -12,6 +12,7 @@
 
 #include "shell/kit/db_grid.h"
 #include "shell/kit/db_navigator.h"
+#include "shell/kit/panel_czekania.h"
 #include "shell/kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/pola_tabeli.h"
@@ -76,17 +77,10 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
 
-    m_panel = new QFrame(this);
-    m_panel->setObjectName("PanelCzekaj");
-    m_panel->setFrameShape(QFrame::StyledPanel);
-    auto* ukladPanelu = new QVBoxLayout(m_panel);
-    m_krok = new QLabel(m_panel);
+    const kit::PanelCzekania panel = kit::ZrobPanelCzekania(*this, {});
+    m_panel = panel.ramka;
+    m_krok = panel.naglowek;
     m_krok->setObjectName("LabelKrok");
-    QFont pogrubiona = m_krok->font();
-    pogrubiona.setBold(true);
-    m_krok->setFont(pogrubiona);
-    m_krok->setAlignment(Qt::AlignCenter);
-    ukladPanelu->addWidget(m_krok);
     auto* wiersz = new QHBoxLayout;
     m_postep = new QProgressBar(m_panel);
     m_postep->setObjectName("PostepWysylania");
@@ -95,8 +89,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     m_anuluj->setObjectName("ButtonAnuluj");
     wiersz->addWidget(m_postep, 1);
     wiersz->addWidget(m_anuluj);
-    ukladPanelu->addLayout(wiersz);
-    m_panel->hide();
+    panel.uklad->addLayout(wiersz);
     uklad->addWidget(m_panel);
     connect(m_anuluj, &QPushButton::clicked, this, [this] { m_przerwij = true; });
 
