@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/katalog.h"
 #include "store/nowa_baza.h"
 #include "tools/demo.h"

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::bench {
 

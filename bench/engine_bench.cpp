@@ -12,7 +12,7 @@
 #include <string>
 
 #include "bench/szczyt_pamieci.h"
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 
 extern "C" {
 #include <paradox.h>

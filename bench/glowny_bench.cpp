@@ -13,11 +13,11 @@
 
 #include "bench/duza_jednostka.h"
 #include "shell/glowny.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/polski.h"
+#include "kit/db_grid.h"
+#include "kit/polski.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
 
 namespace {

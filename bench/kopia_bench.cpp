@@ -7,7 +7,7 @@
 
 #include "bench/duza_jednostka.h"
 #include "kopia/kopia_danych.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 
 #include "bench/duza_jednostka.h"
 #include "payroll/przegrywanie.h"
-#include "store/engine/dbf_table.h"
+#include "engine/dbf_table.h"
 
 namespace {
 

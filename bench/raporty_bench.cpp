@@ -8,8 +8,8 @@
 #include "bench/duza_jednostka.h"
 #include "reports/definicje.h"
 #include "reports/raport.h"
-#include "reports/ui/miara_qt.h"
-#include "reports/ui/rysowanie.h"
+#include "reports/qt/miara_qt.h"
+#include "reports/qt/rysowanie.h"
 #include "store/zrodla_obliczen.h"
 
 namespace {

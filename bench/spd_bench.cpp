@@ -18,7 +18,7 @@
 #include "spd/skrypt_ssh.h"
 #include "spd/testing/serwer_sftp_testowy.h"
 #include "spd/wysylka.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 

@@ -18,7 +18,7 @@
 #include "spd/tabele_spd.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "bench/duza_jednostka.h"
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 
 namespace {
 

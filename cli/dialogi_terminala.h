@@ -4,7 +4,7 @@
 #include <string>
 
 #include "cli/command.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::cli {
 

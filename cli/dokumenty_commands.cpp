@@ -18,7 +18,7 @@
 #include "documents/template_check.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::cli {

@@ -2,10 +2,10 @@
 #include <iostream>
 
 #include "cli/commands.h"
-#include "store/engine/code_page.h"
-#include "store/engine/dbf_dump.h"
-#include "store/engine/file_system.h"
-#include "store/engine/paradox_dump.h"
+#include "engine/code_page.h"
+#include "engine/dbf_dump.h"
+#include "engine/file_system.h"
+#include "engine/paradox_dump.h"
 
 namespace mirta::cli {
 

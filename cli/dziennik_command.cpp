@@ -6,7 +6,7 @@
 #include "cli/values.h"
 #include "store/dziennik_zmian.h"
 #include "store/tdm.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::cli {
 

@@ -8,7 +8,7 @@
 #include "store/kalendarz.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::cli {
 namespace {

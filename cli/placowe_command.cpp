@@ -6,7 +6,7 @@
 #include "cli/commands.h"
 #include "cli/opcje_filtru.h"
 #include "payroll/przegrywanie.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 

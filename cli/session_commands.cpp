@@ -5,10 +5,10 @@
 
 #include "cli/commands.h"
 #include "cli/opcje_filtru.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::cli {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "cli/commands.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/nowa_baza.h"
 
 namespace mirta::cli {

@@ -6,7 +6,7 @@
 
 #include "cli/commands.h"
 #include "cli/values.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "tools/demo.h"
 
 namespace mirta::cli {

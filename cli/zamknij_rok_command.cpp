@@ -5,7 +5,7 @@
 #include "cli/kopia_cli.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zamkniecie_roku.h"
 #include "store/zrodla_obliczen.h"
 

@@ -10,12 +10,12 @@
 #include "documents/rtf_reader.h"
 #include "documents/rtf_writer.h"
 #include "documents/substitution.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/pola_rekordu.h"
 #include "store/szablony_wydrukow.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {

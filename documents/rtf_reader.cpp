@@ -7,7 +7,7 @@
 
 #include "documents/rtf_tokenizer.h"
 #include "documents/rtf_words.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::documents {
 

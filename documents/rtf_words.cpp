@@ -5,8 +5,8 @@
 #include <charconv>
 #include <string_view>
 
-#include "store/engine/code_page.h"
-#include "store/engine/engine_error.h"
+#include "engine/code_page.h"
+#include "engine/engine_error.h"
 
 namespace mirta::documents {
 

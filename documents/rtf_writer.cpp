@@ -3,7 +3,7 @@
 #include <optional>
 
 #include "documents/rtf_words.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::documents {
 

@@ -11,7 +11,7 @@
 #include "documents/formaty_wartosci.h"
 #include "documents/tag.h"
 #include "store/pola_rekordu.h"
-#include "store/wspolne/listy_kodow.h"
+#include "store/listy_kodow.h"
 #include "store/wynagrodzenie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"

@@ -1,6 +1,6 @@
 #include "documents/tag.h"
 
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::documents {
 

@@ -4,8 +4,8 @@
 #include <cctype>
 #include <string>
 
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
 
 namespace mirta::payroll {
 

@@ -4,8 +4,8 @@
 
 #include "compute/teksty.h"
 #include "payroll/kolumny_dbf.h"
-#include "store/engine/code_page.h"
-#include "store/engine/dbf_table.h"
+#include "engine/code_page.h"
+#include "engine/dbf_table.h"
 
 namespace mirta::payroll {
 

@@ -5,11 +5,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/dialogi.h"
-#include "store/engine/dataset.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/file_system.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/dialogi.h"
+#include "engine/dataset.h"
+#include "engine/dbf_table.h"
+#include "engine/file_system.h"
 
 namespace mirta::payroll {
 

@@ -4,7 +4,7 @@
 
 #include "payroll/kolumny_dbf.h"
 #include "payroll/polskie_litery.h"
-#include "store/engine/dbf_table.h"
+#include "engine/dbf_table.h"
 
 namespace mirta::payroll {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/dataset.h"
-#include "store/engine/table.h"
+#include "engine/dataset.h"
+#include "engine/table.h"
 
 namespace mirta::engine {
 class DbfTable;

@@ -2,7 +2,7 @@
 
 #include "reports/wybory.h"
 #include "store/data_module.h"
-#include "store/engine/field_text.h"
+#include "engine/field_text.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/zrodla_obliczen.h"

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "compute/data_kal.h"
-#include "store/engine/dataset.h"
-#include "store/engine/table.h"
+#include "engine/dataset.h"
+#include "engine/table.h"
 
 namespace mirta::store {
 class ZrodlaObliczen;

@@ -8,7 +8,7 @@
 #include "documents/slownik_tagow.h"
 #include "store/obraz_pracownika.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports {

@@ -15,7 +15,7 @@
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/urlop_nalezny.h"
-#include "store/wspolne/listy_kodow.h"
+#include "store/listy_kodow.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports {

@@ -11,10 +11,10 @@
 #include "compute/data_kal.h"
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
-#include "shell/kit/qt_dialogi.h"
-#include "shell/kit/zrzuty.h"
+#include "kit/qt_dialogi.h"
+#include "kit/zrzuty.h"
 #include "shell/start.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <optional>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 namespace mirta::shell {
 

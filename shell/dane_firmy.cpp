@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/db_navigator.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 

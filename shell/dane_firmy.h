@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/kit/okno_edycji.h"
+#include "kit/okno_edycji.h"
 
 namespace mirta::kit {
 class AutomaticEdit;

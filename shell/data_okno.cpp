@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/przyciski_okna.h"
-#include "store/engine/value.h"
+#include "kit/data_controls.h"
+#include "kit/przyciski_okna.h"
+#include "engine/value.h"
 
 namespace mirta::shell {
 

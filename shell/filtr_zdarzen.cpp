@@ -12,8 +12,8 @@
 #include <QRadioButton>
 #include <QWheelEvent>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
 
 namespace mirta::shell {
 

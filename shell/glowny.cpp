@@ -20,9 +20,9 @@
 
 #include "shell/data_okno.h"
 #include "shell/filtr_zdarzen.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"

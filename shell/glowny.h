@@ -7,9 +7,9 @@
 
 #include "reports/wybory.h"
 #include "reports/wydruk_kadrowy.h"
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 #include "store/czas_pracy.h"
-#include "store/engine/observer.h"
+#include "engine/observer.h"
 
 class QAction;
 class QActionGroup;

@@ -13,7 +13,7 @@
 #include "documents/ui/szablony_wydrukow_okno.h"
 #include "reports/ui/podglad_kadrowy.h"
 #include "shell/glowny.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"

@@ -11,7 +11,7 @@
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
 #include "shell/info.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uzytkownicy.h"
 #include "shell/wybor_filtru.h"

@@ -8,7 +8,7 @@
 
 #include "documents/ui/edytor.h"
 #include "shell/glowny.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "spd/mapowanie.h"

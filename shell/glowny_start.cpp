@@ -8,16 +8,16 @@
 
 #include "compute/teksty_dat.h"
 #include "shell/glowny.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dziennik.h"
+#include "wspolne/dziennik.h"
 #include "store/zamkniecie_roku.h"
 
 namespace mirta::shell {

@@ -2,11 +2,11 @@
 // 2006 leave rows.
 #include "kopia/ui/kopia_okno.h"
 #include "shell/glowny.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "store/dograj_urlopy.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zamkniecie_roku.h"
 
 namespace mirta::shell {

@@ -13,7 +13,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/kit/przyciski_okna.h"
+#include "kit/przyciski_okna.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {

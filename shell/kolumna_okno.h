@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/kit/db_grid.h"
-#include "store/wspolne/dialogi.h"
+#include "kit/db_grid.h"
+#include "wspolne/dialogi.h"
 
 class QComboBox;
 class QLineEdit;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::shell {
 

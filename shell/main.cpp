@@ -3,8 +3,8 @@
 #include <cstdio>
 
 #include "shell/aplikacja.h"
-#include "shell/kit/dostepnosc.h"
-#include "shell/kit/polski.h"
+#include "kit/dostepnosc.h"
+#include "kit/polski.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_navigator.h"
-#include "store/wspolne/listy_kodow.h"
+#include "kit/data_controls.h"
+#include "kit/db_navigator.h"
+#include "store/listy_kodow.h"
 
 namespace mirta::shell {
 

@@ -14,7 +14,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {

@@ -4,7 +4,7 @@
 #include <QStringList>
 #include <QToolButton>
 
-#include "shell/kit/data_controls.h"
+#include "kit/data_controls.h"
 
 namespace mirta::shell {
 

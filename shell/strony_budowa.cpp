@@ -10,9 +10,10 @@
 #include <QTextEdit>
 #include <QVBoxLayout>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_wewn.h"
 #include "store/katalog.h"
+#include "store/ui/pozycje_kodow.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {
@@ -397,7 +398,7 @@ QWidget* BudowniczyStron::Kontrolka(Tabela& t, const OpisKontrolki& k, QWidget* 
         }
         case RodzajKontrolki::Kod: {
             auto* c = wiaz(new kit::DbCodeCombo(rodzic));
-            c->SetCodes(ListaPola(k.pole, 0));
+            c->SetCodes(store::ui::PozycjeKodow(ListaPola(k.pole, 0)));
             c->setSizeAdjustPolicy(QComboBox::AdjustToContents);
             if (k.pole == "GrupaSzkodliwosci")
                 m_s.m_grupaSzkodliwosci = c;

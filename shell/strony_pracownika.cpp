@@ -7,9 +7,10 @@
 #include <QTextEdit>
 #include <QTimer>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/strony_wewn.h"
 #include "store/tdm1.h"
+#include "store/ui/pozycje_kodow.h"
 
 namespace mirta::shell {
 
@@ -470,7 +471,7 @@ void StronyPracownika::ZastosujBlokady() {
 void StronyPracownika::UstawRokPrzetwarzania(int rok) {
     m_rokGrupSzkodliwosci = rok;
     if (m_grupaSzkodliwosci)
-        m_grupaSzkodliwosci->SetCodes(ListaPola("GrupaSzkodliwosci", rok));
+        m_grupaSzkodliwosci->SetCodes(store::ui::PozycjeKodow(ListaPola("GrupaSzkodliwosci", rok)));
 }
 
 void StronyPracownika::UdostepnijWyborZeSlownikow(bool dostepny) {

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 
 class QPushButton;
 class QTabWidget;

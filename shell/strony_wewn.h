@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "shell/opisy_stron.h"
 #include "shell/strona_kontrolki.h"
 #include "shell/strony_pracownika.h"

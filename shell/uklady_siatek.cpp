@@ -7,7 +7,7 @@
 #include <limits>
 #include <optional>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "shell/kolumna_okno.h"
 
 namespace mirta::shell {

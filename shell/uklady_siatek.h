@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/kit/db_grid.h"
+#include "kit/db_grid.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/uklady_siatek.h"

@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {

@@ -1,7 +1,7 @@
 #include "shell/zamykanie.h"
 
-#include "shell/kit/okno_edycji.h"
-#include "store/engine/engine_error.h"
+#include "kit/okno_edycji.h"
+#include "engine/engine_error.h"
 #include "store/tdm.h"
 
 namespace mirta::shell {

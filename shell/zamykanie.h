@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "store/engine/dataset.h"
-#include "store/wspolne/dialogi.h"
+#include "engine/dataset.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 class TDM;

@@ -8,11 +8,11 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "store/hasla.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::shell {
 

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "compute/teksty.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::spd {
 

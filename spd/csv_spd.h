@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "compute/data_kal.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -8,7 +8,7 @@
 #include "compute/data_kal.h"
 #include "spd/pisarz_pozycji.h"
 #include "spd/zrodla_spd.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

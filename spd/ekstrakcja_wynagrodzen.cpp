@@ -5,7 +5,7 @@
 #include "spd/csv_spd.h"
 #include "spd/ekstrakcja.h"
 #include "spd/tabele_spd.h"
-#include "store/engine/dbf_table.h"
+#include "engine/dbf_table.h"
 #include "store/katalog.h"
 #include "store/tdm.h"
 

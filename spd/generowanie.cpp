@@ -14,8 +14,8 @@
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/zrodla_spd.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 

@@ -9,7 +9,7 @@
 
 #include "compute/data_kal.h"
 #include "spd/harmonogram.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 class TDM;

@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "spd/pola_tabeli.h"
-#include "store/engine/collation.h"
+#include "engine/collation.h"
 
 namespace mirta::spd {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "compute/data_kal.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 namespace mirta::spd {
 

@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

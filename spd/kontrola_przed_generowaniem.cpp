@@ -13,7 +13,7 @@
 #include "spd/zrodla_spd.h"
 #include "store/katalog.h"
 #include "store/tdm.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/sesja.h"
 
 namespace mirta::spd {

@@ -2,7 +2,7 @@
 
 #include "compute/teksty.h"
 #include "spd/pola_tabeli.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::spd {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "spd/katalog_spd.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 namespace mirta::spd {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "compute/data_kal.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/table.h"
+#include "engine/engine_error.h"
+#include "engine/table.h"
 
 namespace mirta::spd {
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "spd/wysylka.h"
-#include "store/engine/file_system.h"
-#include "store/engine/table.h"
+#include "engine/file_system.h"
+#include "engine/table.h"
 
 namespace mirta::spd {
 

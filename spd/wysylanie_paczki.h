@@ -7,8 +7,8 @@
 
 #include "spd/rejestr.h"
 #include "spd/wysylka.h"
-#include "store/engine/file_system.h"
-#include "store/wspolne/dialogi.h"
+#include "engine/file_system.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "spd/klient_sftp.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::spd {
 

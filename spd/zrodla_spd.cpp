@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "store/engine/collation.h"
-#include "store/engine/dataset.h"
+#include "engine/collation.h"
+#include "engine/dataset.h"
 #include "store/filtr_pracownikow.h"
 #include "store/katalog.h"
 #include "store/obraz_pracownika.h"

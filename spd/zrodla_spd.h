@@ -11,7 +11,7 @@
 #include "compute/data_kal.h"
 #include "spd/pisarz_pozycji.h"
 #include "spd/pola_tabeli.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 #include "store/katalog.h"
 #include "store/zrodla_obliczen.h"
 

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/engine/dataset.h"
+#include "engine/dataset.h"
 
 namespace mirta::store {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "store/dziennik_zmian.h"
-#include "store/engine/engine_error.h"
+#include "engine/engine_error.h"
 #include "store/katalogi_plac.h"
 #include "store/otwarcie_tabel.h"
 

@@ -7,12 +7,12 @@
 #include <string_view>
 #include <vector>
 
-#include "store/engine/dataset.h"
-#include "store/engine/file_system.h"
-#include "store/engine/observer.h"
+#include "engine/dataset.h"
+#include "engine/file_system.h"
+#include "engine/observer.h"
 #include "store/katalog.h"
 #include "store/sesja.h"
-#include "store/wspolne/stan_polecen.h"
+#include "wspolne/stan_polecen.h"
 
 namespace mirta::store {
 

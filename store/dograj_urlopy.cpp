@@ -8,8 +8,8 @@
 #include "store/otwarcie_tabel.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {

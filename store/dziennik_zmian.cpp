@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <memory>
 
-#include "store/engine/field_text.h"
-#include "store/engine/paradox_table.h"
+#include "engine/field_text.h"
+#include "engine/paradox_table.h"
 
 namespace mirta::store {
 

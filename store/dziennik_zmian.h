@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/dataset.h"
-#include "store/engine/file_system.h"
-#include "store/engine/value.h"
+#include "engine/dataset.h"
+#include "engine/file_system.h"
+#include "engine/value.h"
 
 namespace mirta::store {
 

@@ -2,7 +2,7 @@
 
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

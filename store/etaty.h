@@ -3,7 +3,7 @@
 #include <functional>
 #include <string_view>
 
-#include "store/engine/observer.h"
+#include "engine/observer.h"
 
 namespace mirta::store {
 

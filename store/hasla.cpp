@@ -6,8 +6,8 @@
 
 #include <vector>
 
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 
 namespace mirta::store {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 
 namespace mirta::store {
 

@@ -1,12 +1,12 @@
 // Positions and establishment posts, and the pay-group row a position's pay group keeps.
 #include <memory>
 
-#include "store/engine/edit_scope.h"
+#include "engine/edit_scope.h"
 #include "store/historia_sluzby.h"
 #include "store/historia_sluzby_wewn.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

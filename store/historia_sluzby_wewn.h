@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "store/engine/dataset.h"
+#include "engine/dataset.h"
 
 namespace mirta::store {
 

@@ -4,7 +4,7 @@
 #include <exception>
 
 #include "compute/zakres_lat.h"
-#include "store/engine/edit_scope.h"
+#include "engine/edit_scope.h"
 #include "store/tdm.h"
 #include "store/zasady_wspolne.h"
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 namespace mirta::store {
 

@@ -1,6 +1,6 @@
 #include "store/katalogi_plac.h"
 
-#include "store/engine/engine_error.h"
+#include "engine/engine_error.h"
 
 namespace mirta::store {
 namespace {

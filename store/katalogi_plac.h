@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "store/engine/table.h"
+#include "engine/table.h"
 
 namespace mirta::store {
 

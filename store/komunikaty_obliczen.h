@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 

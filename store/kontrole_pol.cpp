@@ -3,7 +3,7 @@
 #include <string>
 
 #include "store/pola_rekordu.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

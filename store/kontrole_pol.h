@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "store/data_module.h"
-#include "store/engine/dataset.h"
+#include "engine/dataset.h"
 
 namespace mirta::store {
 

@@ -1,8 +1,8 @@
-#include "store/engine/edit_scope.h"
-#include "store/engine/engine_error.h"
+#include "engine/edit_scope.h"
+#include "engine/engine_error.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <memory>
 
-#include "store/engine/code_page.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
+#include "engine/code_page.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 #include "store/katalog.h"
 
 namespace mirta::store {

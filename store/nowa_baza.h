@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "store/engine/file_system.h"
-#include "store/engine/value.h"
+#include "engine/file_system.h"
+#include "engine/value.h"
 
 namespace mirta::store {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "compute/numery_identyfikacyjne.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/engine/field_text.h"
+#include "wspolne/blad_danych.h"
+#include "engine/field_text.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 

@@ -1,8 +1,8 @@
 #include "store/otwarcie_tabel.h"
 
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 #include "store/katalogi_plac.h"
 #include "store/zgodnosc_struktury.h"
 

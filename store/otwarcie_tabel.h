@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
-#include "store/engine/file_system.h"
-#include "store/engine/table.h"
+#include "engine/file_system.h"
+#include "engine/table.h"
 #include "store/katalog.h"
 
 namespace mirta::store {

@@ -8,7 +8,7 @@
 #include "compute/teksty.h"
 #include "compute/zaokraglij.h"
 #include "store/data_module.h"
-#include "store/engine/dataset.h"
+#include "engine/dataset.h"
 
 namespace mirta::store {
 

@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "store/engine/value.h"
-#include "store/wspolne/dialogi.h"
+#include "engine/value.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 

@@ -6,7 +6,7 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "store/engine/table.h"
+#include "engine/table.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

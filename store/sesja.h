@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 namespace mirta::store {
 

@@ -1,9 +1,9 @@
 #include "store/slowniki.h"
 
-#include "store/engine/edit_scope.h"
+#include "engine/edit_scope.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "compute/staz.h"
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 namespace mirta::store {
 

@@ -3,7 +3,7 @@
 #include "compute/teksty.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 

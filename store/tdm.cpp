@@ -7,7 +7,7 @@
 #include "store/organizacja.h"
 #include "store/slowniki.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/wyksztalcenie_rodzina.h"
 #include "store/zasady_wspolne.h"
 

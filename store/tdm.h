@@ -10,7 +10,7 @@
 #include "store/pracownicy.h"
 #include "store/sesja.h"
 #include "store/stawki.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 

@@ -1,6 +1,6 @@
 #include "store/uklady_siatek.h"
 
-#include "store/engine/edit_scope.h"
+#include "engine/edit_scope.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -4,8 +4,8 @@
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "compute/urlop.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 #include "store/urlopy.h"
 
 namespace mirta::store {

@@ -13,7 +13,7 @@
 #include "store/pracownicy.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -7,7 +7,7 @@
 #include "store/kontrole_pol.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

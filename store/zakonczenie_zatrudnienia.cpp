@@ -7,7 +7,7 @@
 #include "store/kontrole_pol.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -5,14 +5,14 @@
 #include <exception>
 #include <memory>
 
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/katalog.h"
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/urlop_nalezny.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "compute/data_kal.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

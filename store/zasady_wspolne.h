@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "store/data_module.h"
-#include "store/engine/dataset.h"
-#include "store/engine/engine_error.h"
-#include "store/wspolne/listy_kodow.h"
+#include "engine/dataset.h"
+#include "engine/engine_error.h"
+#include "store/listy_kodow.h"
 
 namespace mirta::store {
 

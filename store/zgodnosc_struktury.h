@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/table.h"
+#include "engine/table.h"
 #include "store/katalog.h"
 
 namespace mirta::store {

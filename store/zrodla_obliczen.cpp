@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "compute/zakres_lat.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/kalendarz.h"
 #include "store/katalog.h"
 #include "store/otwarcie_tabel.h"

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "compute/urlop.h"
-#include "store/engine/table.h"
+#include "engine/table.h"
 #include "store/komunikaty_obliczen.h"
 
 namespace mirta::store {

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-#include "store/engine/paradox_format.h"
+#include "engine/paradox_format.h"
 #include "store/nowa_baza.h"
 #include "tools/demo_wewn.h"
 

@@ -5,8 +5,8 @@
 #include <utility>
 #include <vector>
 
-#include "store/engine/file_system.h"
-#include "store/engine/value.h"
+#include "engine/file_system.h"
+#include "engine/value.h"
 
 namespace mirta::tools {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "tools/demo.h"
 #include "tools/kariera.h"
 

@@ -1,4 +1,4 @@
-#include "store/engine/value.h"
+#include "engine/value.h"
 #include "store/kalendarz.h"
 #include "tools/kariera.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 #include "tools/losowanie.h"
 #include "tools/nazwiska.h"
 

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 
 namespace mirta::tools {
 

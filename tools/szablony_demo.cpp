@@ -5,7 +5,7 @@
 
 #include "documents/document.h"
 #include "documents/rtf_writer.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "tools/demo_wewn.h"
 #include "tools/zapis_tabeli.h"
 

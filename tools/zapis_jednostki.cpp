@@ -3,8 +3,8 @@
 #include <set>
 #include <tuple>
 
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
 #include "store/kalendarz.h"
 #include "store/katalog.h"
 #include "tools/demo_wewn.h"

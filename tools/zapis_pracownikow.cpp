@@ -1,7 +1,7 @@
 #include <map>
 #include <memory>
 
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/katalog.h"
 #include "tools/demo_wewn.h"
 #include "tools/zapis_tabeli.h"

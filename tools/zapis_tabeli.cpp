@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "store/engine/collation.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
+#include "engine/collation.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 
 namespace mirta::tools {
 

@@ -6,8 +6,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "store/engine/file_system.h"
-#include "store/engine/table.h"
+#include "engine/file_system.h"
+#include "engine/table.h"
 
 namespace mirta::tools {
 

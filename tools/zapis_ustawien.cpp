@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "store/engine/dbf_table.h"
+#include "engine/dbf_table.h"
 #include "store/katalog.h"
 #include "tools/demo_wewn.h"
 #include "tools/slowniki_demo.h"

@@ -6,7 +6,7 @@
 
 #include "cli/tests/uruchom.h"
 #include "store/dziennik_zmian.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/nowa_baza.h"
 
 namespace mirta::cli::testing {

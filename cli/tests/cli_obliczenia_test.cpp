@@ -7,8 +7,8 @@
 #include <regex>
 
 #include "cli/tests/uruchom.h"
-#include "store/engine/file_system.h"
-#include "store/engine/paradox_table.h"
+#include "engine/file_system.h"
+#include "engine/paradox_table.h"
 #include "store/nowa_baza.h"
 #include "store/zrodla_obliczen.h"
 

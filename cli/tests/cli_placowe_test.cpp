@@ -6,8 +6,8 @@
 #include <filesystem>
 
 #include "cli/tests/uruchom.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/file_system.h"
+#include "engine/dbf_table.h"
+#include "engine/file_system.h"
 
 namespace mirta::cli::testing {
 namespace {

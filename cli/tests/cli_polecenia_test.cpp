@@ -6,9 +6,9 @@
 #include "cli/command_line.h"
 #include "cli/run.h"
 #include "cli/tests/uruchom.h"
-#include "store/engine/file_system.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/file_system.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/temp_dir.h"
 
 namespace mirta::cli::testing {
 namespace {

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "cli/tests/uruchom.h"
-#include "store/engine/collation.h"
+#include "engine/collation.h"
 
 namespace mirta::cli::testing {
 namespace {

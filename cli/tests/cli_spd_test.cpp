@@ -10,9 +10,9 @@
 
 #include "cli/tests/uruchom.h"
 #include "spd/testing/serwer_sftp_testowy.h"
-#include "store/engine/file_system.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/file_system.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/temp_dir.h"
 
 namespace mirta::cli::testing {
 namespace {

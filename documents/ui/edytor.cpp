@@ -30,9 +30,9 @@
 #include "documents/template_check.h"
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/linijka.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 #include "store/tdm1.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {

@@ -11,10 +11,10 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/data_source.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/data_source.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/tdm1.h"
 
 namespace mirta::documents {

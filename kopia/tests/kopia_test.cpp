@@ -16,7 +16,7 @@
 #include "kopia/blad_kopii.h"
 #include "kopia/kopia_danych.h"
 #include "kopia/manifest.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/nowa_baza.h"
 
 namespace mirta::kopia {

@@ -17,10 +17,10 @@
 
 #include "kopia/blad_kopii.h"
 #include "kopia/kopia_danych.h"
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "store/tdm.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::kopia::ui {
 

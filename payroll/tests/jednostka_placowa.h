@@ -10,9 +10,9 @@
 
 #include "payroll/kolumny_dbf.h"
 #include "payroll/przegrywanie.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/paradox_table.h"
+#include "wspolne/blad_danych.h"
+#include "engine/dbf_table.h"
+#include "engine/paradox_table.h"
 #include "store/tests/baza_testowa.h"
 
 namespace mirta::payroll::testing {

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "store/engine/engine_error.h"
-#include "store/engine/file_system.h"
+#include "engine/engine_error.h"
+#include "engine/file_system.h"
 
 namespace mirta::payroll::testing {
 

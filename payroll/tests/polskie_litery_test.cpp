@@ -2,10 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/file_system.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/file_system.h"
+#include "engine/testing/temp_dir.h"
 
 namespace mirta::payroll {
 namespace {

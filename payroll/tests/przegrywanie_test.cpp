@@ -7,7 +7,7 @@
 #include <memory>
 
 #include "payroll/tests/jednostka_placowa.h"
-#include "store/engine/code_page.h"
+#include "engine/code_page.h"
 
 namespace mirta::payroll {
 namespace {

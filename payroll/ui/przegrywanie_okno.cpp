@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "payroll/przegrywanie.h"
-#include "shell/kit/panel_czekania.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/panel_czekania.h"
+#include "kit/run_guarded.h"
 #include "store/tdm.h"
 
 namespace mirta::payroll::ui {

@@ -5,7 +5,7 @@
 
 #include "reports/eksport.h"
 #include "reports/eksport_xlsx.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/testing/temp_dir.h"
 
 namespace mirta::reports {
 namespace {

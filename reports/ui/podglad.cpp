@@ -19,10 +19,10 @@
 
 #include "reports/plik_qrp.h"
 #include "reports/raport.h"
-#include "reports/ui/rysowanie.h"
-#include "reports/ui/zapis_wydruku.h"
-#include "shell/kit/run_guarded.h"
-#include "store/wspolne/dialogi.h"
+#include "reports/qt/rysowanie.h"
+#include "reports/qt/zapis_wydruku.h"
+#include "kit/run_guarded.h"
+#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports::ui {

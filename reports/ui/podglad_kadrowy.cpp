@@ -2,7 +2,7 @@
 
 #include "documents/ui/edytor.h"
 #include "reports/raport.h"
-#include "reports/ui/miara_qt.h"
+#include "reports/qt/miara_qt.h"
 #include "reports/ui/podglad.h"
 
 namespace mirta::reports::ui {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include "shell/kit/polski.h"
+#include "kit/polski.h"
 #include "store/ui/tests/demo_okien.h"
 
 namespace mirta::shell::testing {

@@ -13,9 +13,9 @@
 
 #include "shell/data_okno.h"
 #include "shell/glowny.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/dostepnosc.h"
-#include "shell/kit/okno_edycji.h"
+#include "kit/db_grid.h"
+#include "kit/dostepnosc.h"
+#include "kit/okno_edycji.h"
 #include "shell/opisy_stron.h"
 #include "shell/start.h"
 #include "shell/strony_pracownika.h"

@@ -7,14 +7,14 @@
 #include <memory>
 
 #include "shell/glowny.h"
-#include "shell/kit/cala_wartosc.h"
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/cala_wartosc.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "shell/tests/baza_okien.h"
-#include "store/wspolne/listy_kodow.h"
+#include "store/listy_kodow.h"
 
 using namespace mirta;
 using mirta::shell::TFGlowny;

@@ -11,11 +11,11 @@
 #include "shell/dane_firmy.h"
 #include "shell/data_okno.h"
 #include "shell/info.h"
-#include "shell/kit/data_controls.h"
+#include "kit/data_controls.h"
 #include "shell/tests/baza_okien.h"
 #include "shell/wybor_filtru.h"
-#include "store/engine/paradox_table.h"
-#include "store/wspolne/blad_danych.h"
+#include "engine/paradox_table.h"
+#include "wspolne/blad_danych.h"
 
 using namespace mirta;
 using mirta::shell::testing::BazaOkien;

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 #include "shell/start.h"
 #include "shell/tests/baza_okien.h"
 #include "shell/uzytkownicy.h"

@@ -10,17 +10,17 @@
 #include <QtTest>
 #include <memory>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/polski.h"
-#include "shell/kit/zrzuty.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/polski.h"
+#include "kit/zrzuty.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/tests/demo_okien.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;

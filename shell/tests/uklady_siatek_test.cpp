@@ -13,12 +13,12 @@
 #include <functional>
 #include <memory>
 
-#include "shell/kit/polski.h"
-#include "shell/kit/zrzuty.h"
+#include "kit/polski.h"
+#include "kit/zrzuty.h"
 #include "shell/kolumna_okno.h"
-#include "store/engine/file_system.h"
+#include "engine/file_system.h"
 #include "store/ui/tests/demo_okien.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;
 using shell::KolumnaOkno;

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "store/engine/testing/temp_dir.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "engine/testing/temp_dir.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::spd {
 namespace {

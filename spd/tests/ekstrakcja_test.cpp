@@ -3,7 +3,7 @@
 #include "spd/ekstrakcja.h"
 #include "spd/katalog_spd.h"
 #include "spd/tests/paczka_testowa.h"
-#include "store/engine/dbf_table.h"
+#include "engine/dbf_table.h"
 #include "store/katalog.h"
 
 namespace mirta::spd {

@@ -9,8 +9,8 @@
 #include "spd/tests/paczka_testowa.h"
 #include "spd/wysylanie_paczki.h"
 #include "spd/zrodla_spd.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/testing/fault_file_system.h"
+#include "engine/dbf_table.h"
+#include "engine/testing/fault_file_system.h"
 #include "store/katalog.h"
 #include "tools/demo.h"
 

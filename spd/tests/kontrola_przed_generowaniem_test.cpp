@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "spd/tests/paczka_testowa.h"
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 
 namespace mirta::spd {
 namespace {

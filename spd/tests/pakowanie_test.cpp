@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "spd/testing/uruchom.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/testing/temp_dir.h"
 
 namespace mirta::spd {
 namespace {

@@ -11,8 +11,8 @@
 
 #include "spd/csv_spd.h"
 #include "spd/testing/serwer_sftp_testowy.h"
-#include "store/engine/testing/temp_dir.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "engine/testing/temp_dir.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::spd {
 namespace {

@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <optional>
 
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/panel_czekania.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/panel_czekania.h"
+#include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/katalog_spd.h"
 #include "spd/kontrola_przed_generowaniem.h"

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "compute/data_kal.h"
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 #include "spd/generowanie.h"
 #include "spd/harmonogram.h"
 #include "spd/ui/kontrola_okno.h"

@@ -9,8 +9,8 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty_dat.h"
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 
 namespace mirta::spd::ui {

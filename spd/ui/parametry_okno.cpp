@@ -11,7 +11,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "spd/parametry_spd.h"
 #include "spd/tabele_spd.h"
 #include "spd/wysylka.h"

@@ -7,8 +7,8 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "spd/csv_spd.h"
 #include "spd/harmonogram.h"
 #include "spd/pola_tabeli.h"

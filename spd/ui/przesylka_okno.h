@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <memory>
 
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 #include "spd/rejestr.h"
 
 class QGroupBox;

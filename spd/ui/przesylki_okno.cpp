@@ -10,10 +10,10 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/panel_czekania.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/panel_czekania.h"
+#include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"

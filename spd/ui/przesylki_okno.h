@@ -6,7 +6,7 @@
 #include <functional>
 #include <memory>
 
-#include "shell/kit/data_source.h"
+#include "kit/data_source.h"
 #include "spd/rejestr.h"
 
 class QFrame;

@@ -2,14 +2,14 @@
 
 #include <QVBoxLayout>
 
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "spd/parametry_spd.h"
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/ui/zbiory_spd.h"
 #include "store/tdm.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::spd::ui {
 

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/kit/zrzuty.h"
+#include "kit/zrzuty.h"
 
 namespace mirta::spd::ui {
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "shell/kit/dataset_model.h"
-#include "store/engine/dataset.h"
-#include "store/engine/table.h"
+#include "kit/dataset_model.h"
+#include "engine/dataset.h"
+#include "engine/table.h"
 
 class QWidget;
 

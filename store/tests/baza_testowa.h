@@ -3,14 +3,14 @@
 #include <memory>
 #include <string>
 
-#include "store/engine/file_system.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/file_system.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/temp_dir.h"
 #include "store/nowa_baza.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::store::testing {
 

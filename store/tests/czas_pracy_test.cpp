@@ -2,7 +2,7 @@
 
 #include "store/czas_pracy.h"
 #include "store/tests/baza_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

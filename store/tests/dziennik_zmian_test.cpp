@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/tests/historia_testowa.h"
 
 namespace mirta::store {

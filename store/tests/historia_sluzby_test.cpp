@@ -4,8 +4,8 @@
 
 #include "store/slowniki.h"
 #include "store/tests/historia_testowa.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/listy_kodow.h"
+#include "wspolne/blad_danych.h"
+#include "store/listy_kodow.h"
 
 namespace mirta::store {
 namespace {

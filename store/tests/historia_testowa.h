@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "store/tests/baza_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store::testing {
 

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/kalendarz.h"
 #include "store/kalendarz_okno.h"
 #include "store/tests/baza_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 #include "tools/demo.h"
 

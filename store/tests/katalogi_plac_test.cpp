@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/engine/testing/memory_table.h"
+#include "engine/testing/memory_table.h"
 #include "store/katalog.h"
 
 namespace mirta::store {

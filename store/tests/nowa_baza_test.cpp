@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <sstream>
 
-#include "store/engine/code_page.h"
-#include "store/engine/dbf_dump.h"
-#include "store/engine/dbf_table.h"
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_dump.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/pxlib_reader.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/code_page.h"
+#include "engine/dbf_dump.h"
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_dump.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/pxlib_reader.h"
+#include "engine/testing/temp_dir.h"
 #include "store/katalog.h"
 
 namespace mirta::store {

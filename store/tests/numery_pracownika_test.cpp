@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/tests/baza_testowa.h"
 
 namespace mirta::store {

@@ -4,9 +4,9 @@
 
 #include <filesystem>
 
-#include "store/engine/engine_error.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/temp_dir.h"
 #include "store/katalog.h"
 #include "store/nowa_baza.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/tests/historia_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/tests/baza_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -6,13 +6,13 @@
 #include <set>
 
 #include "store/dograj_urlopy.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/fault_file_system.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/fault_file_system.h"
+#include "engine/testing/temp_dir.h"
 #include "store/nowa_baza.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {

@@ -4,7 +4,7 @@
 
 #include "store/katalog.h"
 #include "store/tests/baza_testowa.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 
 namespace mirta::store {

@@ -14,11 +14,11 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "store/dziennik_zmian.h"
 #include "store/tdm.h"
-#include "store/wspolne/dialogi.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store::ui {
 

@@ -13,7 +13,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/kit/data_controls.h"
+#include "kit/data_controls.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <memory>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/okno_edycji.h"
+#include "kit/data_source.h"
+#include "kit/okno_edycji.h"
 #include "store/kalendarz_okno.h"
 
 class QComboBox;

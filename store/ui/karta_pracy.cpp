@@ -10,9 +10,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 

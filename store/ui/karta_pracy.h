@@ -3,10 +3,10 @@
 #include <array>
 #include <memory>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/okno_edycji.h"
+#include "kit/data_source.h"
+#include "kit/okno_edycji.h"
 #include "store/czas_pracy.h"
-#include "store/engine/observer.h"
+#include "engine/observer.h"
 
 class QLabel;
 class QPushButton;

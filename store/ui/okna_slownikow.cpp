@@ -4,7 +4,7 @@
 #include <new>
 #include <vector>
 
-#include "shell/kit/run_guarded.h"
+#include "kit/run_guarded.h"
 #include "store/ui/okna_wspolne.h"
 #include "store/ui/opisy_okien_slownikow.h"
 #include "store/ui/slownik_okno.h"

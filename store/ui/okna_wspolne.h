@@ -4,7 +4,7 @@
 #include <QString>
 #include <string>
 
-#include "shell/kit/dataset_model.h"
+#include "kit/dataset_model.h"
 
 class QColor;
 

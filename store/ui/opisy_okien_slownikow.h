@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "shell/kit/db_navigator.h"
+#include "kit/db_navigator.h"
 #include "store/ui/okna_slownikow.h"
 
 namespace mirta::store::ui {

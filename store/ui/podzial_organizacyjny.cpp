@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/tdm.h"
 #include "store/ui/okna_wspolne.h"
 

@@ -12,13 +12,14 @@
 #include <stdexcept>
 #include <tuple>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
-#include "store/wspolne/listy_kodow.h"
+#include "store/listy_kodow.h"
+#include "store/ui/pozycje_kodow.h"
 
 namespace mirta::store::ui {
 namespace {
@@ -193,7 +194,7 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek.get(), "Ubruttowienie");
-    zus->SetCodes(Lista("Ubruttowienie"));
+    zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     pola->addRow("Objęci ZUS:", zus);
     uklad->addLayout(pola);
 }
@@ -202,7 +203,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "GrupaStanowiskSC");
-    grupaSC->SetCodes(Lista("GrupaStanowiskSC"));
+    grupaSC->SetCodes(PozycjeKodow(Lista("GrupaStanowiskSC")));
     pola->addRow("Grupa stanowisk S.C.:", grupaSC);
 
     auto* grupa = Pole<kit::DbLookupCombo>(this, m_zrodlo.get(), "GrupaPlacowa");
@@ -220,7 +221,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     pola->addRow("Grupa płacowa:", wiersz);
 
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
-    zus->SetCodes(Lista("Ubruttowienie"));
+    zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     pola->addRow("ZUS:", zus);
     uklad->addLayout(pola);
 
@@ -245,10 +246,10 @@ void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajDni");
-    dni->SetCodes(Lista("RodzajDni"));
+    dni->SetCodes(PozycjeKodow(Lista("RodzajDni")));
     pola->addRow("Rodzaj dni:", dni);
     auto* rodzaj = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajUrlopu");
-    rodzaj->SetCodes(Lista("RodzajUrlopu"));
+    rodzaj->SetCodes(PozycjeKodow(Lista("RodzajUrlopu")));
     pola->addRow("Rodzaj urlopu:", rodzaj);
     uklad->addLayout(pola);
 }
@@ -285,7 +286,7 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
     auto* ubezpieczenie = new QFormLayout;
     ubezpieczenie->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
-    zus->SetCodes(Lista("Ubruttowienie"));
+    zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     ubezpieczenie->addRow("ZUS:", zus);
     pola->addLayout(ubezpieczenie);
     wiersz->addLayout(pola);

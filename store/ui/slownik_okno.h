@@ -3,8 +3,8 @@
 #include <memory>
 #include <optional>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/okno_edycji.h"
+#include "kit/data_source.h"
+#include "kit/okno_edycji.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
 #include "store/ui/opisy_okien_slownikow.h"

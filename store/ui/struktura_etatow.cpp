@@ -6,8 +6,8 @@
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
 

@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/okno_edycji.h"
+#include "kit/data_source.h"
+#include "kit/okno_edycji.h"
 #include "store/etaty.h"
 
 namespace mirta::store::ui {

@@ -13,9 +13,9 @@
 
 #include "compute/urlop.h"
 #include "compute/urlop_statystyka.h"
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/statystyka_urlopow.h"

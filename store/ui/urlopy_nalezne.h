@@ -4,9 +4,9 @@
 #include <QString>
 #include <memory>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/okno_edycji.h"
-#include "store/engine/observer.h"
+#include "kit/data_source.h"
+#include "kit/okno_edycji.h"
+#include "engine/observer.h"
 
 class QLabel;
 class QPlainTextEdit;

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "shell/kit/przyciski_okna.h"
-#include "shell/kit/run_guarded.h"
+#include "kit/przyciski_okna.h"
+#include "kit/run_guarded.h"
 #include "store/obraz_pracownika.h"
 #include "store/wyprowadzenie_stazu.h"
 #include "store/zrodla_obliczen.h"

@@ -4,10 +4,10 @@
 
 #include <map>
 
-#include "store/engine/testing/temp_dir.h"
+#include "engine/testing/temp_dir.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
 
 namespace mirta::tools {

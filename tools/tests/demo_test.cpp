@@ -7,11 +7,11 @@
 #include <set>
 #include <sstream>
 
-#include "store/engine/dbf_table.h"
-#include "store/engine/paradox_dump.h"
-#include "store/engine/paradox_table.h"
-#include "store/engine/testing/pxlib_reader.h"
-#include "store/engine/testing/temp_dir.h"
+#include "engine/dbf_table.h"
+#include "engine/paradox_dump.h"
+#include "engine/paradox_table.h"
+#include "engine/testing/pxlib_reader.h"
+#include "engine/testing/temp_dir.h"
 #include "store/katalog.h"
 #include "tools/kariera.h"
 

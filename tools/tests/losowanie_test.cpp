@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "store/engine/value.h"
+#include "engine/value.h"
 #include "tools/kariera.h"
 #include "tools/nazwiska.h"
 

@@ -15,9 +15,9 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/edytor.h"
 #include "documents/ui/szablony_wydrukow_okno.h"
-#include "shell/kit/data_source.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/polski.h"
+#include "kit/data_source.h"
+#include "kit/db_grid.h"
+#include "kit/polski.h"
 #include "store/ui/tests/demo_okien.h"
 #include "store/zrodla_obliczen.h"
 

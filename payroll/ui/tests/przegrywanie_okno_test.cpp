@@ -7,8 +7,8 @@
 #include <QtTest>
 
 #include "payroll/ui/przegrywanie_okno.h"
-#include "shell/kit/polski.h"
-#include "store/engine/dbf_table.h"
+#include "kit/polski.h"
+#include "engine/dbf_table.h"
 #include "store/ui/tests/demo_okien.h"
 
 using mirta::engine::DbfTable;

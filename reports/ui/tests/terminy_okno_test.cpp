@@ -11,7 +11,7 @@
 #include "reports/eksport.h"
 #include "reports/ui/podglad.h"
 #include "reports/ui/terminy_okno.h"
-#include "shell/kit/polski.h"
+#include "kit/polski.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
 #include "store/ui/tests/demo_okien.h"

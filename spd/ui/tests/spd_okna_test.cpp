@@ -11,9 +11,9 @@
 #include <filesystem>
 #include <map>
 
-#include "shell/kit/dataset_model.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/polski.h"
+#include "kit/dataset_model.h"
+#include "kit/db_grid.h"
+#include "kit/polski.h"
 #include "spd/generowanie.h"
 #include "spd/parametry_spd.h"
 #include "spd/rejestr.h"
@@ -25,9 +25,9 @@
 #include "spd/ui/przesylka_okno.h"
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
-#include "store/engine/paradox_table.h"
+#include "engine/paradox_table.h"
 #include "store/ui/tests/demo_okien.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 using mirta::engine::FileSystem;
 using mirta::store::Odpowiedz;

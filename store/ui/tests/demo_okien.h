@@ -9,12 +9,12 @@
 #include <memory>
 #include <string>
 
-#include "shell/kit/data_source.h"
-#include "shell/kit/zrzuty.h"
-#include "store/engine/file_system.h"
+#include "kit/data_source.h"
+#include "kit/zrzuty.h"
+#include "engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
 
 namespace mirta::store::ui::testing {

@@ -8,13 +8,13 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/polski.h"
+#include "kit/data_controls.h"
+#include "kit/polski.h"
 #include "store/kalendarz.h"
 #include "store/ui/kalendarz_dni.h"
 #include "store/ui/karta_pracy.h"
 #include "store/ui/tests/demo_okien.h"
-#include "store/wspolne/blad_danych.h"
+#include "wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;

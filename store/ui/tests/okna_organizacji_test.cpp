@@ -5,9 +5,9 @@
 #include <QtTest>
 #include <map>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/polski.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/polski.h"
 #include "store/etaty.h"
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"

@@ -7,20 +7,20 @@
 #include <functional>
 #include <memory>
 
-#include "shell/kit/data_controls.h"
-#include "shell/kit/db_grid.h"
-#include "shell/kit/db_navigator.h"
-#include "shell/kit/polski.h"
-#include "shell/kit/zrzuty.h"
-#include "store/engine/field_text.h"
-#include "store/engine/paradox_table.h"
+#include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
+#include "kit/polski.h"
+#include "kit/zrzuty.h"
+#include "engine/field_text.h"
+#include "engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_slownikow.h"
 #include "store/ui/slownik_okno.h"
 #include "store/ui/tests/demo_okien.h"
-#include "store/wspolne/blad_danych.h"
-#include "store/wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;
 using engine::Dataset;

@@ -7,7 +7,7 @@
 #include <QtTest>
 
 #include "compute/urlop.h"
-#include "shell/kit/polski.h"
+#include "kit/polski.h"
 #include "store/obraz_pracownika.h"
 #include "store/ui/tests/demo_okien.h"
 #include "store/ui/urlopy_nalezne.h"
