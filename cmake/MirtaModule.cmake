@@ -53,9 +53,9 @@ function(add_module_test NAME)
     mirta_folder_view(${NAME} PRIVATE)
     target_link_libraries(${NAME} PRIVATE ${T_DEPS} GTest::gtest GTest::gtest_main)
     target_compile_options(${NAME} PRIVATE ${MIRTA_WARNINGS})
-    target_compile_definitions(${NAME} PRIVATE
-        MIRTA_FIXTURES="${MIRTA_FIXTURES_DIR}"
-        MIRTA_BINARY_DIR="${PROJECT_BINARY_DIR}")
+    # Only paths every checkout shares: a build-tree path would keep the compiler cache of one
+    # checkout from serving another.
+    target_compile_definitions(${NAME} PRIVATE MIRTA_FIXTURES="${MIRTA_FIXTURES_DIR}")
     gtest_discover_tests(${NAME}
         DISCOVERY_TIMEOUT 60
         PROPERTIES ENVIRONMENT "${T_ENV}")
