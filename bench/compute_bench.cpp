@@ -8,7 +8,7 @@
 #include "compute/okres_lmd.h"
 #include "compute/przedzial_dat.h"
 #include "compute/staz.h"
-#include "compute/tests/krokowo.h"
+#include "compute/testing/krokowo.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The day-number implementations against the literal day-by-day rules on random input.
-#include "compute/tests/krokowo.h"
+#include "compute/testing/krokowo.h"
 
 #include <gtest/gtest.h>
 

@@ -13,7 +13,7 @@
 #include "documents/slownik_tagow.h"
 #include "documents/substitution.h"
 #include "store/szablony_wydrukow.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {

@@ -13,7 +13,7 @@
 #include "wspolne/blad_danych.h"
 #include "engine/dbf_table.h"
 #include "engine/paradox_table.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 
 namespace mirta::payroll::testing {
 

@@ -5,7 +5,7 @@
 #include "documents/tag_values.h"
 #include "reports/eksport.h"
 #include "reports/raport.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports {

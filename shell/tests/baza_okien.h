@@ -4,7 +4,7 @@
 #include <QMessageBox>
 
 #include "kit/polski.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 namespace mirta::shell::testing {
 

@@ -19,7 +19,7 @@
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::engine::Dataset;

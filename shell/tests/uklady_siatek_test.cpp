@@ -17,7 +17,7 @@
 #include "kit/zrzuty.h"
 #include "shell/kolumna_okno.h"
 #include "engine/file_system.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "wspolne/testing/dialogi_skryptowe.h"
 
 using namespace mirta;

@@ -9,7 +9,7 @@
 #include "spd/generowanie.h"
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 
 namespace mirta::spd::testing {
 

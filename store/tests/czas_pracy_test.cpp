@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "store/czas_pracy.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 

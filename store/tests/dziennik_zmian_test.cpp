@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/paradox_table.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 
 namespace mirta::store {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/slowniki.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "wspolne/blad_danych.h"
 #include "store/listy_kodow.h"
 

@@ -3,7 +3,7 @@
 #include "engine/paradox_table.h"
 #include "store/kalendarz.h"
 #include "store/kalendarz_okno.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 #include "tools/demo.h"

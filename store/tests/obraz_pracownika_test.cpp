@@ -5,7 +5,7 @@
 #include "compute/teksty_dat.h"
 
 #include "store/terminy.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "store/urlop_nalezny.h"
 #include "store/wyprowadzenie_stazu.h"
 #include "store/zrodla_obliczen.h"

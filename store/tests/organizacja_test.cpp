@@ -2,7 +2,7 @@
 
 #include "store/etaty.h"
 #include "store/organizacja.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 

@@ -1,7 +1,7 @@
 // Education, family, distinctions and employment-end records.
 #include <gtest/gtest.h>
 
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "store/wyksztalcenie_rodzina.h"
 #include "store/zakonczenie_zatrudnienia.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store {

@@ -5,7 +5,7 @@
 #include "compute/stawki.h"
 #include "store/pola_rekordu.h"
 #include "store/slowniki.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 
 namespace mirta::store {
 namespace {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "engine/paradox_table.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store {

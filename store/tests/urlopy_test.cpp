@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "store/rodzaje_urlopow.h"
-#include "store/tests/historia_testowa.h"
+#include "store/testing/historia_testowa.h"
 
 namespace mirta::store {
 namespace {

@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "store/katalog.h"
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 

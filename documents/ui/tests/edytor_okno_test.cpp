@@ -18,7 +18,7 @@
 #include "kit/data_source.h"
 #include "kit/db_grid.h"
 #include "kit/polski.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "store/zrodla_obliczen.h"
 
 using mirta::documents::Document;

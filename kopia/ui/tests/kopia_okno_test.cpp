@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "kopia/ui/kopia_okno.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::kopia::ui::TFKopiaDanych;
 using mirta::store::ui::testing::DemoOkien;

@@ -9,7 +9,7 @@
 #include "payroll/ui/przegrywanie_okno.h"
 #include "kit/polski.h"
 #include "engine/dbf_table.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::engine::DbfTable;
 using mirta::engine::FileSystem;

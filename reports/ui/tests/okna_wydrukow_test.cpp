@@ -29,7 +29,7 @@
 #include "reports/qt/rysowanie.h"
 #include "reports/ui/wydruki_okno.h"
 #include "reports/wydruk_kadrowy.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::reports::DefinicjaWydruku;
 using mirta::reports::FormatWydruku;

@@ -14,7 +14,7 @@
 #include "kit/polski.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "store/zrodla_obliczen.h"
 
 using mirta::reports::FormatWydruku;

@@ -26,7 +26,7 @@
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
 #include "engine/paradox_table.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "wspolne/blad_danych.h"
 
 using mirta::engine::FileSystem;

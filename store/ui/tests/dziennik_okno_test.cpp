@@ -8,7 +8,7 @@
 
 #include "store/dziennik_zmian.h"
 #include "store/ui/dziennik_okno.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::engine::Value;
 using mirta::store::Odpowiedz;

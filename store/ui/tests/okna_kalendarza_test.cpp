@@ -13,7 +13,7 @@
 #include "store/kalendarz.h"
 #include "store/ui/kalendarz_dni.h"
 #include "store/ui/karta_pracy.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "wspolne/blad_danych.h"
 
 using mirta::engine::Dataset;

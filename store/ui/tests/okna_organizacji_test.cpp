@@ -11,7 +11,7 @@
 #include "store/etaty.h"
 #include "store/ui/podzial_organizacyjny.h"
 #include "store/ui/struktura_etatow.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::engine::Dataset;
 using mirta::engine::DatasetState;

@@ -18,7 +18,7 @@
 #include "store/tdm1.h"
 #include "store/ui/okna_slownikow.h"
 #include "store/ui/slownik_okno.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/testing/dialogi_skryptowe.h"
 

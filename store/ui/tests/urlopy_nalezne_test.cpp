@@ -9,7 +9,7 @@
 #include "compute/urlop.h"
 #include "kit/polski.h"
 #include "store/obraz_pracownika.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "store/ui/urlopy_nalezne.h"
 #include "store/zrodla_obliczen.h"
 

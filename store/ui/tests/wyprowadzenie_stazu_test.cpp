@@ -4,7 +4,7 @@
 
 #include "compute/okres_lmd.h"
 #include "store/obraz_pracownika.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 #include "store/ui/wyprowadzenie_stazu_okno.h"
 #include "store/zrodla_obliczen.h"
 

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "store/tests/baza_testowa.h"
+#include "store/testing/baza_testowa.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store::testing {
