@@ -1,7 +1,7 @@
 #!/bin/sh
 # Installs the Debian packages the build and the tests need; quick when all are there.
 set -e
-PACKAGES="build-essential cmake ninja-build ccache clang libclang-rt-14-dev \
+PACKAGES="build-essential cmake ninja-build ccache clang lld libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev \
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth unrtf python3-dbf \
   libssh-dev libzip-dev openssh-server openssh-client unzip libcrypt-dev \

@@ -1,0 +1,1 @@
+// The precompiled headers' own translation unit.
