@@ -142,7 +142,7 @@ void ParadoxTable::WriteData(uint64_t offset, const void* data, size_t n) {
 void ParadoxTable::CommitHeld() {
     const auto ranges = m_file->HeldRanges();
     if (!ranges.empty())
-        m_journal->Record(m_file->Base(), m_file->HeldFrom(), ranges);
+        m_journal->Record(m_file->Base(), *m_file, m_file->HeldFrom(), ranges);
     m_file->Release();
 }
 
