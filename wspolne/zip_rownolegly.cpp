@@ -110,7 +110,7 @@ std::string Czytaj(const std::filesystem::path& sciezka, time_t& zmieniony) {
 struct ZipRownolegly::Stan {
     enum class Rodzaj { Plik, Tekst, Katalog };
     struct Wpis {
-        Rodzaj rodzaj;
+        Rodzaj rodzaj = Rodzaj::Plik;
         std::string nazwa;
         std::filesystem::path zrodlo;
         std::function<void(std::string_view)> przeczytany;
@@ -190,19 +190,26 @@ ZipRownolegly::~ZipRownolegly() {
 
 void ZipRownolegly::DodajPlik(std::string nazwa, std::filesystem::path zrodlo,
                               std::function<void(std::string_view)> przeczytany) {
-    Stan::Wpis w{
-        Stan::Rodzaj::Plik, std::move(nazwa), std::move(zrodlo), std::move(przeczytany), {}};
-    m->wpisy.push_back(std::move(w));
+    Stan::Wpis& w = m->wpisy.emplace_back();
+    w.rodzaj = Stan::Rodzaj::Plik;
+    w.nazwa = std::move(nazwa);
+    w.zrodlo = std::move(zrodlo);
+    w.przeczytany = std::move(przeczytany);
 }
 
 void ZipRownolegly::DodajTekst(std::string nazwa, std::function<std::string()> tresc) {
-    m->wpisy.push_back({Stan::Rodzaj::Tekst, std::move(nazwa), {}, {}, std::move(tresc)});
+    Stan::Wpis& w = m->wpisy.emplace_back();
+    w.rodzaj = Stan::Rodzaj::Tekst;
+    w.nazwa = std::move(nazwa);
+    w.tekst = std::move(tresc);
 }
 
 void ZipRownolegly::DodajKatalog(std::string nazwa) {
     if (nazwa.empty() || nazwa.back() != '/')
         nazwa += '/';
-    m->wpisy.push_back({Stan::Rodzaj::Katalog, std::move(nazwa), {}, {}, {}});
+    Stan::Wpis& w = m->wpisy.emplace_back();
+    w.rodzaj = Stan::Rodzaj::Katalog;
+    w.nazwa = std::move(nazwa);
 }
 
 void ZipRownolegly::Zamknij(const std::function<void(std::string_view)>& zapisane,

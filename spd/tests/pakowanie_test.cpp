@@ -30,7 +30,8 @@ TEST(SpakujPlikiCSV, KazdyPlikCSVBezWzgleduNaWielkoscLiter) {
     const std::string archiwum = dir.File("wysylka.zip");
 
     // The MD5 taken while writing is the archive's.
-    EXPECT_EQ(SpakujPlikiCSV(folder, archiwum), Md5Pliku(archiwum));
+    const std::string md5 = SpakujPlikiCSV(folder, archiwum);
+    EXPECT_EQ(md5, Md5Pliku(archiwum));
 
     std::string lista;
     ASSERT_EQ(Uruchom({"unzip", "-tq", archiwum}), 0);
