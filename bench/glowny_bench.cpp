@@ -1,5 +1,7 @@
 // The main window with a large unit: one keystroke in the surname search (the list moves and
-// repaints), and the time from the login to a usable window on the default demo unit.
+// repaints), the time from the login to a usable window on the default demo unit and on the
+// large one (`mirta demo --pracownicy 2000 --lata 20`), and a switch to each page of the
+// employee's file on the large one.
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -12,13 +14,15 @@
 #include <memory>
 
 #include "bench/duza_jednostka.h"
-#include "shell/glowny.h"
 #include "kit/db_grid.h"
 #include "kit/polski.h"
+#include "shell/glowny.h"
+#include "shell/opisy_stron.h"
+#include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace {
 
@@ -114,6 +118,75 @@ void ZmierzStartNaDemo() {
             zalogowany ? "" : " (logowanie nieudane)");
     }
 }
+
+std::string KatalogDuzejJednostkiDemo() {
+    static const std::string katalog = bench::UtworzDuzaJednostkeDemo("mirta_glowny_bench_demo");
+    return katalog;
+}
+
+// From the login (a later one: the password's hash is stored) to the window with the list
+// painted, on the large demo unit.
+void BM_LogowanieDuzejJednostki(benchmark::State& state) {
+    const std::string katalog = KatalogDuzejJednostkiDemo();
+    {
+        Program pierwsze(katalog, /*hasloJakWProgramie=*/true);
+        pierwsze.Uruchom();
+    }
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto p = std::make_unique<Program>(katalog, /*hasloJakWProgramie=*/true);
+        state.ResumeTiming();
+        if (!p->Uruchom()) {
+            state.SkipWithError("logowanie się nie udało");
+            break;
+        }
+        p->glowny->ListaPracownikow()->viewport()->repaint();
+        state.PauseTiming();
+        state.counters["pracownicy"] = static_cast<double>(p->tdm->TPracownicy->RecordCount());
+        p.reset();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_LogowanieDuzejJednostki)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// One switch to a page of the employee's file, painted, on the large demo unit; the pages are
+// taken in turn and the slowest one is reported.
+void BM_PrzelaczenieStrony(benchmark::State& state) {
+    Program p(KatalogDuzejJednostkiDemo(), /*hasloJakWProgramie=*/true);
+    if (!p.Uruchom()) {
+        state.SkipWithError("logowanie się nie udało");
+        return;
+    }
+    p.glowny->resize(1280, 860);
+    QApplication::processEvents();
+    std::vector<QString> strony;
+    for (const shell::OpisStrony& o : shell::OpisyStron())
+        strony.push_back(QString::fromUtf8(o.tytul.data(), static_cast<int>(o.tytul.size())));
+    double najwolniejsza = 0;
+    QString ktora;
+    size_t i = 0;
+    for (auto _ : state) {
+        const QString& strona = strony[i++ % strony.size()];
+        const auto od = std::chrono::steady_clock::now();
+        p.glowny->Strony()->PokazStrone(strona);
+        QApplication::processEvents();
+        p.glowny->repaint();
+        const double ms =
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - od)
+                .count();
+        if (ms > najwolniejsza) {
+            najwolniejsza = ms;
+            ktora = strona;
+        }
+    }
+    state.counters["strony"] = static_cast<double>(strony.size());
+    state.counters["max_ms"] = najwolniejsza;
+    std::printf("Najwolniejsze przełączenie: \"%s\" %.1f ms\n", ktora.toStdString().c_str(),
+                najwolniejsza);
+    if (!p.dialogi.komunikaty.empty())
+        state.SkipWithError(p.dialogi.komunikaty.front().tekst.c_str());
+}
+BENCHMARK(BM_PrzelaczenieStrony)->Unit(benchmark::kMillisecond)->Iterations(120);
 
 }  // namespace
 

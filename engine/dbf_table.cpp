@@ -683,6 +683,34 @@ void DbfTable::TakeBackAppends(uint64_t records) {
     m_writer->Sync();
 }
 
+void DbfTable::ForgetUncounted(uint64_t records) {
+    if (!m_writer || records < m_headerCount || records > m_count)
+        throw EngineError("Cofnąć można tylko wiersze jeszcze niepoliczone", m_path, "write");
+    // Forgotten first, so that nothing counts them even when the end mark cannot be written
+    // (it lies within the file's length: a full disk does not stop it).
+    m_count = records;
+    m_writer->WriteAt(RecordOffset(records), &kEndOfFile, 1);
+}
+
+void DbfTable::WriteCount() {
+    if (!m_writer)
+        throw EngineError("Zapis licznika bez blokady tabeli", m_path, "write");
+    if (m_count != m_headerCount || !m_headerCountKnown)
+        WriteHeaderCount(*m_writer, m_count);
+}
+
+void DbfTable::CountOnly(uint64_t records) {
+    if (!m_writer || records > m_count)
+        throw EngineError("Nie można ustawić licznika rekordów tabeli", m_path, "write");
+    WriteHeaderCount(*m_writer, records);
+    m_writer->Sync();
+    m_count = records;
+    m_heldFrom = std::min(m_heldFrom, records);
+    m_deleted.erase(std::lower_bound(m_deleted.begin(), m_deleted.end(), records), m_deleted.end());
+    m_writer->WriteAt(RecordOffset(records), &kEndOfFile, 1);
+    m_writer->Sync();
+}
+
 std::unique_ptr<DbfTable> DbfTable::Create(FileSystem& fs, const std::string& path,
                                            const std::vector<FieldDef>& fields,
                                            uint8_t languageByte, DbfOptions options) {

@@ -80,6 +80,18 @@ public:
     // REQUIRES: the lock held (HoldLock) since before those records were appended.
     void TakeBackAppends(uint64_t records);
 
+    // For appending in step with another table (DbfPairAppend), in bulk mode under a hold.
+    // Records the header on the disk counts.
+    uint64_t CountedRecords() const { return m_headerCount; }
+    // Forgets the appended records after the first `records` (which the header does not
+    // count yet) and puts the end mark after them; flushes nothing.
+    void ForgetUncounted(uint64_t records);
+    // Writes the header's count of every appended record; flushes nothing.
+    void WriteCount();
+    // Counts only the first `records` again, with the end mark after them, and makes it
+    // durable: settles appends a power cut left counted in one table of a pair only.
+    void CountOnly(uint64_t records);
+
     ChangeStamp LastStamp() const override { return m_stamp; }
     ChangeStamp CurrentStamp() override;
     void Reload() override;

@@ -142,7 +142,7 @@ void ParadoxTable::WriteData(uint64_t offset, const void* data, size_t n) {
 void ParadoxTable::CommitHeld() {
     const auto ranges = m_file->HeldRanges();
     if (!ranges.empty())
-        m_journal->Record(m_file->Base(), m_file->HeldFrom(), ranges);
+        m_journal->Record(m_file->Base(), *m_file, m_file->HeldFrom(), ranges);
     m_file->Release();
 }
 
@@ -1040,7 +1040,11 @@ void ParadoxTable::DeleteAt(size_t index, int slot) {
 void ParadoxTable::Sync() {
     FlushPending();
     // The index's pages reach the disk first; the table's sync then flushes the disk's cache
-    // once for both, instead of one flush per file.
+    // once for both, instead of one flush per file. Both files' pages are sent together, so
+    // the wait for the index's is the table's too.
+    if (m_primaryIndex)
+        m_primaryIndex->StartSync();
+    m_file->StartSync();
     if (m_primaryIndex)
         m_primaryIndex->WriteOutBeforeTableSync();
     m_file->Sync();

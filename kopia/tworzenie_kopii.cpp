@@ -1,6 +1,4 @@
 // Writing the backup archive.
-#include <zip.h>
-
 #include <algorithm>
 #include <cctype>
 #include <ctime>
@@ -13,6 +11,7 @@
 #include "kopia/kopia_danych.h"
 #include "kopia/manifest.h"
 #include "store/katalog.h"
+#include "wspolne/zip_rownolegly.h"
 
 namespace mirta::kopia {
 
@@ -139,84 +138,6 @@ std::optional<std::string> KluczArchiwum(const std::string& nazwa) {
     return nazwa.substr(0, kWzor.size()) + std::string(6 - numer.size(), '0') + numer;
 }
 
-struct StanZapisu {
-    const Postep* postep;
-};
-
-void PostepZapisu(zip_t*, double czesc, void* stan) {
-    const Postep& p = *static_cast<StanZapisu*>(stan)->postep;
-    if (p)
-        p("Zapisywanie archiwum", czesc);
-}
-
-class Archiwum {
-public:
-    explicit Archiwum(const std::string& sciezka) : m_sciezka(sciezka) {
-        int kod = 0;
-        m_zip = zip_open(sciezka.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &kod);
-        if (!m_zip) {
-            zip_error_t blad;
-            zip_error_init_with_code(&blad, kod);
-            const std::string tekst = zip_error_strerror(&blad);
-            zip_error_fini(&blad);
-            throw BladKopii("Nie można utworzyć archiwum " + sciezka + ": " + tekst + ".");
-        }
-    }
-    ~Archiwum() {
-        if (m_zip)
-            zip_discard(m_zip);
-    }
-    Archiwum(const Archiwum&) = delete;
-    Archiwum& operator=(const Archiwum&) = delete;
-
-    void Katalog(const std::string& nazwa) {
-        if (zip_dir_add(m_zip, nazwa.c_str(), ZIP_FL_ENC_GUESS) < 0)
-            Blad(nazwa);
-    }
-
-    void Plik(const std::string& naDysku, const std::string& nazwa, uint64_t rozmiar) {
-        // Exactly the bytes the manifest describes; a file grown since is caught by the check.
-        zip_source_t* z = rozmiar == 0 ? zip_source_buffer(m_zip, nullptr, 0, 0)
-                                       : zip_source_file(m_zip, naDysku.c_str(), 0,
-                                                         static_cast<zip_int64_t>(rozmiar));
-        Dodaj(z, nazwa, ZIP_CM_DEFLATE);
-    }
-
-    // `tekst` must live until Zamknij().
-    void Tekst(const std::string& tekst, const std::string& nazwa) {
-        Dodaj(zip_source_buffer(m_zip, tekst.data(), tekst.size(), 0), nazwa, ZIP_CM_DEFLATE);
-    }
-
-    void Zamknij(const Postep& postep) {
-        StanZapisu stan{&postep};
-        zip_register_progress_callback_with_state(m_zip, 0.01, PostepZapisu, nullptr, &stan);
-        if (zip_close(m_zip) != 0)
-            Blad(m_sciezka);
-        m_zip = nullptr;
-    }
-
-private:
-    void Dodaj(zip_source_t* z, const std::string& nazwa, zip_int32_t metoda) {
-        if (!z)
-            Blad(nazwa);
-        const zip_int64_t i = zip_file_add(m_zip, nazwa.c_str(), z, ZIP_FL_ENC_GUESS);
-        if (i < 0) {
-            zip_source_free(z);
-            Blad(nazwa);
-        }
-        // Tables are mostly empty blocks: the fastest level packs them almost as well.
-        if (zip_set_file_compression(m_zip, static_cast<zip_uint64_t>(i), metoda, 1) != 0)
-            Blad(nazwa);
-    }
-
-    [[noreturn]] void Blad(const std::string& co) {
-        throw BladKopii("Błąd zapisu archiwum kopii (" + co + "): " + zip_strerror(m_zip) + ".");
-    }
-
-    std::string m_sciezka;
-    zip_t* m_zip = nullptr;
-};
-
 void Rotuj(const fs::path& kopie, int zachowaj, WynikKopii& wynik) {
     if (zachowaj <= 0)
         return;
@@ -263,28 +184,40 @@ WynikKopii UtworzKopie(const std::string& katalogDanych, const std::string& kata
     if (!opcje.katalogPlac.empty() && !TenSamKatalog(opcje.katalogPlac, dane))
         DodajPlikiPlac(z, opcje.katalogPlac);
 
-    std::vector<WpisManifestu> manifest;
-    uint64_t bajtow = 0;
-    for (size_t i = 0; i < z.pliki.size(); ++i) {
-        if (postep)
-            postep("Liczenie sum kontrolnych", static_cast<double>(i) / z.pliki.size());
-        manifest.push_back(OpiszPlik(z.pliki[i].naDysku.string(), z.pliki[i].wArchiwum));
-        bajtow += manifest.back().rozmiar;
-    }
-    const std::string tekstManifestu = TekstManifestu(manifest);
-
     const std::string nazwa = NazwaArchiwum(kopie);
     const fs::path docelowe = kopie / nazwa;
     const fs::path tymczasowe = kopie / ("." + nazwa + ".tmp");
-    {
-        Archiwum a(tymczasowe.string());
-        a.Tekst(tekstManifestu, kNazwaManifestu);
+    // Each file is read once: its sum and size in the manifest are of the very bytes archived.
+    std::vector<WpisManifestu> manifest(z.pliki.size());
+    try {
+        // Tables are mostly empty blocks: the fastest level packs them almost as well.
+        wspolne::ZipRownolegly a(tymczasowe, 1);
         for (const std::string& k : z.katalogi)
-            a.Katalog(k);
-        for (size_t i = 0; i < z.pliki.size(); ++i)
-            a.Plik(z.pliki[i].naDysku.string(), z.pliki[i].wArchiwum, manifest[i].rozmiar);
-        a.Zamknij(postep);
+            a.DodajKatalog(k);
+        for (size_t i = 0; i < z.pliki.size(); ++i) {
+            manifest[i].sciezka = z.pliki[i].wArchiwum;
+            a.DodajPlik(z.pliki[i].wArchiwum, z.pliki[i].naDysku,
+                        [&w = manifest[i]](std::string_view bajty) {
+                            Sha256 sha;
+                            sha.Dodaj(bajty.data(), bajty.size());
+                            w.rozmiar = bajty.size();
+                            w.sha256 = sha.Hex();
+                        });
+        }
+        // Last, once every file's sum is known; restore finds it by its name.
+        a.DodajTekst(kNazwaManifestu, [&manifest] { return TekstManifestu(manifest); });
+        a.Zamknij({}, [&postep](double czesc) {
+            if (postep)
+                postep("Zapisywanie archiwum", czesc);
+        });
+    } catch (const BladKopii&) {
+        throw;
+    } catch (const std::exception& e) {
+        throw BladKopii("Błąd zapisu archiwum kopii: " + std::string(e.what()));
     }
+    uint64_t bajtow = 0;
+    for (const WpisManifestu& w : manifest)
+        bajtow += w.rozmiar;
     try {
         SprawdzKopie(tymczasowe.string(), postep);
     } catch (const BladKopii& e) {

@@ -5,11 +5,12 @@
 #include <stdexcept>
 #include <vector>
 
-#include "wspolne/blad_danych.h"
-#include "wspolne/dialogi.h"
 #include "engine/dataset.h"
+#include "engine/dbf_pair_append.h"
 #include "engine/dbf_table.h"
 #include "engine/file_system.h"
+#include "wspolne/blad_danych.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::payroll {
 
@@ -19,6 +20,10 @@ using Stan = WynikPrzegrania::Stan;
 
 // Names listed in the warning about characters; the rest are counted.
 constexpr size_t kNazwiskWOstrzezeniu = 20;
+// Employees whose pairs are counted together: the flushes of a run do not grow with the unit.
+constexpr uint64_t kParNaZatwierdzenie = 5000;
+// Both files' counts while a commit is under way, for settling a cut at the next run.
+constexpr std::string_view kDziennikPrzegrywania = "PRZEGRYWANIE.JNL";
 
 std::string Sciezka(const std::string& katalog, std::string_view plik) {
     return katalog + "/" + std::string(plik);
@@ -69,17 +74,6 @@ void OstrzezOZnakach(store::Dialogi& dialogi, const std::vector<std::string>& pr
     dialogi.Ostrzezenie(tekst, kTytulKontroliDanych);
 }
 
-// Takes back what an interrupted append may have left counted; says what could not be undone.
-std::string Wycofaj(engine::DbfTable& tabela, uint64_t wiersze) {
-    try {
-        tabela.TakeBackAppends(wiersze);
-        return {};
-    } catch (const std::exception& e) {
-        return "\nNie udało się wycofać wiersza tego pracownika z pliku " + tabela.Path() + ": " +
-               e.what() + "\nPliki MIRTA.DBF i PRACLIST.DBF mogą się teraz różnić.";
-    }
-}
-
 }  // namespace
 
 std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
@@ -125,45 +119,52 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
         return wynik;
     }
 
-    engine::DbfTable& mirta = *pliki->mirta;
-    engine::DbfTable& praclist = *pliki->praclist;
     std::vector<std::string> zeZnakamiZastapionymi;
     std::string pracownik;
     std::string blad;
+    std::unique_ptr<engine::DbfPairAppend> pary;
+    // Pairs are counted in both files together, once per so many employees and at the end.
+    auto zatwierdz = [&] {
+        pary->Commit();
+        wynik.przegranych = static_cast<int64_t>(pary->Committed());
+    };
     try {
+        pary = std::make_unique<engine::DbfPairAppend>(
+            fs, Sciezka(katalogDanych, kDziennikPrzegrywania), *pliki->mirta, *pliki->praclist);
         for (int64_t i = 0; i < pracownicy.RecordCount(); ++i) {
             pracownik.clear();
             const engine::RowView r = pracownicy.RowAt(i);
             pracownik = OpisPracownika(r);
             const ParaWierszy para = wiersze->Zbuduj(r);
-            const uint64_t przedMirta = mirta.RecordCount();
-            const uint64_t przedLista = praclist.RecordCount();
-            bool mirtaDopisana = false;
-            try {
-                mirta.Insert(para.mirta);
-                mirtaDopisana = true;
-                praclist.Insert(para.praclist);
-            } catch (const std::exception& e) {
-                std::string opis = e.what() + Wycofaj(mirta, przedMirta);
-                if (mirtaDopisana)
-                    opis += Wycofaj(praclist, przedLista);
-                throw std::runtime_error(opis);
-            }
+            pary->Append(para.mirta, para.praclist);
             if (para.zastapiono)
                 zeZnakamiZastapionymi.push_back(pracownik);
-            ++wynik.przegranych;
+            if (pary->Uncommitted() >= kParNaZatwierdzenie)
+                zatwierdz();
             if (postep.krok)
-                postep.krok(wynik.przegranych);
+                postep.krok(static_cast<int64_t>(pary->Committed() + pary->Uncommitted()));
         }
+        pracownik.clear();
+        zatwierdz();
         wynik.stan = Stan::Przegrano;
     } catch (const std::exception& e) {
+        // The whole pairs before the failure are counted; a failing commit counts nothing.
+        std::string doZatwierdzenia;
+        if (pary) {
+            try {
+                zatwierdz();
+            } catch (const std::exception& z) {
+                doZatwierdzenia = std::string("\n") + z.what();
+            }
+        }
         blad = "Przegrywanie danych do płac przerwane. Przegrano dane pracowników: " +
                std::to_string(wynik.przegranych) + ".";
         if (!pracownik.empty())
             blad += "\nNie udało się przegrać danych pracownika: " + pracownik + ".";
-        blad += "\n" + std::string(e.what());
+        blad += "\n" + std::string(e.what()) + doZatwierdzenia;
         wynik.stan = Stan::Przerwano;
     }
+    pary.reset();
     // The payroll program may have its files back while the user reads the messages.
     pliki.reset();
     if (!blad.empty())

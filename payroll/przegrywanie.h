@@ -45,14 +45,15 @@ struct PostepPrzegrywania {
 
 struct WynikPrzegrania {
     enum class Stan { Przegrano, Rezygnacja, BrakStandardu, Przerwano } stan = Stan::Rezygnacja;
-    int64_t przegranych = 0;  // employees whose two rows are in the files
+    int64_t przegranych = 0;  // employees whose two rows are counted in the files
 };
 
 // Appends one MIRTA.DBF and one PRACLIST.DBF row for every employee of `pracownicy` (the
 // employee list in its order and under the filter in force), after asking the user. Both
-// files stay locked against other writers for the whole run; every row is counted in its
-// file as soon as it is written, and an employee whose PRACLIST.DBF row fails has the
-// MIRTA.DBF row taken back, so the files always hold whole pairs. Every outcome but success
+// files stay locked against other writers for the whole run; the rows are counted in both
+// files together after they are on the disk (a few flushes per run, not per employee), an
+// employee whose row fails has neither row, and a power cut is settled at the next run, so
+// the files always count whole pairs. Every outcome but success
 // and "no" is told through `dialogi`: a missing standard, or how many employees were
 // written and which one failed; characters that became '?' are named in one warning.
 WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& katalogDanych,

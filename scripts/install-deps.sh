@@ -4,7 +4,7 @@ set -e
 PACKAGES="build-essential cmake ninja-build ccache clang lld libclang-rt-14-dev \
   libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev \
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth unrtf python3-dbf \
-  libssh-dev libzip-dev openssh-server openssh-client unzip libcrypt-dev \
+  libssh-dev libzip-dev libdeflate-dev openssh-server openssh-client unzip libcrypt-dev \
   libxlsxwriter-dev python3-openpyxl poppler-utils"
 missing=""
 for p in $PACKAGES; do

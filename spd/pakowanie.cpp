@@ -1,7 +1,6 @@
 #include "spd/pakowanie.h"
 
 #include <openssl/evp.h>
-#include <zip.h>
 
 #include <algorithm>
 #include <cctype>
@@ -9,6 +8,9 @@
 #include <filesystem>
 #include <memory>
 #include <stdexcept>
+#include <string_view>
+
+#include "wspolne/zip_rownolegly.h"
 
 namespace mirta::spd {
 
@@ -23,10 +25,17 @@ bool KonczySieNaCsv(const std::string& nazwa) {
     return koncowka == ".csv";
 }
 
-std::string BladZip(zip_error_t* blad) {
-    std::string tekst = zip_error_strerror(blad);
-    zip_error_fini(blad);
-    return tekst;
+std::string Md5Hex(EVP_MD_CTX* ctx) {
+    unsigned char skrot[EVP_MAX_MD_SIZE];
+    unsigned int dlugosc = 0;
+    EVP_DigestFinal_ex(ctx, skrot, &dlugosc);
+    static constexpr char kCyfry[] = "0123456789abcdef";
+    std::string hex;
+    for (unsigned int i = 0; i < dlugosc; ++i) {
+        hex += kCyfry[skrot[i] >> 4];
+        hex += kCyfry[skrot[i] & 15];
+    }
+    return hex;
 }
 
 }  // namespace
@@ -43,41 +52,21 @@ std::vector<std::string> PlikiCSV(const std::string& folder) {
     return nazwy;
 }
 
-void SpakujPlikiCSV(const std::string& folder, const std::string& archiwum) {
+std::string SpakujPlikiCSV(const std::string& folder, const std::string& archiwum) {
     const std::vector<std::string> nazwy = PlikiCSV(folder);
     if (nazwy.empty())
         throw std::runtime_error("brak plików CSV w folderze " + folder);
-    int kod = 0;
-    zip_t* zip = zip_open(archiwum.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &kod);
-    if (!zip) {
-        zip_error_t blad;
-        zip_error_init_with_code(&blad, kod);
-        throw std::runtime_error(BladZip(&blad));
-    }
-    // libzip writes a temporary file and renames it at zip_close, so a failure anywhere
-    // leaves no archive behind.
-    auto porzuc = [&](const std::string& powod) {
-        zip_discard(zip);
-        throw std::runtime_error(powod);
-    };
-    for (const std::string& nazwa : nazwy) {
-        const std::string sciezka = folder + "/" + nazwa;
-        zip_source_t* zrodlo = zip_source_file(zip, sciezka.c_str(), 0, -1);
-        if (!zrodlo)
-            porzuc(sciezka + ": " + zip_strerror(zip));
-        const zip_int64_t indeks = zip_file_add(zip, nazwa.c_str(), zrodlo, ZIP_FL_ENC_UTF_8);
-        if (indeks < 0) {
-            zip_source_free(zrodlo);
-            porzuc(sciezka + ": " + zip_strerror(zip));
-        }
-        // libzip's own default is the slowest level; 6 is what zip tools use, at about half
-        // the time for a 3% larger archive of CSV text.
-        if (zip_set_file_compression(zip, static_cast<zip_uint64_t>(indeks), ZIP_CM_DEFLATE, 6) !=
-            0)
-            porzuc(sciezka + ": " + zip_strerror(zip));
-    }
-    if (zip_close(zip) != 0)
-        porzuc(archiwum + ": " + zip_strerror(zip));
+    // Level 6, what zip tools use: a few per cent larger than 9 on CSV text, much faster.
+    wspolne::ZipRownolegly zip(archiwum, 6);
+    for (const std::string& nazwa : nazwy)
+        zip.DodajPlik(nazwa, folder + "/" + nazwa);
+    // The archive's MD5 is taken from its bytes as they are written.
+    std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(), &EVP_MD_CTX_free);
+    if (!ctx || EVP_DigestInit_ex(ctx.get(), EVP_md5(), nullptr) != 1)
+        throw std::runtime_error("MD5 niedostępne");
+    zip.Zamknij(
+        [&](std::string_view bajty) { EVP_DigestUpdate(ctx.get(), bajty.data(), bajty.size()); });
+    return Md5Hex(ctx.get());
 }
 
 std::string Md5Pliku(const std::string& sciezka) {
@@ -96,16 +85,7 @@ std::string Md5Pliku(const std::string& sciezka) {
         EVP_DigestUpdate(ctx.get(), bufor.data(), n);
     if (std::ferror(f.get()))
         throw std::runtime_error("błąd odczytu pliku " + sciezka);
-    unsigned char skrot[EVP_MAX_MD_SIZE];
-    unsigned int dlugosc = 0;
-    EVP_DigestFinal_ex(ctx.get(), skrot, &dlugosc);
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < dlugosc; ++i) {
-        hex += kCyfry[skrot[i] >> 4];
-        hex += kCyfry[skrot[i] & 15];
-    }
-    return hex;
+    return Md5Hex(ctx.get());
 }
 
 }  // namespace mirta::spd

@@ -1,8 +1,10 @@
 #include "spd/pisarz_pozycji.h"
 
+#include <algorithm>
+
 #include "compute/teksty.h"
-#include "spd/pola_tabeli.h"
 #include "engine/code_page.h"
+#include "spd/pola_tabeli.h"
 
 namespace mirta::spd {
 
@@ -25,6 +27,11 @@ int Szerokosc(const engine::Table& t, int pole) {
 }  // namespace
 
 std::string DopasujDoPola(const std::string& tekst, int szerokosc) {
+    // ASCII that fits is itself in code page 1250: no round trip.
+    if (tekst.size() <= static_cast<size_t>(std::max(szerokosc, 0)) &&
+        std::all_of(tekst.begin(), tekst.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return tekst;
     const engine::CodePage& cp = engine::CodePage::ForNumber(1250);
     std::string bajty = cp.Encode(tekst);
     if (bajty.size() > static_cast<size_t>(szerokosc))
@@ -80,20 +87,16 @@ void PisarzPozycji::Zakoncz() {
     m_tabela.EndBulk();
 }
 
-void PisarzPozycji::Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string>& wartosci,
-                           const PracownikPozycji& pracownik) {
+std::vector<engine::Record>& PisarzPozycji::Szablony(PodrodzajSPD podrodzaj) {
+    auto it = m_szablony.find(podrodzaj);
+    if (it != m_szablony.end())
+        return it->second;
+    // The catalogue's part of every column's row, fitted to the fields once per kind.
+    std::vector<engine::Record> szablony;
     const auto kolumny = KolumnySPD(podrodzaj);
-    ++m_licznik;
-    engine::Record w = m_wzor;
-    w[m_p.wiersz] = Value::Integer(m_licznik);
-    w[m_p.pracownik] = Value::Integer(pracownik.identyfikator);
-    w[m_p.numer] = TekstLubPusty(pracownik.numerPracownika, Szerokosc(m_tabela, m_p.numer));
-    w[m_p.nazwisko] = TekstLubPusty(pracownik.nazwisko, Szerokosc(m_tabela, m_p.nazwisko));
-    w[m_p.imie] = TekstLubPusty(pracownik.imie1, Szerokosc(m_tabela, m_p.imie));
-    w[m_p.dataUrodzenia] =
-        pracownik.dataUrodzenia.kind() == Value::Kind::Date ? pracownik.dataUrodzenia : Value();
     for (size_t i = 0; i < kolumny.size(); ++i) {
         const KolumnaSPD& k = kolumny[i];
+        engine::Record w = m_wzor;
         auto tekst = [&](int pole, std::string_view t) {
             w[pole] = TekstLubPusty(std::string(t), Szerokosc(m_tabela, pole));
         };
@@ -108,13 +111,42 @@ void PisarzPozycji::Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string
         tekst(m_p.format, k.format);
         tekst(m_p.walidacje, k.walidacje);
         w[m_p.poKropce] = Value::Integer(k.poKropce);
-        std::string wartosc = i < wartosci.size() ? wartosci[i] : std::string();
+        szablony.push_back(std::move(w));
+    }
+    return m_szablony.emplace(podrodzaj, std::move(szablony)).first->second;
+}
+
+void PisarzPozycji::Rekord(PodrodzajSPD podrodzaj, const std::vector<std::string>& wartosci,
+                           const PracownikPozycji& pracownik) {
+    const auto kolumny = KolumnySPD(podrodzaj);
+    std::vector<engine::Record>& szablony = Szablony(podrodzaj);
+    ++m_licznik;
+    const Value wiersz = Value::Integer(m_licznik);
+    const Value identyfikator = Value::Integer(pracownik.identyfikator);
+    const Value numer = TekstLubPusty(pracownik.numerPracownika, Szerokosc(m_tabela, m_p.numer));
+    const Value nazwisko = TekstLubPusty(pracownik.nazwisko, Szerokosc(m_tabela, m_p.nazwisko));
+    const Value imie = TekstLubPusty(pracownik.imie1, Szerokosc(m_tabela, m_p.imie));
+    const Value dataUrodzenia =
+        pracownik.dataUrodzenia.kind() == Value::Kind::Date ? pracownik.dataUrodzenia : Value();
+    const int szerokoscZawartosci = Szerokosc(m_tabela, m_p.zawartosc);
+    for (size_t i = 0; i < kolumny.size(); ++i) {
+        const KolumnaSPD& k = kolumny[i];
+        // Every field that differs between rows is set anew on the column's own row.
+        engine::Record& w = szablony[i];
+        w[m_p.wiersz] = wiersz;
+        w[m_p.pracownik] = identyfikator;
+        w[m_p.numer] = numer;
+        w[m_p.nazwisko] = nazwisko;
+        w[m_p.imie] = imie;
+        w[m_p.dataUrodzenia] = dataUrodzenia;
+        static const std::string kBrak;
+        const std::string& wartosc = i < wartosci.size() ? wartosci[i] : kBrak;
+        bool pusta = false;
         if (k.typ == "D") {
             const std::string_view t = compute::Przytnij(wartosc);
-            if (t == kPustaData || t == kPustaDataOdwrotna)
-                wartosc.clear();
+            pusta = t == kPustaData || t == kPustaDataOdwrotna;
         }
-        tekst(m_p.zawartosc, wartosc);
+        w[m_p.zawartosc] = pusta ? Value() : TekstLubPusty(wartosc, szerokoscZawartosci);
         m_tabela.Insert(w);
         ++m_wiersze;
     }

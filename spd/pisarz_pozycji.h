@@ -1,11 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
-#include "spd/katalog_spd.h"
 #include "engine/table.h"
+#include "spd/katalog_spd.h"
 
 namespace mirta::spd {
 
@@ -60,6 +61,9 @@ private:
             numer, nazwisko, imie, dataUrodzenia;
     } m_p;
     engine::Record m_wzor;  // the parts every row of this header shares
+    // Per kind, each column's row with the catalogue's parts filled in.
+    std::vector<engine::Record>& Szablony(PodrodzajSPD podrodzaj);
+    std::map<PodrodzajSPD, std::vector<engine::Record>> m_szablony;
 };
 
 // The text cut to the width of a text field in code page 1250 (characters it lacks become

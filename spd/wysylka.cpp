@@ -133,17 +133,13 @@ bool SpakujIWyslijSPD(const std::string& nazwa, const ParametrySPD& p, store::Di
         return false;
     }
     const std::string baza = w + "/" + nazwa;
+    std::string md5;
     try {
-        SpakujPlikiCSV(baza, baza + ".zip");
+        md5 = SpakujPlikiCSV(baza, baza + ".zip");
     } catch (const std::exception& e) {
         dialogi.Blad("Nie powiodła się próba utworzenia pliku " + nazwa + ".zip.\n" + e.what(),
                      kTytulBleduSPD);
         return false;
-    }
-    std::string md5;
-    try {
-        md5 = Md5Pliku(baza + ".zip");
-    } catch (const std::exception&) {
     }
     if (md5.empty() || !ZapiszPlik(baza + ".md5", md5)) {
         dialogi.Blad("Nie powiodła się próba utworzenia pliku " + nazwa + ".md5.", kTytulBleduSPD);

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "spd/testing/uruchom.h"
 #include "engine/testing/temp_dir.h"
+#include "spd/testing/uruchom.h"
 
 namespace mirta::spd {
 namespace {
@@ -29,7 +29,9 @@ TEST(SpakujPlikiCSV, KazdyPlikCSVBezWzgleduNaWielkoscLiter) {
     Zapisz(folder + "/notatki.txt", "nie do wysłania");
     const std::string archiwum = dir.File("wysylka.zip");
 
-    SpakujPlikiCSV(folder, archiwum);
+    // The MD5 taken while writing is the archive's.
+    const std::string md5 = SpakujPlikiCSV(folder, archiwum);
+    EXPECT_EQ(md5, Md5Pliku(archiwum));
 
     std::string lista;
     ASSERT_EQ(Uruchom({"unzip", "-tq", archiwum}), 0);
