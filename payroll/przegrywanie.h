@@ -49,7 +49,8 @@ struct WynikPrzegrania {
 };
 
 // Appends one MIRTA.DBF and one PRACLIST.DBF row for every employee of `pracownicy` (the
-// employee list in its order and under the filter in force), after asking the user. Both
+// employee list in its order and under the filter in force), after asking the user, and asking
+// again when a file is probably open in the payroll program (a lock file or a lock on it). Both
 // files stay locked against other writers for the whole run; every row is counted in its
 // file as soon as it is written, and an employee whose PRACLIST.DBF row fails has the
 // MIRTA.DBF row taken back, so the files always hold whole pairs. Every outcome but success

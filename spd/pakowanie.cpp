@@ -10,6 +10,8 @@
 #include <memory>
 #include <stdexcept>
 
+#include "wspolne/szesnastkowo.h"
+
 namespace mirta::spd {
 
 namespace {
@@ -99,13 +101,7 @@ std::string Md5Pliku(const std::string& sciezka) {
     unsigned char skrot[EVP_MAX_MD_SIZE];
     unsigned int dlugosc = 0;
     EVP_DigestFinal_ex(ctx.get(), skrot, &dlugosc);
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < dlugosc; ++i) {
-        hex += kCyfry[skrot[i] >> 4];
-        hex += kCyfry[skrot[i] & 15];
-    }
-    return hex;
+    return wspolne::Szesnastkowo(skrot, dlugosc);
 }
 
 }  // namespace mirta::spd
