@@ -62,10 +62,10 @@ bool ZapisMimoOtwarciaWPlacach(const std::vector<PlikPlacowy>& pliki, Dialogi& d
     for (const PlikPlacowy& p : pliki) {
         if (!SladOtwarciaWPlacach(p.sciezka))
             continue;
-        if (dialogi.TakNie("Tabela " + p.nazwa +
-                               " jest prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?",
-                           "Kontrola danych.", Ikona::Ostrzezenie,
-                           Odpowiedz::Nie) != Odpowiedz::Tak)
+        if (dialogi.TakNie(
+                "Tabela " + p.nazwa +
+                    " jest prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?",
+                "Kontrola danych.", Ikona::Ostrzezenie, Odpowiedz::Nie) != Odpowiedz::Tak)
             return false;
     }
     return true;

@@ -79,8 +79,8 @@ TEST_F(CliKopia, OdtworzonyKatalogJestZrodlemMimoZapisuInnegoProcesu) {
     };
     auto Diff = [](const fs::path& a, const fs::path& b) {
         std::string wynik;
-        if (FILE* p = popen(("diff -rq '" + a.string() + "' '" + b.string() + "' 2>&1").c_str(),
-                            "r")) {
+        if (FILE* p =
+                popen(("diff -rq '" + a.string() + "' '" + b.string() + "' 2>&1").c_str(), "r")) {
             char bufor[4096];
             for (size_t n; (n = fread(bufor, 1, sizeof bufor, p)) > 0;)
                 wynik.append(bufor, n);

@@ -281,20 +281,21 @@ TEST_F(CliSpd, WyslijZabityWCzasieCzekaniaNieZostawiaHasla) {
     ASSERT_EQ(::listen(gniazdo, 1), 0);
     ASSERT_EQ(::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc), 0);
     const std::string haslo = "MilczacySerwerHaslo7731";
-    ASSERT_EQ(Jako("spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(ntohs(adres.sin_port)) +
-                       " UzytkownikSPD=kadry SciezkaSPD=/przesylki HasloSPD",
-                   "MIRTA_SPD_HASLO=" + haslo)
-                  .kod,
-              0);
+    ASSERT_EQ(
+        Jako("spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(ntohs(adres.sin_port)) +
+                 " UzytkownikSPD=kadry SciezkaSPD=/przesylki HasloSPD",
+             "MIRTA_SPD_HASLO=" + haslo)
+            .kod,
+        0);
     const Wynik generuj = Jako("spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
     std::smatch m;
     ASSERT_TRUE(std::regex_search(generuj.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\R")))
         << generuj.wyjscie;
 
-    const std::string polecenie = "exec env MIRTA_HASLO=kadry " MIRTA_BINARY_DIR "/cli/mirta --dane " +
-                                  s_katalog.string() +
-                                  " --uzytkownik KADRY --data 2026-12-10 spd wyslij " + m[1].str() +
-                                  " --przyjmij-klucz --tak </dev/null >/dev/null 2>&1";
+    const std::string polecenie =
+        "exec env MIRTA_HASLO=kadry " MIRTA_BINARY_DIR "/cli/mirta --dane " + s_katalog.string() +
+        " --uzytkownik KADRY --data 2026-12-10 spd wyslij " + m[1].str() +
+        " --przyjmij-klucz --tak </dev/null >/dev/null 2>&1";
     const pid_t pid = ::fork();
     ASSERT_GE(pid, 0);
     if (pid == 0) {

@@ -186,8 +186,8 @@ TEST_F(GenerowanieDemo, BezZnacznikaNiedokonczonejNicNiePowstaje) {
         "Nie można zapisać znacznika przesyłki niedokończonej"))
         << dialogi.komunikaty.back().tekst;
     EXPECT_EQ(foldery(), przed);
-    EXPECT_EQ(
-        OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TRejPrzesylek")->RowCount(), 0u);
+    EXPECT_EQ(OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TRejPrzesylek")->RowCount(),
+              0u);
     EXPECT_EQ(OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TPrzesylki")->RowCount(),
               0u);
 }

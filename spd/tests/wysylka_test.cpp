@@ -214,9 +214,9 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
     EXPECT_EQ(ostatniZip.wyslano, rozmiarZip);
     EXPECT_EQ(ostatniZip.rozmiar, rozmiarZip);
     // The script left for the user to read has every line but the password.
-    EXPECT_TRUE(Zawiera(skryptWTrakcie, std::string("open sftp://") + SerwerSftpTestowy::kUzytkownik +
-                                            "@127.0.0.1:" + std::to_string(m_serwer->Port()) +
-                                            "\r\n"))
+    EXPECT_TRUE(
+        Zawiera(skryptWTrakcie, std::string("open sftp://") + SerwerSftpTestowy::kUzytkownik +
+                                    "@127.0.0.1:" + std::to_string(m_serwer->Port()) + "\r\n"))
         << skryptWTrakcie;
     EXPECT_EQ(zHaslemWTrakcie, std::vector<std::string>{});
     EXPECT_TRUE(Zawiera(skryptWTrakcie, "\r\nCD " + m_serwer->FolderPrzesylek() + "\r\nput " +

@@ -188,8 +188,8 @@ TEST_F(ZapisAtomowyTest, AKillBetweenWriteAndRenameLeavesTheOldFileAndNothingEls
     ::waitpid(pid, nullptr, 0);
     ::close(rura[0]);
     ::close(rura[1]);
-    EXPECT_EQ(Stan(), (std::map<std::string, std::string>{{"inny.csv", "sąsiad"},
-                                                          {"lista.csv", "stary"}}));
+    EXPECT_EQ(Stan(),
+              (std::map<std::string, std::string>{{"inny.csv", "sąsiad"}, {"lista.csv", "stary"}}));
 }
 
 TEST_F(ZapisAtomowyTest, AProducerWritingByNameIsCommittedToo) {
