@@ -62,11 +62,11 @@ bool ZapisMimoOtwarciaWPlacach(const std::vector<PlikPlacowy>& pliki, Dialogi& d
     for (const PlikPlacowy& p : pliki) {
         if (!SladOtwarciaWPlacach(p.sciezka))
             continue;
-        if (dialogi.TakNie(
-                "Tabela " + p.nazwa +
-                    " jest prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?",
-                "Kontrola danych.", Ikona::Ostrzezenie, Odpowiedz::Nie) != Odpowiedz::Tak)
-            return false;
+        // One question for the whole write: a lock file of the folder concerns every table.
+        return dialogi.TakNie(
+                   "Tabela " + p.nazwa +
+                       " jest prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?",
+                   "Kontrola danych.", Ikona::Ostrzezenie, Odpowiedz::Nie) == Odpowiedz::Tak;
     }
     return true;
 }

@@ -21,9 +21,10 @@ struct PlikPlacowy {
 // programs); nothing when neither is found.
 std::optional<std::string> SladOtwarciaWPlacach(const std::string& sciezka);
 
-// Asked before writing any of `pliki`: for each one that is probably open, "Tabela ... jest
-// prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?" with "Nie" as the default.
-// True when nothing was found or every question was answered "Tak".
+// Asked before writing `pliki`: when one of them is probably open, "Tabela ... jest
+// prawdopodobnie otwarta w programie płacowym. Zapisać mimo to?" naming the first such one,
+// with "Nie" as the default; asked once for them all. True when nothing was found or the
+// answer was "Tak".
 bool ZapisMimoOtwarciaWPlacach(const std::vector<PlikPlacowy>& pliki, Dialogi& dialogi);
 
 }  // namespace mirta::store

@@ -294,7 +294,7 @@ TEST_F(Przegrywanie, AsksBeforeWritingFilesProbablyOpenInThePayrollProgram) {
     };
     auto plikBlokady = [&](const char* nazwa) {
         return [this, nazwa] {
-            Zapisz(dir.Path() + "/ROVANTE/" + nazwa, "");
+            testing::Zapisz(dir.Path() + "/ROVANTE/" + nazwa, "");
             return std::function<void()>(
                 [this, nazwa] { std::filesystem::remove(dir.Path() + "/ROVANTE/" + nazwa); });
         };
