@@ -2,7 +2,6 @@
 // the check of a template's tags.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <set>
 #include <string>
 #include <vector>
@@ -18,8 +17,9 @@
 #include "documents/template_check.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::cli {
 
@@ -31,29 +31,12 @@ using documents::RtfError;
 
 constexpr const char* kTytulZapisu = "Zapis dokumentu.";
 
-// Writes through a temporary file renamed into place, so a failed write leaves any earlier
-// file whole.
+// Through the atomic writer: a failed write leaves any earlier file whole.
 bool ZapiszPlik(const fs::path& plik, const std::string& bajty, store::Dialogi& dialogi) {
-    const fs::path tymczasowy = plik.string() + ".tmp";
-    {
-        std::ofstream out(tymczasowy, std::ios::binary | std::ios::trunc);
-        out << bajty;
-        out.flush();
-        if (!out) {
-            dialogi.Blad("Nie udało się zapisać pliku: " + plik.string() + " !!!",
-                         store::kTytulBledu);
-            std::error_code pomin;
-            fs::remove(tymczasowy, pomin);
-            return false;
-        }
-    }
-    std::error_code blad;
-    fs::rename(tymczasowy, plik, blad);
-    if (blad) {
-        dialogi.Blad(
-            "Nie udało się zapisać pliku: " + plik.string() + " (" + blad.message() + ") !!!",
-            store::kTytulBledu);
-        fs::remove(tymczasowy, blad);
+    try {
+        wspolne::ZapiszAtomowo(plik, bajty);
+    } catch (const std::exception&) {
+        dialogi.Blad("Nie udało się zapisać pliku: " + plik.string() + " !!!", store::kTytulBledu);
         return false;
     }
     return true;

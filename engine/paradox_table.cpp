@@ -1,8 +1,10 @@
 #include "engine/paradox_table.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <ctime>
+#include <thread>
 
 #include "engine/engine_error.h"
 #include "engine/paradox_crypt.h"
@@ -13,6 +15,19 @@ namespace mirta::engine {
 using namespace paradox;
 
 namespace {
+
+// A backup reads a table under a shared lock, another writer holds it for one change: a
+// write waits a while for them rather than failing at once.
+template <typename F>
+bool LockForWrite(F& file) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!file.TryLock(true)) {
+        if (std::chrono::steady_clock::now() > deadline)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return true;
+}
 
 constexpr uint32_t kMaxBlockNumber = 0xFFFF;
 constexpr uint32_t kGrowthStartBlocks = 16;
@@ -593,9 +608,16 @@ void ParadoxTable::BeginWrite() {
     if (m_hasOutsideBlobs)
         throw EngineError("Tabela " + m_path + " ma pola notatek; zapis nieobsługiwany", m_path,
                           "write");
+    // Text of a code page we lack is read as CP437: written back, its letters would be lost.
+    if (!m_givenCodePage && m_codePage->Number() != m_header.codePage)
+        throw EngineError("Tabela " + m_path + " ma w nagłówku stronę kodową " +
+                              std::to_string(m_header.codePage) +
+                              ", której program nie zna; zapis zgubiłby litery, więc jest "
+                              "zablokowany",
+                          m_path, "write");
     if (m_bulk)
         return;
-    if (!m_exclusive && !m_file->TryLock(true))
+    if (!m_exclusive && !LockForWrite(*m_file))
         throw EngineError("Tabela " + m_path + " jest używana przez inny program", m_path, "write");
     // The journal holds one operation: the one before must be on the disk first.
     if (m_journal->Pending())

@@ -232,6 +232,34 @@ private:
     int m_fd = -1;
 };
 
+// The restored directory read back from the disk: exactly the manifest's files, each with its
+// size and digest, and nothing else.
+void SprawdzOdtworzony(const fs::path& katalog, const std::string& archiwum) {
+    CzytnikZip c(archiwum);
+    std::map<std::string, WpisManifestu> oczekiwane;
+    for (WpisManifestu& w : CzytajManifestArchiwum(c, archiwum))
+        oczekiwane.emplace(w.sciezka, std::move(w));
+    std::error_code ec;
+    for (fs::recursive_directory_iterator it(katalog, ec), koniec; !ec && it != koniec;
+         it.increment(ec)) {
+        if (it->is_directory(ec) && !it->is_symlink(ec))
+            continue;
+        const std::string nazwa = it->path().lexically_relative(katalog).generic_string();
+        const auto w = oczekiwane.find(nazwa);
+        if (w == oczekiwane.end() || !it->is_regular_file(ec) || it->is_symlink(ec))
+            throw BladKopii("Odtworzony katalog zawiera „" + nazwa +
+                            "”, którego nie ma w spisie plików kopii.");
+        const WpisManifestu naDysku = OpiszPlik(it->path().string(), nazwa);
+        if (naDysku.rozmiar != w->second.rozmiar || naDysku.sha256 != w->second.sha256)
+            throw BladKopii("Odtworzony plik „" + nazwa + "” nie zgadza się ze spisem plików.");
+        oczekiwane.erase(w);
+    }
+    if (ec)
+        throw BladKopii("Nie można odczytać odtworzonego katalogu: " + ec.message() + ".");
+    if (!oczekiwane.empty())
+        throw BladKopii("W odtworzonym katalogu brak pliku „" + oczekiwane.begin()->first + "”.");
+}
+
 }  // namespace
 
 bool BezpiecznaSciezka(std::string_view nazwa) {
@@ -277,6 +305,7 @@ WynikOdczytu OdtworzKopie(const std::string& archiwum, const std::string& nowyKa
     try {
         ZapisDoKatalogu zapis(tymczasowy);
         const WynikOdczytu w = Przejdz(archiwum, zapis, postep);
+        SprawdzOdtworzony(tymczasowy, archiwum);
         fs::rename(tymczasowy, nowy, ec);
         if (ec)
             throw BladKopii("Nie można nadać nazwy katalogowi " + nowyKatalog + ": " +

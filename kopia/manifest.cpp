@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "kopia/blad_kopii.h"
+#include "wspolne/szesnastkowo.h"
 
 namespace mirta::kopia {
 
@@ -93,13 +94,7 @@ std::string Sha256::Hex() {
     unsigned char skrot[EVP_MAX_MD_SIZE];
     unsigned int dlugosc = 0;
     EVP_DigestFinal_ex(Ctx(m_ctx), skrot, &dlugosc);
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < dlugosc; ++i) {
-        hex += kCyfry[skrot[i] >> 4];
-        hex += kCyfry[skrot[i] & 15];
-    }
-    return hex;
+    return wspolne::Szesnastkowo(skrot, dlugosc);
 }
 
 WpisManifestu OpiszPlik(const std::string& sciezkaNaDysku, std::string sciezkaWArchiwum) {

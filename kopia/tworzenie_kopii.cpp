@@ -1,16 +1,24 @@
 // Writing the backup archive.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
+#include <chrono>
 #include <ctime>
 #include <filesystem>
 #include <optional>
 #include <string_view>
 #include <system_error>
+#include <thread>
 
 #include "kopia/blad_kopii.h"
 #include "kopia/kopia_danych.h"
 #include "kopia/manifest.h"
 #include "store/katalog.h"
+#include "wspolne/zapis_atomowy.h"
 #include "wspolne/zip_rownolegly.h"
 
 namespace mirta::kopia {
@@ -43,8 +51,27 @@ bool TenSamKatalog(const fs::path& a, const fs::path& b) {
     return fs::equivalent(a, b, ec);
 }
 
-// Every regular file of the data directory; package folders under SPD/ only when asked, and
-// never the backup directory when it lies inside.
+// The engine's and the payroll engine's working files: undo journals, lock files and
+// temporary files. A journal copied beside its table would undo the table's last change when
+// the restored directory is first opened.
+bool PlikRoboczy(const std::string& nazwa) {
+    const std::string male = Male(nazwa);
+    return male.ends_with(".jnl") || male.ends_with(".lck") || male.ends_with(".tmp");
+}
+
+// A package folder made by generation: "R" + the date + "T" + the time, "R20080317T140509025".
+bool FolderPaczki(const std::string& nazwa) {
+    if (nazwa.size() != 19 || nazwa[0] != 'R' || nazwa[9] != 'T')
+        return false;
+    for (size_t i = 1; i < nazwa.size(); ++i)
+        if (i != 9 && !std::isdigit(static_cast<unsigned char>(nazwa[i])))
+            return false;
+    return true;
+}
+
+// Every regular file of the data directory but working files; package folders under SPD/ only
+// when asked (its other folders, empty ones too, always), and never the backup directory when
+// it lies inside.
 Zawartosc ZbierzKatalogDanych(const fs::path& dane, const fs::path& kopie, bool zPaczkami) {
     Zawartosc z;
     std::error_code ec;
@@ -61,7 +88,9 @@ Zawartosc ZbierzKatalogDanych(const fs::path& dane, const fs::path& kopie, bool 
             continue;  // a link may lead out of the directory, or back into it
         }
         if (it->is_directory(ec)) {
-            const bool folderPaczki = it.depth() == 1 && Male(wzgledna.begin()->string()) == "spd";
+            const bool folderPaczki = it.depth() == 1 &&
+                                      Male(wzgledna.begin()->string()) == "spd" &&
+                                      FolderPaczki(it->path().filename().string());
             if (TenSamKatalog(it->path(), kopie) || (folderPaczki && !zPaczkami)) {
                 it.disable_recursion_pending();
                 continue;
@@ -69,7 +98,8 @@ Zawartosc ZbierzKatalogDanych(const fs::path& dane, const fs::path& kopie, bool 
             z.katalogi.push_back(nazwa + "/");
             continue;
         }
-        if (it->is_regular_file(ec) && !(it.depth() == 0 && nazwa == kNazwaManifestu))
+        if (it->is_regular_file(ec) && !(it.depth() == 0 && nazwa == kNazwaManifestu) &&
+            !PlikRoboczy(it->path().filename().string()))
             z.pliki.push_back({it->path(), nazwa});
     }
     return z;
@@ -88,7 +118,8 @@ void DodajPlikiPlac(Zawartosc& z, const fs::path& plac) {
         if (!wpis.is_regular_file(ec))
             continue;
         const std::string temat = Male(wpis.path().stem().string());
-        if (std::find(tematy.begin(), tematy.end(), temat) == tematy.end())
+        if (std::find(tematy.begin(), tematy.end(), temat) == tematy.end() ||
+            PlikRoboczy(wpis.path().filename().string()))
             continue;
         if (pierwszy)
             z.katalogi.push_back(std::string(kFolderPlac) + "/");
@@ -99,6 +130,59 @@ void DodajPlikiPlac(Zawartosc& z, const fs::path& plac) {
     if (ec)
         throw BladKopii("Nie można odczytać katalogu płac " + plac.string() + ".");
 }
+
+// Every table of the copy held under a shared lock from the first digest until the archive is
+// closed: a writer of this program (which locks a table exclusively for each change) waits or
+// goes before, so no change lands half in the copy. A table another writer keeps busy past
+// the time allowed stops the backup.
+class BlokadyTabel {
+public:
+    static constexpr auto kCzekanie = std::chrono::seconds(30);
+
+    explicit BlokadyTabel(const std::vector<PlikKopii>& pliki) {
+        std::vector<const PlikKopii*> tabele;
+        for (const PlikKopii& p : pliki) {
+            const std::string male = Male(p.naDysku.filename().string());
+            if (!male.ends_with(".db") && !male.ends_with(".dbf"))
+                continue;
+            const int fd = ::open(p.naDysku.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd < 0)
+                continue;  // gone since it was listed: the digest will say so
+            m_fd.push_back(fd);
+            tabele.push_back(&p);
+        }
+        // All at once or none: holding some while waiting for another could stall a writer
+        // that changes two tables in one step.
+        const auto koniec = std::chrono::steady_clock::now() + kCzekanie;
+        for (;;) {
+            size_t i = 0;
+            while (i < m_fd.size() && ::flock(m_fd[i], LOCK_SH | LOCK_NB) == 0)
+                ++i;
+            if (i == m_fd.size())
+                return;
+            const int kod = errno;
+            for (size_t j = 0; j < i; ++j)
+                ::flock(m_fd[j], LOCK_UN);
+            if (kod != EWOULDBLOCK || std::chrono::steady_clock::now() > koniec) {
+                for (const int fd : m_fd)
+                    ::close(fd);
+                throw BladKopii("Tabela " + tabele[i]->wArchiwum +
+                                " jest cały czas zmieniana przez inny program; kopii nie "
+                                "wykonano. Spróbuj ponownie.");
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    }
+    ~BlokadyTabel() {
+        for (const int fd : m_fd)
+            ::close(fd);
+    }
+    BlokadyTabel(const BlokadyTabel&) = delete;
+    BlokadyTabel& operator=(const BlokadyTabel&) = delete;
+
+private:
+    std::vector<int> m_fd;
+};
 
 std::string NazwaArchiwum(const fs::path& kopie) {
     const std::time_t teraz = std::time(nullptr);
@@ -186,12 +270,14 @@ WynikKopii UtworzKopie(const std::string& katalogDanych, const std::string& kata
 
     const std::string nazwa = NazwaArchiwum(kopie);
     const fs::path docelowe = kopie / nazwa;
-    const fs::path tymczasowe = kopie / ("." + nazwa + ".tmp");
+    wspolne::ZapisAtomowy zapis(docelowe);
     // Each file is read once: its sum and size in the manifest are of the very bytes archived.
     std::vector<WpisManifestu> manifest(z.pliki.size());
     try {
+        // Held until the archive is whole, so that no write interleaves with the copy.
+        const BlokadyTabel blokady(z.pliki);
         // Tables are mostly empty blocks: the fastest level packs them almost as well.
-        wspolne::ZipRownolegly a(tymczasowe, 1);
+        wspolne::ZipRownolegly a(zapis.Tymczasowy(), 1);
         for (const std::string& k : z.katalogi)
             a.DodajKatalog(k);
         for (size_t i = 0; i < z.pliki.size(); ++i) {
@@ -219,17 +305,16 @@ WynikKopii UtworzKopie(const std::string& katalogDanych, const std::string& kata
     for (const WpisManifestu& w : manifest)
         bajtow += w.rozmiar;
     try {
-        SprawdzKopie(tymczasowe.string(), postep);
+        SprawdzKopie(zapis.Tymczasowy().string(), postep);
     } catch (const BladKopii& e) {
-        fs::remove(tymczasowe, ec);
         throw BladKopii(std::string("Zapisana kopia nie zgadza się z danymi (czy inny program "
                                     "zmieniał pliki w czasie kopii?); archiwum usunięto.\n") +
                         e.what());
     }
-    fs::rename(tymczasowe, docelowe, ec);
-    if (ec) {
-        fs::remove(tymczasowe, ec);
-        throw BladKopii("Nie można nadać nazwy archiwum " + docelowe.string() + ".");
+    try {
+        zapis.Zatwierdz();
+    } catch (const std::exception& e) {
+        throw BladKopii(e.what());
     }
     WynikKopii wynik{docelowe.string(), z.pliki.size(), bajtow, {}};
     Rotuj(kopie, opcje.zachowaj, wynik);

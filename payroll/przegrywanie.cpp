@@ -9,6 +9,7 @@
 #include "engine/dbf_pair_append.h"
 #include "engine/dbf_table.h"
 #include "engine/file_system.h"
+#include "store/otwarte_w_placach.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dialogi.h"
 
@@ -74,6 +75,16 @@ void OstrzezOZnakach(store::Dialogi& dialogi, const std::vector<std::string>& pr
     dialogi.Ostrzezenie(tekst, kTytulKontroliDanych);
 }
 
+// The payroll program may have its files open (often over a network share): written only
+// after the user agrees, never silently.
+bool PlikiPlacoweDoZapisu(engine::FileSystem& fs, const std::string& katalog,
+                          store::Dialogi& dialogi) {
+    std::vector<store::PlikPlacowy> pliki;
+    for (std::string_view plik : {kPlikMirta, kPlikPracList})
+        pliki.push_back({engine::ResolvePath(fs, Sciezka(katalog, plik)), std::string(plik)});
+    return store::ZapisMimoOtwarciaWPlacach(pliki, dialogi);
+}
+
 }  // namespace
 
 std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
@@ -91,6 +102,8 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     WynikPrzegrania wynik;
     if (dialogi.TakNie("Czy chcesz przegrać dane do płac ?", "Kontrola.", store::Ikona::Pytanie,
                        store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
+        return wynik;
+    if (!PlikiPlacoweDoZapisu(fs, katalogDanych, dialogi))
         return wynik;
 
     std::unique_ptr<PlikiDoDopisania> pliki;

@@ -49,7 +49,8 @@ struct WynikPrzegrania {
 };
 
 // Appends one MIRTA.DBF and one PRACLIST.DBF row for every employee of `pracownicy` (the
-// employee list in its order and under the filter in force), after asking the user. Both
+// employee list in its order and under the filter in force), after asking the user, and asking
+// again when a file is probably open in the payroll program (a lock file or a lock on it). Both
 // files stay locked against other writers for the whole run; the rows are counted in both
 // files together after they are on the disk (a few flushes per run, not per employee), an
 // employee whose row fails has neither row, and a power cut is settled at the next run, so

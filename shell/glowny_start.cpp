@@ -14,6 +14,7 @@
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
+#include "store/otwarcie_tabel.h"
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -58,6 +59,16 @@ bool TFGlowny::SekwencjaStartowa() {
         m_tdm1.OpenAll(store::Otwieranie::PoZalogowaniu);
         m_tdm.Open(m_tdm.TKalendarz);
     });
+    {
+        std::vector<std::string> uwagi = store::UwagiOStronieKodowej(m_tdm.Remarks());
+        for (std::string& u : store::UwagiOStronieKodowej(m_tdm1.Remarks()))
+            uwagi.push_back(std::move(u));
+        std::string tekst;
+        for (const std::string& u : uwagi)
+            tekst += (tekst.empty() ? "" : "\n") + u;
+        if (!tekst.empty())
+            m_dialogi.Ostrzezenie(tekst, "Kontrola danych.");
+    }
     PokazPracePrzyStarcie(true);
 
     // New employees come from the payroll program unless this system keeps the identity data.

@@ -2,9 +2,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 #include "compute/teksty.h"
 #include "engine/code_page.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::spd {
 
@@ -147,9 +149,17 @@ std::optional<std::string> ZapiszPlikCSV(const std::string& folder, const PlikCS
     struct Zamykacz {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };
+    // Half a file would be packed and sent as if it were whole: the rows go to the atomic
+    // writer's temporary file, which becomes the CSV file only when it is complete.
+    std::optional<wspolne::ZapisAtomowy> zapis;
     std::unique_ptr<std::FILE, Zamykacz> f;
-    if (NazwaPlikuCSVDozwolona(plik))
-        f.reset(std::fopen(sciezka.c_str(), "wb"));
+    if (NazwaPlikuCSVDozwolona(plik)) {
+        try {
+            zapis.emplace(sciezka);
+            f.reset(std::fopen(zapis->Tymczasowy().c_str(), "wb"));
+        } catch (const std::exception&) {
+        }
+    }
     if (!f) {
         dialogi.Blad("Nie udało się wykreować pliku: " + sciezka, kTytulKontroliDanych);
         return std::nullopt;
@@ -159,10 +169,16 @@ std::optional<std::string> ZapiszPlikCSV(const std::string& folder, const PlikCS
     do {
         pisarz.Dodaj(pole);
     } while (zrodlo(pole));
-    const bool zapisany = pisarz.Zakoncz();
-    if (std::fclose(f.release()) != 0 || !zapisany) {
-        // Half a file would be packed and sent as if it were whole.
-        std::remove(sciezka.c_str());
+    bool zapisany = pisarz.Zakoncz();
+    zapisany = std::fclose(f.release()) == 0 && zapisany;
+    if (zapisany) {
+        try {
+            zapis->Zatwierdz();
+        } catch (const std::exception&) {
+            zapisany = false;
+        }
+    }
+    if (!zapisany) {
         dialogi.Blad("Nie udało się zapisać pliku: " + sciezka, kTytulKontroliDanych);
         return std::nullopt;
     }

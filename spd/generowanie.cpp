@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 
 #include "compute/teksty_dat.h"
 #include "spd/csv_spd.h"
@@ -18,6 +17,7 @@
 #include "engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::spd {
 
@@ -109,6 +109,27 @@ void UsunWpisyDziennika(engine::Table& przesylki, int32_t rejestr) {
     przesylki.Sync();
 }
 
+// The unfinished mark is on disk, synced with the folder that holds it and the folder above,
+// before a row is extracted: a package cut short by a power cut is never taken for a whole
+// one. When it cannot be written, the empty package folder goes and nothing is generated.
+bool ZapiszZnacznik(const std::string& katalog, const std::string& folder,
+                    store::Dialogi& dialogi) {
+    try {
+        wspolne::ZapiszAtomowo(
+            folder + "/" + kZnacznikNiedokonczonej,
+            "Przesyłka nie została wygenerowana do końca; nie można jej wysłać.\n");
+        wspolne::SynchronizujFolder(KatalogSPD(katalog));
+        return true;
+    } catch (const std::exception& e) {
+        std::error_code ec;
+        std::filesystem::remove(folder, ec);
+        dialogi.Blad("Nie można zapisać znacznika przesyłki niedokończonej w folderze " + folder +
+                         "; przesyłki nie wygenerowano.\n" + e.what(),
+                     kTytulKontroliDanych);
+        return false;
+    }
+}
+
 std::string OpisBledu(const std::exception& e) {
     if (const auto* b = dynamic_cast<const engine::EngineError*>(&e))
         return b->Describe();
@@ -151,9 +172,9 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
         teraz += std::chrono::milliseconds(10);
     }
     wynik.folder = "SPD\\" + nazwa;
-    {
-        std::ofstream znacznik(folder + "/" + kZnacznikNiedokonczonej);
-        znacznik << "Przesyłka nie została wygenerowana do końca; nie można jej wysłać.\n";
+    if (!ZapiszZnacznik(katalog, folder, dialogi)) {
+        wynik.stan = WynikGenerowania::Stan::Przerwano;
+        return wynik;
     }
 
     std::unique_ptr<engine::Table> harmonogram, rejestr, przesylki, naglowki, pozycje, parametry;
@@ -271,6 +292,7 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
         opcje.postep({}, 1.0);
     std::error_code ec;
     std::filesystem::remove(folder + "/" + kZnacznikNiedokonczonej, ec);
+    wspolne::SynchronizujFolder(folder);
     wynik.stan = WynikGenerowania::Stan::Wygenerowano;
     return wynik;
 }
@@ -278,8 +300,13 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
 std::optional<std::string> PaczkaNiekompletna(const std::string& katalogDanych,
                                               const std::string& folderRejestru) {
     const std::string folder = SciezkaWKatalogu(katalogDanych, folderRejestru);
+    // Fails closed: only a mark known to be absent lets a package go; a link counts as a mark.
     std::error_code ec;
-    if (std::filesystem::exists(folder + "/" + kZnacznikNiedokonczonej, ec))
+    const auto stan = std::filesystem::symlink_status(folder + "/" + kZnacznikNiedokonczonej, ec);
+    if (ec && ec != std::errc::no_such_file_or_directory)
+        return "Nie można ustalić, czy przesyłka " + folderRejestru +
+               " została wygenerowana do końca (" + ec.message() + "); nie można jej wysłać.";
+    if (std::filesystem::exists(stan))
         return "Przesyłka " + folderRejestru +
                " nie została wygenerowana do końca (generowanie przerwał błąd); nie można jej "
                "wysłać. Wygeneruj przesyłkę ponownie.";

@@ -304,6 +304,11 @@ void WykonajSkrypt(const std::string& sciezkaSkryptu, const OpcjeKlienta& opcje)
         throw BladWysylki(EtapWysylki::Skrypt,
                           "Błąd w skrypcie " + sciezkaSkryptu + ": " + e.what() + ".");
     }
+    WykonajSkrypt(linie, sciezkaSkryptu, opcje);
+}
+
+void WykonajSkrypt(const std::vector<LiniaSkryptu>& linie, const std::string& sciezkaSkryptu,
+                   const OpcjeKlienta& opcje) {
     std::unique_ptr<SesjaSftp> sesja;
     auto wymagajSesji = [&]() -> SesjaSftp& {
         if (!sesja)

@@ -5,7 +5,9 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
+#include "spd/skrypt_ssh.h"
 #include "wspolne/dialogi.h"
 
 namespace mirta::spd {
@@ -55,5 +57,9 @@ struct OpcjeKlienta {
 // Throws BladWysylki naming the failed step; a file that failed is never left under its
 // final name.
 void WykonajSkrypt(const std::string& sciezkaSkryptu, const OpcjeKlienta& opcje);
+// The same for lines already in memory, so a password never has to be in a file; `nazwa`
+// names the script in messages.
+void WykonajSkrypt(const std::vector<LiniaSkryptu>& linie, const std::string& nazwa,
+                   const OpcjeKlienta& opcje);
 
 }  // namespace mirta::spd

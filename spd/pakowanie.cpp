@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <string_view>
 
+#include "wspolne/szesnastkowo.h"
 #include "wspolne/zip_rownolegly.h"
 
 namespace mirta::spd {
@@ -29,13 +30,7 @@ std::string Md5Hex(EVP_MD_CTX* ctx) {
     unsigned char skrot[EVP_MAX_MD_SIZE];
     unsigned int dlugosc = 0;
     EVP_DigestFinal_ex(ctx, skrot, &dlugosc);
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string hex;
-    for (unsigned int i = 0; i < dlugosc; ++i) {
-        hex += kCyfry[skrot[i] >> 4];
-        hex += kCyfry[skrot[i] & 15];
-    }
-    return hex;
+    return wspolne::Szesnastkowo(skrot, dlugosc);
 }
 
 }  // namespace

@@ -146,13 +146,16 @@ std::optional<std::string> DekodujProcentowo(std::string_view tekst) {
     return w;
 }
 
-std::string TrescSkryptu(const ParametryPolaczenia& p, const std::string& nazwa) {
+std::string TrescSkryptu(const ParametryPolaczenia& p, const std::string& nazwa,
+                         HasloWSkrypcie haslo) {
     std::string port(compute::Przytnij(p.port));
     if (port.empty())
         port = "22";
     std::string s;
-    s += "open sftp://" + KodujProcentowo(p.uzytkownik) + ":" + KodujProcentowo(p.haslo) + "@" +
-         std::string(compute::Przytnij(p.serwer)) + ":" + port + "\r\n";
+    s += "open sftp://" + KodujProcentowo(p.uzytkownik);
+    if (haslo == HasloWSkrypcie::Jawne)
+        s += ":" + KodujProcentowo(p.haslo);
+    s += "@" + std::string(compute::Przytnij(p.serwer)) + ":" + port + "\r\n";
     s += "CD " + p.folder + "\r\n";
     for (const char* rozszerzenie : {".zip", ".md5", ".sem"})
         s += "put " + nazwa + rozszerzenie + " \r\n";

@@ -26,9 +26,13 @@ std::optional<std::string> SprawdzParametryPolaczenia(const ParametryPolaczenia&
 std::string KodujProcentowo(std::string_view tekst);
 std::optional<std::string> DekodujProcentowo(std::string_view tekst);
 
+enum class HasloWSkrypcie { Jawne, Pominiete };
+
 // The upload script of one send: open, CD, put of name.zip, name.md5 and name.sem, close,
-// exit; every line ends in CR LF.
-std::string TrescSkryptu(const ParametryPolaczenia& p, const std::string& nazwa);
+// exit; every line ends in CR LF. The copy written to disk for the user to read leaves the
+// password out ("open sftp://user@host:port"); the client gets the full one in memory only.
+std::string TrescSkryptu(const ParametryPolaczenia& p, const std::string& nazwa,
+                         HasloWSkrypcie haslo = HasloWSkrypcie::Jawne);
 
 enum class Polecenie { Open, Cd, Put, Close, Exit };
 

@@ -1,9 +1,5 @@
 #include "spd/wysylka.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cctype>
 #include <cstdio>
 #include <ctime>
@@ -13,6 +9,7 @@
 #include "compute/teksty.h"
 #include "spd/pakowanie.h"
 #include "spd/skrypt_ssh.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::spd {
 
@@ -31,42 +28,14 @@ std::string NieudaneWyslanie(const std::string& nazwa, const std::string& powod)
     return "Nie powiodło się wysłanie danych o identyfikatorze " + nazwa + ".\n" + powod;
 }
 
-// Written with O_EXCL after removing the old one, so the file holding the password is never
-// anyone else's and never readable by anyone else.
-bool ZapiszPlikPrywatny(const std::string& sciezka, const std::string& tresc) {
-    ::unlink(sciezka.c_str());
-    const int fd =
-        ::open(sciezka.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (fd < 0)
+bool ZapiszPlik(const std::string& sciezka, std::string_view tresc) {
+    try {
+        wspolne::ZapiszAtomowo(sciezka, tresc);
+        return true;
+    } catch (const std::exception&) {
         return false;
-    bool zapisany = ::fchmod(fd, 0600) == 0;
-    for (size_t pos = 0; zapisany && pos < tresc.size();) {
-        const ssize_t n = ::write(fd, tresc.data() + pos, tresc.size() - pos);
-        zapisany = n > 0;
-        pos += zapisany ? static_cast<size_t>(n) : 0;
     }
-    zapisany = ::close(fd) == 0 && zapisany;
-    if (!zapisany)
-        ::unlink(sciezka.c_str());
-    return zapisany;
 }
-
-bool ZapiszPlik(const std::string& sciezka, const std::string& tresc) {
-    std::FILE* f = std::fopen(sciezka.c_str(), "wb");
-    if (!f)
-        return false;
-    const bool zapisany = std::fwrite(tresc.data(), 1, tresc.size(), f) == tresc.size();
-    return std::fclose(f) == 0 && zapisany;
-}
-
-class UsuwanieSkryptu {
-public:
-    explicit UsuwanieSkryptu(std::string sciezka) : m_sciezka(std::move(sciezka)) {}
-    ~UsuwanieSkryptu() { ::unlink(m_sciezka.c_str()); }
-
-private:
-    std::string m_sciezka;
-};
 
 }  // namespace
 
@@ -149,26 +118,27 @@ bool SpakujIWyslijSPD(const std::string& nazwa, const ParametrySPD& p, store::Di
         dialogi.Blad("Nie powiodła się próba utworzenia pliku " + nazwa + ".sem.", kTytulBleduSPD);
         return false;
     }
+    // The script on disk is for the user to read and holds no password; the client runs the
+    // full one from memory, so a kill or a power cut during the upload leaves no secret behind.
     const std::string skrypt = w + "/" + kSkryptWysylki;
-    if (!ZapiszPlikPrywatny(skrypt, TrescSkryptu(polaczenie, nazwa))) {
+    if (!ZapiszPlik(skrypt, TrescSkryptu(polaczenie, nazwa, HasloWSkrypcie::Pominiete))) {
         dialogi.Blad(std::string("Nie powiodła się próba utworzenia pliku ") + kSkryptWysylki + ".",
                      kTytulBleduSPD);
         return false;
     }
     std::optional<std::string> blad;
-    {
-        UsuwanieSkryptu usuwanie(skrypt);
-        try {
-            OpcjeKlienta klient;
-            klient.znaneKlucze = w + "/" + kZnaneKlucze;
-            klient.folderLokalny = w;
-            klient.dialogi = &dialogi;
-            klient.postep = opcje.postep;
-            klient.anuluj = opcje.anuluj;
-            WykonajSkrypt(skrypt, klient);
-        } catch (const BladWysylki& e) {
-            blad = e.what();
-        }
+    try {
+        OpcjeKlienta klient;
+        klient.znaneKlucze = w + "/" + kZnaneKlucze;
+        klient.folderLokalny = w;
+        klient.dialogi = &dialogi;
+        klient.postep = opcje.postep;
+        klient.anuluj = opcje.anuluj;
+        WykonajSkrypt(CzytajSkrypt(TrescSkryptu(polaczenie, nazwa)), skrypt, klient);
+    } catch (const BladWysylki& e) {
+        blad = e.what();
+    } catch (const BladSkryptu& e) {
+        blad = e.what();
     }
     if (blad) {
         dialogi.Blad(NieudaneWyslanie(nazwa, *blad), kTytulBleduSPD);

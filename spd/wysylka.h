@@ -49,11 +49,12 @@ struct OpcjeWysylki {
 };
 
 // Packs the CSV files of the send folder into name.zip, writes name.md5 and the empty
-// name.sem beside it, writes ssh.txt and runs it with the SFTP client, then removes ssh.txt
-// whatever happened. Every failure is shown through `dialogi` with the caption "Błąd SPD."
-// and answered false; the success message only when every file arrived. An unknown server
-// key is asked about through `dialogi` on the calling thread, so a window that runs the send
-// on a worker thread must hand that question to its own thread.
+// name.sem beside it (each through the atomic writer), writes ssh.txt without the password
+// for the user to read and runs the full script from memory with the SFTP client. Every
+// failure is shown through `dialogi` with the caption "Błąd SPD." and answered false; the
+// success message only when every file arrived. An unknown server key is asked about through
+// `dialogi` on the calling thread, so a window that runs the send on a worker thread must hand
+// that question to its own thread.
 bool SpakujIWyslijSPD(const std::string& nazwa, const ParametrySPD& p, store::Dialogi& dialogi,
                       const OpcjeWysylki& opcje = {});
 

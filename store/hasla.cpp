@@ -8,6 +8,7 @@
 
 #include "engine/engine_error.h"
 #include "engine/paradox_table.h"
+#include "wspolne/szesnastkowo.h"
 
 namespace mirta::store {
 namespace {
@@ -37,16 +38,6 @@ std::string Losowe(int n) {
     return bajty;
 }
 
-std::string Hex(const std::string& bajty) {
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string wynik;
-    for (unsigned char b : bajty) {
-        wynik += kCyfry[b >> 4];
-        wynik += kCyfry[b & 15];
-    }
-    return wynik;
-}
-
 std::string Skrot(std::string_view haslo, const std::string& solHex, int iteracje) {
     unsigned char wynik[kBajtySkrotu];
     if (PKCS5_PBKDF2_HMAC(haslo.data(), static_cast<int>(haslo.size()),
@@ -54,7 +45,7 @@ std::string Skrot(std::string_view haslo, const std::string& solHex, int iteracj
                           static_cast<int>(solHex.size()), iteracje, EVP_sha256(), kBajtySkrotu,
                           wynik) != 1)
         throw engine::EngineError("Nie udało się obliczyć skrótu hasła", {}, "PBKDF2");
-    return Hex(std::string(reinterpret_cast<char*>(wynik), kBajtySkrotu));
+    return wspolne::Szesnastkowo(wynik, kBajtySkrotu);
 }
 
 std::string TekstPola(const Value& v) {
@@ -98,7 +89,7 @@ void MagazynHasel::Zapisz(int32_t identyfikator, std::string_view haslo) {
         tabela = engine::ParadoxTable::Open(*m_fs, sciezka);
     else
         tabela = engine::ParadoxTable::Create(*m_fs, sciezka, PolaSkrotow(), 1);
-    const std::string sol = Hex(Losowe(kBajtySoli));
+    const std::string sol = wspolne::Szesnastkowo(Losowe(kBajtySoli));
     engine::Record wiersz = {Value::Integer(identyfikator), Value::Text(sol),
                              Value::Text(Skrot(haslo, sol, m_iteracje)),
                              Value::Integer(m_iteracje)};

@@ -2,11 +2,26 @@
 
 #include "engine/dbf_table.h"
 #include "engine/engine_error.h"
+#include "engine/paradox_header.h"
 #include "engine/paradox_table.h"
 #include "store/katalogi_plac.h"
 #include "store/zgodnosc_struktury.h"
 
 namespace mirta::store {
+
+namespace {
+
+constexpr std::string_view kNieznanaStrona = ", której program nie zna: ";
+
+}  // namespace
+
+std::vector<std::string> UwagiOStronieKodowej(const std::vector<std::string>& uwagi) {
+    std::vector<std::string> wynik;
+    for (const std::string& u : uwagi)
+        if (u.find(kNieznanaStrona) != std::string::npos)
+            wynik.push_back(u);
+    return wynik;
+}
 
 std::unique_ptr<engine::Table> OtworzTabele(engine::FileSystem& fs, const OpisTabeli& opis,
                                             const std::string& katalog,
@@ -31,6 +46,12 @@ std::unique_ptr<engine::Table> OtworzTabele(engine::FileSystem& fs, const OpisTa
         throw engine::EngineError(komunikat, sciezka, "otwarcie tabeli");
     }
     uwagi.insert(uwagi.end(), zgodnosc.uwagi.begin(), zgodnosc.uwagi.end());
+    if (const auto* px = dynamic_cast<const engine::ParadoxTable*>(tabela.get());
+        px && px->TextCodePage().Number() != px->FileHeader().codePage)
+        uwagi.push_back("Tabela " + nazwa + " ma w nagłówku stronę kodową " +
+                        std::to_string(px->FileHeader().codePage) + std::string(kNieznanaStrona) +
+                        "polskie litery mogą być odczytane błędnie, a zapis do tej tabeli jest "
+                        "zablokowany.");
     return tabela;
 }
 

@@ -11,6 +11,7 @@
 #include "cli/tests/uruchom.h"
 #include "documents/document.h"
 #include "documents/rtf_reader.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::cli::testing {
 namespace {
@@ -90,8 +91,8 @@ TEST_F(CliDokumenty, FillsATemplateForOneEmployeeAndAsksBeforeOverwriting) {
     EXPECT_GT(fs::file_size(wynik), 1000u);
 
     // LibreOffice prints it: one page whose text holds the employee's pay.
-    if (!JestProgram("soffice") || !JestProgram("pdftotext"))
-        GTEST_SKIP() << "bez soffice albo pdftotext";
+    MIRTA_WYMAGA_PROGRAMU(JestProgram("soffice"), "LibreOffice (soffice)");
+    MIRTA_WYMAGA_PROGRAMU(JestProgram("pdftotext"), "pdftotext (poppler-utils)");
     const fs::path pdf = *s_katalog / "pdf";
     fs::create_directories(pdf);
     ASSERT_EQ(

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "cli/tests/uruchom.h"
 #include "engine/dbf_table.h"
@@ -67,6 +68,20 @@ TEST_F(CliPlacowe, AppendsTheListUnderTheFilterGivenAndPrintsHowMany) {
         << w.wyjscie;
     EXPECT_EQ(Wiersze("MIRTA.DBF"), uint64_t(domyslnie + zEmerytami));
     EXPECT_EQ(Wiersze("PRACLIST.DBF"), uint64_t(domyslnie + zEmerytami));
+}
+
+// The payroll program's lock file in its folder: the command asks before writing, and --tak
+// answers that question too.
+TEST_F(CliPlacowe, AsksWhenThePayrollProgramProbablyHasTheFilesOpen) {
+    std::ofstream(m_katalog / "ROVANTE" / "PARADOX.LCK") << "";
+    const int64_t n = NaLiscie("");
+    const Wynik w = Jako("placowe --tak");
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("Tabela ROVANTE\\MIRTA.DBF jest prawdopodobnie otwarta w programie "
+                             "płacowym. Zapisać mimo to? Tak (--tak)\n"),
+              std::string::npos)
+        << w.wyjscie;
+    EXPECT_EQ(Wiersze("MIRTA.DBF"), uint64_t(n));
 }
 
 TEST_F(CliPlacowe, RefusesWithoutConfirmationOrFilesAndOnWrongOptions) {

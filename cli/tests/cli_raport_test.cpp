@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "cli/tests/uruchom.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::cli::testing {
 namespace {
@@ -79,8 +80,7 @@ TEST_F(CliRaport, RefusesAWrongExtensionAndAnUnknownFormatWritingNothing) {
 
 // Every choice but the template one as PDF: text that poppler reads back, fonts embedded.
 TEST_F(CliRaport, EveryChoiceAsPdfWithEmbeddedFontsAndSelectableText) {
-    if (!Jest("pdftotext") || !Jest("pdffonts"))
-        GTEST_SKIP() << "poppler-utils is not installed";
+    MIRTA_WYMAGA_PROGRAMU(Jest("pdftotext") && Jest("pdffonts"), "poppler-utils");
     const struct {
         int numer;
         const char* tekst;
@@ -175,8 +175,8 @@ TEST_F(CliRaport, TemplateChoiceWritesTheEmployeesDocument) {
 }
 
 TEST_F(CliRaport, SpreadsheetOfTheListReportHasNumbersAsNumbers) {
-    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
-        GTEST_SKIP() << "python3-openpyxl is not installed";
+    MIRTA_WYMAGA_PROGRAMU(std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") == 0,
+                          "python3-openpyxl");
     const std::string xlsx = Plik("lista.xlsx");
     const Wynik w = Raport("15 " + xlsx + " --format xlsx");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;

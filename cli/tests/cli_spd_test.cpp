@@ -1,5 +1,11 @@
 // The central-system packages from the command line, on a demo unit.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -13,6 +19,7 @@
 #include "engine/file_system.h"
 #include "engine/paradox_table.h"
 #include "engine/testing/temp_dir.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::cli::testing {
 namespace {
@@ -247,11 +254,74 @@ int Pliki(const fs::path& katalog, const std::string& nazwa) {
     return n;
 }
 
+// Files under `katalog` holding `haslo`, but for the parameters table that keeps it.
+std::vector<std::string> PlikiZHaslem(const fs::path& katalog, const std::string& haslo) {
+    std::vector<std::string> pliki;
+    for (const auto& wpis : fs::recursive_directory_iterator(katalog)) {
+        if (!wpis.is_regular_file() || wpis.path().filename() == "ParametrySPD.DB")
+            continue;
+        std::ifstream f(wpis.path(), std::ios::binary);
+        const std::string tresc{std::istreambuf_iterator<char>(f), {}};
+        if (tresc.find(haslo) != std::string::npos)
+            pliki.push_back(wpis.path().string());
+    }
+    return pliki;
+}
+
+// A send killed while the server keeps silent (a socket that accepts and never speaks) leaves
+// the password in no file: the client had it only in memory.
+TEST_F(CliSpd, WyslijZabityWCzasieCzekaniaNieZostawiaHasla) {
+    const int gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    ASSERT_GE(gniazdo, 0);
+    sockaddr_in adres{};
+    adres.sin_family = AF_INET;
+    adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t dlugosc = sizeof adres;
+    ASSERT_EQ(::bind(gniazdo, reinterpret_cast<sockaddr*>(&adres), sizeof adres), 0);
+    ASSERT_EQ(::listen(gniazdo, 1), 0);
+    ASSERT_EQ(::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc), 0);
+    const std::string haslo = "MilczacySerwerHaslo7731";
+    ASSERT_EQ(
+        Jako("spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(ntohs(adres.sin_port)) +
+                 " UzytkownikSPD=kadry SciezkaSPD=/przesylki HasloSPD",
+             "MIRTA_SPD_HASLO=" + haslo)
+            .kod,
+        0);
+    const Wynik generuj = Jako("spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(generuj.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\R")))
+        << generuj.wyjscie;
+
+    const std::string polecenie =
+        "exec env MIRTA_HASLO=kadry " MIRTA_BINARY_DIR "/cli/mirta --dane " + s_katalog.string() +
+        " --uzytkownik KADRY --data 2026-12-10 spd wyslij " + m[1].str() +
+        " --przyjmij-klucz --tak </dev/null >/dev/null 2>&1";
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        ::execl("/bin/sh", "sh", "-c", polecenie.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    // The connection arrives once the package is packed and the client waits for the server.
+    pollfd czekaj{gniazdo, POLLIN, 0};
+    const bool polaczyl = ::poll(&czekaj, 1, 60000) == 1;
+    const int polaczenie = polaczyl ? ::accept(gniazdo, nullptr, nullptr) : -1;
+    ::kill(pid, SIGKILL);
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    if (polaczenie >= 0)
+        ::close(polaczenie);
+    ::close(gniazdo);
+    ASSERT_TRUE(polaczyl) << "mirta spd wyslij never connected";
+    EXPECT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(PlikiZHaslem(s_katalog, haslo), std::vector<std::string>{});
+}
+
 // An unknown host key is never taken without --przyjmij-klucz, not even with --tak: the
 // command fails naming the reason and nothing arrives; with the option the package arrives.
 TEST_F(CliSpd, WyslijNieznanyKluczTylkoZOpcja) {
-    if (const auto powod = spd::testing::SerwerSftpTestowy::Niedostepny())
-        GTEST_SKIP() << "Bez serwera SFTP: " << *powod;
+    const auto powod = spd::testing::SerwerSftpTestowy::Niedostepny();
+    MIRTA_WYMAGA_PROGRAMU(!powod, "serwer SFTP (OpenSSH): " << powod.value_or(""));
     const engine::testing::TempDir folderSerwera;
     spd::testing::SerwerSftpTestowy serwer(folderSerwera.Path());
     const std::string haslo =
@@ -276,7 +346,8 @@ TEST_F(CliSpd, WyslijNieznanyKluczTylkoZOpcja) {
     EXPECT_EQ(odmowa.wyjscie.find("Sukces."), std::string::npos);
     EXPECT_TRUE(fs::is_empty(serwer.FolderPrzesylek()));
     EXPECT_EQ(Pliki(s_katalog, "known_hosts"), 0);
-    EXPECT_EQ(Pliki(s_katalog, "ssh.txt"), 0);
+    EXPECT_EQ(PlikiZHaslem(s_katalog, spd::testing::SerwerSftpTestowy::kHaslo),
+              std::vector<std::string>{});
 
     const Wynik zgoda = Jako("spd wyslij " + m[1].str() + " --przyjmij-klucz --tak");
     ASSERT_EQ(zgoda.kod, 0) << zgoda.wyjscie << serwer.Dziennik();
@@ -287,7 +358,8 @@ TEST_F(CliSpd, WyslijNieznanyKluczTylkoZOpcja) {
         EXPECT_TRUE(fs::exists(fs::path(serwer.FolderPrzesylek()) / (nazwa + rozszerzenie)))
             << nazwa << rozszerzenie;
     EXPECT_EQ(Pliki(s_katalog, "known_hosts"), 1);
-    EXPECT_EQ(Pliki(s_katalog, "ssh.txt"), 0);
+    EXPECT_EQ(PlikiZHaslem(s_katalog, spd::testing::SerwerSftpTestowy::kHaslo),
+              std::vector<std::string>{});
 }
 
 TEST_F(CliSpd, ParametryZHaslemZeZmiennej) {

@@ -12,6 +12,7 @@
 
 #include "documents/rtf_reader.h"
 #include "documents/rtf_writer.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 using namespace mirta::documents;
 namespace fs = std::filesystem;
@@ -159,8 +160,7 @@ TEST(RtfRoundTrip, UnknownDestinationsSurvive) {
 }
 
 TEST(RtfRoundTrip, UnrtfReadsTheTextWeWrite) {
-    if (!HaveProgram("unrtf"))
-        GTEST_SKIP() << "unrtf is not installed (scripts/install-deps.sh installs it)";
+    MIRTA_WYMAGA_PROGRAMU(HaveProgram("unrtf"), "unrtf");
     const fs::path folder = fs::path(testing::TempDir()) / "mirta_unrtf";
     fs::create_directories(folder);
     for (const fs::path& file : RtfFiles(MIRTA_DOCUMENTS_DATA)) {
@@ -188,8 +188,7 @@ TEST(RtfRoundTrip, UnrtfReadsTheTextWeWrite) {
 }
 
 TEST(RtfRoundTrip, LibreOfficeSeesTheSameTextAndFormattingInWhatWeSave) {
-    if (!HaveProgram("soffice"))
-        GTEST_SKIP() << "LibreOffice (soffice) is not installed; it is not needed by the build";
+    MIRTA_WYMAGA_PROGRAMU(HaveProgram("soffice"), "LibreOffice (soffice)");
     const fs::path folder = fs::path(testing::TempDir()) / "mirta_soffice";
     fs::remove_all(folder);
     fs::create_directories(folder / "oryginal");

@@ -32,8 +32,9 @@
 #include "documents/ui/linijka.h"
 #include "engine/code_page.h"
 #include "store/tdm1.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::documents {
 
@@ -379,16 +380,10 @@ bool TFEditor::ZapiszDo(const QString& plik) {
         bajty = WriteRtf(m_wczytany);  // unchanged: exactly what was loaded or produced
     else
         bajty = WriteRtf(DokumentZEdytora(*m_tekst->document(), m_wczytany));
-    const QString tymczasowy = plik + ".tmp";
-    QFile f(tymczasowy);
-    const bool zapisany = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                          f.write(bajty.data(), static_cast<qint64>(bajty.size())) ==
-                              static_cast<qint64>(bajty.size()) &&
-                          f.flush();
-    f.close();
-    if (!zapisany || (QFile::exists(plik) && !QFile::remove(plik)) ||
-        !QFile::rename(tymczasowy, plik)) {
-        QFile::remove(tymczasowy);
+    // Replaced whole by the rename or left as it was: the old file is never removed first.
+    try {
+        wspolne::ZapiszAtomowo(plik.toStdString(), bajty);
+    } catch (const std::exception&) {
         m_dialogi.Blad("Nie udało się zapisać pliku: " + plik.toStdString() + " !!!",
                        store::kTytulBledu);
         return false;

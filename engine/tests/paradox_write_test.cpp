@@ -325,5 +325,46 @@ TEST(ParadoxIndexMaintenance, SecondaryIndexesFollowEveryChange) {
     checkIndex();
 }
 
+// A header naming a code page the system lacks: the table still reads (its letters as CP437,
+// or right when the code page is given), but a write is refused and changes nothing.
+TEST(ParadoxUnknownCodePage, ReadsButRefusesToWrite) {
+    TempDir dir;
+    const std::string path = dir.File("obca.db");
+    {
+        ParadoxCreateOptions options;
+        options.codePage = 852;
+        auto t = ParadoxTable::Create(FileSystem::Real(), path,
+                                      {{"Miasto", FieldType::Alpha, 20, 0, 0}}, 0, options);
+        t->Insert({Value::Text("Łódź")});
+        t->Sync();
+    }
+    {
+        auto f = FileSystem::Real().Open(path, OpenMode::ReadWrite);
+        const uint8_t unknown[2] = {0x0F, 0x27};  // 9999
+        f->WriteAt(0x6A, unknown, sizeof unknown);
+        f->Sync();
+    }
+    const std::string before = testing::ReadBytesOf(path);
+
+    auto t = ParadoxTable::Open(FileSystem::Real(), path);
+    EXPECT_EQ(t->FileHeader().codePage, 9999);
+    ASSERT_EQ(t->RowCount(), 1u);
+    EXPECT_NE(t->ReadRow(0)[0].AsText(), "Łódź");
+    try {
+        t->Insert({Value::Text("Kraków")});
+        FAIL() << "the write went through";
+    } catch (const EngineError& e) {
+        EXPECT_NE(std::string(e.what()).find("stronę kodową 9999"), std::string::npos) << e.what();
+    }
+    EXPECT_THROW(t->Delete(0), EngineError);
+    t.reset();
+    EXPECT_EQ(testing::ReadBytesOf(path), before);
+
+    ParadoxOpenOptions given;
+    given.codePage = &CodePage::ForNumber(852);
+    given.readOnly = true;
+    EXPECT_EQ(ParadoxTable::Open(FileSystem::Real(), path, given)->ReadRow(0)[0].AsText(), "Łódź");
+}
+
 }  // namespace
 }  // namespace mirta::engine

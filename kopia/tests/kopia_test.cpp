@@ -1,17 +1,20 @@
 // Backup and restore of a data directory made by the test; damaged and hostile archives made
 // with libzip; the archive checked by Info-ZIP's unzip.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 #include <zip.h>
 
-#include <sys/wait.h>
-
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <sstream>
+#include <thread>
 
 #include "kopia/blad_kopii.h"
 #include "kopia/kopia_danych.h"
@@ -66,7 +69,8 @@ protected:
         dane = m_tmp / "dane";
         kopie = m_tmp / "kopie";
         store::UtworzNowaBaze(engine::FileSystem::Real(), dane.string(), {2026, 12, 10});
-        Zapisz(dane / "SPD/P0001/DANE.CSV", "paczka\n");
+        Zapisz(dane / "SPD/R20261210T101500123/DANE.CSV", "paczka\n");
+        fs::create_directories(dane / "SPD/WYSLANE");
         Zapisz(dane / "SPD/notatka.txt", "ustawienia\n");
         Zapisz(dane / "ROVANTE/PUSTY.DBF", "");
         fs::create_directories(dane / "pusty");
@@ -87,10 +91,11 @@ TEST_F(Kopia, ArchiwumOdtwarzaSieBajtWBajtIPrzechodziUnzip) {
     const WynikOdczytu o = OdtworzKopie(w.archiwum, nowy.string());
     EXPECT_EQ(o.plikow, w.plikow);
     auto oczekiwane = Pliki(dane);
-    oczekiwane.erase("SPD/P0001/DANE.CSV");  // package folders only when asked
+    oczekiwane.erase("SPD/R20261210T101500123/DANE.CSV");  // package folders only when asked
     EXPECT_EQ(Pliki(nowy), oczekiwane);
     EXPECT_TRUE(fs::is_directory(nowy / "pusty"));
-    EXPECT_FALSE(fs::exists(nowy / "SPD/P0001"));
+    EXPECT_TRUE(fs::is_directory(nowy / "SPD/WYSLANE"));
+    EXPECT_FALSE(fs::exists(nowy / "SPD/R20261210T101500123"));
     EXPECT_FALSE(fs::exists(nowy / kNazwaManifestu));
     // The zip keeps times to two seconds.
     const auto roznica =
@@ -107,7 +112,7 @@ TEST_F(Kopia, PaczkiNaZyczenieAPlikiPlacZInnegoKatalogu) {
         UtworzKopie(dane.string(), kopie.string(), {.zPaczkami = true, .katalogPlac = place});
     const fs::path nowy = m_tmp / "odtworzone";
     OdtworzKopie(w.archiwum, nowy.string());
-    EXPECT_EQ(Czytaj(nowy / "SPD/P0001/DANE.CSV"), "paczka\n");
+    EXPECT_EQ(Czytaj(nowy / "SPD/R20261210T101500123/DANE.CSV"), "paczka\n");
     // Only the payroll program's table files, whatever their letter case.
     const std::map<std::string, std::string> plac = Pliki(nowy / "PLACE");
     EXPECT_EQ(plac,
@@ -118,6 +123,51 @@ TEST_F(Kopia, PaczkiNaZyczenieAPlikiPlacZInnegoKatalogu) {
                    t += k + " ";
                return t;
            }();
+}
+
+// The engine's working files never go into a backup: an undo journal restored beside its
+// table would undo the table's last change at the first open; lock and temporary files
+// describe a moment that is over. Nothing else is left out.
+TEST_F(Kopia, PlikiRoboczeSilnikaNieTrafiajaDoKopii) {
+    const auto bezRoboczych = Pliki(dane);
+    for (const char* roboczy : {"Hasla.JNL", "mirta.jnl", "PARADOX.LCK", "ROVANTE/PDOXUSRS.LCK",
+                                "Mirta.DB.tmp", ".raport.pdf.ab12cd34ef56.tmp"})
+        Zapisz(dane / roboczy, "roboczy");
+    const WynikKopii w = UtworzKopie(dane.string(), kopie.string(), {.zPaczkami = true});
+    const fs::path nowy = m_tmp / "odtworzone";
+    OdtworzKopie(w.archiwum, nowy.string());
+    EXPECT_EQ(Pliki(nowy), bezRoboczych);
+}
+
+// A writer of this program holds a table exclusively for each change; the backup takes every
+// table under a shared lock, so it waits for a change under way and the change waits for it.
+TEST_F(Kopia, ZmianaWToku) {
+    const fs::path tabela = dane / "Mirta.DB";
+    const int pisarz = ::open(tabela.c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(pisarz, LOCK_EX), 0);
+    std::thread zmiana([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        Zapisz(tabela, "po zmianie");  // the change ends, then the lock goes
+        ::flock(pisarz, LOCK_UN);
+    });
+    const WynikKopii w = UtworzKopie(dane.string(), kopie.string(), {});
+    zmiana.join();
+    ::close(pisarz);
+    const fs::path nowy = m_tmp / "odtworzone";
+    OdtworzKopie(w.archiwum, nowy.string());
+    EXPECT_EQ(Czytaj(nowy / "Mirta.DB"), "po zmianie");
+
+    // While the backup reads, the tables are held: a writer's exclusive lock cannot be had.
+    bool zablokowana = false;
+    UtworzKopie(dane.string(), (m_tmp / "kopie2").string(), {},
+                [&](const std::string& etap, double) {
+                    if (etap != "Liczenie sum kontrolnych" || zablokowana)
+                        return;
+                    const int fd = ::open(tabela.c_str(), O_RDONLY | O_CLOEXEC);
+                    zablokowana = ::flock(fd, LOCK_EX | LOCK_NB) != 0;
+                    ::close(fd);
+                });
+    EXPECT_TRUE(zablokowana);
 }
 
 TEST_F(Kopia, KatalogKopiiWewnatrzDanychNieTrafiaDoKopii) {

@@ -90,13 +90,18 @@ TEST_F(BledyPrzegrywania, WritesNothingWhileThePayrollProgramHoldsAFile) {
     auto placowy =
         engine::FileSystem::Real().Open(Plik("PRACLIST.DBF"), engine::OpenMode::ReadWrite);
     ASSERT_TRUE(placowy->TryLock(true));
+    // The lock is seen and asked about; answered "Tak", the held file still stops the export.
+    dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
     const WynikPrzegrania w = Przegraj();
     EXPECT_EQ(w.stan, Stan::Przerwano);
     EXPECT_EQ(w.przegranych, 0);
-    ASSERT_EQ(dialogi.komunikaty.size(), 2u);
-    EXPECT_EQ(dialogi.komunikaty[1].tekst.rfind("Nie przegrano danych do płac.\n", 0), 0u)
-        << dialogi.komunikaty[1].tekst;
-    EXPECT_NE(dialogi.komunikaty[1].tekst.find("używana przez inny program"), std::string::npos);
+    ASSERT_EQ(dialogi.komunikaty.size(), 3u);
+    EXPECT_EQ(dialogi.komunikaty[1].tekst,
+              "Tabela ROVANTE\\PRACLIST.DBF jest prawdopodobnie otwarta w programie płacowym. "
+              "Zapisać mimo to?");
+    EXPECT_EQ(dialogi.komunikaty[2].tekst.rfind("Nie przegrano danych do płac.\n", 0), 0u)
+        << dialogi.komunikaty[2].tekst;
+    EXPECT_NE(dialogi.komunikaty[2].tekst.find("używana przez inny program"), std::string::npos);
     EXPECT_EQ(engine::testing::ReadBytesOf(Plik("MIRTA.DBF")), mirta);
     placowy->Unlock();
     EXPECT_EQ(Przegraj().przegranych, 5);

@@ -1,9 +1,14 @@
 #include "payroll/przegrywanie.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "payroll/tests/jednostka_placowa.h"
@@ -272,6 +277,78 @@ TEST_F(Przegrywanie, StopsAtNoOrAMissingStandardWithoutWriting) {
     EXPECT_FALSE(pokazano);
     EXPECT_EQ(engine::testing::ReadBytesOf(Plik("MIRTA.DBF")), mirta);
     EXPECT_EQ(Przegraj().przegranych, 1) << "Mazovia is still there";
+}
+
+// Signs that the payroll program has its files open: the Paradox engine's lock files in the
+// folder (any case) and a lock another process holds on the file. Each one asks before
+// writing, "Nie" by default; "Nie" writes nothing, "Tak" writes.
+TEST_F(Przegrywanie, AsksBeforeWritingFilesProbablyOpenInThePayrollProgram) {
+    DodajWzorcowego();
+    Zacznij();
+    const std::string pytanie =
+        "Tabela ROVANTE\\MIRTA.DBF jest prawdopodobnie otwarta w programie płacowym. Zapisać "
+        "mimo to?";
+    struct Slad {
+        const char* opis;
+        std::function<std::function<void()>()> zaloz;  // answers how to take it away
+    };
+    auto plikBlokady = [&](const char* nazwa) {
+        return [this, nazwa] {
+            testing::Zapisz(dir.Path() + "/ROVANTE/" + nazwa, "");
+            return std::function<void()>(
+                [this, nazwa] { std::filesystem::remove(dir.Path() + "/ROVANTE/" + nazwa); });
+        };
+    };
+    auto blokadaPliku = [&](bool zakresowa) {
+        return [this, zakresowa] {
+            const int fd = ::open(Plik("MIRTA.DBF").c_str(), O_RDWR | O_CLOEXEC);
+            if (zakresowa) {
+                struct flock z {};
+                z.l_type = F_RDLCK;
+                z.l_whence = SEEK_SET;
+                z.l_start = 0;
+                z.l_len = 1;
+                EXPECT_EQ(::fcntl(fd, F_OFD_SETLK, &z), 0);
+            } else {
+                EXPECT_EQ(::flock(fd, LOCK_SH), 0);
+            }
+            return std::function<void()>([fd] { ::close(fd); });
+        };
+    };
+    const Slad slady[] = {
+        {"PARADOX.LCK", plikBlokady("PARADOX.LCK")},
+        {"pdoxusrs.lck", plikBlokady("pdoxusrs.lck")},
+        {"MIRTA.LCK", plikBlokady("MIRTA.LCK")},
+        {"flock", blokadaPliku(false)},
+        {"byte-range lock", blokadaPliku(true)},
+    };
+    for (const Slad& s : slady) {
+        SCOPED_TRACE(s.opis);
+        const std::string przed = engine::testing::ReadBytesOf(Plik("MIRTA.DBF"));
+        const auto zdejmij = s.zaloz();
+        dialogi.komunikaty.clear();
+        dialogi.odpowiedzi = {store::Odpowiedz::Tak, store::Odpowiedz::Nie};
+        EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, {},
+                                      dialogi)
+                      .stan,
+                  Stan::Rezygnacja);
+        ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+        EXPECT_EQ(dialogi.komunikaty[1].tekst, pytanie);
+        EXPECT_EQ(dialogi.komunikaty[1].domyslna, store::Odpowiedz::Nie);
+        EXPECT_EQ(engine::testing::ReadBytesOf(Plik("MIRTA.DBF")), przed);
+        zdejmij();
+    }
+    // Answered "Tak", the export goes on; with no sign left there is no question.
+    const auto zdejmij = slady[0].zaloz();
+    dialogi.komunikaty.clear();
+    dialogi.odpowiedzi = {store::Odpowiedz::Tak, store::Odpowiedz::Tak};
+    EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, {},
+                                  dialogi)
+                  .przegranych,
+              1);
+    zdejmij();
+    EXPECT_EQ(Przegraj().przegranych, 1);
+    EXPECT_EQ(dialogi.komunikaty.size(), 1u);
 }
 
 TEST_F(Przegrywanie, NamesTheFirstMissingFileInTheOrderLookedFor) {

@@ -6,6 +6,7 @@
 #include "reports/eksport.h"
 #include "reports/eksport_xlsx.h"
 #include "engine/testing/temp_dir.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::reports {
 namespace {
@@ -63,8 +64,8 @@ TEST(Eksport, TextPutsTextsAtTheirColumnsAndHtmlEscapes) {
 
 // python3-openpyxl reads the spreadsheet: a header row, numbers as numbers, dates as dates.
 TEST(Eksport, XlsxOpensInAnIndependentReaderWithTypedCells) {
-    if (std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") != 0)
-        GTEST_SKIP() << "python3-openpyxl is not installed";
+    MIRTA_WYMAGA_PROGRAMU(std::system("/usr/bin/python3 -c 'import openpyxl' 2>/dev/null") == 0,
+                          "python3-openpyxl");
     engine::testing::TempDir dir;
     const std::string plik = dir.File("lista.xlsx");
     EksportXlsx(Przyklad(), plik);

@@ -191,14 +191,18 @@ private slots:
         QVERIFY(o.baza.dialogi.komunikaty.empty());
     }
 
-    // Pictures of the main window and of the leave page (MIRTA_ZRZUTY).
+    // Pictures of the main window and of two pages (saved with MIRTA_ZRZUTY): each painted,
+    // and a page shown is a different picture.
     void zrzuty() {
         Okno o("ADMIN");
-        shell::testing::Zrzut(*o.glowny, "kadrowa_glowny");
+        QImage glowny, urlopy, choroby;
+        store::ui::testing::ZrzutNarysowany(*o.glowny, "kadrowa_glowny", &glowny);
         o.glowny->Strony()->PokazStrone("Urlopy");
-        shell::testing::Zrzut(*o.glowny, "kadrowa_urlopy");
+        store::ui::testing::ZrzutNarysowany(*o.glowny, "kadrowa_urlopy", &urlopy);
         o.glowny->Strony()->PokazStrone("Choroby / Nieobecności");
-        shell::testing::Zrzut(*o.glowny, "kadrowa_choroby");
+        store::ui::testing::ZrzutNarysowany(*o.glowny, "kadrowa_choroby", &choroby);
+        QVERIFY(urlopy != glowny);
+        QVERIFY(choroby != urlopy);
     }
 };
 

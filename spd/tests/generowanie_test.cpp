@@ -1,7 +1,12 @@
 #include "spd/generowanie.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <fstream>
 #include <set>
 
 #include "compute/zaokraglij.h"
@@ -11,6 +16,7 @@
 #include "spd/zrodla_spd.h"
 #include "engine/dbf_table.h"
 #include "engine/testing/fault_file_system.h"
+#include "engine/testing/temp_dir.h"
 #include "store/katalog.h"
 #include "tools/demo.h"
 
@@ -145,6 +151,85 @@ TEST_F(GenerowanieDemo, WynagrodzeniaJednymPrzebiegiemJakPracownikPoPracowniku) 
     const std::vector<Rekord> oczekiwane = WynagrodzeniaPracownikPoPracowniku(w.dataDanych);
     EXPECT_GT(oczekiwane.size(), 50u);
     EXPECT_EQ(Rekordy(w, wpis), oczekiwane);
+}
+
+// The unfinished mark cannot be written (a file-size limit of nothing, as a full disk or a
+// quota would do): nothing is generated, neither the register nor the log gets a row, no
+// package folder is left and the user is told why.
+TEST_F(GenerowanieDemo, BezZnacznikaNiedokonczonejNicNiePowstaje) {
+    auto foldery = [&] {
+        std::set<std::string> nazwy;
+        for (const auto& wpis : std::filesystem::directory_iterator(dir.File("SPD")))
+            if (wpis.is_directory())
+                nazwy.insert(wpis.path().filename().string());
+        return nazwy;
+    };
+    const auto przed = foldery();
+    Zaznaczenia z;
+    z.Zaznacz(WpisRodzaju("P"));
+    OpcjeGenerowania o;
+    o.dataDanych = compute::DataKal{2026, 12, 10};
+    dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit stary{};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &stary), 0);
+    const rlimit zero{0, stary.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &zero), 0);
+    const WynikGenerowania w = GenerujPrzesylkeSPD(*tdm, *tdm1, z, dialogi, o);
+    ::setrlimit(RLIMIT_FSIZE, &stary);
+
+    EXPECT_EQ(w.stan, WynikGenerowania::Stan::Przerwano);
+    EXPECT_EQ(w.rejestr, 0);
+    EXPECT_TRUE(w.naglowki.empty());
+    ASSERT_FALSE(dialogi.komunikaty.empty());
+    EXPECT_TRUE(dialogi.komunikaty.back().tekst.starts_with(
+        "Nie można zapisać znacznika przesyłki niedokończonej"))
+        << dialogi.komunikaty.back().tekst;
+    EXPECT_EQ(foldery(), przed);
+    EXPECT_EQ(OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TRejPrzesylek")->RowCount(),
+              0u);
+    EXPECT_EQ(OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TPrzesylki")->RowCount(),
+              0u);
+}
+
+// Only a mark known to be absent lets a package go: a folder that cannot be looked into, a
+// mark that is a link (even a dangling one), or a folder path that is no folder is refused.
+TEST(PaczkaNiekompletna, StanNieznanyJestOdmowa) {
+    engine::testing::TempDir dir;
+    std::filesystem::create_directories(dir.File("SPD/R1"));
+    EXPECT_FALSE(PaczkaNiekompletna(dir.Path(), "SPD\\R1").has_value());
+
+    std::filesystem::create_symlink("nie-ma", dir.File("SPD/R1/NIEDOKONCZONA.TXT"));
+    EXPECT_TRUE(PaczkaNiekompletna(dir.Path(), "SPD\\R1").has_value());
+
+    std::ofstream(dir.File("SPD/R2")) << "plik zamiast folderu";
+    const auto plik = PaczkaNiekompletna(dir.Path(), "SPD\\R2");
+    ASSERT_TRUE(plik.has_value());
+    EXPECT_TRUE(plik->starts_with("Nie można ustalić, czy przesyłka SPD\\R2")) << *plik;
+
+    // A folder its user may not look into: the check runs as an unprivileged user.
+    std::filesystem::create_directories(dir.File("SPD/R3"));
+    std::filesystem::permissions(dir.File("SPD"), std::filesystem::perms(0711));
+    std::filesystem::permissions(dir.File("SPD/R3"), std::filesystem::perms(0700));
+    const bool root = ::geteuid() == 0;
+    if (!root)
+        std::filesystem::permissions(dir.File("SPD/R3"), std::filesystem::perms::none);
+    const pid_t pid = ::fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        if (root && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        try {
+            const auto powod = PaczkaNiekompletna(dir.Path(), "SPD\\R3");
+            ::_exit(powod && powod->starts_with("Nie można ustalić") ? 0 : 1);
+        } catch (...) {
+            ::_exit(3);
+        }
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    std::filesystem::permissions(dir.File("SPD/R3"), std::filesystem::perms::owner_all);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
 }
 
 engine::testing::FaultFileSystem& Awaria() {

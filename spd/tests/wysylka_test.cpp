@@ -10,9 +10,11 @@
 #include <random>
 
 #include "spd/csv_spd.h"
+#include "spd/skrypt_ssh.h"
 #include "spd/testing/serwer_sftp_testowy.h"
 #include "engine/testing/temp_dir.h"
 #include "wspolne/testing/dialogi_skryptowe.h"
+#include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::spd {
 namespace {
@@ -26,6 +28,17 @@ using testing::Uruchom;
 
 bool Zawiera(const std::string& tekst, const std::string& fragment) {
     return tekst.find(fragment) != std::string::npos;
+}
+
+// Files under `folder` holding the password as it is or as the script's address encodes it.
+std::vector<std::string> PlikiZHaslem(const std::string& folder, const std::string& haslo) {
+    std::vector<std::string> pliki;
+    for (const auto& wpis : std::filesystem::recursive_directory_iterator(folder)) {
+        const std::string tresc = wpis.is_regular_file() ? ReadBytesOf(wpis.path().string()) : "";
+        if (Zawiera(tresc, haslo) || Zawiera(tresc, KodujProcentowo(haslo)))
+            pliki.push_back(wpis.path().string());
+    }
+    return pliki;
 }
 
 // Names appearing (created, linked or renamed) and files closed after writing in the server's
@@ -59,8 +72,8 @@ private:
 class WysylkaSftp : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (const auto powod = SerwerSftpTestowy::Niedostepny())
-            GTEST_SKIP() << "Bez serwera SFTP: " << *powod;
+        const auto powod = SerwerSftpTestowy::Niedostepny();
+        MIRTA_WYMAGA_PROGRAMU(!powod, "serwer SFTP (OpenSSH): " << powod.value_or(""));
         std::filesystem::create_directories(m_dir.File("serwer"));
         m_serwer = std::make_unique<SerwerSftpTestowy>(m_dir.File("serwer"));
         m_w = m_dir.File("spd");
@@ -126,7 +139,7 @@ protected:
     }
 
     // A failed send shows one error naming the send and its reason, leaves nothing under a
-    // final name on the server and no script behind.
+    // final name on the server and the password in no file.
     void OczekujBledu(const DialogiSkryptowe& dialogi, const std::string& powod) {
         ASSERT_FALSE(dialogi.komunikaty.empty());
         const auto& ostatni = dialogi.komunikaty.back();
@@ -141,7 +154,7 @@ protected:
         for (const std::string& plik : PlikiNaSerwerze())
             for (const char* rozszerzenie : {".zip", ".md5", ".sem"})
                 EXPECT_NE(plik, m_nazwa + rozszerzenie);
-        EXPECT_FALSE(std::filesystem::exists(m_w + "/ssh.txt"));
+        EXPECT_EQ(PlikiZHaslem(m_w, SerwerSftpTestowy::kHaslo), std::vector<std::string>{});
     }
 
     TempDir m_dir;
@@ -156,15 +169,13 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
     ZnanyKlucz();
     ObserwatorFolderu obserwator(m_serwer->FolderPrzesylek());
     std::string skryptWTrakcie;
-    unsigned trybSkryptu = 0;
+    std::vector<std::string> zHaslemWTrakcie;
     PostepWysylki ostatniZip;
     OpcjeWysylki opcje;
     opcje.postep = [&](const PostepWysylki& postep) {
         if (skryptWTrakcie.empty()) {
             skryptWTrakcie = ReadBytesOf(m_w + "/ssh.txt");
-            struct stat st {};
-            ::stat((m_w + "/ssh.txt").c_str(), &st);
-            trybSkryptu = st.st_mode & 07777;
+            zHaslemWTrakcie = PlikiZHaslem(m_w, SerwerSftpTestowy::kHaslo);
         }
         if (postep.plik == m_nazwa + ".zip")
             ostatniZip = postep;
@@ -202,12 +213,18 @@ TEST_F(WysylkaSftp, PaczkaDocieraCalaWKolejnosciZipMd5Sem) {
     const uint64_t rozmiarZip = std::filesystem::file_size(lokalny + ".zip");
     EXPECT_EQ(ostatniZip.wyslano, rozmiarZip);
     EXPECT_EQ(ostatniZip.rozmiar, rozmiarZip);
-    EXPECT_EQ(trybSkryptu, 0600u);
+    // The script left for the user to read has every line but the password.
+    EXPECT_TRUE(
+        Zawiera(skryptWTrakcie, std::string("open sftp://") + SerwerSftpTestowy::kUzytkownik +
+                                    "@127.0.0.1:" + std::to_string(m_serwer->Port()) + "\r\n"))
+        << skryptWTrakcie;
+    EXPECT_EQ(zHaslemWTrakcie, std::vector<std::string>{});
     EXPECT_TRUE(Zawiera(skryptWTrakcie, "\r\nCD " + m_serwer->FolderPrzesylek() + "\r\nput " +
                                             m_nazwa + ".zip \r\nput " + m_nazwa + ".md5 \r\nput " +
                                             m_nazwa + ".sem \r\nclose\r\nexit\r\n"))
         << skryptWTrakcie;
-    EXPECT_FALSE(std::filesystem::exists(m_w + "/ssh.txt"));
+    EXPECT_EQ(ReadBytesOf(m_w + "/ssh.txt"), skryptWTrakcie);
+    EXPECT_EQ(PlikiZHaslem(m_w, SerwerSftpTestowy::kHaslo), std::vector<std::string>{});
 }
 
 TEST_F(WysylkaSftp, NieznanyKluczTrzebaPrzyjac) {

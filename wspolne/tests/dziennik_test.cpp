@@ -62,11 +62,19 @@ TEST_F(DziennikTest, AFullLogMovesToNumberedCopiesAndTheOldestGoes) {
     EXPECT_EQ(pliki, 3);
 }
 
-TEST_F(DziennikTest, AnUnwritableDirectoryIsNoFailure) {
+// A line that cannot be written is lost without harm: what blocked the folder is untouched,
+// and the next line is written once the folder can be made.
+TEST_F(DziennikTest, AnUnwritableDirectoryLosesThatLineOnly) {
     fs::create_directories(m_katalog);
-    std::ofstream(m_katalog / "plik") << "";
+    std::ofstream(m_katalog / "plik") << "zawartość";
     Dziennik d((m_katalog / "plik" / "mirta").string());
-    EXPECT_NO_THROW(d.Zapisz("nie ma gdzie"));
+    d.Zapisz("nie ma gdzie");
+    EXPECT_EQ(Tresc(m_katalog / "plik"), "zawartość");
+    fs::remove(m_katalog / "plik");
+    d.Zapisz("już jest gdzie");
+    const std::string log = Tresc(d.Sciezka());
+    EXPECT_EQ(log.find("nie ma gdzie"), std::string::npos) << log;
+    EXPECT_NE(log.find("już jest gdzie"), std::string::npos) << log;
 }
 
 TEST(DziennikKatalog, TheStateDirectoryOrItsDefaultUnderHome) {

@@ -152,7 +152,8 @@ private slots:
         dialogi.okno = &okno;
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
-        dialogi.zapis.odpowiedzi.push_back(Odpowiedz::Tak);
+        // Both questions answered "Tak": the export and writing the file the lock shows open.
+        dialogi.zapis.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak};
         Kliknij(okno, "ButtonPrzegrywaj");
 
         QVERIFY(dialogi.panelWidoczny);
@@ -160,8 +161,29 @@ private slots:
         QVERIFY(!Znajdz(okno, "PanelCzekaj")->isVisible());
         QVERIFY(Znajdz(okno, "ButtonPrzegrywaj")->isEnabled());
         QVERIFY(Znajdz(okno, "ButtonZamknij")->isEnabled());
-        QCOMPARE(dialogi.zapis.komunikaty.size(), size_t(2));
-        QVERIFY(dialogi.zapis.komunikaty[1].tekst.rfind("Nie przegrano danych do płac.\n", 0) == 0);
+        QCOMPARE(dialogi.zapis.komunikaty.size(), size_t(3));
+        QVERIFY(dialogi.zapis.komunikaty[2].tekst.rfind("Nie przegrano danych do płac.\n", 0) == 0);
+        QCOMPARE(Plik(baza, "MIRTA.DBF")->RowCount(), uint64_t(0));
+    }
+
+    // The payroll program's lock file in the folder: the window asks before writing, "Nie" by
+    // default, and "Nie" leaves the files as they were and the window open.
+    void plikBlokadyPlacPytaPrzedZapisem() {
+        DemoOkien baza(KopiujPlikiPlac);
+        QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
+        QFile blokada(QString::fromStdString(baza.Katalog() + "/ROVANTE/PARADOX.LCK"));
+        QVERIFY(blokada.open(QIODevice::WriteOnly));
+        blokada.close();
+        TFPrzegrywanieDoPlac okno(*baza.tdm, baza.dialogi);
+        okno.show();
+        baza.dialogi.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Nie};
+        Kliknij(okno, "ButtonPrzegrywaj");
+        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(2));
+        QCOMPARE(baza.dialogi.komunikaty[1].tekst,
+                 std::string("Tabela ROVANTE\\MIRTA.DBF jest prawdopodobnie otwarta w programie "
+                             "płacowym. Zapisać mimo to?"));
+        QCOMPARE(baza.dialogi.komunikaty[1].domyslna, Odpowiedz::Nie);
+        QVERIFY(okno.isVisible());
         QCOMPARE(Plik(baza, "MIRTA.DBF")->RowCount(), uint64_t(0));
     }
 

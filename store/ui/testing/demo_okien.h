@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QImage>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -93,6 +95,24 @@ private:
 
 // Pictures for people to look at, when MIRTA_ZRZUTY names a folder; otherwise the window
 // must still paint.
+// The window as a user would see it, checked for what any picture of it must show: the
+// window's size and more than one colour (a window that painted nothing is one flat colour).
+// Saved as nazwa.png when MIRTA_ZRZUTY names a folder.
+inline void ZrzutNarysowany(QWidget& okno, const QString& nazwa, QImage* obraz = nullptr) {
+    QApplication::processEvents();
+    const QImage i = okno.grab().toImage();
+    QCOMPARE(i.size() / i.devicePixelRatio(), okno.size());
+    bool kolory = false;
+    for (int y = 0; y < i.height() && !kolory; y += 2)
+        for (int x = 0; x < i.width() && !kolory; x += 2)
+            kolory = i.pixel(x, y) != i.pixel(0, 0);
+    QVERIFY2(kolory, qPrintable(nazwa + ": okno nic nie narysowało"));
+    if (!kit::FolderZrzutow().isEmpty())
+        QVERIFY(!kit::ZapiszZrzut(okno, nazwa).isEmpty());
+    if (obraz)
+        *obraz = i;
+}
+
 inline void Zrzut(QWidget& okno, const QString& nazwa) {
     QVERIFY(!okno.grab().isNull());
     kit::ZapiszZrzut(okno, nazwa);
