@@ -1,14 +1,15 @@
 #include "kit/data_controls.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtGlobal>
 
+#include "engine/field_text.h"
 #include "kit/cala_wartosc.h"
 #include "kit/run_guarded.h"
-#include "engine/field_text.h"
 
 namespace mirta::kit {
 
@@ -27,7 +28,44 @@ bool ChangesText(QKeyEvent* event) {
     return !text.isEmpty() && text.at(0).isPrint();
 }
 
+// A printable key typed into a closed list, without Ctrl or Alt.
+bool TypedInto(QComboBox& combo, QKeyEvent* event) {
+    const QString text = event->text();
+    return !combo.view()->isVisible() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+           !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace();
+}
+
 }  // namespace
+
+QString TypedCode::Add(const QString& text) {
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now - m_last > 1000)
+        m_text.clear();
+    m_last = now;
+    m_text += text;
+    return m_text;
+}
+
+int FindTyped(const QString& typed, int count, const std::function<QStringList(int)>& codes,
+              const std::function<QString(int)>& text) {
+    if (typed.isEmpty())
+        return -1;
+    int prefix = -1;
+    for (int i = 0; i < count; ++i)
+        for (const QString& c : codes(i)) {
+            if (c.trimmed().compare(typed, Qt::CaseInsensitive) == 0)
+                return i;
+            if (prefix < 0 && c.trimmed().startsWith(typed, Qt::CaseInsensitive))
+                prefix = i;
+        }
+    if (prefix >= 0)
+        return prefix;
+    for (int i = 0; i < count; ++i)
+        if (text(i).trimmed().startsWith(typed, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
 
 // ---- FieldBinding
 
@@ -300,6 +338,24 @@ void DbCodeCombo::Choose(int index) {
         ShowValue();
 }
 
+void DbCodeCombo::keyPressEvent(QKeyEvent* event) {
+    if (!TypedInto(*this, event))
+        return QComboBox::keyPressEvent(event);
+    auto codes = [this](int i) { return QStringList{QString::fromStdString(m_codes[i].code)}; };
+    auto text = [this](int i) { return m_codes[i].text; };
+    const int n = static_cast<int>(m_codes.size());
+    int found = FindTyped(m_typed.Add(event->text()), n, codes, text);
+    if (found < 0) {
+        m_typed.Restart();
+        found = FindTyped(m_typed.Add(event->text()), n, codes, text);
+    }
+    event->accept();
+    if (found < 0 || found == currentIndex())
+        return;
+    setCurrentIndex(found);
+    Choose(found);
+}
+
 void DbCodeCombo::wheelEvent(QWheelEvent* event) {
     if (IsAttached() && Data().Editing())
         return QComboBox::wheelEvent(event);
@@ -401,6 +457,30 @@ void DbLookupCombo::Choose(int index) {
         return ShowValue();
     if (!Write([&](engine::Dataset& ds) { ds.SetField(m_field, key); }))
         ShowValue();
+}
+
+void DbLookupCombo::keyPressEvent(QKeyEvent* event) {
+    if (!TypedInto(*this, event))
+        return QComboBox::keyPressEvent(event);
+    const auto* items = static_cast<QStandardItemModel*>(model());
+    auto codes = [items](int i) {
+        QStringList c;
+        for (int k = 1; k < items->columnCount(); ++k)
+            c << items->item(i, k)->text();
+        return c;
+    };
+    auto text = [items](int i) { return items->item(i, 0)->text(); };
+    const int n = static_cast<int>(m_keys.size());
+    int found = FindTyped(m_typed.Add(event->text()), n, codes, text);
+    if (found < 0) {
+        m_typed.Restart();
+        found = FindTyped(m_typed.Add(event->text()), n, codes, text);
+    }
+    event->accept();
+    if (found < 0 || found == currentIndex())
+        return;
+    setCurrentIndex(found);
+    Choose(found);
 }
 
 void DbLookupCombo::wheelEvent(QWheelEvent* event) {

@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +14,10 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -31,9 +35,11 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/linijka.h"
 #include "engine/code_page.h"
+#include "kit/foldery.h"
 #include "store/tdm1.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::documents {
 
@@ -49,12 +55,26 @@ bool JestTekstem(const QString& plik) {
     return plik.endsWith(".TXT", Qt::CaseInsensitive);
 }
 
-// Every character with the codes 1 to 254 of the program's code page.
+// Every character with the codes 1 to 254 of the program's code page, as the letters it
+// stands for; control codes and unassigned ones show nothing a clerk could copy.
 QString ZnakiStronyKodowej() {
     std::string bajty;
     for (int k = 1; k <= 254; ++k)
         bajty += static_cast<char>(k);
-    return QString::fromStdString(engine::CodePage::ForNumber(1250).Decode(bajty));
+    const QString znaki = QString::fromStdString(engine::CodePage::ForNumber(1250).Decode(bajty));
+    QString widoczne;
+    for (const QChar c : znaki)
+        if (c.isPrint() && c != QChar::ReplacementCharacter)
+            widoczne += c;
+    return widoczne;
+}
+
+// A name saved without an extension is an RTF document (a text file when that filter was
+// chosen).
+QString ZRozszerzeniem(const QString& plik, const QString& filtr) {
+    if (!QFileInfo(plik).suffix().isEmpty())
+        return plik;
+    return plik + (filtr.startsWith("Text") ? ".txt" : ".rtf");
 }
 
 }  // namespace
@@ -138,12 +158,19 @@ void TFEditor::ZbudujAkcje() {
 
 void TFEditor::ZbudujMenu() {
     QMenu* plik = menuBar()->addMenu("&Plik");
-    plik->addAction(Akcja("&Nowy", "", &TFEditor::Nowy));
-    plik->addAction(Akcja("&Otwórz...", "", &TFEditor::OtworzPlik));
-    plik->addAction(Akcja("&Zapisz", "", &TFEditor::Zapisz));
+    auto zKlawiszem = [](QAction* a, QKeySequence::StandardKey k) {
+        a->setShortcut(k);
+        a->setToolTip(a->toolTip() + " (" + a->shortcut().toString(QKeySequence::NativeText) + ")");
+        return a;
+    };
+    plik->addAction(zKlawiszem(Akcja("&Nowy", "", &TFEditor::Nowy), QKeySequence::New));
+    plik->addAction(zKlawiszem(Akcja("&Otwórz...", "", &TFEditor::OtworzPlik), QKeySequence::Open));
+    QAction* zapisz = zKlawiszem(Akcja("&Zapisz", "", &TFEditor::Zapisz), QKeySequence::Save);
+    zapisz->setObjectName("Zapisz");
+    plik->addAction(zapisz);
     plik->addAction(Akcja("Zapisz jako.", "", &TFEditor::ZapiszJako));
     plik->addSeparator();
-    plik->addAction(Akcja("&Drukuj", "", &TFEditor::DrukujPlik));
+    plik->addAction(zKlawiszem(Akcja("&Drukuj", "", &TFEditor::DrukujPlik), QKeySequence::Print));
     plik->addAction(Akcja("Podgląd wydruku.", "", &TFEditor::PodgladWydruku));
     plik->addSeparator();
     QAction* wyjscie = plik->addAction("E&xit");
@@ -205,7 +232,7 @@ void TFEditor::ZbudujPasekNarzedzi() {
     pasek->addAction(
         ikona(Akcja("Otwórz", "Otwórz|", &TFEditor::OtworzPlik), QStyle::SP_DialogOpenButton));
     pasek->addAction(
-        ikona(Akcja("Zapisz", "Zapisz", &TFEditor::Zapisz), QStyle::SP_DialogSaveButton));
+        ikona(Akcja("Zapisz", "Zapisz (Ctrl+S)", &TFEditor::Zapisz), QStyle::SP_DialogSaveButton));
     pasek->addAction(ikona(Akcja("Drukuj", "Drukuj|", &TFEditor::DrukujPlik),
                            QStyle::SP_FileDialogDetailedView));
     QAction* cofnij = pasek->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Cofnij");
@@ -379,22 +406,18 @@ bool TFEditor::ZapiszDo(const QString& plik) {
         bajty = WriteRtf(m_wczytany);  // unchanged: exactly what was loaded or produced
     else
         bajty = WriteRtf(DokumentZEdytora(*m_tekst->document(), m_wczytany));
-    const QString tymczasowy = plik + ".tmp";
-    QFile f(tymczasowy);
-    const bool zapisany = f.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-                          f.write(bajty.data(), static_cast<qint64>(bajty.size())) ==
-                              static_cast<qint64>(bajty.size()) &&
-                          f.flush();
-    f.close();
-    if (!zapisany || (QFile::exists(plik) && !QFile::remove(plik)) ||
-        !QFile::rename(tymczasowy, plik)) {
-        QFile::remove(tymczasowy);
+    // Written whole or not at all: the old file stays until the new one is complete.
+    try {
+        wspolne::ZapiszAtomowo(std::filesystem::path(plik.toStdString()), bajty);
+    } catch (const std::exception&) {
         m_dialogi.Blad("Nie udało się zapisać pliku: " + plik.toStdString() + " !!!",
                        store::kTytulBledu);
         return false;
     }
     m_tekst->document()->setModified(false);
     UstawPlik(plik);
+    statusBar()->showMessage("Zapisano: " +
+                             QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
     return true;
 }
 
@@ -429,10 +452,12 @@ void TFEditor::Nowy() {
 void TFEditor::OtworzPlik() {
     if (!MoznaPorzucic())
         return;
-    QFileDialog okno(this, "Otwórz plik.", QCoreApplication::applicationDirPath(), kFiltr);
+    QFileDialog okno(this, "Otwórz plik.", kit::FolderDialogu("dokumenty"), kFiltr);
     okno.setFileMode(QFileDialog::ExistingFile);
-    if (okno.exec() == QDialog::Accepted && !okno.selectedFiles().isEmpty())
+    if (okno.exec() == QDialog::Accepted && !okno.selectedFiles().isEmpty()) {
+        kit::ZapamietajFolder("dokumenty", okno.selectedFiles().front());
         Wczytaj(okno.selectedFiles().front());
+    }
 }
 
 void TFEditor::Zapisz() {
@@ -450,15 +475,46 @@ void TFEditor::Zapisz() {
 }
 
 void TFEditor::ZapiszJako() {
-    const QString plik = QFileDialog::getSaveFileName(
-        this, "Zapisz jako.", QCoreApplication::applicationDirPath(), kFiltr);
-    if (!plik.isEmpty() && ZapiszDo(plik))
+    QFileDialog okno(this, "Zapisz jako.", kit::FolderDialogu("dokumenty"), kFiltr);
+    okno.setObjectName("ZapiszJako");
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    okno.setDefaultSuffix("rtf");
+    connect(&okno, &QFileDialog::filterSelected, &okno, [&okno](const QString& f) {
+        okno.setDefaultSuffix(f.startsWith("Text") ? "txt" : "rtf");
+    });
+    if (m_plik != kBezNazwy)
+        okno.selectFile(QFileInfo(m_plik).fileName());
+    if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+        return;
+    const QString plik = ZRozszerzeniem(okno.selectedFiles().front(), okno.selectedNameFilter());
+    kit::ZapamietajFolder("dokumenty", plik);
+    if (ZapiszDo(plik))
         m_pytajONadpisanie = false;
 }
 
 void TFEditor::Drukuj() {
     QPrinter drukarka;
     drukarka.setDocName(m_plik);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer: the document goes to a PDF file the user names, never to a file the
+        // print dialog would choose by itself.
+        QFileDialog okno(this, "Drukuj do pliku PDF.", kit::FolderDialogu("dokumenty"),
+                         "Dokument PDF (*.pdf *.PDF)");
+        okno.setObjectName("DrukujDoPdf");
+        okno.setAcceptMode(QFileDialog::AcceptSave);
+        okno.setDefaultSuffix("pdf");
+        if (m_plik != kBezNazwy)
+            okno.selectFile(QFileInfo(m_plik).completeBaseName() + ".pdf");
+        if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+            return;
+        const QString pdf = okno.selectedFiles().front();
+        kit::ZapamietajFolder("dokumenty", pdf);
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+        m_tekst->document()->print(&drukarka);
+        statusBar()->showMessage("Wydrukowano do pliku: " + QDir::toNativeSeparators(pdf));
+        return;
+    }
     QPrintDialog okno(&drukarka, this);
     if (okno.exec() == QDialog::Accepted)
         m_tekst->document()->print(&drukarka);
@@ -475,6 +531,9 @@ void TFEditor::Podglad(QPageLayout::Orientation orientacja) {
     QPrintPreviewDialog podglad(&drukarka, this);
     connect(&podglad, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { m_tekst->document()->print(p); });
+    // Opens at the page's width, readable without zooming.
+    if (auto* widok = podglad.findChild<QPrintPreviewWidget*>())
+        widok->setZoomMode(QPrintPreviewWidget::FitToWidth);
     podglad.exec();
 }
 

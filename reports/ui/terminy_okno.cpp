@@ -10,17 +10,17 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty_dat.h"
-#include "reports/dane_raportu.h"
-#include "reports/raport_terminow.h"
-#include "reports/qt/miara_qt.h"
-#include "reports/ui/podglad.h"
-#include "reports/qt/zapis_wydruku.h"
 #include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
+#include "reports/dane_raportu.h"
+#include "reports/qt/miara_qt.h"
+#include "reports/qt/zapis_wydruku.h"
+#include "reports/raport_terminow.h"
+#include "reports/ui/podglad.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::reports::ui {
 
@@ -134,7 +134,7 @@ bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
 }
 
 void TFTerminy::EksportZOkna() {
-    if (const auto wybor = WybierzPlikWydruku(this, "Eksport terminów"))
+    if (const auto wybor = WybierzPlikWydruku(this, "Eksport terminów", m_dialogi))
         Eksportuj(wybor->first, wybor->second);
 }
 
