@@ -6,6 +6,7 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtGlobal>
+#include <algorithm>
 
 #include "engine/field_text.h"
 #include "kit/cala_wartosc.h"
@@ -304,8 +305,13 @@ void DbCodeCombo::SetCodes(const std::vector<CodeItem>& codes) {
     m_codes = codes;
     m_showing = true;
     clear();
-    for (const CodeItem& c : m_codes)
+    int widest = 0;
+    for (const CodeItem& c : m_codes) {
         addItem(c.text);
+        widest = std::max(widest, fontMetrics().horizontalAdvance(c.text));
+    }
+    // The drop-down shows every item whole, however narrow the field.
+    view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24);
     m_showing = false;
     if (IsAttached())
         ShowValue();

@@ -51,6 +51,13 @@ TFTerminy::TFTerminy(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
         {"Data", "Identyfikator", "Nazwisko i imię", "Co przypada", "Opis"});
     m_terminy->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_terminy->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_terminy->setToolTip("Podwójne kliknięcie lub Enter na wierszu otwiera akta pracownika.");
+    connect(m_terminy, &QTableWidget::cellActivated, this, [this](int wiersz, int) {
+        if (const QTableWidgetItem* id = m_terminy->item(wiersz, 1)) {
+            m_wybrany = id->text().toInt();
+            accept();
+        }
+    });
     m_terminy->verticalHeader()->hide();
     m_terminy->horizontalHeader()->setStretchLastSection(true);
     m_terminy->setAccessibleName("Terminy pracowników");
