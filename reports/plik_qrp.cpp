@@ -70,8 +70,8 @@ public:
 
     std::string_view Rodzaj() const { return m_pola[0]; }
     // The values of a WIERSZ record.
-    WierszArkusza WierszArkusza() const {
-        reports::WierszArkusza w;
+    WierszArkusza Wiersz() const {
+        WierszArkusza w;
         if (m_pola.size() > 1001)
             Blad("za dużo kolumn");
         for (size_t i = 1; i < m_pola.size(); ++i) {
@@ -273,7 +273,7 @@ Wydruk CzytajQrp(std::string_view dane) {
         } else if (r == "WIERSZ" && wersja >= 3) {
             if (w.arkusz.size() >= kNajwiecejWierszy)
                 c.Blad("za dużo wierszy arkusza");
-            w.arkusz.push_back(c.WierszArkusza());
+            w.arkusz.push_back(c.Wiersz());
         } else if (r == "KONIEC") {
             c.Pol(2);
             if (size_t(c.Calkowita(1, 0, int(kNajwiecejStron))) != w.strony.size())

@@ -325,6 +325,7 @@ void TFEditor::NowyTekst() {
     m_wczytany = Document();
     m_tekst->clear();
     m_tekst->document()->setModified(false);
+    m_zapisany = m_tekst->toHtml();
     m_pytajONadpisanie = false;
     UstawPlik(kBezNazwy);
 }
@@ -353,6 +354,7 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     WypelnijDokument(d, tagi);
     m_wczytany = d;
     PokazDokument(d, *m_tekst->document());
+    m_zapisany = m_tekst->toHtml();
     const std::string nazwa = NazwaDokumentu(szablon.nazwaWydruku, tagi);
     UstawPlik(nazwa.empty() ? kBezNazwy : QString::fromStdString(nazwa));
     m_pytajONadpisanie = !nazwa.empty();
@@ -366,6 +368,7 @@ void TFEditor::OtworzTekst(const QString& tekst) {
     Otworz(Tryb::Nowy);
     m_tekst->setPlainText(tekst);
     m_tekst->document()->setModified(false);
+    m_zapisany = m_tekst->toHtml();
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {
@@ -393,6 +396,7 @@ bool TFEditor::Wczytaj(const QString& plik) {
                                         std::string_view(bajty.constData(), bajty.size()))));
     }
     m_tekst->document()->setModified(false);
+    m_zapisany = m_tekst->toHtml();
     m_pytajONadpisanie = false;
     UstawPlik(plik);
     return true;
@@ -415,6 +419,7 @@ bool TFEditor::ZapiszDo(const QString& plik) {
         return false;
     }
     m_tekst->document()->setModified(false);
+    m_zapisany = m_tekst->toHtml();
     UstawPlik(plik);
     statusBar()->showMessage("Zapisano: " +
                              QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
@@ -422,7 +427,9 @@ bool TFEditor::ZapiszDo(const QString& plik) {
 }
 
 bool TFEditor::MoznaPorzucic() {
-    if (!m_pytaj || !m_tekst->document()->isModified())
+    // What counts is whether the text differs from the one last saved, loaded or produced:
+    // an undo back past a save, or a produced document the clerk changed, is asked about.
+    if (m_tekst->toHtml() == m_zapisany)
         return true;
     switch (m_dialogi.TakNieAnuluj("Zapisać zmiany?", "Confirmation", store::Ikona::Pytanie,
                                    store::Odpowiedz::Tak)) {
