@@ -255,6 +255,10 @@ void TFEditor::ZbudujPasekNarzedzi() {
     pasek->addSeparator();
     m_czcionki = new QFontComboBox(pasek);
     m_czcionki->setObjectName("Czcionki");
+    // As wide as a usual font's name, not the longest installed one: the toolbar fits a
+    // 1366-pixel screen.
+    m_czcionki->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_czcionki->setMinimumContentsLength(16);
     connect(m_czcionki, &QFontComboBox::currentFontChanged, this, [this](const QFont& f) {
         if (m_aktualizujePasek)
             return;

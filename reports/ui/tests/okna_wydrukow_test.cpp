@@ -297,6 +297,11 @@ private slots:
         okno.UstawEdytor(&edytor);
         okno.WybierzWydruk(17);
         auto* lista = Znajdz<QListWidget>(okno, "szablony");
+        // With none chosen the clerk is asked to choose, never given the first one.
+        lista->setCurrentRow(-1);
+        okno.Podglad();
+        QVERIFY(!edytor.isVisible());
+        QCOMPARE(wzory.OstatniKomunikat(), std::string("Wybierz z listy szablon wydruku."));
         const auto znalezione = lista->findItems("Informacja o uposażeniu", Qt::MatchStartsWith);
         QCOMPARE(znalezione.size(), 1);
         lista->setCurrentItem(znalezione.front());
