@@ -177,6 +177,7 @@ private slots:
                 znaleziony = true;
             }
         QVERIFY(znaleziony);
+        shell::testing::Zrzut(g, "kadrowa_urlop_z_klawiatury");
     }
 
     // Every coded column of every grid of the employee's pages shows its code's text (or the
