@@ -3,10 +3,10 @@
 #include <cstdio>
 #include <fstream>
 
-#include "reports/eksport.h"
 #include "compute/data_kal.h"
-#include "reports/eksport_xlsx.h"
 #include "engine/testing/temp_dir.h"
+#include "reports/eksport.h"
+#include "reports/eksport_xlsx.h"
 
 namespace mirta::reports {
 namespace {
@@ -102,7 +102,11 @@ TEST(Eksport, XlsxOpensInAnIndependentReaderWithTypedCells) {
     KomorkaArkusza data;
     data.rodzaj = RodzajWartosci::Data;
     data.dzien = int32_t(compute::NumerDnia({2026, 12, 14}));
-    w.arkusz = {{liczba(1), {RodzajWartosci::Tekst, "Nowak Anna"}, data, liczba(5), liczba(12.5),
+    w.arkusz = {{liczba(1),
+                 {RodzajWartosci::Tekst, "Nowak Anna"},
+                 data,
+                 liczba(5),
+                 liczba(12.5),
                  {RodzajWartosci::Tekst, "Urlop wypoczynkowy"}},
                 {liczba(1), {RodzajWartosci::Tekst, "Nowak Anna"}, {}, liczba(0)}};
     EksportXlsx(w, plik);

@@ -18,12 +18,12 @@
 #include <filesystem>
 
 #include "documents/ui/edytor.h"
-#include "shell/filtr_zdarzen.h"
-#include "shell/glowny.h"
-#include "shell/jedna_kopia.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/okno_edycji.h"
+#include "shell/filtr_zdarzen.h"
+#include "shell/glowny.h"
+#include "shell/jedna_kopia.h"
 #include "shell/kontrola_katalogu.h"
 #include "shell/strony_pracownika.h"
 #include "shell/tests/baza_okien.h"

@@ -13,10 +13,10 @@
 #include <functional>
 #include <memory>
 
+#include "engine/file_system.h"
 #include "kit/polski.h"
 #include "kit/zrzuty.h"
 #include "shell/kolumna_okno.h"
-#include "engine/file_system.h"
 #include "store/ui/tests/demo_okien.h"
 #include "wspolne/testing/dialogi_skryptowe.h"
 
