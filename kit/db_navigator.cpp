@@ -95,7 +95,7 @@ protected:
 }  // namespace
 
 std::optional<NavButton> DbNavigator::ButtonForKey(int key, Qt::KeyboardModifiers modifiers) {
-    modifiers &= ~Qt::KeypadModifier;
+    modifiers.setFlag(Qt::KeypadModifier, false);
     const bool ctrl = modifiers == Qt::ControlModifier;
     const bool none = modifiers == Qt::NoModifier;
     if ((none && key == Qt::Key_Insert) || (ctrl && key == Qt::Key_N))

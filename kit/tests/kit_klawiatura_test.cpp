@@ -120,10 +120,10 @@ private slots:
         komorka->setFocus();
         QTest::keyClicks(komorka, "wl");
         QCOMPARE(komorka->currentText(), QString("Wydział logistyki"));
-        QCOMPARE(QString::fromStdString(ds.Field("Komorka").AsText()), QString("2"));
+        QCOMPARE(QString::fromStdString(ds.FieldText("Komorka")), QString("2"));
         QTest::qWait(1100);
         QTest::keyClicks(komorka, "SK");
-        QCOMPARE(QString::fromStdString(ds.Field("Komorka").AsText()), QString("1"));
+        QCOMPARE(QString::fromStdString(ds.FieldText("Komorka")), QString("1"));
         QTest::qWait(1100);
         // No code starts so: the shown name does.
         QTest::keyClicks(komorka, "Zesp");
@@ -136,7 +136,7 @@ private slots:
         QTest::qWait(1100);
         QTest::keyClick(plec, Qt::Key_M);
         QCOMPARE(plec->currentText(), QString("Mężczyzna"));
-        QCOMPARE(QString::fromStdString(ds.Field("Plec").AsText()), QString("M"));
+        QCOMPARE(QString::fromStdString(ds.FieldText("Plec")), QString("M"));
     }
 
     // Mnemonics the window gave twice or on a letter that needs a dead key are moved to a free

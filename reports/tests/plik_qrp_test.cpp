@@ -79,7 +79,7 @@ TEST(PlikQrp, CorruptFilesAreRefusedWithAClearMessage) {
         {"bad sheet value kind", zamien("WIERSZ\t1", "WIERSZ\t7"), "rodzaj wartości"},
         {"empty sheet value", zamien("WIERSZ\t1", "WIERSZ\t\t1"), "pusta wartość"},
         {"bad sheet date", zamien("\t2730000", "\t2-5"), "zła liczba"},
-        {"truncated", dobry.substr(0, dobry.size() / 2), "uszkodzony"},
+        {"truncated", dobry.substr(0, dobry.rfind('\n', dobry.size() / 2) + 3), "uszkodzony"},
         {"no end record", dobry.substr(0, dobry.rfind("KONIEC")), "niepełny"},
         {"page count", zamien("KONIEC\t2", "KONIEC\t3"), "liczba stron"},
         {"bad number", zamien("595.28", "5x5"), "zła liczba"},
