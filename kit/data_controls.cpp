@@ -7,6 +7,7 @@
 #include <QTableView>
 #include <QtGlobal>
 #include <algorithm>
+#include <functional>
 
 #include "engine/field_text.h"
 #include "kit/cala_wartosc.h"
@@ -37,17 +38,27 @@ bool TypedInto(QComboBox& combo, QKeyEvent* event) {
            !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace();
 }
 
-}  // namespace
+// Letters typed into a list one after another (within a second) make one code.
+class TypedCode {
+public:
+    // The code typed so far with `text` added.
+    QString Add(const QString& text) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (now - m_last > 1000)
+            m_text.clear();
+        m_last = now;
+        m_text += text;
+        return m_text;
+    }
+    void Restart() { m_text.clear(); }
 
-QString TypedCode::Add(const QString& text) {
-    const qint64 now = QDateTime::currentMSecsSinceEpoch();
-    if (now - m_last > 1000)
-        m_text.clear();
-    m_last = now;
-    m_text += text;
-    return m_text;
-}
+private:
+    QString m_text;
+    qint64 m_last = 0;
+};
 
+// The item whose code is `typed`, else the first whose code starts with it, else the first
+// whose text does; -1 when none. Case does not matter.
 int FindTyped(const QString& typed, int count, const std::function<QStringList(int)>& codes,
               const std::function<QString(int)>& text) {
     if (typed.isEmpty())
@@ -67,6 +78,43 @@ int FindTyped(const QString& typed, int count, const std::function<QStringList(i
             return i;
     return -1;
 }
+
+// A code typed into a closed list picks its item as a click on it would (the list's
+// activated signal, which writes the field).
+class TypedCodeFilter : public QObject {
+public:
+    TypedCodeFilter(QComboBox& combo, std::function<QStringList(int)> codes)
+        : QObject(&combo), m_combo(combo), m_codes(std::move(codes)) {
+        combo.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!TypedInto(m_combo, key))
+            return false;
+        auto text = [this](int i) { return m_combo.itemText(i); };
+        int found = FindTyped(m_typed.Add(key->text()), m_combo.count(), m_codes, text);
+        if (found < 0) {
+            m_typed.Restart();
+            found = FindTyped(m_typed.Add(key->text()), m_combo.count(), m_codes, text);
+        }
+        if (found >= 0 && found != m_combo.currentIndex()) {
+            m_combo.setCurrentIndex(found);
+            emit m_combo.activated(found);
+        }
+        return true;
+    }
+
+private:
+    QComboBox& m_combo;
+    std::function<QStringList(int)> m_codes;
+    TypedCode m_typed;
+};
+
+}  // namespace
 
 // ---- FieldBinding
 
@@ -298,6 +346,7 @@ void DbMemo::focusOutEvent(QFocusEvent* event) {
 
 DbCodeCombo::DbCodeCombo(QWidget* parent) : QComboBox(parent), FieldBinding(this) {
     PokazujCalaWartosc(*this);
+    new TypedCodeFilter(*this, [this](int i) { return QStringList{itemData(i).toString()}; });
     connect(this, &QComboBox::activated, this, &DbCodeCombo::Choose);
 }
 
@@ -307,7 +356,7 @@ void DbCodeCombo::SetCodes(const std::vector<CodeItem>& codes) {
     clear();
     int widest = 0;
     for (const CodeItem& c : m_codes) {
-        addItem(c.text);
+        addItem(c.text, QString::fromStdString(c.code));
         widest = std::max(widest, fontMetrics().horizontalAdvance(c.text));
     }
     // The drop-down shows every item whole, however narrow the field.
@@ -344,24 +393,6 @@ void DbCodeCombo::Choose(int index) {
         ShowValue();
 }
 
-void DbCodeCombo::keyPressEvent(QKeyEvent* event) {
-    if (!TypedInto(*this, event))
-        return QComboBox::keyPressEvent(event);
-    auto codes = [this](int i) { return QStringList{QString::fromStdString(m_codes[i].code)}; };
-    auto text = [this](int i) { return m_codes[i].text; };
-    const int n = static_cast<int>(m_codes.size());
-    int found = FindTyped(m_typed.Add(event->text()), n, codes, text);
-    if (found < 0) {
-        m_typed.Restart();
-        found = FindTyped(m_typed.Add(event->text()), n, codes, text);
-    }
-    event->accept();
-    if (found < 0 || found == currentIndex())
-        return;
-    setCurrentIndex(found);
-    Choose(found);
-}
-
 void DbCodeCombo::wheelEvent(QWheelEvent* event) {
     if (IsAttached() && Data().Editing())
         return QComboBox::wheelEvent(event);
@@ -382,6 +413,14 @@ DbLookupCombo::DbLookupCombo(QWidget* parent) : QComboBox(parent), FieldBinding(
     popup->setWordWrap(false);
     setView(popup);
     connect(this, &QComboBox::activated, this, &DbLookupCombo::Choose);
+    // The fields after the first (a symbol, a code) are what a clerk types.
+    new TypedCodeFilter(*this, [model](int i) {
+        QStringList codes;
+        for (int k = 1; k < model->columnCount(); ++k)
+            if (const QStandardItem* item = model->item(i, k))
+                codes << item->text();
+        return codes;
+    });
 }
 
 void DbLookupCombo::SetLookup(engine::Dataset& list, std::string keyField,
@@ -463,30 +502,6 @@ void DbLookupCombo::Choose(int index) {
         return ShowValue();
     if (!Write([&](engine::Dataset& ds) { ds.SetField(m_field, key); }))
         ShowValue();
-}
-
-void DbLookupCombo::keyPressEvent(QKeyEvent* event) {
-    if (!TypedInto(*this, event))
-        return QComboBox::keyPressEvent(event);
-    const auto* items = static_cast<QStandardItemModel*>(model());
-    auto codes = [items](int i) {
-        QStringList c;
-        for (int k = 1; k < items->columnCount(); ++k)
-            c << items->item(i, k)->text();
-        return c;
-    };
-    auto text = [items](int i) { return items->item(i, 0)->text(); };
-    const int n = static_cast<int>(m_keys.size());
-    int found = FindTyped(m_typed.Add(event->text()), n, codes, text);
-    if (found < 0) {
-        m_typed.Restart();
-        found = FindTyped(m_typed.Add(event->text()), n, codes, text);
-    }
-    event->accept();
-    if (found < 0 || found == currentIndex())
-        return;
-    setCurrentIndex(found);
-    Choose(found);
 }
 
 void DbLookupCombo::wheelEvent(QWheelEvent* event) {

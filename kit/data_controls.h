@@ -104,23 +104,6 @@ protected:
 };
 
 // A fixed list of choices: the field stores the code, the list shows its text.
-// Letters typed into a list one after another (within a second) make one code.
-class TypedCode {
-public:
-    // The code typed so far with `text` added.
-    QString Add(const QString& text);
-    void Restart() { m_text.clear(); }
-
-private:
-    QString m_text;
-    qint64 m_last = 0;
-};
-
-// The item whose code is `typed`, else the first whose code starts with it, else the first
-// whose text does; -1 when none. Case does not matter.
-int FindTyped(const QString& typed, int count, const std::function<QStringList(int)>& codes,
-              const std::function<QString(int)>& text);
-
 struct CodeItem {
     std::string code;
     QString text;
@@ -136,14 +119,11 @@ protected:
     void ShowValue() override;
     // The wheel changes the value only while the record is edited, never by accident.
     void wheelEvent(QWheelEvent* event) override;
-    // Typing a code ("UW") picks the item of that code, then one whose text starts so.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Choose(int index);
 
     std::vector<CodeItem> m_codes;
-    TypedCode m_typed;
 };
 
 // Choices taken from another dataset: the field stores the key of a row of `list`, the
@@ -161,9 +141,6 @@ protected:
     void Attached() override;
     void Detached() override;
     void wheelEvent(QWheelEvent* event) override;
-    // Typing the code of a row (a value of a list field after the first, "UW") picks the
-    // row, then one whose shown text starts so.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void Reload();
@@ -174,7 +151,6 @@ private:
     std::vector<std::string> m_listFields;
     std::vector<engine::Value> m_keys;  // per item
     engine::Subscription m_listSubscription;
-    TypedCode m_typed;
 };
 
 // A logical field as a check box.

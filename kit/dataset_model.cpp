@@ -127,9 +127,6 @@ QVariant DatasetModel::data(const QModelIndex& index, int role) const {
         case Qt::EditRole:
             // A paint is no user operation: a failing get-text hook shows an empty cell.
             try {
-                const Column& c = m_columns[index.column()];
-                if (role == Qt::DisplayRole && c.shown)
-                    return c.shown(CellText(index.row(), index.column()));
                 return CellText(index.row(), index.column());
             } catch (const std::exception& e) {
                 qWarning("Komórka nie została odczytana: %s", e.what());

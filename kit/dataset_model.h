@@ -3,7 +3,6 @@
 #include <QAbstractTableModel>
 #include <QColor>
 #include <QFont>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -25,9 +24,6 @@ struct Column {
     // Shown but never edited in the grid: a coded field shown through its text, edited by a
     // control of its own.
     bool readOnly = false;
-    // What the cell shows, made from the field's text (a file's name from its path); unset:
-    // the text itself. Editing still sees the text.
-    std::function<QString(const QString&)> shown;
 };
 
 // A table model over the rows of a dataset's view. Cells read RowAt, so painting never moves

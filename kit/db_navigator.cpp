@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <optional>
 
 #include "kit/data_controls.h"
 #include "kit/db_grid.h"
@@ -47,11 +48,37 @@ QList<DbNavigator*>& Navigators() {
     return all;
 }
 
+// The button the key stands for; nullopt for other keys.
+std::optional<NavButton> ButtonForKey(int key, Qt::KeyboardModifiers modifiers) {
+    modifiers.setFlag(Qt::KeypadModifier, false);
+    const bool ctrl = modifiers == Qt::ControlModifier;
+    const bool none = modifiers == Qt::NoModifier;
+    if ((none && key == Qt::Key_Insert) || (ctrl && key == Qt::Key_N))
+        return NavButton::Insert;
+    if ((ctrl && key == Qt::Key_S) || (none && key == Qt::Key_F2))
+        return NavButton::Post;
+    if (none && key == Qt::Key_Escape)
+        return NavButton::Cancel;
+    if (ctrl && key == Qt::Key_Delete)
+        return NavButton::Delete;
+    return std::nullopt;
+}
+
+// Whether the navigator serves keys typed into `w`: itself, the area it sits in (its parent
+// widget) and every control bound to its data source.
+bool Serves(const DbNavigator& n, const QWidget& w) {
+    if (&w == &n || &w == n.parentWidget())
+        return true;
+    const auto* link = dynamic_cast<const DataLink*>(&w);
+    return link && n.IsAttached() && link->Source() == n.Source() &&
+           link != static_cast<const DataLink*>(&n);
+}
+
 // The navigator that serves the control with the focus: the innermost area around it.
 DbNavigator* NavigatorFor(QWidget& focus) {
     for (QWidget* w = &focus; w; w = w->parentWidget()) {
         for (DbNavigator* n : Navigators())
-            if (n->window() == focus.window() && n->isVisible() && n->Serves(*w))
+            if (n->window() == focus.window() && n->isVisible() && Serves(*n, *w))
                 return n;
         if (w->isWindow())
             break;
@@ -73,8 +100,7 @@ protected:
         if (watched != focus || !focus || QApplication::activePopupWidget())
             return false;
         auto* key = static_cast<QKeyEvent*>(event);
-        const std::optional<NavButton> button =
-            DbNavigator::ButtonForKey(key->key(), key->modifiers());
+        const std::optional<NavButton> button = ButtonForKey(key->key(), key->modifiers());
         if (!button)
             return false;
         // A cell being typed in keeps Esc and its other keys.
@@ -82,32 +108,40 @@ protected:
             if (qobject_cast<QAbstractItemView*>(p))
                 return false;
         DbNavigator* navigator = NavigatorFor(*focus);
-        if (!navigator || !navigator->Button(*button)->isVisible() ||
-            !navigator->Button(*button)->isEnabled())
+        QToolButton* b = navigator ? navigator->Button(*button) : nullptr;
+        if (!b || !b->isVisible() || !b->isEnabled())
             return false;
         event->accept();
         if (event->type() == QEvent::KeyPress)
-            navigator->PressByKey(*button);
+            b->click();
         return true;
     }
 };
 
-}  // namespace
-
-std::optional<NavButton> DbNavigator::ButtonForKey(int key, Qt::KeyboardModifiers modifiers) {
-    modifiers.setFlag(Qt::KeypadModifier, false);
-    const bool ctrl = modifiers == Qt::ControlModifier;
-    const bool none = modifiers == Qt::NoModifier;
-    if ((none && key == Qt::Key_Insert) || (ctrl && key == Qt::Key_N))
-        return NavButton::Insert;
-    if ((ctrl && key == Qt::Key_S) || (none && key == Qt::Key_F2))
-        return NavButton::Post;
-    if (none && key == Qt::Key_Escape)
-        return NavButton::Cancel;
-    if (ctrl && key == Qt::Key_Delete)
-        return NavButton::Delete;
-    return std::nullopt;
+// The first field of the record that takes typing, in the window's tab order; the grid when
+// the record is typed into the grid.
+void FocusFirstField(DbNavigator& n) {
+    if (!n.IsAttached())
+        return;
+    QWidget* okno = n.window();
+    DbGrid* grid = nullptr;
+    for (QWidget* w = okno->nextInFocusChain(); w && w != okno; w = w->nextInFocusChain()) {
+        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
+            continue;
+        if (auto* f = dynamic_cast<FieldBinding*>(w); f && f->Source() == n.Source() &&
+                                                      f->IsAttached() && !f->IsReadOnly() &&
+                                                      !f->IsLocked()) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        if (auto* g = qobject_cast<DbGrid*>(w); g && !grid && g->Source() == n.Source())
+            grid = g;
+    }
+    if (grid)
+        grid->setFocus(Qt::OtherFocusReason);
 }
+
+}  // namespace
 
 NavigatorHints DefaultNavigatorHints() {
     return {"Pierwszy", "Poprzedni", "Następny", "Ostatni", "Dodaj",
@@ -138,10 +172,7 @@ DbNavigator::DbNavigator(QWidget* parent) : QWidget(parent) {
         qApp->installEventFilter(keys);
     }
     Navigators().append(this);
-}
-
-DbNavigator::~DbNavigator() {
-    Navigators().removeAll(this);
+    connect(this, &QObject::destroyed, [this] { Navigators().removeAll(this); });
 }
 
 void DbNavigator::SetHints(const NavigatorHints& hints) {
@@ -151,50 +182,6 @@ void DbNavigator::SetHints(const NavigatorHints& hints) {
                                      ? QString("%1 (%2)").arg(hints[i], QString::fromUtf8(keys))
                                      : hints[i]);
     }
-}
-
-void DbNavigator::AddKeyArea(QWidget* area) {
-    m_keyAreas.append(area);
-}
-
-bool DbNavigator::Serves(const QWidget& w) const {
-    if (&w == this || &w == parentWidget())
-        return true;
-    for (const QPointer<QWidget>& a : m_keyAreas)
-        if (a == &w)
-            return true;
-    const auto* link = dynamic_cast<const DataLink*>(&w);
-    return link && IsAttached() && link->Source() == Source() && link != this;
-}
-
-bool DbNavigator::PressByKey(NavButton button) {
-    QToolButton* b = Button(button);
-    if (!b->isVisible() || !b->isEnabled())
-        return false;
-    Press(button);
-    return true;
-}
-
-// The first field of the record that takes typing, in the window's tab order; the grid when
-// the record is typed into the grid.
-void DbNavigator::FocusFirstField() {
-    if (!IsAttached())
-        return;
-    QWidget* okno = window();
-    DbGrid* grid = nullptr;
-    for (QWidget* w = okno->nextInFocusChain(); w && w != okno; w = w->nextInFocusChain()) {
-        if (!w->isVisible() || !w->isEnabled() || !(w->focusPolicy() & Qt::TabFocus))
-            continue;
-        if (auto* f = dynamic_cast<FieldBinding*>(w);
-            f && f->Source() == Source() && f->IsAttached() && !f->IsReadOnly() && !f->IsLocked()) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-        if (auto* g = qobject_cast<DbGrid*>(w); g && !grid && g->Source() == Source())
-            grid = g;
-    }
-    if (grid)
-        grid->setFocus(Qt::OtherFocusReason);
 }
 
 void DbNavigator::SetButtonVisible(NavButton button, bool visible) {
@@ -253,7 +240,7 @@ void DbNavigator::Press(NavButton button) {
             break;
         case NavButton::Insert:
             if (source.Run([](Dataset& ds) { ds.Insert(); }))
-                FocusFirstField();
+                FocusFirstField(*this);
             break;
         case NavButton::Edit:
             source.Run([](Dataset& ds) { ds.Edit(); });

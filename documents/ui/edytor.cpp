@@ -46,6 +46,8 @@ namespace mirta::documents {
 namespace {
 
 const QString kBezNazwy = "Untitled";
+// The text as last saved, loaded or produced (HTML), kept on the text control.
+constexpr const char* kZapisany = "mirtaZapisany";
 const QString kTytulAplikacji = "Mirta";
 const QString kFiltr = "Rich Text Files (*.RTF *.rtf);;Text Files (*.TXT *.txt)";
 constexpr int kNajwiekszyRozmiar = 1638;
@@ -329,7 +331,7 @@ void TFEditor::NowyTekst() {
     m_wczytany = Document();
     m_tekst->clear();
     m_tekst->document()->setModified(false);
-    m_zapisany = m_tekst->toHtml();
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     m_pytajONadpisanie = false;
     UstawPlik(kBezNazwy);
 }
@@ -358,7 +360,7 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     WypelnijDokument(d, tagi);
     m_wczytany = d;
     PokazDokument(d, *m_tekst->document());
-    m_zapisany = m_tekst->toHtml();
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     const std::string nazwa = NazwaDokumentu(szablon.nazwaWydruku, tagi);
     UstawPlik(nazwa.empty() ? kBezNazwy : QString::fromStdString(nazwa));
     m_pytajONadpisanie = !nazwa.empty();
@@ -372,7 +374,7 @@ void TFEditor::OtworzTekst(const QString& tekst) {
     Otworz(Tryb::Nowy);
     m_tekst->setPlainText(tekst);
     m_tekst->document()->setModified(false);
-    m_zapisany = m_tekst->toHtml();
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {
@@ -400,7 +402,7 @@ bool TFEditor::Wczytaj(const QString& plik) {
                                         std::string_view(bajty.constData(), bajty.size()))));
     }
     m_tekst->document()->setModified(false);
-    m_zapisany = m_tekst->toHtml();
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     m_pytajONadpisanie = false;
     UstawPlik(plik);
     return true;
@@ -423,7 +425,7 @@ bool TFEditor::ZapiszDo(const QString& plik) {
         return false;
     }
     m_tekst->document()->setModified(false);
-    m_zapisany = m_tekst->toHtml();
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     UstawPlik(plik);
     statusBar()->showMessage("Zapisano: " +
                              QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
@@ -433,7 +435,7 @@ bool TFEditor::ZapiszDo(const QString& plik) {
 bool TFEditor::MoznaPorzucic() {
     // What counts is whether the text differs from the one last saved, loaded or produced:
     // an undo back past a save, or a produced document the clerk changed, is asked about.
-    if (m_tekst->toHtml() == m_zapisany)
+    if (m_tekst->toHtml() == m_tekst->property(kZapisany).toString())
         return true;
     switch (m_dialogi.TakNieAnuluj("Zapisać zmiany?", "Confirmation", store::Ikona::Pytanie,
                                    store::Odpowiedz::Tak)) {

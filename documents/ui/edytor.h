@@ -126,7 +126,6 @@ private:
     QString m_plik;
     Tryb m_tryb = Tryb::Nowy;
     bool m_pytaj = true;
-    QString m_zapisany;  // the text as last saved, loaded or produced (HTML)
     bool m_pytajONadpisanie = false;  // a produced document's first save
     bool m_aktualizujePasek = false;
     Wybor m_wybor;

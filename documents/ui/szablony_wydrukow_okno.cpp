@@ -8,7 +8,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
@@ -33,25 +32,8 @@ TFSzablonyWydrukow::TFSzablonyWydrukow(store::TDM1& tdm1, store::Dialogi& dialog
 
     auto* lista = new kit::DbGrid(this);
     lista->setObjectName("Lista");
-    // The name as a clerk reads it and the file's own name; the tags that name the produced
-    // document and the folder come after, as detail.
-    auto bezZnacznikow = [](const QString& t) {
-        return QString(t).remove(QRegularExpression("<<[^>]*>>")).simplified();
-    };
-    auto znaczniki = [](const QString& t) {
-        QStringList z;
-        for (const auto& m : QRegularExpression("<<[^>]*>>").globalMatch(t))
-            z << m.captured(0);
-        return z.join(' ');
-    };
-    auto plik = [](const QString& t) {
-        return t.mid(std::max(t.lastIndexOf('\\'), t.lastIndexOf('/')) + 1);
-    };
-    lista->SetColumns(
-        {{.field = "NazwaWydruku", .title = "Nazwa wydruku", .width = 260, .shown = bezZnacznikow},
-         {.field = "NazwaZbioru", .title = "Plik", .width = 200, .shown = plik},
-         {.field = "NazwaWydruku", .title = "Znaczniki w nazwie", .width = 220, .shown = znaczniki},
-         {.field = "NazwaZbioru", .title = "Nazwa zbioru", .width = 260}});
+    lista->SetColumns({{.field = "NazwaWydruku", .title = "Nazwa wydruku", .width = 330},
+                       {.field = "NazwaZbioru", .title = "Nazwa zbioru", .width = 330}});
     lista->SetReadOnly(true);
 
     auto* nawigator = new kit::DbNavigator(this);
