@@ -309,7 +309,7 @@ private slots:
             d.setDirectory(katalog.path());
             d.selectNameFilter(pdf);
             d.selectFile("lista");
-            d.accept();
+            QMetaObject::invokeMethod(&d, "accept");
         });
         auto wybor = mirta::reports::ui::WybierzPlikWydruku(nullptr, "Zapisz wydruk", baza.dialogi);
         QVERIFY(wybor);
@@ -325,7 +325,7 @@ private slots:
                 nazwaPonownie = ponownie.findChild<QLineEdit*>("fileNameEdit")->text();
                 ponownie.reject();
             });
-            d.accept();
+            QMetaObject::invokeMethod(&d, "accept");
         });
         baza.dialogi.komunikaty.clear();
         wybor = mirta::reports::ui::WybierzPlikWydruku(nullptr, "Zapisz wydruk", baza.dialogi);
