@@ -1,14 +1,17 @@
 #include "kit/data_controls.h"
 
+#include <QDateTime>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QtGlobal>
+#include <algorithm>
+#include <functional>
 
+#include "engine/field_text.h"
 #include "kit/cala_wartosc.h"
 #include "kit/run_guarded.h"
-#include "engine/field_text.h"
 
 namespace mirta::kit {
 
@@ -26,6 +29,90 @@ bool ChangesText(QKeyEvent* event) {
     const QString text = event->text();
     return !text.isEmpty() && text.at(0).isPrint();
 }
+
+// A printable key typed into a closed list, without Ctrl or Alt.
+bool TypedInto(QComboBox& combo, QKeyEvent* event) {
+    const QString text = event->text();
+    return !combo.view()->isVisible() &&
+           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+           !text.isEmpty() && text.at(0).isPrint() && !text.at(0).isSpace();
+}
+
+// Letters typed into a list one after another (within a second) make one code.
+class TypedCode {
+public:
+    // The code typed so far with `text` added.
+    QString Add(const QString& text) {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (now - m_last > 1000)
+            m_text.clear();
+        m_last = now;
+        m_text += text;
+        return m_text;
+    }
+    void Restart() { m_text.clear(); }
+
+private:
+    QString m_text;
+    qint64 m_last = 0;
+};
+
+// The item whose code is `typed`, else the first whose code starts with it, else the first
+// whose text does; -1 when none. Case does not matter.
+int FindTyped(const QString& typed, int count, const std::function<QStringList(int)>& codes,
+              const std::function<QString(int)>& text) {
+    if (typed.isEmpty())
+        return -1;
+    int prefix = -1;
+    for (int i = 0; i < count; ++i)
+        for (const QString& c : codes(i)) {
+            if (c.trimmed().compare(typed, Qt::CaseInsensitive) == 0)
+                return i;
+            if (prefix < 0 && c.trimmed().startsWith(typed, Qt::CaseInsensitive))
+                prefix = i;
+        }
+    if (prefix >= 0)
+        return prefix;
+    for (int i = 0; i < count; ++i)
+        if (text(i).trimmed().startsWith(typed, Qt::CaseInsensitive))
+            return i;
+    return -1;
+}
+
+// A code typed into a closed list picks its item as a click on it would (the list's
+// activated signal, which writes the field).
+class TypedCodeFilter : public QObject {
+public:
+    TypedCodeFilter(QComboBox& combo, std::function<QStringList(int)> codes)
+        : QObject(&combo), m_combo(combo), m_codes(std::move(codes)) {
+        combo.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!TypedInto(m_combo, key))
+            return false;
+        auto text = [this](int i) { return m_combo.itemText(i); };
+        int found = FindTyped(m_typed.Add(key->text()), m_combo.count(), m_codes, text);
+        if (found < 0) {
+            m_typed.Restart();
+            found = FindTyped(m_typed.Add(key->text()), m_combo.count(), m_codes, text);
+        }
+        if (found >= 0 && found != m_combo.currentIndex()) {
+            m_combo.setCurrentIndex(found);
+            emit m_combo.activated(found);
+        }
+        return true;
+    }
+
+private:
+    QComboBox& m_combo;
+    std::function<QStringList(int)> m_codes;
+    TypedCode m_typed;
+};
 
 }  // namespace
 
@@ -259,6 +346,7 @@ void DbMemo::focusOutEvent(QFocusEvent* event) {
 
 DbCodeCombo::DbCodeCombo(QWidget* parent) : QComboBox(parent), FieldBinding(this) {
     PokazujCalaWartosc(*this);
+    new TypedCodeFilter(*this, [this](int i) { return QStringList{itemData(i).toString()}; });
     connect(this, &QComboBox::activated, this, &DbCodeCombo::Choose);
 }
 
@@ -266,8 +354,13 @@ void DbCodeCombo::SetCodes(const std::vector<CodeItem>& codes) {
     m_codes = codes;
     m_showing = true;
     clear();
-    for (const CodeItem& c : m_codes)
-        addItem(c.text);
+    int widest = 0;
+    for (const CodeItem& c : m_codes) {
+        addItem(c.text, QString::fromStdString(c.code));
+        widest = std::max(widest, fontMetrics().horizontalAdvance(c.text));
+    }
+    // The drop-down shows every item whole, however narrow the field.
+    view()->setMinimumWidth(widest + 2 * view()->frameWidth() + 24);
     m_showing = false;
     if (IsAttached())
         ShowValue();
@@ -320,6 +413,14 @@ DbLookupCombo::DbLookupCombo(QWidget* parent) : QComboBox(parent), FieldBinding(
     popup->setWordWrap(false);
     setView(popup);
     connect(this, &QComboBox::activated, this, &DbLookupCombo::Choose);
+    // The fields after the first (a symbol, a code) are what a clerk types.
+    new TypedCodeFilter(*this, [model](int i) {
+        QStringList codes;
+        for (int k = 1; k < model->columnCount(); ++k)
+            if (const QStandardItem* item = model->item(i, k))
+                codes << item->text();
+        return codes;
+    });
 }
 
 void DbLookupCombo::SetLookup(engine::Dataset& list, std::string keyField,

@@ -55,6 +55,9 @@ void DbGrid::KeepWidths() {
 
 void DbGrid::SetReadOnly(bool readOnly) {
     m_readOnly = readOnly;
+    // A list that is only read lets Tab go on to the next control instead of trapping it
+    // between its cells.
+    setTabKeyNavigation(!readOnly);
     if (m_model)
         m_model->SetReadOnly(readOnly);
     ApplyEditing();

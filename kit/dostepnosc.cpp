@@ -14,15 +14,20 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QScrollArea>
 #include <QSet>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <algorithm>
+#include <functional>
 
 #include "kit/data_controls.h"
 
@@ -164,7 +169,7 @@ QString Opis(const QWidget& w) {
     return {};
 }
 
-// The letter after a single '&', lower-case; a null character when the text has none.
+// The character after a single '&', lower-case; a null character when the text has none.
 QChar Skrot(const QString& tekst) {
     for (qsizetype i = tekst.indexOf('&'); i >= 0 && i + 1 < tekst.size();
          i = tekst.indexOf('&', i + 2)) {
@@ -172,6 +177,25 @@ QChar Skrot(const QString& tekst) {
             return tekst[i + 1].toLower();
     }
     return {};
+}
+
+// A letter typed with Alt on any keyboard: no dead key, no AltGr (no "ż", no "ó").
+bool ZwyklyZnak(QChar c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9');
+}
+
+// The text without its mnemonic ("&&" stays).
+QString BezSkrotu(const QString& tekst) {
+    QString t;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        if (tekst[i] != '&') {
+            t += tekst[i];
+        } else if (i + 1 < tekst.size() && tekst[i + 1] == '&') {
+            t += "&&";
+            ++i;
+        }
+    }
+    return t;
 }
 
 // The pages around a widget, innermost first, and the window last: controls of two pages of one
@@ -185,63 +209,133 @@ QList<const QWidget*> Strony(const QWidget& w, const QWidget& okno) {
     return strony;
 }
 
-// Puts '&' before a letter no other control around it uses, a word's first letter first.
+// Puts '&' before a plain letter no other control around it uses, a word's first letter first.
 QString ZeSkrotem(const QString& tekst, const QSet<QChar>& zajete) {
     for (const bool tylkoPoczatki : {true, false}) {
         for (qsizetype i = 0; i < tekst.size(); ++i) {
             const QChar c = tekst[i];
             const bool poczatek = i == 0 || !tekst[i - 1].isLetterOrNumber();
-            if (c.isLetter() && (poczatek || !tylkoPoczatki) && !zajete.contains(c.toLower()))
+            if (ZwyklyZnak(c) && (poczatek || !tylkoPoczatki) && !zajete.contains(c.toLower()))
                 return tekst.left(i) + '&' + tekst.mid(i);
         }
     }
     return tekst;
 }
 
-// Buttons and the labels of fields get a mnemonic (Alt and the letter) where the window gave
-// them none; the window's own controls choose first, then those of its pages.
-void NadajSkroty(QWidget& okno) {
-    struct Kontrolka {
-        QWidget* w;
-        QList<const QWidget*> strony;
-    };
-    QList<Kontrolka> bez;
+// Something that shows a mnemonic: a button, a field's label, a tab, a menu of the bar.
+struct Skrotowy {
+    QList<const QWidget*> strony;
+    QString tekst;
+    std::function<void(const QString&)> ustaw;
+};
+
+// Gives every item a mnemonic unique among the items shown with it, on a plain letter. A
+// mnemonic the window chose stays unless another item shown with it took the letter first
+// or it is on a letter that needs a dead key; the window's own items choose before those of
+// its pages.
+void Rozdziel(QList<Skrotowy> elementy, const QWidget& okno) {
+    std::stable_sort(elementy.begin(), elementy.end(), [](const Skrotowy& a, const Skrotowy& b) {
+        return a.strony.size() < b.strony.size();
+    });
     QHash<const QWidget*, QSet<QChar>> zajete;
-    auto dodaj = [&](QWidget* w, const QString& tekst) {
-        const QList<const QWidget*> strony = Strony(*w, okno);
-        if (const QChar s = Skrot(tekst); !s.isNull())
-            zajete[strony.front()].insert(s);
-        else
-            bez << Kontrolka{w, strony};
+    auto wokol = [&](const Skrotowy& e) {
+        QSet<QChar> z;
+        for (const QWidget* s : e.strony)
+            z.unite(zajete.value(s));
+        // Letters the pages inside this one already use are taken too.
+        for (auto i = zajete.cbegin(); i != zajete.cend(); ++i)
+            if (i.key() != &okno && e.strony.front()->isAncestorOf(i.key()))
+                z.unite(i.value());
+        return z;
     };
+    QList<Skrotowy*> bez;
+    for (Skrotowy& e : elementy) {
+        const QChar s = Skrot(e.tekst);
+        if (!s.isNull() && ZwyklyZnak(s) && !wokol(e).contains(s))
+            zajete[e.strony.front()].insert(s);
+        else
+            bez << &e;
+    }
+    for (Skrotowy* e : bez) {
+        const QString nowy = ZeSkrotem(BezSkrotu(e->tekst), wokol(*e));
+        if (const QChar s = Skrot(nowy); !s.isNull())
+            zajete[e->strony.front()].insert(s);
+        if (nowy != e->tekst)
+            e->ustaw(nowy);
+    }
+}
+
+// The items of one menu, and of the menus inside it, each menu on its own.
+void NadajSkrotyMenu(QMenu& menu) {
+    QList<Skrotowy> elementy;
+    const QList<const QWidget*> strony{&menu};
+    for (QAction* a : menu.actions()) {
+        if (a->isSeparator() || a->text().isEmpty())
+            continue;
+        elementy << Skrotowy{strony, a->text(), [a](const QString& t) { a->setText(t); }};
+        if (a->menu())
+            NadajSkrotyMenu(*a->menu());
+    }
+    Rozdziel(std::move(elementy), menu);
+}
+
+}  // namespace
+
+void NadajSkroty(QWidget& okno) {
+    if (auto* menu = qobject_cast<QMenu*>(&okno))
+        return NadajSkrotyMenu(*menu);
+    QList<Skrotowy> elementy;
     for (QAbstractButton* b : okno.findChildren<QAbstractButton*>())
         if (b->window() == &okno && !b->text().isEmpty() && b->text() != "..." &&
             !qobject_cast<QTabBar*>(b->parentWidget()))
-            dodaj(b, b->text());
+            elementy << Skrotowy{Strony(*b, okno), b->text(),
+                                 [b](const QString& t) { b->setText(t); }};
     for (QLabel* l : okno.findChildren<QLabel*>())
         if (l->window() == &okno && l->buddy() && l->textFormat() != Qt::RichText)
-            dodaj(l, l->text());
-    std::stable_sort(bez.begin(), bez.end(), [](const Kontrolka& a, const Kontrolka& b) {
-        return a.strony.size() < b.strony.size();
-    });
-    for (const Kontrolka& k : bez) {
-        QSet<QChar> wokol;
-        for (const QWidget* s : k.strony)
-            wokol.unite(zajete.value(s));
-        // Letters the pages inside this one already use are taken too.
-        for (auto i = zajete.cbegin(); i != zajete.cend(); ++i)
-            if (i.key() != &okno && k.strony.front()->isAncestorOf(i.key()))
-                wokol.unite(i.value());
-        auto* b = qobject_cast<QAbstractButton*>(k.w);
-        auto* l = qobject_cast<QLabel*>(k.w);
-        const QString tekst = b ? b->text() : l->text();
-        const QString nowy = ZeSkrotem(tekst, wokol);
-        if (nowy == tekst)
+            elementy << Skrotowy{Strony(*l, okno), l->text(),
+                                 [l](const QString& t) { l->setText(t); }};
+    for (QTabWidget* z : okno.findChildren<QTabWidget*>()) {
+        if (z->window() != &okno)
             continue;
-        zajete[k.strony.front()].insert(Skrot(nowy));
-        b ? b->setText(nowy) : l->setText(nowy);
+        for (int i = 0; i < z->count(); ++i)
+            elementy << Skrotowy{Strony(*z, okno), z->tabText(i),
+                                 [z, i](const QString& t) { z->setTabText(i, t); }};
     }
+    for (QMenuBar* pasek : okno.findChildren<QMenuBar*>()) {
+        if (pasek->window() != &okno)
+            continue;
+        for (QAction* a : pasek->actions()) {
+            if (a->isSeparator() || a->text().isEmpty())
+                continue;
+            elementy << Skrotowy{Strony(*pasek, okno), a->text(),
+                                 [a](const QString& t) { a->setText(t); }};
+            if (a->menu())
+                NadajSkrotyMenu(*a->menu());
+        }
+    }
+    Rozdziel(std::move(elementy), okno);
 }
+
+void WlaczF10(QWidget& okno) {
+    auto* glowne = qobject_cast<QMainWindow*>(&okno);
+    if (!glowne || !glowne->menuWidget() || okno.property("mirtaF10").toBool())
+        return;
+    okno.setProperty("mirtaF10", true);
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), &okno);
+    QObject::connect(f10, &QShortcut::activated, &okno, [glowne] {
+        auto* pasek = qobject_cast<QMenuBar*>(glowne->menuWidget());
+        if (!pasek)
+            return;
+        for (QAction* a : pasek->actions())
+            if (a->isVisible() && a->isEnabled() && !a->isSeparator()) {
+                pasek->setFocus(Qt::MenuBarFocusReason);
+                pasek->setActiveAction(a);
+                return;
+            }
+    });
+}
+
+namespace {
 
 class FiltrDostepnosci : public QObject {
 public:
@@ -254,6 +348,7 @@ protected:
             if (w->isWindow()) {
                 UzupelnijDostepnosc(*w);
                 NadajSkroty(*w);
+                WlaczF10(*w);
             }
         }
         return QObject::eventFilter(obiekt, zdarzenie);

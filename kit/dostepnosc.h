@@ -12,7 +12,14 @@ namespace mirta::kit {
 // Names and describes the controls of `okno` that have no name or description of their own.
 void UzupelnijDostepnosc(QWidget& okno);
 
-// Does the same for every window of the application each time one is shown.
+// Gives the buttons, field labels, tabs and menus of `okno` mnemonics unique among what is
+// shown together, on letters typed without a dead key; a menu's items get theirs per menu.
+void NadajSkroty(QWidget& okno);
+
+// F10 opens the first menu of a main window's menu bar, as Alt alone does.
+void WlaczF10(QWidget& okno);
+
+// Does the same (all three) for every window of the application each time one is shown.
 void WlaczDostepnosc(QApplication& aplikacja);
 
 // Whether a widget is a control a screen reader stops at (it takes the focus, or is a button),

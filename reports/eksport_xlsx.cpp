@@ -75,6 +75,10 @@ void EksportXlsx(const Wydruk& w, const std::string& plik) {
     format_set_bold(pogrubiony);
     lxw_format* data = workbook_add_format(wb);
     format_set_num_format(data, "yyyy-mm-dd");
+    lxw_format* calkowita = workbook_add_format(wb);
+    format_set_num_format(calkowita, "0");
+    lxw_format* ulamkowa = workbook_add_format(wb);
+    format_set_num_format(ulamkowa, "#,##0.00");
     std::map<int, size_t> szerokosci;
     lxw_row_t wiersz = 0;
     if (!w.kolumny.empty()) {
@@ -85,7 +89,41 @@ void EksportXlsx(const Wydruk& w, const std::string& plik) {
         worksheet_freeze_panes(ws, 1, 0);
         wiersz = 1;
     }
-    for (const Strona& s : w.strony) {
+    // A layout that gave its records as rows: each value in its column, as its type.
+    for (const WierszArkusza& r : w.arkusz) {
+        for (size_t k = 0; k < r.size() && k < LXW_COL_MAX; ++k) {
+            const KomorkaArkusza& v = r[k];
+            const lxw_col_t c = lxw_col_t(k);
+            std::string pokazany;
+            switch (v.rodzaj) {
+                case RodzajWartosci::Liczba: {
+                    const bool cala = v.liczba == double(int64_t(v.liczba));
+                    worksheet_write_number(ws, wiersz, c, v.liczba, cala ? calkowita : ulamkowa);
+                    pokazany = std::to_string(int64_t(v.liczba)) + (cala ? "" : ",00");
+                    break;
+                }
+                case RodzajWartosci::Data: {
+                    const compute::DataKal d = compute::DataZNumeruDnia(v.dzien);
+                    lxw_datetime dt = {d.rok, d.miesiac, d.dzien, 0, 0, 0};
+                    worksheet_write_datetime(ws, wiersz, c, &dt, data);
+                    pokazany = "2000-01-01";
+                    break;
+                }
+                case RodzajWartosci::Tekst:
+                    if (!v.tekst.empty())
+                        worksheet_write_string(ws, wiersz, c, v.tekst.c_str(), nullptr);
+                    pokazany = v.tekst;
+                    break;
+            }
+            size_t& sz = szerokosci[int(k)];
+            sz = std::max(sz, std::min<size_t>(LiczbaZnakow(pokazany), 60));
+        }
+        if (++wiersz >= LXW_ROW_MAX)
+            break;
+    }
+    // Otherwise the printed table lines.
+    const std::vector<Strona> bezStron;
+    for (const Strona& s : w.arkusz.empty() ? w.strony : bezStron) {
         for (const auto& linia : WierszeStrony(s)) {
             std::map<int, std::string> komorki;
             std::map<int, const ElementTekstu*> pierwsze;

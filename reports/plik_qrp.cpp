@@ -11,6 +11,7 @@ namespace {
 constexpr std::string_view kSygnatura = "MIRTA-WYDRUK";
 constexpr size_t kNajwiecejStron = 200000;
 constexpr size_t kNajwiecejElementow = 20000;  // per page
+constexpr size_t kNajwiecejWierszy = 1000000;  // a spreadsheet's rows
 constexpr double kNajwiekszaWspolrzedna = 100000;
 
 std::string Ucieczka(std::string_view t) {
@@ -68,13 +69,43 @@ public:
     }
 
     std::string_view Rodzaj() const { return m_pola[0]; }
+    // The values of a WIERSZ record.
+    WierszArkusza Wiersz() const {
+        WierszArkusza w;
+        if (m_pola.size() > 1001)
+            Blad("za dużo kolumn");
+        for (size_t i = 1; i < m_pola.size(); ++i) {
+            if (m_pola[i].empty())
+                Blad("pusta wartość arkusza");
+            KomorkaArkusza k;
+            const char rodzaj = m_pola[i][0];
+            const std::string_view wartosc = m_pola[i].substr(1);
+            switch (rodzaj) {
+                case '0':
+                    k.tekst = TekstZ(wartosc);
+                    break;
+                case '1':
+                    k.rodzaj = RodzajWartosci::Liczba;
+                    k.liczba = LiczbaZ(wartosc, -1e15, 1e15);
+                    break;
+                case '2':
+                    k.rodzaj = RodzajWartosci::Data;
+                    k.dzien = int32_t(LiczbaZ(wartosc, 1, 4000000));
+                    break;
+                default:
+                    Blad("zły rodzaj wartości arkusza");
+            }
+            w.push_back(std::move(k));
+        }
+        return w;
+    }
     void Pol(size_t n) const {
         if (m_pola.size() != n)
             Blad("zła liczba pól rekordu " + std::string(m_pola[0]));
     }
-    double Liczba(size_t i, double min, double max) const {
+    double Liczba(size_t i, double min, double max) const { return LiczbaZ(m_pola[i], min, max); }
+    double LiczbaZ(std::string_view t, double min, double max) const {
         double x = 0;
-        std::string_view t = m_pola[i];
         auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), x);
         if (ec != std::errc() || p != t.data() + t.size() || !std::isfinite(x) || x < min ||
             x > max)
@@ -87,9 +118,9 @@ public:
             Blad("zła liczba całkowita");
         return int(x);
     }
-    std::string Tekst(size_t i) const {
+    std::string Tekst(size_t i) const { return TekstZ(m_pola[i]); }
+    std::string TekstZ(std::string_view t) const {
         std::string w;
-        std::string_view t = m_pola[i];
         for (size_t k = 0; k < t.size(); ++k) {
             if (t[k] != '\\') {
                 w += t[k];
@@ -151,6 +182,25 @@ std::string ZapiszQrp(const Wydruk& w) {
         for (const Linia& l : s.linie)
             d += "LINIA\t" + Liczba(l.x1) + "\t" + Liczba(l.y1) + "\t" + Liczba(l.x2) + "\t" +
                  Liczba(l.y2) + "\t" + Liczba(l.grubosc) + "\n";
+    }
+    // A spreadsheet row: every value as its type's digit followed by the value.
+    for (const WierszArkusza& r : w.arkusz) {
+        d += "WIERSZ";
+        for (const KomorkaArkusza& k : r) {
+            d += "\t" + std::to_string(int(k.rodzaj));
+            switch (k.rodzaj) {
+                case RodzajWartosci::Liczba:
+                    d += Liczba(k.liczba);
+                    break;
+                case RodzajWartosci::Data:
+                    d += std::to_string(k.dzien);
+                    break;
+                case RodzajWartosci::Tekst:
+                    d += Ucieczka(k.tekst);
+                    break;
+            }
+        }
+        d += "\n";
     }
     d += "KONIEC\t" + std::to_string(w.strony.size()) + "\n";
     return d;
@@ -220,6 +270,10 @@ Wydruk CzytajQrp(std::string_view dane) {
                 s.linie.push_back({c.Liczba(1, -M, M), c.Liczba(2, -M, M), c.Liczba(3, -M, M),
                                    c.Liczba(4, -M, M), c.Liczba(5, 0, 100)});
             }
+        } else if (r == "WIERSZ" && wersja >= 3) {
+            if (w.arkusz.size() >= kNajwiecejWierszy)
+                c.Blad("za dużo wierszy arkusza");
+            w.arkusz.push_back(c.Wiersz());
         } else if (r == "KONIEC") {
             c.Pol(2);
             if (size_t(c.Calkowita(1, 0, int(kNajwiecejStron))) != w.strony.size())

@@ -22,6 +22,6 @@ Wydruk CzytajQrp(std::string_view dane);
 
 // Version 2 added the fonts, slant, underline and colour of documents' text; version 1
 // files still open.
-inline constexpr int kWersjaQrp = 2;
+inline constexpr int kWersjaQrp = 3;
 
 }  // namespace mirta::reports

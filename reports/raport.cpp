@@ -8,8 +8,8 @@
 #include "documents/slownik_tagow.h"
 #include "store/obraz_pracownika.h"
 #include "store/tdm.h"
-#include "wspolne/blad_danych.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::reports {
 
@@ -48,6 +48,7 @@ Wydruk Przygotowanie::Wynik() {
     w.tytul = m_raport->Tytul();
     w.kolumny = m_raport->Kolumny();
     w.strony = m_uklad.Odbierz();
+    w.arkusz = m_raport->Arkusz();
     return w;
 }
 

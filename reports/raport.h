@@ -30,6 +30,9 @@ public:
     virtual ~Raport() = default;
     virtual std::string Tytul() const = 0;
     virtual std::vector<std::string> Kolumny() const { return {}; }
+    // The spreadsheet's rows under Kolumny(), collected while the items were laid out; empty
+    // when the spreadsheet reads the printed lines.
+    virtual std::vector<WierszArkusza> Arkusz() { return {}; }
     virtual GeometriaStrony Geometria() const { return {}; }
     virtual Pasmo Naglowek(int strona) = 0;
     virtual Pasmo Stopka(int strona);

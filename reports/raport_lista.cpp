@@ -4,18 +4,21 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <map>
+#include <optional>
 
 #include "compute/okres_lmd.h"
 #include "compute/teksty.h"
 #include "compute/urlop_statystyka.h"
+#include "compute/zaokraglij.h"
+#include "store/listy_kodow.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/urlop_nalezny.h"
-#include "store/listy_kodow.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports {
@@ -100,6 +103,106 @@ std::string TekstDni(std::optional<int32_t> n, int szerokosc = 0) {
     return t;
 }
 
+// The values of a spreadsheet row.
+KomorkaArkusza Tx(std::string t) {
+    KomorkaArkusza k;
+    k.tekst = std::move(t);
+    return k;
+}
+KomorkaArkusza Lb(double x) {
+    KomorkaArkusza k;
+    k.rodzaj = RodzajWartosci::Liczba;
+    k.liczba = x;
+    return k;
+}
+KomorkaArkusza Lb(std::optional<int32_t> x) {
+    return x ? Lb(double(*x)) : KomorkaArkusza{};
+}
+KomorkaArkusza Dt(DataKal d) {
+    if (!d.Poprawna())
+        return {};
+    KomorkaArkusza k;
+    k.rodzaj = RodzajWartosci::Data;
+    k.dzien = int32_t(compute::NumerDnia(d));
+    return k;
+}
+// A year typed as text ("1998") is a number; anything else stays text.
+KomorkaArkusza Rok(const std::string& t) {
+    const int r = std::atoi(t.c_str());
+    return r > 0 && std::to_string(r) == t ? Lb(double(r)) : Tx(t);
+}
+
+// The spreadsheet's columns after "Lp." and the name.
+std::vector<std::string> KolumnyArkusza(int numer) {
+    switch (numer) {
+        case 2:
+            return {"Rok ukończenia", "Strażackie",     "Rodzaj wykształcenia",
+                    "Tytuł naukowy",  "Tytuł zawodowy", "Nazwa uczelni"};
+        case 3:
+            return {"Rok ukończenia", "Data ważności", "Rodzaj wykształcenia uzupełniającego",
+                    "Nazwa wykształcenia uzupełniającego"};
+        case 4:
+            return {"Data przyznania", "Kwota", "Rodzaj nagrody", "Komentarz"};
+        case 5:
+            return {"Data od", "Data obowiązywania stopnia", "Nazwa stopnia"};
+        case 6:
+            return {"Data zwolnienia", "Sposób zwolnienia", "Przyczyna zwolnienia"};
+        case 7:
+            return {"Do kiedy pracuje", "Wymiar pracy", "Kto udzielił zgody", "Gdzie pracuje"};
+        case 8:
+            return {"Wypoczynkowy do wykorzystania (dni)",
+                    "Wypoczynkowy do wykorzystania (godz.)",
+                    "Wypoczynkowy należny (dni)",
+                    "Wypoczynkowy należny (godz.)",
+                    "Dodatkowy do wykorzystania (dni)",
+                    "Dodatkowy do wykorzystania (godz.)",
+                    "Dodatkowy należny (dni)",
+                    "Dodatkowy należny (godz.)",
+                    "Zaległy do wykorzystania (dni)",
+                    "Zaległy do wykorzystania (godz.)",
+                    "Zaległy (dni)",
+                    "Zaległy (godz.)",
+                    "Wykorzystany wypoczynkowy (dni)",
+                    "Wykorzystany wypoczynkowy (godz.)",
+                    "Wykorzystany dodatkowy (dni)",
+                    "Wykorzystany dodatkowy (godz.)",
+                    "Dni kalendarzowe",
+                    "Dni robocze"};
+        case 9:
+        case 10:
+            return {"Data od",    "Data do",        "Dni kalendarzowe", "Dni robocze",
+                    "Dni urlopu", "Godziny urlopu", "Rodzaj urlopu"};
+        case 11:
+        case 12:
+            return {"Data od", "Data do", "Dni kalendarzowe", "Dni robocze", "Rodzaj zwolnienia"};
+        case 13:
+            return {"Data od", "Data do", "Dni kalendarzowe", "Dni robocze", "Rodzaj nieobecności"};
+        case 14:
+            return {"Ilość pracowników",
+                    "Ilość uposażonych",
+                    "Średnie uposażenie",
+                    "Ilość dodatków służbowych",
+                    "Średni dodatek służbowy",
+                    "Ilość dodatków za mianowanie",
+                    "Średni dodatek za mianowanie",
+                    "Ilość dodatków innych",
+                    "Średni dodatek inny"};
+        case 15:
+        case 16:
+            return {"Od",
+                    "Do",
+                    "Nazwa zakładu pracy",
+                    "Lata",
+                    "Miesiące",
+                    "Dni",
+                    "Lata pracy w służbie",
+                    "Lata pracy do wysługi",
+                    "Lata pracy do nagr. jub.",
+                    "Lata pracy do emerytury"};
+    }
+    return {};
+}
+
 struct StatystykaGrupy {
     int32_t id = 0;
     std::string nazwa;
@@ -141,9 +244,12 @@ public:
 
     std::string Tytul() const override { return m_tytul; }
     std::vector<std::string> Kolumny() const override {
-        return {"Lp.", m_numer == 14 ? "Grupa" : "Nazwisko i imiona",
-                Opis(m_numer).kolumnaSzczegolow};
+        std::vector<std::string> k = {"Lp.", m_numer == 14 ? "Grupa" : "Nazwisko i imiona"};
+        for (std::string& t : KolumnyArkusza(m_numer))
+            k.push_back(std::move(t));
+        return k;
     }
+    std::vector<WierszArkusza> Arkusz() override { return std::move(m_arkusz); }
 
     Pasmo Naglowek(int strona) override {
         const double w = Geometria().SzerokoscRobocza();
@@ -187,13 +293,21 @@ public:
         m_linie.clear();
         m_pierwsza.clear();
         m_druga.clear();
+        m_wiersze.clear();
         const bool maDane = ZbierzSzczegoly(id, r);
         if (!m_k.parametry.drukujBezDanych && !maDane)
             return;
         ++m_lp;
-        uklad.Dodaj(
-            LiniaPracownika(Polacz({store::Przyciety(r["Nazwisko"]), store::Przyciety(r["Imie1"]),
-                                    store::Przyciety(r["Imie2"])})));
+        const std::string nazwa =
+            Polacz({store::Przyciety(r["Nazwisko"]), store::Przyciety(r["Imie1"]),
+                    store::Przyciety(r["Imie2"])});
+        uklad.Dodaj(LiniaPracownika(nazwa));
+        if (m_wiersze.empty())
+            m_wiersze.emplace_back();
+        for (WierszArkusza& w : m_wiersze) {
+            w.insert(w.begin(), {Lb(double(m_lp)), Tx(nazwa)});
+            m_arkusz.push_back(std::move(w));
+        }
         const double w = Geometria().SzerokoscRobocza() - kXNazwy;
         for (const std::string& t : m_pierwsza)
             uklad.Dodaj(PasmoDopasowane(m_k.miara, kXNazwy, w, t, 3));
@@ -277,6 +391,12 @@ private:
                 auto& c = tdm.TWyksztalcenie;
                 for (const auto& w : d.Wiersze(c, id)) {
                     const engine::Value& s = d.Wartosc(c, w, "Strazackie");
+                    m_wiersze.push_back({Rok(d.Tekst(c, w, "RokUkonczenia")),
+                                         Tx(!s.IsNull() && s.AsLogical() ? "Tak" : "Nie"),
+                                         Tx(d.Tekst(c, w, "NazwaRodzajuWyksztalcenia")),
+                                         Tx(d.Tekst(c, w, "NazwaTytuluNaukowego")),
+                                         Tx(d.Tekst(c, w, "NazwaTytuluZawodowego")),
+                                         Tx(d.Tekst(c, w, "NazwaUczelni"))});
                     m_linie.push_back(d.Tekst(c, w, "RokUkonczenia") + ", " +
                                       (!s.IsNull() && s.AsLogical() ? "Tak" : "Nie") + ", " +
                                       d.Tekst(c, w, "NazwaRodzajuWyksztalcenia") + ", " +
@@ -288,11 +408,15 @@ private:
             }
             case 3: {
                 auto& c = tdm.TKursy;
-                for (const auto& w : d.Wiersze(c, id))
+                for (const auto& w : d.Wiersze(c, id)) {
+                    m_wiersze.push_back(
+                        {Rok(d.Tekst(c, w, "RokUkonczenia")), Dt(d.Data(c, w, "DataWaznosci")),
+                         Tx(d.Tekst(c, w, "NazwaRodzajuKursu")), Tx(d.Tekst(c, w, "NazwaKursu"))});
                     m_linie.push_back(d.Tekst(c, w, "RokUkonczenia") + ", " +
                                       DataYMD(d.Data(c, w, "DataWaznosci")) + ", " +
                                       d.Tekst(c, w, "NazwaRodzajuKursu") + ", " +
                                       d.Tekst(c, w, "NazwaKursu"));
+                }
                 return !m_linie.empty();
             }
             case 4: {
@@ -302,6 +426,10 @@ private:
                     if (!WOkresie(data, p.od, p.doDnia))
                         continue;
                     const engine::Value& kwota = d.Wartosc(c, w, "Kwota");
+                    m_wiersze.push_back(
+                        {Dt(data), kwota.IsNull() ? KomorkaArkusza{} : Lb(kwota.AsNumber()),
+                         Tx(store::Lista("RodzajNagrody").Tekst(d.Tekst(c, w, "RodzajNagrody"))),
+                         Tx(d.Tekst(c, w, "Komentarz"))});
                     m_linie.push_back(
                         DataDMY(data) + " " +
                         (kwota.IsNull() ? std::string() : compute::TekstKwoty(kwota.AsNumber())) +
@@ -314,9 +442,12 @@ private:
                 auto& c = tdm.TPracStop;
                 for (const auto& w : d.Wiersze(c, id)) {
                     const DataKal data = d.Data(c, w, "DataObowiazywaniaStopnia");
-                    if (WOkresie(data, p.od, p.doDnia))
-                        m_linie.push_back(DataDMY(d.Data(c, w, "DataOdKiedy")) + " : " +
-                                          DataDMY(data) + " " + d.Tekst(c, w, "NazwaStopnia"));
+                    if (!WOkresie(data, p.od, p.doDnia))
+                        continue;
+                    m_wiersze.push_back({Dt(d.Data(c, w, "DataOdKiedy")), Dt(data),
+                                         Tx(d.Tekst(c, w, "NazwaStopnia"))});
+                    m_linie.push_back(DataDMY(d.Data(c, w, "DataOdKiedy")) + " : " + DataDMY(data) +
+                                      " " + d.Tekst(c, w, "NazwaStopnia"));
                 }
                 return !m_linie.empty();
             }
@@ -324,9 +455,12 @@ private:
                 auto& c = tdm1.TZwolnienia;
                 for (const auto& w : d.Wiersze(c, id)) {
                     const DataKal data = d.Data(c, w, "DataZwolnienia");
-                    if (WOkresie(data, p.od, p.doDnia))
-                        m_linie.push_back(DataDMY(data) + " " + d.Tekst(c, w, "SposobZwolnienia") +
-                                          " " + d.Tekst(c, w, "PrzyczynaZwolnienia"));
+                    if (!WOkresie(data, p.od, p.doDnia))
+                        continue;
+                    m_wiersze.push_back({Dt(data), Tx(d.Tekst(c, w, "SposobZwolnienia")),
+                                         Tx(d.Tekst(c, w, "PrzyczynaZwolnienia"))});
+                    m_linie.push_back(DataDMY(data) + " " + d.Tekst(c, w, "SposobZwolnienia") +
+                                      " " + d.Tekst(c, w, "PrzyczynaZwolnienia"));
                 }
                 return !m_linie.empty();
             }
@@ -336,6 +470,10 @@ private:
                     const DataKal od = d.Data(c, w, "DataOd"), doDnia = d.Data(c, w, "DataDo");
                     if (!Nakladaja(od, doDnia, p.od, p.doDnia))
                         continue;
+                    const std::string wymiar = d.Tekst(c, w, "WymiarCzasuPracy");
+                    m_wiersze.push_back(
+                        {doDnia.Poprawna() ? Dt(doDnia) : Tx("na czas nieokreślony"), Rok(wymiar),
+                         Tx(d.Tekst(c, w, "ZgodyUdzielil")), Tx(d.Tekst(c, w, "NazwaZakladu"))});
                     m_linie.push_back((doDnia.Poprawna() ? DataDMY(doDnia)
                                                          : std::string("na czas nieokreślony")) +
                                       " wymiar:" + d.Tekst(c, w, "WymiarCzasuPracy") + " " +
@@ -368,6 +506,18 @@ private:
             store::PoliczObrazPracownika(m_k.dane.Zrodla(), id, m_k.dataPrzetwarzania,
                                          {.wynagrodzenie = false, .urlop = true})
                 .urlop;
+        WierszArkusza wiersz;
+        for (compute::DniGodziny x :
+             {z.pozostalyBiezacy.wypoczynkowy, z.nalezny.wypoczynkowy, z.pozostalyBiezacy.dodatkowy,
+              z.nalezny.dodatkowy, z.pozostalyZalegly.wypoczynkowy + z.pozostalyZalegly.dodatkowy,
+              z.zalegly.wypoczynkowy + z.zalegly.dodatkowy, z.wykorzystany.wypoczynkowy,
+              z.wykorzystany.dodatkowy}) {
+            wiersz.push_back(Lb(double(x.dni)));
+            wiersz.push_back(Lb(double(x.godziny)));
+        }
+        wiersz.push_back(Lb(double(z.wypoczynkowy.kalendarzowe + z.dodatkowy.kalendarzowe)));
+        wiersz.push_back(Lb(double(z.wypoczynkowy.robocze + z.dodatkowy.robocze)));
+        m_wiersze.push_back(std::move(wiersz));
         return "Urlop należny: " + TekstDniGodzin(z.pozostalyBiezacy.wypoczynkowy) + "(" +
                TekstDniGodzin(z.nalezny.wypoczynkowy) + ")" +
                ", dodatkowy: " + TekstDniGodzin(z.pozostalyBiezacy.dodatkowy) + "(" +
@@ -396,6 +546,9 @@ private:
             const store::RodzajUrlopuOpis* opis = zr.RodzajUrlopu(typ);
             const std::string nazwa = opis ? opis->nazwa : std::string();
             const auto kal = Dni(czesc->kalendarzowe), rob = Dni(czesc->robocze);
+            m_wiersze.push_back({Dt(u.dataOd), Dt(u.dataDo), Lb(kal), Lb(rob),
+                                 Lb(double(czesc->urlop.dni)), Lb(double(czesc->urlop.godziny)),
+                                 Tx(nazwa)});
             m_linie.push_back(DataDMY(u.dataOd) + " : " + DataDMY(u.dataDo) + "   " +
                               TekstDni(kal) + "," + TekstDni(rob) + "," +
                               compute::TekstDniGodzin(czesc->urlop) + " " + nazwa);
@@ -420,17 +573,23 @@ private:
                 continue;
             sa = true;
             std::string linia = DataDMY(od) + " : " + DataDMY(doDnia) + "   ";
+            WierszArkusza wiersz = {Dt(od), Dt(doDnia), {}, {}};
             const DataKal a = std::max(od, p.od);
             const DataKal b = doDnia.Poprawna() ? std::min(doDnia, p.doDnia) : p.doDnia;
             if (!(b < a)) {
                 const int32_t kal = int32_t(compute::NumerDnia(b) - compute::NumerDnia(a) + 1);
                 const auto rob = Dni(d.Zrodla().LiczDni(a, b, 'R'));
                 linia += TekstDni(kal, wyrownajDni ? 4 : 0) + " , " + TekstDni(rob);
+                wiersz[2] = Lb(double(kal));
+                wiersz[3] = Lb(rob);
                 kalendarzowe += kal;
                 robocze += rob.value_or(0);
             }
-            linia += " Rodzaj:" + store::Lista(poleRodzaju).Tekst(d.Tekst(c, w, poleRodzaju));
+            const std::string rodzaj = store::Lista(poleRodzaju).Tekst(d.Tekst(c, w, poleRodzaju));
+            linia += " Rodzaj:" + rodzaj;
             m_linie.push_back(linia);
+            wiersz.push_back(Tx(rodzaj));
+            m_wiersze.push_back(std::move(wiersz));
         }
         if (kalendarzowe > 0) {
             m_pierwsza.push_back("Razem pracownik dni kalendarzowych:" + Liczba(kalendarzowe) +
@@ -447,8 +606,16 @@ private:
         for (const auto& w : d.Wiersze(c, id)) {
             const DataKal od = d.Data(c, w, "DataOd"), doDnia = d.Data(c, w, "DataDo");
             std::string dlugosc;
-            if (od.Poprawna() && doDnia.Poprawna())
-                dlugosc = compute::TekstOkresu(compute::DlugoscOkresu(od, doDnia));
+            WierszArkusza wiersz = {Dt(od), Dt(doDnia), Tx(d.Tekst(c, w, "NazwaZakładuPracy")),
+                                    {},     {},         {}};
+            if (od.Poprawna() && doDnia.Poprawna()) {
+                const compute::OkresLMD okres = compute::DlugoscOkresu(od, doDnia);
+                dlugosc = compute::TekstOkresu(okres);
+                wiersz[3] = Lb(double(okres.lata));
+                wiersz[4] = Lb(double(okres.miesiace));
+                wiersz[5] = Lb(double(okres.dni));
+            }
+            m_wiersze.push_back(std::move(wiersz));
             m_linie.push_back(DataYMD(od) + " - " + DataYMD(doDnia) + " " +
                               d.Tekst(c, w, "NazwaZakładuPracy") + " " + dlugosc);
         }
@@ -464,6 +631,9 @@ private:
                           "   do wysługi: " + t(R::Wysluga));
         m_druga.push_back("Lata pracy do nagr. jub.: " + t(R::NagrodaJubileuszowa) +
                           "   do emerytuey: " + t(R::Emerytura));
+        for (WierszArkusza& w : m_wiersze)
+            for (R r : {R::Sluzba, R::Wysluga, R::NagrodaJubileuszowa, R::Emerytura})
+                w.push_back(Tx(t(r)));
         return true;
     }
 
@@ -539,6 +709,14 @@ private:
 
     void DrukujGrupe(const StatystykaGrupy& g, UkladStron& uklad) {
         ++m_lp;
+        auto srednia = [](double suma, int n) {
+            return n ? Lb(compute::Zaokraglij(suma / n, 2)) : KomorkaArkusza{};
+        };
+        m_arkusz.push_back({Lb(double(m_lp)), Tx(g.nazwa), Lb(double(g.pracownicy)),
+                            Lb(double(g.uposazeni)), srednia(g.sumaUposazen, g.uposazeni),
+                            Lb(double(g.sluzbowe)), srednia(g.sumaSluzbowych, g.sluzbowe),
+                            Lb(double(g.zaMianowanie)), srednia(g.sumaZaMianowanie, g.zaMianowanie),
+                            Lb(double(g.inne)), srednia(g.sumaInnych, g.inne)});
         uklad.Dodaj(LiniaPracownika("Grupa: " + g.nazwa));
         const double w = Geometria().SzerokoscRobocza() - kXNazwy;
         auto n = [](int x) { return std::to_string(x); };
@@ -569,6 +747,8 @@ private:
     int64_t m_sumaKalendarzowych = 0, m_sumaRoboczych = 0;
     std::map<int32_t, compute::StatystykaRodzajuUrlopu> m_rodzajeUrlopow;
     std::vector<std::string> m_linie, m_pierwsza, m_druga;
+    std::vector<WierszArkusza> m_wiersze;  // the current employee's records
+    std::vector<WierszArkusza> m_arkusz;
     std::vector<StatystykaGrupy> m_grupy;
 };
 

@@ -57,12 +57,24 @@ struct Strona {
     friend bool operator==(const Strona&, const Strona&) = default;
 };
 
+// One value of a spreadsheet row, with its type.
+struct KomorkaArkusza {
+    RodzajWartosci rodzaj = RodzajWartosci::Tekst;
+    std::string tekst;  // Tekst (UTF-8)
+    double liczba = 0;  // Liczba
+    int32_t dzien = 0;  // Data: days from 0001-01-01 = 1
+    friend bool operator==(const KomorkaArkusza&, const KomorkaArkusza&) = default;
+};
+using WierszArkusza = std::vector<KomorkaArkusza>;
+
 // A whole prepared report. `kolumny` are the column titles a spreadsheet export puts in its
-// header row (empty when the layout has none).
+// header row (empty when the layout has none). A layout that lists records gives `arkusz`: a
+// row per record, a value per column, which the spreadsheet takes instead of the printed lines.
 struct Wydruk {
     std::string tytul;
     std::vector<std::string> kolumny;
     std::vector<Strona> strony;
+    std::vector<WierszArkusza> arkusz;
     friend bool operator==(const Wydruk&, const Wydruk&) = default;
 };
 

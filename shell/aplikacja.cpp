@@ -9,12 +9,12 @@
 #include <memory>
 
 #include "compute/data_kal.h"
-#include "shell/glowny.h"
-#include "shell/jedna_kopia.h"
+#include "engine/file_system.h"
 #include "kit/qt_dialogi.h"
 #include "kit/zrzuty.h"
+#include "shell/glowny.h"
+#include "shell/jedna_kopia.h"
 #include "shell/start.h"
-#include "engine/file_system.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 
@@ -88,6 +88,11 @@ void LogowanieDoZrzutow(store::TDM& tdm, store::Dialogi& dialogi, const OpcjeApl
 
 }  // namespace
 
+namespace {
+int Przebieg(const OpcjeAplikacji& opcje, store::Dialogi& dialogi, bool zrzuty,
+             bool& zmianaUzytkownika);
+}  // namespace
+
 std::optional<OpcjeAplikacji> CzytajOpcje(const QStringList& argumenty, QString& blad) {
     OpcjeAplikacji o;
     for (qsizetype i = 1; i < argumenty.size(); ++i) {
@@ -156,6 +161,19 @@ int Uruchom(const OpcjeAplikacji& opcje) {
     // tables carry their key in the header, so no table password is registered.
     QCoreApplication::setApplicationName("Mirta");
 
+    // "Zmień użytkownika" closes the main window and starts over from the login.
+    for (;;) {
+        bool zmianaUzytkownika = false;
+        const int kod = Przebieg(opcje, dialogi, zrzuty, zmianaUzytkownika);
+        if (!zmianaUzytkownika)
+            return kod;
+    }
+}
+
+namespace {
+
+int Przebieg(const OpcjeAplikacji& opcje, store::Dialogi& dialogi, bool zrzuty,
+             bool& zmianaUzytkownika) {
     try {
         store::TDM tdm(engine::FileSystem::Real(), QDir::currentPath().toStdString(), dialogi,
                        Dzis());
@@ -199,11 +217,14 @@ int Uruchom(const OpcjeAplikacji& opcje) {
         }
         glowny.show();
         const int kod = QApplication::exec();
+        zmianaUzytkownika = glowny.ZmianaUzytkownika() && !zrzuty;
         return wynik ? wynik : kod;
     } catch (const std::exception& e) {
         dialogi.Blad(e.what(), store::kTytulBledu);
         return 0;
     }
 }
+
+}  // namespace
 
 }  // namespace mirta::shell

@@ -18,11 +18,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/data_okno.h"
-#include "shell/filtr_zdarzen.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/run_guarded.h"
+#include "shell/data_okno.h"
+#include "shell/filtr_zdarzen.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
@@ -257,6 +257,7 @@ void TFGlowny::ZbudujPasekStanu() {
     m_panelDzis = panel("panelDataBiezaca", 1);
     m_panelUzytkownik = panel("panelUzytkownik", 2);
     m_panelLiczba = panel("panelLiczbaPracownikow", 1);
+    m_panelKatalog = panel("panelKatalogDanych", 2);
     pasek->hide();
 }
 
@@ -397,7 +398,8 @@ bool TFGlowny::Zamykanie() {
     if (!m_tdm.Sesja().Zalogowany())
         return true;
     if (!m_zamknijBezPytania) {
-        if (m_dialogi.TakNie(kPytanieOZakonczenie, kTytulZakonczenia, store::Ikona::Pytanie,
+        if (!m_zmianaUzytkownika &&
+            m_dialogi.TakNie(kPytanieOZakonczenie, kTytulZakonczenia, store::Ikona::Pytanie,
                              store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
             return false;
         PokazCzekanie("Proszę czekać. Trwa zapis ustawień osobistych.");

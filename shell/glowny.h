@@ -5,11 +5,11 @@
 #include <map>
 #include <string>
 
+#include "engine/observer.h"
+#include "kit/data_source.h"
 #include "reports/wybory.h"
 #include "reports/wydruk_kadrowy.h"
-#include "kit/data_source.h"
 #include "store/czas_pracy.h"
-#include "engine/observer.h"
 
 class QAction;
 class QActionGroup;
@@ -76,6 +76,8 @@ public:
 
     // Set by the leave-year closing just before it closes the window.
     void UstawZamknijBezPytania(bool zamknij) { m_zamknijBezPytania = zamknij; }
+    // The window was closed to log in as another user: the program starts over at the login.
+    bool ZmianaUzytkownika() const { return m_zmianaUzytkownika; }
 
     void PokazCzekanie(const QString& tekst);
     void UkryjCzekanie();
@@ -120,6 +122,7 @@ private:
     void OdswiezPolecenia();
     void CzasPracy();
     void KoniecPracy();
+    void ZmienUzytkownika();
     void OtworzKartePracy();
 
     // Commands that open windows (glowny_okna.cpp).
@@ -182,6 +185,7 @@ private:
     bool m_startZaplanowany = false;
     bool m_zmianaHaslaPoZalogowaniu = true;
     bool m_zamknijBezPytania = false;
+    bool m_zmianaUzytkownika = false;
     bool m_zamkniecieRokuDozwolone = false;
     bool m_wydrukiDostepne = true;
     bool m_wyborFiltruDostepny = true;
@@ -202,6 +206,7 @@ private:
     QLabel* m_panelDzis = nullptr;
     QLabel* m_panelUzytkownik = nullptr;
     QLabel* m_panelLiczba = nullptr;
+    QLabel* m_panelKatalog = nullptr;
     QAction* m_edycjaTak = nullptr;
     QAction* m_edycjaNie = nullptr;
     std::map<std::string, QMenu*> m_menu;

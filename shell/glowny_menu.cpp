@@ -30,6 +30,8 @@ struct TFGlowny::Pozycja {
 void TFGlowny::ZbudujMenu() {
     static const Pozycja kPozycje[] = {
         {"administrowanie", "Zmiana hasła", "zmianaHasla", nullptr, &TFGlowny::ZmianaHasla},
+        {"administrowanie", "Zmień użytkownika", "zmianaUzytkownika", nullptr,
+         &TFGlowny::ZmienUzytkownika},
         {"administrowanie", "Wprowadzanie użytkownikow", "uzytkownicy", kBrakAdministratora,
          &TFGlowny::Uzytkownicy},
         {"administrowanie", "Aktualizacja szablonów wydruków.", "szablonyWydrukow",
@@ -117,6 +119,14 @@ QAction* TFGlowny::Polecenie(const QString& nazwa) const {
 
 void TFGlowny::KoniecPracy() {
     close();
+}
+
+// Closes as at the end of work (layouts saved, pending changes asked about) without asking
+// whether to end; the program then shows the login again.
+void TFGlowny::ZmienUzytkownika() {
+    m_zmianaUzytkownika = true;
+    if (!close())
+        m_zmianaUzytkownika = false;
 }
 
 }  // namespace mirta::shell

@@ -4,6 +4,7 @@
 #include <memory>
 #include <new>
 
+#include "kit/run_guarded.h"
 #include "kopia/ui/kopia_okno.h"
 #include "payroll/ui/przegrywanie_okno.h"
 #include "reports/ui/terminy_okno.h"
@@ -11,7 +12,6 @@
 #include "shell/dane_firmy.h"
 #include "shell/glowny.h"
 #include "shell/info.h"
-#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uzytkownicy.h"
 #include "shell/wybor_filtru.h"
@@ -182,10 +182,17 @@ void TFGlowny::DziennikZmian() {
     });
 }
 
+// A row double-clicked in the list opens that employee's file.
 void TFGlowny::Terminy() {
+    int32_t pracownik = 0;
     Otworz(m_dialogi, [&] {
-        return std::make_unique<reports::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this);
+        auto okno = std::make_unique<reports::ui::TFTerminy>(m_tdm, m_tdm1, m_dialogi, this);
+        connect(okno.get(), &QDialog::accepted, this,
+                [&pracownik, o = okno.get()] { pracownik = o->WybranyPracownik(); });
+        return okno;
     });
+    if (pracownik)
+        PrzejdzDoStrony(pracownik, "");
 }
 
 void TFGlowny::WyborPracownikow() {

@@ -1,16 +1,17 @@
 // The start sequence of the main window: the login, then the session's settings.
 #include <QAction>
 #include <QDate>
+#include <QDir>
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
 #include <QStatusBar>
 
 #include "compute/teksty_dat.h"
-#include "shell/glowny.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/run_guarded.h"
+#include "shell/glowny.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
@@ -18,8 +19,8 @@
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/dziennik.h"
 #include "store/zamkniecie_roku.h"
+#include "wspolne/dziennik.h"
 
 namespace mirta::shell {
 
@@ -140,6 +141,9 @@ void TFGlowny::PokazPasekStanu() {
     m_panelDzis->setText(QString::fromStdString(" Data bieżąca: " +
                                                 DlugaData(dzis.year(), dzis.month(), dzis.day())));
     m_panelUzytkownik->setText(QString::fromStdString(" Użytkownik: " + sesja.NazwaPelna));
+    const QString katalog = QDir::toNativeSeparators(QString::fromStdString(m_tdm.DataDirectory()));
+    m_panelKatalog->setText(" Dane: " + katalog);
+    m_panelKatalog->setToolTip("Katalog danych: " + katalog);
     m_liczbaPracownikow = m_tdm.TPracownicy->Observe([this](const engine::DatasetChange& z) {
         using Rodzaj = engine::DatasetChange::Kind;
         if (z.kind == Rodzaj::Reset || z.kind == Rodzaj::RowInserted ||

@@ -73,7 +73,8 @@ void TFZmianaHasla::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     for (QLineEdit* p : {m_stare, m_nowe, m_powtorz})
         p->clear();
-    m_stare->setFocus();
+    // An account without a password has no old one to type: straight to the new one.
+    (m_tdm.Sesja().MusiUstawicHaslo ? m_nowe : m_stare)->setFocus();
 }
 
 void TFZmianaHasla::Zapisz() {

@@ -76,6 +76,8 @@ private:
         t.erase(t.find_last_not_of('0') + 1);
         if (t.back() == '.')
             t.pop_back();
+        // A Polish decimal comma: "22,5%".
+        std::replace(t.begin(), t.end(), '.', ',');
         return t + "%";
     }
 

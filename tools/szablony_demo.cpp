@@ -111,7 +111,7 @@ const std::vector<SzablonDemo>& Szablony() {
              {"Łomża, dnia <<Data|Mies>> r.", Alignment::Right},
              {"**INFORMACJA O UPOSAŻENIU**", Alignment::Center, 16},
              {"Pan<<i| >> **<<IMIE12 NAZWISKO>>**, <<Stopień|Nazwa|Kon>>"},
-             {"Uposażenie zasadnicze (grupa <<Grupa|Nazwa|Kon>>): **<<Grupa|PlacaKon|Kon>> zł**"},
+             {"Uposażenie zasadnicze (<<Grupa|Nazwa|Kon>>): **<<Grupa|PlacaKon|Kon>> zł**"},
              {"Dodatek za wysługę lat <<ProcentWysługa|Strażak>>%: **<<KwotaWysługa|Strażak>> "
               "zł**"},
              {"Dodatek za stopień: **<<Stopień|Kwota|Kon>> zł**"},
@@ -119,7 +119,8 @@ const std::vector<SzablonDemo>& Szablony() {
              {"Dodatek motywacyjny: **<<DodatekMotywacyjny|Kwota>> zł**"},
              {"Razem: **<<Grupa|PlacaKon|Strażak>> zł**"},
              {"słownie:<<Grupa|PlacaKon|Strażak|Słow>>"},
-             {"Wysługa wzrasta w dniu <<DzieńZmianaWysługa>>.", Alignment::Left, 10},
+             {"Najbliższy wzrost dodatku za wysługę lat przypada na dzień <<DzieńZmianaWysługa>>.",
+              Alignment::Left, 10},
          }},
         {"Powołanie <<NAZWISKO>> <<IMIE1>> <<Decyzja|Nr|Kon>>",
          "POWOLANIE.RTF",
@@ -131,7 +132,7 @@ const std::vector<SzablonDemo>& Szablony() {
              {"w sprawie powołania na stanowisko", Alignment::Center},
              {"Powołuję Pan<<i|u>> **<<IMIE1 NAZWISKO>>** na stanowisko "
               "**<<Stanowisko|Nazwa|Kon>>** od dnia <<Stanowisko|Data|Kon>>."},
-             {"Uposażenie zasadnicze według grupy <<Grupa|Nazwa|Kon>> w wysokości "
+             {"Uposażenie zasadnicze (<<Grupa|Nazwa|Kon>>) w wysokości "
               "<<Grupa|PlacaKon|Kon>> zł (słownie:<<Grupa|PlacaKon|Słow|Kon>>)"},
              {"Od decyzji przysługuje odwołanie w terminie 14 dni od dnia jej doręczenia."},
              {"Komendant Miejski", Alignment::Right},

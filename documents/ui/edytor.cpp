@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,7 +14,10 @@
 #include <QMenuBar>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QStatusBar>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -31,6 +35,7 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/linijka.h"
 #include "engine/code_page.h"
+#include "kit/foldery.h"
 #include "store/tdm1.h"
 #include "store/zrodla_obliczen.h"
 #include "wspolne/dialogi.h"
@@ -41,6 +46,8 @@ namespace mirta::documents {
 namespace {
 
 const QString kBezNazwy = "Untitled";
+// The text as last saved, loaded or produced (HTML), kept on the text control.
+constexpr const char* kZapisany = "mirtaZapisany";
 const QString kTytulAplikacji = "Mirta";
 const QString kFiltr = "Rich Text Files (*.RTF *.rtf);;Text Files (*.TXT *.txt)";
 constexpr int kNajwiekszyRozmiar = 1638;
@@ -50,12 +57,26 @@ bool JestTekstem(const QString& plik) {
     return plik.endsWith(".TXT", Qt::CaseInsensitive);
 }
 
-// Every character with the codes 1 to 254 of the program's code page.
+// Every character with the codes 1 to 254 of the program's code page, as the letters it
+// stands for; control codes and unassigned ones show nothing a clerk could copy.
 QString ZnakiStronyKodowej() {
     std::string bajty;
     for (int k = 1; k <= 254; ++k)
         bajty += static_cast<char>(k);
-    return QString::fromStdString(engine::CodePage::ForNumber(1250).Decode(bajty));
+    const QString znaki = QString::fromStdString(engine::CodePage::ForNumber(1250).Decode(bajty));
+    QString widoczne;
+    for (const QChar c : znaki)
+        if (c.isPrint() && c != QChar::ReplacementCharacter)
+            widoczne += c;
+    return widoczne;
+}
+
+// A name saved without an extension is an RTF document (a text file when that filter was
+// chosen).
+QString ZRozszerzeniem(const QString& plik, const QString& filtr) {
+    if (!QFileInfo(plik).suffix().isEmpty())
+        return plik;
+    return plik + (filtr.startsWith("Text") ? ".txt" : ".rtf");
 }
 
 }  // namespace
@@ -139,12 +160,19 @@ void TFEditor::ZbudujAkcje() {
 
 void TFEditor::ZbudujMenu() {
     QMenu* plik = menuBar()->addMenu("&Plik");
-    plik->addAction(Akcja("&Nowy", "", &TFEditor::Nowy));
-    plik->addAction(Akcja("&Otwórz...", "", &TFEditor::OtworzPlik));
-    plik->addAction(Akcja("&Zapisz", "", &TFEditor::Zapisz));
+    auto zKlawiszem = [](QAction* a, QKeySequence::StandardKey k) {
+        a->setShortcut(k);
+        a->setToolTip(a->toolTip() + " (" + a->shortcut().toString(QKeySequence::NativeText) + ")");
+        return a;
+    };
+    plik->addAction(zKlawiszem(Akcja("&Nowy", "", &TFEditor::Nowy), QKeySequence::New));
+    plik->addAction(zKlawiszem(Akcja("&Otwórz...", "", &TFEditor::OtworzPlik), QKeySequence::Open));
+    QAction* zapisz = zKlawiszem(Akcja("&Zapisz", "", &TFEditor::Zapisz), QKeySequence::Save);
+    zapisz->setObjectName("Zapisz");
+    plik->addAction(zapisz);
     plik->addAction(Akcja("Zapisz jako.", "", &TFEditor::ZapiszJako));
     plik->addSeparator();
-    plik->addAction(Akcja("&Drukuj", "", &TFEditor::DrukujPlik));
+    plik->addAction(zKlawiszem(Akcja("&Drukuj", "", &TFEditor::DrukujPlik), QKeySequence::Print));
     plik->addAction(Akcja("Podgląd wydruku.", "", &TFEditor::PodgladWydruku));
     plik->addSeparator();
     QAction* wyjscie = plik->addAction("E&xit");
@@ -206,7 +234,7 @@ void TFEditor::ZbudujPasekNarzedzi() {
     pasek->addAction(
         ikona(Akcja("Otwórz", "Otwórz|", &TFEditor::OtworzPlik), QStyle::SP_DialogOpenButton));
     pasek->addAction(
-        ikona(Akcja("Zapisz", "Zapisz", &TFEditor::Zapisz), QStyle::SP_DialogSaveButton));
+        ikona(Akcja("Zapisz", "Zapisz (Ctrl+S)", &TFEditor::Zapisz), QStyle::SP_DialogSaveButton));
     pasek->addAction(ikona(Akcja("Drukuj", "Drukuj|", &TFEditor::DrukujPlik),
                            QStyle::SP_FileDialogDetailedView));
     QAction* cofnij = pasek->addAction(style()->standardIcon(QStyle::SP_ArrowBack), "Cofnij");
@@ -229,6 +257,10 @@ void TFEditor::ZbudujPasekNarzedzi() {
     pasek->addSeparator();
     m_czcionki = new QFontComboBox(pasek);
     m_czcionki->setObjectName("Czcionki");
+    // As wide as a usual font's name, not the longest installed one: the toolbar fits a
+    // 1366-pixel screen.
+    m_czcionki->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    m_czcionki->setMinimumContentsLength(16);
     connect(m_czcionki, &QFontComboBox::currentFontChanged, this, [this](const QFont& f) {
         if (m_aktualizujePasek)
             return;
@@ -299,6 +331,7 @@ void TFEditor::NowyTekst() {
     m_wczytany = Document();
     m_tekst->clear();
     m_tekst->document()->setModified(false);
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     m_pytajONadpisanie = false;
     UstawPlik(kBezNazwy);
 }
@@ -327,6 +360,7 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     WypelnijDokument(d, tagi);
     m_wczytany = d;
     PokazDokument(d, *m_tekst->document());
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     const std::string nazwa = NazwaDokumentu(szablon.nazwaWydruku, tagi);
     UstawPlik(nazwa.empty() ? kBezNazwy : QString::fromStdString(nazwa));
     m_pytajONadpisanie = !nazwa.empty();
@@ -340,6 +374,7 @@ void TFEditor::OtworzTekst(const QString& tekst) {
     Otworz(Tryb::Nowy);
     m_tekst->setPlainText(tekst);
     m_tekst->document()->setModified(false);
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {
@@ -367,6 +402,7 @@ bool TFEditor::Wczytaj(const QString& plik) {
                                         std::string_view(bajty.constData(), bajty.size()))));
     }
     m_tekst->document()->setModified(false);
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     m_pytajONadpisanie = false;
     UstawPlik(plik);
     return true;
@@ -389,12 +425,17 @@ bool TFEditor::ZapiszDo(const QString& plik) {
         return false;
     }
     m_tekst->document()->setModified(false);
+    m_tekst->setProperty(kZapisany, m_tekst->toHtml());
     UstawPlik(plik);
+    statusBar()->showMessage("Zapisano: " +
+                             QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
     return true;
 }
 
 bool TFEditor::MoznaPorzucic() {
-    if (!m_pytaj || !m_tekst->document()->isModified())
+    // What counts is whether the text differs from the one last saved, loaded or produced:
+    // an undo back past a save, or a produced document the clerk changed, is asked about.
+    if (m_tekst->toHtml() == m_tekst->property(kZapisany).toString())
         return true;
     switch (m_dialogi.TakNieAnuluj("Zapisać zmiany?", "Confirmation", store::Ikona::Pytanie,
                                    store::Odpowiedz::Tak)) {
@@ -424,10 +465,12 @@ void TFEditor::Nowy() {
 void TFEditor::OtworzPlik() {
     if (!MoznaPorzucic())
         return;
-    QFileDialog okno(this, "Otwórz plik.", QCoreApplication::applicationDirPath(), kFiltr);
+    QFileDialog okno(this, "Otwórz plik.", kit::FolderDialogu("dokumenty"), kFiltr);
     okno.setFileMode(QFileDialog::ExistingFile);
-    if (okno.exec() == QDialog::Accepted && !okno.selectedFiles().isEmpty())
+    if (okno.exec() == QDialog::Accepted && !okno.selectedFiles().isEmpty()) {
+        kit::ZapamietajFolder("dokumenty", okno.selectedFiles().front());
         Wczytaj(okno.selectedFiles().front());
+    }
 }
 
 void TFEditor::Zapisz() {
@@ -445,15 +488,46 @@ void TFEditor::Zapisz() {
 }
 
 void TFEditor::ZapiszJako() {
-    const QString plik = QFileDialog::getSaveFileName(
-        this, "Zapisz jako.", QCoreApplication::applicationDirPath(), kFiltr);
-    if (!plik.isEmpty() && ZapiszDo(plik))
+    QFileDialog okno(this, "Zapisz jako.", kit::FolderDialogu("dokumenty"), kFiltr);
+    okno.setObjectName("ZapiszJako");
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    okno.setDefaultSuffix("rtf");
+    connect(&okno, &QFileDialog::filterSelected, &okno, [&okno](const QString& f) {
+        okno.setDefaultSuffix(f.startsWith("Text") ? "txt" : "rtf");
+    });
+    if (m_plik != kBezNazwy)
+        okno.selectFile(QFileInfo(m_plik).fileName());
+    if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+        return;
+    const QString plik = ZRozszerzeniem(okno.selectedFiles().front(), okno.selectedNameFilter());
+    kit::ZapamietajFolder("dokumenty", plik);
+    if (ZapiszDo(plik))
         m_pytajONadpisanie = false;
 }
 
 void TFEditor::Drukuj() {
     QPrinter drukarka;
     drukarka.setDocName(m_plik);
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        // No printer: the document goes to a PDF file the user names, never to a file the
+        // print dialog would choose by itself.
+        QFileDialog okno(this, "Drukuj do pliku PDF.", kit::FolderDialogu("dokumenty"),
+                         "Dokument PDF (*.pdf *.PDF)");
+        okno.setObjectName("DrukujDoPdf");
+        okno.setAcceptMode(QFileDialog::AcceptSave);
+        okno.setDefaultSuffix("pdf");
+        if (m_plik != kBezNazwy)
+            okno.selectFile(QFileInfo(m_plik).completeBaseName() + ".pdf");
+        if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+            return;
+        const QString pdf = okno.selectedFiles().front();
+        kit::ZapamietajFolder("dokumenty", pdf);
+        drukarka.setOutputFormat(QPrinter::PdfFormat);
+        drukarka.setOutputFileName(pdf);
+        m_tekst->document()->print(&drukarka);
+        statusBar()->showMessage("Wydrukowano do pliku: " + QDir::toNativeSeparators(pdf));
+        return;
+    }
     QPrintDialog okno(&drukarka, this);
     if (okno.exec() == QDialog::Accepted)
         m_tekst->document()->print(&drukarka);
@@ -470,6 +544,9 @@ void TFEditor::Podglad(QPageLayout::Orientation orientacja) {
     QPrintPreviewDialog podglad(&drukarka, this);
     connect(&podglad, &QPrintPreviewDialog::paintRequested, this,
             [this](QPrinter* p) { m_tekst->document()->print(p); });
+    // Opens at the page's width, readable without zooming.
+    if (auto* widok = podglad.findChild<QPrintPreviewWidget*>())
+        widok->setZoomMode(QPrintPreviewWidget::FitToWidth);
     podglad.exec();
 }
 

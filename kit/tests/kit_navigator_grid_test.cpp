@@ -47,11 +47,13 @@ private slots:
         Unit unit;
         DbNavigator navigator;
         const NavigatorHints hints = DefaultNavigatorHints();
+        // The hint, then the record key of the button if it has one.
         for (int i = 0; i < kNavButtonCount; ++i)
-            QCOMPARE(navigator.findChild<QToolButton*>(kNames[i])->toolTip(), hints[i]);
-        QCOMPARE(hints[2], QString("Następny"));
+            QVERIFY(navigator.findChild<QToolButton*>(kNames[i])->toolTip().startsWith(hints[i]));
+        QCOMPARE(navigator.findChild<QToolButton*>("next")->toolTip(), QString("Następny"));
         SampleForm form(unit);
-        QCOMPARE(form.findChild<QToolButton*>("cancel")->toolTip(), QString("Porzuć zmiany"));
+        QCOMPARE(form.findChild<QToolButton*>("cancel")->toolTip(),
+                 QString("Porzuć zmiany (Esc)"));
     }
 
     void buttonsFollowStateAndPosition() {

@@ -3,9 +3,10 @@
 #include <cstdio>
 #include <fstream>
 
+#include "compute/data_kal.h"
+#include "engine/testing/temp_dir.h"
 #include "reports/eksport.h"
 #include "reports/eksport_xlsx.h"
-#include "engine/testing/temp_dir.h"
 #include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::reports {
@@ -87,6 +88,40 @@ TEST(Eksport, XlsxOpensInAnIndependentReaderWithTypedCells) {
               "int:1|str:Kowalski, Adam \"Ad\"|NoneType:None|NoneType:None|NoneType:None\n"
               "NoneType:None|NoneType:None|datetime:2026-03-01 00:00:00|int:1500|"
               "str:linia1\nlinia2\n"
+              "width True\n");
+
+    // A layout that gives its records as rows: the rows, each value in its column as its
+    // type, in place of the printed lines.
+    Wydruk w = Przyklad();
+    w.kolumny = {"Lp.", "Nazwisko i imiona", "Data od", "Dni", "Kwota", "Rodzaj"};
+    auto liczba = [](double x) {
+        KomorkaArkusza k;
+        k.rodzaj = RodzajWartosci::Liczba;
+        k.liczba = x;
+        return k;
+    };
+    KomorkaArkusza data;
+    data.rodzaj = RodzajWartosci::Data;
+    data.dzien = int32_t(compute::NumerDnia({2026, 12, 14}));
+    w.arkusz = {{liczba(1),
+                 {RodzajWartosci::Tekst, "Nowak Anna"},
+                 data,
+                 liczba(5),
+                 liczba(12.5),
+                 {RodzajWartosci::Tekst, "Urlop wypoczynkowy"}},
+                {liczba(1), {RodzajWartosci::Tekst, "Nowak Anna"}, {}, liczba(0)}};
+    EksportXlsx(w, plik);
+    p = popen(("/usr/bin/python3 " + skrypt + " " + plik).c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    wyjscie.clear();
+    while (size_t n = fread(b, 1, sizeof b, p))
+        wyjscie.append(b, n);
+    ASSERT_EQ(pclose(p), 0) << wyjscie;
+    EXPECT_EQ(wyjscie,
+              "str:Lp.|str:Nazwisko i imiona|str:Data od|str:Dni|str:Kwota|str:Rodzaj\n"
+              "int:1|str:Nowak Anna|datetime:2026-12-14 00:00:00|int:5|float:12.5|"
+              "str:Urlop wypoczynkowy\n"
+              "int:1|str:Nowak Anna|NoneType:None|int:0|NoneType:None|NoneType:None\n"
               "width True\n");
 }
 

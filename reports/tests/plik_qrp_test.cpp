@@ -32,6 +32,14 @@ Wydruk Przyklad() {
         st.linie.push_back({0, 1, 2, 3, 0.5});
         w.strony.push_back(st);
     }
+    KomorkaArkusza data;
+    data.rodzaj = RodzajWartosci::Data;
+    data.dzien = 730000;
+    KomorkaArkusza kwota;
+    kwota.rodzaj = RodzajWartosci::Liczba;
+    kwota.liczba = 0.1 + 0.2;
+    w.arkusz = {{kwota, KomorkaArkusza{RodzajWartosci::Tekst, "Zażółć\tgęślą"}, data},
+                {KomorkaArkusza{}}};
     return w;
 }
 
@@ -67,8 +75,11 @@ TEST(PlikQrp, CorruptFilesAreRefusedWithAClearMessage) {
     const Przypadek przypadki[] = {
         {"empty", "", "nie jest plikiem wydruku"},
         {"another file", "%PDF-1.4\n", "nie jest plikiem wydruku"},
-        {"newer version", zamien("MIRTA-WYDRUK\t2", "MIRTA-WYDRUK\t3"), "nieznanej wersji"},
-        {"truncated", dobry.substr(0, dobry.size() / 2), "uszkodzony"},
+        {"newer version", zamien("MIRTA-WYDRUK\t3", "MIRTA-WYDRUK\t4"), "nieznanej wersji"},
+        {"bad sheet value kind", zamien("WIERSZ\t1", "WIERSZ\t7"), "rodzaj wartości"},
+        {"empty sheet value", zamien("WIERSZ\t1", "WIERSZ\t\t1"), "pusta wartość"},
+        {"bad sheet date", zamien("\t2730000", "\t2-5"), "zła liczba"},
+        {"truncated", dobry.substr(0, dobry.rfind('\n', dobry.size() / 2) + 3), "uszkodzony"},
         {"no end record", dobry.substr(0, dobry.rfind("KONIEC")), "niepełny"},
         {"page count", zamien("KONIEC\t2", "KONIEC\t3"), "liczba stron"},
         {"bad number", zamien("595.28", "5x5"), "zła liczba"},

@@ -4,6 +4,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -17,13 +18,14 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "kit/foldery.h"
+#include "kit/run_guarded.h"
 #include "reports/plik_qrp.h"
-#include "reports/raport.h"
 #include "reports/qt/rysowanie.h"
 #include "reports/qt/zapis_wydruku.h"
-#include "kit/run_guarded.h"
-#include "wspolne/dialogi.h"
+#include "reports/raport.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::reports::ui {
 
@@ -308,29 +310,53 @@ void TQuickReportViewer::ZapiszZOkna() {
         QApplication::beep();
         return;
     }
-    if (const auto wybor = WybierzPlikWydruku(this, "Zapisz wydruk"))
+    if (const auto wybor = WybierzPlikWydruku(this, "Zapisz wydruk", m_dialogi))
         ZapiszJako(wybor->first, wybor->second);
 }
 
 std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rodzic,
-                                                                    const QString& tytul) {
+                                                                    const QString& tytul,
+                                                                    store::Dialogi& dialogi) {
+    // The format used last is offered first in the next dialog of the run.
+    static QString ostatniFiltr;
     QStringList filtry;
     for (const auto& f : kFormaty)
         filtry << QString::fromUtf8(f.filtr);
-    QString wybrany;
-    const QString plik =
-        QFileDialog::getSaveFileName(rodzic, tytul, QString(), filtry.join(";;"), &wybrany);
-    if (plik.isEmpty())
-        return std::nullopt;
-    const int i = std::max<int>(0, int(filtry.indexOf(wybrany)));
-    return std::pair{plik, kFormaty[i].format};
+    QFileDialog okno(rodzic, tytul, kit::FolderDialogu("wydruki"), filtry.join(";;"));
+    okno.setObjectName("WyborPlikuWydruku");
+    okno.setAcceptMode(QFileDialog::AcceptSave);
+    // A name typed without an extension gets the chosen format's one (before the question
+    // about replacing a file, which then asks about the right one).
+    QObject::connect(&okno, &QFileDialog::filterSelected, &okno, [&okno](const QString& f) {
+        okno.setDefaultSuffix(kit::RozszerzenieFiltru(f));
+    });
+    okno.selectNameFilter(filtry.contains(ostatniFiltr) ? ostatniFiltr : filtry.front());
+    okno.setDefaultSuffix(kit::RozszerzenieFiltru(okno.selectedNameFilter()));
+    for (;;) {
+        if (okno.exec() != QDialog::Accepted || okno.selectedFiles().isEmpty())
+            return std::nullopt;
+        const QString plik = okno.selectedFiles().front();
+        const int i = std::max<int>(0, int(filtry.indexOf(okno.selectedNameFilter())));
+        const FormatWydruku format = kFormaty[i].format;
+        if (!RozszerzeniePasuje(plik.toStdString(), format)) {
+            // Back to the dialog with the name as typed, to correct it.
+            dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
+            okno.selectFile(QFileInfo(plik).fileName());
+            continue;
+        }
+        ostatniFiltr = filtry[i];
+        kit::ZapamietajFolder("wydruki", plik);
+        return std::pair{plik, format};
+    }
 }
 
 void TQuickReportViewer::OtworzZOkna() {
-    const QString plik = QFileDialog::getOpenFileName(this, "Otwórz wydruk", QString(),
-                                                      "QuickReport file (*.QRP *.qrp)");
-    if (!plik.isEmpty())
-        Otworz(plik);
+    const QString plik = QFileDialog::getOpenFileName(
+        this, "Otwórz wydruk", kit::FolderDialogu("wydruki"), "QuickReport file (*.QRP *.qrp)");
+    if (plik.isEmpty())
+        return;
+    kit::ZapamietajFolder("wydruki", plik);
+    Otworz(plik);
 }
 
 void TQuickReportViewer::Drukuj() {

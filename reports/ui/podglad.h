@@ -91,7 +91,10 @@ void DrukujNa(QPrinter& drukarka, const Wydruk& w);
 
 // The save dialog of prepared reports: a file and the format of the filter chosen; nothing
 // when cancelled.
+// A name without an extension gets the format's; a wrong extension is reported and the
+// dialog comes back with the name kept.
 std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rodzic,
-                                                                    const QString& tytul);
+                                                                    const QString& tytul,
+                                                                    store::Dialogi& dialogi);
 
 }  // namespace mirta::reports::ui

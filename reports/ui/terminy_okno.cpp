@@ -10,17 +10,17 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty_dat.h"
-#include "reports/dane_raportu.h"
-#include "reports/raport_terminow.h"
-#include "reports/qt/miara_qt.h"
-#include "reports/ui/podglad.h"
-#include "reports/qt/zapis_wydruku.h"
 #include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
+#include "reports/dane_raportu.h"
+#include "reports/qt/miara_qt.h"
+#include "reports/qt/zapis_wydruku.h"
+#include "reports/raport_terminow.h"
+#include "reports/ui/podglad.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::reports::ui {
 
@@ -51,6 +51,13 @@ TFTerminy::TFTerminy(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
         {"Data", "Identyfikator", "Nazwisko i imię", "Co przypada", "Opis"});
     m_terminy->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_terminy->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_terminy->setToolTip("Podwójne kliknięcie lub Enter na wierszu otwiera akta pracownika.");
+    connect(m_terminy, &QTableWidget::cellActivated, this, [this](int wiersz, int) {
+        if (const QTableWidgetItem* id = m_terminy->item(wiersz, 1)) {
+            m_wybrany = id->text().toInt();
+            accept();
+        }
+    });
     m_terminy->verticalHeader()->hide();
     m_terminy->horizontalHeader()->setStretchLastSection(true);
     m_terminy->setAccessibleName("Terminy pracowników");
@@ -134,7 +141,7 @@ bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
 }
 
 void TFTerminy::EksportZOkna() {
-    if (const auto wybor = WybierzPlikWydruku(this, "Eksport terminów"))
+    if (const auto wybor = WybierzPlikWydruku(this, "Eksport terminów", m_dialogi))
         Eksportuj(wybor->first, wybor->second);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <cstdint>
 
 #include "reports/format_wydruku.h"
 #include "reports/strona.h"
@@ -33,6 +34,8 @@ public:
     const Wydruk& Biezacy() const { return m_wydruk; }
     // "Eksport..." with the file and format the dialog gave; false after the message.
     bool Eksportuj(const QString& plik, FormatWydruku format);
+    // The employee of the row double-clicked (or Enter on it); 0 when none was.
+    int32_t WybranyPracownik() const { return m_wybrany; }
 
 private:
     void Podglad();
@@ -45,6 +48,7 @@ private:
     QSpinBox* m_dni;
     QTableWidget* m_terminy;
     QLabel* m_licznik;
+    int32_t m_wybrany = 0;
 };
 
 }  // namespace mirta::reports::ui

@@ -21,23 +21,23 @@
 #include "documents/dokument_pracownika.h"
 #include "documents/substitution.h"
 #include "documents/ui/edytor.h"
-#include "reports/definicje.h"
-#include "reports/raport.h"
-#include "reports/qt/miara_qt.h"
-#include "reports/ui/podglad.h"
 #include "kit/data_source.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/run_guarded.h"
+#include "reports/definicje.h"
+#include "reports/qt/miara_qt.h"
+#include "reports/raport.h"
+#include "reports/ui/podglad.h"
 #include "store/data_module.h"
 #include "store/organizacja.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/podzial_organizacyjny.h"
+#include "store/zrodla_obliczen.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dialogi.h"
-#include "store/zrodla_obliczen.h"
 
 namespace mirta::reports::ui {
 
@@ -343,6 +343,12 @@ int32_t TFWydruki::BiezacyPracownik() const {
 void TFWydruki::WydrukWedlugWzorca() {
     kit::RunGuarded(m_dialogi, [&] {
         const std::vector<documents::SzablonWydruku> szablony = documents::CzytajSzablony(m_tdm1);
+        // Never the first template by chance: the clerk names the one he means.
+        if (!szablony.empty() && m_szablony->currentRow() < 0) {
+            m_dialogi.Informacja("Wybierz z listy szablon wydruku.", "Wydruk według wzorca.");
+            m_szablony->setFocus(Qt::OtherFocusReason);
+            return;
+        }
         const int wybrany =
             std::clamp(m_szablony->currentRow(), 0, std::max(0, int(szablony.size()) - 1));
         const documents::SzablonWydruku* szablon =

@@ -2,20 +2,23 @@
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSignalSpy>
+#include <QTabBar>
 #include <QTimer>
 #include <QtTest>
 #include <cmath>
 #include <functional>
 #include <memory>
 
-#include "shell/data_okno.h"
-#include "shell/glowny.h"
 #include "kit/db_grid.h"
 #include "kit/dostepnosc.h"
 #include "kit/okno_edycji.h"
+#include "shell/data_okno.h"
+#include "shell/glowny.h"
 #include "shell/opisy_stron.h"
 #include "shell/start.h"
 #include "shell/strony_pracownika.h"
@@ -41,6 +44,69 @@ double Kontrast(const QColor& a, const QColor& b) {
 }
 
 constexpr double kNajmniejszyKontrast = 4.5;
+
+// The character after a single '&', lower-case; null when there is none.
+QChar Litera(const QString& t) {
+    for (qsizetype i = 0; i + 1 < t.size(); ++i) {
+        if (t[i] != '&')
+            continue;
+        if (t[i + 1] != '&')
+            return t[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+bool ZwyklaLitera(QChar c) {
+    return c.unicode() < 128 && c.isLetterOrNumber();
+}
+
+// Mnemonics of what a window shows now: each on a letter typed without a dead key, none twice
+// (two controls on one letter make Alt and the letter only move between them), and the same
+// within every menu of its bar.
+QStringList SprawdzSkroty(QWidget& okno) {
+    QStringList bledy;
+    QHash<QChar, QString> zajete;
+    auto dodaj = [&](const QString& tekst, const QString& gdzie, QHash<QChar, QString>& litery) {
+        const QChar l = Litera(tekst);
+        if (l.isNull())
+            return;
+        if (!ZwyklaLitera(l))
+            bledy << gdzie + ": skrót na literze „" + l + "” w „" + tekst + "”";
+        else if (litery.contains(l))
+            bledy << gdzie + ": skrót „" + l + "” w „" + tekst + "” i w „" + litery[l] + "”";
+        else
+            litery.insert(l, tekst);
+    };
+    const QString nazwa = okno.objectName();
+    for (QAbstractButton* b : okno.findChildren<QAbstractButton*>())
+        if (b->window() == &okno && b->isVisible() && !qobject_cast<QTabBar*>(b->parentWidget()))
+            dodaj(b->text(), nazwa, zajete);
+    for (QLabel* l : okno.findChildren<QLabel*>())
+        if (l->window() == &okno && l->isVisible() && l->buddy())
+            dodaj(l->text(), nazwa, zajete);
+    for (QTabBar* z : okno.findChildren<QTabBar*>())
+        if (z->window() == &okno && z->isVisible())
+            for (int i = 0; i < z->count(); ++i)
+                if (z->isTabVisible(i))
+                    dodaj(z->tabText(i), nazwa, zajete);
+    for (QMenuBar* pasek : okno.findChildren<QMenuBar*>()) {
+        if (pasek->window() != &okno)
+            continue;
+        for (QAction* a : pasek->actions()) {
+            if (!a->isVisible())
+                continue;
+            dodaj(a->text(), nazwa, zajete);
+            if (!a->menu())
+                continue;
+            QHash<QChar, QString> wMenu;
+            for (QAction* p : a->menu()->actions())
+                if (p->isVisible() && !p->isSeparator())
+                    dodaj(p->text(), nazwa + " " + a->text(), wMenu);
+        }
+    }
+    return bledy;
+}
 
 QString Opis(const QWidget& w) {
     return QString("%1 %2 \"%3\"")
@@ -80,6 +146,7 @@ QStringList Sprawdz(QWidget& okno) {
     }
     if (edycja && qobject_cast<QAbstractButton*>(okno.focusWidget()))
         bledy << Opis(okno) + ": okno otwiera się na przycisku";
+    bledy << SprawdzSkroty(okno);
     return bledy;
 }
 
@@ -152,14 +219,17 @@ private slots:
         glowny.resize(1280, 860);
         glowny.show();
         QStringList bledy;
-        for (const shell::OpisStrony& o : shell::OpisyStron())
-            glowny.Strony()->PokazStrone(QString::fromUtf8(o.tytul.data(), o.tytul.size()));
         kit::UzupelnijDostepnosc(glowny);
+        for (const shell::OpisStrony& o : shell::OpisyStron()) {
+            glowny.Strony()->PokazStrone(QString::fromUtf8(o.tytul.data(), o.tytul.size()));
+            bledy << SprawdzSkroty(glowny);
+        }
         bledy << Sprawdz(glowny);
 
         QStringList otwarte;
         for (QAction* a : Polecenia(*glowny.menuBar())) {
-            if (!a->isEnabled() || a->isCheckable() || a->objectName() == "koniecPracy")
+            if (!a->isEnabled() || a->isCheckable() || a->objectName() == "koniecPracy" ||
+                a->objectName() == "zmianaUzytkownika")
                 continue;
             QString nazwa;
             bledy << SprawdzModalne([a] { a->trigger(); }, nazwa);
@@ -180,6 +250,90 @@ private slots:
         for (const QString& b : bledy)
             qWarning("%s", qPrintable(b));
         QVERIFY2(bledy.isEmpty(), qPrintable(QString::number(bledy.size()) + " braków"));
+        glowny.UstawZamknijBezPytania(true);
+    }
+
+    // Every command of the menu bar opened with the keyboard only: Alt and the menu's letter,
+    // then the item's letter (a submenu's the same way); each item fires exactly once, and the
+    // window it opens is closed by Esc.
+    void kazdePolecenieSkrotami() {
+        BazaOkien baza;
+        TFGlowny glowny(*baza.tdm, *baza.tdm1, baza.dialogi);
+        glowny.UstawZmianeHaslaPoZalogowaniu(false);
+        glowny.UstawLogowanie([&baza](QWidget*) { baza.Zaloguj("ADMIN", ""); });
+        QVERIFY(glowny.SekwencjaStartowa());
+        glowny.resize(1280, 860);
+        glowny.show();
+
+        // A modal window a command opens is closed by Esc while it runs.
+        QTimer zamykanie;
+        zamykanie.setInterval(0);
+        QObject::connect(&zamykanie, &QTimer::timeout, [] {
+            QWidget* okno = QApplication::activeModalWidget();
+            if (!okno)
+                return;
+            QTest::keyClick(okno, Qt::Key_Escape);
+            if (auto* d = qobject_cast<QDialog*>(okno); d && d->isVisible())
+                d->done(QDialog::Rejected);
+        });
+        zamykanie.start();
+
+        auto wolno = [](QAction* a) {
+            return a->isVisible() && a->isEnabled() && !a->isSeparator() && !a->isCheckable() &&
+                   a->objectName() != "koniecPracy" && a->objectName() != "zmianaUzytkownika";
+        };
+        QStringList bledy;
+        int wywolane = 0;
+        std::function<void(QAction*, QList<QChar>, QString)> idz =
+            [&](QAction* a, QList<QChar> droga, QString opis) {
+                opis += " → " + QString(a->text()).remove('&');
+                const QChar litera = Litera(a->text());
+                if (litera.isNull() || !ZwyklaLitera(litera)) {
+                    bledy << opis + ": brak skrótu";
+                    return;
+                }
+                droga << litera;
+                if (a->menu()) {
+                    for (QAction* p : a->menu()->actions())
+                        if (wolno(p))
+                            idz(p, droga, opis);
+                    return;
+                }
+                glowny.activateWindow();
+                if (!QTest::qWaitForWindowActive(&glowny)) {
+                    bledy << opis + ": okno główne nieaktywne";
+                    return;
+                }
+                QSignalSpy wywolanie(a, &QAction::triggered);
+                QWidget* cel = QApplication::focusWidget() ? QApplication::focusWidget() : &glowny;
+                QTest::keyClick(cel, droga[0].toLatin1(), Qt::AltModifier);
+                for (qsizetype i = 1; i < droga.size(); ++i) {
+                    QWidget* menu = QApplication::activePopupWidget();
+                    if (!menu) {
+                        bledy << opis + ": menu się nie otworzyło";
+                        break;
+                    }
+                    QTest::keyClick(menu, droga[i].toLatin1());
+                }
+                if (wywolanie.count() == 1)
+                    ++wywolane;
+                else
+                    bledy << opis + ": klawisze wywołały polecenie " +
+                                 QString::number(wywolanie.count()) + " razy";
+                while (QWidget* menu = QApplication::activePopupWidget())
+                    menu->close();
+                for (QWidget* w : QApplication::topLevelWidgets())
+                    if (w != &glowny && w->isVisible() && !qobject_cast<QMenu*>(w))
+                        w->close();
+            };
+        for (QAction* a : glowny.menuBar()->actions())
+            if (wolno(a))
+                idz(a, {}, "");
+        for (const QString& b : bledy)
+            qWarning("%s", qPrintable(b));
+        QVERIFY2(bledy.isEmpty(), qPrintable(QString::number(bledy.size()) + " braków"));
+        // The dictionaries, the calendar, the administrator's and the other commands.
+        QVERIFY2(wywolane >= 30, qPrintable(QString::number(wywolane)));
         glowny.UstawZamknijBezPytania(true);
     }
 

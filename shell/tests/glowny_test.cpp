@@ -18,12 +18,12 @@
 #include <filesystem>
 
 #include "documents/ui/edytor.h"
-#include "shell/filtr_zdarzen.h"
-#include "shell/glowny.h"
-#include "shell/jedna_kopia.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/okno_edycji.h"
+#include "shell/filtr_zdarzen.h"
+#include "shell/glowny.h"
+#include "shell/jedna_kopia.h"
 #include "shell/kontrola_katalogu.h"
 #include "shell/strony_pracownika.h"
 #include "shell/tests/baza_okien.h"
@@ -151,7 +151,31 @@ private slots:
         QVERIFY(g.NawigatorPracownikow()->Button(kit::NavButton::Delete)->isHidden());
         QVERIFY(o.baza.tdm1->TPopZatrudnienie.IsOpen());
         QVERIFY(o.baza.tdm1->TDodZatrudnienie.IsOpen());
+        // Which data directory is open.
+        QCOMPARE(Panel(g, "panelKatalogDanych"),
+                 " Dane: " + QDir::toNativeSeparators(QString::fromStdString(o.baza.Katalog())));
         shell::testing::Zrzut(g, "glowny");
+    }
+
+    // "Zmień użytkownika" closes the window without the end question (pending changes are
+    // still asked about) and tells the program to log in again; a Cancel keeps it open.
+    void zmianaUzytkownika() {
+        Okno o("ADMIN");
+        TFGlowny& g = *o.glowny;
+        QAction* zmiana = g.Polecenie("zmianaUzytkownika");
+        QVERIFY(zmiana && zmiana->isEnabled());
+        o.Pracownicy().Insert();
+        o.baza.dialogi.odpowiedzi = {Odpowiedz::Anuluj};
+        zmiana->trigger();
+        QVERIFY(g.isVisible());
+        QVERIFY(!g.ZmianaUzytkownika());
+        QCOMPARE(o.Pytania(), std::vector<std::string>{"Czy dopisać nowego pracownika ?"});
+        o.Pracownicy().Cancel();
+        o.baza.dialogi.komunikaty.clear();
+        zmiana->trigger();
+        QVERIFY(!g.isVisible());
+        QVERIFY(g.ZmianaUzytkownika());
+        QVERIFY(o.Pytania().empty());
     }
 
     // A user without a password is offered the password change at once; putting it off lets

@@ -1,4 +1,5 @@
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QToolButton>
@@ -6,11 +7,12 @@
 #include <functional>
 #include <memory>
 
-#include "shell/glowny.h"
 #include "kit/cala_wartosc.h"
 #include "kit/data_controls.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/dostepnosc.h"
+#include "shell/glowny.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "shell/tests/baza_okien.h"
@@ -112,6 +114,70 @@ private slots:
         QTest::keyClick(g.focusWidget(), Qt::Key_Return);
         QCOMPARE(o.baza.tdm->TPracownicy->FieldText("Nazwisko"), std::string("Nowicka"));
         QCOMPARE(o.baza.tdm->TPracownicy->FieldText("AdresMail"), std::string("ewa@example.pl"));
+    }
+
+    // A leave record added from the main window with the keys only: Alt and the underlined
+    // letters of the tabs "płacowe" and "Urlopy", Tab into the page, Insert (the cursor goes to
+    // "Data od"), the dates, the leave type by its code "UW", Ctrl+S.
+    void urlopZKlawiatury() {
+        Okno o("ADMIN");
+        QVERIFY(o.zalogowany);
+        TFGlowny& g = *o.glowny;
+        kit::NadajSkroty(g);  // as the program does when the window is shown
+        g.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&g));
+        auto klawisz = [](int k, Qt::KeyboardModifiers m = Qt::NoModifier) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(k), m);
+        };
+        auto zakladka = [&](const QString& tytul) {
+            for (QTabWidget* z : g.findChildren<QTabWidget*>())
+                for (int i = 0; i < z->count(); ++i)
+                    if (QString(z->tabText(i)).remove('&') == tytul) {
+                        const QString t = z->tabText(i);
+                        const qsizetype amp = t.indexOf('&');
+                        QVERIFY2(amp >= 0, qPrintable(tytul + ": bez skrótu"));
+                        QTest::keyClick(QApplication::focusWidget(),
+                                        t[amp + 1].toLower().toLatin1(), Qt::AltModifier);
+                        QCOMPARE(z->currentIndex(), i);
+                        return;
+                    }
+            QFAIL(qPrintable(tytul + ": nie ma takiej zakładki"));
+        };
+        zakladka("płacowe");
+        zakladka("Urlopy");
+
+        engine::Dataset& urlopy = *o.baza.tdm1->TUrlopy;
+        const uint64_t przed = urlopy.GetTable().RowCount();
+        QWidget* obszar = g.findChild<kit::DbNavigator*>("nawigatorTUrlopy")->parentWidget();
+        for (int i = 0; i < 80 && !obszar->isAncestorOf(QApplication::focusWidget()); ++i)
+            klawisz(Qt::Key_Tab);
+        QVERIFY(obszar->isAncestorOf(QApplication::focusWidget()));
+        klawisz(Qt::Key_Insert);
+        QCOMPARE(urlopy.State(), engine::DatasetState::Insert);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("TUrlopyDataOd"));
+        QTest::keyClicks(QApplication::focusWidget(), "20261214");
+        klawisz(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("TUrlopyDataDo"));
+        QTest::keyClicks(QApplication::focusWidget(), "20261218");
+        klawisz(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QString("TUrlopyRodzajUrlopu"));
+        QTest::keyClicks(QApplication::focusWidget(), "UW");
+        klawisz(Qt::Key_S, Qt::ControlModifier);
+        for (const auto& k : o.baza.dialogi.komunikaty)
+            qWarning("%s", k.tekst.c_str());
+        QCOMPARE(urlopy.State(), engine::DatasetState::Browse);
+        QCOMPARE(urlopy.GetTable().RowCount(), przed + 1);
+        QCOMPARE(urlopy.FieldText("DataOd"), std::string("2026-12-14"));
+        QCOMPARE(urlopy.FieldText("DataDo"), std::string("2026-12-18"));
+        engine::Dataset& rodzaje = *o.baza.tdm1->TRodzUrlop;
+        bool znaleziony = false;
+        for (int64_t i = 0; i < rodzaje.RecordCount(); ++i)
+            if (rodzaje.RowAt(i).Text("Symbol") == "UW") {
+                QCOMPARE(urlopy.FieldText("RodzajUrlopu"), rodzaje.RowAt(i).Text("Identyfikator"));
+                znaleziony = true;
+            }
+        QVERIFY(znaleziony);
+        shell::testing::Zrzut(g, "kadrowa_urlop_z_klawiatury");
     }
 
     // Every coded column of every grid of the employee's pages shows its code's text (or the

@@ -8,13 +8,13 @@
 #include <functional>
 #include <set>
 
+#include "engine/paradox_table.h"
+#include "kit/data_controls.h"
 #include "shell/dane_firmy.h"
 #include "shell/data_okno.h"
 #include "shell/info.h"
-#include "kit/data_controls.h"
 #include "shell/tests/baza_okien.h"
 #include "shell/wybor_filtru.h"
-#include "engine/paradox_table.h"
 #include "wspolne/blad_danych.h"
 
 using namespace mirta;

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+#include "engine/file_system.h"
 #include "kit/polski.h"
 #include "kit/zrzuty.h"
 #include "shell/kolumna_okno.h"

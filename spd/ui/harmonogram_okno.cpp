@@ -87,6 +87,12 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_lista->SetDataSource(m_zrodlo.get());
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
+    if (tryb == Tryb::Generowanie) {
+        auto* legenda = new QLabel(
+            "„*” w kolumnie „Zaznacz.”: wpis należny dzisiaj, zaznaczony do wygenerowania.", this);
+        legenda->setObjectName("Legenda");
+        uklad->addWidget(legenda);
+    }
 
     const kit::PanelCzekania panel =
         kit::ZrobPanelCzekania(*this, "Proszę czekać. Trwa generowanie danych SPD.");

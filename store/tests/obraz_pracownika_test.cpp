@@ -359,7 +359,7 @@ TEST_F(ObrazPracownikaTest, DatesComingDueOfEachKind) {
               "2026-12-31 Adamski Adam: wzrost dodatku stażowego 20 lat, 20% (było 19%)\n"
               "2026-12-31 Adamski Adam: nagroda jubileuszowa 20 lat\n"
               "2026-12-31 Adamski Adam: wyższy urlop dodatkowy 9 dni (było 5)\n"
-              "2026-12-31 Cichy Cezary: wzrost dodatku stażowego 25 lat, 22.5% (było 22%)\n"
+              "2026-12-31 Cichy Cezary: wzrost dodatku stażowego 25 lat, 22,5% (było 22%)\n"
               "2026-12-31 Cichy Cezary: nagroda jubileuszowa 25 lat\n"
               "2026-12-31 Cichy Cezary: staż emerytalny 25 lat\n"
               "2027-01-15 Bednarz Beata: koniec umowy na czas określony\n"

@@ -4,8 +4,10 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -15,10 +17,10 @@
 #include "kit/data_controls.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "store/listy_kodow.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_wspolne.h"
-#include "store/listy_kodow.h"
 #include "store/ui/pozycje_kodow.h"
 
 namespace mirta::store::ui {
@@ -120,6 +122,17 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
     }
     ZbudujPrzyciski(uklad);
     resize(m_okno.szerokosc, m_okno.wysokosc);
+    // Never narrower than the list's columns: the last one is read whole.
+    if (auto* siatka = findChild<kit::DbGrid*>()) {
+        int kolumny = siatka->verticalHeader()->isVisible() ? siatka->verticalHeader()->width() : 0;
+        for (const kit::Column& k : siatka->Columns())
+            kolumny += k.width > 0 ? k.width : siatka->horizontalHeader()->defaultSectionSize();
+        const QMargins m = uklad->contentsMargins();
+        const int potrzebna = kolumny + m.left() + m.right() + 2 * siatka->frameWidth() +
+                              style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+        if (potrzebna > width())
+            resize(potrzebna, height());
+    }
 
     if (m_numer > 0)
         Bezpiecznie([this] { UstawSlownikNaCelu(m_slownik.Module(), m_opis, m_numer); });

@@ -86,7 +86,13 @@ private slots:
         QVERIFY(!okno.PytaPrzyPorzucaniu());
         Zrzut(okno, "edytor_dokument");
 
+        // A produced document the clerk changed is asked about before it is dropped; undone
+        // back to what was produced, it closes without a question.
         okno.Tekst().textCursor().insertText("dopisek");
+        baza.dialogi.odpowiedzi.push_back(Odpowiedz::Anuluj);
+        QVERIFY(!okno.close());
+        QCOMPARE(baza.OstatniKomunikat(), std::string("Zapisać zmiany?"));
+        okno.Tekst().undo();
         const size_t komunikaty = baza.dialogi.komunikaty.size();
         QVERIFY(okno.close());
         QCOMPARE(baza.dialogi.komunikaty.size(), komunikaty);

@@ -2,6 +2,8 @@
 // definitions, the preview's controls, saving and reopening, the extension check.
 #include <QAction>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -10,9 +12,12 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QTimer>
 #include <QtTest>
+#include <functional>
 
 #include "store/zrodla_obliczen.h"
 
@@ -24,9 +29,9 @@
 #include "reports/definicje.h"
 #include "reports/plik_qrp.h"
 #include "reports/qt/miara_qt.h"
+#include "reports/qt/rysowanie.h"
 #include "reports/ui/podglad.h"
 #include "reports/ui/podglad_kadrowy.h"
-#include "reports/qt/rysowanie.h"
 #include "reports/ui/wydruki_okno.h"
 #include "reports/wydruk_kadrowy.h"
 #include "store/ui/testing/demo_okien.h"
@@ -287,6 +292,51 @@ private slots:
             QVERIFY(a->text() != "Wyczyść");
     }
 
+    // Saving a report: a name without an extension gets the chosen format's; the next dialog
+    // starts in the folder used and offers the format used; a wrong extension is said and the
+    // dialog comes back with the name as typed.
+    void ZapisWydrukuDodajeRozszerzenieIPamietaFormat() {
+        DemoOkien baza;
+        QTemporaryDir katalog;
+        const QString pdf = "Dokument PDF (*.PDF)";
+        auto wDialogu = [](std::function<void(QFileDialog&)> krok) {
+            QTimer::singleShot(0, [krok] {
+                if (auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget()))
+                    krok(*d);
+            });
+        };
+        wDialogu([&](QFileDialog& d) {
+            d.setDirectory(katalog.path());
+            d.selectNameFilter(pdf);
+            d.selectFile("lista");
+            QMetaObject::invokeMethod(&d, "accept");
+        });
+        auto wybor = mirta::reports::ui::WybierzPlikWydruku(nullptr, "Zapisz wydruk", baza.dialogi);
+        QVERIFY(wybor);
+        QCOMPARE(wybor->first, QDir(katalog.path()).filePath("lista.pdf"));
+        QCOMPARE(wybor->second, FormatWydruku::Pdf);
+
+        QString folder, filtr, nazwaPonownie;
+        wDialogu([&](QFileDialog& d) {
+            folder = d.directory().absolutePath();
+            filtr = d.selectedNameFilter();
+            d.selectFile("lista.txt");
+            wDialogu([&](QFileDialog& ponownie) {
+                nazwaPonownie = ponownie.findChild<QLineEdit*>("fileNameEdit")->text();
+                ponownie.reject();
+            });
+            QMetaObject::invokeMethod(&d, "accept");
+        });
+        baza.dialogi.komunikaty.clear();
+        wybor = mirta::reports::ui::WybierzPlikWydruku(nullptr, "Zapisz wydruk", baza.dialogi);
+        QVERIFY(!wybor);
+        QCOMPARE(folder, QDir(katalog.path()).absolutePath());
+        QCOMPARE(filtr, pdf);
+        QCOMPARE(nazwaPonownie, QString("lista.txt"));
+        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(1));
+        QCOMPARE(baza.dialogi.komunikaty[0].rodzaj, Rodzaj::Blad);
+    }
+
     // "Wydruk według wzorca.": the selected template filled for the current employee opens in
     // the editor; without an editor nothing is produced.
     void TemplateChoiceProducesTheDocumentInTheEditor() {
@@ -297,6 +347,11 @@ private slots:
         okno.UstawEdytor(&edytor);
         okno.WybierzWydruk(17);
         auto* lista = Znajdz<QListWidget>(okno, "szablony");
+        // With none chosen the clerk is asked to choose, never given the first one.
+        lista->setCurrentRow(-1);
+        okno.Podglad();
+        QVERIFY(!edytor.isVisible());
+        QCOMPARE(wzory.OstatniKomunikat(), std::string("Wybierz z listy szablon wydruku."));
         const auto znalezione = lista->findItems("Informacja o uposażeniu", Qt::MatchStartsWith);
         QCOMPARE(znalezione.size(), 1);
         lista->setCurrentItem(znalezione.front());
