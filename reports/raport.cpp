@@ -8,10 +8,17 @@
 #include "documents/slownik_tagow.h"
 #include "store/obraz_pracownika.h"
 #include "store/tdm.h"
-#include "wspolne/blad_danych.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::reports {
+
+GeometriaStrony Raport::Geometria() const {
+    GeometriaStrony g = GeometriaWlasna();
+    g.lewy = std::max(g.lewy, m_minimalnyMargines);
+    g.prawy = std::max(g.prawy, m_minimalnyMargines);
+    return g;
+}
 
 Pasmo Raport::Stopka(int) {
     return {};

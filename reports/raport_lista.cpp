@@ -9,13 +9,13 @@
 #include "compute/okres_lmd.h"
 #include "compute/teksty.h"
 #include "compute/urlop_statystyka.h"
+#include "store/listy_kodow.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/urlop_nalezny.h"
-#include "store/listy_kodow.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::reports {
@@ -524,13 +524,15 @@ private:
             };
             ostatni(tdm.TDodSluzbowy, s.sluzbowe, s.sumaSluzbowych);
             ostatni(tdm.TDodInny, s.inne, s.sumaInnych);
-            if (!o.wynagrodzenie.stopnie.empty()) {
-                // A rate that could not be located (-1) counts as none.
-                const double stawka = o.wynagrodzenie.stopnie.back().stawka;
-                if (stawka > 0.005) {
-                    ++s.zaMianowanie;
-                    s.sumaZaMianowanie += stawka;
-                }
+            // The rank of the last period that overlaps the employment, as the allowances
+            // above; a rate that could not be located (-1) counts as none.
+            double stawka = 0;
+            for (const store::WierszStopnia& st : o.wynagrodzenie.stopnie)
+                if (Nakladaja(st.dataOdKiedy, st.dataObowiazywania, zatr, zwol))
+                    stawka = st.stawka;
+            if (stawka > 0.005) {
+                ++s.zaMianowanie;
+                s.sumaZaMianowanie += stawka;
             }
         }
     }

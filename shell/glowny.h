@@ -5,11 +5,11 @@
 #include <map>
 #include <string>
 
+#include "engine/observer.h"
+#include "kit/data_source.h"
 #include "reports/wybory.h"
 #include "reports/wydruk_kadrowy.h"
-#include "kit/data_source.h"
 #include "store/czas_pracy.h"
-#include "engine/observer.h"
 
 class QAction;
 class QActionGroup;
@@ -21,6 +21,7 @@ class QSplitter;
 class QVBoxLayout;
 
 namespace mirta::store {
+class KomunikatyObliczen;
 class TDM;
 class TDM1;
 class Dialogi;
@@ -113,6 +114,8 @@ private:
     void PokazPracePrzyStarcie(bool pokaz);
     void WidocznoscPolecen();
     void ZastosujTrybUrlopowy();
+    // Menu commands the user's rights do not allow, shown disabled with the reason.
+    void ZastosujUprawnienia();
 
     void Szukaj(const QString& tekst);
     bool PiszNaLiscie(QKeyEvent* klawisz);
@@ -150,8 +153,10 @@ private:
     documents::TFEditor& EdytorTekstu();
     void Edytor();
     void SzablonyWydrukow();
-    void PrzebudujStrone(QTextEdit& strona,
-                         const std::function<documents::Document(documents::DaneTagow&)>& budowa);
+    void PrzebudujStrone(
+        QTextEdit& strona,
+        const std::function<documents::Document(documents::DaneTagow&, store::KomunikatyObliczen&)>&
+            budowa);
     void PrzebudujInformacjeZbiorcza();
     void PrzebudujWynagrodzenia();
     void DrukujInformacjeZbiorcza();

@@ -7,18 +7,18 @@
 #include <QStatusBar>
 
 #include "compute/teksty_dat.h"
-#include "shell/glowny.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/run_guarded.h"
+#include "shell/glowny.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
 #include "store/stawki.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/dziennik.h"
 #include "store/zamkniecie_roku.h"
+#include "wspolne/dziennik.h"
 
 namespace mirta::shell {
 
@@ -97,6 +97,7 @@ bool TFGlowny::SekwencjaStartowa() {
     }
     UkryjCzekanie();
 
+    ZastosujUprawnienia();
     // A year an older version left half closed may still be closed, to repair it.
     m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety ||
                                 store::ZamkniecieNiepelne(m_tdm1, sesja.DataPrzetwarzania.year);
