@@ -4,6 +4,7 @@
 
 #include "compute/teksty.h"
 #include "compute/teksty_dat.h"
+#include "store/tdm.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {

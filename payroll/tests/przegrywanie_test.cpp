@@ -283,8 +283,9 @@ TEST_F(Przegrywanie, KnowsWaitingEmployeesByTheirNumberOrWithoutOneByPesel) {
     WynikPrzegrania w = Przegraj(kadry, engine::FileSystem::Real(), store::Odpowiedz::Nie);
     EXPECT_EQ(w.pominietych, 2);
     EXPECT_EQ(w.przegranych, 1);
+    // The stored records, the taken one (marked deleted) among them.
     EXPECT_EQ(Nazwiska("MIRTA.DBF", "K_NAZW"),
-              (std::vector<std::string>{"Adamska", "Cichy", "Bielecki"}));
+              (std::vector<std::string>{"Adamska", "Bielecki", "Cichy", "Bielecki"}));
 
     // Under the other number every employee is somebody else to the payroll program.
     w = Przegraj({}, engine::FileSystem::Real());
