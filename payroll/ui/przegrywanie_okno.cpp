@@ -123,8 +123,9 @@ void TFPrzegrywanieDoPlac::PrzegrajDanePlacowe() {
     m_panel->hide();
     kit::PokazOdmowe(*m_przegrywaj, store::OdmowaZmiany(m_tdm.Sesja()));
     m_zamknij->setEnabled(true);
-    if (wynik.stan == WynikPrzegrania::Stan::Przegrano ||
-        wynik.stan == WynikPrzegrania::Stan::Przerwano)
+    // After a stop part-way the summary says who is left; a refusal before writing has its
+    // own message.
+    if (wynik.stan == WynikPrzegrania::Stan::Przegrano || wynik.nieprzegranych > 0)
         m_dialogi.Informacja(PodsumowaniePrzegrania(wynik), "Przegrywanie danych do płac.");
     if (wynik.stan == WynikPrzegrania::Stan::Przegrano)
         accept();

@@ -39,9 +39,9 @@ private slots:
         p.Post();
         p.Edit();
         p.SetField("Imie2", Value::Text("Maria"));
-        p.SetField("Plec", Value::Text(kobieta ? "M" : "K"));
         p.Post();
-        // A leave record of the clerk, as the leave page would have journalled it.
+        // A change of a coded field and a leave record of the clerk, as the pages would have
+        // journalled them.
         mirta::store::WpisDziennika urlop;
         urlop.kiedy = mirta::store::Teraz();
         urlop.uzytkownik = "KADRY";
