@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "bench/duza_jednostka.h"
-#include "payroll/przegrywanie.h"
 #include "engine/dbf_table.h"
+#include "payroll/przegrywanie.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ struct Jednostka : bench::OtwartaJednostka {
     int64_t Przegraj() {
         dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
         return payroll::PrzegrajDanePlacowe(engine::FileSystem::Real(), katalog, *tdm->TPracownicy,
-                                            {}, dialogi)
+                                            tdm->Sesja(), {}, dialogi)
             .przegranych;
     }
 };

@@ -103,13 +103,18 @@ const Command kCommands[] = {
      .options = OpcjePlacowe(),
      .logsIn = true,
      .help = "Jak „Przegrywanie danych do płac.” okna głównego, dla pracowników listy pod "
-             "filtrem\nz opcji; pytanie okna zadaje na terminalu albo odpowiada na nie --tak.",
+             "filtrem\nz opcji; pytanie okna zadaje na terminalu albo odpowiada na nie --tak. "
+             "Pracowników,\nktórych dane czekają już w plikach płacowych, pomija; dopisuje ich "
+             "ponownie\ntylko z --ponownie. Na końcu wypisuje, ilu dopisano, pominięto i nie "
+             "przegrano.",
      .run = RunPlacowe},
     {.name = "staz",
      .operands = "ID",
      .summary = "wypisuje staż pracownika na dzień przetwarzania",
-     .options = {{"--wyprowadzenie", "", "okresy liczone, scalone, przerwy, urlop bezpłatny i wynik"},
-                 {"--rodzaj", "RODZAJ", "wysluga, sluzba, nagroda albo emerytura (domyślnie każdy)"}},
+     .options = {{"--wyprowadzenie", "",
+                  "okresy liczone, scalone, przerwy, urlop bezpłatny i wynik"},
+                 {"--rodzaj", "RODZAJ",
+                  "wysluga, sluzba, nagroda albo emerytura (domyślnie każdy)"}},
      .minOperands = 1,
      .maxOperands = 1,
      .logsIn = true,
@@ -246,15 +251,17 @@ const Command kCommands[] = {
      .run = RunKopia},
     {.name = "odtworz",
      .operands = "ARCHIWUM NOWY-KATALOG",
-     .summary = "odtwarza kopię danych do nowego katalogu",
+     .summary = "odtwarza kopię danych do nowego katalogu (administrator)",
      .minOperands = 2,
      .maxOperands = 2,
+     .logsIn = true,
      .help = "NOWY-KATALOG nie może istnieć. Każdy plik jest porównywany ze spisem kopii; "
              "archiwum\nuszkodzone albo niezgodne ze spisem nie zostaje odtworzone (kod "
              "wyjścia 1).",
      .run = RunOdtworz},
     {.name = "dziennik",
-     .summary = "wypisuje dziennik zmian danych (kto, kiedy, tabela, klucz, pole, było, jest)",
+     .summary = "wypisuje dziennik zmian danych (kiedy, kto, operacja, dane, pracownik, pole, "
+                "było, jest, klucz)",
      .options = {{"--pracownik", "ID", "tylko zmiany danych tego pracownika"},
                  {"--od", "DATA", "od dnia RRRR-MM-DD"},
                  {"--do", "DATA", "do dnia RRRR-MM-DD włącznie"},

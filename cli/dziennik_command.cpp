@@ -4,6 +4,7 @@
 
 #include "cli/commands.h"
 #include "cli/values.h"
+#include "store/dziennik_slowami.h"
 #include "store/dziennik_zmian.h"
 #include "store/tdm.h"
 #include "wspolne/dialogi.h"
@@ -69,12 +70,14 @@ int RunDziennik(Invocation& call) {
         return kExitFailure;
     if (przed)
         return Archiwizuj(call, *s, *przed);
-    for (const store::WpisDziennika& w :
+    // In the window's words: captions, labels, code texts and names.
+    store::DziennikSlowami slowami(*s->tdm, s->tdm->Sesja().DataPrzetwarzania.year);
+    for (const store::WpisDziennika& wpis :
          store::CzytajDziennik(engine::FileSystem::Real(), s->tdm->DataDirectory(), f)) {
-        call.Term().out << store::TekstChwili(w.kiedy) << '\t' << w.uzytkownik << '\t' << w.operacja
-                        << '\t' << w.tabela << '\t' << w.klucz << '\t'
-                        << (w.pracownik ? std::to_string(w.pracownik) : std::string()) << '\t'
-                        << w.pole << '\t' << w.stara << '\t' << w.nowa << '\n';
+        const store::WpisSlowami w = slowami.Opisz(wpis);
+        call.Term().out << w.kiedy << '\t' << w.uzytkownik << '\t' << w.operacja << '\t' << w.tabela
+                        << '\t' << w.pracownik << '\t' << w.pole << '\t' << w.stara << '\t'
+                        << w.nowa << '\t' << w.klucz << '\n';
     }
     call.Term().out.flush();
     return kExitOk;

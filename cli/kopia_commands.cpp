@@ -51,8 +51,13 @@ bool WykonajKopie(Invocation& call, Sesja& s, const std::string& katalogKopii) {
 }
 
 int RunOdtworz(Invocation& call) {
+    // Only an administrator restores, so the command logs in like the window's user.
+    auto s = call.Zaloguj();
+    if (!s)
+        return kExitFailure;
     try {
-        const kopia::WynikOdczytu w = kopia::OdtworzKopie(call.Operands()[0], call.Operands()[1]);
+        const kopia::WynikOdczytu w =
+            kopia::OdtworzKopieJako(s->tdm->Sesja(), call.Operands()[0], call.Operands()[1]);
         call.Term().out << "Odtworzono plików: " << w.plikow << ", bajtów: " << w.bajtow
                         << ", do katalogu " << call.Operands()[1] << std::endl;
         return kExitOk;

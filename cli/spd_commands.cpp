@@ -351,7 +351,8 @@ int RunSpdWyslij(Invocation& call) {
         call.Term().err << "Wysłano " << p.plik << ": " << p.wyslano << " z " << p.rozmiar
                         << " bajtów" << std::endl;
     };
-    const auto nazwa = spd::GenerujIWyslijPlikiSPD(s->tdm->Fs(), katalog, *wpis, dialogi, opcje);
+    const auto nazwa =
+        spd::GenerujIWyslijPlikiSPD(s->tdm->Fs(), katalog, *wpis, s->tdm->Sesja(), dialogi, opcje);
     if (!nazwa)
         return kExitFailure;
     call.Term().out << *nazwa << std::endl;

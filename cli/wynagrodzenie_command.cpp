@@ -29,6 +29,8 @@ int RunWynagrodzenie(Invocation& call) {
     kwota("Dodatek stażowy funkcjonariusza", w.dodatekStazowyFunkcjonariusza);
     std::printf("Procent stażowy cywila: %d\n", w.procentCywila);
     kwota("Dodatek stażowy cywila", w.dodatekStazowyCywila);
+    // The bonus is printed, so its missing rate is told.
+    store::ZglosBrakPremii(p.zrodla->Komunikaty(), w);
     std::printf("Procent premii: %s\n", NajkrotszaLiczba(w.procentPremii).c_str());
     kwota("Premia", w.premia);
     kwota("Razem funkcjonariusz", w.razemFunkcjonariusz);

@@ -5,9 +5,9 @@
 #include "cli/kopia_cli.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/dialogi.h"
 #include "store/zamkniecie_roku.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::cli {
 
@@ -22,9 +22,13 @@ int RunZamknijRok(Invocation& call) {
             return kExitFailure;
         }
         store::ZrodlaObliczen zrodla(*s->tdm, *s->tdm1);
-        for (const auto& w :
-             store::WierszeZamkniecia(zrodla, s->tdm->Sesja().DataPrzetwarzania.year))
+        const int rok = s->tdm->Sesja().DataPrzetwarzania.year;
+        const auto wiersze = store::WierszeZamkniecia(zrodla, rok);
+        for (const auto& w : wiersze)
             std::printf("%s\n", store::TekstWierszaZamkniecia(w).c_str());
+        std::printf(
+            "%s\n",
+            store::PodsumowanieZamkniecia(wiersze, store::RokDocelowyZamkniecia(rok)).c_str());
         std::fflush(stdout);
         zrodla.Komunikaty().Pokaz(s->dialogi);
         return kExitOk;

@@ -210,6 +210,10 @@ std::string NaglowekPracownika(const DaneTagow& dane) {
     return tekst;
 }
 
+bool InformacjaZbiorczaZPremia(const DaneTagow& dane) {
+    return Podzial(dane) == '2' || Podzial(dane) == '3';
+}
+
 Document InformacjaZbiorcza(const DaneTagow& dane, Rendering rendering) {
     const bool sformatowany = rendering == Rendering::Sformatowany;
     Document d;

@@ -17,6 +17,9 @@ enum class Rendering {
 };
 
 Document InformacjaZbiorcza(const DaneTagow& dane, Rendering rendering);
+// Whether the statement shows a value holding the civil bonus (the bonus itself, or the civil
+// total), so that a missing bonus rate is told.
+bool InformacjaZbiorczaZPremia(const DaneTagow& dane);
 
 // The header line of the statement pages: division label, title suffix, rank, names and
 // position; empty for an unknown division.

@@ -10,11 +10,11 @@
 #include "documents/dane_tagow.h"
 #include "documents/formaty_wartosci.h"
 #include "documents/tag.h"
-#include "store/pola_rekordu.h"
 #include "store/listy_kodow.h"
-#include "store/wynagrodzenie.h"
+#include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wynagrodzenie.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::documents {
@@ -46,6 +46,12 @@ struct TagiPracownika::Kontekst {
 namespace {
 
 using K = TagiPracownika::Kontekst;
+
+// Pay whose bonus a tag uses: a missing bonus rate is told.
+const store::WynagrodzeniePracownika& ZPremia(K& k, const store::WynagrodzeniePracownika& w) {
+    store::ZglosBrakPremii(k.zrodla.Komunikaty(), w);
+    return w;
+}
 
 // ---- Value formats ----
 
@@ -311,15 +317,15 @@ const Wpis kSlownik[] = {
     {"DodatekMotywacyjny|Kwota|Kon", "dodatek motywacyjny na 31 grudnia roku przetwarzania",
      [](K& k, bool) { return A(k.Grudzien().dodatekMotywacyjny); }},
     {"PremiaCyw|Procent", "procent premii pracowników cywilnych (miesiąc przetwarzania)",
-     [](K& k, bool) { return NajkrotszaLiczba(k.Placa().procentPremii); }},
+     [](K& k, bool) { return NajkrotszaLiczba(ZPremia(k, k.Placa()).procentPremii); }},
     {"PremiaCyw|Kwota", "kwota premii pracowników cywilnych (miesiąc przetwarzania)",
-     [](K& k, bool) { return A(k.Placa().premia); }},
+     [](K& k, bool) { return A(ZPremia(k, k.Placa()).premia); }},
     {"PremiaCyw|Kwota|Kon", "kwota premii pracowników cywilnych (grudzień)",
-     [](K& k, bool) { return A(k.Grudzien().premia); }},
+     [](K& k, bool) { return A(ZPremia(k, k.Grudzien()).premia); }},
     {"Grupa|PlacaKon|Wysługa", "razem: płaca, wysługa i premia (pracownik cywilny)",
-     [](K& k, bool) { return A(k.Placa().razemCywil); }},
+     [](K& k, bool) { return A(ZPremia(k, k.Placa()).razemCywil); }},
     {"Grupa|PlacaKon|Wysługa|Słow", "razem pracownika cywilnego słownie",
-     [](K& k, bool) { return W(k.Placa().razemCywil); }},
+     [](K& k, bool) { return W(ZPremia(k, k.Placa()).razemCywil); }},
     {"Grupa|PlacaKon|Strażak", "razem: płaca, wysługa, stopień, dodatki (funkcjonariusz)",
      [](K& k, bool) { return A(k.Placa().razemFunkcjonariusz); }},
     {"Grupa|PlacaKon|Strażak|Słow", "razem funkcjonariusza słownie",

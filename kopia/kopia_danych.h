@@ -57,12 +57,18 @@ std::vector<std::string> ArchiwaKopii(const std::string& katalogKopii);
 
 namespace mirta::store {
 class TDM;
-}
+struct SesjaUzytkownika;
+}  // namespace mirta::store
 
 namespace mirta::kopia {
 
 // The payroll program's directory of the logged-in session (ParametryKadr.db, opened when
 // closed). Throws the engine's error when the table cannot be read.
 std::string KatalogPlacSesji(store::TDM& tdm);
+
+// OdtworzKopie as a user asks for it: only an administrator restores; anybody else gets
+// BladKopii with the refusal before anything is read.
+WynikOdczytu OdtworzKopieJako(const store::SesjaUzytkownika& sesja, const std::string& archiwum,
+                              const std::string& nowyKatalog, const Postep& postep = {});
 
 }  // namespace mirta::kopia

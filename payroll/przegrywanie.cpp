@@ -9,7 +9,10 @@
 #include "engine/dbf_pair_append.h"
 #include "engine/dbf_table.h"
 #include "engine/file_system.h"
+#include "payroll/powtorzenia.h"
 #include "store/otwarte_w_placach.h"
+#include "store/sesja.h"
+#include "store/uprawnienia.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dialogi.h"
 
@@ -85,7 +88,28 @@ bool PlikiPlacoweDoZapisu(engine::FileSystem& fs, const std::string& katalog,
     return store::ZapisMimoOtwarciaWPlacach(pliki, dialogi);
 }
 
+// Whether the employees already waiting in the files are written again: as the options say,
+// else the user's answer (default no). Nobody waiting: everybody is written.
+bool DopisacPowtorzonych(engine::FileSystem& fs, const std::string& katalog,
+                         const engine::Dataset& pracownicy, const OpcjePrzegrywania& opcje,
+                         store::Dialogi& dialogi) {
+    if (opcje.ponownie)
+        return *opcje.ponownie;
+    const int64_t powtorzonych =
+        PoliczPowtorzonych(fs, Sciezka(katalog, kPlikMirta), pracownicy, opcje.numer);
+    if (powtorzonych == 0)
+        return true;
+    return dialogi.TakNie(PytanieOPowtorzenie(powtorzonych), "Kontrola.", store::Ikona::Pytanie,
+                          store::Odpowiedz::Nie) == store::Odpowiedz::Tak;
+}
+
 }  // namespace
+
+std::string PodsumowaniePrzegrania(const WynikPrzegrania& w) {
+    return "Dopisano do plików płacowych pracowników: " + std::to_string(w.przegranych) +
+           ".\nPominięto (dane już w plikach płacowych): " + std::to_string(w.pominietych) +
+           ".\nNie przegrano (błąd zapisu): " + std::to_string(w.nieprzegranych) + ".";
+}
 
 std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
                                                 const std::string& katalogDanych) {
@@ -97,9 +121,15 @@ std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
 
 WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& katalogDanych,
                                     const engine::Dataset& pracownicy,
+                                    const store::SesjaUzytkownika& sesja,
                                     const OpcjePrzegrywania& opcje, store::Dialogi& dialogi,
                                     const PostepPrzegrywania& postep) {
     WynikPrzegrania wynik;
+    if (const auto odmowa = store::OdmowaZmiany(sesja)) {
+        dialogi.Blad(*odmowa, store::kTytulBledu);
+        wynik.stan = Stan::BrakPrawa;
+        return wynik;
+    }
     if (dialogi.TakNie("Czy chcesz przegrać dane do płac ?", "Kontrola.", store::Ikona::Pytanie,
                        store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
         return wynik;
@@ -109,6 +139,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     std::unique_ptr<PlikiDoDopisania> pliki;
     std::unique_ptr<TlumaczLiter> tlumacz;
     std::unique_ptr<WierszePlacowe> wiersze;
+    std::unique_ptr<WierszeWPlacach> obecne;
     try {
         engine::DbfOptions doOdczytu;
         doOdczytu.readOnly = true;
@@ -120,12 +151,17 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
             wynik.stan = Stan::BrakStandardu;
             return wynik;
         }
+        // Asked before the files are locked: the payroll program keeps working meanwhile.
+        const bool ponownie = DopisacPowtorzonych(fs, katalogDanych, pracownicy, opcje, dialogi);
         if (postep.poczatek)
             postep.poczatek(pracownicy.RecordCount());
         pliki = std::make_unique<PlikiDoDopisania>(fs, katalogDanych);
         tlumacz = std::make_unique<TlumaczLiter>(*kody, opcje.litery);
         wiersze = std::make_unique<WierszePlacowe>(*pliki->mirta, *pliki->praclist, pracownicy,
                                                    *tlumacz, opcje.numer);
+        // Read again under the lock: the payroll program may have taken rows since.
+        if (!ponownie)
+            obecne = std::make_unique<WierszeWPlacach>(*pliki->mirta);
     } catch (const std::exception& e) {
         dialogi.Blad("Nie przegrano danych do płac.\n" + std::string(e.what()), store::kTytulBledu);
         wynik.stan = Stan::Przerwano;
@@ -147,6 +183,13 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
         for (int64_t i = 0; i < pracownicy.RecordCount(); ++i) {
             pracownik.clear();
             const engine::RowView r = pracownicy.RowAt(i);
+            if (obecne && obecne->Jest(r, opcje.numer)) {
+                ++wynik.pominietych;
+                if (postep.krok)
+                    postep.krok(static_cast<int64_t>(pary->Committed() + pary->Uncommitted()) +
+                                wynik.pominietych);
+                continue;
+            }
             pracownik = OpisPracownika(r);
             const ParaWierszy para = wiersze->Zbuduj(r);
             pary->Append(para.mirta, para.praclist);
@@ -155,7 +198,8 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
             if (pary->Uncommitted() >= kParNaZatwierdzenie)
                 zatwierdz();
             if (postep.krok)
-                postep.krok(static_cast<int64_t>(pary->Committed() + pary->Uncommitted()));
+                postep.krok(static_cast<int64_t>(pary->Committed() + pary->Uncommitted()) +
+                            wynik.pominietych);
         }
         pracownik.clear();
         zatwierdz();
@@ -176,6 +220,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
             blad += "\nNie udało się przegrać danych pracownika: " + pracownik + ".";
         blad += "\n" + std::string(e.what()) + doZatwierdzenia;
         wynik.stan = Stan::Przerwano;
+        wynik.nieprzegranych = pracownicy.RecordCount() - wynik.przegranych - wynik.pominietych;
     }
     pary.reset();
     // The payroll program may have its files back while the user reads the messages.

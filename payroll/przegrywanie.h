@@ -16,7 +16,8 @@ class FileSystem;
 
 namespace mirta::store {
 class Dialogi;
-}
+struct SesjaUzytkownika;
+}  // namespace mirta::store
 
 namespace mirta::payroll {
 
@@ -35,6 +36,9 @@ std::optional<std::string> BrakujacyPlikPlacowy(engine::FileSystem& fs,
 struct OpcjePrzegrywania {
     StandardLiter litery = StandardLiter::Mazowia;
     ZrodloNumeru numer = ZrodloNumeru::Identyfikator;
+    // Whether employees who already have rows waiting in MIRTA.DBF are written again; none:
+    // the user is asked (default no).
+    std::optional<bool> ponownie;
 };
 
 // What the window shows while the rows are written.
@@ -44,13 +48,26 @@ struct PostepPrzegrywania {
 };
 
 struct WynikPrzegrania {
-    enum class Stan { Przegrano, Rezygnacja, BrakStandardu, Przerwano } stan = Stan::Rezygnacja;
-    int64_t przegranych = 0;  // employees whose two rows are counted in the files
+    enum class Stan {
+        Przegrano,
+        Rezygnacja,
+        BrakStandardu,
+        Przerwano,
+        BrakPrawa
+    } stan = Stan::Rezygnacja;
+    int64_t przegranych = 0;     // employees whose two rows are counted in the files
+    int64_t pominietych = 0;     // already waiting in the files and not written again
+    int64_t nieprzegranych = 0;  // left out when the export stopped on an error
 };
+
+// What a finished or interrupted export did: appended, skipped and not written, in words.
+std::string PodsumowaniePrzegrania(const WynikPrzegrania& wynik);
 
 // Appends one MIRTA.DBF and one PRACLIST.DBF row for every employee of `pracownicy` (the
 // employee list in its order and under the filter in force), after asking the user, and asking
-// again when a file is probably open in the payroll program (a lock file or a lock on it). Both
+// again when a file is probably open in the payroll program (a lock file or a lock on it); a
+// user without the right to change data is refused. Employees whose rows still wait in
+// MIRTA.DBF are written again only when `opcje.ponownie` or the user's answer says so. Both
 // files stay locked against other writers for the whole run; the rows are counted in both
 // files together after they are on the disk (a few flushes per run, not per employee), an
 // employee whose row fails has neither row, and a power cut is settled at the next run, so
@@ -59,6 +76,7 @@ struct WynikPrzegrania {
 // written and which one failed; characters that became '?' are named in one warning.
 WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& katalogDanych,
                                     const engine::Dataset& pracownicy,
+                                    const store::SesjaUzytkownika& sesja,
                                     const OpcjePrzegrywania& opcje, store::Dialogi& dialogi,
                                     const PostepPrzegrywania& postep = {});
 

@@ -1,8 +1,8 @@
 #include "reports/dane_raportu.h"
 
+#include "engine/field_text.h"
 #include "reports/wybory.h"
 #include "store/data_module.h"
-#include "engine/field_text.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/zrodla_obliczen.h"
@@ -101,6 +101,15 @@ std::string DaneRaportu::NazwaJednostki() {
     if (i < 0 || t.RowCount() == 0)
         return {};
     return store::Przyciety(t.ReadField(0, i));
+}
+
+std::optional<int> DaneRaportu::MinimalnyLewyMargines() {
+    store::TableComponent& c = m_zrodla.Tdm().TParDruk;
+    engine::Table& t = m_zrodla.Tabela(c);
+    const int i = store::PoleTabeli(t, "MinimalnyLewyMargines");
+    if (i < 0 || t.RowCount() == 0 || t.ReadField(0, i).IsNull())
+        return std::nullopt;
+    return static_cast<int>(store::LiczbaCalkowita(t.ReadField(0, i)));
 }
 
 namespace {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ public:
                                  std::string_view pole);
     // NazwaPelna of the unit's parameters (Parametry.DB).
     std::string NazwaJednostki();
+    // MinimalnyLewyMargines of the payroll program's print settings (ParDruk.DB); nothing when
+    // the table has no row or the field is empty.
+    std::optional<int> MinimalnyLewyMargines();
 
 private:
     int Pole(store::TableComponent& c, std::string_view pole);

@@ -13,6 +13,13 @@
 
 namespace mirta::reports {
 
+GeometriaStrony Raport::Geometria() const {
+    GeometriaStrony g = GeometriaWlasna();
+    g.lewy = std::max(g.lewy, m_minimalnyMargines);
+    g.prawy = std::max(g.prawy, m_minimalnyMargines);
+    return g;
+}
+
 Pasmo Raport::Stopka(int) {
     return {};
 }

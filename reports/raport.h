@@ -33,7 +33,10 @@ public:
     // The spreadsheet's rows under Kolumny(), collected while the items were laid out; empty
     // when the spreadsheet reads the printed lines.
     virtual std::vector<WierszArkusza> Arkusz() { return {}; }
-    virtual GeometriaStrony Geometria() const { return {}; }
+    // The page as laid out: the report's own, with the side margins raised to the minimum.
+    GeometriaStrony Geometria() const;
+    // The payroll program's minimum left margin, in points, for both side margins.
+    void UstawMinimalnyMargines(double punkty) { m_minimalnyMargines = punkty; }
     virtual Pasmo Naglowek(int strona) = 0;
     virtual Pasmo Stopka(int strona);
     virtual size_t LiczbaPozycji() const = 0;
@@ -41,6 +44,12 @@ public:
     // The band after the last item, for the page it lands on.
     virtual Pasmo Zakonczenie(int strona) = 0;
     virtual bool StopkaNaOstatniejStronie() const { return false; }
+
+protected:
+    virtual GeometriaStrony GeometriaWlasna() const { return {}; }
+
+private:
+    double m_minimalnyMargines = 0;
 };
 
 // The layout of the choice (not the template choice, which produces a document).

@@ -39,7 +39,7 @@ public:
     }
 
     std::string Tytul() const override { return "Wydruk wybranych elementów kadrowych."; }
-    GeometriaStrony Geometria() const override { return m_geometria; }
+    GeometriaStrony GeometriaWlasna() const override { return m_geometria; }
     std::vector<std::string> Kolumny() const override {
         std::vector<std::string> k;
         for (int c = 0; c < m_kolumny; ++c) {

@@ -694,13 +694,15 @@ private:
             };
             ostatni(tdm.TDodSluzbowy, s.sluzbowe, s.sumaSluzbowych);
             ostatni(tdm.TDodInny, s.inne, s.sumaInnych);
-            if (!o.wynagrodzenie.stopnie.empty()) {
-                // A rate that could not be located (-1) counts as none.
-                const double stawka = o.wynagrodzenie.stopnie.back().stawka;
-                if (stawka > 0.005) {
-                    ++s.zaMianowanie;
-                    s.sumaZaMianowanie += stawka;
-                }
+            // The rank of the last period that overlaps the employment, as the allowances
+            // above; a rate that could not be located (-1) counts as none.
+            double stawka = 0;
+            for (const store::WierszStopnia& st : o.wynagrodzenie.stopnie)
+                if (Nakladaja(st.dataOdKiedy, st.dataObowiazywania, zatr, zwol))
+                    stawka = st.stawka;
+            if (stawka > 0.005) {
+                ++s.zaMianowanie;
+                s.sumaZaMianowanie += stawka;
             }
         }
     }

@@ -27,7 +27,7 @@ public:
         return "Terminy od " + compute::TekstDaty(m_z.od) + " do " + compute::TekstDaty(m_z.doDnia);
     }
     // Landscape, so that every column's text fits on one line.
-    GeometriaStrony Geometria() const override { return GeometriaStrony().Pozioma(); }
+    GeometriaStrony GeometriaWlasna() const override { return GeometriaStrony().Pozioma(); }
     std::vector<std::string> Kolumny() const override { return {kKolumny.begin(), kKolumny.end()}; }
 
     Pasmo Naglowek(int strona) override {

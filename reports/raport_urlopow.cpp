@@ -25,7 +25,7 @@ public:
 
     std::string Tytul() const override { return m_tytul; }
     // Landscape, so that eight amount columns keep their titles at a readable size.
-    GeometriaStrony Geometria() const override { return GeometriaStrony{}.Pozioma(); }
+    GeometriaStrony GeometriaWlasna() const override { return GeometriaStrony{}.Pozioma(); }
     std::vector<std::string> Kolumny() const override {
         std::vector<std::string> k = {"Nazwisko i imiona"};
         k.insert(k.end(), std::begin(kTytulyKolumn), std::end(kTytulyKolumn));
@@ -120,16 +120,26 @@ std::unique_ptr<Raport> UtworzWykorzystanieUrlopu(KontekstWydruku& k) {
 }
 
 std::unique_ptr<Raport> UtworzRaport(KontekstWydruku& k) {
+    std::unique_ptr<Raport> r;
     switch (k.parametry.numer) {
         case 1:
-            return UtworzListeAdresow(k);
+            r = UtworzListeAdresow(k);
+            break;
         case kWyborKonfigurowany:
-            return UtworzWydrukKonfigurowany(k);
+            r = UtworzWydrukKonfigurowany(k);
+            break;
         case 19:
-            return UtworzWykorzystanieUrlopu(k);
+            r = UtworzWykorzystanieUrlopu(k);
+            break;
         default:
-            return UtworzRaportListy(k);
+            r = UtworzRaportListy(k);
+            break;
     }
+    // The payroll program keeps its minimum margin in millimetres.
+    constexpr double kPunktowNaMilimetr = 72.0 / 25.4;
+    if (const auto minimalny = k.dane.MinimalnyLewyMargines(); minimalny && *minimalny > 0)
+        r->UstawMinimalnyMargines(*minimalny * kPunktowNaMilimetr);
+    return r;
 }
 
 }  // namespace mirta::reports

@@ -29,7 +29,7 @@ public:
           m_tytul(std::move(tytul)) {}
 
     std::string Tytul() const override { return m_tytul; }
-    GeometriaStrony Geometria() const override { return m_geometria; }
+    GeometriaStrony GeometriaWlasna() const override { return m_geometria; }
     Pasmo Naglowek(int) override { return {}; }
     size_t LiczbaPozycji() const override { return m_wiersze.size(); }
 

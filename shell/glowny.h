@@ -21,6 +21,7 @@ class QSplitter;
 class QVBoxLayout;
 
 namespace mirta::store {
+class KomunikatyObliczen;
 class TDM;
 class TDM1;
 class Dialogi;
@@ -115,6 +116,8 @@ private:
     void PokazPracePrzyStarcie(bool pokaz);
     void WidocznoscPolecen();
     void ZastosujTrybUrlopowy();
+    // Menu commands the user's rights do not allow, shown disabled with the reason.
+    void ZastosujUprawnienia();
 
     void Szukaj(const QString& tekst);
     bool PiszNaLiscie(QKeyEvent* klawisz);
@@ -153,8 +156,10 @@ private:
     documents::TFEditor& EdytorTekstu();
     void Edytor();
     void SzablonyWydrukow();
-    void PrzebudujStrone(QTextEdit& strona,
-                         const std::function<documents::Document(documents::DaneTagow&)>& budowa);
+    void PrzebudujStrone(
+        QTextEdit& strona,
+        const std::function<documents::Document(documents::DaneTagow&, store::KomunikatyObliczen&)>&
+            budowa);
     void PrzebudujInformacjeZbiorcza();
     void PrzebudujWynagrodzenia();
     void DrukujInformacjeZbiorcza();

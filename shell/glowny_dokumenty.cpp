@@ -17,6 +17,7 @@
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/wynagrodzenie.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::shell {
@@ -72,7 +73,9 @@ void TFGlowny::SzablonyWydrukow() {
 // The statement pages are rebuilt while the employee record is neither edited nor inserted;
 // `budowa` makes the page's document from the employee's data.
 void TFGlowny::PrzebudujStrone(
-    QTextEdit& strona, const std::function<documents::Document(documents::DaneTagow&)>& budowa) {
+    QTextEdit& strona,
+    const std::function<documents::Document(documents::DaneTagow&, store::KomunikatyObliczen&)>&
+        budowa) {
     engine::Dataset& pracownicy = *m_tdm.TPracownicy;
     if (pracownicy.Editing())
         return;
@@ -83,7 +86,7 @@ void TFGlowny::PrzebudujStrone(
         store::ZrodlaObliczen zrodla(m_tdm, m_tdm1);
         const auto id = static_cast<int32_t>(pracownicy.Field("Identyfikator").AsInteger());
         documents::DaneTagow dane = documents::CzytajDaneTagow(zrodla, id);
-        documents::PokazDokument(budowa(dane), *strona.document());
+        documents::PokazDokument(budowa(dane, zrodla.Komunikaty()), *strona.document());
         zrodla.Komunikaty().Pokaz(m_dialogi);
     });
 }
@@ -91,15 +94,19 @@ void TFGlowny::PrzebudujStrone(
 void TFGlowny::PrzebudujInformacjeZbiorcza() {
     const auto rendering = m_strony->PodgladSformatowany() ? documents::Rendering::Sformatowany
                                                            : documents::Rendering::Prosty;
-    PrzebudujStrone(m_strony->InformacjaZbiorcza(), [&](documents::DaneTagow& dane) {
-        return documents::InformacjaZbiorcza(dane, rendering);
-    });
+    PrzebudujStrone(m_strony->InformacjaZbiorcza(),
+                    [&](documents::DaneTagow& dane, store::KomunikatyObliczen& komunikaty) {
+                        if (documents::InformacjaZbiorczaZPremia(dane))
+                            store::ZglosBrakPremii(komunikaty, dane.obraz.wynagrodzenie);
+                        return documents::InformacjaZbiorcza(dane, rendering);
+                    });
 }
 
 void TFGlowny::PrzebudujWynagrodzenia() {
-    PrzebudujStrone(m_strony->Wynagrodzenia(), [&](documents::DaneTagow& dane) {
-        return documents::StronaWynagrodzen(dane, m_tdm.Stawki());
-    });
+    PrzebudujStrone(m_strony->Wynagrodzenia(),
+                    [&](documents::DaneTagow& dane, store::KomunikatyObliczen&) {
+                        return documents::StronaWynagrodzen(dane, m_tdm.Stawki());
+                    });
 }
 
 void TFGlowny::DrukujInformacjeZbiorcza() {

@@ -109,6 +109,7 @@ bool TFGlowny::SekwencjaStartowa() {
     }
     UkryjCzekanie();
 
+    ZastosujUprawnienia();
     // A year an older version left half closed may still be closed, to repair it.
     m_zamkniecieRokuDozwolone = !sesja.RokUrlopowyZamkniety ||
                                 store::ZamkniecieNiepelne(m_tdm1, sesja.DataPrzetwarzania.year);

@@ -6,6 +6,8 @@
 #include <filesystem>
 
 #include "compute/teksty_dat.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 #include "spd/csv_spd.h"
 #include "spd/ekstrakcja.h"
 #include "spd/katalog_spd.h"
@@ -13,10 +15,9 @@
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/zrodla_spd.h"
-#include "engine/engine_error.h"
-#include "engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/uprawnienia.h"
 #include "wspolne/zapis_atomowy.h"
 
 namespace mirta::spd {
@@ -142,6 +143,11 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
                                      const Zaznaczenia& zaznaczone, store::Dialogi& dialogi,
                                      const OpcjeGenerowania& opcje) {
     WynikGenerowania wynik;
+    if (const auto odmowa = store::OdmowaZmiany(tdm.Sesja())) {
+        dialogi.Blad(*odmowa, store::kTytulBledu);
+        wynik.stan = WynikGenerowania::Stan::Przerwano;
+        return wynik;
+    }
     if (dialogi.TakNie("Czy chcesz wygenerować pliki przesyłki do SPD ?", kTytulKontroliDanych,
                        store::Ikona::Pytanie, store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
         return wynik;

@@ -48,7 +48,8 @@ struct WynikGenerowania {
 // package cut short (an error, a power cut) is never taken for a whole one.
 inline constexpr const char* kZnacznikNiedokonczonej = "NIEDOKONCZONA.TXT";
 
-// Generates a package from the marked schedule entries: asks first, fixes the data date,
+// Generates a package from the marked schedule entries: refuses a user without the right to
+// change data, asks first, fixes the data date,
 // creates the package folder with its header and field-row tables, copies the marked entries
 // as headers, enters the package in the register and each header in the shipment log, and
 // fills every header through its kind's extractor (field rows in bulk, one sync per header).

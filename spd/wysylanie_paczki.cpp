@@ -10,6 +10,7 @@
 #include "spd/kontrola_przesylki.h"
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
+#include "store/uprawnienia.h"
 
 namespace mirta::spd {
 
@@ -80,8 +81,14 @@ ParametrySPD ParametryWysylki(engine::FileSystem& fs, const std::string& katalog
 
 std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
                                                   const std::string& katalogDanych,
-                                                  const WpisRejestru& wpis, store::Dialogi& dialogi,
+                                                  const WpisRejestru& wpis,
+                                                  const store::SesjaUzytkownika& sesja,
+                                                  store::Dialogi& dialogi,
                                                   const OpcjeWysylaniaPaczki& opcje) {
+    if (const auto odmowa = store::OdmowaZmiany(sesja)) {
+        dialogi.Blad(*odmowa, store::kTytulBledu);
+        return std::nullopt;
+    }
     auto krok = [&](const std::string& k) {
         if (opcje.krok)
             opcje.krok(k);

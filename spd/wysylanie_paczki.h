@@ -5,10 +5,14 @@
 #include <optional>
 #include <string>
 
+#include "engine/file_system.h"
 #include "spd/rejestr.h"
 #include "spd/wysylka.h"
-#include "engine/file_system.h"
 #include "wspolne/dialogi.h"
+
+namespace mirta::store {
+struct SesjaUzytkownika;
+}
 
 namespace mirta::spd {
 
@@ -25,14 +29,17 @@ struct OpcjeWysylaniaPaczki {
 // (empty: the data directory itself).
 ParametrySPD ParametryWysylki(engine::FileSystem& fs, const std::string& katalogDanych);
 
-// "Generuj i wyślij pliki SPD" on one register entry: asks first; refuses a package whose
+// "Generuj i wyślij pliki SPD" on one register entry: refuses a user without the right to
+// change data; asks first; refuses a package whose
 // files are missing or whose generation was cut short; checks the stored values and, when
 // some are missing, shows the list and asks whether to go on; writes one CSV file per header
 // into a new send folder (asking whether to go on when a file could not be written); packs,
 // digests and uploads. The send identifier when the upload succeeded.
 std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
                                                   const std::string& katalogDanych,
-                                                  const WpisRejestru& wpis, store::Dialogi& dialogi,
+                                                  const WpisRejestru& wpis,
+                                                  const store::SesjaUzytkownika& sesja,
+                                                  store::Dialogi& dialogi,
                                                   const OpcjeWysylaniaPaczki& opcje = {});
 
 }  // namespace mirta::spd

@@ -8,9 +8,10 @@
 #include "store/otwarcie_tabel.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/uprawnienia.h"
+#include "store/zrodla_obliczen.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dialogi.h"
-#include "store/zrodla_obliczen.h"
 
 namespace mirta::store {
 namespace {
@@ -59,6 +60,11 @@ bool Z2006(const Value& dzien) {
 std::optional<WynikDograniaUrlopow> DograjUrlopy(TDM1& tdm1, Dialogi& dialogi) {
     if (tdm1.Sesja().DataPrzetwarzania.year != kRokImportu)
         return std::nullopt;
+    // Refused as a whole: the rows' own guard would only count every one as erroneous.
+    if (const auto odmowa = OdmowaZmiany(tdm1.Sesja())) {
+        dialogi.Blad(*odmowa, kTytulBledu);
+        return std::nullopt;
+    }
     if (tdm1.TUrlopy.IsOpen() && tdm1.TUrlopy->Editing()) {
         dialogi.Blad("Najpierw zapisz lub porzuć zmiany dla urlopu !!!", kTytulBledu);
         return std::nullopt;

@@ -17,7 +17,8 @@ struct WynikDograniaUrlopow {
 // Copies the leave rows of 2006 kept by an earlier version in the base leave file into the
 // 2006 year file, through the leave table and its rules (a refused row is counted, not
 // shown), then shows the counts. Only with a processing date in 2006; otherwise nothing
-// happens (nullopt). A leave row being edited stops it with a message (nullopt).
+// happens (nullopt). A user without the right to change data, or a leave row being edited,
+// stops it with a message (nullopt).
 std::optional<WynikDograniaUrlopow> DograjUrlopy(TDM1& tdm1, Dialogi& dialogi);
 
 }  // namespace mirta::store

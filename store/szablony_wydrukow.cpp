@@ -3,6 +3,7 @@
 #include "compute/teksty.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm1.h"
+#include "store/uprawnienia.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store {
@@ -57,6 +58,11 @@ std::string NazwaZbioruSzablonu(std::string_view nazwa) {
 void PodlaczSzablonyWydrukow(TDM1& t, TableComponent& c) {
     if (&c != &t.TWydruki)
         return;
+    // The registry decides what every user prints: the administrator keeps it.
+    for (const auto zdarzenie :
+         {engine::DatasetEvent::BeforeInsert, engine::DatasetEvent::BeforeEdit,
+          engine::DatasetEvent::BeforeDelete})
+        c->AddHandler(zdarzenie, [&t](Dataset&) { WymagajAdministratora(t.Sesja()); });
     c->AddHandler(engine::DatasetEvent::NewRecord, TWydrukiNewRecord);
     c->AddHandler(engine::DatasetEvent::BeforePost, TWydrukiBeforePost);
 }

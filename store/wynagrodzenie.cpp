@@ -39,11 +39,14 @@ KoniecOkresu Koniec(const std::vector<Record>& wiersze, size_t i, int data,
 void CzytajStopnie(ZrodlaObliczen& z, const DaneKadrowePracownika& d, WynagrodzeniePracownika& w) {
     engine::Table& t = z.Tabela(z.Tdm().TPracStop);
     const int data = PoleTabeli(t, "DataOdKiedy"), id = PoleTabeli(t, "IdentyfikatorStopnia"),
-              ub = PoleTabeli(t, "Ubruttowienie");
+              ub = PoleTabeli(t, "Ubruttowienie"),
+              obowiazywanie = PoleTabeli(t, "DataObowiazywaniaStopnia");
     const auto wiersze = z.Wiersze(t, d.identyfikator);
     for (size_t i = 0; i < wiersze.size(); ++i) {
         const Record& r = wiersze[i];
         WierszStopnia s{DataPola(r[data]), LiczbaCalkowita(r[id]), PierwszaLitera(r[ub], 'T')};
+        if (obowiazywanie >= 0)
+            s.dataObowiazywania = DataPola(r[size_t(obowiazywanie)]);
         const KoniecOkresu k = Koniec(wiersze, i, data, d.dataZwolnienia);
         s.stawka =
             z.Tdm().Stawki().StawkaStopnia(s.identyfikator, s.ubruttowienie, k.dzien, k.najnowsza);
@@ -130,6 +133,14 @@ double RazemCywil(double placa, int procentStazowy, double procentPremii) {
     return stazowy + placa + premia;
 }
 
+void ZglosBrakPremii(KomunikatyObliczen& komunikaty, const WynagrodzeniePracownika& w) {
+    if (w.brakStawkiPremii)
+        komunikaty.Dodaj(KomunikatyObliczen::Rodzaj::Ostrzezenie,
+                         "Brak wprowadzonej stawki premii pracowników cywilnej na rok: " +
+                             std::to_string(w.brakStawkiPremii) + " !!!",
+                         "Kontrola danych.");
+}
+
 WynagrodzeniePracownika PoliczWynagrodzenie(ZrodlaObliczen& zrodla,
                                             const DaneKadrowePracownika& dane,
                                             const StazPracownika& staz, DataKal data) {
@@ -152,12 +163,8 @@ WynagrodzeniePracownika PoliczWynagrodzenie(ZrodlaObliczen& zrodla,
         compute::Zaokraglij(placa * w.procentFunkcjonariusza * 0.01, 2);
     w.dodatekStazowyCywila = compute::Zaokraglij(placa * w.procentCywila * 0.01, 2);
     const auto premia = ProcentPremii(zrodla, id, data.rok, data.miesiac);
-    // Officers get no bonus: its missing rate is no concern of theirs.
-    if (!premia && !w.funkcjonariusz)
-        zrodla.Komunikaty().Dodaj(KomunikatyObliczen::Rodzaj::Ostrzezenie,
-                                  "Brak wprowadzonej stawki premii pracowników cywilnej na rok: " +
-                                      std::to_string(data.rok) + " !!!",
-                                  "Kontrola danych.");
+    if (!premia)
+        w.brakStawkiPremii = data.rok;
     w.procentPremii = premia.value_or(0);
     w.premia = compute::Zaokraglij(placa * w.procentPremii * 0.01, 2);
     w.razemFunkcjonariusz =

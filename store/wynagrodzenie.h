@@ -7,6 +7,7 @@
 
 namespace mirta::store {
 
+class KomunikatyObliczen;
 class ZrodlaObliczen;
 struct DaneKadrowePracownika;
 struct StazPracownika;
@@ -17,6 +18,7 @@ struct WierszStopnia {
     int32_t identyfikator = 0;
     char ubruttowienie = 'T';
     double stawka = 0;
+    compute::DataKal dataObowiazywania;  // the period's end as entered; empty: open
 };
 // A pay-group row with its rate and final pay.
 struct WierszGrupy {
@@ -44,16 +46,22 @@ struct WynagrodzeniePracownika {
     double premia = 0;
     double razemFunkcjonariusz = 0;
     double razemCywil = 0;
+    // The year whose bonus rate is missing (0: found); told only where a bonus value is used.
+    int brakStawkiPremii = 0;
     // The officer total for officers, the civil one for everyone else.
     double Razem() const { return funkcjonariusz ? razemFunkcjonariusz : razemCywil; }
 };
 
 // Pay values from the rank, group, allowance and bonus tables, with the seniority picture at
-// the same date (its raise percentages). A missing yearly bonus rate of a civil employee adds
-// its message to the sources' messages.
+// the same date (its raise percentages). A missing yearly bonus rate counts as 0 and is only
+// noted: whoever uses a bonus value tells it with ZglosBrakPremii.
 WynagrodzeniePracownika PoliczWynagrodzenie(ZrodlaObliczen& zrodla,
                                             const DaneKadrowePracownika& dane,
                                             const StazPracownika& staz, compute::DataKal data);
+
+// "Brak wprowadzonej stawki premii pracowników cywilnej na rok: ..." for a bonus value used
+// without its rate, of any kind of employee; the messages show it once per operation.
+void ZglosBrakPremii(KomunikatyObliczen& komunikaty, const WynagrodzeniePracownika& w);
 
 // The monthly totals; a rate of -1 (a row that could not be located) counts as 0.
 double RazemFunkcjonariusz(double placa, double procentStazowy, double stopien, double sluzbowy,

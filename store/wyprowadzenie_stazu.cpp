@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "compute/teksty.h"
 #include "compute/teksty_dat.h"
+#include "store/tdm.h"
 #include "store/zrodla_obliczen.h"
 
 namespace mirta::store {
@@ -95,6 +97,28 @@ std::optional<RodzajStazu> RodzajStazuZNazwy(std::string_view nazwa) {
     return std::nullopt;
 }
 
+namespace {
+
+// Surname and first names, as the employee list shows them.
+std::string NazwaPracownika(ZrodlaObliczen& zrodla, int32_t pracownik) {
+    engine::Table& t = zrodla.Tabela(zrodla.Tdm().TPracownicy);
+    const auto wiersze = WierszePracownika(t, pracownik);
+    std::string nazwa;
+    if (wiersze.empty())
+        return nazwa;
+    for (const char* pole : {"Nazwisko", "Imie1", "Imie2"}) {
+        const int i = PoleTabeli(t, pole);
+        if (i < 0 || wiersze.front()[size_t(i)].IsNull())
+            continue;
+        const std::string_view s = compute::Przytnij(wiersze.front()[size_t(i)].AsText());
+        if (!s.empty())
+            nazwa += (nazwa.empty() ? "" : " ") + std::string(s);
+    }
+    return nazwa;
+}
+
+}  // namespace
+
 WyprowadzenieStazu WyprowadzStaz(ZrodlaObliczen& zrodla, int32_t pracownik, RodzajStazu rodzaj,
                                  DataKal data) {
     WyprowadzenieStazu w;
@@ -105,6 +129,7 @@ WyprowadzenieStazu WyprowadzStaz(ZrodlaObliczen& zrodla, int32_t pracownik, Rodz
     w.znaleziony = dane.znaleziony;
     if (!dane.znaleziony)
         return w;
+    w.nazwa = NazwaPracownika(zrodla, pracownik);
     w.plikiUrlopow = dane.plikiUrlopow;
     w.wynik = PoliczStazRodzaju(dane, rodzaj, data, &w.slad);
     return w;
@@ -112,8 +137,10 @@ WyprowadzenieStazu WyprowadzStaz(ZrodlaObliczen& zrodla, int32_t pracownik, Rodz
 
 std::vector<std::string> TekstWyprowadzenia(const WyprowadzenieStazu& w) {
     std::vector<std::string> t;
-    t.push_back(NazwaRodzajuStazu(w.rodzaj) + ", pracownik " + std::to_string(w.pracownik) +
-                ", na dzień " + compute::TekstDaty(w.data));
+    const std::string id = "identyfikator " + std::to_string(w.pracownik);
+    t.push_back(NazwaRodzajuStazu(w.rodzaj) + ", " +
+                (w.nazwa.empty() ? id : w.nazwa + " (" + id + ")") + ", na dzień " +
+                compute::TekstDaty(w.data));
     const compute::SkladnikiStazu& s = w.wynik.skladniki;
     Scalanie(t, "Zatrudnienie w jednostce", w.slad.zatrudnienie, s.zatrudnienie);
     Scalanie(t, "Poprzednie zatrudnienie", w.slad.poprzednie, s.poprzednie);

@@ -18,6 +18,7 @@ class ZrodlaObliczen;
 struct WyprowadzenieStazu {
     bool znaleziony = false;
     int32_t pracownik = 0;
+    std::string nazwa;  // "Kowalski Jan Maria", as the list shows the employee
     compute::RodzajStazu rodzaj = compute::RodzajStazu::Wysluga;
     compute::DataKal data;
     compute::SladSkladnikow slad;

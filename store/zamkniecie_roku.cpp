@@ -11,9 +11,10 @@
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/uprawnienia.h"
 #include "store/urlop_nalezny.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::store {
 namespace {
@@ -204,11 +205,41 @@ std::string TekstWierszaZamkniecia(const WierszZamkniecia& w) {
            w.systemSluzby;
 }
 
+std::string PodsumowanieZamkniecia(const std::vector<WierszZamkniecia>& wiersze, int rokDocelowy) {
+    int pracownikow = 0, dni = 0, dodatkowych = 0, ponadNalezny = 0, dniPonad = 0;
+    for (const WierszZamkniecia& w : wiersze) {
+        const int wypoczynkowy = std::max(w.zaleglyDni, 0);
+        const int dodatkowy = std::max(w.zaleglyDodatkowyDni, 0);
+        if (wypoczynkowy + dodatkowy > 0)
+            ++pracownikow;
+        dni += wypoczynkowy;
+        dodatkowych += dodatkowy;
+        if (w.zaleglyDni < 0 || w.zaleglyDodatkowyDni < 0) {
+            ++ponadNalezny;
+            dniPonad -= std::min(w.zaleglyDni, 0) + std::min(w.zaleglyDodatkowyDni, 0);
+        }
+    }
+    std::string tekst =
+        "Pracowników w roku " + std::to_string(rokDocelowy) + ": " +
+        std::to_string(wiersze.size()) +
+        ".\nPrzeniesiono urlop zaległy pracowników: " + std::to_string(pracownikow) +
+        ", dni: " + std::to_string(dni) + " wypoczynkowego i " + std::to_string(dodatkowych) +
+        " dodatkowego.";
+    if (ponadNalezny > 0)
+        tekst +=
+            "\nWykorzystali więcej, niż należało, pracownicy: " + std::to_string(ponadNalezny) +
+            " (razem dni: " + std::to_string(dniPonad) + ").";
+    return tekst;
+}
+
 WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
                                    const std::function<bool()>& kopia) {
     const SesjaUzytkownika& s = tdm.Sesja();
-    if (!s.Administrator) {
-        dialogi.Blad("Nie masz uprawnień administratora systemu !!!", kTytulBledu);
+    std::optional<std::string> odmowa = OdmowaAdministracji(s);
+    if (!odmowa)
+        odmowa = OdmowaZmiany(s);
+    if (odmowa) {
+        dialogi.Blad(*odmowa, kTytulBledu);
         return WynikZamkniecia::Przerwano;
     }
     const int n = RokDocelowyZamkniecia(s.DataPrzetwarzania.year);
@@ -231,15 +262,16 @@ WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
                        Ikona::Pytanie, Odpowiedz::Nie) != Odpowiedz::Tak)
         return WynikZamkniecia::Przerwano;
     if (kopia) {
-        const Odpowiedz o = dialogi.TakNieAnuluj(
-            "Czy przed zamknięciem roku wykonać kopię zapasową danych ?", kTytul,
-            Ikona::Pytanie, Odpowiedz::Tak);
+        const Odpowiedz o =
+            dialogi.TakNieAnuluj("Czy przed zamknięciem roku wykonać kopię zapasową danych ?",
+                                 kTytul, Ikona::Pytanie, Odpowiedz::Tak);
         if (o == Odpowiedz::Anuluj || (o == Odpowiedz::Tak && !kopia()))
             return WynikZamkniecia::Przerwano;
     }
     ZrodlaObliczen zrodla(tdm, tdm1);
+    std::vector<WierszZamkniecia> wiersze;
     try {
-        const auto wiersze = WierszeZamkniecia(zrodla, s.DataPrzetwarzania.year);
+        wiersze = WierszeZamkniecia(zrodla, s.DataPrzetwarzania.year);
         UtworzPlikiRoku(tdm1, zrodla, n, wiersze);
     } catch (const std::exception& e) {
         zrodla.Komunikaty().Pokaz(dialogi);
@@ -250,10 +282,10 @@ WynikZamkniecia ZamknijRokUrlopowy(TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
         return WynikZamkniecia::Przerwano;
     }
     zrodla.Komunikaty().Pokaz(dialogi);
-    dialogi.Informacja(
-        "Zamknięcie roku do urlopów zakończyło się poprwanie.\n Należy ponownie uruchomić "
-        "program.",
-        kTytul);
+    dialogi.Informacja("Zamknięcie roku do urlopów zakończyło się poprwanie.\n" +
+                           PodsumowanieZamkniecia(wiersze, n) +
+                           "\n Należy ponownie uruchomić program.",
+                       kTytul);
     return WynikZamkniecia::Zamknieto;
 }
 

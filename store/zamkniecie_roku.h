@@ -41,6 +41,10 @@ std::vector<WierszZamkniecia> WierszeZamkniecia(ZrodlaObliczen& zrodla, int rokP
 // "123: urlop należny 26, dodatkowy 0, zaległy 3/4, zaległy dodatkowy 0/0, etat 1, system S"
 std::string TekstWierszaZamkniecia(const WierszZamkniecia& w);
 
+// What the closing carried over into `rokDocelowy`: employees and the days of leave left
+// (annual and additional); employees who took more than was due are counted apart.
+std::string PodsumowanieZamkniecia(const std::vector<WierszZamkniecia>& wiersze, int rokDocelowy);
+
 enum class WynikZamkniecia {
     Zamknieto,   // both files of the new year are in place; the program must start again
     Naprawiono,  // a half-closed year got its missing leave-taken file

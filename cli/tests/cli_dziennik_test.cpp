@@ -3,10 +3,12 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <string>
+#include <vector>
 
 #include "cli/tests/uruchom.h"
-#include "store/dziennik_zmian.h"
 #include "engine/file_system.h"
+#include "store/dziennik_zmian.h"
 #include "store/nowa_baza.h"
 
 namespace mirta::cli::testing {
@@ -57,14 +59,18 @@ protected:
 TEST_F(CliDziennik, FiltersByEmployeeDateAndUser) {
     Wynik w = Admin("dziennik --pracownik 8");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_EQ(w.wyjscie,
-              "2026-02-01 12:34:56\tADMIN\tzmiana\tMirta.DB\t8\t8\tNazwisko\tNowak\tKowal\n"
-              "2026-03-01 12:34:56\tKADRY\tzmiana\tMirta.DB\t8\t8\tNazwisko\tNowak\tLis\n");
+    // Nobody of these identifiers is in the new directory: the identifier alone is shown.
+    EXPECT_EQ(
+        w.wyjscie,
+        "2026-02-01 12:34:56\tAdministrator systemu (ADMIN)\tzmiana\tDane "
+        "personalne\t(8)\tNazwisko\tNowak\tKowal\t8\n"
+        "2026-03-01 12:34:56\tKADRY\tzmiana\tDane personalne\t(8)\tNazwisko\tNowak\tLis\t8\n");
     // --uzytkownik after the command's name is the filter; before it, the login.
     w = Admin("dziennik --uzytkownik kadry --od 2026-01-01");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_EQ(w.wyjscie,
-              "2026-03-01 12:34:56\tKADRY\tzmiana\tMirta.DB\t8\t8\tNazwisko\tNowak\tLis\n");
+    EXPECT_EQ(
+        w.wyjscie,
+        "2026-03-01 12:34:56\tKADRY\tzmiana\tDane personalne\t(8)\tNazwisko\tNowak\tLis\t8\n");
     w = Admin("dziennik --do 2025-12-31");
     EXPECT_NE(w.wyjscie.find("Nowacka"), std::string::npos) << w.wyjscie;
     EXPECT_EQ(w.wyjscie.find("Kowal"), std::string::npos) << w.wyjscie;
@@ -79,6 +85,81 @@ TEST_F(CliDziennik, ArchiveIsTheAdministratorsAndAsks) {
     EXPECT_NE(w.wyjscie.find("Przeniesiono wpisów: 1"), std::string::npos) << w.wyjscie;
     EXPECT_TRUE(fs::exists(katalog / "DziennikDo20260101.DB"));
     EXPECT_EQ(Admin("dziennik --do 2025-12-31").wyjscie, "");
+}
+
+std::vector<std::string> Pola(const std::string& wiersz) {
+    std::vector<std::string> pola;
+    size_t p = 0;
+    for (size_t t; (t = wiersz.find('\t', p)) != std::string::npos; p = t + 1)
+        pola.push_back(wiersz.substr(p, t - p));
+    pola.push_back(wiersz.substr(p));
+    return pola;
+}
+
+// On a demo unit the journal speaks as the windows do: the page's caption, the field's label,
+// the code's text, the dictionary's name, the employee's and the user's names.
+TEST(CliDziennikSlowami, ShowsCaptionsLabelsCodeTextsAndNames) {
+    const fs::path katalog =
+        fs::temp_directory_path() / ("mirta_cli_dziennik_demo_" + std::to_string(::getpid()));
+    fs::remove_all(katalog);
+    ASSERT_EQ(Uruchom("demo " + katalog.string() + " --pracownicy 5 --lata 1").kod, 0);
+    const auto kadry = [&](const std::string& polecenie) {
+        return Uruchom("--dane " + katalog.string() + " --uzytkownik KADRY " + polecenie,
+                       "MIRTA_HASLO=kadry");
+    };
+    // The first employee of the list: surname, first names and identifier.
+    const Wynik lista = kadry("pracownicy");
+    ASSERT_EQ(lista.kod, 0) << lista.wyjscie;
+    const size_t poczatek = lista.wyjscie.find('\n') + 1;
+    const auto p =
+        Pola(lista.wyjscie.substr(poczatek, lista.wyjscie.find('\n', poczatek) - poczatek));
+    ASSERT_EQ(p.size(), 12u);
+    const int32_t id = std::stoi(p[10]);
+    std::string osoba = p[2] + " " + p[3];
+    if (!p[4].empty())
+        osoba += " " + p[4];
+    osoba += " (" + std::to_string(id) + ")";
+
+    auto wpis = [&](const char* tabela, const char* pole, const char* stara, const char* nowa) {
+        store::WpisDziennika w;
+        w.kiedy = engine::DayNumberFromCivil(2026, 12, 10) * 86400000.0 + 45296000;
+        w.uzytkownik = "KADRY";
+        w.operacja = "zmiana";
+        w.tabela = tabela;
+        w.klucz = std::to_string(id);
+        w.pracownik = id;
+        w.pole = pole;
+        w.stara = stara;
+        w.nowa = nowa;
+        return w;
+    };
+    store::DopiszDoDziennika(engine::FileSystem::Real(), katalog.string(),
+                             {wpis("Mirta.DB", "Plec", "K", "M"),
+                              wpis("Mirta.DB", "DataWaznosciDowodu", "", "2030-01-01"),
+                              wpis("WykUrl2026.DB", "RodzajUrlopu", "", "1"),
+                              wpis("Hasla.DB", "NazwaPelna", "Jan", "Jan Nowak")});
+    const Wynik w = kadry("dziennik --pracownik " + std::to_string(id));
+    ASSERT_EQ(w.kod, 0) << w.wyjscie;
+    const std::string poczatekWiersza =
+        "2026-12-10 12:34:56\tMałgorzata Żółkiewska (KADRY)\tzmiana\t";
+    const std::string klucz = "\t" + std::to_string(id) + "\n";
+    // The employee's master record is shown on the page of its field.
+    const std::string oczekiwane[] = {
+        poczatekWiersza + "Dane personalne\t" + osoba + "\tPłeć\tKobieta\tMężczyzna" + klucz,
+        poczatekWiersza + "Dane personalne\t" + osoba + "\tDowód osobisty: ważności\t\t2030-01-01" +
+            klucz,
+        poczatekWiersza + "Urlopy\t" + osoba + "\tRodzaj urlopu\t\tUrlop wypoczynkowy" + klucz,
+        poczatekWiersza + "Obsługa użytkowników\t" + osoba + "\tNazwa pełna\tJan\tJan Nowak" +
+            klucz,
+    };
+    size_t gdzie = 0;
+    for (const std::string& o : oczekiwane) {
+        const size_t znaleziony = w.wyjscie.find(o, gdzie);
+        EXPECT_NE(znaleziony, std::string::npos) << o << "\nw:\n" << w.wyjscie;
+        if (znaleziony != std::string::npos)
+            gdzie = znaleziony;
+    }
+    fs::remove_all(katalog);
 }
 
 }  // namespace

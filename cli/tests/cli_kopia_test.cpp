@@ -52,7 +52,16 @@ TEST_F(CliKopia, KopiaPrzechodziUnzipIOdtwarzaSieJakRazDoNowegoKatalogu) {
     EXPECT_EQ(std::system(("unzip -tq '" + archiwum + "' >/dev/null").c_str()), 0);
 
     const fs::path nowy = *s_tmp / "odtworzone";
-    Wynik o = Uruchom("odtworz " + archiwum + " " + nowy.string());
+    // Only an administrator restores; the refusal leaves nothing behind.
+    Wynik o = Uruchom("--dane " + (*s_tmp / "dane").string() + " --uzytkownik PODGLAD odtworz " +
+                          archiwum + " " + nowy.string(),
+                      "MIRTA_HASLO=podglad");
+    EXPECT_EQ(o.kod, 1);
+    EXPECT_NE(o.wyjscie.find("Nie masz uprawnień administratora systemu !!!"), std::string::npos)
+        << o.wyjscie;
+    EXPECT_FALSE(fs::exists(nowy));
+
+    o = Admin("odtworz " + archiwum + " " + nowy.string());
     ASSERT_EQ(o.kod, 0) << o.wyjscie;
     EXPECT_TRUE(fs::exists(nowy / "Mirta.DB"));
     EXPECT_TRUE(fs::is_directory(nowy / "ROVANTE"));
@@ -60,7 +69,7 @@ TEST_F(CliKopia, KopiaPrzechodziUnzipIOdtwarzaSieJakRazDoNowegoKatalogu) {
     o = Uruchom("--dane " + nowy.string() + " --uzytkownik ADMIN pracownicy", "MIRTA_HASLO=''");
     EXPECT_EQ(o.kod, 0) << o.wyjscie;
 
-    o = Uruchom("odtworz " + archiwum + " " + nowy.string());
+    o = Admin("odtworz " + archiwum + " " + nowy.string());
     EXPECT_EQ(o.kod, 1);
     EXPECT_NE(o.wyjscie.find("już istnieje"), std::string::npos) << o.wyjscie;
 }
@@ -141,7 +150,7 @@ TEST_F(CliKopia, UszkodzoneArchiwumOdrzucone) {
     const fs::path zle = *s_tmp / "zle.zip";
     std::ofstream(zle, std::ios::binary) << bajty;
     const fs::path nowy = *s_tmp / "z_uszkodzonego";
-    const Wynik o = Uruchom("odtworz " + zle.string() + " " + nowy.string());
+    const Wynik o = Admin("odtworz " + zle.string() + " " + nowy.string());
     EXPECT_EQ(o.kod, 1);
     EXPECT_NE(o.wyjscie.find("jest uszkodzone"), std::string::npos) << o.wyjscie;
     EXPECT_FALSE(fs::exists(nowy));
@@ -149,7 +158,7 @@ TEST_F(CliKopia, UszkodzoneArchiwumOdrzucone) {
 
 TEST_F(CliKopia, ZlyWierszPolecenia) {
     EXPECT_EQ(Admin("kopia " + s_tmp->string() + " --zachowaj 0").kod, 2);
-    EXPECT_EQ(Uruchom("odtworz tylko-jeden").kod, 2);
+    EXPECT_EQ(Admin("odtworz tylko-jeden").kod, 2);
 }
 
 TEST_F(CliKopia, ZamkniecieRokuProponujeKopie) {

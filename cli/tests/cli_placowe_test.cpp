@@ -3,8 +3,10 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include "cli/tests/uruchom.h"
 #include "engine/dbf_table.h"
@@ -59,15 +61,91 @@ TEST_F(CliPlacowe, AppendsTheListUnderTheFilterGivenAndPrintsHowMany) {
     const std::string n = std::to_string(domyslnie);
     // The window's question, answered by --tak, goes to the error output first.
     EXPECT_EQ(w.wyjscie, "Czy chcesz przegrać dane do płac ? Tak (--tak)\nDopisano wierszy: " + n +
-                             " do ROVANTE\\MIRTA.DBF i " + n + " do ROVANTE\\PRACLIST.DBF\n");
+                             " do ROVANTE\\MIRTA.DBF i " + n +
+                             " do ROVANTE\\PRACLIST.DBF\nDopisano do plików płacowych "
+                             "pracowników: " +
+                             n +
+                             ".\nPominięto (dane już w plikach płacowych): 0.\nNie przegrano "
+                             "(błąd zapisu): 0.\n");
 
-    w = Jako("placowe --litery latin2 --numer kadry --emeryci --zwolnieni --tak --");
+    // The wider list: those written a moment ago are skipped, the rest appended.
+    w = Jako("placowe --emeryci --zwolnieni --tak --");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_NE(w.wyjscie.find("Dopisano wierszy: " + std::to_string(zEmerytami) + " "),
+    EXPECT_NE(w.wyjscie.find("Dopisano wierszy: " + std::to_string(zEmerytami - domyslnie) + " "),
               std::string::npos)
         << w.wyjscie;
-    EXPECT_EQ(Wiersze("MIRTA.DBF"), uint64_t(domyslnie + zEmerytami));
-    EXPECT_EQ(Wiersze("PRACLIST.DBF"), uint64_t(domyslnie + zEmerytami));
+    EXPECT_NE(w.wyjscie.find("Pominięto (dane już w plikach płacowych): " + n + "."),
+              std::string::npos)
+        << w.wyjscie;
+    EXPECT_EQ(Wiersze("MIRTA.DBF"), uint64_t(zEmerytami));
+    EXPECT_EQ(Wiersze("PRACLIST.DBF"), uint64_t(zEmerytami));
+}
+
+// Rows as another dBase reader counts them.
+std::pair<int, int> WierszeWedlugDbf(const fs::path& rovante) {
+    const std::string polecenie =
+        "/usr/bin/python3 -W ignore -c \"import dbf, sys\n"
+        "for n in sys.argv[1:]:\n"
+        "    t = dbf.Table(n)\n"
+        "    t.open()\n"
+        "    print(len(t))\" " +
+        (rovante / "MIRTA.DBF").string() + " " + (rovante / "PRACLIST.DBF").string() + " 2>&1";
+    std::string wyjscie;
+    if (FILE* p = popen(polecenie.c_str(), "r")) {
+        char bufor[256];
+        while (size_t k = fread(bufor, 1, sizeof bufor, p))
+            wyjscie.append(bufor, k);
+        pclose(p);
+    }
+    int mirta = -1, lista = -1;
+    if (std::sscanf(wyjscie.c_str(), "%d %d", &mirta, &lista) != 2)
+        ADD_FAILURE() << wyjscie;
+    return {mirta, lista};
+}
+
+// The same export twice: the second run skips everyone already waiting in the files and says
+// so; only --ponownie writes them again. The summary's numbers are the files' new rows.
+TEST_F(CliPlacowe, ASecondRunSkipsEmployeesAlreadyInTheFilesUnlessAskedToRepeat) {
+    const int64_t n = NaLiscie("");
+    ASSERT_GT(n, 0);
+    const std::string liczba = std::to_string(n);
+    const auto podsumowanie = [](int64_t dopisano, int64_t pominieto) {
+        return "Dopisano do plików płacowych pracowników: " + std::to_string(dopisano) +
+               ".\nPominięto (dane już w plikach płacowych): " + std::to_string(pominieto) +
+               ".\nNie przegrano (błąd zapisu): 0.\n";
+    };
+    struct Przebieg {
+        const char* opcje;
+        int64_t dopisano, pominieto;
+    };
+    const Przebieg przebiegi[] = {{"", n, 0}, {"", 0, n}, {" --ponownie", n, 0}};
+    int64_t wierszy = 0;
+    for (const Przebieg& p : przebiegi) {
+        SCOPED_TRACE(p.opcje);
+        const Wynik w = Jako(std::string("placowe --tak") + p.opcje);
+        ASSERT_EQ(w.kod, 0) << w.wyjscie;
+        EXPECT_NE(w.wyjscie.find(podsumowanie(p.dopisano, p.pominieto)), std::string::npos)
+            << w.wyjscie;
+        EXPECT_EQ(w.wyjscie.find("Dopisać je ponownie?"), std::string::npos)
+            << "the command line never asks about the repeated ones";
+        EXPECT_EQ(w.wyjscie.find("--ponownie dopisuje je ponownie") != std::string::npos,
+                  p.pominieto > 0)
+            << w.wyjscie;
+        wierszy += p.dopisano;
+        EXPECT_EQ(WierszeWedlugDbf(m_katalog / "ROVANTE"),
+                  std::make_pair(int(wierszy), int(wierszy)));
+    }
+}
+
+TEST_F(CliPlacowe, ABrowseOnlyUserIsRefusedAndNothingIsWritten) {
+    const Wynik w = Uruchom("--dane " + m_katalog.string() + " --uzytkownik PODGLAD placowe --tak",
+                            "MIRTA_HASLO=podglad");
+    EXPECT_EQ(w.kod, 1);
+    EXPECT_NE(w.wyjscie.find("Nie masz prawa do zmiany danych !!!"), std::string::npos)
+        << w.wyjscie;
+    EXPECT_EQ(w.wyjscie.find("Czy chcesz"), std::string::npos) << "refused before the question";
+    EXPECT_EQ(Wiersze("MIRTA.DBF"), 0u);
+    EXPECT_EQ(Wiersze("PRACLIST.DBF"), 0u);
 }
 
 // The payroll program's lock file in its folder: the command asks before writing, and --tak

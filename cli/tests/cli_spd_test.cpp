@@ -15,10 +15,10 @@
 #include <sstream>
 
 #include "cli/tests/uruchom.h"
-#include "spd/testing/serwer_sftp_testowy.h"
 #include "engine/file_system.h"
 #include "engine/paradox_table.h"
 #include "engine/testing/temp_dir.h"
+#include "spd/testing/serwer_sftp_testowy.h"
 #include "wspolne/testing/program_zewnetrzny.h"
 
 namespace mirta::cli::testing {
@@ -360,6 +360,33 @@ TEST_F(CliSpd, WyslijNieznanyKluczTylkoZOpcja) {
     EXPECT_EQ(Pliki(s_katalog, "known_hosts"), 1);
     EXPECT_EQ(PlikiZHaslem(s_katalog, spd::testing::SerwerSftpTestowy::kHaslo),
               std::vector<std::string>{});
+}
+
+// A browse-only user neither generates nor sends a package: refused before the question,
+// nothing entered in the register or written for sending.
+TEST_F(CliSpd, PrzegladajacyNieGenerujeINieWysyla) {
+    const auto podglad = [](const std::string& polecenie) {
+        return Uruchom(
+            "--dane " + s_katalog.string() + " --uzytkownik PODGLAD --data 2026-12-10 " + polecenie,
+            "MIRTA_HASLO=podglad");
+    };
+    const auto wRejestrze = [] { return Tabela(s_katalog / "SPD" / "RejPrzes.db")->RowCount(); };
+    const uint64_t przed = wRejestrze();
+    Wynik w = podglad("spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
+    EXPECT_EQ(w.kod, 1) << w.wyjscie;
+    EXPECT_EQ(w.wyjscie, "Nie masz prawa do zmiany danych !!!\n");
+    EXPECT_EQ(wRejestrze(), przed);
+
+    const Wynik generuj = Jako("spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(generuj.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\R")))
+        << generuj.wyjscie;
+    w = podglad("spd wyslij " + m[1].str() + " --przyjmij-klucz --tak");
+    EXPECT_EQ(w.kod, 1) << w.wyjscie;
+    EXPECT_EQ(w.wyjscie, "Nie masz prawa do zmiany danych !!!\n");
+    EXPECT_EQ(Pliki(s_katalog, "ssh.txt"), 0);
+    // The browse-only user still sees the register.
+    EXPECT_EQ(podglad("spd przesylki").kod, 0);
 }
 
 TEST_F(CliSpd, ParametryZHaslemZeZmiennej) {

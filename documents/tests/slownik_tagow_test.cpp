@@ -274,6 +274,27 @@ TEST_F(SlownikTagowTest, MissingRecordsAndEmptyFieldsGiveTheDocumentedEmptyForms
     EXPECT_EQ(nikt.Value("<<Grupa|PlacaKon|Strażak>>"), "0,00");
 }
 
+// A missing bonus rate is told when a bonus value is asked for, for any kind of employee,
+// once in the operation; other pay values ask nothing.
+TEST_F(SlownikTagowTest, AMissingBonusRateIsToldOnlyForTheBonusAndOnce) {
+    const int32_t oficer = Osoba({{"Nazwisko", T("Nowak")}, {"Podzial", T("1")}});
+    Zatrudnienie(oficer, Dzien(2010, 1, 1));
+    GrupaPracownika(oficer);
+    const std::string brak =
+        "Brak wprowadzonej stawki premii pracowników cywilnej na rok: 2026 !!!";
+    zrodla = std::make_unique<store::ZrodlaObliczen>(*tdm, *tdm1);
+    TagiPracownika tagi(*zrodla, oficer, {}, kDzisKomputera);
+    for (const char* tag : {"<<Grupa|PlacaKon|Kon>>", "<<Grupa|PlacaKon|Strażak>>"})
+        ASSERT_TRUE(tagi.Value(tag)) << tag;
+    EXPECT_TRUE(zrodla->Komunikaty().Puste());
+    EXPECT_EQ(tagi.Value("<<PremiaCyw|Procent>>"), "0");
+    for (const char* tag :
+         {"<<PremiaCyw|Kwota>>", "<<PremiaCyw|Kwota|Kon>>", "<<Grupa|PlacaKon|Wysługa>>"})
+        ASSERT_TRUE(tagi.Value(tag)) << tag;
+    ASSERT_EQ(zrodla->Komunikaty().Wszystkie().size(), 1u);
+    EXPECT_EQ(zrodla->Komunikaty().Wszystkie()[0].tekst, brak);
+}
+
 TEST_F(SlownikTagowTest, SplitTagsAndAValueHoldingTagText) {
     const int32_t id =
         Osoba({{"Nazwisko", T("Kowal<<NAZWISKO>>")}, {"Imie1", T("Ewa")}, {"Plec", T("K")}});

@@ -15,11 +15,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "kopia/blad_kopii.h"
-#include "kopia/kopia_danych.h"
+#include "kit/odmowa.h"
 #include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
+#include "kopia/blad_kopii.h"
+#include "kopia/kopia_danych.h"
 #include "store/tdm.h"
+#include "store/uprawnienia.h"
 #include "wspolne/dialogi.h"
 
 namespace mirta::kopia::ui {
@@ -97,6 +99,7 @@ TFKopiaDanych::TFKopiaDanych(store::TDM& tdm, store::Dialogi& dialogi, QWidget* 
     m_odtworz = new QPushButton("&Odtwórz");
     m_odtworz->setObjectName("odtworz");
     formOdtw->addRow(m_odtworz);
+    kit::PokazOdmowe(*m_odtworz, store::OdmowaAdministracji(m_tdm.Sesja()));
     uklad->addWidget(odtw);
 
     m_etap = new QLabel(" ");
@@ -141,6 +144,8 @@ void TFKopiaDanych::Pracuj(bool trwa) {
     for (QWidget* w : {static_cast<QWidget*>(m_wykonaj), static_cast<QWidget*>(m_odtworz),
                        static_cast<QWidget*>(m_zamknij)})
         w->setEnabled(!trwa);
+    if (!trwa)
+        kit::PokazOdmowe(*m_odtworz, store::OdmowaAdministracji(m_tdm.Sesja()));
     if (trwa)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else
@@ -210,8 +215,9 @@ bool TFKopiaDanych::Odtworz() {
         return false;
     }
     return Wykonaj([&] {
-        const WynikOdczytu w = OdtworzKopie(
-            archiwum, nowy, [this](const std::string& e, double c) { PokazPostep(e, c); });
+        const WynikOdczytu w =
+            OdtworzKopieJako(m_tdm.Sesja(), archiwum, nowy,
+                             [this](const std::string& e, double c) { PokazPostep(e, c); });
         m_etap->setText("Kopia odtworzona.");
         return "Odtworzono plików: " + std::to_string(w.plikow) + " do katalogu\n" + nowy +
                "\nAby na nim pracować, uruchom program w tym katalogu.";

@@ -4,16 +4,17 @@
 
 #include <fstream>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "payroll/kolumny_dbf.h"
-#include "payroll/przegrywanie.h"
-#include "wspolne/blad_danych.h"
 #include "engine/dbf_table.h"
 #include "engine/paradox_table.h"
+#include "payroll/kolumny_dbf.h"
+#include "payroll/przegrywanie.h"
 #include "store/testing/baza_testowa.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::payroll::testing {
 
@@ -53,12 +54,20 @@ protected:
         ASSERT_TRUE(Zaloguj());
     }
 
-    // The export as the window runs it, the question answered yes.
+    // The export as the window runs it, the question answered yes; `powtorzeni`, when given,
+    // answers the question about employees already in the files.
     WynikPrzegrania Przegraj(OpcjePrzegrywania opcje = {},
-                             engine::FileSystem& fs = engine::FileSystem::Real()) {
+                             engine::FileSystem& fs = engine::FileSystem::Real(),
+                             std::optional<store::Odpowiedz> powtorzeni = std::nullopt) {
         dialogi.komunikaty.clear();
         dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
-        return PrzegrajDanePlacowe(fs, dir.Path(), *tdm->TPracownicy, opcje, dialogi);
+        if (powtorzeni)
+            dialogi.odpowiedzi.push_back(*powtorzeni);
+        return PrzegrajDanePlacowe(fs, dir.Path(), *tdm->TPracownicy, tdm->Sesja(), opcje, dialogi);
+    }
+    static OpcjePrzegrywania Ponownie(OpcjePrzegrywania opcje = {}) {
+        opcje.ponownie = true;
+        return opcje;
     }
 
     std::string Plik(const char* nazwa) const { return dir.Path() + "/ROVANTE/" + nazwa; }

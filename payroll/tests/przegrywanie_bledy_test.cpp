@@ -77,10 +77,15 @@ TEST_F(BledyPrzegrywania, AFullDiskPartWayLeavesWholePairsAndSaysHowFarItGot) {
                   "Nie udało się przegrać danych pracownika: Cieślak Jan (identyfikator " +
                       Identyfikator(2) + ").\nBrak miejsca na dysku");
 
-        // With room on the disk again the next run appends after the whole pairs.
-        EXPECT_EQ(Przegraj().przegranych, 5);
-        SprawdzPary(7);
-        EXPECT_EQ(Pole("MIRTA.DBF", 2, "K_NAZW"), Lewo("Adamski", 30));
+        EXPECT_EQ(w.nieprzegranych, 3);
+
+        // With room on the disk again the next run skips the two written and goes on.
+        const WynikPrzegrania dalej =
+            Przegraj({}, engine::FileSystem::Real(), store::Odpowiedz::Nie);
+        EXPECT_EQ(dalej.przegranych, 3);
+        EXPECT_EQ(dalej.pominietych, 2);
+        SprawdzPary(5);
+        EXPECT_EQ(Pole("MIRTA.DBF", 3, "K_NAZW"), Lewo("Dudek", 30));
     }
 }
 

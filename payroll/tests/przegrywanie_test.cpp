@@ -11,8 +11,8 @@
 #include <functional>
 #include <memory>
 
-#include "payroll/tests/jednostka_placowa.h"
 #include "engine/code_page.h"
+#include "payroll/tests/jednostka_placowa.h"
 
 namespace mirta::payroll {
 namespace {
@@ -75,8 +75,9 @@ TEST_F(Przegrywanie, WritesEveryColumnOfThePairInThePayrollProgramsBytes) {
     PostepPrzegrywania postep{[&](int64_t n) { wszystkich = n; },
                               [&](int64_t n) { kroki.push_back(n); }};
     dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
-    const WynikPrzegrania w = PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(),
-                                                  *tdm->TPracownicy, {}, dialogi, postep);
+    const WynikPrzegrania w =
+        PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, tdm->Sesja(),
+                            {}, dialogi, postep);
     EXPECT_EQ(w.stan, Stan::Przegrano);
     EXPECT_EQ(w.przegranych, 1);
     EXPECT_EQ(wszystkich, 1);
@@ -171,7 +172,8 @@ TEST_F(Przegrywanie, TaxReliefAndTheEmployeeNumberChosen) {
         identyfikatory.push_back(tdm->TPracownicy->RowAt(i).Text("Identyfikator"));
 
     EXPECT_EQ(Przegraj({StandardLiter::Mazowia, ZrodloNumeru::Identyfikator}).przegranych, 3);
-    EXPECT_EQ(Przegraj({StandardLiter::Mazowia, ZrodloNumeru::NumerPracownika}).przegranych, 3);
+    EXPECT_EQ(
+        Przegraj(Ponownie({StandardLiter::Mazowia, ZrodloNumeru::NumerPracownika})).przegranych, 3);
     struct Wiersz {
         const char* nazwisko;
         std::string numer;
@@ -216,30 +218,100 @@ TEST_F(Przegrywanie, TakesTheEmployeesOfTheListUnderTheFilterInForce) {
     tdm->Filtr().PokazEmerytow = true;
     tdm->Filtr().PokazFunkcjonariuszy = false;
     tdm->OdswiezListePracownikow();
-    EXPECT_EQ(Przegraj().przegranych, 2);
+    EXPECT_EQ(Przegraj(Ponownie()).przegranych, 2);
     EXPECT_EQ(Nazwiska("MIRTA.DBF", "K_NAZW"),
               (std::vector<std::string>{"Cywil", "Funkcjonariusz", "Cywil", "Emeryt"}));
     EXPECT_EQ(Nazwiska("PRACLIST.DBF", "PL_NAZ"), Nazwiska("MIRTA.DBF", "K_NAZW"));
 }
 
-TEST_F(Przegrywanie, ASecondRunAppendsEveryoneAgainAndReplacesNothing) {
+// A second run finds the employees waiting in the files: asked, it skips them by default and
+// appends only the new one; agreed, it appends them again and replaces nothing.
+TEST_F(Przegrywanie, ASecondRunAsksAboutEmployeesAlreadyInTheFilesAndSkipsThemByDefault) {
     DodajWzorcowego();
     Dodaj({{"Nazwisko", T("Nowak")}, {"Imie1", T("Jan")}});
+    // Hidden by the list's filter at first.
+    Dodaj({{"Nazwisko", T("Zięba")}, {"Imie1", T("Ewa")}, {"DataZwolnienia", Dzien(2020, 3, 31)}});
     Zacznij();
-    ASSERT_EQ(Przegraj().przegranych, 2);
+    WynikPrzegrania w = Przegraj();
+    ASSERT_EQ(w.przegranych, 2);
+    EXPECT_EQ(dialogi.komunikaty.size(), 1u) << "nobody waiting: no second question";
     const auto mirta = Rekordy("MIRTA.DBF");
     const auto lista = Rekordy("PRACLIST.DBF");
-    ASSERT_EQ(Przegraj().przegranych, 2);
+
+    tdm->Filtr().PokazZwolnionych = true;
+    tdm->OdswiezListePracownikow();
+    w = Przegraj({}, engine::FileSystem::Real(), store::Odpowiedz::Nie);
+    EXPECT_EQ(w.stan, Stan::Przegrano);
+    EXPECT_EQ(w.przegranych, 1);
+    EXPECT_EQ(w.pominietych, 2);
+    ASSERT_EQ(dialogi.komunikaty.size(), 2u);
+    EXPECT_EQ(dialogi.komunikaty[1].tekst,
+              "W plikach płacowych są już dane 2 pracowników z tej listy. Dopisać je ponownie?");
+    EXPECT_EQ(dialogi.komunikaty[1].domyslna, store::Odpowiedz::Nie);
+    EXPECT_EQ(PodsumowaniePrzegrania(w),
+              "Dopisano do plików płacowych pracowników: 1.\n"
+              "Pominięto (dane już w plikach płacowych): 2.\n"
+              "Nie przegrano (błąd zapisu): 0.");
+    EXPECT_EQ(Nazwiska("MIRTA.DBF", "K_NAZW"),
+              (std::vector<std::string>{"Nowak", M("Żółkiewska-Łęcka"), M("Zięba")}));
+
+    w = Przegraj({}, engine::FileSystem::Real(), store::Odpowiedz::Tak);
+    EXPECT_EQ(w.przegranych, 3);
+    EXPECT_EQ(w.pominietych, 0);
     const auto mirta2 = Rekordy("MIRTA.DBF");
     const auto lista2 = Rekordy("PRACLIST.DBF");
-    ASSERT_EQ(mirta2.size(), 4u);
-    ASSERT_EQ(lista2.size(), 4u);
+    ASSERT_EQ(mirta2.size(), 6u);
+    ASSERT_EQ(lista2.size(), 6u);
+    // Nowak, Zięba and Żółkiewska-Łęcka in the list's order; the first rows untouched.
     for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(mirta2[i], mirta[i]);
-        EXPECT_EQ(mirta2[i + 2], mirta[i]);
+        EXPECT_EQ(mirta2[3 + 2 * i], mirta[i]);
         EXPECT_EQ(lista2[i], lista[i]);
-        EXPECT_EQ(lista2[i + 2], lista[i]);
+        EXPECT_EQ(lista2[3 + 2 * i], lista[i]);
     }
+}
+
+// Employees are told apart by the number written; those written without one by the PESEL,
+// and rows the payroll program has taken away (deleted) no longer count.
+TEST_F(Przegrywanie, KnowsWaitingEmployeesByTheirNumberOrWithoutOneByPesel) {
+    Dodaj({{"Nazwisko", T("Adamska")}, {"PESEL", T("80010112345")}});
+    Dodaj({{"Nazwisko", T("Bielecki")}, {"PESEL", T("81020212345")}});
+    Dodaj({{"Nazwisko", T("Cichy")}, {"NumerPracownika", Value::Integer(5)}});
+    Zacznij();
+    const OpcjePrzegrywania kadry{StandardLiter::Mazowia, ZrodloNumeru::NumerPracownika};
+    ASSERT_EQ(Przegraj(kadry).przegranych, 3);
+    {
+        // The payroll program took Bielecki's row.
+        auto plik = engine::DbfTable::Open(engine::FileSystem::Real(), Plik("MIRTA.DBF"));
+        plik->Delete(1);
+    }
+    WynikPrzegrania w = Przegraj(kadry, engine::FileSystem::Real(), store::Odpowiedz::Nie);
+    EXPECT_EQ(w.pominietych, 2);
+    EXPECT_EQ(w.przegranych, 1);
+    // The stored records, the taken one (marked deleted) among them.
+    EXPECT_EQ(Nazwiska("MIRTA.DBF", "K_NAZW"),
+              (std::vector<std::string>{"Adamska", "Bielecki", "Cichy", "Bielecki"}));
+
+    // Under the other number every employee is somebody else to the payroll program.
+    w = Przegraj({}, engine::FileSystem::Real());
+    EXPECT_EQ(w.pominietych, 0);
+    EXPECT_EQ(w.przegranych, 3);
+    EXPECT_EQ(dialogi.komunikaty.size(), 1u);
+}
+
+TEST_F(Przegrywanie, RefusesAUserWithoutTheRightToChangeDataAndWritesNothing) {
+    DodajWzorcowego();
+    Zacznij();
+    const std::string mirta = engine::testing::ReadBytesOf(Plik("MIRTA.DBF"));
+    store::SesjaUzytkownika przegladajacy = tdm->Sesja();
+    przegladajacy.Aktualizowanie = false;
+    const WynikPrzegrania w = PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(),
+                                                  *tdm->TPracownicy, przegladajacy, {}, dialogi);
+    EXPECT_EQ(w.stan, Stan::BrakPrawa);
+    ASSERT_EQ(dialogi.komunikaty.size(), 1u) << "refused before the question";
+    EXPECT_EQ(dialogi.komunikaty[0].rodzaj, Rodzaj::Blad);
+    EXPECT_EQ(dialogi.komunikaty[0].tekst, "Nie masz prawa do zmiany danych !!!");
+    EXPECT_EQ(engine::testing::ReadBytesOf(Plik("MIRTA.DBF")), mirta);
 }
 
 TEST_F(Przegrywanie, StopsAtNoOrAMissingStandardWithoutWriting) {
@@ -250,8 +322,8 @@ TEST_F(Przegrywanie, StopsAtNoOrAMissingStandardWithoutWriting) {
     PostepPrzegrywania postep{[&](int64_t) { pokazano = true; }, nullptr};
 
     dialogi.odpowiedzi.push_back(store::Odpowiedz::Nie);
-    EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, {},
-                                  dialogi, postep)
+    EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy,
+                                  tdm->Sesja(), {}, dialogi, postep)
                   .stan,
               Stan::Rezygnacja);
     EXPECT_EQ(dialogi.komunikaty.size(), 1u);
@@ -266,7 +338,7 @@ TEST_F(Przegrywanie, StopsAtNoOrAMissingStandardWithoutWriting) {
     dialogi.komunikaty.clear();
     dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
     EXPECT_EQ(
-        PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy,
+        PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, tdm->Sesja(),
                             {StandardLiter::Latin2, ZrodloNumeru::Identyfikator}, dialogi, postep)
             .stan,
         Stan::BrakStandardu);
@@ -375,7 +447,8 @@ TEST_F(Przegrywanie, AnIndependentDbaseReaderSeesThePairsOfBothRuns) {
     Zacznij();
     // The files carry the Latin 2 language byte, so a reader shows these letters as they are.
     ASSERT_EQ(Przegraj({StandardLiter::Latin2, ZrodloNumeru::NumerPracownika}).przegranych, 2);
-    ASSERT_EQ(Przegraj({StandardLiter::Latin2, ZrodloNumeru::NumerPracownika}).przegranych, 2);
+    ASSERT_EQ(
+        Przegraj(Ponownie({StandardLiter::Latin2, ZrodloNumeru::NumerPracownika})).przegranych, 2);
 
     const std::string skrypt =
         "import dbf, sys\n"

@@ -10,10 +10,12 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "payroll/przegrywanie.h"
+#include "kit/odmowa.h"
 #include "kit/panel_czekania.h"
 #include "kit/run_guarded.h"
+#include "payroll/przegrywanie.h"
 #include "store/tdm.h"
+#include "store/uprawnienia.h"
 
 namespace mirta::payroll::ui {
 
@@ -89,6 +91,8 @@ TFPrzegrywanieDoPlac::TFPrzegrywanieDoPlac(store::TDM& tdm, store::Dialogi& dial
     uklad->addLayout(przyciski);
     uklad->setSizeConstraint(QLayout::SetFixedSize);
 
+    kit::PokazOdmowe(*m_przegrywaj, store::OdmowaZmiany(m_tdm.Sesja()));
+
     connect(m_przegrywaj, &QPushButton::clicked, this, &TFPrzegrywanieDoPlac::PrzegrajDanePlacowe);
     connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -114,11 +118,15 @@ void TFPrzegrywanieDoPlac::PrzegrajDanePlacowe() {
     WynikPrzegrania wynik;
     kit::RunGuarded(m_dialogi, [&] {
         wynik = payroll::PrzegrajDanePlacowe(m_tdm.Fs(), m_tdm.DataDirectory(), *m_tdm.TPracownicy,
-                                             opcje, m_dialogi, postep);
+                                             m_tdm.Sesja(), opcje, m_dialogi, postep);
     });
     m_panel->hide();
-    m_przegrywaj->setEnabled(true);
+    kit::PokazOdmowe(*m_przegrywaj, store::OdmowaZmiany(m_tdm.Sesja()));
     m_zamknij->setEnabled(true);
+    // After a stop part-way the summary says who is left; a refusal before writing has its
+    // own message.
+    if (wynik.stan == WynikPrzegrania::Stan::Przegrano || wynik.nieprzegranych > 0)
+        m_dialogi.Informacja(PodsumowaniePrzegrania(wynik), "Przegrywanie danych do płac.");
     if (wynik.stan == WynikPrzegrania::Stan::Przegrano)
         accept();
 }

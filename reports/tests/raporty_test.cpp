@@ -264,6 +264,47 @@ TEST_F(RaportyTest, LeaveUsageTableLeavesOutThoseNotEmployedOnTheDay) {
     EXPECT_EQ(wierszeKwot, 2);
 }
 
+// The payroll program's minimum left margin (millimetres) raises both side margins of every
+// report; a smaller one leaves the report's own 34 points.
+TEST_F(RaportyTest, MarginsAreRaisedToThePayrollProgramsMinimum) {
+    const auto ustaw = [&](int milimetry) {
+        if (!tdm->TParDruk.IsOpen())
+            tdm->Open(tdm->TParDruk);
+        engine::Table& t = tdm->TParDruk->GetTable();
+        engine::Record r(t.Fields().size());
+        if (t.RowCount() > 0)
+            r = t.ReadRow(0);
+        r[store::PoleTabeli(t, "MinimalnyLewyMargines")] = Value::Integer(milimetry);
+        if (t.RowCount() > 0)
+            t.Update(0, r);
+        else
+            t.Insert(r);
+        t.Sync();
+    };
+    // The leftmost and rightmost text of the first page.
+    const auto skraje = [&](int numer) {
+        const Wydruk w = Uruchom(Parametry(numer));
+        std::pair<double, double> s{1e9, 0};
+        for (const ElementTekstu& e : w.strony.at(0).teksty) {
+            s.first = std::min(s.first, e.x);
+            s.second = std::max(s.second, e.x + e.szerokosc);
+        }
+        return s;
+    };
+    for (int numer : {1, 5}) {
+        SCOPED_TRACE(numer);
+        ustaw(0);
+        const auto wlasne = skraje(numer);
+        ustaw(5);
+        EXPECT_EQ(skraje(numer), wlasne);
+        ustaw(20);
+        const double przesuniecie = 20 * 72 / 25.4 - 34;
+        const auto podniesione = skraje(numer);
+        EXPECT_NEAR(podniesione.first, wlasne.first + przesuniecie, 0.01);
+        EXPECT_LE(podniesione.second, 595.28 - 20 * 72 / 25.4 + 0.01);
+    }
+}
+
 TEST_F(RaportyTest, EveryChoiceButTheTemplateRunsOnTheUnit) {
     for (const Wybor& w : Wybory()) {
         if (w.numer == kWyborWzorca)

@@ -10,13 +10,12 @@
 #include <set>
 
 #include "compute/zaokraglij.h"
+#include "engine/dbf_table.h"
+#include "engine/testing/fault_file_system.h"
 #include "spd/ekstrakcja.h"
 #include "spd/tests/paczka_testowa.h"
 #include "spd/wysylanie_paczki.h"
 #include "spd/zrodla_spd.h"
-#include "engine/dbf_table.h"
-#include "engine/testing/fault_file_system.h"
-#include "engine/testing/temp_dir.h"
 #include "store/katalog.h"
 #include "tools/demo.h"
 
@@ -281,8 +280,8 @@ TEST_F(GenerowanieDemo, AwariaWTrakcieZostawiaWpisyNalezneIPaczkeNiedokonczona) 
         CzytajRejestr(*OtworzTabeleSPD(engine::FileSystem::Real(), dir.Path(), "TRejPrzesylek"));
     ASSERT_EQ(rejestr.size(), 1u);
     dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
-    EXPECT_FALSE(
-        GenerujIWyslijPlikiSPD(engine::FileSystem::Real(), dir.Path(), rejestr[0], dialogi));
+    EXPECT_FALSE(GenerujIWyslijPlikiSPD(engine::FileSystem::Real(), dir.Path(), rejestr[0],
+                                        tdm->Sesja(), dialogi));
     EXPECT_NE(dialogi.komunikaty.back().tekst.find("nie została wygenerowana do końca"),
               std::string::npos);
 

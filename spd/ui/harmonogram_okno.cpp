@@ -12,6 +12,7 @@
 
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/odmowa.h"
 #include "kit/panel_czekania.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
@@ -21,6 +22,7 @@
 #include "spd/tabele_spd.h"
 #include "spd/ui/zbiory_spd.h"
 #include "store/tdm.h"
+#include "store/uprawnienia.h"
 
 namespace mirta::spd::ui {
 
@@ -108,6 +110,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
         m_wygeneruj->setObjectName("ButtonWygeneruj");
         przyciski->addWidget(m_wygeneruj);
         connect(m_wygeneruj, &QPushButton::clicked, this, &TFHarmonogramSPD::Wygeneruj);
+        kit::PokazOdmowe(*m_wygeneruj, store::OdmowaZmiany(m_tdm.Sesja()));
 
         m_menu = new QMenu(this);
         m_menu->setObjectName("MenuZaznaczania");
@@ -235,8 +238,9 @@ void TFHarmonogramSPD::Wygeneruj() {
         m_wynik = GenerujPrzesylkeSPD(m_tdm, m_tdm1, m_zaznaczone, m_dialogi, opcje);
     });
     m_panel->hide();
-    for (QWidget* w : std::initializer_list<QWidget*>{m_lista, m_nawigator, m_wygeneruj, m_zamknij})
+    for (QWidget* w : std::initializer_list<QWidget*>{m_lista, m_nawigator, m_zamknij})
         w->setEnabled(true);
+    kit::PokazOdmowe(*m_wygeneruj, store::OdmowaZmiany(m_tdm.Sesja()));
     // The schedule is read again and every mark cleared, whatever the outcome.
     kit::RunGuarded(m_dialogi, [&] { CzytajHarmonogram(); });
     m_zaznaczone.Wyczysc();

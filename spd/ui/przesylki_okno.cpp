@@ -12,6 +12,7 @@
 
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/odmowa.h"
 #include "kit/panel_czekania.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
@@ -21,6 +22,7 @@
 #include "spd/ui/zbiory_spd.h"
 #include "spd/wysylanie_paczki.h"
 #include "store/tdm.h"
+#include "store/uprawnienia.h"
 
 namespace mirta::spd::ui {
 
@@ -108,6 +110,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     uklad->addLayout(przyciski);
     connect(m_pokaz, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::PokazPrzesylke);
     connect(m_wyslij, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::GenerujIWyslij);
+    kit::PokazOdmowe(*m_wyslij, store::OdmowaZmiany(m_tdm.Sesja()));
     connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(920, 420);
 }
@@ -151,6 +154,8 @@ void TFSPDWysylaniePrzesylek::Zajety(bool zajety) {
     for (QWidget* w :
          std::initializer_list<QWidget*>{m_lista, m_nawigator, m_pokaz, m_wyslij, m_zamknij})
         w->setEnabled(!zajety);
+    if (!zajety)
+        kit::PokazOdmowe(*m_wyslij, store::OdmowaZmiany(m_tdm.Sesja()));
     m_panel->setVisible(zajety);
 }
 
@@ -185,7 +190,8 @@ void TFSPDWysylaniePrzesylek::GenerujIWyslij() {
     };
     std::optional<std::string> nazwa;
     kit::RunGuarded(m_dialogi, [&] {
-        nazwa = GenerujIWyslijPlikiSPD(m_tdm.Fs(), m_tdm.DataDirectory(), wpis, m_dialogi, opcje);
+        nazwa = GenerujIWyslijPlikiSPD(m_tdm.Fs(), m_tdm.DataDirectory(), wpis, m_tdm.Sesja(),
+                                       m_dialogi, opcje);
     });
     m_ostatnia = nazwa.value_or(std::string());
     Zajety(false);

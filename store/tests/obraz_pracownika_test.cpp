@@ -218,6 +218,12 @@ TEST_F(ObrazPracownikaTest, PayTotalsOfEachDivision) {
     grupaPracownika(cywil);
     const WynagrodzeniePracownika bezPremii = Obraz(cywil).wynagrodzenie;
     EXPECT_DOUBLE_EQ(bezPremii.Razem(), 3085 + 493.60);
+    // The missing rate is noted, and told only by whoever uses a bonus value, once.
+    EXPECT_EQ(bezPremii.brakStawkiPremii, 2026);
+    EXPECT_TRUE(zrodla->Komunikaty().Puste());
+    ZglosBrakPremii(zrodla->Komunikaty(), bezPremii);
+    ZglosBrakPremii(zrodla->Komunikaty(), bezPremii);
+    ZglosBrakPremii(zrodla->Komunikaty(), f);  // the officer's rate is missing too
     ASSERT_EQ(zrodla->Komunikaty().Wszystkie().size(), 1u);
     EXPECT_EQ(zrodla->Komunikaty().Wszystkie()[0].tekst,
               "Brak wprowadzonej stawki premii pracowników cywilnej na rok: 2026 !!!");

@@ -5,15 +5,15 @@
 #include <filesystem>
 #include <set>
 
-#include "store/dograj_urlopy.h"
 #include "engine/paradox_table.h"
 #include "engine/testing/fault_file_system.h"
 #include "engine/testing/temp_dir.h"
+#include "store/dograj_urlopy.h"
 #include "store/nowa_baza.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/testing/dialogi_skryptowe.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::store {
 namespace {
@@ -64,13 +64,13 @@ protected:
     }
 
     // Both modules on the failing file system, ADMIN logged in on `data`.
-    bool Zaloguj(engine::CivilDate data = kDzis) {
+    bool Zaloguj(engine::CivilDate data = kDzis, const char* uzytkownik = "ADMIN") {
         tdm1.reset();
         tdm.reset();
         tdm = std::make_unique<TDM>(fs, dir.Path(), dialogi, data);
         tdm->UstawIteracjeHasel(1000);
         tdm1 = std::make_unique<TDM1>(*tdm);
-        DaneStartowe d{data, "ADMIN", ""};
+        DaneStartowe d{data, uzytkownik, ""};
         return tdm->FunkcjaStartowa(&d) && tdm->Sesja().Zalogowany();
     }
 
@@ -235,6 +235,37 @@ TEST_F(ZamkniecieRoku, TheImportOf2006LeaveCopiesEachRowOnce) {
     EXPECT_FALSE(DograjUrlopy(*tdm1, dialogi));
     EXPECT_EQ(dialogi.komunikaty.back().tekst, "Najpierw zapisz lub porzuć zmiany dla urlopu !!!");
     tdm1->TUrlopy->Cancel();
+}
+
+// An administrator whose right to change data was taken away neither closes the year nor
+// imports leave: both are refused before anything is written.
+TEST_F(ZamkniecieRoku, WithoutTheRightToChangeDataNothingIsClosedOrImported) {
+    {
+        auto hasla = engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File("Hasla.DB"));
+        engine::Record r = hasla->ReadRow(0);
+        r[PoleTabeli(*hasla, "NazwaKrotka")] = Value::Text("PODGLAD");
+        r[PoleTabeli(*hasla, "Aktualizowanie")] = Value::Logical(false);
+        r[PoleTabeli(*hasla, "Identyfikator")] = Value();
+        hasla->Insert(r);
+        hasla->Sync();
+    }
+    ASSERT_TRUE(Zaloguj(kDzis, "PODGLAD"));
+    ASSERT_TRUE(tdm->Sesja().Administrator);
+    dialogi.komunikaty.clear();
+    EXPECT_EQ(ZamknijRokUrlopowy(*tdm, *tdm1, dialogi), WynikZamkniecia::Przerwano);
+    EXPECT_EQ(dialogi.Teksty(), std::vector<std::string>{"Nie masz prawa do zmiany danych !!!"});
+    EXPECT_FALSE(Pliki().count("UrN2027.DB"));
+
+    auto otworz = [&](const char* plik) {
+        return engine::ParadoxTable::Open(engine::FileSystem::Real(), dir.File(plik));
+    };
+    otworz("UrlNalez.db")->CreateLike(dir.File("UrN2006.DB"))->Sync();
+    otworz("Urlopy.db")->CreateLike(dir.File("WykUrl2006.DB"))->Sync();
+    ASSERT_TRUE(Zaloguj({2006, 6, 1}, "PODGLAD"));
+    dialogi.komunikaty.clear();
+    EXPECT_FALSE(DograjUrlopy(*tdm1, dialogi));
+    EXPECT_EQ(dialogi.Teksty(), std::vector<std::string>{"Nie masz prawa do zmiany danych !!!"});
+    EXPECT_EQ(otworz("WykUrl2006.DB")->RowCount(), 0u);
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 
 #include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
+#include "store/dziennik_slowami.h"
 #include "store/dziennik_zmian.h"
 #include "store/tdm.h"
 #include "wspolne/dialogi.h"
@@ -36,9 +37,10 @@ engine::CivilDate Cywilna(const QDate& d) {
     return {d.year(), d.month(), d.day()};
 }
 
-QDate Dzis(const TDM& tdm) {
-    const engine::CivilDate d = tdm.Sesja().DataPrzetwarzania;
-    return d.year ? QDate(d.year, d.month, d.day) : QDate::currentDate();
+// Entries carry the clock's date, so the filter's dates start from today, not from the
+// processing date, which may lie in the past.
+QDate Dzis() {
+    return QDate::currentDate();
 }
 
 QDateEdit* Data(const char* nazwa, const QDate& d) {
@@ -75,10 +77,10 @@ TFDziennikZmian::TFDziennikZmian(TDM& tdm, Dialogi& dialogi, int32_t biezacyPrac
     auto* wierszDat = new QHBoxLayout;
     m_odWlaczone = new QCheckBox("&od");
     m_odWlaczone->setObjectName("odWlaczone");
-    m_od = Data("od", Dzis(tdm).addMonths(-1));
+    m_od = Data("od", Dzis().addMonths(-1));
     m_doWlaczone = new QCheckBox("d&o");
     m_doWlaczone->setObjectName("doWlaczone");
-    m_do = Data("do", Dzis(tdm));
+    m_do = Data("do", Dzis());
     for (QWidget* w : {static_cast<QWidget*>(m_odWlaczone), static_cast<QWidget*>(m_od),
                        static_cast<QWidget*>(m_doWlaczone), static_cast<QWidget*>(m_do)})
         wierszDat->addWidget(w);
@@ -98,8 +100,8 @@ TFDziennikZmian::TFDziennikZmian(TDM& tdm, Dialogi& dialogi, int32_t biezacyPrac
 
     m_wpisy = new QTableWidget(0, 9);
     m_wpisy->setObjectName("wpisy");
-    m_wpisy->setHorizontalHeaderLabels({"Kiedy", "Użytkownik", "Operacja", "Tabela", "Klucz",
-                                        "Pracownik", "Pole", "Było", "Jest"});
+    m_wpisy->setHorizontalHeaderLabels({"Kiedy", "Użytkownik", "Operacja", "Dane", "Pracownik",
+                                        "Pole", "Było", "Jest", "Klucz rekordu"});
     m_wpisy->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_wpisy->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_wpisy->verticalHeader()->hide();
@@ -113,7 +115,7 @@ TFDziennikZmian::TFDziennikZmian(TDM& tdm, Dialogi& dialogi, int32_t biezacyPrac
     auto* dol = new QHBoxLayout;
     auto* etykietaArchiwum = new QLabel("Przenieś do archiwum wpisy sprzed:");
     dol->addWidget(etykietaArchiwum);
-    m_archiwizujPrzed = Data("archiwizujPrzed", QDate(Dzis(tdm).year(), 1, 1));
+    m_archiwizujPrzed = Data("archiwizujPrzed", QDate(Dzis().year(), 1, 1));
     etykietaArchiwum->setBuddy(m_archiwizujPrzed);
     m_archiwizujPrzed->setAccessibleName("Przenieś do archiwum wpisy sprzed");
     dol->addWidget(m_archiwizujPrzed);
@@ -147,14 +149,16 @@ void TFDziennikZmian::WypelnijListy() {
             uzytkownicy.insert(w.uzytkownik);
             tabele.insert(w.tabela);
         }
+        // Shown in words, filtered by what the journal stores.
+        DziennikSlowami slowami(m_tdm, m_tdm.Sesja().DataPrzetwarzania.year);
         m_uzytkownik->clear();
         m_uzytkownik->addItem(kWszyscy);
         for (const auto& u : uzytkownicy)
-            m_uzytkownik->addItem(Q(u));
+            m_uzytkownik->addItem(Q(slowami.Uzytkownik(u)), Q(u));
         m_tabela->clear();
         m_tabela->addItem(kWszystkie);
         for (const auto& t : tabele)
-            m_tabela->addItem(Q(t));
+            m_tabela->addItem(Q(PodpisTabeli(t, {}) + " (" + t + ")"), Q(t));
     });
 }
 
@@ -175,28 +179,26 @@ void TFDziennikZmian::Pokaz() {
     if (m_doWlaczone->isChecked())
         f.doDnia = Cywilna(m_do->date());
     if (m_uzytkownik->currentIndex() > 0)
-        f.uzytkownik = m_uzytkownik->currentText().toStdString();
+        f.uzytkownik = m_uzytkownik->currentData().toString().toStdString();
     if (m_tabela->currentIndex() > 0)
-        f.tabela = m_tabela->currentText().toStdString();
+        f.tabela = m_tabela->currentData().toString().toStdString();
     kit::RunGuarded(m_dialogi, [&] {
         const auto wpisy = CzytajDziennik(m_tdm.Fs(), m_tdm.DataDirectory(), f);
+        DziennikSlowami slowami(m_tdm, m_tdm.Sesja().DataPrzetwarzania.year);
         m_wpisy->setRowCount(0);
         m_wpisy->setRowCount(static_cast<int>(wpisy.size()));
         // Newest first: what a clerk looks for.
         int r = 0;
         for (auto it = wpisy.rbegin(); it != wpisy.rend(); ++it, ++r) {
-            const WpisDziennika& w = *it;
-            const QString kolumny[] = {Q(TekstChwili(w.kiedy)),
-                                       Q(w.uzytkownik),
-                                       Q(w.operacja),
-                                       Q(w.tabela),
-                                       Q(w.klucz),
-                                       w.pracownik ? QString::number(w.pracownik) : QString(),
-                                       Q(w.pole),
-                                       Q(w.stara),
-                                       Q(w.nowa)};
+            const WpisSlowami w = slowami.Opisz(*it);
+            const QString kolumny[] = {Q(w.kiedy),  Q(w.uzytkownik), Q(w.operacja),
+                                       Q(w.tabela), Q(w.pracownik),  Q(w.pole),
+                                       Q(w.stara),  Q(w.nowa),       Q(w.klucz)};
             for (int k = 0; k < 9; ++k)
                 m_wpisy->setItem(r, k, new QTableWidgetItem(kolumny[k]));
+            // The stored names stay at hand for whoever needs them.
+            m_wpisy->item(r, 3)->setToolTip(Q(it->tabela));
+            m_wpisy->item(r, 5)->setToolTip(Q(it->pole));
         }
         m_wpisy->resizeColumnsToContents();
         m_licznik->setText(QString("Wpisów: %1").arg(wpisy.size()));

@@ -51,6 +51,28 @@ private slots:
         QVERIFY(Znajdz<QPushButton>(okno, "wykonajKopie")->isEnabled());
     }
 
+    // The personnel user makes backups; restoring is the administrator's, shown disabled.
+    void OdtworzenieTylkoDlaAdministratora() {
+        DemoOkien baza;
+        QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
+        QTemporaryDir tmp;
+        TFKopiaDanych okno(*baza.tdm, baza.dialogi);
+        okno.show();
+        Znajdz<QLineEdit>(okno, "katalogKopii")->setText(tmp.filePath("kopie"));
+        QTest::mouseClick(Znajdz<QPushButton>(okno, "wykonajKopie"), Qt::LeftButton);
+        QVERIFY(QFile::exists(QString::fromStdString(okno.OstatnieArchiwum())));
+        auto* odtworz = Znajdz<QPushButton>(okno, "odtworz");
+        QVERIFY(!odtworz->isEnabled());
+        QCOMPARE(odtworz->toolTip(), QString("Nie masz uprawnień administratora systemu !!!"));
+        Zrzut(okno, "kopia_danych_bez_administracji");
+
+        Znajdz<QLineEdit>(okno, "nowyKatalog")->setText(tmp.filePath("odtworzone"));
+        QVERIFY(!okno.Odtworz());
+        QCOMPARE(baza.OstatniKomunikat(),
+                 std::string("Nie masz uprawnień administratora systemu !!!"));
+        QVERIFY(!QFile::exists(tmp.filePath("odtworzone")));
+    }
+
     void UszkodzoneArchiwumOdrzucone() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());

@@ -6,9 +6,9 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "payroll/ui/przegrywanie_okno.h"
-#include "kit/polski.h"
 #include "engine/dbf_table.h"
+#include "kit/polski.h"
+#include "payroll/ui/przegrywanie_okno.h"
 #include "store/ui/testing/demo_okien.h"
 
 using mirta::engine::DbfTable;
@@ -103,12 +103,17 @@ private slots:
         baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
         Kliknij(okno, "ButtonPrzegrywaj");
         QCOMPARE(okno.result(), int(QDialog::Accepted));
-        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(1));
-        QCOMPARE(baza.dialogi.komunikaty[0].tekst,
-                 std::string("Czy chcesz przegrać dane do płac ?"));
-
         auto& lista = *baza.tdm->TPracownicy;
         const int64_t n = lista.RecordCount();
+        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(2));
+        QCOMPARE(baza.dialogi.komunikaty[0].tekst,
+                 std::string("Czy chcesz przegrać dane do płac ?"));
+        QCOMPARE(baza.dialogi.komunikaty[1].rodzaj, Rodzaj::Informacja);
+        QCOMPARE(baza.dialogi.komunikaty[1].tekst,
+                 "Dopisano do plików płacowych pracowników: " + std::to_string(n) +
+                     ".\nPominięto (dane już w plikach płacowych): 0.\nNie przegrano (błąd "
+                     "zapisu): 0.");
+
         QVERIFY(n > 0);
         QCOMPARE(Znajdz<QLabel>(okno, "LabelPostep")->text(),
                  QString("Przegrano pracowników: %1 z %1").arg(n));
@@ -124,6 +129,55 @@ private slots:
             QCOMPARE(mirta->ReadField(uint64_t(i), 0).AsNumber(),
                      numer.IsNull() ? 0.0 : double(numer.AsInteger()));
         }
+    }
+
+    // The second run on the same files asks about the employees waiting there; the default
+    // answer skips them all, and the summary says so.
+    void drugiePrzegranieNiePowtarzaDanych() {
+        DemoOkien baza(KopiujPlikiPlac);
+        QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
+        const int64_t n = baza.tdm->TPracownicy->RecordCount();
+        for (int przebieg = 0; przebieg < 2; ++przebieg) {
+            TFPrzegrywanieDoPlac okno(*baza.tdm, baza.dialogi);
+            okno.show();
+            baza.dialogi.komunikaty.clear();
+            baza.dialogi.odpowiedzi.push_back(Odpowiedz::Tak);
+            if (przebieg == 1)
+                baza.dialogi.odpowiedzi.push_back(Odpowiedz::Nie);
+            Kliknij(okno, "ButtonPrzegrywaj");
+            QCOMPARE(okno.result(), int(QDialog::Accepted));
+        }
+        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(3));
+        QCOMPARE(baza.dialogi.komunikaty[1].tekst,
+                 "W plikach płacowych są już dane " + std::to_string(n) +
+                     " pracowników z tej listy. Dopisać je ponownie?");
+        QCOMPARE(baza.dialogi.komunikaty[1].domyslna, Odpowiedz::Nie);
+        QCOMPARE(baza.dialogi.komunikaty[2].tekst,
+                 "Dopisano do plików płacowych pracowników: 0.\nPominięto (dane już w plikach "
+                 "płacowych): " +
+                     std::to_string(n) + ".\nNie przegrano (błąd zapisu): 0.");
+        QCOMPARE(int64_t(Plik(baza, "MIRTA.DBF")->RowCount()), n);
+        QCOMPARE(int64_t(Plik(baza, "PRACLIST.DBF")->RowCount()), n);
+    }
+
+    // A browse-only user sees the window with its command disabled.
+    void bezPrawaZmianyPrzyciskWylaczony() {
+        DemoOkien baza(KopiujPlikiPlac);
+        QVERIFY(baza.ZalogujIOtworzTabele("PODGLAD", "podglad"));
+        TFPrzegrywanieDoPlac okno(*baza.tdm, baza.dialogi);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        auto* przegrywaj = Znajdz<QPushButton>(okno, "ButtonPrzegrywaj");
+        QVERIFY(!przegrywaj->isEnabled());
+        QCOMPARE(przegrywaj->toolTip(), QString("Nie masz prawa do zmiany danych !!!"));
+        Zrzut(okno, "przegrywanie_do_plac_bez_prawa");
+        // Even when reached past the window the export refuses and writes nothing.
+        okno.PrzegrajDanePlacowe();
+        QCOMPARE(baza.dialogi.komunikaty.size(), size_t(1));
+        QCOMPARE(baza.dialogi.komunikaty[0].tekst,
+                 std::string("Nie masz prawa do zmiany danych !!!"));
+        QCOMPARE(Plik(baza, "MIRTA.DBF")->RowCount(), uint64_t(0));
+        QVERIFY(okno.isVisible());
     }
 
     void nieZostawiaOknoIPlikiBezZmian() {

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <map>
 
+#include "engine/paradox_table.h"
 #include "kit/dataset_model.h"
 #include "kit/db_grid.h"
 #include "kit/polski.h"
@@ -25,7 +26,6 @@
 #include "spd/ui/przesylka_okno.h"
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
-#include "engine/paradox_table.h"
 #include "store/ui/testing/demo_okien.h"
 #include "wspolne/blad_danych.h"
 
@@ -363,6 +363,31 @@ private slots:
                  std::string("Kontrola danych o parametrachSPD."));
         QCOMPARE(spd::CzytajPolaParametrow(FileSystem::Real(), baza.Katalog()).at("FTPSPD"),
                  std::string("127.0.0.1"));
+    }
+
+    // A browse-only user sees the schedule and the register, with generating and sending
+    // disabled and the reason as the buttons' hint.
+    void bezPrawaGenerowaniaIWysylania() {
+        DemoOkien baza(KopiujSPD);
+        QVERIFY(baza.ZalogujIOtworzTabele());
+        Generuj(baza, {1});
+        baza.Otworz();
+        QVERIFY(baza.ZalogujIOtworzTabele("PODGLAD", "podglad"));
+        spd::ui::TFHarmonogramSPD harmonogram(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+                                              spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
+        harmonogram.show();
+        auto* wygeneruj = Znajdz<QPushButton>(harmonogram, "ButtonWygeneruj");
+        QVERIFY(!wygeneruj->isEnabled());
+        QCOMPARE(wygeneruj->toolTip(), QString("Nie masz prawa do zmiany danych !!!"));
+        Zrzut(harmonogram, "spd_harmonogram_bez_prawa");
+
+        spd::ui::TFSPDWysylaniePrzesylek przesylki(*baza.tdm, baza.dialogi, baza.edycja);
+        przesylki.show();
+        QCOMPARE(Wiersze(przesylki, "Lista"), 1);
+        QVERIFY(!Znajdz<QPushButton>(przesylki, "ButtonWyslij")->isEnabled());
+        QVERIFY(Znajdz<QPushButton>(przesylki, "ButtonPokaz")->isEnabled());
+        Zrzut(przesylki, "spd_wysylanie_bez_prawa");
+        QVERIFY(baza.dialogi.komunikaty.size() <= 1);  // the generation's question only
     }
 
     void parametryBezPrawa() {

@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -6,6 +7,7 @@
 #include <QTableWidget>
 #include <QtTest>
 
+#include "engine/file_system.h"
 #include "store/dziennik_zmian.h"
 #include "store/ui/dziennik_okno.h"
 #include "store/ui/testing/demo_okien.h"
@@ -21,6 +23,8 @@ using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 class DziennikOknoTest : public QObject {
     Q_OBJECT
 private slots:
+    // The journal in the windows' words: the page's caption, the field's label, the code's
+    // text, the dictionary's name, the employee's and the user's names.
     void ZmianaWidocznaZFiltramiIArchiwum() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
@@ -28,32 +32,79 @@ private slots:
         p.First();
         const int id = Liczba(p, "Identyfikator");
         const std::string nazwisko = p.Field("Nazwisko").AsText();
+        const std::string imie = p.Field("Imie1").AsText();
+        const bool kobieta = p.Field("Plec").AsText() == "K";
         p.Edit();
         p.SetField("Nazwisko", Value::Text(nazwisko + "-Nowak"));
         p.Post();
         p.Edit();
         p.SetField("Imie2", Value::Text("Maria"));
         p.Post();
+        // A change of a coded field and a leave record of the clerk, as the pages would have
+        // journalled them.
+        mirta::store::WpisDziennika urlop;
+        urlop.kiedy = mirta::store::Teraz();
+        urlop.uzytkownik = "KADRY";
+        urlop.operacja = "dopisanie";
+        urlop.tabela = "WykUrl2026.DB";
+        urlop.klucz = std::to_string(id) + "; 2026-12-01; 1";
+        urlop.pracownik = id;
+        urlop.pole = "RodzajUrlopu";
+        urlop.nowa = "1";
+        mirta::store::DopiszDoDziennika(mirta::engine::FileSystem::Real(), baza.Katalog(), {urlop});
 
         TFDziennikZmian okno(*baza.tdm, baza.dialogi, id);
         okno.show();
-        QCOMPARE(okno.Wierszy(), 2);
+        QCOMPARE(okno.Wierszy(), 4);
         auto* wpisy = okno.findChild<QTableWidget*>("wpisy");
+        QCOMPARE(wpisy->horizontalHeaderItem(3)->text(), QString("Dane"));
+        const QString osoba = QString::fromStdString(nazwisko + "-Nowak " + imie + " Maria (" +
+                                                     std::to_string(id) + ")");
         // Newest first.
-        QCOMPARE(wpisy->item(0, 6)->text(), QString("Imie2"));
-        QCOMPARE(wpisy->item(1, 7)->text().toStdString(), nazwisko);
-        QCOMPARE(wpisy->item(1, 8)->text().toStdString(), nazwisko + "-Nowak");
-        QCOMPARE(wpisy->item(1, 1)->text(), QString("ADMIN"));
+        QCOMPARE(wpisy->item(0, 1)->text(), QString("Małgorzata Żółkiewska (KADRY)"));
+        QCOMPARE(wpisy->item(0, 3)->text(), QString("Urlopy"));
+        QCOMPARE(wpisy->item(0, 4)->text(), osoba);
+        QCOMPARE(wpisy->item(0, 5)->text(), QString("Rodzaj urlopu"));
+        QCOMPARE(wpisy->item(0, 7)->text(), QString("Urlop wypoczynkowy"));
+        QCOMPARE(wpisy->item(0, 3)->toolTip(), QString("WykUrl2026.DB"));
+        QCOMPARE(wpisy->item(1, 5)->text(), QString("Płeć"));
+        QCOMPARE(wpisy->item(1, 6)->text(), QString(kobieta ? "Kobieta" : "Mężczyzna"));
+        QCOMPARE(wpisy->item(1, 7)->text(), QString(kobieta ? "Mężczyzna" : "Kobieta"));
+        QCOMPARE(wpisy->item(2, 5)->text(), QString("Imię drugie"));
+        QCOMPARE(wpisy->item(3, 5)->text(), QString("Nazwisko"));
+        QCOMPARE(wpisy->item(3, 6)->text().toStdString(), nazwisko);
+        QCOMPARE(wpisy->item(3, 7)->text().toStdString(), nazwisko + "-Nowak");
+        QVERIFY(wpisy->item(3, 1)->text().endsWith("(ADMIN)"));
+        QCOMPARE(wpisy->item(3, 4)->text(), osoba);
+        QCOMPARE(wpisy->item(3, 3)->text(), wpisy->item(2, 3)->text());
+        QVERIFY(wpisy->item(3, 3)->text() != QString("Mirta.DB"));
         Zrzut(okno, "dziennik_zmian");
+
+        // The date filter's defaults take in today's work, whatever the processing date.
+        okno.findChild<QCheckBox*>("odWlaczone")->setChecked(true);
+        okno.findChild<QCheckBox*>("doWlaczone")->setChecked(true);
+        okno.Pokaz();
+        QCOMPARE(okno.Wierszy(), 4);
+        okno.findChild<QCheckBox*>("odWlaczone")->setChecked(false);
+        okno.findChild<QCheckBox*>("doWlaczone")->setChecked(false);
 
         // Another employee's filter shows nothing; the current one's button brings them back.
         okno.findChild<QLineEdit*>("pracownik")->setText(QString::number(id + 100000));
         okno.Pokaz();
         QCOMPARE(okno.Wierszy(), 0);
         QTest::mouseClick(okno.findChild<QPushButton*>("biezacyPracownik"), Qt::LeftButton);
-        QCOMPARE(okno.Wierszy(), 2);
+        QCOMPARE(okno.Wierszy(), 4);
+        // Tables and users are offered by name and still filter by what is stored.
         auto* tabela = okno.findChild<QComboBox*>("tabela");
-        QCOMPARE(tabela->itemText(1), QString("Mirta.DB"));
+        QCOMPARE(tabela->itemText(2), QString("Urlopy (WykUrl2026.DB)"));
+        tabela->setCurrentIndex(2);
+        auto* uzytkownik = okno.findChild<QComboBox*>("uzytkownik");
+        QCOMPARE(uzytkownik->itemText(2), QString("Małgorzata Żółkiewska (KADRY)"));
+        uzytkownik->setCurrentIndex(2);
+        okno.Pokaz();
+        QCOMPARE(okno.Wierszy(), 1);
+        tabela->setCurrentIndex(0);
+        uzytkownik->setCurrentIndex(0);
 
         // The administrator moves everything before tomorrow away.
         okno.findChild<QDateEdit*>("archiwizujPrzed")->setDate(QDate(2100, 1, 1));

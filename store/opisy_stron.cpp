@@ -1,8 +1,8 @@
 // The pages of an employee's file: which table each page edits, with which fields, labels,
 // code lists and dictionary buttons. StronyPracownika builds every page from here.
-#include "shell/opisy_stron.h"
+#include "store/opisy_stron.h"
 
-namespace mirta::shell {
+namespace mirta::store {
 namespace {
 
 using R = RodzajKontrolki;
@@ -633,31 +633,8 @@ std::span<const std::string_view> PolaPlacowe() {
     return kPolaPlacowe;
 }
 
-const store::ListaKodow& ListaPola(std::string_view pole, int rok) {
-    return pole == "GrupaSzkodliwosci" ? store::ListaGrupSzkodliwosci(rok) : store::Lista(pole);
+const ListaKodow& ListaPola(std::string_view pole, int rok) {
+    return pole == "GrupaSzkodliwosci" ? ListaGrupSzkodliwosci(rok) : Lista(pole);
 }
 
-kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& r) {
-    const QString m = QString::fromUtf8(r.mianownik.data(), qsizetype(r.mianownik.size()));
-    const QString b = QString::fromUtf8(r.biernik.data(), qsizetype(r.biernik.size()));
-    const QString d = QString::fromUtf8(r.dopelniacz.data(), qsizetype(r.dopelniacz.size()));
-    struct Formy {
-        const char *pierwszy, *poprzedni, *nastepny, *ostatni;
-    };
-    const Formy f =
-        r.rodzaj == Rodzaj::Meski    ? Formy{"Pierwszy", "Poprzedni", "Następny", "Ostatni"}
-        : r.rodzaj == Rodzaj::Zenski ? Formy{"Pierwsza", "Poprzednia", "Następna", "Ostatnia"}
-                                     : Formy{"Pierwsze", "Poprzednie", "Następne", "Ostatnie"};
-    return {QString::fromUtf8(f.pierwszy) + ' ' + m,
-            QString::fromUtf8(f.poprzedni) + ' ' + m,
-            QString::fromUtf8(f.nastepny) + ' ' + m,
-            QString::fromUtf8(f.ostatni) + ' ' + m,
-            "Dodaj " + b,
-            "Skasuj " + b,
-            "Edytuj dane " + d,
-            "Zapisz dane " + d,
-            QString::fromUtf8("Porzuć zmiany"),
-            QString::fromUtf8("Odśwież dane")};
-}
-
-}  // namespace mirta::shell
+}  // namespace mirta::store
