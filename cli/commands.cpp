@@ -300,6 +300,22 @@ const Command kCommands[] = {
              "nazwisko i imię, rodzaj usterki, tabela, opis (tabulatory). Kod wyjścia: 0 brak\n"
              "usterek, 1 są usterki, 2 kontrola się nie odbyła.",
      .run = RunSprawdz},
+    {.name = "napraw",
+     .operands = "[TABELA ...]",
+     .summary = "sprawdza tabele katalogu danych i naprawia uszkodzone (administrator)",
+     .options = {{"--na-probe", "", "tylko wypisuje, co jest uszkodzone; niczego nie zmienia"},
+                 {"--kopia", "KATALOG", "proponuje przed naprawą kopię danych do KATALOG"}},
+     .maxOperands = 1000,
+     .logsIn = true,
+     .help = "Bez nazw sprawdza wszystkie tabele katalogu (cztery wspólne w katalogu płac).\n"
+             "Sprawdza nagłówek z blokami, łańcuch bloków, typy pól, indeks główny i\n"
+             "pomocnicze, a w plikach dBase licznik i długość rekordu z długością pliku.\n"
+             "Naprawa odbudowuje indeksy, a tabelę z uszkodzonym nagłówkiem lub łańcuchem\n"
+             "zapisuje od nowa z rekordów, które dają się odczytać; uszkodzony plik zostaje\n"
+             "obok pod nową nazwą. Pyta przed naprawą (albo --tak). Loguje się tylko tabelą\n"
+             "Hasla.DB. Kod wyjścia: 0 wszystko sprawne, 1 naprawiono (albo do naprawy),\n"
+             "2 jest coś, czego nie można naprawić.",
+     .run = RunNapraw},
 };
 
 }  // namespace

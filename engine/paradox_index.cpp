@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
+#include <iterator>
 
 #include "engine/code_page.h"
 #include "engine/engine_error.h"
@@ -114,81 +115,121 @@ std::vector<uint8_t> ReadIndexTemplate(FileSystem& fs, const std::string& path,
     }
 }
 
+namespace {
+
+// Entries one index block of `kb` KiB takes; the engine leaves one slot of every block free.
+int EntriesPerBlock(int kb, int entrySize) {
+    const int capacity = static_cast<int>((static_cast<size_t>(kb) * 1024 - kBlockHeaderSize) /
+                                          static_cast<size_t>(entrySize));
+    return std::max(1, capacity - 1);
+}
+
+// Index blocks per level, leaves first, for `leaves` entries.
+std::vector<size_t> BlocksPerLevel(size_t leaves, int perBlock) {
+    std::vector<size_t> levels;
+    size_t entries = leaves;
+    while (entries > 0) {
+        const size_t blocks = (entries + perBlock - 1) / perBlock;
+        levels.push_back(blocks);
+        if (blocks == 1)
+            break;
+        entries = blocks;
+    }
+    return levels;
+}
+
+// The smallest block size, from `kb` up, at which the index needs at most two levels (other
+// readers descend no further); `kb` itself when none does.
+int BlockSizeForTwoLevels(int kb, int entrySize, size_t leaves, uint8_t version) {
+    if (BlocksPerLevel(leaves, EntriesPerBlock(kb, entrySize)).size() <= 2)
+        return kb;
+    static constexpr int kOlder[] = {1, 2, 4};
+    static constexpr int kLevel7[] = {1, 2, 4, 8, 16, 32};
+    const bool level7 = version >= 12;
+    const int* sizes = level7 ? kLevel7 : kOlder;
+    const size_t count = level7 ? std::size(kLevel7) : std::size(kOlder);
+    for (size_t i = 0; i < count; ++i)
+        if (sizes[i] > kb &&
+            BlocksPerLevel(leaves, EntriesPerBlock(sizes[i], entrySize)).size() <= 2)
+            return sizes[i];
+    return kb;
+}
+
+}  // namespace
+
 std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<IndexEntry>& leaves,
-                                       const std::vector<uint8_t>& templateHeader) {
+                                       const std::vector<uint8_t>& templateHeader,
+                                       RootPlacement placement) {
     std::vector<uint8_t> header = templateHeader.empty() ? NewIndexHeader(table) : templateHeader;
     const uint16_t headerSize = GetU16(header.data() + kHeaderSize);
-    const size_t blockSize = static_cast<size_t>(header[kMaxTableSize]) * 1024;
     const int keySize = table.KeySize();
     const int entrySize = keySize + static_cast<int>(kEntryTrailer);
-    const int capacity = static_cast<int>((blockSize - kBlockHeaderSize) / entrySize);
-    // The engine leaves one slot of every index block free.
-    const int perBlock = std::max(1, capacity - 1);
+    if (placement == RootPlacement::First)
+        header[kMaxTableSize] = static_cast<uint8_t>(BlockSizeForTwoLevels(
+            header[kMaxTableSize], entrySize, leaves.size(), header[kFileVersion]));
+    const size_t blockSize = static_cast<size_t>(header[kMaxTableSize]) * 1024;
+    const int perBlock = EntriesPerBlock(header[kMaxTableSize], entrySize);
 
-    struct Block {
-        std::vector<IndexEntry> entries;
-    };
-    std::vector<Block> blocks;
-    std::vector<IndexEntry> level = leaves;
-    int levels = 0;
-    uint16_t root = 0;
-    if (!level.empty()) {
-        while (true) {
-            ++levels;
-            std::vector<IndexEntry> parents;
-            for (size_t i = 0; i < level.size(); i += perBlock) {
-                Block b;
-                b.entries.assign(level.begin() + i,
-                                 level.begin() + std::min(level.size(), i + perBlock));
-                blocks.push_back(b);
-                uint32_t total = 0;
-                for (const auto& e : b.entries)
-                    total += e.count;
-                parents.push_back(
-                    {b.entries.front().key, static_cast<uint16_t>(blocks.size()), total});
-            }
-            if (parents.size() == 1) {
-                root = static_cast<uint16_t>(blocks.size());
-                break;
-            }
-            level = std::move(parents);
-        }
+    // Block numbers of each level's first block: the root first and each level below after
+    // the one above it, or the leaves first and the root last.
+    const std::vector<size_t> counts = BlocksPerLevel(leaves.size(), perBlock);
+    const size_t levels = counts.size();
+    std::vector<size_t> firstNumber(levels, 1);
+    if (placement == RootPlacement::First && levels > 1) {
+        for (size_t l = levels - 1; l-- > 0;)
+            firstNumber[l] = firstNumber[l + 1] + counts[l + 1];
+    } else {
+        for (size_t l = 1; l < levels; ++l)
+            firstNumber[l] = firstNumber[l - 1] + counts[l - 1];
     }
+    size_t total = 0;
+    for (size_t c : counts)
+        total += c;
 
-    std::vector<uint8_t> out(headerSize + blocks.size() * blockSize, 0);
+    std::vector<uint8_t> out(headerSize + total * blockSize, 0);
     std::memcpy(out.data(), header.data(), std::min<size_t>(header.size(), headerSize));
     uint32_t entries = 0;
-    for (size_t i = 0; i < blocks.size(); ++i) {
-        uint8_t* b = out.data() + headerSize + i * blockSize;
-        const auto& list = blocks[i].entries;
-        BlockHeader{static_cast<uint16_t>(i + 1 < blocks.size() ? i + 2 : 0),
-                    static_cast<uint16_t>(i),
-                    BlockHeader::AddDataSizeFor(static_cast<int>(list.size()), entrySize)}
-            .Write(b);
-        uint8_t* e = b + kBlockHeaderSize;
-        for (const auto& entry : list) {
-            std::memcpy(e, entry.key, keySize);
-            uint8_t* t = e + keySize;
-            t[0] = static_cast<uint8_t>(0x80 | (entry.block >> 8));
-            t[1] = static_cast<uint8_t>(entry.block);
-            uint32_t count = std::min<uint32_t>(entry.count, 0x7FFF);
-            t[2] = static_cast<uint8_t>(0x80 | (count >> 8));
-            t[3] = static_cast<uint8_t>(count);
-            t[4] = 0x80;
-            t[5] = 0x00;
-            e += entrySize;
+    std::vector<IndexEntry> level = leaves;
+    for (size_t l = 0; l < levels; ++l) {
+        std::vector<IndexEntry> parents;
+        for (size_t i = 0, b = 0; i < level.size(); i += perBlock, ++b) {
+            const size_t n = std::min<size_t>(perBlock, level.size() - i);
+            const size_t number = firstNumber[l] + b;
+            uint8_t* block = out.data() + headerSize + (number - 1) * blockSize;
+            BlockHeader{static_cast<uint16_t>(number < total ? number + 1 : 0),
+                        static_cast<uint16_t>(number - 1),
+                        BlockHeader::AddDataSizeFor(static_cast<int>(n), entrySize)}
+                .Write(block);
+            uint8_t* e = block + kBlockHeaderSize;
+            uint32_t sum = 0;
+            for (size_t k = i; k < i + n; ++k) {
+                const IndexEntry& entry = level[k];
+                std::memcpy(e, entry.key, keySize);
+                uint8_t* t = e + keySize;
+                t[0] = static_cast<uint8_t>(0x80 | (entry.block >> 8));
+                t[1] = static_cast<uint8_t>(entry.block);
+                uint32_t count = std::min<uint32_t>(entry.count, 0x7FFF);
+                t[2] = static_cast<uint8_t>(0x80 | (count >> 8));
+                t[3] = static_cast<uint8_t>(count);
+                t[4] = 0x80;
+                t[5] = 0x00;
+                e += entrySize;
+                sum += entry.count;
+            }
+            entries += static_cast<uint32_t>(n);
+            parents.push_back({level[i].key, static_cast<uint16_t>(number), sum});
         }
-        entries += static_cast<uint32_t>(list.size());
+        level = std::move(parents);
     }
     uint8_t* p = out.data();
     PutU16(p + kRecordSize, static_cast<uint16_t>(entrySize));
     PutU32(p + kNumRecords, entries);
-    const auto n = static_cast<uint16_t>(blocks.size());
+    const auto n = static_cast<uint16_t>(total);
     PutU16(p + kUsedBlocks, n);
     PutU16(p + kFileBlocks, n);
     PutU16(p + kFirstBlock, n ? 1 : 0);
     PutU16(p + kLastBlock, n);
-    PutU16(p + kIndexRoot, root);
+    PutU16(p + kIndexRoot, static_cast<uint16_t>(levels ? firstNumber[levels - 1] : 0));
     p[kIndexLevels] = static_cast<uint8_t>(levels);
     PutU16(p + kKeyFields, 0);
     p[kIndexChangeCount] = table.raw[kChangeCount1];
@@ -553,8 +594,9 @@ void RebuildSecondaryIndexes(FileSystem& fs, ParadoxTable& table) {
         std::string yPath = path;
         yPath[yPath.size() - 3] = path[path.size() - 3] == 'X' ? 'Y' : 'y';
         yPath = ResolvePath(fs, yPath);
-        std::vector<uint8_t> yBytes = BuildPrimaryIndex(image.header, image.leaves,
-                                                        ReadIndexTemplate(fs, yPath, image.header));
+        std::vector<uint8_t> yBytes =
+            BuildPrimaryIndex(image.header, image.leaves,
+                              ReadIndexTemplate(fs, yPath, image.header), RootPlacement::Last);
         WriteIndexFile(fs, yPath, yBytes, false);
     }
 }

@@ -23,11 +23,23 @@ struct IndexEntry {
 // spelled in the directory.
 std::vector<std::string> ListIndexFiles(FileSystem& fs, const std::string& tablePath);
 
+// Where the root of a multi-level index goes in its block chain.
+enum class RootPlacement {
+    // Block 1, the levels below it after it in key order, and a block size at which two
+    // levels suffice where one exists: readers that take the chain's first block for the
+    // root and read no third level attach it.
+    First,
+    // After the leaves and every level above them, as secondary indexes keep it.
+    Last,
+};
+
 // The bytes of a primary index over `leaves` (one per data block, in chain order).
 // `templateHeader`, when not empty, is the header of the existing index: its bytes are kept
-// and only the counts, block links and sizes are rewritten.
+// and only the counts, block links, sizes and (for a larger index) the block size are
+// rewritten. An index of one block is the same either way.
 std::vector<uint8_t> BuildPrimaryIndex(const Header& table, const std::vector<IndexEntry>& leaves,
-                                       const std::vector<uint8_t>& templateHeader);
+                                       const std::vector<uint8_t>& templateHeader,
+                                       RootPlacement placement = RootPlacement::First);
 
 // An index file kept open with the bytes last written, so that an interactive change writes
 // only the pages that differ and reads nothing.

@@ -1110,6 +1110,15 @@ void ParadoxTable::EndBulk() {
         m_file->Unlock();
 }
 
+std::unique_ptr<ParadoxTable> ParadoxTable::CreateWithHeader(FileSystem& fs,
+                                                             const std::string& path,
+                                                             Header header) {
+    header.numRecords = 0;
+    header.usedBlocks = header.fileBlocks = header.firstBlock = header.lastBlock = 0;
+    header.firstFreeBlock = 0;
+    return CreateFromHeader(fs, path, header);
+}
+
 std::unique_ptr<Table> ParadoxTable::CreateLike(const std::string& path) {
     Header header = m_header;
     header.numRecords = 0;

@@ -51,6 +51,10 @@ public:
                                                 const std::vector<FieldDef>& fields,
                                                 int keyFieldCount,
                                                 const ParadoxCreateOptions& options = {});
+    // Creates (or replaces) an empty table with another's header: its fields, key, block size,
+    // code page, password and autoincrement counter. The counts and blocks start empty.
+    static std::unique_ptr<ParadoxTable> CreateWithHeader(FileSystem& fs, const std::string& path,
+                                                          paradox::Header header);
     ~ParadoxTable() override;
 
     const std::string& Path() const override { return m_path; }

@@ -6,8 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "kit/fokus.h"
 #include "engine/engine_error.h"
+#include "kit/fokus.h"
+#include "kit/propozycja_naprawy.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dziennik.h"
 
@@ -30,7 +31,16 @@ void Log(const std::string& text) {
     store::DziennikProgramu().Zapisz(text);
 }
 
+std::function<void(const std::string&)>& Propozycja() {
+    static std::function<void(const std::string&)> propozycja;
+    return propozycja;
+}
+
 }  // namespace
+
+void UstawPropozycjeNaprawy(std::function<void(const std::string&)> propozycja) {
+    Propozycja() = std::move(propozycja);
+}
 
 void LogFailure(const std::string& context, const std::exception& failure) {
     const auto* engine = dynamic_cast<const engine::EngineError*>(&failure);
@@ -52,6 +62,19 @@ bool RunGuarded(store::Dialogi& dialogi, const std::function<void()>& action) {
     } catch (const store::BladDanych& e) {
         Report(dialogi, e.what());
         PokazPoleBledu(e.Pole());
+    } catch (const engine::CorruptFile& e) {
+        Log("Błąd tabeli: " + e.Describe());
+        bool zaproponowana = false;
+        if (Propozycja()) {
+            try {
+                Propozycja()(e.what());
+                zaproponowana = true;
+            } catch (const std::exception& blad) {
+                Log(std::string("Naprawa nie została zaproponowana: ") + blad.what());
+            }
+        }
+        if (!zaproponowana)
+            Report(dialogi, e.what());
     } catch (const engine::EngineError& e) {
         Log("Błąd tabeli: " + e.Describe());
         Report(dialogi, e.what());

@@ -12,9 +12,14 @@
 #include <memory>
 #include <system_error>
 
+#include "engine/dbf_table.h"
+#include "engine/engine_error.h"
+#include "engine/paradox_table.h"
 #include "kopia/blad_kopii.h"
 #include "kopia/kopia_danych.h"
 #include "kopia/manifest.h"
+#include "store/katalog.h"
+#include "store/zgodnosc_struktury.h"
 
 namespace mirta::kopia {
 
@@ -260,6 +265,78 @@ void SprawdzOdtworzony(const fs::path& katalog, const std::string& archiwum) {
         throw BladKopii("W odtworzonym katalogu brak pliku „" + oczekiwane.begin()->first + "”.");
 }
 
+// What keeps the table `nazwa` of `opis` at `sciezka` from opening as the program opens it, or
+// an empty text. Read only: a restore changes nothing it has checked.
+std::string WadaTabeli(const store::OpisTabeli& opis, const std::string& nazwa,
+                       const std::string& sciezka) {
+    engine::FileSystem& pliki = engine::FileSystem::Real();
+    try {
+        std::unique_ptr<engine::Table> tabela;
+        if (opis.format == store::FormatPliku::Dbase) {
+            engine::DbfOptions opcje;
+            opcje.readOnly = true;
+            tabela = engine::DbfTable::Open(pliki, sciezka, opcje);
+        } else {
+            engine::ParadoxOpenOptions opcje;
+            opcje.readOnly = true;
+            auto paradox = engine::ParadoxTable::Open(pliki, sciezka, opcje);
+            const uint32_t naglowek = paradox->FileHeader().numRecords;
+            if (naglowek != paradox->RowCount())
+                return "tabela " + nazwa + " podaje w nagłówku " + std::to_string(naglowek) +
+                       " rekordów, a jej bloki zawierają " + std::to_string(paradox->RowCount());
+            tabela = std::move(paradox);
+        }
+        const store::ZgodnoscStruktury zgodnosc = store::SprawdzStrukture(*tabela, opis, nazwa);
+        if (!zgodnosc.bledy.empty())
+            return "tabela " + nazwa + " ma inną strukturę (" + zgodnosc.bledy.front() + ")";
+    } catch (const engine::EngineError& e) {
+        std::string powod = e.what();
+        // The engine names the temporary directory; the user knows only the file.
+        const std::string katalogPliku = sciezka.substr(0, sciezka.find_last_of('/') + 1);
+        for (size_t i; (i = powod.find(katalogPliku)) != std::string::npos;)
+            powod.erase(i, katalogPliku.size());
+        return "tabela " + nazwa + " jest uszkodzona (" + powod + ")";
+    }
+    return {};
+}
+
+// A restored directory is a data directory only when the program can start on it: every table
+// it opens at start and after login is there and opens with the catalogue's fields. The four
+// payroll tables may stand beside them or, kept from another directory, under PLACE/.
+void SprawdzKatalogDanych(const fs::path& katalog, const std::string& archiwum) {
+    engine::FileSystem& pliki = engine::FileSystem::Real();
+    std::vector<std::string> wady;
+    for (const store::OpisTabeli& opis : store::KatalogTabel()) {
+        if (opis.drugiWidok || opis.otwieranie == store::Otwieranie::PrzezWlasciciela)
+            continue;
+        if (opis.miejsce != store::MiejscePliku::Dane &&
+            opis.miejsce != store::MiejscePliku::Placowy)
+            continue;
+        const std::string nazwa(opis.plik);
+        std::string sciezka = engine::ResolvePath(pliki, (katalog / nazwa).string());
+        if (!pliki.Exists(sciezka) && opis.miejsce == store::MiejscePliku::Placowy) {
+            const std::string wPlace = engine::ResolvePath(
+                pliki, engine::ResolvePath(pliki, (katalog / "PLACE").string()) + "/" + nazwa);
+            if (pliki.Exists(wPlace))
+                sciezka = wPlace;
+        }
+        if (!pliki.Exists(sciezka)) {
+            wady.push_back("brak tabeli " + nazwa);
+            continue;
+        }
+        std::string wada = WadaTabeli(opis, nazwa, sciezka);
+        if (!wada.empty())
+            wady.push_back(std::move(wada));
+    }
+    if (wady.empty())
+        return;
+    std::string tekst;
+    for (const auto& w : wady)
+        tekst += (tekst.empty() ? "" : "; ") + w;
+    throw BladKopii("Archiwum " + archiwum + " nie zawiera kompletnego katalogu danych: " + tekst +
+                    ". Kopii nie odtworzono.");
+}
+
 }  // namespace
 
 bool BezpiecznaSciezka(std::string_view nazwa) {
@@ -306,6 +383,7 @@ WynikOdczytu OdtworzKopie(const std::string& archiwum, const std::string& nowyKa
         ZapisDoKatalogu zapis(tymczasowy);
         const WynikOdczytu w = Przejdz(archiwum, zapis, postep);
         SprawdzOdtworzony(tymczasowy, archiwum);
+        SprawdzKatalogDanych(tymczasowy, archiwum);
         fs::rename(tymczasowy, nowy, ec);
         if (ec)
             throw BladKopii("Nie można nadać nazwy katalogowi " + nowyKatalog + ": " +

@@ -9,9 +9,11 @@
 #include <memory>
 
 #include "compute/data_kal.h"
+#include "engine/engine_error.h"
 #include "engine/file_system.h"
 #include "kit/qt_dialogi.h"
 #include "kit/zrzuty.h"
+#include "naprawa/ui/naprawa_okno.h"
 #include "shell/glowny.h"
 #include "shell/jedna_kopia.h"
 #include "shell/start.h"
@@ -219,6 +221,14 @@ int Przebieg(const OpcjeAplikacji& opcje, store::Dialogi& dialogi, bool zrzuty,
         const int kod = QApplication::exec();
         zmianaUzytkownika = glowny.ZmianaUzytkownika() && !zrzuty;
         return wynik ? wynik : kod;
+    } catch (const engine::CorruptFile& e) {
+        // A damaged table: an administrator may check and repair the tables.
+        if (!zrzuty)
+            naprawa::ui::ZaproponujNaprawe(e.what(), QDir::currentPath().toStdString(), dialogi,
+                                           nullptr);
+        else
+            dialogi.Blad(e.what(), store::kTytulBledu);
+        return 0;
     } catch (const std::exception& e) {
         dialogi.Blad(e.what(), store::kTytulBledu);
         return 0;

@@ -20,6 +20,7 @@
 
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/propozycja_naprawy.h"
 #include "kit/run_guarded.h"
 #include "shell/data_okno.h"
 #include "shell/filtr_zdarzen.h"
@@ -136,6 +137,7 @@ kit::DataSource& TFGlowny::ZrodloPracownikow() {
 
 TFGlowny::~TFGlowny() {
     qApp->removeEventFilter(m_filtr);
+    kit::UstawPropozycjeNaprawy({});
 }
 
 void TFGlowny::ZbudujPanelGorny(QVBoxLayout* uklad) {

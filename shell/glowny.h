@@ -140,6 +140,7 @@ private:
     void Informacje();
     void PrzegrajDoPlac();
     void KopiaDanych();
+    void NaprawaTabel();
     void WyprowadzenieStazu();
     void DziennikZmian();
     void Terminy();

@@ -44,6 +44,8 @@ void TFGlowny::ZbudujMenu() {
          &TFGlowny::DaneStrazy},
         {"administrowanie", "Przegraj dane do płac", "przegrajDoPlac", nullptr,
          &TFGlowny::PrzegrajDoPlac},
+        {"administrowanie", "Naprawa tabel", "naprawaTabel", kBrakAdministratora,
+         &TFGlowny::NaprawaTabel},
         {"inne", "Kopia zapasowa danych.", "kopiaDanych", nullptr, &TFGlowny::KopiaDanych},
         {"inne", "Wyprowadzenie stażu pracownika.", "wyprowadzenieStazuMenu", nullptr,
          &TFGlowny::WyprowadzenieStazu},

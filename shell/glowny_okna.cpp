@@ -6,6 +6,7 @@
 
 #include "kit/run_guarded.h"
 #include "kopia/ui/kopia_okno.h"
+#include "naprawa/ui/naprawa_okno.h"
 #include "payroll/ui/przegrywanie_okno.h"
 #include "reports/ui/terminy_okno.h"
 #include "reports/ui/wydruki_okno.h"
@@ -154,6 +155,15 @@ void TFGlowny::Wydruki() {
 void TFGlowny::KopiaDanych() {
     Otworz(m_dialogi,
            [&] { return std::make_unique<kopia::ui::TFKopiaDanych>(m_tdm, m_dialogi, this); });
+}
+
+void TFGlowny::NaprawaTabel() {
+    Otworz(m_dialogi, [&] {
+        naprawa::ui::TFNaprawaTabel::Sesja sesja{
+            m_tdm.DataDirectory(), m_tdm.Sesja().NazwaKrotka, m_tdm.Sesja().Administrator,
+            [this] { return kopia::ui::KopiaPrzedZamknieciemRoku(m_tdm, m_dialogi, this); }};
+        return std::make_unique<naprawa::ui::TFNaprawaTabel>(sesja, m_dialogi, this);
+    });
 }
 
 int32_t TFGlowny::BiezacyPracownik() const {

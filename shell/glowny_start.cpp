@@ -10,7 +10,9 @@
 #include "compute/teksty_dat.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/propozycja_naprawy.h"
 #include "kit/run_guarded.h"
+#include "naprawa/naprawa.h"
 #include "shell/glowny.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
@@ -51,6 +53,17 @@ bool TFGlowny::SekwencjaStartowa() {
         return false;
     }
     store::DziennikProgramu().UstawUzytkownika(m_tdm.Sesja().NazwaKrotka);
+    // A table found damaged while working: the administrator is offered the repair.
+    kit::UstawPropozycjeNaprawy([this](const std::string& komunikat) {
+        if (!m_tdm.Sesja().Administrator) {
+            m_dialogi.Blad(komunikat, store::kTytulBledu);
+            return;
+        }
+        if (m_dialogi.TakNie(komunikat + "\n\nCzy uruchomić naprawę tabel ?",
+                             naprawa::kTytulNaprawy, store::Ikona::Ostrzezenie,
+                             store::Odpowiedz::Nie) == store::Odpowiedz::Tak)
+            NaprawaTabel();
+    });
     if (m_zmianaHaslaPoZalogowaniu && m_tdm.Sesja().MusiUstawicHaslo)
         ZmianaHasla();
     const store::SesjaUzytkownika& sesja = m_tdm.Sesja();

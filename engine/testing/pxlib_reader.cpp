@@ -13,27 +13,38 @@ namespace mirta::engine::testing {
 
 namespace {
 
+void KeepMessage(pxdoc_t*, int, const char* msg, void* data) {
+    auto* last = static_cast<std::string*>(data);
+    if (last && msg)
+        *last = msg;
+}
+
 struct PxDoc {
     pxdoc_t* doc = nullptr;
+    std::string message;  // pxlib's last error
     explicit PxDoc(const std::string& path) {
         static bool booted = [] {
             PX_boot();
             return true;
         }();
         (void)booted;
-        doc = PX_new();
+        doc = PX_new3(KeepMessage, nullptr, nullptr, nullptr, &message);
         if (!doc || PX_open_file(doc, path.c_str()) < 0) {
             if (doc)
                 PX_delete(doc);
             doc = nullptr;
-            throw std::runtime_error("pxlib cannot open " + path);
+            throw std::runtime_error("pxlib cannot open " + path + ": " + message);
         }
     }
-    ~PxDoc() {
+    PxDoc(const PxDoc&) = delete;
+    PxDoc& operator=(const PxDoc&) = delete;
+    ~PxDoc() { Release(); }
+    void Release() {
         if (doc) {
             PX_close(doc);
             PX_delete(doc);
         }
+        doc = nullptr;
     }
 };
 
@@ -43,10 +54,7 @@ std::string Number(double v) {
     return buf;
 }
 
-}  // namespace
-
-std::vector<std::vector<std::string>> ReadWithPxlib(const std::string& path) {
-    PxDoc px(path);
+std::vector<std::vector<std::string>> ReadRows(PxDoc& px) {
     const int fields = PX_get_num_fields(px.doc);
     const int records = PX_get_num_records(px.doc);
     pxfield_t* defs = PX_get_fields(px.doc);
@@ -54,7 +62,8 @@ std::vector<std::vector<std::string>> ReadWithPxlib(const std::string& path) {
     std::vector<std::vector<std::string>> rows;
     for (int r = 0; r < records; ++r) {
         if (!PX_get_record(px.doc, r, data.data()))
-            throw std::runtime_error("pxlib cannot read record " + std::to_string(r));
+            throw std::runtime_error("pxlib cannot read record " + std::to_string(r) + ": " +
+                                     px.message);
         std::vector<std::string> row;
         int offset = 0;
         for (int f = 0; f < fields; ++f) {
@@ -109,6 +118,39 @@ std::vector<std::vector<std::string>> ReadWithPxlib(const std::string& path) {
         }
         rows.push_back(std::move(row));
     }
+    return rows;
+}
+
+}  // namespace
+
+std::vector<std::vector<std::string>> ReadWithPxlib(const std::string& path) {
+    PxDoc px(path);
+    return ReadRows(px);
+}
+
+std::vector<std::vector<std::string>> ReadWithPxlibIndex(const std::string& path,
+                                                         const std::string& indexPath) {
+    PxDoc px(path);
+    PxDoc index(indexPath);
+    if (PX_read_primary_index(index.doc) < 0)
+        throw std::runtime_error("pxlib cannot read the index " + indexPath + ": " + index.message);
+    // The installed pxlib names PX_set_primary_index so. The table keeps using the index's
+    // data, so the index is deleted after it.
+    // The index pxlib builds for a keyed table on opening is replaced, not freed.
+    void* own = px.doc->px_indexdata;
+    if (PX_add_primary_index(px.doc, index.doc) < 0)
+        throw std::runtime_error("pxlib cannot attach the index " + indexPath + ": " + px.message);
+    if (own && own != px.doc->px_indexdata && own != px.doc->px_data)
+        px.doc->free(px.doc, own);
+    auto rows = ReadRows(px);
+    px.Release();
+    // pxlib frees neither the entries it read nor their array.
+    auto* entries = static_cast<pxpindex_t*>(index.doc->px_data);
+    for (int i = 0; entries && i < index.doc->px_datalen; ++i)
+        index.doc->free(index.doc, entries[i].data);
+    if (entries)
+        index.doc->free(index.doc, entries);
+    index.doc->px_data = nullptr;
     return rows;
 }
 

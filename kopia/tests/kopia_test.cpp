@@ -298,6 +298,56 @@ TEST_F(Kopia, UszkodzoneIWrogieArchiwaSaOdrzucaneBezSladu) {
     }
 }
 
+// An archive whose every file matches its manifest is restored only when it holds a data
+// directory the program can start on; otherwise nothing of it is left.
+TEST_F(Kopia, NiekompletnyKatalogDanychNieJestOdtwarzany) {
+    const std::string h = "MIRTA KOPIA 1\n";
+    const std::string zera(4096, '\0');
+    struct Przypadek {
+        const char* nazwa;
+        std::function<std::string()> archiwum;
+        std::vector<std::string> fragmenty;
+    };
+    const std::vector<Przypadek> przypadki = {
+        {"sama Mirta.DB z zer",
+         [&] {
+             const fs::path p = m_tmp / "zera.zip";
+             Archiwum(p, h + Linia("Mirta.DB", zera), {{"Mirta.DB", zera}});
+             return p.string();
+         },
+         {"nie zawiera kompletnego katalogu danych", "tabela Mirta.DB jest uszkodzona",
+          "brak tabeli ParametryKadr.db"}},
+        {"bez jednej tabeli",
+         [&] {
+             fs::remove(dane / "ParametryKadr.db");
+             return UtworzKopie(dane.string(), (m_tmp / "k1").string(), {}).archiwum;
+         },
+         {"nie zawiera kompletnego katalogu danych: brak tabeli ParametryKadr.db"}},
+        {"licznik rekordów niezgodny z blokami",
+         [&] {
+             std::string b = Czytaj(dane / "Mirta.DB");
+             b[6] = static_cast<char>(b[6] + 5);
+             Zapisz(dane / "Mirta.DB", b);
+             return UtworzKopie(dane.string(), (m_tmp / "k2").string(), {}).archiwum;
+         },
+         {"tabela Mirta.DB podaje w nagłówku 5 rekordów, a jej bloki zawierają 0"}},
+    };
+    for (const Przypadek& c : przypadki) {
+        SCOPED_TRACE(c.nazwa);
+        const std::string archiwum = c.archiwum();
+        const fs::path nowy = m_tmp / "nowy";
+        try {
+            OdtworzKopie(archiwum, nowy.string());
+            ADD_FAILURE() << "przyjęte";
+        } catch (const BladKopii& e) {
+            for (const auto& f : c.fragmenty)
+                EXPECT_NE(std::string(e.what()).find(f), std::string::npos) << e.what();
+        }
+        EXPECT_FALSE(fs::exists(nowy));
+        EXPECT_FALSE(fs::exists(m_tmp / ".nowy.odtwarzanie"));
+    }
+}
+
 TEST(BezpiecznaSciezka, Przypadki) {
     const std::pair<const char*, bool> przypadki[] = {
         {"Mirta.DB", true},     {"SPD/Parametry.db", true},
