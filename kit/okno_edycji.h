@@ -15,6 +15,7 @@ class QPushButton;
 
 namespace mirta::kit {
 
+class AutomaticEdit;
 class DataSource;
 
 // What closing asks about one table with unsaved changes.
@@ -40,8 +41,8 @@ bool ZapytajOZapis(const PytaniaOZapis& pytania, engine::Dataset& tabela, store:
 //
 //   class TFWydawcy : public kit::OknoEdycji {
 //       TFWydawcy(...) : OknoEdycji(dialogi, parent) {
-//           m_zrodlo = new kit::DataSource(*tdm.TWydawcy, dialogi, edycja, this);
-//           DodajZrodlo(*m_zrodlo, {" Czy zapisać ... ?", "Czy dopisać ... ?", " Kontrola."});
+//           m_zrodlo = &NoweZrodlo(*tdm.TWydawcy, edycja,
+//                                  {" Czy zapisać ... ?", "Czy dopisać ... ?", " Kontrola."});
 //           auto* uklad = new QVBoxLayout(this);
 //           ... controls ...
 //           uklad->addLayout(Przyciski());
@@ -54,6 +55,14 @@ public:
     ~OknoEdycji() override;
 
     store::Dialogi& DialogiOkna() const { return m_dialogi; }
+
+    // A data source over `tabela`, owned by the window; closing asks about its table. Its
+    // controls let go of it by themselves, whatever goes first, so the window needs no
+    // destructor of its own for them.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja, PytaniaOZapis pytania);
+    // The same, asked about through another source, or not at all; closing only writes what
+    // its controls hold.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja);
 
     // Closing asks about this source's table.
     void DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania);
