@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "documents/ui/edytor.h"
-#include "shell/glowny.h"
 #include "kit/run_guarded.h"
+#include "shell/glowny.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "spd/mapowanie.h"
@@ -18,6 +18,7 @@
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
 #include "spd/ui/zbiory_spd.h"
+#include "store/obraz_pracownika.h"
 #include "store/pozycjonowanie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -117,10 +118,8 @@ void TFGlowny::ParametrySPD() {
 
 // Left open beside the main window, so that the clerk can go from finding to finding.
 void TFGlowny::KontrolaDanychSPD() {
-    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
     auto* okno = new spd::ui::TFKontrolaDanychSPD(
-        m_tdm, m_tdm1, m_dialogi, {},
-        {p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)},
+        m_tdm, m_tdm1, m_dialogi, {}, store::DataPrzetwarzania(m_tdm),
         [this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); }, this);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     okno->show();

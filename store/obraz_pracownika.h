@@ -32,7 +32,8 @@ struct ObrazPracownika {
 ObrazPracownika PoliczObrazPracownika(ZrodlaObliczen& zrodla, int32_t pracownik,
                                       compute::DataKal data, CzesciObrazu czesci = {});
 
-// The processing date as a calendar date.
+// The processing date of the session as a calendar date.
+compute::DataKal DataPrzetwarzania(const TDM& tdm);
 compute::DataKal DataPrzetwarzania(const ZrodlaObliczen& zrodla);
 
 }  // namespace mirta::store

@@ -20,6 +20,7 @@
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/ui/zbiory_spd.h"
+#include "store/obraz_pracownika.h"
 #include "store/tdm.h"
 
 namespace mirta::spd::ui {
@@ -57,7 +58,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     };
     m_harmonogram->SetFieldHooks("Rodzaj", rodzaj);
     PokazTakNie(*m_harmonogram, "Aktywny");
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_harmonogram, dialogi, edycja);
+    m_zrodlo = new kit::DataSource(*m_harmonogram, dialogi, edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     m_nawigator = new kit::DbNavigator(this);
@@ -65,7 +66,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     for (auto b : {kit::NavButton::Insert, kit::NavButton::Delete, kit::NavButton::Edit,
                    kit::NavButton::Post, kit::NavButton::Cancel})
         m_nawigator->SetButtonVisible(b, false);
-    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->SetDataSource(m_zrodlo);
     m_nawigator->Attach();
     uklad->addWidget(m_nawigator);
 
@@ -84,7 +85,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_lista->SetColumns(std::move(kolumny));
     m_lista->SetReadOnly(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lista->SetDataSource(m_zrodlo.get());
+    m_lista->SetDataSource(m_zrodlo);
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
 
@@ -126,12 +127,6 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
 
     CzytajHarmonogram();
     resize(1120, 460);
-}
-
-TFHarmonogramSPD::~TFHarmonogramSPD() {
-    delete m_lista;
-    delete m_nawigator;
-    m_zrodlo.reset();
 }
 
 void TFHarmonogramSPD::CzytajHarmonogram() {
@@ -176,14 +171,10 @@ void TFHarmonogramSPD::PokazPostep(const std::string& podpis, double udzial) {
 }
 
 bool TFHarmonogramSPD::KontrolaPrzedGenerowaniem() {
-    std::vector<WpisHarmonogramu> wpisy;
-    for (const WpisHarmonogramu& w : m_wpisy)
-        if (m_zaznaczone.Zaznaczony(w.identyfikator))
-            wpisy.push_back(w);
+    const std::vector<WpisHarmonogramu> wpisy = m_zaznaczone.Wybrane(m_wpisy);
     if (wpisy.empty())
         return true;
-    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
-    const compute::DataKal data{p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)};
+    const compute::DataKal data = store::DataPrzetwarzania(m_tdm);
     std::vector<Usterka> usterki;
     setCursor(Qt::WaitCursor);
     const bool sprawdzono = kit::RunGuarded(

@@ -39,7 +39,6 @@ public:
     TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
                      kit::AutomaticEdit& edycja, Tryb tryb, compute::DataKal dzis,
                      QWidget* parent = nullptr);
-    ~TFHarmonogramSPD() override;
 
     const Zaznaczenia& Zaznaczone() const { return m_zaznaczone; }
     // The pop-up menu's commands and the generation button.
@@ -65,7 +64,7 @@ private:
     Tryb m_tryb;
     compute::DataKal m_dzis;
     std::unique_ptr<engine::Dataset> m_harmonogram;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
+    kit::DataSource* m_zrodlo = nullptr;
     std::vector<WpisHarmonogramu> m_wpisy;
     Zaznaczenia m_zaznaczone;
     WynikGenerowania m_wynik;

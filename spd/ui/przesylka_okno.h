@@ -25,13 +25,11 @@ class TFSPDPrzesylka : public QDialog {
 public:
     TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store::Dialogi& dialogi,
                    kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
-    ~TFSPDPrzesylka() override;
 
     void PrzelaczPrzesylki();
 
 private:
     std::unique_ptr<engine::Dataset> m_naglowki, m_pozycje, m_log;
-    std::unique_ptr<kit::DataSource> m_zrodloNaglowkow, m_zrodloPozycji, m_zrodloLogu;
     QGroupBox* m_panelLogu = nullptr;
 };
 

@@ -45,7 +45,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     m_rejestr = ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TRejPrzesylek"),
                             "TRejPrzesylek", "DataTworzenia;CzasTworzenia");
     m_rejestr->Last();
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_rejestr, dialogi, edycja);
+    m_zrodlo = new kit::DataSource(*m_rejestr, dialogi, edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     m_nawigator = new kit::DbNavigator(this);
@@ -59,7 +59,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     for (auto b : {kit::NavButton::Insert, kit::NavButton::Delete, kit::NavButton::Edit,
                    kit::NavButton::Post, kit::NavButton::Cancel, kit::NavButton::Refresh})
         m_nawigator->SetButtonVisible(b, false);
-    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->SetDataSource(m_zrodlo);
     m_nawigator->Attach();
     uklad->addWidget(m_nawigator);
 
@@ -73,7 +73,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
          Kolumna("Identyfikator", "Identyfikator", 90, Qt::AlignRight | Qt::AlignVCenter)});
     m_lista->SetReadOnly(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lista->SetDataSource(m_zrodlo.get());
+    m_lista->SetDataSource(m_zrodlo);
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
 
@@ -110,12 +110,6 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     connect(m_wyslij, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::GenerujIWyslij);
     connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(920, 420);
-}
-
-TFSPDWysylaniePrzesylek::~TFSPDWysylaniePrzesylek() {
-    delete m_lista;
-    delete m_nawigator;
-    m_zrodlo.reset();
 }
 
 WpisRejestru TFSPDWysylaniePrzesylek::Biezacy() const {

@@ -40,7 +40,6 @@ public:
 
     TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
                             PokazanieTekstu pokazBledy = {}, QWidget* parent = nullptr);
-    ~TFSPDWysylaniePrzesylek() override;
 
     // The register entry under the cursor.
     WpisRejestru Biezacy() const;
@@ -59,7 +58,7 @@ private:
     kit::AutomaticEdit& m_edycja;
     PokazanieTekstu m_pokazBledy;
     std::unique_ptr<engine::Dataset> m_rejestr;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
+    kit::DataSource* m_zrodlo = nullptr;
     kit::DbGrid* m_lista = nullptr;
     kit::DbNavigator* m_nawigator = nullptr;
     QPushButton* m_pokaz = nullptr;

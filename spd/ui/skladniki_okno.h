@@ -19,13 +19,11 @@ class TFSPDSkladnikiWynagrodzen : public kit::OknoEdycji {
 public:
     TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
                               QWidget* parent = nullptr);
-    ~TFSPDSkladnikiWynagrodzen() override;
 
     engine::Dataset& Skladniki() { return *m_skladniki; }
 
 private:
     std::unique_ptr<engine::Dataset> m_skladniki;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
 };
 
 }  // namespace mirta::spd::ui

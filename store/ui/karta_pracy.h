@@ -3,10 +3,10 @@
 #include <array>
 #include <memory>
 
+#include "engine/observer.h"
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
 #include "store/czas_pracy.h"
-#include "engine/observer.h"
 
 class QLabel;
 class QPushButton;
@@ -47,10 +47,11 @@ private:
     void PokazSumy();
     void WypelnijDzien(int dzien);
 
-    std::unique_ptr<KartyPracy> m_karty;
     // Day cells are typed into while the card shows, whatever the main window's option.
     kit::AutomaticEdit m_edycjaDni;
-    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloDni;
+    std::unique_ptr<KartyPracy> m_karty;
+    kit::DataSource* m_zrodlo = nullptr;
+    kit::DataSource* m_zrodloDni = nullptr;
     engine::Subscription m_zmiany;
     bool m_sumyZaplanowane = false;
     QWidget* m_panelListy = nullptr;

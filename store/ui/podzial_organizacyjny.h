@@ -31,7 +31,8 @@ private:
     void Uzyj();
 
     std::unique_ptr<PodzialOrganizacyjny> m_logika;
-    std::unique_ptr<kit::DataSource> m_nad, m_pod;
+    kit::DataSource* m_nad = nullptr;
+    kit::DataSource* m_pod = nullptr;
     bool m_uzyto = false;
 };
 

@@ -54,7 +54,8 @@ private:
     kit::AutomaticEdit& m_edycja;
     TableComponent& m_slownik;
     TableComponent* m_stawki = nullptr;  // open only while the window is
-    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloStawek;
+    kit::DataSource* m_zrodlo = nullptr;
+    kit::DataSource* m_zrodloStawek = nullptr;
     engine::Subscription m_naprawa;
     TDM1& m_tdm1;
     // The leave types' window holds the leave rows' calculation while it is open.

@@ -22,7 +22,6 @@ private:
     void Blokada();
 
     std::unique_ptr<StrukturaEtatow> m_logika;
-    std::unique_ptr<kit::DataSource> m_glowki, m_pozycje;
     QWidget* m_panelGlowek = nullptr;
     QWidget* m_panelPozycji = nullptr;
 };
