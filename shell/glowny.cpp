@@ -18,11 +18,11 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "shell/data_okno.h"
-#include "shell/filtr_zdarzen.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/run_guarded.h"
+#include "shell/data_okno.h"
+#include "shell/filtr_zdarzen.h"
 #include "shell/strony_pracownika.h"
 #include "shell/uklady_siatek.h"
 #include "shell/zamykanie.h"
@@ -211,16 +211,7 @@ void TFGlowny::ZbudujListe() {
     m_lista->setAccessibleName("Lista pracowników");
     const Qt::Alignment lewo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment srodek = Qt::AlignCenter;
-    auto kolumna = [&](const char* pole, const char* tytul, int szerokosc, Qt::Alignment wyrownanie,
-                       Qt::Alignment wyrownanieTytulu) {
-        kit::Column k;
-        k.field = pole;
-        k.title = tytul;
-        k.width = szerokosc;
-        k.alignment = wyrownanie;
-        k.titleAlignment = wyrownanieTytulu;
-        return k;
-    };
+    const auto kolumna = &kit::MakeColumn;
     m_lista->SetColumns({
         kolumna("AktualnyStopien", "Stopień", 150, lewo, lewo),
         kolumna("AktualneStanowisko", "Stanowisko", 190, lewo, lewo),
