@@ -17,13 +17,13 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "kit/run_guarded.h"
 #include "reports/plik_qrp.h"
-#include "reports/raport.h"
 #include "reports/qt/rysowanie.h"
 #include "reports/qt/zapis_wydruku.h"
-#include "kit/run_guarded.h"
-#include "wspolne/dialogi.h"
+#include "reports/raport.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::reports::ui {
 
@@ -276,15 +276,24 @@ void TQuickReportViewer::resizeEvent(QResizeEvent* e) {
 }
 
 bool TQuickReportViewer::ZapiszJako(const QString& plik, FormatWydruku format) {
-    if (!m_gotowy || m_wydruk.strony.empty()) {
+    if (!m_gotowy) {
+        QApplication::beep();
+        return false;
+    }
+    return ZapiszWydrukOkna(m_wydruk, plik, format, m_dialogi);
+}
+
+bool ZapiszWydrukOkna(const Wydruk& w, const QString& plik, FormatWydruku format,
+                      store::Dialogi& dialogi) {
+    if (w.strony.empty()) {
         QApplication::beep();
         return false;
     }
     if (!RozszerzeniePasuje(plik.toStdString(), format)) {
-        m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
+        dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
         return false;
     }
-    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
+    return kit::RunGuarded(dialogi, [&] { ZapiszWydruk(w, format, plik.toStdString()); });
 }
 
 bool TQuickReportViewer::Otworz(const QString& plik) {

@@ -94,4 +94,10 @@ void DrukujNa(QPrinter& drukarka, const Wydruk& w);
 std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rodzic,
                                                                     const QString& tytul);
 
+// Writes `w` as the user asked in a window: a beep for a report without pages, the message of
+// a file name that does not fit the format, the writer's failure through `dialogi`; true once
+// written.
+bool ZapiszWydrukOkna(const Wydruk& w, const QString& plik, FormatWydruku format,
+                      store::Dialogi& dialogi);
+
 }  // namespace mirta::reports::ui

@@ -10,17 +10,16 @@
 #include <QVBoxLayout>
 
 #include "compute/teksty_dat.h"
-#include "reports/dane_raportu.h"
-#include "reports/raport_terminow.h"
-#include "reports/qt/miara_qt.h"
-#include "reports/ui/podglad.h"
-#include "reports/qt/zapis_wydruku.h"
 #include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
+#include "reports/dane_raportu.h"
+#include "reports/qt/miara_qt.h"
+#include "reports/raport_terminow.h"
+#include "reports/ui/podglad.h"
 #include "store/obraz_pracownika.h"
 #include "store/terminy.h"
-#include "wspolne/dialogi.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/dialogi.h"
 
 namespace mirta::reports::ui {
 
@@ -122,15 +121,8 @@ void TFTerminy::Podglad() {
 }
 
 bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
-    if (m_wydruk.strony.empty()) {  // the list could not be made
-        QApplication::beep();
-        return false;
-    }
-    if (!RozszerzeniePasuje(plik.toStdString(), format)) {
-        m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
-        return false;
-    }
-    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
+    // No pages when the list could not be made.
+    return ZapiszWydrukOkna(m_wydruk, plik, format, m_dialogi);
 }
 
 void TFTerminy::EksportZOkna() {
