@@ -2,9 +2,6 @@
 // prepared-report file.
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
-#include <functional>
 #include <memory>
 
 #include "cli/commands.h"
@@ -16,19 +13,17 @@
 #include "documents/rtf_writer.h"
 #include "documents/slownik_tagow.h"
 #include "reports/definicje.h"
-#include "reports/eksport.h"
-#include "reports/eksport_xlsx.h"
 #include "reports/format_wydruku.h"
-#include "reports/plik_qrp.h"
-#include "reports/raport.h"
 #include "reports/qt/miara_qt.h"
-#include "reports/qt/rysowanie.h"
+#include "reports/qt/zapis_wydruku.h"
+#include "reports/raport.h"
 #include "reports/wydruk_kadrowy.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::cli {
 
@@ -41,47 +36,6 @@ std::string NazwaKomorki(store::ZrodlaObliczen& zrodla, int32_t id) {
         if (store::LiczbaCalkowita(t.ReadField(i, pid)) == id)
             return store::Przyciety(t.ReadField(i, pn));
     return {};
-}
-
-void ZapiszBajty(const std::string& dane, const std::string& plik) {
-    std::ofstream f(plik, std::ios::binary);
-    f.write(dane.data(), std::streamsize(dane.size()));
-    f.close();
-    if (!f)
-        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
-}
-
-void Zapisz(const reports::Wydruk& w, reports::FormatWydruku format, const std::string& plik) {
-    using F = reports::FormatWydruku;
-    switch (format) {
-        case F::Pdf:
-            reports::ui::ZapiszPdf(w, QString::fromStdString(plik));
-            return;
-        case F::Xlsx:
-            reports::EksportXlsx(w, plik);
-            return;
-        default:
-            break;
-    }
-    ZapiszBajty(format == F::Qrp   ? reports::ZapiszQrp(w)
-                : format == F::Txt ? reports::EksportTxt(w)
-                : format == F::Htm ? reports::EksportHtm(w)
-                                   : reports::EksportCsv(w),
-                plik);
-}
-
-// Written beside the target first, so a failure leaves no half-written file behind.
-void ZapiszPrzezTymczasowy(const std::string& plik,
-                           const std::function<void(const std::string&)>& zapisz) {
-    const std::string tymczasowy = plik + ".tmp";
-    try {
-        zapisz(tymczasowy);
-        std::filesystem::rename(tymczasowy, plik);
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(tymczasowy, ec);
-        throw;
-    }
 }
 
 // The formats a produced document is written in: the document itself (RTF, its text) or its
@@ -140,21 +94,20 @@ int WydrukWedlugWzorca(Invocation& call, store::ZrodlaObliczen& zrodla, store::D
     if (tytul.empty())
         tytul = Przyciete(szablon->nazwaWydruku);
     size_t stron = 0;
-    ZapiszPrzezTymczasowy(plik, [&](const std::string& cel) {
-        if (format == "rtf")
-            return ZapiszBajty(documents::WriteRtf(dokument), cel);
-        if (format == "txt")
-            return ZapiszBajty(documents::PlainText(dokument), cel);
+    if (format == "rtf") {
+        wspolne::ZapiszAtomowo(plik, documents::WriteRtf(dokument));
+    } else if (format == "txt") {
+        wspolne::ZapiszAtomowo(plik, documents::PlainText(dokument));
+    } else {
         // The registry's columns and orientation are the printout's copies and page.
         reports::ui::ZapewnijAplikacjeQt();
         const reports::ui::MiaraQt miara;
         const reports::Wydruk w = reports::WydrukKadrowy(
             dokument, miara, {std::clamp(szablon->iloscKolumn, 1, 2), szablon->portret}, tytul);
         stron = w.strony.size();
-        if (format == "pdf")
-            return reports::ui::ZapiszPdf(w, QString::fromStdString(cel));
-        ZapiszBajty(reports::ZapiszQrp(w), cel);
-    });
+        reports::ui::ZapiszWydruk(
+            w, format == "pdf" ? reports::FormatWydruku::Pdf : reports::FormatWydruku::Qrp, plik);
+    }
     zrodla.Komunikaty().Pokaz(dialogi);
     if (stron > 0)
         std::printf("Zapisano „%s”: %s, stron: %zu.\n", tytul.c_str(), plik.c_str(), stron);
@@ -288,7 +241,7 @@ int RunRaport(Invocation& call) {
     reports::ui::ZapewnijAplikacjeQt();
     const reports::ui::MiaraQt miara;
     const reports::Wydruk w = reports::PrzygotujWydruk(zrodla, miara, p);
-    ZapiszPrzezTymczasowy(plik, [&](const std::string& cel) { Zapisz(w, *format, cel); });
+    reports::ui::ZapiszWydruk(w, *format, plik);
     zrodla.Komunikaty().Pokaz(s->dialogi);
     std::printf("Zapisano „%s”: %s, stron: %zu.\n", w.tytul.c_str(), plik.c_str(), w.strony.size());
     return kExitOk;

@@ -1,59 +1,36 @@
 #include "reports/qt/zapis_wydruku.h"
 
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
-
 #include "reports/eksport.h"
 #include "reports/eksport_xlsx.h"
 #include "reports/plik_qrp.h"
 #include "reports/qt/rysowanie.h"
+#include "wspolne/zapis_atomowy.h"
 
 namespace mirta::reports::ui {
 
-namespace {
-
-void ZapiszBajty(const std::string& dane, const std::string& plik) {
-    std::ofstream f(plik, std::ios::binary);
-    f.write(dane.data(), std::streamsize(dane.size()));
-    f.close();
-    if (!f)
-        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
-}
-
-void Zapisz(const Wydruk& w, FormatWydruku format, const std::string& plik) {
+void ZapiszWydruk(const Wydruk& w, FormatWydruku format, const std::string& plik) {
+    wspolne::ZapisAtomowy zapis(plik);
     switch (format) {
         case FormatWydruku::Qrp:
-            return ZapiszBajty(ZapiszQrp(w), plik);
+            zapis.Dopisz(ZapiszQrp(w));
+            break;
         case FormatWydruku::Txt:
-            return ZapiszBajty(EksportTxt(w), plik);
+            zapis.Dopisz(EksportTxt(w));
+            break;
         case FormatWydruku::Htm:
-            return ZapiszBajty(EksportHtm(w), plik);
+            zapis.Dopisz(EksportHtm(w));
+            break;
         case FormatWydruku::Csv:
-            return ZapiszBajty(EksportCsv(w), plik);
+            zapis.Dopisz(EksportCsv(w));
+            break;
         case FormatWydruku::Pdf:
-            return ZapiszPdf(w, QString::fromStdString(plik));
+            ZapiszPdf(w, QString::fromStdString(zapis.Tymczasowy().string()));
+            break;
         case FormatWydruku::Xlsx:
-            return EksportXlsx(w, plik);
+            EksportXlsx(w, zapis.Tymczasowy().string());
+            break;
     }
-}
-
-}  // namespace
-
-void ZapiszWydruk(const Wydruk& w, FormatWydruku format, const std::string& plik) {
-    const std::string tymczasowy = plik + ".tmp";
-    try {
-        Zapisz(w, format, tymczasowy);
-        std::filesystem::rename(tymczasowy, plik);
-    } catch (const std::filesystem::filesystem_error&) {
-        std::error_code ec;
-        std::filesystem::remove(tymczasowy, ec);
-        throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
-    } catch (...) {
-        std::error_code ec;
-        std::filesystem::remove(tymczasowy, ec);
-        throw;
-    }
+    zapis.Zatwierdz();
 }
 
 }  // namespace mirta::reports::ui
