@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -27,6 +28,7 @@ namespace mirta::kit {
 class AutomaticEdit;
 class DataSource;
 class DbGrid;
+class DbNavigator;
 }  // namespace mirta::kit
 
 namespace mirta::reports::ui {
@@ -70,6 +72,11 @@ protected:
     void done(int wynik) override;
 
 private:
+    // The parts the constructor lays out.
+    QWidget* ZbudujWybory();
+    QLayout* ZbudujUstawienia();
+    QWidget* ZbudujPanelDefinicji(kit::DbNavigator*& nawigator);
+    void WczytajNaOtwarcie(kit::DbNavigator& nawigator);
     void ZmianaWyboru();
     // "Wydruk według wzorca.": the selected template filled for the current employee in the
     // editor; a template not meant for the editor passes the checks and produces nothing.
