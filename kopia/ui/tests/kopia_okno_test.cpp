@@ -20,7 +20,7 @@ namespace {}  // namespace
 class KopiaOknoTest : public QObject {
     Q_OBJECT
 private slots:
-    void KopiaIOdtworzenieZPostepem() {
+    void kopiaIOdtworzenieZPostepem() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         QTemporaryDir tmp;
@@ -51,7 +51,7 @@ private slots:
         QVERIFY(Znajdz<QPushButton>(okno, "wykonajKopie")->isEnabled());
     }
 
-    void UszkodzoneArchiwumOdrzucone() {
+    void uszkodzoneArchiwumOdrzucone() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         QTemporaryDir tmp;

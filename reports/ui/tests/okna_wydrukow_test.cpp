@@ -97,7 +97,7 @@ private slots:
     }
     void cleanup() { baza.reset(); }
 
-    void OpensOnTheProcessingYearAndEveryUnit() {
+    void opensOnTheProcessingYearAndEveryUnit() {
         TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
         okno.show();
         QCOMPARE(Znajdz<QLineEdit>(okno, "dataOd")->text(), QString("2026-01-01"));
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(Znajdz<QWidget>(okno, "szablony")->isVisible());
     }
 
-    void RefusesABadPeriodAndAnEmptyDefinition() {
+    void refusesABadPeriodAndAnEmptyDefinition() {
         TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
         okno.WybierzWydruk(4);
         okno.UstawOkres("2007-05-01", "2007-04-30");
@@ -129,7 +129,7 @@ private slots:
         QCOMPARE(baza->OstatniKomunikat(), std::string("Nie wybrano danych do wydruku !!!"));
     }
 
-    void PreviewShowsPagesWithItsControlsAndSavesAndReopens() {
+    void previewShowsPagesWithItsControlsAndSavesAndReopens() {
         TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
         okno.WybierzWydruk(2);
         okno.Podglad(true);
@@ -199,7 +199,7 @@ private slots:
     }
 
     // Closing the preview while the report is still laid out drops it whole.
-    void ClosingDuringPreparationLeavesNothing() {
+    void closingDuringPreparationLeavesNothing() {
         TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
         okno.WybierzWydruk(3);
         okno.Podglad(true);
@@ -212,7 +212,7 @@ private slots:
         QCOMPARE(p->LiczbaStron(), 0);
     }
 
-    void SavedDefinitionsAreWrittenAndReadBack() {
+    void savedDefinitionsAreWrittenAndReadBack() {
         const int32_t id = mirta::reports::DodajDefinicje(*baza->tdm1, "Lista PESEL");
         {
             TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
@@ -239,7 +239,7 @@ private slots:
     // The lower rows show what each cell prints for the current employee; editing one edits
     // the cell's tags; the editor's pop-up menu picks tags for the selected cell while the
     // window is open, and is itself again afterwards.
-    void DefinitionGridShowsLiveValuesAndTakesTagsFromTheEditor() {
+    void definitionGridShowsLiveValuesAndTakesTagsFromTheEditor() {
         const QString nazwisko = QString::fromStdString(Nazwisko(*baza));
         mirta::documents::TFEditor edytor(baza->dialogi);
         {
@@ -289,7 +289,7 @@ private slots:
 
     // "Wydruk według wzorca.": the selected template filled for the current employee opens in
     // the editor; without an editor nothing is produced.
-    void TemplateChoiceProducesTheDocumentInTheEditor() {
+    void templateChoiceProducesTheDocumentInTheEditor() {
         DemoOkien wzory(KopiujWzory);
         QVERIFY(wzory.ZalogujIOtworzTabele());
         mirta::documents::TFEditor edytor(wzory.dialogi);
@@ -328,7 +328,7 @@ private slots:
 
     // The editor's "Wydruk inny": its text through the personnel printout, one or two copies,
     // portrait or landscape; afterwards the printout is back at one copy, portrait.
-    void EditorsOtherPrintoutsPreviewThroughThePersonnelPrintout() {
+    void editorsOtherPrintoutsPreviewThroughThePersonnelPrintout() {
         DemoOkien wzory(KopiujWzory);
         QVERIFY(wzory.ZalogujIOtworzTabele());
         mirta::store::ZrodlaObliczen zrodla(*wzory.tdm, *wzory.tdm1);
@@ -397,7 +397,7 @@ private slots:
 
     // Documents a word processor wrote (a letter, a table, a landscape page) through the
     // personnel printout: every line inside the page, the table's lines drawn.
-    void WordProcessorDocumentsThroughThePersonnelPrintout() {
+    void wordProcessorDocumentsThroughThePersonnelPrintout() {
         const QString dane =
             QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../../documents/tests/data/");
         const mirta::reports::ui::MiaraQt miara;

@@ -21,7 +21,7 @@ using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 class DziennikOknoTest : public QObject {
     Q_OBJECT
 private slots:
-    void ZmianaWidocznaZFiltramiIArchiwum() {
+    void zmianaWidocznaZFiltramiIArchiwum() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         auto& p = *baza.tdm->TPracownicy;
@@ -64,7 +64,7 @@ private slots:
         QVERIFY(QFile::exists(baza.Plik("DziennikDo21000101.DB")));
     }
 
-    void ZwyklyUzytkownikNieArchiwizuje() {
+    void zwyklyUzytkownikNieArchiwizuje() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
         TFDziennikZmian okno(*baza.tdm, baza.dialogi, 0);
