@@ -35,6 +35,10 @@ OknoEdycji::OknoEdycji(store::Dialogi& dialogi, QWidget* parent)
     m_przyciski->addWidget(m_zamknij);
 }
 
+OknoEdycji::OknoEdycji(const Uslugi& uslugi, QWidget* parent) : OknoEdycji(uslugi.dialogi, parent) {
+    m_edycja = &uslugi.edycja;
+}
+
 OknoEdycji::~OknoEdycji() {
     // The window's own sources end before its controls are hidden and destroyed, so no control
     // writes a half-typed value as it loses the focus.
@@ -55,6 +59,14 @@ DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycj
     auto* zrodlo = new DataSource(tabela, m_dialogi, edycja, this);
     DodajZrodlo(*zrodlo);
     return *zrodlo;
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela, PytaniaOZapis pytania) {
+    return NoweZrodlo(tabela, *m_edycja, std::move(pytania));
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela) {
+    return NoweZrodlo(tabela, *m_edycja);
 }
 
 void OknoEdycji::DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania) {

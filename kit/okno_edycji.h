@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/dataset.h"
+#include "kit/uslugi.h"
 #include "wspolne/dialogi.h"
 
 class QHBoxLayout;
@@ -52,6 +53,8 @@ class OknoEdycji : public QDialog {
     Q_OBJECT
 public:
     explicit OknoEdycji(store::Dialogi& dialogi, QWidget* parent = nullptr);
+    // A window of the program: its sources follow the program's automatic-edit option.
+    explicit OknoEdycji(const Uslugi& uslugi, QWidget* parent = nullptr);
     ~OknoEdycji() override;
 
     store::Dialogi& DialogiOkna() const { return m_dialogi; }
@@ -63,6 +66,10 @@ public:
     // The same, asked about through another source, or not at all; closing only writes what
     // its controls hold.
     DataSource& NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja);
+    // The same under the automatic-edit option the window was handed.
+    // REQUIRES: the window was made from Uslugi.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, PytaniaOZapis pytania);
+    DataSource& NoweZrodlo(engine::Dataset& tabela);
 
     // Closing asks about this source's table.
     void DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania);
@@ -98,6 +105,7 @@ private:
     };
 
     store::Dialogi& m_dialogi;
+    AutomaticEdit* m_edycja = nullptr;
     std::vector<Zrodlo> m_zrodla;
     QHBoxLayout* m_przyciski;
     QPushButton* m_zamknij;

@@ -11,9 +11,9 @@
 #include "documents/ui/dokument_qt.h"
 #include "documents/ui/edytor.h"
 #include "documents/ui/szablony_wydrukow_okno.h"
+#include "kit/run_guarded.h"
 #include "reports/ui/podglad_kadrowy.h"
 #include "shell/glowny.h"
-#include "kit/run_guarded.h"
 #include "shell/strony_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -61,7 +61,7 @@ void TFGlowny::Edytor() {
 
 void TFGlowny::SzablonyWydrukow() {
     kit::RunGuarded(m_dialogi, [&] {
-        documents::TFSzablonyWydrukow okno(m_tdm1, m_dialogi, m_edycjaAutomatyczna, this);
+        documents::TFSzablonyWydrukow okno(UslugiOkien(), this);
         okno.exec();
     });
 }

@@ -71,8 +71,7 @@ void ZaczekajNaZamkniecie(QWidget& okno) {
 void TFGlowny::UtworzeniePrzesylek() {
     OtworzOkno(m_dialogi, [&] {
         auto okno = std::make_unique<spd::ui::TFHarmonogramSPD>(
-            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-            spd::ui::TFHarmonogramSPD::Tryb::Generowanie, Dzisiaj(), this);
+            UslugiOkien(), spd::ui::TFHarmonogramSPD::Tryb::Generowanie, Dzisiaj(), this);
         okno->UstawSkok([this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); });
         return okno;
     });
@@ -81,8 +80,7 @@ void TFGlowny::UtworzeniePrzesylek() {
 void TFGlowny::HarmonogramSPD() {
     OtworzOkno(m_dialogi, [&] {
         return std::make_unique<spd::ui::TFHarmonogramSPD>(
-            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-            spd::ui::TFHarmonogramSPD::Tryb::Podglad, Dzisiaj(), this);
+            UslugiOkien(), spd::ui::TFHarmonogramSPD::Tryb::Podglad, Dzisiaj(), this);
     });
 }
 
@@ -99,15 +97,13 @@ void TFGlowny::WysylaniePrzesylek() {
         ZaczekajNaZamkniecie(e);
     };
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(
-            m_tdm, m_dialogi, m_edycjaAutomatyczna, pokazBledy, this);
+        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(UslugiOkien(), pokazBledy, this);
     });
 }
 
 void TFGlowny::SkladnikiWynagrodzenia() {
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFSPDSkladnikiWynagrodzen>(m_tdm, m_dialogi,
-                                                                    m_edycjaAutomatyczna, this);
+        return std::make_unique<spd::ui::TFSPDSkladnikiWynagrodzen>(UslugiOkien(), this);
     });
 }
 

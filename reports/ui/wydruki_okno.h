@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <memory>
 
+#include "kit/uslugi.h"
 #include "reports/wybory.h"
 
 class QCheckBox;
@@ -41,8 +42,8 @@ class TFWydruki : public QDialog {
     Q_OBJECT
 public:
     // `definicja` outlives the window: the cells are kept between openings.
-    TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
-              kit::AutomaticEdit& edycja, DefinicjaWydruku& definicja, QWidget* parent = nullptr);
+    TFWydruki(const kit::Uslugi& u, DefinicjaWydruku& definicja, QWidget* parent = nullptr)
+        : TFWydruki(u.tdm, u.tdm1, u.dialogi, u.edycja, definicja, parent) {}
     ~TFWydruki() override;
 
     // "&Podgląd": the preview stays open until closed (modal). With `tylkoPrzygotuj` the
@@ -72,6 +73,8 @@ protected:
     void done(int wynik) override;
 
 private:
+    TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
+              kit::AutomaticEdit& edycja, DefinicjaWydruku& definicja, QWidget* parent);
     // The parts the constructor lays out.
     QWidget* ZbudujWybory();
     QLayout* ZbudujUstawienia();

@@ -8,13 +8,13 @@
 #include <functional>
 #include <set>
 
+#include "engine/paradox_table.h"
+#include "kit/data_controls.h"
 #include "shell/dane_firmy.h"
 #include "shell/data_okno.h"
 #include "shell/info.h"
-#include "kit/data_controls.h"
 #include "shell/tests/baza_okien.h"
 #include "shell/wybor_filtru.h"
-#include "engine/paradox_table.h"
 #include "wspolne/blad_danych.h"
 
 using namespace mirta;
@@ -302,7 +302,7 @@ private slots:
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
         {
-            shell::TFDaneFirmy okno(*baza.tdm, baza.dialogi, edycja);
+            shell::TFDaneFirmy okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             auto* pelna = okno.findChild<QLineEdit*>("NazwaPelna");

@@ -32,20 +32,20 @@ bool PrzesylkiSa(store::TDM& tdm, store::Dialogi& dialogi) {
     return false;
 }
 
-TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi,
-                                                 kit::AutomaticEdit& edycja,
+TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(const kit::Uslugi& uslugi,
                                                  PokazanieTekstu pokazBledy, QWidget* parent)
     : QDialog(parent),
-      m_tdm(tdm),
-      m_dialogi(dialogi),
-      m_edycja(edycja),
+      m_uslugi(uslugi),
+      m_tdm(uslugi.tdm),
+      m_dialogi(uslugi.dialogi),
       m_pokazBledy(std::move(pokazBledy)) {
+    store::TDM& tdm = m_tdm;
     setObjectName("TFSPDWysylaniePrzesylek");
     setWindowTitle("Wysyłanie przesyłek");
     m_rejestr = ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TRejPrzesylek"),
                             "TRejPrzesylek", "DataTworzenia;CzasTworzenia");
     m_rejestr->Last();
-    m_zrodlo = new kit::DataSource(*m_rejestr, dialogi, edycja, this);
+    m_zrodlo = new kit::DataSource(*m_rejestr, m_dialogi, uslugi.edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     m_nawigator = new kit::DbNavigator(this);
@@ -131,7 +131,7 @@ void TFSPDWysylaniePrzesylek::PokazPrzesylke() {
         const WpisRejestru w = Biezacy();
         if (!PlikiPrzesylkiSa(m_tdm, w, m_dialogi))
             return;
-        TFSPDPrzesylka okno(m_tdm, w, m_dialogi, m_edycja, this);
+        TFSPDPrzesylka okno(m_uslugi, w, this);
         okno.exec();
     });
 }

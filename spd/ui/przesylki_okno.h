@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "kit/data_source.h"
+#include "kit/uslugi.h"
 #include "spd/rejestr.h"
 
 class QFrame;
@@ -38,8 +39,8 @@ class TFSPDWysylaniePrzesylek : public QDialog {
 public:
     using PokazanieTekstu = std::function<void(const QString& tekst)>;
 
-    TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                            PokazanieTekstu pokazBledy = {}, QWidget* parent = nullptr);
+    explicit TFSPDWysylaniePrzesylek(const kit::Uslugi& uslugi, PokazanieTekstu pokazBledy = {},
+                                     QWidget* parent = nullptr);
 
     // The register entry under the cursor.
     WpisRejestru Biezacy() const;
@@ -53,9 +54,9 @@ public:
 private:
     void Zajety(bool zajety);
 
+    kit::Uslugi m_uslugi;
     store::TDM& m_tdm;
     store::Dialogi& m_dialogi;
-    kit::AutomaticEdit& m_edycja;
     PokazanieTekstu m_pokazBledy;
     std::unique_ptr<engine::Dataset> m_rejestr;
     kit::DataSource* m_zrodlo = nullptr;

@@ -6,6 +6,7 @@
 #include "engine/observer.h"
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 #include "store/czas_pracy.h"
 
 class QLabel;
@@ -25,14 +26,16 @@ class TFKalendarzPracownika : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Opens CzasPracy.DB on the employee's last card; the window closes it again.
-    TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                          GodzinyDomyslne& godziny, QWidget* parent = nullptr);
+    TFKalendarzPracownika(const kit::Uslugi& u, GodzinyDomyslne& godziny, QWidget* parent = nullptr)
+        : TFKalendarzPracownika(u.tdm, u.dialogi, u.edycja, godziny, parent) {}
     ~TFKalendarzPracownika() override;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
+    TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                          GodzinyDomyslne& godziny, QWidget* parent);
     void ZbudujNaglowek(QVBoxLayout* uklad);
     void ZbudujListe(QVBoxLayout* uklad);
     void ZbudujKarte(QVBoxLayout* uklad);

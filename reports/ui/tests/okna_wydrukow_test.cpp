@@ -24,9 +24,9 @@
 #include "reports/definicje.h"
 #include "reports/plik_qrp.h"
 #include "reports/qt/miara_qt.h"
+#include "reports/qt/rysowanie.h"
 #include "reports/ui/podglad.h"
 #include "reports/ui/podglad_kadrowy.h"
-#include "reports/qt/rysowanie.h"
 #include "reports/ui/wydruki_okno.h"
 #include "reports/wydruk_kadrowy.h"
 #include "store/ui/tests/demo_okien.h"
@@ -98,7 +98,7 @@ private slots:
     void cleanup() { baza.reset(); }
 
     void opensOnTheProcessingYearAndEveryUnit() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.show();
         QCOMPARE(Znajdz<QLineEdit>(okno, "dataOd")->text(), QString("2026-01-01"));
         QCOMPARE(Znajdz<QLineEdit>(okno, "dataDo")->text(), QString("2026-12-31"));
@@ -117,7 +117,7 @@ private slots:
     }
 
     void refusesABadPeriodAndAnEmptyDefinition() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(4);
         okno.UstawOkres("2007-05-01", "2007-04-30");
         okno.Podglad(true);
@@ -130,7 +130,7 @@ private slots:
     }
 
     void previewShowsPagesWithItsControlsAndSavesAndReopens() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(2);
         okno.Podglad(true);
         TQuickReportViewer* p = okno.OstatniPodglad();
@@ -200,7 +200,7 @@ private slots:
 
     // Closing the preview while the report is still laid out drops it whole.
     void closingDuringPreparationLeavesNothing() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(3);
         okno.Podglad(true);
         TQuickReportViewer* p = okno.OstatniPodglad();
@@ -215,7 +215,7 @@ private slots:
     void savedDefinitionsAreWrittenAndReadBack() {
         const int32_t id = mirta::reports::DodajDefinicje(*baza->tdm1, "Lista PESEL");
         {
-            TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+            TFWydruki okno(baza->UslugiOkien(), definicja);
             okno.WybierzWydruk(18);
             okno.UstawOczko(0, 0, "Nazwisko i imię", "<<NAZWISKO>>");
             okno.UstawOczko(1, 2, "PESEL", "<<PESEL>>");
@@ -243,7 +243,7 @@ private slots:
         const QString nazwisko = QString::fromStdString(Nazwisko(*baza));
         mirta::documents::TFEditor edytor(baza->dialogi);
         {
-            TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+            TFWydruki okno(baza->UslugiOkien(), definicja);
             okno.UstawEdytor(&edytor);
             okno.WybierzWydruk(18);
             okno.show();
@@ -293,7 +293,7 @@ private slots:
         DemoOkien wzory(KopiujWzory);
         QVERIFY(wzory.ZalogujIOtworzTabele());
         mirta::documents::TFEditor edytor(wzory.dialogi);
-        TFWydruki okno(*wzory.tdm, *wzory.tdm1, wzory.dialogi, wzory.edycja, definicja);
+        TFWydruki okno(wzory.UslugiOkien(), definicja);
         okno.UstawEdytor(&edytor);
         okno.WybierzWydruk(17);
         auto* lista = Znajdz<QListWidget>(okno, "szablony");
