@@ -13,6 +13,7 @@
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/panel_czekania.h"
+#include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/katalog_spd.h"
@@ -95,13 +96,9 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_postep = kit::DodajLiniePostepu(panel, "LabelPostep");
     uklad->addWidget(m_panel);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
     if (tryb == Tryb::Generowanie) {
-        m_wygeneruj = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                      "&Wygeneruj pliki SPD", this);
-        m_wygeneruj->setObjectName("ButtonWygeneruj");
-        przyciski->addWidget(m_wygeneruj);
+        m_wygeneruj = kit::ZrobPrzycisk(*this, "&Wygeneruj pliki SPD", "ButtonWygeneruj",
+                                        QStyle::SP_DialogApplyButton);
         connect(m_wygeneruj, &QPushButton::clicked, this, &TFHarmonogramSPD::Wygeneruj);
 
         m_menu = new QMenu(this);
@@ -118,12 +115,9 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
         connect(m_lista, &QAbstractItemView::doubleClicked, this,
                 &TFHarmonogramSPD::PrzelaczBiezacy);
     }
-    m_zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    m_zamknij->setObjectName("ButtonZamknij");
-    przyciski->addWidget(m_zamknij);
-    connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    uklad->addLayout(przyciski);
+    m_zamknij = kit::ZrobPrzyciskZamknij(*this);
+    uklad->addLayout(m_wygeneruj ? kit::RzadPrzyciskow({m_wygeneruj, m_zamknij})
+                                 : kit::RzadPrzyciskow({m_zamknij}));
 
     CzytajHarmonogram();
     resize(1120, 460);

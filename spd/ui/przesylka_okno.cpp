@@ -9,6 +9,7 @@
 #include "compute/teksty.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/przyciski_okna.h"
 #include "spd/csv_spd.h"
 #include "spd/harmonogram.h"
 #include "spd/pola_tabeli.h"
@@ -136,18 +137,9 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
     m_panelLogu->hide();
     uklad->addWidget(m_panelLogu, 1);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* pokaz = new QPushButton("Pakaż/ukryj przesyłki", this);
-    pokaz->setObjectName("ButtonPrzesylki");
-    auto* zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    zamknij->setObjectName("ButtonZamknij");
-    przyciski->addWidget(pokaz);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
+    auto* pokaz = kit::ZrobPrzycisk(*this, "Pakaż/ukryj przesyłki", "ButtonPrzesylki");
+    uklad->addLayout(kit::RzadPrzyciskow({pokaz, kit::ZrobPrzyciskZamknij(*this)}));
     connect(pokaz, &QPushButton::clicked, this, &TFSPDPrzesylka::PrzelaczPrzesylki);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(1100, 680);
 }
 

@@ -13,6 +13,7 @@
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/panel_czekania.h"
+#include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/pola_tabeli.h"
@@ -93,22 +94,13 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(const kit::Uslugi& uslugi,
     uklad->addWidget(m_panel);
     connect(m_anuluj, &QPushButton::clicked, this, [this] { m_przerwij = true; });
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    m_pokaz = new QPushButton("Pokarz przesyłkę.", this);
-    m_pokaz->setObjectName("ButtonPokaz");
-    m_wyslij = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp),
-                               "Generuj i wyślij pliki SPD", this);
-    m_wyslij->setObjectName("ButtonWyslij");
-    m_zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    m_zamknij->setObjectName("ButtonZamknij");
-    for (QPushButton* b : {m_pokaz, m_wyslij, m_zamknij})
-        przyciski->addWidget(b);
-    uklad->addLayout(przyciski);
+    m_pokaz = kit::ZrobPrzycisk(*this, "Pokarz przesyłkę.", "ButtonPokaz");
+    m_wyslij =
+        kit::ZrobPrzycisk(*this, "Generuj i wyślij pliki SPD", "ButtonWyslij", QStyle::SP_ArrowUp);
+    m_zamknij = kit::ZrobPrzyciskZamknij(*this);
+    uklad->addLayout(kit::RzadPrzyciskow({m_pokaz, m_wyslij, m_zamknij}));
     connect(m_pokaz, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::PokazPrzesylke);
     connect(m_wyslij, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::GenerujIWyslij);
-    connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(920, 420);
 }
 
