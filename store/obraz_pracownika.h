@@ -8,6 +8,7 @@
 
 namespace mirta::store {
 
+class TDM;
 class ZrodlaObliczen;
 
 // Which parts of the picture a caller needs; seniority is always computed, the rest build on

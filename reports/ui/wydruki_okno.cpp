@@ -312,8 +312,9 @@ void TFWydruki::PokazKomorke() {
 
 void TFWydruki::WybierzKomorke() {
     kit::RunGuarded(m_dialogi, [&] {
-        store::ui::TFPoidzialOrganizacyjny okno(
-            m_tdm, m_dialogi, m_edycja, store::PodzialOrganizacyjny::Tryb::FiltrRaportu, this);
+        store::ui::TFPoidzialOrganizacyjny okno({m_tdm, m_tdm1, m_dialogi, m_edycja},
+                                                store::PodzialOrganizacyjny::Tryb::FiltrRaportu,
+                                                this);
         okno.exec();
     });
     m_tdm.OdswiezListePracownikow();
