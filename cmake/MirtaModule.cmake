@@ -35,6 +35,24 @@ function(mirta_folder_view TARGET SCOPE)
     target_include_directories(${TARGET} ${SCOPE} "${view}")
 endfunction()
 
+# A test that borrows another folder's test helpers (the demo unit of the window tests, the
+# test database of the store) sees that folder's headers too, and nothing else of it.
+#   mirta_test_helpers(TARGET store/ui/tests ...)
+function(mirta_test_helpers TARGET)
+    set(view "${PROJECT_BINARY_DIR}/widoki/${TARGET}")
+    foreach(rel IN LISTS ARGN)
+        file(MAKE_DIRECTORY "${view}/${rel}")
+        file(GLOB headers CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}/${rel}"
+            "${PROJECT_SOURCE_DIR}/${rel}/*.h")
+        foreach(header IN LISTS headers)
+            if(NOT IS_SYMLINK "${view}/${rel}/${header}")
+                file(CREATE_LINK "${PROJECT_SOURCE_DIR}/${rel}/${header}"
+                    "${view}/${rel}/${header}" SYMBOLIC)
+            endif()
+        endforeach()
+    endforeach()
+endfunction()
+
 # One library target per folder, with explicit sources and dependencies.
 #   add_module(NAME SOURCES a.cpp b.cpp DEPS other_module [PUBLIC_LIBS lib])
 function(add_module NAME)
