@@ -16,11 +16,9 @@
 #include "documents/slownik_tagow.h"
 #include "reports/definicje.h"
 #include "reports/format_wydruku.h"
-#include "reports/plik_qrp.h"
-#include "reports/raport.h"
 #include "reports/qt/miara_qt.h"
-#include "reports/qt/rysowanie.h"
 #include "reports/qt/zapis_wydruku.h"
+#include "reports/raport.h"
 #include "reports/wydruk_kadrowy.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
@@ -98,11 +96,10 @@ int WydrukWedlugWzorca(Invocation& call, store::ZrodlaObliczen& zrodla, store::D
     if (tytul.empty())
         tytul = Przyciete(szablon->nazwaWydruku);
     size_t stron = 0;
-    wspolne::ZapisAtomowy zapis(plik);
     if (format == "rtf") {
-        zapis.Dopisz(documents::WriteRtf(dokument));
+        wspolne::ZapiszAtomowo(plik, documents::WriteRtf(dokument));
     } else if (format == "txt") {
-        zapis.Dopisz(documents::PlainText(dokument));
+        wspolne::ZapiszAtomowo(plik, documents::PlainText(dokument));
     } else {
         // The registry's columns and orientation are the printout's copies and page.
         reports::ui::ZapewnijAplikacjeQt();
@@ -110,17 +107,9 @@ int WydrukWedlugWzorca(Invocation& call, store::ZrodlaObliczen& zrodla, store::D
         const reports::Wydruk w = reports::WydrukKadrowy(
             dokument, miara, {std::clamp(szablon->iloscKolumn, 1, 2), szablon->portret}, tytul);
         stron = w.strony.size();
-        if (format == "pdf") {
-            try {
-                reports::ui::ZapiszPdf(w, QString::fromStdString(zapis.Tymczasowy().string()));
-            } catch (const std::runtime_error&) {
-                throw std::runtime_error("Nie można zapisać pliku " + plik + ".");
-            }
-        } else {
-            zapis.Dopisz(reports::ZapiszQrp(w));
-        }
+        reports::ui::ZapiszWydruk(
+            w, format == "pdf" ? reports::FormatWydruku::Pdf : reports::FormatWydruku::Qrp, plik);
     }
-    zapis.Zatwierdz();
     zrodla.Komunikaty().Pokaz(dialogi);
     if (stron > 0)
         std::printf("Zapisano „%s”: %s, stron: %zu.\n", tytul.c_str(), plik.c_str(), stron);

@@ -16,17 +16,13 @@
 #include "spd/rejestr.h"
 #include "spd/tabele_spd.h"
 #include "spd/wysylanie_paczki.h"
+#include "store/obraz_pracownika.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 
 namespace mirta::cli {
 
 namespace {
-
-compute::DataKal Przetwarzania(const store::TDM& tdm) {
-    const engine::CivilDate d = tdm.Sesja().DataPrzetwarzania;
-    return {d.year, static_cast<uint8_t>(d.month), static_cast<uint8_t>(d.day)};
-}
 
 std::string Data(compute::DataKal d) {
     char b[16];
@@ -108,7 +104,8 @@ std::optional<spd::Zaznaczenia> ZaznaczWpisy(Invocation& call, Sesja& s, const H
     if (wybrane.empty() && domyslnieWszystkie && !call.Has("--nalezne"))
         zaznaczone = spd::Zaznaczenia::Wszystkie(h.wpisy);
     else if (wybrane.empty() || call.Has("--nalezne"))
-        zaznaczone = spd::Zaznaczenia::Nalezne(h.wpisy, h.ostatnie, Przetwarzania(*s.tdm));
+        zaznaczone =
+            spd::Zaznaczenia::Nalezne(h.wpisy, h.ostatnie, store::DataPrzetwarzania(*s.tdm));
     for (int32_t id : wybrane) {
         const auto it = std::find_if(h.wpisy.begin(), h.wpisy.end(),
                                      [&](const auto& w) { return w.identyfikator == id; });
@@ -125,15 +122,6 @@ std::optional<spd::Zaznaczenia> ZaznaczWpisy(Invocation& call, Sesja& s, const H
             zaznaczone.Zaznacz(id);
     }
     return zaznaczone;
-}
-
-std::vector<spd::WpisHarmonogramu> Zaznaczone(const Harmonogram& h,
-                                              const spd::Zaznaczenia& zaznaczone) {
-    std::vector<spd::WpisHarmonogramu> wpisy;
-    for (const auto& w : h.wpisy)
-        if (zaznaczone.Zaznaczony(w.identyfikator))
-            wpisy.push_back(w);
-    return wpisy;
 }
 
 std::optional<compute::DataKal> DataDanychZOpcji(Invocation& call, bool& blad) {
@@ -156,7 +144,7 @@ int RunSpdHarmonogram(Invocation& call) {
     if (!s)
         return kExitFailure;
     const Harmonogram h = CzytajHarmonogram(*s->tdm);
-    const compute::DataKal dzis = Przetwarzania(*s->tdm);
+    const compute::DataKal dzis = store::DataPrzetwarzania(*s->tdm);
     const spd::Zaznaczenia nalezne = spd::Zaznaczenia::Nalezne(h.wpisy, h.ostatnie, dzis);
     auto& out = call.Term().out;
     out << "Identyfikator\tRodzaj\tNazwa\tCzęstotliwość\tAktywny\tOstatnio\tNależny na "
@@ -194,8 +182,8 @@ int RunSpdGeneruj(Invocation& call) {
     }
     if (!call.Has("--bez-kontroli")) {
         const auto usterki =
-            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, Zaznaczone(h, *zaznaczone),
-                                           dataDanych.value_or(Przetwarzania(*s->tdm)));
+            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, zaznaczone->Wybrane(h.wpisy),
+                                           dataDanych.value_or(store::DataPrzetwarzania(*s->tdm)));
         if (!usterki.empty())
             call.Term().err << "Uwaga: kontrola danych przed eksportem znalazła usterek: "
                             << usterki.size() << " (lista: mirta sprawdz).\n";
@@ -241,8 +229,8 @@ int RunSprawdz(Invocation& call) {
         if (!zaznaczone)
             return kNieSprawdzono;
         const auto usterki =
-            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, Zaznaczone(h, *zaznaczone),
-                                           dataDanych.value_or(Przetwarzania(*s->tdm)));
+            spd::KontrolaPrzedGenerowaniem(*s->tdm, *s->tdm1, zaznaczone->Wybrane(h.wpisy),
+                                           dataDanych.value_or(store::DataPrzetwarzania(*s->tdm)));
         call.Term().out << spd::TekstUsterek(usterki) << std::flush;
         if (usterki.empty()) {
             call.Term().err << "Kontrola danych przed eksportem: brak usterek.\n";

@@ -10,12 +10,9 @@ namespace mirta::compute {
 
 namespace {
 
-// A calendar answer of 10000 or more is a code, not a count.
-constexpr int32_t kBrakLiczby = 10000;
-
 int32_t Licz(const LicznikDni& liczDni, DataKal a, DataKal b, char litera) {
     const int32_t n = liczDni(a, b, litera);
-    return n >= kBrakLiczby || n < 0 ? 0 : n;
+    return JestKodemDni(n) || n < 0 ? 0 : n;
 }
 
 // m months of a year's `dni` days, a fraction above 0.001 counting as a whole day.

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "compute/przedzial_dat.h"
+#include "compute/zakres_lat.h"
 
 namespace mirta::compute {
 
@@ -10,7 +11,7 @@ namespace {
 
 int32_t Licz(const LicznikDni& liczDni, DataKal a, DataKal b, char litera) {
     const int32_t n = liczDni(a, b, litera);
-    return n >= 10000 || n < 0 ? 0 : n;
+    return JestKodemDni(n) || n < 0 ? 0 : n;
 }
 
 // Sundays and holidays of an officer's leave beyond these are not leave days.

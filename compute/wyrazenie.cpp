@@ -77,6 +77,72 @@ constexpr Funkcja kFunkcje[] = {
     {"pow", Rodzaj::Dwa},    {"mod", Rodzaj::Dwa},
 };
 
+constexpr size_t kBrak = std::string_view::npos;
+
+struct Operatory {
+    size_t lub = kBrak, i = kBrak, porownanie = kBrak, mnozenie = kBrak, dodawanie = kBrak;
+    int32_t blad = 0;
+};
+
+// Where the operators outside parentheses are, the last of each kind (so that evaluation
+// splits at the operator that binds loosest, left to right), or a parenthesis error.
+Operatory ZnajdzOperatory(std::string_view t) {
+    Operatory o;
+    int glebokosc = 0;
+    for (size_t i = 0; i < t.size(); ++i) {
+        const char c = t[i];
+        if (c == '(') {
+            ++glebokosc;
+        } else if (c == ')') {
+            if (--glebokosc < 0) {
+                o.blad = kBladNawiasuZamykajacego;
+                return o;
+            }
+        } else if (glebokosc == 0) {
+            switch (c) {
+                case '|':
+                    o.lub = i;
+                    break;
+                case '&':
+                    o.i = i;
+                    break;
+                case '=':
+                case '#':
+                    o.porownanie = i;
+                    break;
+                case '<':
+                case '>':
+                    o.porownanie = i;
+                    if (i + 1 < t.size() && t[i + 1] == '=')
+                        ++i;
+                    break;
+                case '*':
+                case '/':
+                    o.mnozenie = i;
+                    break;
+                case '+':
+                case '-': {
+                    // A sign right after * or / belongs to the right operand, and one after
+                    // an exponent letter to its number ("2*1e-5").
+                    if (o.mnozenie != kBrak && o.mnozenie + 1 == i)
+                        break;
+                    const bool wykladnik = i >= 2 && (t[i - 1] == 'e' || t[i - 1] == 'E') &&
+                                           (Cyfra(t[i - 2]) || t[i - 2] == '.') &&
+                                           i + 1 < t.size() && Cyfra(t[i + 1]);
+                    if (!wykladnik)
+                        o.dodawanie = i;
+                    break;
+                }
+                default:
+                    break;
+            }
+        }
+    }
+    if (glebokosc != 0)
+        o.blad = kBladNawiasow;
+    return o;
+}
+
 class Ewaluator {
 public:
     explicit Ewaluator(int32_t& blad) : m_blad(blad) {}
@@ -99,6 +165,7 @@ private:
     }
 
     long double ObliczWnetrze(std::string_view t);
+    long double ObliczPorownanie(std::string_view t, size_t porownanie);
     long double ObliczFunkcje(std::string_view t);
 
     int32_t& m_blad;
@@ -128,118 +195,43 @@ long double Ewaluator::ObliczWnetrze(std::string_view t) {
         }
     }
 
-    constexpr size_t kBrak = std::string_view::npos;
-    size_t lub = kBrak, i_ = kBrak, porownanie = kBrak, mnozenie = kBrak, dodawanie = kBrak;
-    int glebokosc = 0;
-    for (size_t i = 0; i < t.size(); ++i) {
-        const char c = t[i];
-        if (c == '(') {
-            ++glebokosc;
-        } else if (c == ')') {
-            if (--glebokosc < 0)
-                return Blad(kBladNawiasuZamykajacego);
-        } else if (glebokosc == 0) {
-            switch (c) {
-                case '|':
-                    lub = i;
-                    break;
-                case '&':
-                    i_ = i;
-                    break;
-                case '=':
-                case '#':
-                    porownanie = i;
-                    break;
-                case '<':
-                case '>':
-                    porownanie = i;
-                    if (i + 1 < t.size() && t[i + 1] == '=')
-                        ++i;
-                    break;
-                case '*':
-                case '/':
-                    mnozenie = i;
-                    break;
-                case '+':
-                case '-': {
-                    // A sign right after * or / belongs to the right operand, and one after
-                    // an exponent letter to its number ("2*1e-5").
-                    if (mnozenie != kBrak && mnozenie + 1 == i)
-                        break;
-                    const bool wykladnik = i >= 2 && (t[i - 1] == 'e' || t[i - 1] == 'E') &&
-                                           (Cyfra(t[i - 2]) || t[i - 2] == '.') &&
-                                           i + 1 < t.size() && Cyfra(t[i + 1]);
-                    if (!wykladnik)
-                        dodawanie = i;
-                    break;
-                }
-                default:
-                    break;
-            }
-        }
-    }
-    if (glebokosc != 0)
-        return Blad(kBladNawiasow);
+    const Operatory o = ZnajdzOperatory(t);
+    if (o.blad != 0)
+        return Blad(o.blad);
 
     auto lewa = [&](size_t pos) { return t.substr(0, pos); };
-    if (lub != kBrak) {
-        if (std::fabs(Oblicz(lewa(lub))) > kProgPrawdyLub)
+    if (o.lub != kBrak) {
+        if (std::fabs(Oblicz(lewa(o.lub))) > kProgPrawdyLub)
             return 1;
-        return std::fabs(Oblicz(t.substr(lub + 1))) > kProgPrawdyLub ? 1 : 0;
+        return std::fabs(Oblicz(t.substr(o.lub + 1))) > kProgPrawdyLub ? 1 : 0;
     }
-    if (i_ != kBrak) {
-        if (std::fabs(Oblicz(lewa(i_))) < kProgPrawdy)
+    if (o.i != kBrak) {
+        if (std::fabs(Oblicz(lewa(o.i))) < kProgPrawdy)
             return 0;
-        return std::fabs(Oblicz(t.substr(i_ + 1))) >= kProgPrawdy ? 1 : 0;
+        return std::fabs(Oblicz(t.substr(o.i + 1))) >= kProgPrawdy ? 1 : 0;
     }
-    if (porownanie != kBrak) {
-        const char op = t[porownanie];
-        const bool zRownym =
-            (op == '<' || op == '>') && porownanie + 1 < t.size() && t[porownanie + 1] == '=';
-        const std::string_view l = lewa(porownanie);
-        const std::string_view p = t.substr(porownanie + (zRownym ? 2 : 1));
-        const bool tekstowo =
-            (op == '#' || op == '=') && ((porownanie > 0 && t[porownanie - 1] == '"') ||
-                                         (porownanie + 1 < t.size() && t[porownanie + 1] == '"'));
-        if (tekstowo) {
-            const int w = l.compare(p);
-            if (op == '=')
-                return w == 0 ? 1 : 0;
-            return w < 0 ? -1 : (w == 0 ? 0 : 1);
-        }
-        const long double a = Oblicz(l);
-        const long double b = Oblicz(p);
-        switch (op) {
-            case '#':
-                return a != b ? 1 : 0;
-            case '=':
-                return a == b ? 1 : 0;
-            case '<':
-                return (zRownym ? a - b < kTolerancjaPorownania : a < b) ? 1 : 0;
-            default:
-                return (zRownym ? a - b > -kTolerancjaPorownania : a > b) ? 1 : 0;
-        }
-    }
-    if (dodawanie != kBrak) {
-        if (dodawanie == 0) {
+    if (o.porownanie != kBrak)
+        return ObliczPorownanie(t, o.porownanie);
+    if (o.dodawanie != kBrak) {
+        if (o.dodawanie == 0) {
             const long double w = Oblicz(t.substr(1));
             return t[0] == '-' ? -w : w;
         }
-        const long double a = Oblicz(lewa(dodawanie));
-        const long double b = Oblicz(t.substr(dodawanie + 1));
-        return t[dodawanie] == '+' ? a + b : a - b;
+        const long double a = Oblicz(lewa(o.dodawanie));
+        const long double b = Oblicz(t.substr(o.dodawanie + 1));
+        return t[o.dodawanie] == '+' ? a + b : a - b;
     }
-    if (mnozenie != kBrak) {
-        if (t[mnozenie] == '*') {
-            const long double a = Oblicz(lewa(mnozenie));
-            return a * Oblicz(t.substr(mnozenie + 1));
+    if (o.mnozenie != kBrak) {
+        if (t[o.mnozenie] == '*') {
+            const long double a = Oblicz(lewa(o.mnozenie));
+            return a * Oblicz(t.substr(o.mnozenie + 1));
         }
-        const long double b = Oblicz(t.substr(mnozenie + 1));
+        const long double b = Oblicz(t.substr(o.mnozenie + 1));
         if (m_blad != 0)
             return kWynikBledu;
         if (b == 0)
             return Blad(kBladDzieleniaPrzezZero);
-        return Oblicz(lewa(mnozenie)) / b;
+        return Oblicz(lewa(o.mnozenie)) / b;
     }
 
     if (t[0] == '(') {
@@ -248,6 +240,36 @@ long double Ewaluator::ObliczWnetrze(std::string_view t) {
         return Oblicz(t.substr(1, t.size() - 2));
     }
     return ObliczFunkcje(t);
+}
+
+// A comparison at `porownanie`: texts in quotes compared as texts, anything else as numbers.
+long double Ewaluator::ObliczPorownanie(std::string_view t, size_t porownanie) {
+    const char op = t[porownanie];
+    const bool zRownym =
+        (op == '<' || op == '>') && porownanie + 1 < t.size() && t[porownanie + 1] == '=';
+    const std::string_view l = t.substr(0, porownanie);
+    const std::string_view p = t.substr(porownanie + (zRownym ? 2 : 1));
+    const bool tekstowo =
+        (op == '#' || op == '=') && ((porownanie > 0 && t[porownanie - 1] == '"') ||
+                                     (porownanie + 1 < t.size() && t[porownanie + 1] == '"'));
+    if (tekstowo) {
+        const int w = l.compare(p);
+        if (op == '=')
+            return w == 0 ? 1 : 0;
+        return w < 0 ? -1 : (w == 0 ? 0 : 1);
+    }
+    const long double a = Oblicz(l);
+    const long double b = Oblicz(p);
+    switch (op) {
+        case '#':
+            return a != b ? 1 : 0;
+        case '=':
+            return a == b ? 1 : 0;
+        case '<':
+            return (zRownym ? a - b < kTolerancjaPorownania : a < b) ? 1 : 0;
+        default:
+            return (zRownym ? a - b > -kTolerancjaPorownania : a > b) ? 1 : 0;
+    }
 }
 
 long double Ewaluator::ObliczFunkcje(std::string_view t) {

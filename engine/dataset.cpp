@@ -86,6 +86,7 @@ Dataset::Dataset(std::shared_ptr<Table> table, std::string name)
 }
 
 Dataset::~Dataset() {
+    m_endObservers.Notify({});
     if (m_link.master)
         std::erase(m_link.master->m_details, this);
     for (Dataset* detail : m_details)
@@ -145,6 +146,10 @@ void Dataset::AddPostErrorHandler(std::function<void(Dataset&, const EngineError
 
 Subscription Dataset::Observe(std::function<void(const DatasetChange&)> observer) {
     return m_observers.Add(std::move(observer));
+}
+
+Subscription Dataset::ObserveEnd(std::function<void()> observer) {
+    return m_endObservers.Add([o = std::move(observer)](const Ending&) { o(); });
 }
 
 void Dataset::Run(DatasetEvent event) {

@@ -276,6 +276,9 @@ public:
 
     // Calls `observer` after every change until the subscription ends.
     Subscription Observe(std::function<void(const DatasetChange&)> observer);
+    // Calls `observer` once, when the dataset is being destroyed and still readable, so that
+    // whatever follows it lets go first.
+    Subscription ObserveEnd(std::function<void()> observer);
 
 private:
     friend class RowView;
@@ -378,6 +381,8 @@ private:
     int m_bulkDepth = 0;
 
     ObserverList<DatasetChange> m_observers;
+    struct Ending {};
+    ObserverList<Ending> m_endObservers;
 };
 
 }  // namespace mirta::engine

@@ -428,6 +428,11 @@ void DbLookupCombo::SetLookup(engine::Dataset& list, std::string keyField,
     const bool attached = IsAttached();
     Detach();
     m_list = &list;
+    // A list closed before the control leaves it with no choices rather than a dangling list.
+    m_listEnd = list.ObserveEnd([this] {
+        m_listSubscription.Reset();
+        m_list = nullptr;
+    });
     m_keyField = std::move(keyField);
     m_listFields = std::move(listFields);
     if (attached)
@@ -457,6 +462,10 @@ void DbLookupCombo::Reload() {
     m_showing = true;
     items->clear();
     m_keys.clear();
+    if (!m_list) {
+        m_showing = false;
+        return;
+    }
     try {
         items->setColumnCount(static_cast<int>(m_listFields.size()));
         for (int64_t i = 0; i < m_list->RecordCount(); ++i) {

@@ -132,7 +132,6 @@ class DbLookupCombo : public QComboBox, public FieldBinding {
     Q_OBJECT
 public:
     explicit DbLookupCombo(QWidget* parent = nullptr);
-    // REQUIRES: `list` outlives the control or its binding.
     void SetLookup(engine::Dataset& list, std::string keyField,
                    std::vector<std::string> listFields);
 
@@ -151,6 +150,7 @@ private:
     std::vector<std::string> m_listFields;
     std::vector<engine::Value> m_keys;  // per item
     engine::Subscription m_listSubscription;
+    engine::Subscription m_listEnd;
 };
 
 // A logical field as a check box.

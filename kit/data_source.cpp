@@ -17,19 +17,25 @@ void AutomaticEdit::SetOn(bool on) {
 }
 
 DataLink::~DataLink() {
-    if (m_source && m_attached)
+    if (m_source) {
         m_source->Remove(this);
+        std::erase(m_source->m_bound, this);
+    }
 }
 
 void DataLink::SetDataSource(DataSource* source) {
     if (source == m_source)
         return;
     Detach();
+    if (m_source)
+        std::erase(m_source->m_bound, this);
     m_source = source;
+    if (m_source)
+        m_source->m_bound.push_back(this);
 }
 
 void DataLink::Attach() {
-    if (m_attached || !m_source)
+    if (m_attached || !m_source || !m_source->HasData())
         return;
     m_attached = true;
     m_source->Add(this);
@@ -58,8 +64,18 @@ void DataLink::SafeRefresh() {
 
 DataSource::DataSource(engine::Dataset& dataset, store::Dialogi& dialogi,
                        AutomaticEdit& automaticEdit, QObject* parent)
-    : QObject(parent), m_dataset(dataset), m_dialogi(dialogi), m_automaticEdit(automaticEdit) {
-    m_subscription = m_dataset.Observe([this](const DatasetChange& change) { Dispatch(change); });
+    : QObject(parent), m_dataset(&dataset), m_dialogi(dialogi), m_automaticEdit(automaticEdit) {
+    m_subscription = dataset.Observe([this](const DatasetChange& change) { Dispatch(change); });
+    m_end = dataset.ObserveEnd([this] {
+        // The links let go while the dataset can still be read (a grid drops its model).
+        const std::vector<DataLink*> links = m_links;
+        for (DataLink* link : links)
+            if (Has(link))
+                link->Detach();
+        m_links.clear();
+        m_dataset = nullptr;
+        m_subscription = {};
+    });
     connect(&m_automaticEdit, &AutomaticEdit::toggled, this, [this] {
         const std::vector<DataLink*> links = m_links;
         for (DataLink* link : links)
@@ -69,22 +85,32 @@ DataSource::DataSource(engine::Dataset& dataset, store::Dialogi& dialogi,
 }
 
 DataSource::~DataSource() {
-    for (DataLink* link : m_links) {
-        link->m_attached = false;
+    ReleaseLinks();
+}
+
+void DataSource::ReleaseLinks() {
+    const std::vector<DataLink*> links = m_links;
+    for (DataLink* link : links)
+        if (Has(link))
+            link->Detach();
+    m_links.clear();
+    for (DataLink* link : m_bound)
         link->m_source = nullptr;
-    }
+    m_bound.clear();
 }
 
 bool DataSource::ControlsEnabled() const {
-    return CanModify() && (m_dataset.Editing() || AutoEdit());
+    return CanModify() && (m_dataset->Editing() || AutoEdit());
 }
 
 bool DataSource::StartEdit() {
-    if (m_dataset.Editing())
+    if (!m_dataset)
+        return false;
+    if (m_dataset->Editing())
         return true;
     if (!AutoEdit() || !CanModify())
         return false;
-    return RunGuarded(m_dialogi, [this] { m_dataset.Edit(); }) && m_dataset.Editing();
+    return RunGuarded(m_dialogi, [this] { m_dataset->Edit(); }) && m_dataset->Editing();
 }
 
 bool DataSource::UpdateRecord() {
@@ -96,9 +122,9 @@ bool DataSource::UpdateRecord() {
 }
 
 bool DataSource::Run(const std::function<void(engine::Dataset&)>& op, bool storePending) {
-    if (storePending && !UpdateRecord())
+    if (!m_dataset || (storePending && !UpdateRecord()))
         return false;
-    return RunGuarded(m_dialogi, [&] { op(m_dataset); });
+    return RunGuarded(m_dialogi, [&] { op(*m_dataset); });
 }
 
 void DataSource::Add(DataLink* link) {
@@ -127,7 +153,7 @@ void DataSource::Dispatch(const DatasetChange& change) {
         }
     }
     if (change.kind == DatasetChange::Kind::State)
-        emit stateChanged(m_dataset.State());
+        emit stateChanged(m_dataset->State());
 }
 
 }  // namespace mirta::kit

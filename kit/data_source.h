@@ -38,7 +38,9 @@ private:
 };
 
 // Follows a DataSource while attached: field controls, navigators, grids. Detaching stops all
-// work on the dataset's changes, so a hidden page costs nothing while the cursor moves.
+// work on the dataset's changes, so a hidden page costs nothing while the cursor moves. A link
+// may outlive its source and the source's dataset: when either goes, the link is detached and
+// left without a source, so a window's controls may be destroyed in any order after its data.
 class DataLink : public Bindable {
 public:
     DataLink() = default;
@@ -77,7 +79,8 @@ private:
 
 // Connects a dataset to the controls of a window: passes the dataset's changes to the attached
 // links, holds the enabling rule of automatic edit, and runs the user's record operations
-// guarded, after the controls have stored their pending text.
+// guarded, after the controls have stored their pending text. When the dataset is destroyed
+// first, the source detaches every link and stays without data (HasData() false).
 class DataSource : public QObject {
     Q_OBJECT
 public:
@@ -85,11 +88,16 @@ public:
                QObject* parent = nullptr);
     ~DataSource() override;
 
-    engine::Dataset& dataset() const { return m_dataset; }
+    // REQUIRES: HasData().
+    engine::Dataset& dataset() const { return *m_dataset; }
+    // False once the dataset was destroyed.
+    bool HasData() const { return m_dataset != nullptr; }
     store::Dialogi& dialogi() const { return m_dialogi; }
     bool AutoEdit() const { return m_automaticEdit.IsOn(); }
     // The table is writable and the user has the right to change it.
-    bool CanModify() const { return !m_dataset.GetTable().ReadOnly() && m_dataset.ModifyAllowed(); }
+    bool CanModify() const {
+        return m_dataset && !m_dataset->GetTable().ReadOnly() && m_dataset->ModifyAllowed();
+    }
 
     // Editing controls are enabled while the record is edited or inserted, and in browse state
     // only with automatic edit on.
@@ -117,12 +125,16 @@ private:
     void Remove(DataLink* link);
     bool Has(const DataLink* link) const;
     void Dispatch(const engine::DatasetChange& change);
+    // Every bound link detached and left without this source.
+    void ReleaseLinks();
 
-    engine::Dataset& m_dataset;
+    engine::Dataset* m_dataset;
     store::Dialogi& m_dialogi;
     AutomaticEdit& m_automaticEdit;
     std::vector<DataLink*> m_links;  // attached ones only
+    std::vector<DataLink*> m_bound;  // every link whose source this is
     engine::Subscription m_subscription;
+    engine::Subscription m_end;
 };
 
 }  // namespace mirta::kit

@@ -37,6 +37,17 @@ int ToRow(int64_t row) {
 
 }  // namespace
 
+Column MakeColumn(std::string field, QString title, int width, Qt::Alignment alignment,
+                  Qt::Alignment titleAlignment) {
+    Column c;
+    c.field = std::move(field);
+    c.title = std::move(title);
+    c.width = width;
+    c.alignment = alignment;
+    c.titleAlignment = titleAlignment;
+    return c;
+}
+
 DatasetModel::DatasetModel(engine::Dataset& dataset, std::vector<Column> columns,
                            store::Dialogi& dialogi, QObject* parent)
     : QAbstractTableModel(parent),

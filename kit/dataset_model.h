@@ -26,6 +26,14 @@ struct Column {
     bool readOnly = false;
 };
 
+inline constexpr Qt::Alignment kAlignLeft = Qt::AlignLeft | Qt::AlignVCenter;
+inline constexpr Qt::Alignment kAlignRight = Qt::AlignRight | Qt::AlignVCenter;
+
+// A column of `field` under `title`, `width` pixels wide (0: the view's default), its cells
+// and its title aligned as given; the look follows the view.
+Column MakeColumn(std::string field, QString title, int width = 0,
+                  Qt::Alignment alignment = kAlignLeft, Qt::Alignment titleAlignment = kAlignLeft);
+
 // A table model over the rows of a dataset's view. Cells read RowAt, so painting never moves
 // the cursor; the current row shows the edit buffer while it is edited, and a record being
 // inserted is a row of its own (before the current row) until it is posted or dropped. The

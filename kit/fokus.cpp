@@ -22,7 +22,7 @@ bool TaSamaNazwa(const std::string& a, const std::string& b) {
 }
 
 bool Edytowany(const DataLink& link) {
-    return link.Source() && link.Source()->dataset().Editing();
+    return link.Source() && link.Source()->HasData() && link.Source()->dataset().Editing();
 }
 
 // Every tab page between the widget and its window, innermost first (as the pages of the

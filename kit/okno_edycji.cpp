@@ -35,10 +35,38 @@ OknoEdycji::OknoEdycji(store::Dialogi& dialogi, QWidget* parent)
     m_przyciski->addWidget(m_zamknij);
 }
 
+OknoEdycji::OknoEdycji(const Uslugi& uslugi, QWidget* parent) : OknoEdycji(uslugi.dialogi, parent) {
+    m_edycja = &uslugi.edycja;
+}
+
 OknoEdycji::~OknoEdycji() {
+    // The window's own sources end before its controls are hidden and destroyed, so no control
+    // writes a half-typed value as it loses the focus.
+    qDeleteAll(findChildren<DataSource*>(Qt::FindDirectChildrenOnly));
     // Not yet handed to a layout when the window failed to build.
     if (!m_przyciski->parent())
         delete m_przyciski;
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja,
+                                   PytaniaOZapis pytania) {
+    DataSource& zrodlo = NoweZrodlo(tabela, edycja);
+    m_zrodla.back().pytania = std::move(pytania);
+    return zrodlo;
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja) {
+    auto* zrodlo = new DataSource(tabela, m_dialogi, edycja, this);
+    DodajZrodlo(*zrodlo);
+    return *zrodlo;
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela, PytaniaOZapis pytania) {
+    return NoweZrodlo(tabela, *m_edycja, std::move(pytania));
+}
+
+DataSource& OknoEdycji::NoweZrodlo(engine::Dataset& tabela) {
+    return NoweZrodlo(tabela, *m_edycja);
 }
 
 void OknoEdycji::DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania) {
@@ -67,7 +95,8 @@ bool OknoEdycji::MoznaZamknac() {
             if (!z.zrodlo->UpdateRecord())
                 return;
         for (const Zrodlo& z : m_zrodla)
-            if (z.pytania && !ZapytajOZapis(*z.pytania, z.zrodlo->dataset(), m_dialogi))
+            if (z.pytania && z.zrodlo->HasData() &&
+                !ZapytajOZapis(*z.pytania, z.zrodlo->dataset(), m_dialogi))
                 return;
         mozna = true;
     });

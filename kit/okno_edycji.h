@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/dataset.h"
+#include "kit/uslugi.h"
 #include "wspolne/dialogi.h"
 
 class QHBoxLayout;
@@ -15,6 +16,7 @@ class QPushButton;
 
 namespace mirta::kit {
 
+class AutomaticEdit;
 class DataSource;
 
 // What closing asks about one table with unsaved changes.
@@ -40,8 +42,8 @@ bool ZapytajOZapis(const PytaniaOZapis& pytania, engine::Dataset& tabela, store:
 //
 //   class TFWydawcy : public kit::OknoEdycji {
 //       TFWydawcy(...) : OknoEdycji(dialogi, parent) {
-//           m_zrodlo = new kit::DataSource(*tdm.TWydawcy, dialogi, edycja, this);
-//           DodajZrodlo(*m_zrodlo, {" Czy zapisać ... ?", "Czy dopisać ... ?", " Kontrola."});
+//           m_zrodlo = &NoweZrodlo(*tdm.TWydawcy, edycja,
+//                                  {" Czy zapisać ... ?", "Czy dopisać ... ?", " Kontrola."});
 //           auto* uklad = new QVBoxLayout(this);
 //           ... controls ...
 //           uklad->addLayout(Przyciski());
@@ -51,9 +53,23 @@ class OknoEdycji : public QDialog {
     Q_OBJECT
 public:
     explicit OknoEdycji(store::Dialogi& dialogi, QWidget* parent = nullptr);
+    // A window of the program: its sources follow the program's automatic-edit option.
+    explicit OknoEdycji(const Uslugi& uslugi, QWidget* parent = nullptr);
     ~OknoEdycji() override;
 
     store::Dialogi& DialogiOkna() const { return m_dialogi; }
+
+    // A data source over `tabela`, owned by the window; closing asks about its table. Its
+    // controls let go of it by themselves, whatever goes first, so the window needs no
+    // destructor of its own for them.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja, PytaniaOZapis pytania);
+    // The same, asked about through another source, or not at all; closing only writes what
+    // its controls hold.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, AutomaticEdit& edycja);
+    // The same under the automatic-edit option the window was handed.
+    // REQUIRES: the window was made from Uslugi.
+    DataSource& NoweZrodlo(engine::Dataset& tabela, PytaniaOZapis pytania);
+    DataSource& NoweZrodlo(engine::Dataset& tabela);
 
     // Closing asks about this source's table.
     void DodajZrodlo(DataSource& zrodlo, PytaniaOZapis pytania);
@@ -89,6 +105,7 @@ private:
     };
 
     store::Dialogi& m_dialogi;
+    AutomaticEdit* m_edycja = nullptr;
     std::vector<Zrodlo> m_zrodla;
     QHBoxLayout* m_przyciski;
     QPushButton* m_zamknij;

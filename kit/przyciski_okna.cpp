@@ -23,6 +23,14 @@ QPushButton* ZrobPrzyciskZamknij(QDialog& okno) {
     return b;
 }
 
+QHBoxLayout* RzadPrzyciskow(std::initializer_list<QPushButton*> przyciski) {
+    auto* uklad = new QHBoxLayout;
+    uklad->addStretch();
+    for (QPushButton* b : przyciski)
+        uklad->addWidget(b);
+    return uklad;
+}
+
 PrzyciskiOkna ZrobPrzyciskiOkna(QDialog& okno, QStyle::StandardPixmap ikona, const QString& tekst,
                                 const char* nazwa, int szerokosc) {
     PrzyciskiOkna p;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStyle>
+#include <initializer_list>
 
 class QDialog;
 class QHBoxLayout;
@@ -18,6 +19,10 @@ QPushButton* ZrobPrzyciskZamknij(QDialog& okno);
 // A button of a window's own command, laid in the row before its closing button.
 QPushButton* ZrobPrzycisk(QDialog& okno, const QString& tekst, const char* nazwa,
                           QStyle::StandardPixmap ikona = QStyle::SP_CustomBase);
+
+// A window's buttons in a right-aligned row, in the order given; the window adds it to its
+// layout once.
+QHBoxLayout* RzadPrzyciskow(std::initializer_list<QPushButton*> przyciski);
 
 // The button row of a small window that confirms or drops what it asks: the confirming button
 // (default, named `nazwa`) and "&Porzuć" ("ButtonPorzuc"), which rejects the window,

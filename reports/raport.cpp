@@ -108,6 +108,13 @@ Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,
     return przygotowanie.Wynik();
 }
 
+void DodajCzasDruku(Pasmo& pasmo, double y, double szerokosc, const std::string& czas,
+                    std::string strona) {
+    pasmo.teksty.push_back(Tekst(0, y, szerokosc / 2, "Data i czas druku: " + czas));
+    pasmo.teksty.push_back(
+        Tekst(szerokosc / 2, y, szerokosc / 2, std::move(strona), kZwykla, Wyrownanie::Prawo));
+}
+
 ElementTekstu Tekst(double x, double y, double szerokosc, std::string tekst, Czcionka czcionka,
                     Wyrownanie w) {
     ElementTekstu e;

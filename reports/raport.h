@@ -114,6 +114,10 @@ inline const Czcionka kPogrubiona{9, true};
 
 ElementTekstu Tekst(double x, double y, double szerokosc, std::string tekst,
                     Czcionka czcionka = kZwykla, Wyrownanie w = Wyrownanie::Lewo);
+// The line every printout shows once a page: "Data i czas druku: " and `czas` on the left
+// half, `strona` ("Strona nr: 2", "Strona: 2") on the right, `y` points down the band.
+void DodajCzasDruku(Pasmo& pasmo, double y, double szerokosc, const std::string& czas,
+                    std::string strona);
 // Lines of text from x on, `szerokosc` wide, broken into as many lines as it needs; every
 // line tagged for the spreadsheet column `kolumna` (0: none).
 Pasmo PasmoTekstu(const MiaraTekstu& miara, double x, double szerokosc, std::string_view tekst,

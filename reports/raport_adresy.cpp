@@ -42,9 +42,7 @@ public:
             m_k.miara, 0, w, "Zestawienie pracowników zatrudnionych w: " + m_jednostka, {10, true});
         Pasmo druk;
         druk.wysokosc = kWierszTekstu;
-        druk.teksty.push_back(Tekst(0, 0, w / 2, "Data i czas druku: " + m_czas));
-        druk.teksty.push_back(Tekst(w / 2, 0, w / 2, "Strona nr: " + std::to_string(strona),
-                                    kZwykla, Wyrownanie::Prawo));
+        DodajCzasDruku(druk, 0, w, m_czas, "Strona nr: " + std::to_string(strona));
         DolaczPonizej(p, druk);
         DolaczPonizej(p, PasmoTekstu(m_k.miara, 0, w,
                                      "Komórka organizacyjna: " +

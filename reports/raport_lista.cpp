@@ -12,6 +12,7 @@
 #include "compute/teksty.h"
 #include "compute/urlop_statystyka.h"
 #include "compute/zaokraglij.h"
+#include "compute/zakres_lat.h"
 #include "store/listy_kodow.h"
 #include "store/obraz_pracownika.h"
 #include "store/pola_rekordu.h"
@@ -92,9 +93,9 @@ std::string Liczba(int64_t n) {
     return std::to_string(n);
 }
 
-// Calendar codes (10000 and more) stand for "no count".
+// Calendar codes stand for "no count".
 std::optional<int32_t> Dni(int32_t n) {
-    return n >= 10000 ? std::nullopt : std::optional<int32_t>(n);
+    return compute::JestKodemDni(n) ? std::nullopt : std::optional<int32_t>(n);
 }
 std::string TekstDni(std::optional<int32_t> n, int szerokosc = 0) {
     std::string t = n ? std::to_string(*n) : std::string();
@@ -256,9 +257,7 @@ public:
         Pasmo p = PasmoTekstu(m_k.miara, 0, w, m_naglowek + " " + m_jednostka, {10, true});
         Pasmo druk;
         druk.wysokosc = kWierszTekstu;
-        druk.teksty.push_back(Tekst(0, 0, w / 2, "Data i czas druku: " + m_czas));
-        druk.teksty.push_back(
-            Tekst(w / 2, 0, w / 2, "Strona nr: " + Liczba(strona), kZwykla, Wyrownanie::Prawo));
+        DodajCzasDruku(druk, 0, w, m_czas, "Strona nr: " + Liczba(strona));
         DolaczPonizej(p, druk);
         if (!m_liniaKomorki.empty())
             DolaczPonizej(p, PasmoTekstu(m_k.miara, 0, w, m_liniaKomorki));

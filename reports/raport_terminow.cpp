@@ -37,9 +37,7 @@ public:
             DolaczPonizej(p, PasmoTekstu(m_miara, 0, w, m_z.jednostka));
         Pasmo druk;
         druk.wysokosc = kWierszTekstu;
-        druk.teksty.push_back(Tekst(0, 0, w / 2, "Data i czas druku: " + m_czas));
-        druk.teksty.push_back(Tekst(w / 2, 0, w / 2, "Strona nr: " + std::to_string(strona),
-                                    kZwykla, Wyrownanie::Prawo));
+        DodajCzasDruku(druk, 0, w, m_czas, "Strona nr: " + std::to_string(strona));
         DolaczPonizej(p, druk);
         Pasmo tytuly;
         tytuly.wysokosc = kWierszTekstu;

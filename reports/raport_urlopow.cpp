@@ -58,9 +58,7 @@ public:
         Pasmo p;
         p.wysokosc = kWierszTekstu + 4;
         p.linie.push_back({0, 2, w, 2, 0.5});
-        p.teksty.push_back(Tekst(0, 4, w / 2, "Data i czas druku: " + m_czas));
-        p.teksty.push_back(Tekst(w / 2, 4, w / 2, "Strona: " + std::to_string(strona), kZwykla,
-                                 Wyrownanie::Prawo));
+        DodajCzasDruku(p, 4, w, m_czas, "Strona: " + std::to_string(strona));
         return p;
     }
     bool StopkaNaOstatniejStronie() const override { return true; }

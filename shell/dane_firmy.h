@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 
 namespace mirta::kit {
 class AutomaticEdit;
@@ -19,8 +20,8 @@ class TFDaneFirmy : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Throws EngineError when Parametry.DB cannot be opened.
-    TFDaneFirmy(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycjaAutomatyczna,
-                QWidget* parent = nullptr);
+    explicit TFDaneFirmy(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFDaneFirmy(u.tdm, u.dialogi, u.edycja, parent) {}
     ~TFDaneFirmy() override;
 
     kit::DataSource& Zrodlo() const { return *m_zrodlo; }
@@ -29,6 +30,8 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
+    TFDaneFirmy(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycjaAutomatyczna,
+                QWidget* parent);
     store::TDM& m_tdm;
     kit::DataSource* m_zrodlo;
 };

@@ -213,16 +213,7 @@ void TFGlowny::ZbudujListe() {
     m_lista->setAccessibleName("Lista pracowników");
     const Qt::Alignment lewo = Qt::AlignLeft | Qt::AlignVCenter;
     const Qt::Alignment srodek = Qt::AlignCenter;
-    auto kolumna = [&](const char* pole, const char* tytul, int szerokosc, Qt::Alignment wyrownanie,
-                       Qt::Alignment wyrownanieTytulu) {
-        kit::Column k;
-        k.field = pole;
-        k.title = tytul;
-        k.width = szerokosc;
-        k.alignment = wyrownanie;
-        k.titleAlignment = wyrownanieTytulu;
-        return k;
-    };
+    const auto kolumna = &kit::MakeColumn;
     m_lista->SetColumns({
         kolumna("AktualnyStopien", "Stopień", 150, lewo, lewo),
         kolumna("AktualneStanowisko", "Stanowisko", 190, lewo, lewo),

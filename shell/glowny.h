@@ -7,6 +7,7 @@
 
 #include "engine/observer.h"
 #include "kit/data_source.h"
+#include "kit/uslugi.h"
 #include "reports/wybory.h"
 #include "reports/wydruk_kadrowy.h"
 #include "store/czas_pracy.h"
@@ -74,6 +75,8 @@ public:
     bool EdycjaAutomatyczna() const { return m_edycjaAutomatyczna.IsOn(); }
     void UstawEdycjeAutomatyczna(bool wlaczona);
     kit::AutomaticEdit& AutoEdycja() { return m_edycjaAutomatyczna; }
+    // What the program's windows are handed.
+    kit::Uslugi UslugiOkien() { return {m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna}; }
 
     // Set by the leave-year closing just before it closes the window.
     void UstawZamknijBezPytania(bool zamknij) { m_zamknijBezPytania = zamknij; }

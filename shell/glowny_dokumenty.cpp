@@ -65,7 +65,7 @@ void TFGlowny::SzablonyWydrukow() {
         // In front of the editor when the registry is opened beside a document.
         QWidget* rodzic = m_edytor && m_edytor->isVisible() ? static_cast<QWidget*>(m_edytor)
                                                             : static_cast<QWidget*>(this);
-        documents::TFSzablonyWydrukow okno(m_tdm1, m_dialogi, m_edycjaAutomatyczna, rodzic);
+        documents::TFSzablonyWydrukow okno(UslugiOkien(), rodzic);
         okno.exec();
     });
 }

@@ -53,10 +53,8 @@ void TFGlowny::DodajSlowniki(QMenu* menu) {
         a->setObjectName(store::ui::Q(p.nazwaOkna));
         const store::ui::OknoSlownika okno = p.okno;
         connect(a, &QAction::triggered, this, [this, okno] {
-            kit::RunGuarded(m_dialogi, [&] {
-                store::ui::OtworzSlownik(okno, 0, m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-                                         this);
-            });
+            kit::RunGuarded(m_dialogi,
+                            [&] { store::ui::OtworzSlownik(okno, 0, UslugiOkien(), this); });
         });
         if (p.okno == store::ui::OknoSlownika::PremieCywili) {
             QAction* podzial = menu->addAction("Podział organizacyjny firmy");
@@ -71,18 +69,15 @@ void TFGlowny::WyborZeSlownika(const QString& okno, int numer) {
     if (okno == kPodzialOrganizacyjny) {
         Otworz(m_dialogi, [&] {
             return std::make_unique<store::ui::TFPoidzialOrganizacyjny>(
-                m_tdm, m_dialogi, m_edycjaAutomatyczna,
-                static_cast<store::PodzialOrganizacyjny::Tryb>(numer), this);
+                UslugiOkien(), static_cast<store::PodzialOrganizacyjny::Tryb>(numer), this);
         });
         return;
     }
     const auto slownik = store::ui::OknoONazwie(okno.toStdString());
     if (!slownik)
         return;
-    kit::RunGuarded(m_dialogi, [&] {
-        store::ui::OtworzSlownik(*slownik, numer, m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-                                 this);
-    });
+    kit::RunGuarded(m_dialogi,
+                    [&] { store::ui::OtworzSlownik(*slownik, numer, UslugiOkien(), this); });
 }
 
 void TFGlowny::Kalendarz() {
@@ -95,16 +90,13 @@ void TFGlowny::PodzialOrganizacyjny() {
 }
 
 void TFGlowny::StrukturaEtatow() {
-    Otworz(m_dialogi, [&] {
-        return std::make_unique<store::ui::TFStrukturaEtatow>(m_tdm1, m_dialogi,
-                                                              m_edycjaAutomatyczna, this);
-    });
+    Otworz(m_dialogi,
+           [&] { return std::make_unique<store::ui::TFStrukturaEtatow>(UslugiOkien(), this); });
 }
 
 void TFGlowny::OtworzKartePracy() {
     Otworz(m_dialogi, [&] {
-        return std::make_unique<store::ui::TFKalendarzPracownika>(
-            m_tdm, m_dialogi, m_edycjaAutomatyczna, m_godziny, this);
+        return std::make_unique<store::ui::TFKalendarzPracownika>(UslugiOkien(), m_godziny, this);
     });
 }
 
@@ -113,15 +105,11 @@ void TFGlowny::ZmianaHasla() {
 }
 
 void TFGlowny::Uzytkownicy() {
-    Otworz(m_dialogi, [&] {
-        return std::make_unique<TFUzytkownicy>(m_tdm, m_dialogi, m_edycjaAutomatyczna, this);
-    });
+    Otworz(m_dialogi, [&] { return std::make_unique<TFUzytkownicy>(UslugiOkien(), this); });
 }
 
 void TFGlowny::DaneStrazy() {
-    Otworz(m_dialogi, [&] {
-        return std::make_unique<TFDaneFirmy>(m_tdm, m_dialogi, m_edycjaAutomatyczna, this);
-    });
+    Otworz(m_dialogi, [&] { return std::make_unique<TFDaneFirmy>(UslugiOkien(), this); });
 }
 
 void TFGlowny::Informacje() {
@@ -137,16 +125,14 @@ void TFGlowny::PrzegrajDoPlac() {
 }
 
 void TFGlowny::UrlopyNalezne() {
-    Otworz(m_dialogi, [&] {
-        return std::make_unique<store::ui::TFUrlopyNalezne>(m_tdm, m_tdm1, m_dialogi,
-                                                            m_edycjaAutomatyczna, this);
-    });
+    Otworz(m_dialogi,
+           [&] { return std::make_unique<store::ui::TFUrlopyNalezne>(UslugiOkien(), this); });
 }
 
 void TFGlowny::Wydruki() {
     Otworz(m_dialogi, [&] {
-        auto okno = std::make_unique<reports::ui::TFWydruki>(
-            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna, m_definicjaWydruku, this);
+        auto okno =
+            std::make_unique<reports::ui::TFWydruki>(UslugiOkien(), m_definicjaWydruku, this);
         okno->UstawEdytor(&EdytorTekstu());
         return okno;
     });

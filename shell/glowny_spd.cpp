@@ -7,8 +7,8 @@
 #include <memory>
 
 #include "documents/ui/edytor.h"
-#include "shell/glowny.h"
 #include "kit/run_guarded.h"
+#include "shell/glowny.h"
 #include "shell/opisy_stron.h"
 #include "shell/strony_pracownika.h"
 #include "spd/mapowanie.h"
@@ -18,6 +18,7 @@
 #include "spd/ui/przesylki_okno.h"
 #include "spd/ui/skladniki_okno.h"
 #include "spd/ui/zbiory_spd.h"
+#include "store/obraz_pracownika.h"
 #include "store/pozycjonowanie.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
@@ -70,8 +71,7 @@ void ZaczekajNaZamkniecie(QWidget& okno) {
 void TFGlowny::UtworzeniePrzesylek() {
     OtworzOkno(m_dialogi, [&] {
         auto okno = std::make_unique<spd::ui::TFHarmonogramSPD>(
-            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-            spd::ui::TFHarmonogramSPD::Tryb::Generowanie, Dzisiaj(), this);
+            UslugiOkien(), spd::ui::TFHarmonogramSPD::Tryb::Generowanie, Dzisiaj(), this);
         okno->UstawSkok([this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); });
         return okno;
     });
@@ -80,8 +80,7 @@ void TFGlowny::UtworzeniePrzesylek() {
 void TFGlowny::HarmonogramSPD() {
     OtworzOkno(m_dialogi, [&] {
         return std::make_unique<spd::ui::TFHarmonogramSPD>(
-            m_tdm, m_tdm1, m_dialogi, m_edycjaAutomatyczna,
-            spd::ui::TFHarmonogramSPD::Tryb::Podglad, Dzisiaj(), this);
+            UslugiOkien(), spd::ui::TFHarmonogramSPD::Tryb::Podglad, Dzisiaj(), this);
     });
 }
 
@@ -98,15 +97,13 @@ void TFGlowny::WysylaniePrzesylek() {
         ZaczekajNaZamkniecie(e);
     };
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(
-            m_tdm, m_dialogi, m_edycjaAutomatyczna, pokazBledy, this);
+        return std::make_unique<spd::ui::TFSPDWysylaniePrzesylek>(UslugiOkien(), pokazBledy, this);
     });
 }
 
 void TFGlowny::SkladnikiWynagrodzenia() {
     OtworzOkno(m_dialogi, [&] {
-        return std::make_unique<spd::ui::TFSPDSkladnikiWynagrodzen>(m_tdm, m_dialogi,
-                                                                    m_edycjaAutomatyczna, this);
+        return std::make_unique<spd::ui::TFSPDSkladnikiWynagrodzen>(UslugiOkien(), this);
     });
 }
 
@@ -117,10 +114,8 @@ void TFGlowny::ParametrySPD() {
 
 // Left open beside the main window, so that the clerk can go from finding to finding.
 void TFGlowny::KontrolaDanychSPD() {
-    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
     auto* okno = new spd::ui::TFKontrolaDanychSPD(
-        m_tdm, m_tdm1, m_dialogi, {},
-        {p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)},
+        m_tdm, m_tdm1, m_dialogi, {}, store::DataPrzetwarzania(m_tdm),
         [this](int32_t id, const std::string& k) { PrzejdzDoStrony(id, k); }, this);
     okno->setAttribute(Qt::WA_DeleteOnClose);
     okno->show();

@@ -13,8 +13,8 @@
 #include "kit/run_guarded.h"
 #include "shell/strony_wewn.h"
 #include "store/katalog.h"
-#include "store/ui/pozycje_kodow.h"
 #include "store/tdm.h"
+#include "store/ui/pozycje_kodow.h"
 
 namespace mirta::shell {
 namespace {
@@ -522,9 +522,6 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
     auto dodaj = [&](std::string_view pole, const QString& tytul,
                      const store::ListaKodow* lista = nullptr) {
         const OpisPola* p = tabela.Pole(pole);
-        kit::Column c;
-        c.field = std::string(pole);
-        c.title = tytul;
         int dane = fm.horizontalAdvance(QString(std::min(Znaki(p), 24), QChar('n')));
         // A coded column shows the code's text, so it is as wide as the longest one.
         if (!lista)
@@ -536,12 +533,13 @@ std::vector<kit::Column> BudowniczyStron::Kolumny(const Tabela& t) const {
             if (l)
                 for (const store::PozycjaKodu& kod : l->pozycje)
                     dane = std::max(dane, fm.horizontalAdvance(Q(kod.tekst)));
-        c.width = std::max(dane, fm.horizontalAdvance(tytul)) + 16;
-        if (Liczbowe(p))
-            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
-        if (p && p->typ == FieldType::Date)
-            c.alignment = c.titleAlignment = Qt::AlignCenter;
-        kolumny.push_back(std::move(c));
+        const bool data = p && p->typ == FieldType::Date;
+        const Qt::Alignment komorki = data          ? Qt::AlignCenter
+                                      : Liczbowe(p) ? kit::kAlignRight
+                                                    : kit::kAlignLeft;
+        kolumny.push_back(kit::MakeColumn(std::string(pole), tytul,
+                                          std::max(dane, fm.horizontalAdvance(tytul)) + 16, komorki,
+                                          data ? Qt::AlignCenter : kit::kAlignLeft));
     };
     for (const OpisKontrolki& k : t.opis->kontrolki) {
         if (k.rodzaj == RodzajKontrolki::Naglowek || k.rodzaj == RodzajKontrolki::Znacznik)

@@ -129,12 +129,9 @@ KolumnaSiatki DoZapisu(const kit::Column& k, const QFont& fontKomorek, const QFo
 }
 
 kit::Column ZZapisu(const KolumnaSiatki& z, const QFont& fontKomorek, const QFont& fontTytulu) {
-    kit::Column k;
-    k.field = z.pole;
-    k.title = QString::fromStdString(z.tytul);
-    k.width = z.szerokosc;
-    k.alignment = Wyrownanie(z.komorki.wyrownanie);
-    k.titleAlignment = Wyrownanie(z.tytulu.wyrownanie);
+    kit::Column k =
+        kit::MakeColumn(z.pole, QString::fromStdString(z.tytul), z.szerokosc,
+                        Wyrownanie(z.komorki.wyrownanie), Wyrownanie(z.tytulu.wyrownanie));
     k.font = Font(z.komorki, fontKomorek);
     k.titleFont = Font(z.tytulu, fontTytulu);
     k.background = Kolor(z.komorki.kolor, store::kKolorOkna);

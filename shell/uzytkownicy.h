@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 
 namespace mirta::kit {
 class AutomaticEdit;
@@ -22,13 +23,15 @@ namespace mirta::shell {
 class TFUzytkownicy : public kit::OknoEdycji {
     Q_OBJECT
 public:
-    TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycjaAutomatyczna,
-                  QWidget* parent = nullptr);
+    explicit TFUzytkownicy(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFUzytkownicy(u.tdm, u.dialogi, u.edycja, parent) {}
     ~TFUzytkownicy() override;
 
     kit::DataSource& Zrodlo() const { return *m_zrodlo; }
 
 private:
+    TFUzytkownicy(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycjaAutomatyczna,
+                  QWidget* parent);
     store::TDM& m_tdm;
     kit::DataSource* m_zrodlo;
 };

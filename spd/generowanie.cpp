@@ -137,6 +137,147 @@ std::string OpisBledu(const std::exception& e) {
     return e.what();
 }
 
+constexpr const char* kBladOtwierania =
+    "Błąd otwierania tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n";
+constexpr const char* kBladObslugi =
+    "Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n";
+
+// The package being made: when, where, and the tables it reads and writes.
+struct Paczka {
+    compute::DataKal data;
+    int32_t czas = 0;  // milliseconds since midnight
+    std::string nazwa;
+    std::string folder;
+    std::unique_ptr<engine::Table> harmonogram, rejestr, przesylki, naglowki, pozycje, parametry;
+};
+
+// The package's folder under SPD\, named after the data date and the time; two packages in
+// the same hundredth of a second: the second waits for the next one. False when it cannot be
+// made.
+bool ZalozFolder(const std::string& katalog, std::chrono::system_clock::time_point teraz,
+                 Paczka& p) {
+    for (int proba = 0;; ++proba) {
+        p.czas = Lokalna(teraz).milisekundy;
+        p.nazwa = NazwaFolderu(p.data, p.czas);
+        p.folder = KatalogSPD(katalog) + "/" + p.nazwa;
+        std::error_code ec;
+        if (std::filesystem::create_directory(p.folder, ec))
+            return true;
+        if (ec || proba >= 100)
+            return false;
+        teraz += std::chrono::milliseconds(10);
+    }
+}
+
+// The SPD tables of the data directory and the package's own two, made in its folder.
+void OtworzTabele(engine::FileSystem& fs, const std::string& katalog, Paczka& p) {
+    p.harmonogram = OtworzTabeleSPD(fs, katalog, "THarmonogramPrzesylek");
+    p.rejestr = OtworzTabeleSPD(fs, katalog, "TRejPrzesylek");
+    p.przesylki = OtworzTabeleSPD(fs, katalog, "TPrzesylki");
+    p.parametry = OtworzTabeleSPD(fs, katalog, "TSPDParametry");
+    p.naglowki =
+        OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")->CreateLike(p.folder + "/ZarzPrzesylki.db");
+    // The field rows of a large unit run to a million and more: the largest blocks the format
+    // has give the table room for them.
+    const auto wzor = OtworzTabeleSPD(fs, katalog, "TPozPlikow");
+    engine::ParadoxCreateOptions duzeBloki;
+    duzeBloki.blockSizeKb = kBlokPozycjiKb;
+    p.pozycje = engine::ParadoxTable::Create(fs, p.folder + "/PozPrzesylki.db", wzor->Fields(),
+                                             wzor->KeyFieldCount(), duzeBloki);
+}
+
+// The columns of the header table the generation sets.
+struct PolaNaglowka {
+    explicit PolaNaglowka(const engine::Table& naglowki)
+        : pola(naglowki),
+          oryginal(pola("IdentyfikatorHarmOryginal")),
+          wykonano(pola("Wykonano")),
+          zakonczono(pola("Zakonczono")) {}
+    PolaTabeli pola;
+    int oryginal, wykonano, zakonczono;
+};
+
+// One header row per chosen entry, nothing done yet.
+void WpiszNaglowki(Paczka& p, const PolaNaglowka& pn,
+                   const std::vector<const WpisHarmonogramu*>& wybrane) {
+    for (const WpisHarmonogramu* w : wybrane) {
+        engine::Record r = Naglowek(*p.harmonogram, *p.naglowki, *w);
+        r[pn.oryginal] = Value::Integer(w->identyfikator);
+        r[pn.wykonano] = Value::Logical(false);
+        r[pn.zakonczono] = Value::Logical(false);
+        r[pn.pola("DataDanych")] = Dzien(p.data);
+        r[pn.pola("DataWykonania")] = Dzien(p.data);
+        r[pn.pola("CzasWykonania")] = Value::Time(p.czas);
+        p.naglowki->Insert(r);
+    }
+    p.naglowki->Sync();
+}
+
+// The package's row in the register; its identifier.
+int32_t WpiszDoRejestru(Paczka& p, const store::TDM& tdm, const std::string& folderRejestru) {
+    const PolaTabeli pr(*p.rejestr);
+    engine::Record wpis(p.rejestr->Fields().size());
+    wpis[pr("KtoUtworzyl")] = Value::Text(DopasujDoPola(tdm.Sesja().NazwaPelna, 50));
+    wpis[pr("NazwaPlikuZarzadzajacego")] = Value::Text("ZarzPrzesylki.db");
+    wpis[pr("DataTworzenia")] = Dzien(p.data);
+    wpis[pr("CzasTworzenia")] = Value::Time(p.czas);
+    wpis[pr("KatalogPlikuZarzadzajaceg")] = Value::Text(folderRejestru);
+    const uint64_t w = p.rejestr->Insert(wpis);
+    p.rejestr->Sync();
+    return static_cast<int32_t>(CalkowitaLubZero(p.rejestr->ReadField(w, pr("Identyfikator"))));
+}
+
+// The entry's shipment-log row, so that it is no longer due.
+void WpiszDoDziennika(Paczka& p, const WpisHarmonogramu& w, int32_t rejestr) {
+    const PolaTabeli pp(*p.przesylki);
+    engine::Record log(p.przesylki->Fields().size());
+    log[pp("IdentyfikatHarmonogramu")] = Value::Integer(w.identyfikator);
+    log[pp("IdentyfikatorPrzesylki")] = Value::Integer(rejestr);
+    log[pp("DataPrzesylki")] = Dzien(p.data);
+    log[pp("CzasPrzesylki")] = Value::Time(p.czas);
+    p.przesylki->Insert(log);
+    p.przesylki->Sync();
+}
+
+// Every chosen entry: marked done, logged, its data extracted into the field rows, marked
+// finished. Throws on the first failure.
+void WypelnijNaglowki(Paczka& p, const PolaNaglowka& pn,
+                      const std::vector<const WpisHarmonogramu*>& wybrane, ZrodlaSPD& zrodla,
+                      const ParametryRekordu& par, const std::string& katalog,
+                      store::Dialogi& dialogi, const OpcjeGenerowania& opcje,
+                      WynikGenerowania& wynik) {
+    for (size_t i = 0; i < wybrane.size(); ++i) {
+        const WpisHarmonogramu& w = *wybrane[i];
+        UstawZnacznik(*p.naglowki, pn.oryginal, w.identyfikator, pn.wykonano);
+        WpiszDoDziennika(p, w, wynik.rejestr);
+
+        const RodzajDanychSPD* rodzaj = ZnajdzRodzajDanych(w.rodzaj);
+        const std::string podpis = rodzaj ? std::string(rodzaj->podpis) : std::string();
+        const double n = static_cast<double>(wybrane.size());
+        if (opcje.postep)
+            opcje.postep(podpis, static_cast<double>(i) / n);
+        PisarzPozycji pisarz(*p.pozycje, w.identyfikator, w.rodzaj.starts_with("G"));
+        const NaglowekEkstrakcji naglowek{w.rodzaj, w.katalogPlac, par.nazwaKomorkiOrganizacyjnej};
+        KontekstEkstrakcji k{zrodla, pisarz, p.data, naglowek, dialogi, katalog, [&](double czesc) {
+                                 if (opcje.postep)
+                                     opcje.postep(podpis, (static_cast<double>(i) + czesc) / n);
+                             }};
+        PobierzDaneRodzaju(k);
+        pisarz.Zakoncz();
+        wynik.naglowki.push_back(
+            {w.identyfikator, w.nazwa, w.rodzaj, pisarz.Rekordy(), pisarz.Wiersze()});
+        UstawZnacznik(*p.naglowki, pn.oryginal, w.identyfikator, pn.zakonczono);
+    }
+}
+
+// The message of a generation cut short; the result says so.
+WynikGenerowania& Przerwano(WynikGenerowania& wynik, store::Dialogi& dialogi,
+                            const std::string& tekst) {
+    dialogi.Blad(tekst, kTytulKontroliDanych);
+    wynik.stan = WynikGenerowania::Stan::Przerwano;
+    return wynik;
+}
+
 }  // namespace
 
 WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
@@ -151,154 +292,62 @@ WynikGenerowania GenerujPrzesylkeSPD(store::TDM& tdm, store::TDM1& tdm1,
     if (dialogi.TakNie("Czy chcesz wygenerować pliki przesyłki do SPD ?", kTytulKontroliDanych,
                        store::Ikona::Pytanie, store::Odpowiedz::Tak) != store::Odpowiedz::Tak)
         return wynik;
-    auto teraz = opcje.chwila.value_or(std::chrono::system_clock::now());
-    const Chwila dzis = Lokalna(teraz);
-    const compute::DataKal d =
-        opcje.dataDanych ? *opcje.dataDanych : *UstalDateDanych(tdm, dzis.data, dialogi);
-    wynik.dataDanych = d;
+    const auto teraz = opcje.chwila.value_or(std::chrono::system_clock::now());
+    Paczka p;
+    p.data =
+        opcje.dataDanych ? *opcje.dataDanych : *UstalDateDanych(tdm, Lokalna(teraz).data, dialogi);
+    wynik.dataDanych = p.data;
 
-    engine::FileSystem& fs = tdm.Fs();
     const std::string& katalog = tdm.DataDirectory();
-    // Two packages in the same hundredth of a second: the second waits for the next one.
-    std::string nazwa;
-    int32_t czas = 0;
-    std::string folder;
-    for (int proba = 0;; ++proba) {
-        czas = Lokalna(teraz).milisekundy;
-        nazwa = NazwaFolderu(d, czas);
-        folder = KatalogSPD(katalog) + "/" + nazwa;
-        std::error_code ec;
-        if (std::filesystem::create_directory(folder, ec))
-            break;
-        if (ec || proba >= 100) {
-            dialogi.Blad("Błąd kreowania folderu:SPD\\" + nazwa, kTytulKontroliDanych);
-            wynik.stan = WynikGenerowania::Stan::Przerwano;
-            return wynik;
-        }
-        teraz += std::chrono::milliseconds(10);
-    }
-    wynik.folder = "SPD\\" + nazwa;
-    if (!ZapiszZnacznik(katalog, folder, dialogi)) {
+    if (!ZalozFolder(katalog, teraz, p))
+        return Przerwano(wynik, dialogi, "Błąd kreowania folderu:SPD\\" + p.nazwa);
+    wynik.folder = "SPD\\" + p.nazwa;
+    if (!ZapiszZnacznik(katalog, p.folder, dialogi)) {
         wynik.stan = WynikGenerowania::Stan::Przerwano;
         return wynik;
     }
 
-    std::unique_ptr<engine::Table> harmonogram, rejestr, przesylki, naglowki, pozycje, parametry;
     try {
-        harmonogram = OtworzTabeleSPD(fs, katalog, "THarmonogramPrzesylek");
-        rejestr = OtworzTabeleSPD(fs, katalog, "TRejPrzesylek");
-        przesylki = OtworzTabeleSPD(fs, katalog, "TPrzesylki");
-        parametry = OtworzTabeleSPD(fs, katalog, "TSPDParametry");
-        naglowki =
-            OtworzTabeleSPD(fs, katalog, "TGlowkiPlikow")->CreateLike(folder + "/ZarzPrzesylki.db");
-        // The field rows of a large unit run to a million and more: the largest blocks the
-        // format has give the table room for them.
-        const auto wzor = OtworzTabeleSPD(fs, katalog, "TPozPlikow");
-        engine::ParadoxCreateOptions duzeBloki;
-        duzeBloki.blockSizeKb = kBlokPozycjiKb;
-        pozycje = engine::ParadoxTable::Create(fs, folder + "/PozPrzesylki.db", wzor->Fields(),
-                                               wzor->KeyFieldCount(), duzeBloki);
+        OtworzTabele(tdm.Fs(), katalog, p);
     } catch (const std::exception& e) {
-        dialogi.Blad("Błąd otwierania tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
-                         OpisBledu(e),
-                     kTytulKontroliDanych);
-        wynik.stan = WynikGenerowania::Stan::Przerwano;
-        return wynik;
+        return Przerwano(wynik, dialogi, kBladOtwierania + OpisBledu(e));
     }
 
-    const std::vector<WpisHarmonogramu> wpisy = CzytajHarmonogram(*harmonogram);
+    const std::vector<WpisHarmonogramu> wpisy = CzytajHarmonogram(*p.harmonogram);
     std::vector<const WpisHarmonogramu*> wybrane;
     for (const auto& w : wpisy)
         if (zaznaczone.Zaznaczony(w.identyfikator))
             wybrane.push_back(&w);
 
-    const PolaTabeli pn(*naglowki);
-    const int oryginal = pn("IdentyfikatorHarmOryginal"), wykonano = pn("Wykonano"),
-              zakonczono = pn("Zakonczono");
+    const PolaNaglowka pn(*p.naglowki);
     try {
-        for (const WpisHarmonogramu* w : wybrane) {
-            engine::Record r = Naglowek(*harmonogram, *naglowki, *w);
-            r[oryginal] = Value::Integer(w->identyfikator);
-            r[wykonano] = Value::Logical(false);
-            r[zakonczono] = Value::Logical(false);
-            r[pn("DataDanych")] = Dzien(d);
-            r[pn("DataWykonania")] = Dzien(d);
-            r[pn("CzasWykonania")] = Value::Time(czas);
-            naglowki->Insert(r);
-        }
-        naglowki->Sync();
-
-        const PolaTabeli pr(*rejestr);
-        engine::Record wpis(rejestr->Fields().size());
-        wpis[pr("KtoUtworzyl")] = Value::Text(DopasujDoPola(tdm.Sesja().NazwaPelna, 50));
-        wpis[pr("NazwaPlikuZarzadzajacego")] = Value::Text("ZarzPrzesylki.db");
-        wpis[pr("DataTworzenia")] = Dzien(d);
-        wpis[pr("CzasTworzenia")] = Value::Time(czas);
-        wpis[pr("KatalogPlikuZarzadzajaceg")] = Value::Text(wynik.folder);
-        const uint64_t w = rejestr->Insert(wpis);
-        rejestr->Sync();
-        wynik.rejestr =
-            static_cast<int32_t>(CalkowitaLubZero(rejestr->ReadField(w, pr("Identyfikator"))));
+        WpiszNaglowki(p, pn, wybrane);
+        wynik.rejestr = WpiszDoRejestru(p, tdm, wynik.folder);
     } catch (const std::exception& e) {
-        dialogi.Blad(
-            "Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" + OpisBledu(e),
-            kTytulKontroliDanych);
-        wynik.stan = WynikGenerowania::Stan::Przerwano;
-        return wynik;
+        return Przerwano(wynik, dialogi, kBladObslugi + OpisBledu(e));
     }
 
-    const ParametryRekordu par = CzytajParametrySPD(*parametry);
+    const ParametryRekordu par = CzytajParametrySPD(*p.parametry);
     ZrodlaSPD zrodla(tdm, tdm1);
-    const PolaTabeli pp(*przesylki);
     try {
-        for (size_t i = 0; i < wybrane.size(); ++i) {
-            const WpisHarmonogramu& w = *wybrane[i];
-            UstawZnacznik(*naglowki, oryginal, w.identyfikator, wykonano);
-            engine::Record log(przesylki->Fields().size());
-            log[pp("IdentyfikatHarmonogramu")] = Value::Integer(w.identyfikator);
-            log[pp("IdentyfikatorPrzesylki")] = Value::Integer(wynik.rejestr);
-            log[pp("DataPrzesylki")] = Dzien(d);
-            log[pp("CzasPrzesylki")] = Value::Time(czas);
-            przesylki->Insert(log);
-            przesylki->Sync();
-
-            const RodzajDanychSPD* rodzaj = ZnajdzRodzajDanych(w.rodzaj);
-            const std::string podpis = rodzaj ? std::string(rodzaj->podpis) : std::string();
-            const double n = static_cast<double>(wybrane.size());
-            if (opcje.postep)
-                opcje.postep(podpis, static_cast<double>(i) / n);
-            PisarzPozycji pisarz(*pozycje, w.identyfikator, w.rodzaj.starts_with("G"));
-            const NaglowekEkstrakcji naglowek{w.rodzaj, w.katalogPlac,
-                                              par.nazwaKomorkiOrganizacyjnej};
-            KontekstEkstrakcji k{zrodla, pisarz, d, naglowek, dialogi, katalog, [&](double czesc) {
-                                     if (opcje.postep)
-                                         opcje.postep(podpis, (static_cast<double>(i) + czesc) / n);
-                                 }};
-            PobierzDaneRodzaju(k);
-            pisarz.Zakoncz();
-            wynik.naglowki.push_back(
-                {w.identyfikator, w.nazwa, w.rodzaj, pisarz.Rekordy(), pisarz.Wiersze()});
-            UstawZnacznik(*naglowki, oryginal, w.identyfikator, zakonczono);
-        }
+        WypelnijNaglowki(p, pn, wybrane, zrodla, par, katalog, dialogi, opcje, wynik);
     } catch (const std::exception& e) {
+        // The entries are due again: their log rows go.
         std::string blad = OpisBledu(e);
         try {
-            UsunWpisyDziennika(*przesylki, wynik.rejestr);
+            UsunWpisyDziennika(*p.przesylki, wynik.rejestr);
         } catch (const std::exception& e2) {
             blad += "\nNie udało się usunąć wpisów dziennika przesyłek: " + OpisBledu(e2);
         }
-        dialogi.Blad("Błąd obsługi tabel na wyłączność !!!\n Dokładna specyfikacja błędu:\n" +
-                         blad + "\nPrzesyłka " + wynik.folder +
-                         " jest niedokończona i nie zostanie wysłana.",
-                     kTytulKontroliDanych);
-        wynik.stan = WynikGenerowania::Stan::Przerwano;
-        return wynik;
+        return Przerwano(wynik, dialogi,
+                         kBladObslugi + blad + "\nPrzesyłka " + wynik.folder +
+                             " jest niedokończona i nie zostanie wysłana.");
     }
     if (opcje.postep)
         opcje.postep({}, 1.0);
     std::error_code ec;
-    std::filesystem::remove(folder + "/" + kZnacznikNiedokonczonej, ec);
-    wspolne::SynchronizujFolder(folder);
+    std::filesystem::remove(p.folder + "/" + kZnacznikNiedokonczonej, ec);
+    wspolne::SynchronizujFolder(p.folder);
     wynik.stan = WynikGenerowania::Stan::Wygenerowano;
     return wynik;
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "spd/pola_tabeli.h"
 #include "engine/collation.h"
+#include "spd/pola_tabeli.h"
 
 namespace mirta::spd {
 
@@ -158,6 +158,15 @@ Zaznaczenia Zaznaczenia::Nalezne(const std::vector<WpisHarmonogramu>& harmonogra
             z.Zaznacz(w.identyfikator);
     }
     return z;
+}
+
+std::vector<WpisHarmonogramu> Zaznaczenia::Wybrane(
+    const std::vector<WpisHarmonogramu>& harmonogram) const {
+    std::vector<WpisHarmonogramu> wybrane;
+    for (const WpisHarmonogramu& w : harmonogram)
+        if (Zaznaczony(w.identyfikator))
+            wybrane.push_back(w);
+    return wybrane;
 }
 
 Zaznaczenia Zaznaczenia::Wszystkie(const std::vector<WpisHarmonogramu>& harmonogram) {

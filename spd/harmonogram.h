@@ -55,6 +55,8 @@ public:
     void Odznacz(int32_t identyfikator);
     void Wyczysc() { m_lista.clear(); }
     const std::vector<int32_t>& Lista() const { return m_lista; }
+    // The marked entries of `harmonogram`, in schedule order.
+    std::vector<WpisHarmonogramu> Wybrane(const std::vector<WpisHarmonogramu>& harmonogram) const;
 
     // The due entries of the schedule on `dzis`, in schedule order.
     static Zaznaczenia Nalezne(const std::vector<WpisHarmonogramu>& harmonogram,

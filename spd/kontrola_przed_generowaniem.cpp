@@ -300,7 +300,7 @@ private:
         const char dni = opis->typ.rodzajDni;
         if (dni == 'R' || (dni == 'F' && a.rok >= compute::kPierwszyRokGodzinUrlopu)) {
             const int32_t n = m_z.Obliczenia().LiczDni(a, b, 'R');
-            if (n >= 10000 || n < 0)
+            if (compute::JestKodemDni(n) || n < 0)
                 return "kalendarz nie policzył dni roboczych (kod " + std::to_string(n) + ")";
         }
         return {};

@@ -49,8 +49,7 @@ bool PrzygotujMiesiac(TDM& tdm, int rok, int miesiac, std::string* blad) {
     }
 }
 
-int32_t LiczDniKalendarza(TDM& tdm, DataKal od, DataKal doDnia, char litera,
-                          std::string* ostrzezenie) {
+int32_t KodZakresuDni(DataKal od, DataKal doDnia) {
     if (!od.Poprawna())
         return kDniZlaDataOd;
     if (!doDnia.Poprawna())
@@ -60,6 +59,13 @@ int32_t LiczDniKalendarza(TDM& tdm, DataKal od, DataKal doDnia, char litera,
     if (doDnia.rok > compute::kOstatniRok || od.rok < kPierwszyRokKalendarza ||
         od.rok > compute::kOstatniRok)
         return kDniPozaZakresemLat;
+    return 0;
+}
+
+int32_t LiczDniKalendarza(TDM& tdm, DataKal od, DataKal doDnia, char litera,
+                          std::string* ostrzezenie) {
+    if (const int32_t kod = KodZakresuDni(od, doDnia))
+        return kod;
     if (od > doDnia)
         std::swap(od, doDnia);
     int32_t suma = 0;

@@ -7,6 +7,7 @@
 
 #include "compute/data_kal.h"
 #include "compute/kalendarz_miesiaca.h"
+#include "compute/zakres_lat.h"
 
 namespace mirta::store {
 
@@ -25,14 +26,14 @@ inline constexpr int kIdentyfikatorKalendarza = 20000;
 inline constexpr int kPierwszyRokKalendarza = 1990;
 
 // Codes LiczDniKalendarza returns in place of a count.
-inline constexpr int32_t kDniPozaZakresemLat = 10000;
-inline constexpr int32_t kDniZlaDataOd = 10001;
-inline constexpr int32_t kDniZlaDataDo = 10002;
-inline constexpr int32_t kDniDataDoPrzed1990 = 10003;
+using compute::kDniDataDoPrzed1990;
+using compute::kDniPozaZakresemLat;
+using compute::kDniZlaDataDo;
+using compute::kDniZlaDataOd;
 
 // Whether a result of LiczDniKalendarza is a count; callers use 0 for a code.
 constexpr bool JestLiczbaDni(int32_t wynik) {
-    return wynik < kDniPozaZakresemLat;
+    return !compute::JestKodemDni(wynik);
 }
 constexpr int32_t DniLubZero(int32_t wynik) {
     return JestLiczbaDni(wynik) ? wynik : 0;
@@ -44,9 +45,14 @@ constexpr int32_t DniLubZero(int32_t wynik) {
 // (outside 1 to 9999).
 bool PrzygotujMiesiac(TDM& tdm, int rok, int miesiac, std::string* blad = nullptr);
 
-// Days from `od` to `doDnia` inclusive whose letter is `litera`, or a code: 10001 `od`
-// invalid, 10002 `doDnia` invalid, 10003 `doDnia` before 1990, 10000 a year after
-// kOstatniRok or `od` before 1990 (checked in this order, before the dates are swapped).
+// The code a day count gives instead of counting from `od` to `doDnia`: 10001 `od` invalid,
+// 10002 `doDnia` invalid, 10003 `doDnia` before 1990, 10000 a year after kOstatniRok or `od`
+// before 1990 (checked in this order, before the dates are swapped); 0 when they can be
+// counted.
+int32_t KodZakresuDni(compute::DataKal od, compute::DataKal doDnia);
+
+// Days from `od` to `doDnia` inclusive whose letter is `litera`, or the code of
+// KodZakresuDni.
 // Months missing from the calendar are generated; a month that cannot be stored is counted
 // as generated, so the result does not depend on the user's rights; why it could not be
 // stored (the first such month's message) goes to `ostrzezenie`.

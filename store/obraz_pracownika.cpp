@@ -6,9 +6,13 @@
 
 namespace mirta::store {
 
-compute::DataKal DataPrzetwarzania(const ZrodlaObliczen& zrodla) {
-    const engine::CivilDate d = zrodla.Tdm().Sesja().DataPrzetwarzania;
+compute::DataKal DataPrzetwarzania(const TDM& tdm) {
+    const engine::CivilDate d = tdm.Sesja().DataPrzetwarzania;
     return {d.year, static_cast<uint8_t>(d.month), static_cast<uint8_t>(d.day)};
+}
+
+compute::DataKal DataPrzetwarzania(const ZrodlaObliczen& zrodla) {
+    return DataPrzetwarzania(zrodla.Tdm());
 }
 
 ObrazPracownika PoliczObrazPracownika(ZrodlaObliczen& zrodla, int32_t pracownik,

@@ -8,6 +8,7 @@
 
 namespace mirta::store {
 
+class TDM;
 class ZrodlaObliczen;
 
 // Which parts of the picture a caller needs; seniority is always computed, the rest build on
@@ -32,7 +33,8 @@ struct ObrazPracownika {
 ObrazPracownika PoliczObrazPracownika(ZrodlaObliczen& zrodla, int32_t pracownik,
                                       compute::DataKal data, CzesciObrazu czesci = {});
 
-// The processing date as a calendar date.
+// The processing date of the session as a calendar date.
+compute::DataKal DataPrzetwarzania(const TDM& tdm);
 compute::DataKal DataPrzetwarzania(const ZrodlaObliczen& zrodla);
 
 }  // namespace mirta::store

@@ -5,33 +5,31 @@
 namespace mirta::store {
 namespace {
 
-using R = RodzajKontrolki;
-
-constexpr OpisKontrolki T(std::string_view pole, std::string_view etykieta) {
+constexpr OpisKontrolki PoleTekstu(std::string_view pole, std::string_view etykieta) {
     return {.pole = pole, .etykieta = etykieta};
 }
-constexpr OpisKontrolki D(std::string_view pole, std::string_view etykieta) {
-    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Data};
+constexpr OpisKontrolki PoleDaty(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = RodzajKontrolki::Data};
 }
-constexpr OpisKontrolki K(std::string_view pole, std::string_view etykieta) {
-    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Kod};
+constexpr OpisKontrolki PoleKodu(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = RodzajKontrolki::Kod};
 }
-constexpr OpisKontrolki Z(std::string_view pole, std::string_view napis) {
-    return {.pole = pole, .etykieta = napis, .rodzaj = R::Znacznik};
+constexpr OpisKontrolki Znacznik(std::string_view pole, std::string_view napis) {
+    return {.pole = pole, .etykieta = napis, .rodzaj = RodzajKontrolki::Znacznik};
 }
-constexpr OpisKontrolki O(std::string_view pole, std::string_view etykieta) {
-    return {.pole = pole, .etykieta = etykieta, .rodzaj = R::Odczyt};
+constexpr OpisKontrolki PoleOdczytu(std::string_view pole, std::string_view etykieta) {
+    return {.pole = pole, .etykieta = etykieta, .rodzaj = RodzajKontrolki::Odczyt};
 }
-constexpr OpisKontrolki N(std::string_view tytul) {
-    return {.etykieta = tytul, .rodzaj = R::Naglowek};
+constexpr OpisKontrolki NaglowekGrupy(std::string_view tytul) {
+    return {.etykieta = tytul, .rodzaj = RodzajKontrolki::Naglowek};
 }
 // A lookup field of the catalogue, with its "..." button.
-constexpr OpisKontrolki L(std::string_view pole, std::string_view etykieta,
-                          std::string_view okno = {}, int numer = 0,
-                          Usuwanie usuwanie = Usuwanie::Brak) {
+constexpr OpisKontrolki PoleSlownika(std::string_view pole, std::string_view etykieta,
+                                     std::string_view okno = {}, int numer = 0,
+                                     Usuwanie usuwanie = Usuwanie::Brak) {
     return {.pole = pole,
             .etykieta = etykieta,
-            .rodzaj = R::Slownik,
+            .rodzaj = RodzajKontrolki::Slownik,
             .oknoWyboru = okno,
             .numerWyboru = numer,
             .usuwanie = usuwanie};
@@ -63,7 +61,7 @@ constexpr OpisKontrolki Stanowisko(std::string_view pole, std::string_view etyki
                                    Usuwanie usuwanie = Usuwanie::Brak) {
     return {.pole = pole,
             .etykieta = etykieta,
-            .rodzaj = R::Slownik,
+            .rodzaj = RodzajKontrolki::Slownik,
             .slownik = "TSlowStanowisk",
             .kluczSlownika = "IdentyfikatorStanowiska",
             .listaSlownika = lista,
@@ -78,70 +76,70 @@ constexpr OpisKontrolki Stanowisko(std::string_view pole, std::string_view etyki
 constexpr NazwaRekordu kPracownik = Meski("pracownik", "pracownika", "pracownika");
 
 constexpr OpisKontrolki kPersonalne[] = {
-    N("Dane osobowe"),
-    T("Nazwisko", "Nazwisko:"),
-    T("Imie1", "Imię pierwsze:"),
-    T("Imie2", "Imię drugie:"),
-    T("NazwiskoRodowe", "Nazwisko rodowe:"),
-    T("ImieOjca", "Imię ojca:"),
-    T("ImieMatki", "Imię i nazwisko rodowe matki:"),
-    Obok(T("NazwiskoRodoweMatki", "")),
-    D("DataUrodzenia", "Data i miejsce urodzenia:"),
-    Obok(T("MiejsceUrodzenia", "")),
-    K("Plec", "Płeć:"),
-    T("PESEL", "PESEL:"),
-    T("Nip", "NIP:"),
-    N("Dowód osobisty"),
-    T("NumerDowoduOsobistego", "Seria i nr:"),
-    D("DataWystawieniaDowodu", "Data wystawienia:"),
-    Obok(D("DataWaznosciDowodu", "ważności:")),
-    T("KtoWydalDowodosobisty", "Wystawiony przez:"),
-    T("KodWystawcyDowodu", "Kod GUS:"),
-    N("Zatrudnienie"),
-    T("NumerPracownika", "Nr pracownika:"),
-    T("NrEwidencyjny", "Numer ewidencyjny:"),
-    K("Podzial", "Rodzaj pracownika:"),
-    K("SystemSluzby", "System służby:"),
-    T("Etat", "Wymiar zatrudnienia:"),
-    D("DataZatrudnienia", "Data zatrudnienia, zwolnienia:"),
-    Obok(D("DataZwolnienia", "")),
+    NaglowekGrupy("Dane osobowe"),
+    PoleTekstu("Nazwisko", "Nazwisko:"),
+    PoleTekstu("Imie1", "Imię pierwsze:"),
+    PoleTekstu("Imie2", "Imię drugie:"),
+    PoleTekstu("NazwiskoRodowe", "Nazwisko rodowe:"),
+    PoleTekstu("ImieOjca", "Imię ojca:"),
+    PoleTekstu("ImieMatki", "Imię i nazwisko rodowe matki:"),
+    Obok(PoleTekstu("NazwiskoRodoweMatki", "")),
+    PoleDaty("DataUrodzenia", "Data i miejsce urodzenia:"),
+    Obok(PoleTekstu("MiejsceUrodzenia", "")),
+    PoleKodu("Plec", "Płeć:"),
+    PoleTekstu("PESEL", "PESEL:"),
+    PoleTekstu("Nip", "NIP:"),
+    NaglowekGrupy("Dowód osobisty"),
+    PoleTekstu("NumerDowoduOsobistego", "Seria i nr:"),
+    PoleDaty("DataWystawieniaDowodu", "Data wystawienia:"),
+    Obok(PoleDaty("DataWaznosciDowodu", "ważności:")),
+    PoleTekstu("KtoWydalDowodosobisty", "Wystawiony przez:"),
+    PoleTekstu("KodWystawcyDowodu", "Kod GUS:"),
+    NaglowekGrupy("Zatrudnienie"),
+    PoleTekstu("NumerPracownika", "Nr pracownika:"),
+    PoleTekstu("NrEwidencyjny", "Numer ewidencyjny:"),
+    PoleKodu("Podzial", "Rodzaj pracownika:"),
+    PoleKodu("SystemSluzby", "System służby:"),
+    PoleTekstu("Etat", "Wymiar zatrudnienia:"),
+    PoleDaty("DataZatrudnienia", "Data zatrudnienia, zwolnienia:"),
+    Obok(PoleDaty("DataZwolnienia", "")),
     {.pole = "KomorkaOrganizacyjna",
      .etykieta = "Komórka organizacyjna:",
-     .rodzaj = R::Slownik,
+     .rodzaj = RodzajKontrolki::Slownik,
      .slownik = "TKomorkaPod",
      .kluczSlownika = "Identyfikator",
      .listaSlownika = "Nazwa;Symbol",
      .oknoWyboru = "TFPoidzialOrganizacyjny",
      .numerWyboru = 1,
      .usuwanie = Usuwanie::Zawsze},
-    L("NazwaStatusuPracownikaCywilnego",
-      "Status pracownika cywilnego:", "TFSlownikStatusowPracownikaCywilnego", 1),
-    N("Umowne daty do stażu"),
-    D("DataDoWyslugi", "Umowna data do wysługi:"),
-    D("DataDoSluzby", "służby:"),
-    D("DataDoNagrodyJubileuszowe", "nagrody jubileuszowej:"),
-    D("DataDoEmerytury", "emerytury:"),
+    PoleSlownika("NazwaStatusuPracownikaCywilnego",
+                 "Status pracownika cywilnego:", "TFSlownikStatusowPracownikaCywilnego", 1),
+    NaglowekGrupy("Umowne daty do stażu"),
+    PoleDaty("DataDoWyslugi", "Umowna data do wysługi:"),
+    PoleDaty("DataDoSluzby", "służby:"),
+    PoleDaty("DataDoNagrodyJubileuszowe", "nagrody jubileuszowej:"),
+    PoleDaty("DataDoEmerytury", "emerytury:"),
 };
 
 constexpr OpisKontrolki kAdresowe[] = {
-    N("Adres zameldowania:"),
-    T("KodPocztowy", "Kod pocztowy:"),
-    T("Poczta", "Poczta:"),
-    T("Miejscowosc", "Miejscowość:"),
-    T("Ulica", "Ulica:"),
-    T("NrDomuiMieszkania", "Nr domu/lokalu:"),
-    N("Adres zamieszkania:"),
-    T("KodPocztaZamieszkania", "Kod pocztowy i poczta:"),
-    T("MiejscowoscAdresZamieszka", "Adres:"),
-    T("KodZamieszkania", "Kod GUS:"),
-    T("TelefonZamieszkania", "Telefon:"),
-    T("TelefonKomorkowy", "Telefon komórkowy:"),
-    T("AdresMail", "Adres email:"),
-    N("Dane osoby do powiadamiania"),
-    T("OsobaPowiadamiania", "Imię i nazwisko:"),
-    T("KodPocztaPowiadamiania", "Kod pocztowy i poczta:"),
-    T("MiejscowoscAdresPowiadami", "Adres:"),
-    T("TelefonPowiadamiania", "Telefon:"),
+    NaglowekGrupy("Adres zameldowania:"),
+    PoleTekstu("KodPocztowy", "Kod pocztowy:"),
+    PoleTekstu("Poczta", "Poczta:"),
+    PoleTekstu("Miejscowosc", "Miejscowość:"),
+    PoleTekstu("Ulica", "Ulica:"),
+    PoleTekstu("NrDomuiMieszkania", "Nr domu/lokalu:"),
+    NaglowekGrupy("Adres zamieszkania:"),
+    PoleTekstu("KodPocztaZamieszkania", "Kod pocztowy i poczta:"),
+    PoleTekstu("MiejscowoscAdresZamieszka", "Adres:"),
+    PoleTekstu("KodZamieszkania", "Kod GUS:"),
+    PoleTekstu("TelefonZamieszkania", "Telefon:"),
+    PoleTekstu("TelefonKomorkowy", "Telefon komórkowy:"),
+    PoleTekstu("AdresMail", "Adres email:"),
+    NaglowekGrupy("Dane osoby do powiadamiania"),
+    PoleTekstu("OsobaPowiadamiania", "Imię i nazwisko:"),
+    PoleTekstu("KodPocztaPowiadamiania", "Kod pocztowy i poczta:"),
+    PoleTekstu("MiejscowoscAdresPowiadami", "Adres:"),
+    PoleTekstu("TelefonPowiadamiania", "Telefon:"),
 };
 
 constexpr OpisTabeliStrony kTabPersonalne[] = {{.komponent = "TPracownicy",
@@ -158,14 +156,14 @@ constexpr OpisTabeliStrony kTabAdresowe[] = {{.komponent = "TPracownicy",
 // ---- Pay pages
 
 constexpr OpisKontrolki kStanowisko[] = {
-    D("DataOd", "Data:"),
+    PoleDaty("DataOd", "Data:"),
     Stanowisko("IdentyfikatorStanowiska", "Stanowisko:", kPelnaListaStanowisk, 1),
-    L("NazwaPodstawy", "Podstawa:", kPodstawy, 2),
+    PoleSlownika("NazwaPodstawy", "Podstawa:", kPodstawy, 2),
 };
 constexpr OpisKontrolki kStanowiskoEtatowe[] = {
-    D("DataOd", "Data:"),
+    PoleDaty("DataOd", "Data:"),
     Stanowisko("IdentyfikatorStanowiska", "Stanowisko etatowe:", kPelnaListaStanowisk, 2),
-    L("NazwaPodstawy", "Podstawa:", kPodstawy, 3),
+    PoleSlownika("NazwaPodstawy", "Podstawa:", kPodstawy, 3),
 };
 constexpr OpisTabeliStrony kTabStanowiska[] = {
     {.komponent = "TStanowiska",
@@ -179,21 +177,21 @@ constexpr OpisTabeliStrony kTabStanowiska[] = {
 };
 
 constexpr OpisKontrolki kStopien[] = {
-    D("DataOdKiedy", "Data od:"),
+    PoleDaty("DataOdKiedy", "Data od:"),
     {.pole = "IdentyfikatorStopnia",
      .etykieta = "Stopień:",
-     .rodzaj = R::Slownik,
+     .rodzaj = RodzajKontrolki::Slownik,
      .slownik = "TSlowStopni",
      .kluczSlownika = "IdentyfikatorStopnia",
      .listaSlownika = "NazwaStopnia;Kod",
      .kolumna = "NazwaStopnia",
      .oknoWyboru = "TFRodzajeStopniWynagrodzen",
      .numerWyboru = 1},
-    K("Ubruttowienie", "Objęci ZUS:"),
-    L("NazwaWydawcy", "Przez kogo wydany rozkaz:", "TFWydawcy", 1),
-    T("NrRozkazu", "Nr rozkazu:"),
-    D("DataObowiazywaniaStopnia", "Do:"),
-    L("NazwaPodstawy", "Podstawa prawna:", kPodstawy, 1),
+    PoleKodu("Ubruttowienie", "Objęci ZUS:"),
+    PoleSlownika("NazwaWydawcy", "Przez kogo wydany rozkaz:", "TFWydawcy", 1),
+    PoleTekstu("NrRozkazu", "Nr rozkazu:"),
+    PoleDaty("DataObowiazywaniaStopnia", "Do:"),
+    PoleSlownika("NazwaPodstawy", "Podstawa prawna:", kPodstawy, 1),
 };
 constexpr KolumnaDodatkowa kKolumnyStopnia[] = {{.pole = "Stawka", .tytul = "Stawka"}};
 constexpr OpisTabeliStrony kTabStopien[] = {{.komponent = "TPracStop",
@@ -202,19 +200,19 @@ constexpr OpisTabeliStrony kTabStopien[] = {{.komponent = "TPracStop",
                                              .kolumnyDodatkowe = kKolumnyStopnia}};
 
 constexpr OpisKontrolki kDodSluzbowy[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
-    T("Wartosc", "Wart.dod.służbowego:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
+    PoleTekstu("Wartosc", "Wart.dod.służbowego:"),
 };
 constexpr OpisKontrolki kDodMotywacyjny[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
-    T("Wartosc", "Wart.dod.motywacyjnego:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
+    PoleTekstu("Wartosc", "Wart.dod.motywacyjnego:"),
 };
 constexpr OpisKontrolki kPremiaCywila[] = {
-    T("Rok", "Rok:"),
-    T("Miesiac", "Miesiąc:"),
-    T("Kwota", "% premii prac.cyw.:"),
+    PoleTekstu("Rok", "Rok:"),
+    PoleTekstu("Miesiac", "Miesiąc:"),
+    PoleTekstu("Kwota", "% premii prac.cyw.:"),
 };
 constexpr OpisTabeliStrony kTabDodatki[] = {
     {.komponent = "TDodSluzbowy",
@@ -234,29 +232,29 @@ constexpr OpisTabeliStrony kTabDodatki[] = {
 };
 
 constexpr OpisKontrolki kNagroda[] = {
-    K("RodzajNagrody", "Rodzaj nagrody:"),
-    D("DataPrzyznania", "Data:"),
-    T("Kwota", "Kwota:"),
-    T("Komentarz", "Komentarz:"),
+    PoleKodu("RodzajNagrody", "Rodzaj nagrody:"),
+    PoleDaty("DataPrzyznania", "Data:"),
+    PoleTekstu("Kwota", "Kwota:"),
+    PoleTekstu("Komentarz", "Komentarz:"),
 };
 constexpr OpisTabeliStrony kTabNagrody[] = {{.komponent = "TNagrody",
                                              .rekord = Zenski("nagroda", "nagrodę", "nagrody"),
                                              .kontrolki = kNagroda}};
 
 constexpr OpisKontrolki kUrlop[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
     {.pole = "RodzajUrlopu",
      .etykieta = "Rodzaj urlopu:",
-     .rodzaj = R::Slownik,
+     .rodzaj = RodzajKontrolki::Slownik,
      .slownik = "TRodzUrlop",
      .kluczSlownika = "Identyfikator",
      .listaSlownika = "NazwaUrlopu;Symbol",
      .kolumna = "NazwaUrlopu",
      .oknoWyboru = "TFRodzajeUrlopow",
      .numerWyboru = 1},
-    T("Ilosc", "Dni wpr.:"),
-    T("Godziny", "Godziny wpr.:"),
+    PoleTekstu("Ilosc", "Dni wpr.:"),
+    PoleTekstu("Godziny", "Godziny wpr.:"),
 };
 constexpr KolumnaDodatkowa kKolumnyUrlopu[] = {
     {.pole = "IloscWyliczona", .tytul = "Ilość wyl."},
@@ -268,14 +266,14 @@ constexpr OpisTabeliStrony kTabUrlopy[] = {{.komponent = "TUrlopy",
                                             .kolumnyDodatkowe = kKolumnyUrlopu}};
 
 constexpr OpisKontrolki kChoroba[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
-    K("RodzajChoroby", "Rodzaj choroby/zwolnienia:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
+    PoleKodu("RodzajChoroby", "Rodzaj choroby/zwolnienia:"),
 };
 constexpr OpisKontrolki kNieobecnosc[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
-    K("RodzajNieobecnosci", "Rodzaj nieobecności:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
+    PoleKodu("RodzajNieobecnosci", "Rodzaj nieobecności:"),
 };
 constexpr OpisTabeliStrony kTabChoroby[] = {
     {.komponent = "TChoroby",
@@ -289,11 +287,11 @@ constexpr OpisTabeliStrony kTabChoroby[] = {
 };
 
 constexpr OpisKontrolki kGrupa[] = {
-    D("DataOdKiedy", "Data:"),
-    L("NazwaGrupy", "Grupa:", "TFRodzajeGrupiWynagrodzen", 1),
-    K("Ubruttowienie", "Objęci ZUS:"),
-    T("Mnoznik", "Mnożnik:"),
-    T("PlacaZasadnicza", "Płaca zasadnicza:"),
+    PoleDaty("DataOdKiedy", "Data:"),
+    PoleSlownika("NazwaGrupy", "Grupa:", "TFRodzajeGrupiWynagrodzen", 1),
+    PoleKodu("Ubruttowienie", "Objęci ZUS:"),
+    PoleTekstu("Mnoznik", "Mnożnik:"),
+    PoleTekstu("PlacaZasadnicza", "Płaca zasadnicza:"),
 };
 constexpr KolumnaDodatkowa kKolumnyGrupy[] = {{.pole = "Stawka", .tytul = "Stawka"},
                                               {.pole = "PlacaKoncowa", .tytul = "Płaca końcowa"}};
@@ -306,23 +304,23 @@ constexpr OpisTabeliStrony kTabGrupa[] = {
 // ---- Course of service
 
 constexpr OpisKontrolki kZatrudnienie[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
     {.pole = "IdentyfikatorFormyZatrudn",
      .etykieta = "Forma zatrudnienia:",
-     .rodzaj = R::Slownik,
+     .rodzaj = RodzajKontrolki::Slownik,
      .slownik = "TSlowFormZatr",
      .kluczSlownika = "Identyfikator",
      .listaSlownika = "NazwaFormyZatrudnienia;Symbol",
      .kolumna = "NazwaFormyZatrudnienia",
      .oknoWyboru = "TFSlownikFormZatrudnienia",
      .numerWyboru = 1},
-    L("NazwaPodstawy", "Podstawa:", kPodstawy, 4),
-    L("NazwaRodzaju", "Rodzaj:", "TFRodzajZdarzeniaKadrowego", 1),
+    PoleSlownika("NazwaPodstawy", "Podstawa:", kPodstawy, 4),
+    PoleSlownika("NazwaRodzaju", "Rodzaj:", "TFRodzajZdarzeniaKadrowego", 1),
 };
 constexpr OpisKontrolki kSzkodliwe[] = {
-    D("DataOd", "Data od:"),
-    K("GrupaSzkodliwosci", "Grupa szkodliwości:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleKodu("GrupaSzkodliwosci", "Grupa szkodliwości:"),
 };
 constexpr OpisTabeliStrony kTabFormaZatr[] = {
     {.komponent = "TZatrudnienie",
@@ -336,23 +334,23 @@ constexpr OpisTabeliStrony kTabFormaZatr[] = {
 };
 
 constexpr OpisKontrolki kPoprzednie[] = {
-    D("DataOd", "Okres pracy od:"),
-    Obok(D("DataDo", "do:")),
-    T("NazwaZakładuPracy", "Nazwa zakładu pracy:"),
-    T("AdresZakładuPracy", "Adres zakładu:"),
+    PoleDaty("DataOd", "Okres pracy od:"),
+    Obok(PoleDaty("DataDo", "do:")),
+    PoleTekstu("NazwaZakładuPracy", "Nazwa zakładu pracy:"),
+    PoleTekstu("AdresZakładuPracy", "Adres zakładu:"),
     Stanowisko("Stanowisko", "Stanowisko ze słownika:", "NazwaStanowiska;KodStanowiska", 3,
                Usuwanie::GdyJestRekord),
-    T("NazwaStanowiskaWpr", "Stanowisko:"),
+    PoleTekstu("NazwaStanowiskaWpr", "Stanowisko:"),
     {.pole = "SposobRozwiazaniaUmowy",
      .etykieta = "Sposób rozwiązania umowy o pracę:",
-     .rodzaj = R::Podpowiedzi},
-    O("DlugoscOkresu", "Długość okresu:"),
-    N("Zaliczać do:"),
-    Z("WSluzbie", "W służbie"),
-    Z("DoWyslugi", "Do wysługi"),
-    Z("DoUrlopu", "Do urlopu"),
-    Z("DoNagrodyJubileuszowej", "Do nagr. jubileuszowej"),
-    Z("DoEmerytury", "Do emerytury"),
+     .rodzaj = RodzajKontrolki::Podpowiedzi},
+    PoleOdczytu("DlugoscOkresu", "Długość okresu:"),
+    NaglowekGrupy("Zaliczać do:"),
+    Znacznik("WSluzbie", "W służbie"),
+    Znacznik("DoWyslugi", "Do wysługi"),
+    Znacznik("DoUrlopu", "Do urlopu"),
+    Znacznik("DoNagrodyJubileuszowej", "Do nagr. jubileuszowej"),
+    Znacznik("DoEmerytury", "Do emerytury"),
 };
 constexpr OpisTabeliStrony kTabPoprzednie[] = {
     {.komponent = "TPopZatrudnienie",
@@ -362,17 +360,17 @@ constexpr OpisTabeliStrony kTabPoprzednie[] = {
      .nazwaSiatki = "DBGrid14"}};
 
 constexpr OpisKontrolki kZawieszenie[] = {
-    D("DataZawieszenia", "Data:"),
-    K("Powod", "Powód zawieszenia:"),
-    D("DataPowrotu", "Data przypuszczalnego powrotu:"),
-    K("KlasyfikacjaZawieszenia", "Klasyfikacja zawieszenia:"),
-    Z("CzyFunkcjonariusz", "Funkcjonariusz"),
-    Z("CzyWSluzbie", "W służbie"),
-    N("Czas zawieszenia liczony jest do:"),
-    Z("DoWyslugi", "Do wysługi"),
-    Z("DoUrlopu", "Do urlopu"),
-    Z("DoNagrodyJubileuszowej", "Do nagrody jubileuszowej"),
-    Z("DoEmerytury", "Do emerytury"),
+    PoleDaty("DataZawieszenia", "Data:"),
+    PoleKodu("Powod", "Powód zawieszenia:"),
+    PoleDaty("DataPowrotu", "Data przypuszczalnego powrotu:"),
+    PoleKodu("KlasyfikacjaZawieszenia", "Klasyfikacja zawieszenia:"),
+    Znacznik("CzyFunkcjonariusz", "Funkcjonariusz"),
+    Znacznik("CzyWSluzbie", "W służbie"),
+    NaglowekGrupy("Czas zawieszenia liczony jest do:"),
+    Znacznik("DoWyslugi", "Do wysługi"),
+    Znacznik("DoUrlopu", "Do urlopu"),
+    Znacznik("DoNagrodyJubileuszowej", "Do nagrody jubileuszowej"),
+    Znacznik("DoEmerytury", "Do emerytury"),
 };
 constexpr OpisTabeliStrony kTabZawieszenia[] = {
     {.komponent = "TZawieszenia",
@@ -380,10 +378,10 @@ constexpr OpisTabeliStrony kTabZawieszenia[] = {
      .kontrolki = kZawieszenie}};
 
 constexpr OpisKontrolki kWypowiedzenie[] = {
-    D("DataWypowiedzeniaOd", "Data od:"),
-    K("TypWypowiedzenia", "Typ wypowiedzenia:"),
-    D("DataWypowiedzeniaDo", "Data do:"),
-    T("Opis", "Opis wypowiedzenia:"),
+    PoleDaty("DataWypowiedzeniaOd", "Data od:"),
+    PoleKodu("TypWypowiedzenia", "Typ wypowiedzenia:"),
+    PoleDaty("DataWypowiedzeniaDo", "Data do:"),
+    PoleTekstu("Opis", "Opis wypowiedzenia:"),
 };
 constexpr OpisTabeliStrony kTabWypowiedzenia[] = {
     {.komponent = "TWypowiedzenia",
@@ -391,9 +389,9 @@ constexpr OpisTabeliStrony kTabWypowiedzenia[] = {
      .kontrolki = kWypowiedzenie}};
 
 constexpr OpisKontrolki kZwolnienie[] = {
-    D("DataZwolnienia", "Data:"),
-    T("SposobZwolnienia", "Sposob zwolnienia:"),
-    T("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
+    PoleDaty("DataZwolnienia", "Data:"),
+    PoleTekstu("SposobZwolnienia", "Sposob zwolnienia:"),
+    PoleTekstu("PrzyczynaZwolnienia", "Przyczyna zwolnienia:"),
 };
 constexpr OpisTabeliStrony kTabZwolnienia[] = {
     {.komponent = "TZwolnienia",
@@ -401,18 +399,18 @@ constexpr OpisTabeliStrony kTabZwolnienia[] = {
      .kontrolki = kZwolnienie}};
 
 constexpr OpisKontrolki kDecyzja[] = {
-    D("DataDecyzji", "Data decyzji:"),
-    T("NrDecyzji", "Nr decyzji:"),
+    PoleDaty("DataDecyzji", "Data decyzji:"),
+    PoleTekstu("NrDecyzji", "Nr decyzji:"),
 };
 constexpr OpisTabeliStrony kTabDecyzje[] = {{.komponent = "TDecyzja",
                                              .rekord = Zenski("decyzja", "decyzję", "decyzji"),
                                              .kontrolki = kDecyzja}};
 
 constexpr OpisKontrolki kOrder[] = {
-    D("DataPrzyznania", "Data przyznania:"),
-    L("NazwaOrderu", "Order:", "TFSlownikOrderow", 1),
-    L("NazwaOrganuNadającego", "Organ nadający:", kOrgany, 1),
-    T("NumerLegitimacji", "Numer legitymacji:"),
+    PoleDaty("DataPrzyznania", "Data przyznania:"),
+    PoleSlownika("NazwaOrderu", "Order:", "TFSlownikOrderow", 1),
+    PoleSlownika("NazwaOrganuNadającego", "Organ nadający:", kOrgany, 1),
+    PoleTekstu("NumerLegitimacji", "Numer legitymacji:"),
 };
 constexpr OpisTabeliStrony kTabOrdery[] = {{.komponent = "TOrdery",
                                             .rekord = Meski("order", "order", "orderu"),
@@ -421,9 +419,9 @@ constexpr OpisTabeliStrony kTabOrdery[] = {{.komponent = "TOrdery",
                                             .siatkaOdnawiana = true}};
 
 constexpr OpisKontrolki kKara[] = {
-    D("DataPrzyznania", "Data przyznania:"),
-    L("NazwaKary", "Kara:", "TFSlownikKar", 1),
-    L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 2),
+    PoleDaty("DataPrzyznania", "Data przyznania:"),
+    PoleSlownika("NazwaKary", "Kara:", "TFSlownikKar", 1),
+    PoleSlownika("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 2),
 };
 constexpr OpisTabeliStrony kTabKary[] = {{.komponent = "TKary",
                                           .rekord = Zenski("kara", "karę", "kary"),
@@ -432,12 +430,12 @@ constexpr OpisTabeliStrony kTabKary[] = {{.komponent = "TKary",
                                           .siatkaOdnawiana = true}};
 
 constexpr OpisKontrolki kWyroznienie[] = {
-    D("DataPrzyznania", "Data:"),
-    L("NazwaWyroznienia", "Wyróżnienie:", "TFSlowWyroznien", 1),
-    L("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 3),
-    T("KwotaNagrody", "Kwota nagrody:"),
-    T("IloscDniUrlopuDodatkowego", "dni urlopu dodatkowego:"),
-    T("NumerLegitymacji", "nr legitymacji:"),
+    PoleDaty("DataPrzyznania", "Data:"),
+    PoleSlownika("NazwaWyroznienia", "Wyróżnienie:", "TFSlowWyroznien", 1),
+    PoleSlownika("NazwaOrganuNadajacego", "Organ nadający:", kOrgany, 3),
+    PoleTekstu("KwotaNagrody", "Kwota nagrody:"),
+    PoleTekstu("IloscDniUrlopuDodatkowego", "dni urlopu dodatkowego:"),
+    PoleTekstu("NumerLegitymacji", "nr legitymacji:"),
 };
 constexpr OpisTabeliStrony kTabWyroznienia[] = {
     {.komponent = "TWyroznienia",
@@ -449,12 +447,12 @@ constexpr OpisTabeliStrony kTabWyroznienia[] = {
 // ---- Family and education
 
 constexpr OpisKontrolki kCzlonekRodziny[] = {
-    L("NazwaStopniaPokrewienstwa", "Stop. pokrewieństwa:", "TFRodzajePokrewienst", 1),
-    T("Nazwisko", "Nazwisko:"),
-    T("Imie1", "Imię pierwsze:"),
-    T("Imie2", "Imię drugie:"),
-    D("DataUrodzenia", "Data urodzenia:"),
-    D("DataZawarciaZwMalzenskieg", "Data zawarcia zw. małżeńskiego:"),
+    PoleSlownika("NazwaStopniaPokrewienstwa", "Stop. pokrewieństwa:", "TFRodzajePokrewienst", 1),
+    PoleTekstu("Nazwisko", "Nazwisko:"),
+    PoleTekstu("Imie1", "Imię pierwsze:"),
+    PoleTekstu("Imie2", "Imię drugie:"),
+    PoleDaty("DataUrodzenia", "Data urodzenia:"),
+    PoleDaty("DataZawarciaZwMalzenskieg", "Data zawarcia zw. małżeńskiego:"),
 };
 constexpr OpisTabeliStrony kTabRodzina[] = {
     {.komponent = "TRodzina",
@@ -463,14 +461,14 @@ constexpr OpisTabeliStrony kTabRodzina[] = {
      .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kWyksztalcenie[] = {
-    T("RokUkonczenia", "Rok ukończenia:"),
-    L("NazwaRodzajuWyksztalcenia", "Rodzaj wykształcenia:", "TFRodzajeWyksztalcenia", 1),
-    T("NazwaUczelni", "Nazwa uczelni:"),
-    L("NazwaTytuluNaukowego", "Tytuł naukowo/zawodowy:", "TFRodzajeStopniNaukowych", 1),
-    L("NazwaTytuluZawodowego", "Kierunek wykształcenia:", "TFSlownikTytZawod", 1,
-      Usuwanie::GdyJestRekord),
-    D("DataUzyskania", "Data uzyskania:"),
-    Z("Strazackie", "Wykształcenie strażackie"),
+    PoleTekstu("RokUkonczenia", "Rok ukończenia:"),
+    PoleSlownika("NazwaRodzajuWyksztalcenia", "Rodzaj wykształcenia:", "TFRodzajeWyksztalcenia", 1),
+    PoleTekstu("NazwaUczelni", "Nazwa uczelni:"),
+    PoleSlownika("NazwaTytuluNaukowego", "Tytuł naukowo/zawodowy:", "TFRodzajeStopniNaukowych", 1),
+    PoleSlownika("NazwaTytuluZawodowego", "Kierunek wykształcenia:", "TFSlownikTytZawod", 1,
+                 Usuwanie::GdyJestRekord),
+    PoleDaty("DataUzyskania", "Data uzyskania:"),
+    Znacznik("Strazackie", "Wykształcenie strażackie"),
 };
 constexpr KolumnaDodatkowa kKolumnyWyksztalcenia[] = {
     {.pole = "TekstStrazackie", .tytul = "Strażackie"}};
@@ -482,11 +480,11 @@ constexpr OpisTabeliStrony kTabWyksztalcenie[] = {
      .siatkaTylkoDoOdczytu = true}};
 
 constexpr OpisKontrolki kKurs[] = {
-    T("RokUkonczenia", "Rok ukończenia:"),
-    T("NazwaKursu", "Nazwa kursu:"),
-    D("DataNabycia", "Data nabycia:"),
-    L("NazwaRodzajuKursu", "Rodzaj kursu:", "TFRodzajeKursow", 1),
-    D("DataWaznosci", "Data ważności:"),
+    PoleTekstu("RokUkonczenia", "Rok ukończenia:"),
+    PoleTekstu("NazwaKursu", "Nazwa kursu:"),
+    PoleDaty("DataNabycia", "Data nabycia:"),
+    PoleSlownika("NazwaRodzajuKursu", "Rodzaj kursu:", "TFRodzajeKursow", 1),
+    PoleDaty("DataWaznosci", "Data ważności:"),
 };
 constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
                                            .rekord = Meski("kurs", "kurs", "kursu"),
@@ -496,23 +494,23 @@ constexpr OpisTabeliStrony kTabKursy[] = {{.komponent = "TKursy",
 // ---- Other records
 
 constexpr OpisKontrolki kBadanie[] = {
-    D("DataBadania", "Data bad.:"),
-    K("RodzajBadania", "Rodzaj badania:"),
-    K("WynikBadania", "Wynik badania:"),
-    D("DataNastepnegoBadania", "Data następnego:"),
-    T("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
+    PoleDaty("DataBadania", "Data bad.:"),
+    PoleKodu("RodzajBadania", "Rodzaj badania:"),
+    PoleKodu("WynikBadania", "Wynik badania:"),
+    PoleDaty("DataNastepnegoBadania", "Data następnego:"),
+    PoleTekstu("PrzyczynaNiewykonania", "Przyczyna niewykonania:"),
 };
 constexpr OpisTabeliStrony kTabBadania[] = {{.komponent = "TBadania",
                                              .rekord = Nijaki("badanie", "badanie", "badania"),
                                              .kontrolki = kBadanie}};
 
 constexpr OpisKontrolki kDodatkoweZatrudnienie[] = {
-    D("DataOd", "Data od:"),
-    D("DataDo", "Data do:"),
-    T("WymiarCzasuPracy", "Etat:"),
-    L("NazwaFormyZatrudnienia", "Forma zatrudnienia:", "TFSlownikFormZatrudnienia", 2),
-    T("ZgodyUdzielil", "Zgody udzielił:"),
-    T("NazwaZakladu", "Nazwa zakładu:"),
+    PoleDaty("DataOd", "Data od:"),
+    PoleDaty("DataDo", "Data do:"),
+    PoleTekstu("WymiarCzasuPracy", "Etat:"),
+    PoleSlownika("NazwaFormyZatrudnienia", "Forma zatrudnienia:", "TFSlownikFormZatrudnienia", 2),
+    PoleTekstu("ZgodyUdzielil", "Zgody udzielił:"),
+    PoleTekstu("NazwaZakladu", "Nazwa zakładu:"),
 };
 constexpr OpisTabeliStrony kTabDodatkoweZatrudnienie[] = {
     {.komponent = "TDodZatrudnienie",
@@ -521,14 +519,14 @@ constexpr OpisTabeliStrony kTabDodatkoweZatrudnienie[] = {
      .kontrolki = kDodatkoweZatrudnienie}};
 
 constexpr OpisKontrolki kRenta[] = {
-    D("DataPrzyznania", "Przyznano:"),
-    L("NazwaGrupyInwalidzkiej", "Grupa inwalidzka:", "TFSlownikGrupInwalidzkich", 1,
-      Usuwanie::ZKomunikatem),
-    L("NazwaRodzajuSwiadczenia", "Rodzaj świadczenia:", "TFSlownikRodzajowSwiadczenEmerytalnych", 1,
-      Usuwanie::ZKomunikatem),
-    T("NrRentyEmerytury", "Numer:"),
-    T("Opis", "Opis:"),
-    D("DataZawieszenia", "Zawieszono:"),
+    PoleDaty("DataPrzyznania", "Przyznano:"),
+    PoleSlownika("NazwaGrupyInwalidzkiej", "Grupa inwalidzka:", "TFSlownikGrupInwalidzkich", 1,
+                 Usuwanie::ZKomunikatem),
+    PoleSlownika("NazwaRodzajuSwiadczenia", "Rodzaj świadczenia:",
+                 "TFSlownikRodzajowSwiadczenEmerytalnych", 1, Usuwanie::ZKomunikatem),
+    PoleTekstu("NrRentyEmerytury", "Numer:"),
+    PoleTekstu("Opis", "Opis:"),
+    PoleDaty("DataZawieszenia", "Zawieszono:"),
 };
 constexpr OpisTabeliStrony kTabRenta[] = {
     {.komponent = "TEmRentGrInw",

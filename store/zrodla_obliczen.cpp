@@ -143,15 +143,8 @@ const std::string& ZrodlaObliczen::Przebieg(int rok, int miesiac) {
 }
 
 int32_t ZrodlaObliczen::LiczDni(compute::DataKal od, compute::DataKal doDnia, char litera) {
-    if (!od.Poprawna())
-        return kDniZlaDataOd;
-    if (!doDnia.Poprawna())
-        return kDniZlaDataDo;
-    if (doDnia.rok < kPierwszyRokKalendarza)
-        return kDniDataDoPrzed1990;
-    if (doDnia.rok > compute::kOstatniRok || od.rok < kPierwszyRokKalendarza ||
-        od.rok > compute::kOstatniRok)
-        return kDniPozaZakresemLat;
+    if (const int32_t kod = KodZakresuDni(od, doDnia))
+        return kod;
     if (doDnia < od)
         std::swap(od, doDnia);
     int32_t suma = 0;

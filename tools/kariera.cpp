@@ -106,4 +106,17 @@ Pracownik LosujPracownika(Losowanie& los, Kategoria kategoria, int numer,
     return p;
 }
 
+void NagrodyJubileuszowe(Losowanie& los, Pracownik& p, const ParametryKariery& k, int32_t koniec,
+                         const std::string& czego, double kwotaOd, double kwotaDo) {
+    for (int lata : {20, 25, 30, 35, 40}) {
+        const int32_t d = PoLatach(p.dataZatrudnienia, lata);
+        if (d <= koniec && Rok(d) >= k.pierwszyRok)
+            p.nagrody.push_back(
+                {.rodzaj = '4',
+                 .data = d,
+                 .komentarz = "nagroda jubileuszowa za " + std::to_string(lata) + " lat " + czego,
+                 .kwota = los.Kwota(kwotaOd, kwotaDo)});
+    }
+}
+
 }  // namespace mirta::tools

@@ -189,6 +189,11 @@ void KarieraCywila(Losowanie& los, Pracownik& p, const ParametryKariery& k);
 void NieobecnosciIUrlopy(Losowanie& los, Pracownik& p, const ParametryKariery& k);
 void AktaOsobowe(Losowanie& los, Pracownik& p, const ParametryKariery& k);
 
+// The jubilee awards after 20, 25, 30, 35 and 40 years that fall within the career (up to
+// `koniec`), "nagroda jubileuszowa za N lat " and `czego`, the amount drawn between the two.
+void NagrodyJubileuszowe(Losowanie& los, Pracownik& p, const ParametryKariery& k, int32_t koniec,
+                         const std::string& czego, double kwotaOd, double kwotaDo);
+
 // Working days (Monday to Friday, not a holiday) between two days inclusive.
 int DniRobocze(int32_t od, int32_t doDnia);
 bool Swieto(int32_t dzien);

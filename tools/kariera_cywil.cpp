@@ -119,15 +119,7 @@ void DodatkiINagrody(Losowanie& los, Pracownik& p, const ParametryKariery& k, in
                                  .komentarz = "nagroda z funduszu nagród",
                                  .kwota = los.Kwota(400, 2000)});
     }
-    for (int lata : {20, 25, 30, 35, 40}) {
-        const int32_t d = PoLatach(p.dataZatrudnienia, lata);
-        if (d <= koniec && Rok(d) >= k.pierwszyRok)
-            p.nagrody.push_back(
-                {.rodzaj = '4',
-                 .data = d,
-                 .komentarz = "nagroda jubileuszowa za " + std::to_string(lata) + " lat pracy",
-                 .kwota = los.Kwota(2500, 9000)});
-    }
+    NagrodyJubileuszowe(los, p, k, koniec, "pracy", 2500, 9000);
 }
 
 // Notice first, ending on the last day of work, then the dismissal.

@@ -219,15 +219,7 @@ void NagrodyFunkcjonariusza(Losowanie& los, Pracownik& p, const ParametryKariery
                                      .kwota = los.Kwota(500, 2500)});
         }
     }
-    for (int lata : {20, 25, 30, 35, 40}) {
-        const int32_t d = PoLatach(p.dataZatrudnienia, lata);
-        if (d <= koniec && Rok(d) >= k.pierwszyRok)
-            p.nagrody.push_back(
-                {.rodzaj = '4',
-                 .data = d,
-                 .komentarz = "nagroda jubileuszowa za " + std::to_string(lata) + " lat służby",
-                 .kwota = los.Kwota(6000, 16000)});
-    }
+    NagrodyJubileuszowe(los, p, k, koniec, "służby", 6000, 16000);
 }
 
 // Leaving the service: the dismissal, its decision and, for a pensioner, the pension (with a

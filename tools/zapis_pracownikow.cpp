@@ -271,168 +271,144 @@ void WpiszNieobecnosci(Zapisy& z, int32_t id, const Pracownik& p) {
     }
 }
 
+// One row of `plik` per entry, the employee's identifier in `poleId`, the other fields filled by
+// `wypelnij`. The table is opened by the first row.
+template <typename Wpis, typename Wypelnij>
+void WpiszWiersze(Zapisy& z, const std::string& plik, const std::string& poleId, int32_t id,
+                  const std::vector<Wpis>& wpisy, Wypelnij wypelnij) {
+    if (wpisy.empty())
+        return;
+    ZapisTabeli& t = z[plik];
+    for (const Wpis& x : wpisy) {
+        Record w = t.Nowy();
+        t.Liczba(w, poleId, id);
+        wypelnij(t, w, x);
+        t.Dodaj(std::move(w));
+    }
+}
+
 void WpiszAkta(Zapisy& z, int32_t id, const Pracownik& p) {
-    for (const auto& x : p.wypowiedzenia) {
-        auto& t = z["Wypowiedzenia.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataWypowiedzeniaOd", x.od);
-        t.Tekst(w, "TypWypowiedzenia", Znak(x.typ));
-        t.Data(w, "DataWypowiedzeniaDo", x.doDnia);
-        t.Tekst(w, "Opis", x.opis);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.zwolnienia) {
-        auto& t = z["Zwolnienia.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataZwolnienia", x.data);
-        t.Tekst(w, "SposobZwolnienia", x.sposob);
-        t.Tekst(w, "PrzyczynaZwolnienia", x.przyczyna);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.decyzje) {
-        auto& t = z["Decyzje.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataDecyzji", x.data);
-        t.Tekst(w, "NrDecyzji", x.numer);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.poprzednie) {
-        auto& t = z["PopZatr.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataOd", x.od);
-        t.Tekst(w, "NazwaZakładuPracy", x.zaklad);
-        t.Data(w, "DataDo", x.doDnia);
-        t.Tekst(w, "AdresZakładuPracy", x.adres);
-        if (x.stanowisko)
-            t.Liczba(w, "Stanowisko", x.stanowisko);
-        t.Logiczne(w, "WSluzbie", x.wSluzbie);
-        for (const char* pole : {"DoWyslugi", "DoUrlopu", "DoNagrodyJubileuszowej", "DoEmerytury"})
-            t.Logiczne(w, pole, true);
-        t.Tekst(w, "SposobRozwiazaniaUmowy", x.sposobRozwiazania);
-        t.Tekst(w, "NazwaStanowiskaWpr", x.stanowiskoWpr);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.dodatkowe) {
-        auto& t = z["DodZatrudn.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataOd", x.od);
-        t.Tekst(w, "NazwaZakladu", x.zaklad);
-        t.Data(w, "DataDo", x.doDnia);
-        t.Liczba(w, "FormaZatrudnienia", x.forma);
-        t.Kwota(w, "WymiarCzasuPracy", x.wymiar);
-        t.Tekst(w, "ZgodyUdzielil", x.zgodyUdzielil);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.badania) {
-        auto& t = z["Badania.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Tekst(w, "RodzajBadania", Znak(x.rodzaj));
-        t.Data(w, "DataBadania", x.data);
-        t.Tekst(w, "WynikBadania", Znak(x.wynik));
-        t.Data(w, "DataNastepnegoBadania", x.nastepne);
-        t.Tekst(w, "PrzyczynaNiewykonania", x.przyczynaNiewykonania);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.swiadczenia) {
-        auto& t = z["EmInw.DB"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Data(w, "DataPrzyznania", x.przyznano);
-        t.Data(w, "DataZawieszenia", x.zawieszono);
-        if (x.grupaInwalidzka)
-            t.Liczba(w, "GrupaInwalidzka", x.grupaInwalidzka);
-        if (x.rodzajSwiadczenia)
-            t.Liczba(w, "RodzajSwiadczenia", x.rodzajSwiadczenia);
-        t.Tekst(w, "NrRentyEmerytury", x.numer);
-        t.Tekst(w, "Opis", x.opis);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.wyksztalcenie) {
-        auto& t = z["Wykszt.DB"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Liczba(w, "RokUkonczenia", x.rok);
-        t.Tekst(w, "NazwaUczelni", x.uczelnia);
-        t.Liczba(w, "RodzajWyksztalcenia", x.rodzaj);
-        t.Liczba(w, "TytulNaukowy", x.tytulNaukowy);
-        t.Liczba(w, "TytulZawodowy", x.kierunek);
-        t.Logiczne(w, "Strazackie", x.strazackie);
-        t.Data(w, "DataUzyskania", x.dataUzyskania);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.kursy) {
-        auto& t = z["Kursy.DB"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Liczba(w, "RodzajKursu", x.rodzaj);
-        t.Liczba(w, "RokUkonczenia", x.rok);
-        t.Tekst(w, "NazwaKursu", x.nazwa);
-        t.Data(w, "DataWaznosci", x.waznosc);
-        t.Data(w, "DataNabycia", x.nabycie);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.rodzina) {
-        auto& t = z["StanRodz.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdentyfikatorPracownika", id);
-        t.Liczba(w, "StopienPokrewienstwa", x.pokrewienstwo);
-        t.Data(w, "DataZawarciaZwMalzenskieg", x.slub);
-        t.Data(w, "DataUrodzenia", x.urodzenie);
-        t.Tekst(w, "Nazwisko", x.nazwisko);
-        t.Tekst(w, "Imie1", x.imie1);
-        t.Tekst(w, "Imie2", x.imie2);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.ordery) {
-        auto& t = z["Ordery.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdPracownika", id);
-        t.Data(w, "DataPrzyznania", x.data);
-        t.Liczba(w, "IdOrderu", x.rodzaj);
-        t.Liczba(w, "IdOrganu", x.organ);
-        t.Tekst(w, "NumerLegitimacji", x.numer);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.kary) {
-        auto& t = z["Kary.db"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdPracownika", id);
-        t.Data(w, "DataPrzyznania", x.data);
-        t.Liczba(w, "IdKary", x.rodzaj);
-        if (x.organ)
-            t.Liczba(w, "IdOrganuNadajacego", x.organ);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& x : p.wyroznienia) {
-        auto& t = z["Wyroznienia.DB"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdPracownika", id);
-        t.Data(w, "DataPrzyznania", x.data);
-        t.Liczba(w, "IdWyroznienia", x.rodzaj);
-        t.Liczba(w, "IdOrganuNadajacego", x.organ);
-        t.Kwota(w, "KwotaNagrody", x.kwota);
-        t.Liczba(w, "IloscDniUrlopuDodatkowego", x.dniUrlopu);
-        t.Tekst(w, "NumerLegitymacji", x.numer);
-        t.Dodaj(std::move(w));
-    }
-    for (const auto& c : p.karty) {
-        auto& t = z["CzasPracy.DB"];
-        Record w = t.Nowy();
-        t.Liczba(w, "IdPracownika", id);
-        t.Liczba(w, "Rok", c.rok);
-        t.Liczba(w, "Miesiac", c.miesiac);
-        for (int d = 0; d < 31; ++d) {
-            t.Liczba(w, std::string("P").append(std::to_string(d + 1)), c.plan[d]);
-            t.Liczba(w, std::string("W").append(std::to_string(d + 1)), c.wykonanie[d]);
-        }
-        t.Dodaj(std::move(w));
-    }
+    WpiszWiersze(z, "Wypowiedzenia.db", "IdentyfikatorPracownika", id, p.wypowiedzenia,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataWypowiedzeniaOd", x.od);
+                     t.Tekst(w, "TypWypowiedzenia", Znak(x.typ));
+                     t.Data(w, "DataWypowiedzeniaDo", x.doDnia);
+                     t.Tekst(w, "Opis", x.opis);
+                 });
+    WpiszWiersze(z, "Zwolnienia.db", "IdentyfikatorPracownika", id, p.zwolnienia,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataZwolnienia", x.data);
+                     t.Tekst(w, "SposobZwolnienia", x.sposob);
+                     t.Tekst(w, "PrzyczynaZwolnienia", x.przyczyna);
+                 });
+    WpiszWiersze(z, "Decyzje.db", "IdentyfikatorPracownika", id, p.decyzje,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataDecyzji", x.data);
+                     t.Tekst(w, "NrDecyzji", x.numer);
+                 });
+    WpiszWiersze(z, "PopZatr.db", "IdentyfikatorPracownika", id, p.poprzednie,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataOd", x.od);
+                     t.Tekst(w, "NazwaZakładuPracy", x.zaklad);
+                     t.Data(w, "DataDo", x.doDnia);
+                     t.Tekst(w, "AdresZakładuPracy", x.adres);
+                     if (x.stanowisko)
+                         t.Liczba(w, "Stanowisko", x.stanowisko);
+                     t.Logiczne(w, "WSluzbie", x.wSluzbie);
+                     for (const char* pole :
+                          {"DoWyslugi", "DoUrlopu", "DoNagrodyJubileuszowej", "DoEmerytury"})
+                         t.Logiczne(w, pole, true);
+                     t.Tekst(w, "SposobRozwiazaniaUmowy", x.sposobRozwiazania);
+                     t.Tekst(w, "NazwaStanowiskaWpr", x.stanowiskoWpr);
+                 });
+    WpiszWiersze(z, "DodZatrudn.db", "IdentyfikatorPracownika", id, p.dodatkowe,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataOd", x.od);
+                     t.Tekst(w, "NazwaZakladu", x.zaklad);
+                     t.Data(w, "DataDo", x.doDnia);
+                     t.Liczba(w, "FormaZatrudnienia", x.forma);
+                     t.Kwota(w, "WymiarCzasuPracy", x.wymiar);
+                     t.Tekst(w, "ZgodyUdzielil", x.zgodyUdzielil);
+                 });
+    WpiszWiersze(z, "Badania.db", "IdentyfikatorPracownika", id, p.badania,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Tekst(w, "RodzajBadania", Znak(x.rodzaj));
+                     t.Data(w, "DataBadania", x.data);
+                     t.Tekst(w, "WynikBadania", Znak(x.wynik));
+                     t.Data(w, "DataNastepnegoBadania", x.nastepne);
+                     t.Tekst(w, "PrzyczynaNiewykonania", x.przyczynaNiewykonania);
+                 });
+    WpiszWiersze(z, "EmInw.DB", "IdentyfikatorPracownika", id, p.swiadczenia,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataPrzyznania", x.przyznano);
+                     t.Data(w, "DataZawieszenia", x.zawieszono);
+                     if (x.grupaInwalidzka)
+                         t.Liczba(w, "GrupaInwalidzka", x.grupaInwalidzka);
+                     if (x.rodzajSwiadczenia)
+                         t.Liczba(w, "RodzajSwiadczenia", x.rodzajSwiadczenia);
+                     t.Tekst(w, "NrRentyEmerytury", x.numer);
+                     t.Tekst(w, "Opis", x.opis);
+                 });
+    WpiszWiersze(z, "Wykszt.DB", "IdentyfikatorPracownika", id, p.wyksztalcenie,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Liczba(w, "RokUkonczenia", x.rok);
+                     t.Tekst(w, "NazwaUczelni", x.uczelnia);
+                     t.Liczba(w, "RodzajWyksztalcenia", x.rodzaj);
+                     t.Liczba(w, "TytulNaukowy", x.tytulNaukowy);
+                     t.Liczba(w, "TytulZawodowy", x.kierunek);
+                     t.Logiczne(w, "Strazackie", x.strazackie);
+                     t.Data(w, "DataUzyskania", x.dataUzyskania);
+                 });
+    WpiszWiersze(z, "Kursy.DB", "IdentyfikatorPracownika", id, p.kursy,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Liczba(w, "RodzajKursu", x.rodzaj);
+                     t.Liczba(w, "RokUkonczenia", x.rok);
+                     t.Tekst(w, "NazwaKursu", x.nazwa);
+                     t.Data(w, "DataWaznosci", x.waznosc);
+                     t.Data(w, "DataNabycia", x.nabycie);
+                 });
+    WpiszWiersze(z, "StanRodz.db", "IdentyfikatorPracownika", id, p.rodzina,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Liczba(w, "StopienPokrewienstwa", x.pokrewienstwo);
+                     t.Data(w, "DataZawarciaZwMalzenskieg", x.slub);
+                     t.Data(w, "DataUrodzenia", x.urodzenie);
+                     t.Tekst(w, "Nazwisko", x.nazwisko);
+                     t.Tekst(w, "Imie1", x.imie1);
+                     t.Tekst(w, "Imie2", x.imie2);
+                 });
+    WpiszWiersze(z, "Ordery.db", "IdPracownika", id, p.ordery,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataPrzyznania", x.data);
+                     t.Liczba(w, "IdOrderu", x.rodzaj);
+                     t.Liczba(w, "IdOrganu", x.organ);
+                     t.Tekst(w, "NumerLegitimacji", x.numer);
+                 });
+    WpiszWiersze(z, "Kary.db", "IdPracownika", id, p.kary,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataPrzyznania", x.data);
+                     t.Liczba(w, "IdKary", x.rodzaj);
+                     if (x.organ)
+                         t.Liczba(w, "IdOrganuNadajacego", x.organ);
+                 });
+    WpiszWiersze(z, "Wyroznienia.DB", "IdPracownika", id, p.wyroznienia,
+                 [](ZapisTabeli& t, Record& w, const auto& x) {
+                     t.Data(w, "DataPrzyznania", x.data);
+                     t.Liczba(w, "IdWyroznienia", x.rodzaj);
+                     t.Liczba(w, "IdOrganuNadajacego", x.organ);
+                     t.Kwota(w, "KwotaNagrody", x.kwota);
+                     t.Liczba(w, "IloscDniUrlopuDodatkowego", x.dniUrlopu);
+                     t.Tekst(w, "NumerLegitymacji", x.numer);
+                 });
+    WpiszWiersze(z, "CzasPracy.DB", "IdPracownika", id, p.karty,
+                 [](ZapisTabeli& t, Record& w, const auto& c) {
+                     t.Liczba(w, "Rok", c.rok);
+                     t.Liczba(w, "Miesiac", c.miesiac);
+                     for (int d = 0; d < 31; ++d) {
+                         t.Liczba(w, std::string("P").append(std::to_string(d + 1)), c.plan[d]);
+                         t.Liczba(w, std::string("W").append(std::to_string(d + 1)),
+                                  c.wykonanie[d]);
+                     }
+                 });
 }
 
 }  // namespace

@@ -32,8 +32,8 @@ TFSzablonyWydrukow::TFSzablonyWydrukow(store::TDM1& tdm1, store::Dialogi& dialog
 
     auto* lista = new kit::DbGrid(this);
     lista->setObjectName("Lista");
-    lista->SetColumns({{.field = "NazwaWydruku", .title = "Nazwa wydruku", .width = 330},
-                       {.field = "NazwaZbioru", .title = "Nazwa zbioru", .width = 330}});
+    lista->SetColumns({kit::MakeColumn("NazwaWydruku", "Nazwa wydruku", 330),
+                       kit::MakeColumn("NazwaZbioru", "Nazwa zbioru", 330)});
     lista->SetReadOnly(true);
 
     auto* nawigator = new kit::DbNavigator(this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 
 class QPushButton;
 
@@ -20,8 +21,8 @@ namespace mirta::documents {
 class TFSzablonyWydrukow : public kit::OknoEdycji {
     Q_OBJECT
 public:
-    TFSzablonyWydrukow(store::TDM1& tdm1, store::Dialogi& dialogi,
-                       kit::AutomaticEdit& edycjaAutomatyczna, QWidget* parent = nullptr);
+    explicit TFSzablonyWydrukow(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFSzablonyWydrukow(u.tdm1, u.dialogi, u.edycja, parent) {}
     ~TFSzablonyWydrukow() override;
 
     // The file button's work once a file was chosen: the record goes into edit state when
@@ -29,6 +30,8 @@ public:
     void UstawPlik(const QString& plik);
 
 private:
+    TFSzablonyWydrukow(store::TDM1& tdm1, store::Dialogi& dialogi,
+                       kit::AutomaticEdit& edycjaAutomatyczna, QWidget* parent);
     void WybierzPlik();
 
     store::TDM1& m_tdm1;

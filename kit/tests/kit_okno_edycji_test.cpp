@@ -1,9 +1,14 @@
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <functional>
+#include <memory>
 
+#include "engine/paradox_table.h"
 #include "kit/data_controls.h"
+#include "kit/db_grid.h"
+#include "kit/db_navigator.h"
 #include "kit/okno_edycji.h"
 #include "kit/polski.h"
 #include "kit/tests/kit_fixture.h"
@@ -43,6 +48,40 @@ protected:
 private:
     DataSource* m_pracownicy;
     DataSource* m_komorki;
+};
+
+// A window that opens a table of its own, as a package's window does: the dataset is the
+// window's member, so it goes before the controls, which the window never deletes by hand.
+class OknoZWlasnaTabela : public OknoEdycji {
+public:
+    OknoZWlasnaTabela(const QString& folder, Unit& unit) : OknoEdycji(unit.Dialogi()) {
+        m_tabela = std::make_unique<mirta::engine::Dataset>(
+            mirta::engine::ParadoxTable::Open(mirta::engine::FileSystem::Real(),
+                                              (folder + "/Prac.DB").toStdString()),
+            "TPrac");
+        m_tabela->First();
+        DataSource& zrodlo =
+            NoweZrodlo(*m_tabela, unit.AutoEdit(), {"Zapisać ?", "Dopisać ?", "Pracownicy"});
+        auto* uklad = new QVBoxLayout(this);
+        auto* nawigator = new DbNavigator(this);
+        nawigator->SetDataSource(&zrodlo);
+        nawigator->Attach();
+        auto* lista = new DbGrid(this);
+        lista->setObjectName("lista");
+        lista->SetColumns({MakeColumn("Nazwisko", "Nazwisko", 120)});
+        lista->SetDataSource(&zrodlo);
+        lista->Attach();
+        auto* nazwisko = new DbEdit(this);
+        nazwisko->setObjectName("nazwisko");
+        nazwisko->Bind(&zrodlo, "Nazwisko");
+        nazwisko->Attach();
+        for (QWidget* w : std::initializer_list<QWidget*>{nawigator, lista, nazwisko})
+            uklad->addWidget(w);
+        uklad->addLayout(Przyciski());
+    }
+
+private:
+    std::unique_ptr<mirta::engine::Dataset> m_tabela;
 };
 
 using Zamykanie = std::function<void(Okno&)>;
@@ -156,6 +195,86 @@ private slots:
         QVERIFY(!okno.isVisible());
         QCOMPARE(unit.Dialogi().Teksty(), std::vector<std::string>{"Zapisać pracownika ?"});
         QCOMPARE(unit.Employees().FieldText("Nazwisko"), std::string("Kowalewski"));
+    }
+
+    // A window destroyed while shown, its dataset going first and a field holding typed text:
+    // the controls let go of the dataset as it closes (no use after it is gone) and nothing
+    // typed is written on the way out.
+    void controlsOutliveTheWindowsDataset() {
+        Unit unit;
+        unit.AutoEdit().SetOn(true);
+        QTemporaryDir folder;
+        {
+            auto& fs = mirta::engine::FileSystem::Real();
+            auto kopia = mirta::engine::ParadoxTable::Create(
+                fs, (folder.path() + "/Prac.DB").toStdString(),
+                {{"Id", mirta::engine::FieldType::Long, 4},
+                 {"Nazwisko", mirta::engine::FieldType::Alpha, 30}},
+                1);
+            mirta::engine::Dataset ds(std::move(kopia));
+            ds.Insert();
+            ds.SetFieldText("Id", "1");
+            ds.SetFieldText("Nazwisko", "Kowalski");
+            ds.Post();
+        }
+        auto okno = std::make_unique<OknoZWlasnaTabela>(folder.path(), unit);
+        okno->show();
+        QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+        auto* nazwisko = okno->findChild<QLineEdit*>("nazwisko");
+        nazwisko->setFocus();
+        nazwisko->selectAll();
+        QTest::keyClicks(nazwisko, "Nowak");
+        okno.reset();
+
+        mirta::engine::Dataset ds(mirta::engine::ParadoxTable::Open(
+            mirta::engine::FileSystem::Real(), (folder.path() + "/Prac.DB").toStdString()));
+        ds.First();
+        QCOMPARE(ds.FieldText("Nazwisko"), std::string("Kowalski"));
+        QVERIFY(unit.Dialogi().komunikaty.empty());
+    }
+
+    // A source whose dataset was destroyed detaches its controls and attaches none again; a
+    // source destroyed before its controls leaves them without a source; a lookup list that
+    // goes first leaves its combo showing the choices it had.
+    void linksFollowTheEndOfTheirDataAndSource() {
+        Unit unit;
+        auto pracownicy =
+            std::make_unique<mirta::engine::Dataset>(unit.Employees().SharedTable(), "TPrac2");
+        pracownicy->First();
+        auto komorki =
+            std::make_unique<mirta::engine::Dataset>(unit.Cells().SharedTable(), "TKomorki2");
+        komorki->First();
+        auto zrodlo = std::make_unique<DataSource>(*pracownicy, unit.Dialogi(), unit.AutoEdit());
+        DbGrid lista;
+        lista.SetColumns({MakeColumn("Nazwisko", "Nazwisko", 120)});
+        lista.SetDataSource(zrodlo.get());
+        lista.Attach();
+        DbEdit nazwisko;
+        nazwisko.Bind(zrodlo.get(), "Nazwisko");  // bound, never attached
+        DbLookupCombo komorka;
+        komorka.SetLookup(*komorki, "Id", {"Nazwa"});
+        komorka.Bind(zrodlo.get(), "Komorka");
+        komorka.Attach();
+        QVERIFY(lista.datasetModel());
+        QCOMPARE(komorka.count(), 3);
+
+        komorki.reset();
+        pracownicy->Next();
+        QCOMPARE(komorka.currentText(), QString("Sekcja kadr"));
+
+        pracownicy.reset();
+        QVERIFY(!zrodlo->HasData());
+        QVERIFY(!lista.IsAttached());
+        QVERIFY(!lista.datasetModel());
+        QVERIFY(!komorka.IsAttached());
+        nazwisko.Attach();
+        QVERIFY(!nazwisko.IsAttached());
+        QVERIFY(!zrodlo->CanModify());
+
+        zrodlo.reset();
+        QVERIFY(lista.Source() == nullptr);
+        QVERIFY(nazwisko.Source() == nullptr);
+        QVERIFY(komorka.Source() == nullptr);
     }
 
     // A long-lived window asks again when shown again; the window's own buttons stand before

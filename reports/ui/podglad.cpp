@@ -278,15 +278,24 @@ void TQuickReportViewer::resizeEvent(QResizeEvent* e) {
 }
 
 bool TQuickReportViewer::ZapiszJako(const QString& plik, FormatWydruku format) {
-    if (!m_gotowy || m_wydruk.strony.empty()) {
+    if (!m_gotowy) {
+        QApplication::beep();
+        return false;
+    }
+    return ZapiszWydrukOkna(m_wydruk, plik, format, m_dialogi);
+}
+
+bool ZapiszWydrukOkna(const Wydruk& w, const QString& plik, FormatWydruku format,
+                      store::Dialogi& dialogi) {
+    if (w.strony.empty()) {
         QApplication::beep();
         return false;
     }
     if (!RozszerzeniePasuje(plik.toStdString(), format)) {
-        m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
+        dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
         return false;
     }
-    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
+    return kit::RunGuarded(dialogi, [&] { ZapiszWydruk(w, format, plik.toStdString()); });
 }
 
 bool TQuickReportViewer::Otworz(const QString& plik) {

@@ -97,4 +97,10 @@ std::optional<std::pair<QString, FormatWydruku>> WybierzPlikWydruku(QWidget* rod
                                                                     const QString& tytul,
                                                                     store::Dialogi& dialogi);
 
+// Writes `w` as the user asked in a window: a beep for a report without pages, the message of
+// a file name that does not fit the format, the writer's failure through `dialogi`; true once
+// written.
+bool ZapiszWydrukOkna(const Wydruk& w, const QString& plik, FormatWydruku format,
+                      store::Dialogi& dialogi);
+
 }  // namespace mirta::reports::ui

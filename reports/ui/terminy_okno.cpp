@@ -129,15 +129,8 @@ void TFTerminy::Podglad() {
 }
 
 bool TFTerminy::Eksportuj(const QString& plik, FormatWydruku format) {
-    if (m_wydruk.strony.empty()) {  // the list could not be made
-        QApplication::beep();
-        return false;
-    }
-    if (!RozszerzeniePasuje(plik.toStdString(), format)) {
-        m_dialogi.Blad(kZleRozszerzenie, kTytulZlegoRozszerzenia);
-        return false;
-    }
-    return kit::RunGuarded(m_dialogi, [&] { ZapiszWydruk(m_wydruk, format, plik.toStdString()); });
+    // No pages when the list could not be made.
+    return ZapiszWydrukOkna(m_wydruk, plik, format, m_dialogi);
 }
 
 void TFTerminy::EksportZOkna() {

@@ -92,6 +92,24 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
     setWindowTitle("Wydruki i zestawienia");
     auto* uklad = new QVBoxLayout(this);
     auto* gora = new QHBoxLayout;
+    gora->addWidget(ZbudujWybory(), 1);
+    gora->addLayout(ZbudujUstawienia());
+    uklad->addLayout(gora, 1);
+
+    m_szablony = new QListWidget;
+    m_szablony->setObjectName("szablony");
+    uklad->addWidget(m_szablony);
+
+    kit::DbNavigator* nawigator = nullptr;
+    uklad->addWidget(ZbudujPanelDefinicji(nawigator));
+    WczytajNaOtwarcie(*nawigator);
+    OdrysujSiatke();
+    connect(m_siatka, &QTableWidget::cellChanged, this, &TFWydruki::KomorkaZmieniona);
+    ZmianaWyboru();
+    resize(980, 640);
+}
+
+QWidget* TFWydruki::ZbudujWybory() {
     auto* grupa = new QGroupBox("Wybierz wydruk / zestawienie");
     auto* ukladGrupy = new QVBoxLayout(grupa);
     m_wybory = new QListWidget;
@@ -101,8 +119,12 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
     m_wybory->setCurrentRow(0);
     m_wybory->setMinimumWidth(m_wybory->sizeHintForColumn(0) + 24);
     ukladGrupy->addWidget(m_wybory);
-    gora->addWidget(grupa, 1);
+    connect(m_wybory, &QListWidget::currentRowChanged, this, &TFWydruki::ZmianaWyboru);
+    return grupa;
+}
 
+// The period, the unit, the employees without data and the window's buttons.
+QLayout* TFWydruki::ZbudujUstawienia() {
     auto* prawa = new QGridLayout;
     prawa->addWidget(new QLabel("Data od:"), 0, 0);
     m_od = new QLineEdit;
@@ -148,14 +170,16 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
     }
     prawa->addLayout(przyciski, 6, 0, 1, 2);
     prawa->setRowStretch(7, 1);
-    gora->addLayout(prawa);
-    uklad->addLayout(gora, 1);
+    connect(wybierz, &QPushButton::clicked, this, &TFWydruki::WybierzKomorke);
+    connect(usun, &QPushButton::clicked, this, &TFWydruki::UsunKomorke);
+    connect(podglad, &QPushButton::clicked, this, [this] { Podglad(); });
+    connect(wydruk, &QPushButton::clicked, this, &TFWydruki::Drukuj);
+    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    return prawa;
+}
 
-    m_szablony = new QListWidget;
-    m_szablony->setObjectName("szablony");
-    uklad->addWidget(m_szablony);
-
-    // The configurable printout's definition and its saved copies.
+// The configurable printout's definition and its saved copies.
+QWidget* TFWydruki::ZbudujPanelDefinicji(kit::DbNavigator*& nawigator) {
     m_panelDefinicji = new QWidget;
     m_panelDefinicji->setObjectName("panelDefinicji");
     auto* panel = new QHBoxLayout(m_panelDefinicji);
@@ -178,7 +202,7 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
     auto* zapisane = new QVBoxLayout;
     m_gridNazw = new kit::DbGrid;
     m_gridNazw->setObjectName("nazwyWydrukow");
-    auto* nawigator = new kit::DbNavigator;
+    nawigator = new kit::DbNavigator;
     nawigator->setObjectName("nawigatorNazw");
     nawigator->SetButtonVisible(kit::NavButton::Delete, false);
     zapisane->addWidget(m_gridNazw, 1);
@@ -194,9 +218,13 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
     }
     zapisane->addLayout(przyciskiDefinicji);
     panel->addLayout(zapisane, 1);
-    uklad->addWidget(m_panelDefinicji);
+    connect(zapisz, &QPushButton::clicked, this, &TFWydruki::ZapiszDefinicje);
+    connect(odczytaj, &QPushButton::clicked, this, &TFWydruki::OdczytajDefinicje);
+    return m_panelDefinicji;
+}
 
-    // On opening: the processing year, every unit, the saved names.
+// On opening: the processing year, every unit, the saved names and the templates.
+void TFWydruki::WczytajNaOtwarcie(kit::DbNavigator& nawigator) {
     const auto& dzis = m_tdm.Sesja().DataPrzetwarzania;
     m_od->setText(QString::asprintf("%04d-01-01", dzis.year));
     m_do->setText(QString::asprintf("%04d-12-31", dzis.year));
@@ -205,32 +233,15 @@ TFWydruki::TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi
         m_tdm1.Open(m_tdm1.TNazwyWyd);
         m_tdm1.Open(m_tdm1.TWydruki);
         m_nazwy = std::make_unique<kit::DataSource>(*m_tdm1.TNazwyWyd, m_dialogi, m_edycja);
-        kit::Column nazwa;
-        nazwa.field = "NazwaWydruku";
-        nazwa.title = "Nazwa wydruku";
-        nazwa.width = 260;
-        m_gridNazw->SetColumns({nazwa});
+        m_gridNazw->SetColumns({kit::MakeColumn("NazwaWydruku", "Nazwa wydruku", 260)});
         m_gridNazw->SetDataSource(m_nazwy.get());
         m_gridNazw->Attach();
-        nawigator->SetDataSource(m_nazwy.get());
-        nawigator->Attach();
+        nawigator.SetDataSource(m_nazwy.get());
+        nawigator.Attach();
         engine::Dataset& w = *m_tdm1.TWydruki;
         for (int64_t i = 0; i < w.RecordCount(); ++i)
             m_szablony->addItem(Q(store::Przyciety(w.RowAt(i)["NazwaWydruku"])));
     });
-    OdrysujSiatke();
-
-    connect(m_wybory, &QListWidget::currentRowChanged, this, &TFWydruki::ZmianaWyboru);
-    connect(wybierz, &QPushButton::clicked, this, &TFWydruki::WybierzKomorke);
-    connect(usun, &QPushButton::clicked, this, &TFWydruki::UsunKomorke);
-    connect(podglad, &QPushButton::clicked, this, [this] { Podglad(); });
-    connect(wydruk, &QPushButton::clicked, this, &TFWydruki::Drukuj);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    connect(zapisz, &QPushButton::clicked, this, &TFWydruki::ZapiszDefinicje);
-    connect(odczytaj, &QPushButton::clicked, this, &TFWydruki::OdczytajDefinicje);
-    connect(m_siatka, &QTableWidget::cellChanged, this, &TFWydruki::KomorkaZmieniona);
-    ZmianaWyboru();
-    resize(980, 640);
 }
 
 TFWydruki::~TFWydruki() = default;
@@ -301,8 +312,9 @@ void TFWydruki::PokazKomorke() {
 
 void TFWydruki::WybierzKomorke() {
     kit::RunGuarded(m_dialogi, [&] {
-        store::ui::TFPoidzialOrganizacyjny okno(
-            m_tdm, m_dialogi, m_edycja, store::PodzialOrganizacyjny::Tryb::FiltrRaportu, this);
+        store::ui::TFPoidzialOrganizacyjny okno({m_tdm, m_tdm1, m_dialogi, m_edycja},
+                                                store::PodzialOrganizacyjny::Tryb::FiltrRaportu,
+                                                this);
         okno.exec();
     });
     m_tdm.OdswiezListePracownikow();

@@ -3,10 +3,12 @@
 #include <QDialog>
 #include <memory>
 
+#include "kit/uslugi.h"
 #include "reports/wybory.h"
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -27,6 +29,7 @@ namespace mirta::kit {
 class AutomaticEdit;
 class DataSource;
 class DbGrid;
+class DbNavigator;
 }  // namespace mirta::kit
 
 namespace mirta::reports::ui {
@@ -39,8 +42,8 @@ class TFWydruki : public QDialog {
     Q_OBJECT
 public:
     // `definicja` outlives the window: the cells are kept between openings.
-    TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
-              kit::AutomaticEdit& edycja, DefinicjaWydruku& definicja, QWidget* parent = nullptr);
+    TFWydruki(const kit::Uslugi& u, DefinicjaWydruku& definicja, QWidget* parent = nullptr)
+        : TFWydruki(u.tdm, u.tdm1, u.dialogi, u.edycja, definicja, parent) {}
     ~TFWydruki() override;
 
     // "&Podgląd": the preview stays open until closed (modal). With `tylkoPrzygotuj` the
@@ -70,6 +73,13 @@ protected:
     void done(int wynik) override;
 
 private:
+    TFWydruki(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
+              kit::AutomaticEdit& edycja, DefinicjaWydruku& definicja, QWidget* parent);
+    // The parts the constructor lays out.
+    QWidget* ZbudujWybory();
+    QLayout* ZbudujUstawienia();
+    QWidget* ZbudujPanelDefinicji(kit::DbNavigator*& nawigator);
+    void WczytajNaOtwarcie(kit::DbNavigator& nawigator);
     void ZmianaWyboru();
     // "Wydruk według wzorca.": the selected template filled for the current employee in the
     // editor; a template not meant for the editor passes the checks and produces nothing.

@@ -302,7 +302,7 @@ private slots:
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
         {
-            shell::TFDaneFirmy okno(*baza.tdm, baza.dialogi, edycja);
+            shell::TFDaneFirmy okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             auto* pelna = okno.findChild<QLineEdit*>("NazwaPelna");

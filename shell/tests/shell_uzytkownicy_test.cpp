@@ -177,7 +177,7 @@ private slots:
         BazaOkien baza;
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
-        shell::TFUzytkownicy okno(*baza.tdm, baza.dialogi, edycja);
+        shell::TFUzytkownicy okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         auto wlaczone = [&] {
@@ -207,7 +207,7 @@ private slots:
         BazaOkien baza;
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
-        shell::TFUzytkownicy okno(*baza.tdm, baza.dialogi, edycja);
+        shell::TFUzytkownicy okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
         okno.show();
         engine::Dataset& hasla = *baza.tdm->THasla;
         Nawiguj(okno, "insert");
@@ -236,7 +236,7 @@ private slots:
         BazaOkien baza;
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
-        shell::TFUzytkownicy okno(*baza.tdm, baza.dialogi, edycja);
+        shell::TFUzytkownicy okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
         okno.show();
         engine::Dataset& hasla = *baza.tdm->THasla;
         const int64_t uzytkownikow = hasla.RecordCount();
@@ -262,7 +262,8 @@ private slots:
         BazaOkien baza;
         QVERIFY(baza.Zaloguj("ADMIN", ""));
         kit::AutomaticEdit edycja;
-        auto okno = std::make_unique<shell::TFUzytkownicy>(*baza.tdm, baza.dialogi, edycja);
+        auto okno = std::make_unique<shell::TFUzytkownicy>(
+            kit::Uslugi{*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
         okno->show();
         engine::Dataset& hasla = *baza.tdm->THasla;
         NaUzytkownika(hasla, "PODGLAD");

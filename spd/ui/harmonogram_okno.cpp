@@ -14,6 +14,7 @@
 #include "kit/db_navigator.h"
 #include "kit/odmowa.h"
 #include "kit/panel_czekania.h"
+#include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/katalog_spd.h"
@@ -21,6 +22,7 @@
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "spd/ui/zbiory_spd.h"
+#include "store/obraz_pracownika.h"
 #include "store/tdm.h"
 #include "store/uprawnienia.h"
 
@@ -59,7 +61,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     };
     m_harmonogram->SetFieldHooks("Rodzaj", rodzaj);
     PokazTakNie(*m_harmonogram, "Aktywny");
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_harmonogram, dialogi, edycja);
+    m_zrodlo = new kit::DataSource(*m_harmonogram, dialogi, edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     m_nawigator = new kit::DbNavigator(this);
@@ -67,7 +69,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     for (auto b : {kit::NavButton::Insert, kit::NavButton::Delete, kit::NavButton::Edit,
                    kit::NavButton::Post, kit::NavButton::Cancel})
         m_nawigator->SetButtonVisible(b, false);
-    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->SetDataSource(m_zrodlo);
     m_nawigator->Attach();
     uklad->addWidget(m_nawigator);
 
@@ -86,7 +88,7 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_lista->SetColumns(std::move(kolumny));
     m_lista->SetReadOnly(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lista->SetDataSource(m_zrodlo.get());
+    m_lista->SetDataSource(m_zrodlo);
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
     if (tryb == Tryb::Generowanie) {
@@ -102,13 +104,9 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
     m_postep = kit::DodajLiniePostepu(panel, "LabelPostep");
     uklad->addWidget(m_panel);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
     if (tryb == Tryb::Generowanie) {
-        m_wygeneruj = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton),
-                                      "&Wygeneruj pliki SPD", this);
-        m_wygeneruj->setObjectName("ButtonWygeneruj");
-        przyciski->addWidget(m_wygeneruj);
+        m_wygeneruj = kit::ZrobPrzycisk(*this, "&Wygeneruj pliki SPD", "ButtonWygeneruj",
+                                        QStyle::SP_DialogApplyButton);
         connect(m_wygeneruj, &QPushButton::clicked, this, &TFHarmonogramSPD::Wygeneruj);
         kit::PokazOdmowe(*m_wygeneruj, store::OdmowaZmiany(m_tdm.Sesja()));
 
@@ -126,21 +124,12 @@ TFHarmonogramSPD::TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Di
         connect(m_lista, &QAbstractItemView::doubleClicked, this,
                 &TFHarmonogramSPD::PrzelaczBiezacy);
     }
-    m_zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    m_zamknij->setObjectName("ButtonZamknij");
-    przyciski->addWidget(m_zamknij);
-    connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    uklad->addLayout(przyciski);
+    m_zamknij = kit::ZrobPrzyciskZamknij(*this);
+    uklad->addLayout(m_wygeneruj ? kit::RzadPrzyciskow({m_wygeneruj, m_zamknij})
+                                 : kit::RzadPrzyciskow({m_zamknij}));
 
     CzytajHarmonogram();
     resize(1120, 460);
-}
-
-TFHarmonogramSPD::~TFHarmonogramSPD() {
-    delete m_lista;
-    delete m_nawigator;
-    m_zrodlo.reset();
 }
 
 void TFHarmonogramSPD::CzytajHarmonogram() {
@@ -185,14 +174,10 @@ void TFHarmonogramSPD::PokazPostep(const std::string& podpis, double udzial) {
 }
 
 bool TFHarmonogramSPD::KontrolaPrzedGenerowaniem() {
-    std::vector<WpisHarmonogramu> wpisy;
-    for (const WpisHarmonogramu& w : m_wpisy)
-        if (m_zaznaczone.Zaznaczony(w.identyfikator))
-            wpisy.push_back(w);
+    const std::vector<WpisHarmonogramu> wpisy = m_zaznaczone.Wybrane(m_wpisy);
     if (wpisy.empty())
         return true;
-    const engine::CivilDate p = m_tdm.Sesja().DataPrzetwarzania;
-    const compute::DataKal data{p.year, static_cast<uint8_t>(p.month), static_cast<uint8_t>(p.day)};
+    const compute::DataKal data = store::DataPrzetwarzania(m_tdm);
     std::vector<Usterka> usterki;
     setCursor(Qt::WaitCursor);
     const bool sprawdzono = kit::RunGuarded(

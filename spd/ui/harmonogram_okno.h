@@ -6,6 +6,7 @@
 
 #include "compute/data_kal.h"
 #include "kit/data_source.h"
+#include "kit/uslugi.h"
 #include "spd/generowanie.h"
 #include "spd/harmonogram.h"
 #include "spd/ui/kontrola_okno.h"
@@ -36,10 +37,9 @@ public:
     enum class Tryb { Generowanie, Podglad };
 
     // `dzis`: the date the due marks are computed for (the computer's date).
-    TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
-                     kit::AutomaticEdit& edycja, Tryb tryb, compute::DataKal dzis,
-                     QWidget* parent = nullptr);
-    ~TFHarmonogramSPD() override;
+    TFHarmonogramSPD(const kit::Uslugi& u, Tryb tryb, compute::DataKal dzis,
+                     QWidget* parent = nullptr)
+        : TFHarmonogramSPD(u.tdm, u.tdm1, u.dialogi, u.edycja, tryb, dzis, parent) {}
 
     const Zaznaczenia& Zaznaczone() const { return m_zaznaczone; }
     // The pop-up menu's commands and the generation button.
@@ -54,6 +54,8 @@ public:
     void UstawSkok(SkokDoPracownika skok) { m_skok = std::move(skok); }
 
 private:
+    TFHarmonogramSPD(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi,
+                     kit::AutomaticEdit& edycja, Tryb tryb, compute::DataKal dzis, QWidget* parent);
     void CzytajHarmonogram();
     void PokazPostep(const std::string& podpis, double udzial);
     // The check before generation; false when the clerk stops on its findings.
@@ -65,7 +67,7 @@ private:
     Tryb m_tryb;
     compute::DataKal m_dzis;
     std::unique_ptr<engine::Dataset> m_harmonogram;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
+    kit::DataSource* m_zrodlo = nullptr;
     std::vector<WpisHarmonogramu> m_wpisy;
     Zaznaczenia m_zaznaczone;
     WynikGenerowania m_wynik;

@@ -9,6 +9,7 @@
 #include "compute/teksty.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
+#include "kit/przyciski_okna.h"
 #include "spd/csv_spd.h"
 #include "spd/harmonogram.h"
 #include "spd/pola_tabeli.h"
@@ -101,13 +102,13 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
         ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TPrzesylki"), "TPrzesylki", {});
     m_log->SetMasterLink(*m_naglowki, "IdentyfikatHarmonogramu", "IdentyfikatorHarmOryginal");
 
-    m_zrodloNaglowkow = std::make_unique<kit::DataSource>(*m_naglowki, dialogi, edycja);
-    m_zrodloPozycji = std::make_unique<kit::DataSource>(*m_pozycje, dialogi, edycja);
-    m_zrodloLogu = std::make_unique<kit::DataSource>(*m_log, dialogi, edycja);
+    auto* zrodloNaglowkow = new kit::DataSource(*m_naglowki, dialogi, edycja, this);
+    auto* zrodloPozycji = new kit::DataSource(*m_pozycje, dialogi, edycja, this);
+    auto* zrodloLogu = new kit::DataSource(*m_log, dialogi, edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(
-        Panel("Pliki przesyłki", "naglowki", *m_zrodloNaglowkow,
+        Panel("Pliki przesyłki", "naglowki", *zrodloNaglowkow,
               {"Pierwsz plik", "Poprzedni plik", "Następny plik", "Ostatni plik"},
               {Kolumna("LP", "LP", 40, Qt::AlignRight | Qt::AlignVCenter),
                Kolumna("Nazwa", "Nazwa", 200), Kolumna("NazwaPliku", "Nazwa pliku", 110),
@@ -118,7 +119,7 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
               true, this),
         2);
     uklad->addWidget(
-        Panel("Zawartość pliku", "pozycje", *m_zrodloPozycji,
+        Panel("Zawartość pliku", "pozycje", *zrodloPozycji,
               {"Pierwsza", "Poprzedniak", "Następnak", "Ostatnia"},
               {Kolumna("IdentyfikatorWiersza", "Wiersz", 60, Qt::AlignRight | Qt::AlignVCenter),
                Kolumna("IdentyfikatorPola", "Pole", 50, Qt::AlignRight | Qt::AlignVCenter),
@@ -127,7 +128,7 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
                Kolumna("Wymagalnosc", "Wymagalność", 90, Qt::AlignCenter)},
               true, this),
         3);
-    m_panelLogu = Panel("Przesyłki", "przesylki", *m_zrodloLogu, {},
+    m_panelLogu = Panel("Przesyłki", "przesylki", *zrodloLogu, {},
                         {Kolumna("IdentyfikatHarmonogramu", "Identyfikat harmonogramu", 170),
                          Kolumna("DataPrzesylki", "Data przesylki", 110),
                          Kolumna("CzasPrzesylki", "Czas przesylki", 110),
@@ -136,30 +137,10 @@ TFSPDPrzesylka::TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store:
     m_panelLogu->hide();
     uklad->addWidget(m_panelLogu, 1);
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    auto* pokaz = new QPushButton("Pakaż/ukryj przesyłki", this);
-    pokaz->setObjectName("ButtonPrzesylki");
-    auto* zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    zamknij->setObjectName("ButtonZamknij");
-    przyciski->addWidget(pokaz);
-    przyciski->addWidget(zamknij);
-    uklad->addLayout(przyciski);
+    auto* pokaz = kit::ZrobPrzycisk(*this, "Pakaż/ukryj przesyłki", "ButtonPrzesylki");
+    uklad->addLayout(kit::RzadPrzyciskow({pokaz, kit::ZrobPrzyciskZamknij(*this)}));
     connect(pokaz, &QPushButton::clicked, this, &TFSPDPrzesylka::PrzelaczPrzesylki);
-    connect(zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(1100, 680);
-}
-
-TFSPDPrzesylka::~TFSPDPrzesylka() {
-    // The grids let go of the datasets before these close.
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    m_zrodloLogu.reset();
-    m_zrodloPozycji.reset();
-    m_zrodloNaglowkow.reset();
-    m_log.reset();
-    m_pozycje.reset();
-    m_naglowki.reset();
 }
 
 void TFSPDPrzesylka::PrzelaczPrzesylki() {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "kit/data_source.h"
+#include "kit/uslugi.h"
 #include "spd/rejestr.h"
 
 class QGroupBox;
@@ -23,15 +24,15 @@ bool PlikiPrzesylkiSa(store::TDM& tdm, const WpisRejestru& wpis, store::Dialogi&
 class TFSPDPrzesylka : public QDialog {
     Q_OBJECT
 public:
-    TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store::Dialogi& dialogi,
-                   kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
-    ~TFSPDPrzesylka() override;
+    TFSPDPrzesylka(const kit::Uslugi& u, const WpisRejestru& wpis, QWidget* parent = nullptr)
+        : TFSPDPrzesylka(u.tdm, wpis, u.dialogi, u.edycja, parent) {}
 
     void PrzelaczPrzesylki();
 
 private:
+    TFSPDPrzesylka(store::TDM& tdm, const WpisRejestru& wpis, store::Dialogi& dialogi,
+                   kit::AutomaticEdit& edycja, QWidget* parent);
     std::unique_ptr<engine::Dataset> m_naglowki, m_pozycje, m_log;
-    std::unique_ptr<kit::DataSource> m_zrodloNaglowkow, m_zrodloPozycji, m_zrodloLogu;
     QGroupBox* m_panelLogu = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "kit/db_navigator.h"
 #include "kit/odmowa.h"
 #include "kit/panel_czekania.h"
+#include "kit/przyciski_okna.h"
 #include "kit/run_guarded.h"
 #include "spd/csv_spd.h"
 #include "spd/pola_tabeli.h"
@@ -34,20 +35,20 @@ bool PrzesylkiSa(store::TDM& tdm, store::Dialogi& dialogi) {
     return false;
 }
 
-TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi,
-                                                 kit::AutomaticEdit& edycja,
+TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(const kit::Uslugi& uslugi,
                                                  PokazanieTekstu pokazBledy, QWidget* parent)
     : QDialog(parent),
-      m_tdm(tdm),
-      m_dialogi(dialogi),
-      m_edycja(edycja),
+      m_uslugi(uslugi),
+      m_tdm(uslugi.tdm),
+      m_dialogi(uslugi.dialogi),
       m_pokazBledy(std::move(pokazBledy)) {
+    store::TDM& tdm = m_tdm;
     setObjectName("TFSPDWysylaniePrzesylek");
     setWindowTitle("Wysyłanie przesyłek");
     m_rejestr = ZbiorTabeli(OtworzTabeleSPD(tdm.Fs(), tdm.DataDirectory(), "TRejPrzesylek"),
                             "TRejPrzesylek", "DataTworzenia;CzasTworzenia");
     m_rejestr->Last();
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_rejestr, dialogi, edycja);
+    m_zrodlo = new kit::DataSource(*m_rejestr, m_dialogi, uslugi.edycja, this);
 
     auto* uklad = new QVBoxLayout(this);
     m_nawigator = new kit::DbNavigator(this);
@@ -61,7 +62,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     for (auto b : {kit::NavButton::Insert, kit::NavButton::Delete, kit::NavButton::Edit,
                    kit::NavButton::Post, kit::NavButton::Cancel, kit::NavButton::Refresh})
         m_nawigator->SetButtonVisible(b, false);
-    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->SetDataSource(m_zrodlo);
     m_nawigator->Attach();
     uklad->addWidget(m_nawigator);
 
@@ -75,7 +76,7 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
          Kolumna("Identyfikator", "Identyfikator", 90, Qt::AlignRight | Qt::AlignVCenter)});
     m_lista->SetReadOnly(true);
     m_lista->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_lista->SetDataSource(m_zrodlo.get());
+    m_lista->SetDataSource(m_zrodlo);
     m_lista->Attach();
     uklad->addWidget(m_lista, 1);
 
@@ -95,30 +96,15 @@ TFSPDWysylaniePrzesylek::TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi
     uklad->addWidget(m_panel);
     connect(m_anuluj, &QPushButton::clicked, this, [this] { m_przerwij = true; });
 
-    auto* przyciski = new QHBoxLayout;
-    przyciski->addStretch();
-    m_pokaz = new QPushButton("Pokarz przesyłkę.", this);
-    m_pokaz->setObjectName("ButtonPokaz");
-    m_wyslij = new QPushButton(style()->standardIcon(QStyle::SP_ArrowUp),
-                               "Generuj i wyślij pliki SPD", this);
-    m_wyslij->setObjectName("ButtonWyslij");
-    m_zamknij =
-        new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton), "&Zamknij", this);
-    m_zamknij->setObjectName("ButtonZamknij");
-    for (QPushButton* b : {m_pokaz, m_wyslij, m_zamknij})
-        przyciski->addWidget(b);
-    uklad->addLayout(przyciski);
+    m_pokaz = kit::ZrobPrzycisk(*this, "Pokarz przesyłkę.", "ButtonPokaz");
+    m_wyslij =
+        kit::ZrobPrzycisk(*this, "Generuj i wyślij pliki SPD", "ButtonWyslij", QStyle::SP_ArrowUp);
+    m_zamknij = kit::ZrobPrzyciskZamknij(*this);
+    uklad->addLayout(kit::RzadPrzyciskow({m_pokaz, m_wyslij, m_zamknij}));
     connect(m_pokaz, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::PokazPrzesylke);
     connect(m_wyslij, &QPushButton::clicked, this, &TFSPDWysylaniePrzesylek::GenerujIWyslij);
     kit::PokazOdmowe(*m_wyslij, store::OdmowaZmiany(m_tdm.Sesja()));
-    connect(m_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     resize(920, 420);
-}
-
-TFSPDWysylaniePrzesylek::~TFSPDWysylaniePrzesylek() {
-    delete m_lista;
-    delete m_nawigator;
-    m_zrodlo.reset();
 }
 
 WpisRejestru TFSPDWysylaniePrzesylek::Biezacy() const {
@@ -140,7 +126,7 @@ void TFSPDWysylaniePrzesylek::PokazPrzesylke() {
         const WpisRejestru w = Biezacy();
         if (!PlikiPrzesylkiSa(m_tdm, w, m_dialogi))
             return;
-        TFSPDPrzesylka okno(m_tdm, w, m_dialogi, m_edycja, this);
+        TFSPDPrzesylka okno(m_uslugi, w, this);
         okno.exec();
     });
 }

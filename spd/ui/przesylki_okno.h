@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "kit/data_source.h"
+#include "kit/uslugi.h"
 #include "spd/rejestr.h"
 
 class QFrame;
@@ -38,9 +39,8 @@ class TFSPDWysylaniePrzesylek : public QDialog {
 public:
     using PokazanieTekstu = std::function<void(const QString& tekst)>;
 
-    TFSPDWysylaniePrzesylek(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                            PokazanieTekstu pokazBledy = {}, QWidget* parent = nullptr);
-    ~TFSPDWysylaniePrzesylek() override;
+    explicit TFSPDWysylaniePrzesylek(const kit::Uslugi& uslugi, PokazanieTekstu pokazBledy = {},
+                                     QWidget* parent = nullptr);
 
     // The register entry under the cursor.
     WpisRejestru Biezacy() const;
@@ -54,12 +54,12 @@ public:
 private:
     void Zajety(bool zajety);
 
+    kit::Uslugi m_uslugi;
     store::TDM& m_tdm;
     store::Dialogi& m_dialogi;
-    kit::AutomaticEdit& m_edycja;
     PokazanieTekstu m_pokazBledy;
     std::unique_ptr<engine::Dataset> m_rejestr;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
+    kit::DataSource* m_zrodlo = nullptr;
     kit::DbGrid* m_lista = nullptr;
     kit::DbNavigator* m_nawigator = nullptr;
     QPushButton* m_pokaz = nullptr;

@@ -40,10 +40,10 @@ TFSPDSkladnikiWynagrodzen::TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dia
     });
     for (auto zdarzenie : {engine::DatasetEvent::AfterPost, engine::DatasetEvent::AfterDelete})
         m_skladniki->AddHandler(zdarzenie, [](engine::Dataset& ds) { ds.GetTable().Sync(); });
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_skladniki, dialogi, edycja);
-    DodajZrodlo(*m_zrodlo, {" Czy zapisać dane o składniku wynagrodzeń ?",
-                            "Czy dopisać nowy składnik wynagrodzeń ?",
-                            "Kontrola danych o składnikach wynagrodzeń."});
+    kit::DataSource& zrodlo = NoweZrodlo(
+        *m_skladniki, edycja,
+        {" Czy zapisać dane o składniku wynagrodzeń ?", "Czy dopisać nowy składnik wynagrodzeń ?",
+         "Kontrola danych o składnikach wynagrodzeń."});
 
     auto* uklad = new QVBoxLayout(this);
     auto* nawigator = new kit::DbNavigator(this);
@@ -54,7 +54,7 @@ TFSPDSkladnikiWynagrodzen::TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dia
                          "Edytuj dane składnika wynagrodzeń", "Zapisz dane składnika wynagrodzeń",
                          "Porzuć zmiany", "Odśwież dane"});
     nawigator->SetDeleteQuestion("Czy usunąć składnik wynagrodzeń ?", "Kontrola danych.");
-    nawigator->SetDataSource(m_zrodlo.get());
+    nawigator->SetDataSource(&zrodlo);
     nawigator->Attach();
     uklad->addWidget(nawigator);
     auto* lista = new kit::DbGrid(this);
@@ -69,16 +69,11 @@ TFSPDSkladnikiWynagrodzen::TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dia
                        edytowalna("NazwaSkladnika", "Nazwa składnika", 260),
                        edytowalna("IdentyfikatorSkladnika", "Identyfikator składnika", 150),
                        Kolumna("Identyfikator", "Identyfikator", 90)});
-    lista->SetDataSource(m_zrodlo.get());
+    lista->SetDataSource(&zrodlo);
     lista->Attach();
     uklad->addWidget(lista, 1);
     uklad->addLayout(Przyciski());
     resize(880, 420);
-}
-
-TFSPDSkladnikiWynagrodzen::~TFSPDSkladnikiWynagrodzen() {
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    m_zrodlo.reset();
 }
 
 }  // namespace mirta::spd::ui

@@ -4,6 +4,7 @@
 
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 
 namespace mirta::store {
 class TDM;
@@ -17,15 +18,15 @@ namespace mirta::spd::ui {
 class TFSPDSkladnikiWynagrodzen : public kit::OknoEdycji {
     Q_OBJECT
 public:
-    TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                              QWidget* parent = nullptr);
-    ~TFSPDSkladnikiWynagrodzen() override;
+    explicit TFSPDSkladnikiWynagrodzen(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFSPDSkladnikiWynagrodzen(u.tdm, u.dialogi, u.edycja, parent) {}
 
     engine::Dataset& Skladniki() { return *m_skladniki; }
 
 private:
+    TFSPDSkladnikiWynagrodzen(store::TDM& tdm, store::Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                              QWidget* parent);
     std::unique_ptr<engine::Dataset> m_skladniki;
-    std::unique_ptr<kit::DataSource> m_zrodlo;
 };
 
 }  // namespace mirta::spd::ui

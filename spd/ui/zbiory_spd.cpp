@@ -23,11 +23,7 @@ std::unique_ptr<engine::Dataset> ZbiorTabeli(std::unique_ptr<engine::Table> tabe
 
 kit::Column Kolumna(const char* pole, const QString& tytul, int szerokosc,
                     Qt::Alignment wyrownanie) {
-    kit::Column k;
-    k.field = pole;
-    k.title = tytul;
-    k.width = szerokosc;
-    k.alignment = wyrownanie;
+    kit::Column k = kit::MakeColumn(pole, tytul, szerokosc, wyrownanie);
     k.readOnly = true;
     return k;
 }

@@ -2,11 +2,11 @@
 
 #include "engine/paradox_table.h"
 #include "store/kalendarz.h"
-#include "store/kalendarz_okno.h"
+#include "store/kalendarz_kadrowy.h"
 #include "store/testing/baza_testowa.h"
-#include "wspolne/blad_danych.h"
 #include "store/zasady_wspolne.h"
 #include "tools/demo.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
-#include "store/kalendarz_okno.h"
+#include "store/kalendarz_kadrowy.h"
 
 class QComboBox;
 class QLabel;

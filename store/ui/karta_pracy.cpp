@@ -59,11 +59,10 @@ TFKalendarzPracownika::TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::Au
     setWindowTitle("Przebieg pracy pracownika");
     m_edycjaDni.SetOn(true);
     engine::Dataset& karta = m_karty->Karta();
-    m_zrodlo = std::make_unique<kit::DataSource>(karta, dialogi, edycja);
-    m_zrodloDni = std::make_unique<kit::DataSource>(karta, dialogi, m_edycjaDni);
     // Both sources show the one card: closing writes what each holds and asks once.
-    DodajZrodlo(*m_zrodlo, {kPytanieZapisuKarty, kPytanieDopisuKarty, kTytulKartPracy});
-    DodajZrodlo(*m_zrodloDni);
+    m_zrodlo =
+        &NoweZrodlo(karta, edycja, {kPytanieZapisuKarty, kPytanieDopisuKarty, kTytulKartPracy});
+    m_zrodloDni = &NoweZrodlo(karta, m_edycjaDni);
 
     auto* uklad = new QVBoxLayout(this);
     ZbudujNaglowek(uklad);
@@ -98,7 +97,7 @@ void TFKalendarzPracownika::ZbudujNaglowek(QVBoxLayout* uklad) {
     m_nawigator = new kit::DbNavigator(this);
     m_nawigator->setObjectName("nawigator");
     m_nawigator->SetHints(kPodpowiedzi);
-    m_nawigator->SetDataSource(m_zrodlo.get());
+    m_nawigator->SetDataSource(m_zrodlo);
     m_nawigator->Attach();
     polecenia->addWidget(m_nawigator);
     polecenia->addStretch();
@@ -124,7 +123,7 @@ void TFKalendarzPracownika::ZbudujListe(QVBoxLayout* uklad) {
                        Kolumna("RazemPlan", "Plan", 70, kDoPrawej),
                        Kolumna("RazemWykonanie", "Wykon.", 70, kDoPrawej)});
     lista->SetReadOnly(true);
-    lista->SetDataSource(m_zrodlo.get());
+    lista->SetDataSource(m_zrodlo);
     lista->Attach();
     lista->setFixedWidth(310);
     lista->setMinimumHeight(180);
@@ -137,7 +136,7 @@ void TFKalendarzPracownika::ZbudujListe(QVBoxLayout* uklad) {
         auto* pole = new kit::DbEdit(m_panelListy);
         pole->setObjectName(nazwy[i]);
         pole->setFixedWidth(70);
-        pole->Bind(m_zrodlo.get(), nazwy[i]);
+        pole->Bind(m_zrodlo, nazwy[i]);
         pole->Attach();
         pola->addWidget(pole, i, 1);
     }
@@ -191,7 +190,7 @@ QWidget* TFKalendarzPracownika::ZbudujDni() {
             e->setToolTip(podpowiedzi[i]);
             e->setFixedWidth(37);
             e->setAlignment(Qt::AlignRight);
-            e->Bind(m_zrodloDni.get(), std::string(1, litery[i]) + std::to_string(d));
+            e->Bind(m_zrodloDni, std::string(1, litery[i]) + std::to_string(d));
             e->Attach();
             u->addWidget(e, 1, i);
             *pole[i] = e;
@@ -278,14 +277,7 @@ QWidget* TFKalendarzPracownika::ZbudujGodzinyDomyslne() {
     return ramkaDomyslnych;
 }
 
-TFKalendarzPracownika::~TFKalendarzPracownika() {
-    // The controls let go of CzasPracy.DB before it is closed.
-    m_zmiany.Reset();
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    m_zrodlo.reset();
-    m_zrodloDni.reset();
-    m_karty.reset();
-}
+TFKalendarzPracownika::~TFKalendarzPracownika() = default;
 
 void TFKalendarzPracownika::PokazGodzinyDomyslne() {
     m_domyslnyPlan->setText(QString::number(m_karty->Godziny().plan));
@@ -308,7 +300,7 @@ void TFKalendarzPracownika::UstawTryb(bool karta) {
         m_nawigator->SetButtonVisible(b, !karta || b == NavButton::Post || b == NavButton::Cancel);
     }
     // The navigator's save stores what the visible fields hold.
-    m_nawigator->SetDataSource(karta ? m_zrodloDni.get() : m_zrodlo.get());
+    m_nawigator->SetDataSource(karta ? m_zrodloDni : m_zrodlo);
     m_nawigator->Attach();
     m_przelacz->setText(karta ? "Ukryj kartę pracy" : "Pokaż kartę pracy");
     if (karta) {

@@ -3,10 +3,11 @@
 #include <array>
 #include <memory>
 
+#include "engine/observer.h"
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 #include "store/czas_pracy.h"
-#include "engine/observer.h"
 
 class QLabel;
 class QPushButton;
@@ -25,14 +26,16 @@ class TFKalendarzPracownika : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Opens CzasPracy.DB on the employee's last card; the window closes it again.
-    TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                          GodzinyDomyslne& godziny, QWidget* parent = nullptr);
+    TFKalendarzPracownika(const kit::Uslugi& u, GodzinyDomyslne& godziny, QWidget* parent = nullptr)
+        : TFKalendarzPracownika(u.tdm, u.dialogi, u.edycja, godziny, parent) {}
     ~TFKalendarzPracownika() override;
 
 protected:
     void showEvent(QShowEvent* zdarzenie) override;
 
 private:
+    TFKalendarzPracownika(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                          GodzinyDomyslne& godziny, QWidget* parent);
     void ZbudujNaglowek(QVBoxLayout* uklad);
     void ZbudujListe(QVBoxLayout* uklad);
     void ZbudujKarte(QVBoxLayout* uklad);
@@ -47,10 +50,11 @@ private:
     void PokazSumy();
     void WypelnijDzien(int dzien);
 
-    std::unique_ptr<KartyPracy> m_karty;
     // Day cells are typed into while the card shows, whatever the main window's option.
     kit::AutomaticEdit m_edycjaDni;
-    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloDni;
+    std::unique_ptr<KartyPracy> m_karty;
+    kit::DataSource* m_zrodlo = nullptr;
+    kit::DataSource* m_zrodloDni = nullptr;
     engine::Subscription m_zmiany;
     bool m_sumyZaplanowane = false;
     QWidget* m_panelListy = nullptr;

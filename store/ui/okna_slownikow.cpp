@@ -32,12 +32,10 @@ std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa) {
     return std::nullopt;
 }
 
-bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
-                   kit::AutomaticEdit& edycja, QWidget* parent) {
+bool OtworzSlownik(OknoSlownika okno, int numer, const kit::Uslugi& uslugi, QWidget* parent) {
     std::unique_ptr<SlownikOkno> w;
-    if (!kit::RunGuarded(dialogi, [&] {
-            w = std::make_unique<SlownikOkno>(okno, numer, tdm, tdm1, dialogi, edycja, parent);
-        }))
+    if (!kit::RunGuarded(uslugi.dialogi,
+                         [&] { w = std::make_unique<SlownikOkno>(okno, numer, uslugi, parent); }))
         return false;
     return w->exec() == QDialog::Accepted && numer > 0;
 }

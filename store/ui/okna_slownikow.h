@@ -7,7 +7,7 @@
 class QWidget;
 
 namespace mirta::kit {
-class AutomaticEdit;
+struct Uslugi;
 }
 
 namespace mirta::store {
@@ -60,7 +60,7 @@ std::optional<OknoSlownika> OknoONazwie(std::string_view nazwa);
 // Opens the window modally. `numer` 0: maintenance from the menu ("&Użyj" disabled); k > 0:
 // choice for the k-th target field (a "..." button of the employee's pages), positioned on
 // the row the field refers to. True when "&Użyj" filled the target and closed the window.
-bool OtworzSlownik(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
-                   kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
+bool OtworzSlownik(OknoSlownika okno, int numer, const kit::Uslugi& uslugi,
+                   QWidget* parent = nullptr);
 
 }  // namespace mirta::store::ui

@@ -7,12 +7,7 @@
 namespace mirta::store::ui {
 
 kit::Column Kolumna(std::string field, const QString& title, int width, Qt::Alignment alignment) {
-    kit::Column k;
-    k.field = std::move(field);
-    k.title = title;
-    k.width = width;
-    k.alignment = k.titleAlignment = alignment;
-    return k;
+    return kit::MakeColumn(std::move(field), title, width, alignment, alignment);
 }
 
 QIcon IkonaKoloru(const QColor& kolor) {

@@ -66,10 +66,10 @@ TFPoidzialOrganizacyjny::TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi,
     : OknoEdycji(dialogi, parent), m_logika(std::make_unique<PodzialOrganizacyjny>(tdm, tryb)) {
     setObjectName("TFPoidzialOrganizacyjny");
     setWindowTitle("Podział organizacyjny Firmy.");
-    m_nad = std::make_unique<kit::DataSource>(*tdm.TKomorkaNad, dialogi, edycja);
-    m_pod = std::make_unique<kit::DataSource>(*tdm.TKomorkaPod, dialogi, edycja);
-    DodajZrodlo(*m_nad, {kPytanieZapisuKomorkiNad, kPytanieDopisuKomorkiNad, kTytulPodzialu});
-    DodajZrodlo(*m_pod, {kPytanieZapisuKomorki, kPytanieDopisuKomorki, kTytulPodzialu});
+    m_nad = &NoweZrodlo(*tdm.TKomorkaNad, edycja,
+                        {kPytanieZapisuKomorkiNad, kPytanieDopisuKomorkiNad, kTytulPodzialu});
+    m_pod = &NoweZrodlo(*tdm.TKomorkaPod, edycja,
+                        {kPytanieZapisuKomorki, kPytanieDopisuKomorki, kTytulPodzialu});
 
     auto* uklad = new QVBoxLayout(this);
     uklad->addWidget(Poziom("Komórki nadrzędne", "nad", *m_nad, kPodpowiedziNad,
@@ -86,13 +86,7 @@ TFPoidzialOrganizacyjny::TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi,
     resize(620, 560);
 }
 
-TFPoidzialOrganizacyjny::~TFPoidzialOrganizacyjny() {
-    // The lists and navigators let go of the tables before they are unlinked and reopened.
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    m_nad.reset();
-    m_pod.reset();
-    m_logika.reset();
-}
+TFPoidzialOrganizacyjny::~TFPoidzialOrganizacyjny() = default;
 
 void TFPoidzialOrganizacyjny::Uzyj() {
     bool zamknij = false;

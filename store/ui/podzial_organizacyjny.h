@@ -4,6 +4,7 @@
 
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 #include "store/organizacja.h"
 
 namespace mirta::kit {
@@ -20,18 +21,22 @@ class TFPoidzialOrganizacyjny : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Preselects the cell of the mode; Komorki.db follows KomNad.db until the window is gone.
-    TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                            PodzialOrganizacyjny::Tryb tryb, QWidget* parent = nullptr);
+    TFPoidzialOrganizacyjny(const kit::Uslugi& u, PodzialOrganizacyjny::Tryb tryb,
+                            QWidget* parent = nullptr)
+        : TFPoidzialOrganizacyjny(u.tdm, u.dialogi, u.edycja, tryb, parent) {}
     ~TFPoidzialOrganizacyjny() override;
 
     // Once "&Użyj" handed the cell on, the window ends Accepted however it is closed.
     void done(int wynik) override;
 
 private:
+    TFPoidzialOrganizacyjny(TDM& tdm, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                            PodzialOrganizacyjny::Tryb tryb, QWidget* parent);
     void Uzyj();
 
     std::unique_ptr<PodzialOrganizacyjny> m_logika;
-    std::unique_ptr<kit::DataSource> m_nad, m_pod;
+    kit::DataSource* m_nad = nullptr;
+    kit::DataSource* m_pod = nullptr;
     bool m_uzyto = false;
 };
 

@@ -53,12 +53,9 @@ std::vector<kit::Column> Kolumny(std::span<const KolumnaSlownika> kolumny,
                                  const QFontMetrics& miary) {
     std::vector<kit::Column> wynik;
     for (const KolumnaSlownika& k : kolumny) {
-        kit::Column c;
-        c.field = k.pole;
-        c.title = QString::fromUtf8(k.tytul);
-        c.width = SzerokoscKolumny(k, miary);
-        if (k.liczba)
-            c.alignment = Qt::AlignRight | Qt::AlignVCenter;
+        kit::Column c =
+            kit::MakeColumn(k.pole, QString::fromUtf8(k.tytul), SzerokoscKolumny(k, miary),
+                            k.liczba ? kit::kAlignRight : kit::kAlignLeft);
         c.readOnly = k.kod;
         wynik.push_back(std::move(c));
     }
@@ -96,10 +93,9 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
         m_stawki = &Komponent(tdm, m_opis.komponentStawek);
         m_stawki->Module().Open(*m_stawki);
     }
-    m_zrodlo = std::make_unique<kit::DataSource>(*m_slownik, dialogi, edycja);
-    const std::string tytul(m_opis.tytulPytan);
-    DodajZrodlo(*m_zrodlo,
-                {std::string(m_opis.pytanieZapisu), std::string(m_opis.pytanieDopisu), tytul});
+    m_zrodlo = &NoweZrodlo(*m_slownik, edycja,
+                           {std::string(m_opis.pytanieZapisu), std::string(m_opis.pytanieDopisu),
+                            std::string(m_opis.tytulPytan)});
 
     auto* uklad = new QVBoxLayout(this);
     ZbudujSiatke(uklad);
@@ -143,12 +139,8 @@ SlownikOkno::SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dia
 }
 
 SlownikOkno::~SlownikOkno() {
-    // The controls follow the data sources, so they go first; the rate table is closed last.
-    for (QWidget* w : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-        delete w;
+    // The rate table is open only while the window is; its controls let go of it as it closes.
     m_naprawa = {};
-    m_zrodloStawek.reset();
-    m_zrodlo.reset();
     if (m_stawki) {
         try {
             m_stawki->Module().Close(*m_stawki);
@@ -168,7 +160,7 @@ void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
     if (kasowanie && m_okno.encja.biernik)
         nawigator->SetDeleteQuestion(std::string("Czy skasować ") + m_okno.encja.biernik + " ?",
                                      std::string(m_opis.tytulPytan));
-    nawigator->SetDataSource(m_zrodlo.get());
+    nawigator->SetDataSource(m_zrodlo);
     uklad->addWidget(nawigator);
 
     auto* siatka = new kit::DbGrid(this);
@@ -176,15 +168,15 @@ void SlownikOkno::ZbudujSiatke(QBoxLayout* uklad) {
     siatka->SetColumns(Kolumny(m_okno.kolumny, fontMetrics()));
     // The salary bases are edited through their fields only.
     siatka->SetReadOnly(m_okno.uklad == Uklad::Podstawy);
-    siatka->SetDataSource(m_zrodlo.get());
+    siatka->SetDataSource(m_zrodlo);
     uklad->addWidget(siatka, 1);
 }
 
 void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
-    m_zrodloStawek = std::make_unique<kit::DataSource>(**m_stawki, DialogiOkna(), m_edycja);
-    DodajZrodlo(*m_zrodloStawek,
-                {std::string(m_opis.pytanieZapisuStawki), std::string(m_opis.pytanieDopisuStawki),
-                 std::string(m_opis.tytulPytan)});
+    m_zrodloStawek =
+        &NoweZrodlo(**m_stawki, m_edycja,
+                    {std::string(m_opis.pytanieZapisuStawki),
+                     std::string(m_opis.pytanieDopisuStawki), std::string(m_opis.tytulPytan)});
     auto* tytul = new QLabel("Stawki:", this);
     QFont pogrubiona = tytul->font();
     pogrubiona.setBold(true);
@@ -195,18 +187,18 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
     nawigator->setObjectName("nawigatorStawek");
     nawigator->SetHints(PodpowiedziNawigatora(kEncjaStawki));
     nawigator->SetDeleteQuestion("Czy skasować stawkę ?", std::string(m_opis.tytulPytan));
-    nawigator->SetDataSource(m_zrodloStawek.get());
+    nawigator->SetDataSource(m_zrodloStawek);
     uklad->addWidget(nawigator);
 
     auto* siatka = new kit::DbGrid(this);
     siatka->setObjectName("siatkaStawek");
     siatka->SetColumns(Kolumny(KolumnyStawek(), fontMetrics()));
-    siatka->SetDataSource(m_zrodloStawek.get());
+    siatka->SetDataSource(m_zrodloStawek);
     uklad->addWidget(siatka, 1);
 
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek.get(), "Ubruttowienie");
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodloStawek, "Ubruttowienie");
     zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     pola->addRow("Objęci ZUS:", zus);
     uklad->addLayout(pola);
@@ -215,11 +207,11 @@ void SlownikOkno::ZbudujStawki(QBoxLayout* uklad) {
 void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "GrupaStanowiskSC");
+    auto* grupaSC = Pole<kit::DbCodeCombo>(this, m_zrodlo, "GrupaStanowiskSC");
     grupaSC->SetCodes(PozycjeKodow(Lista("GrupaStanowiskSC")));
     pola->addRow("Grupa stanowisk S.C.:", grupaSC);
 
-    auto* grupa = Pole<kit::DbLookupCombo>(this, m_zrodlo.get(), "GrupaPlacowa");
+    auto* grupa = Pole<kit::DbLookupCombo>(this, m_zrodlo, "GrupaPlacowa");
     grupa->SetLookup(*m_tdm.TSlowGrup, "IdentyfikatorGrupy", {"NazwaGrupy"});
     auto* usun = new QPushButton("Usuń grupę płacową", this);
     usun->setObjectName("usunGrupePlacowa");
@@ -233,7 +225,7 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
     wiersz->addStretch();
     pola->addRow("Grupa płacowa:", wiersz);
 
-    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo, "Ubruttowienie");
     zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     pola->addRow("ZUS:", zus);
     uklad->addLayout(pola);
@@ -258,10 +250,10 @@ void SlownikOkno::ZbudujStanowiska(QBoxLayout* uklad) {
 void SlownikOkno::ZbudujUrlopy(QBoxLayout* uklad) {
     auto* pola = new QFormLayout;
     pola->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajDni");
+    auto* dni = Pole<kit::DbCodeCombo>(this, m_zrodlo, "RodzajDni");
     dni->SetCodes(PozycjeKodow(Lista("RodzajDni")));
     pola->addRow("Rodzaj dni:", dni);
-    auto* rodzaj = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "RodzajUrlopu");
+    auto* rodzaj = Pole<kit::DbCodeCombo>(this, m_zrodlo, "RodzajUrlopu");
     rodzaj->SetCodes(PozycjeKodow(Lista("RodzajUrlopu")));
     pola->addRow("Rodzaj urlopu:", rodzaj);
     uklad->addLayout(pola);
@@ -272,7 +264,7 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
     auto* pola = new QVBoxLayout;
     auto* data = new QFormLayout;
     data->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    auto* dataOd = Pole<kit::DbDateEdit>(this, m_zrodlo.get(), "DataOd");
+    auto* dataOd = Pole<kit::DbDateEdit>(this, m_zrodlo, "DataOd");
     dataOd->setFixedWidth(110);
     data->addRow("Obowiązuje od:", dataOd);
     pola->addLayout(data);
@@ -284,10 +276,10 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
         auto* grupa = new QGroupBox(tytul, this);
         auto* g = new QFormLayout(grupa);
         g->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-        auto* kwota = Pole<kit::DbEdit>(grupa, m_zrodlo.get(), podstawa);
+        auto* kwota = Pole<kit::DbEdit>(grupa, m_zrodlo, podstawa);
         kwota->setFixedWidth(110);
         kwota->setAlignment(Qt::AlignRight);
-        auto* miejsca = Pole<kit::DbEdit>(grupa, m_zrodlo.get(), zaokraglenie);
+        auto* miejsca = Pole<kit::DbEdit>(grupa, m_zrodlo, zaokraglenie);
         miejsca->setFixedWidth(50);
         miejsca->setAlignment(Qt::AlignRight);
         g->addRow("Podstawa:", kwota);
@@ -298,7 +290,7 @@ void SlownikOkno::ZbudujPodstawy(QBoxLayout* uklad) {
 
     auto* ubezpieczenie = new QFormLayout;
     ubezpieczenie->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo.get(), "Ubruttowienie");
+    auto* zus = Pole<kit::DbCodeCombo>(this, m_zrodlo, "Ubruttowienie");
     zus->SetCodes(PozycjeKodow(Lista("Ubruttowienie")));
     ubezpieczenie->addRow("ZUS:", zus);
     pola->addLayout(ubezpieczenie);

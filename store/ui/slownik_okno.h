@@ -5,6 +5,7 @@
 
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 #include "store/rodzaje_urlopow.h"
 #include "store/slowniki.h"
 #include "store/ui/opisy_okien_slownikow.h"
@@ -25,8 +26,8 @@ namespace mirta::store::ui {
 class SlownikOkno : public kit::OknoEdycji {
     Q_OBJECT
 public:
-    SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
-                kit::AutomaticEdit& edycja, QWidget* parent = nullptr);
+    SlownikOkno(OknoSlownika okno, int numer, const kit::Uslugi& u, QWidget* parent = nullptr)
+        : SlownikOkno(okno, numer, u.tdm, u.tdm1, u.dialogi, u.edycja, parent) {}
     ~SlownikOkno() override;
 
     const OpisOknaSlownika& OpisOkna() const { return m_okno; }
@@ -39,6 +40,8 @@ protected:
     void PoZamknieciu() override;
 
 private:
+    SlownikOkno(OknoSlownika okno, int numer, TDM& tdm, TDM1& tdm1, Dialogi& dialogi,
+                kit::AutomaticEdit& edycja, QWidget* parent);
     void ZbudujSiatke(QBoxLayout* uklad);
     void ZbudujStawki(QBoxLayout* uklad);
     void ZbudujStanowiska(QBoxLayout* uklad);
@@ -54,7 +57,8 @@ private:
     kit::AutomaticEdit& m_edycja;
     TableComponent& m_slownik;
     TableComponent* m_stawki = nullptr;  // open only while the window is
-    std::unique_ptr<kit::DataSource> m_zrodlo, m_zrodloStawek;
+    kit::DataSource* m_zrodlo = nullptr;
+    kit::DataSource* m_zrodloStawek = nullptr;
     engine::Subscription m_naprawa;
     TDM1& m_tdm1;
     // The leave types' window holds the leave rows' calculation while it is open.

@@ -94,21 +94,23 @@ TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::Automati
     : OknoEdycji(dialogi, parent), m_logika(std::make_unique<StrukturaEtatow>(tdm1)) {
     setObjectName("TFStrukturaEtatow");
     setWindowTitle("Struktura etatów.");
-    m_glowki = std::make_unique<kit::DataSource>(*tdm1.TGlowkaStrukturyEtatow, dialogi, edycja);
-    m_pozycje = std::make_unique<kit::DataSource>(*tdm1.TPozStrukturyEtatow, dialogi, edycja);
-    DodajZrodlo(*m_glowki, {kPytanieZapisuGlowki, kPytanieDopisuGlowki, kTytulStruktury});
-    DodajZrodlo(*m_pozycje, {kPytanieZapisuPozycji, kPytanieDopisuPozycji, kTytulStruktury});
+    kit::DataSource& glowki =
+        NoweZrodlo(*tdm1.TGlowkaStrukturyEtatow, edycja,
+                   {kPytanieZapisuGlowki, kPytanieDopisuGlowki, kTytulStruktury});
+    kit::DataSource& pozycje =
+        NoweZrodlo(*tdm1.TPozStrukturyEtatow, edycja,
+                   {kPytanieZapisuPozycji, kPytanieDopisuPozycji, kTytulStruktury});
 
     auto* uklad = new QVBoxLayout(this);
     auto* gora = new QHBoxLayout;
-    m_panelGlowek = Panel("Główki struktury etatów", "glowki", *m_glowki, kPodpowiedziGlowek,
+    m_panelGlowek = Panel("Główki struktury etatów", "glowki", glowki, kPodpowiedziGlowek,
                           {Kolumna("Rok", "Rok", 60, Qt::AlignCenter),
                            Kolumna("Miesiac", "Miesiąc", 70, Qt::AlignCenter)},
                           false, this);
     m_panelGlowek->setFixedWidth(280);
     gora->addWidget(m_panelGlowek);
     m_panelPozycji =
-        Panel("Pozycje struktury etatów", "pozycje", *m_pozycje, kPodpowiedziPozycji,
+        Panel("Pozycje struktury etatów", "pozycje", pozycje, kPodpowiedziPozycji,
               {Kolumna("KomorkaOrganizacyjna", "Komórka organizacyjna", 270),
                Kolumna("StanowiskoEtatowe", "Stanowisko etatowe", 170),
                Kolumna("SystemSluzby", "System słuzby", 95),
@@ -128,14 +130,7 @@ TFStrukturaEtatow::TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::Automati
     resize(1360, 540);
 }
 
-TFStrukturaEtatow::~TFStrukturaEtatow() {
-    // The lists let go of the tables before the window's logic closes them.
-    m_logika->PoZmianieStanu({});
-    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
-    m_glowki.reset();
-    m_pozycje.reset();
-    m_logika.reset();
-}
+TFStrukturaEtatow::~TFStrukturaEtatow() = default;
 
 void TFStrukturaEtatow::Blokada() {
     m_panelGlowek->setEnabled(m_logika->GlowkiDostepne());

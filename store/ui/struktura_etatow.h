@@ -4,6 +4,7 @@
 
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
+#include "kit/uslugi.h"
 #include "store/etaty.h"
 
 namespace mirta::store::ui {
@@ -14,15 +15,15 @@ class TFStrukturaEtatow : public kit::OknoEdycji {
     Q_OBJECT
 public:
     // Opens both tables for the window's lifetime.
-    TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                      QWidget* parent = nullptr);
+    explicit TFStrukturaEtatow(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFStrukturaEtatow(u.tdm1, u.dialogi, u.edycja, parent) {}
     ~TFStrukturaEtatow() override;
 
 private:
+    TFStrukturaEtatow(TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja, QWidget* parent);
     void Blokada();
 
     std::unique_ptr<StrukturaEtatow> m_logika;
-    std::unique_ptr<kit::DataSource> m_glowki, m_pozycje;
     QWidget* m_panelGlowek = nullptr;
     QWidget* m_panelPozycji = nullptr;
 };

@@ -4,9 +4,10 @@
 #include <QString>
 #include <memory>
 
+#include "engine/observer.h"
 #include "kit/data_source.h"
 #include "kit/okno_edycji.h"
-#include "engine/observer.h"
+#include "kit/uslugi.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -27,8 +28,8 @@ inline constexpr const char* kTytulStatystykiUrlopow = "Statystyka rodzajów url
 class TFUrlopyNalezne : public kit::OknoEdycji {
     Q_OBJECT
 public:
-    TFUrlopyNalezne(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
-                    QWidget* parent = nullptr);
+    explicit TFUrlopyNalezne(const kit::Uslugi& u, QWidget* parent = nullptr)
+        : TFUrlopyNalezne(u.tdm, u.tdm1, u.dialogi, u.edycja, parent) {}
     ~TFUrlopyNalezne() override;
 
     QString Tekst() const;
@@ -37,6 +38,8 @@ public:
     void PokazStatystyke();
 
 private:
+    TFUrlopyNalezne(TDM& tdm, TDM1& tdm1, Dialogi& dialogi, kit::AutomaticEdit& edycja,
+                    QWidget* parent);
     void Przelicz();
     void ZaplanujPrzeliczenie();
 

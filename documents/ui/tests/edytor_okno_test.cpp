@@ -204,7 +204,7 @@ private slots:
         DemoOkien baza(KopiujWzory);
         QVERIFY(baza.ZalogujIOtworzTabele());
         mirta::kit::AutomaticEdit edycja;
-        TFSzablonyWydrukow okno(*baza.tdm1, baza.dialogi, edycja);
+        TFSzablonyWydrukow okno({*baza.tdm, *baza.tdm1, baza.dialogi, edycja});
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         auto* lista = okno.findChild<mirta::kit::DbGrid*>("Lista");

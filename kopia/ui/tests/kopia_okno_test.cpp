@@ -20,7 +20,7 @@ namespace {}  // namespace
 class KopiaOknoTest : public QObject {
     Q_OBJECT
 private slots:
-    void KopiaIOdtworzenieZPostepem() {
+    void kopiaIOdtworzenieZPostepem() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         QTemporaryDir tmp;
@@ -52,7 +52,7 @@ private slots:
     }
 
     // The personnel user makes backups; restoring is the administrator's, shown disabled.
-    void OdtworzenieTylkoDlaAdministratora() {
+    void odtworzenieTylkoDlaAdministratora() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
         QTemporaryDir tmp;
@@ -73,7 +73,7 @@ private slots:
         QVERIFY(!QFile::exists(tmp.filePath("odtworzone")));
     }
 
-    void UszkodzoneArchiwumOdrzucone() {
+    void uszkodzoneArchiwumOdrzucone() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         QTemporaryDir tmp;

@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "naprawa/ui/naprawa_okno.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/ui/testing/demo_okien.h"
 
 using mirta::naprawa::StanTabeli;
 using mirta::naprawa::ui::TFNaprawaTabel;

@@ -102,8 +102,8 @@ private slots:
     }
     void cleanup() { baza.reset(); }
 
-    void OpensOnTheProcessingYearAndEveryUnit() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+    void opensOnTheProcessingYearAndEveryUnit() {
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.show();
         QCOMPARE(Znajdz<QLineEdit>(okno, "dataOd")->text(), QString("2026-01-01"));
         QCOMPARE(Znajdz<QLineEdit>(okno, "dataDo")->text(), QString("2026-12-31"));
@@ -121,8 +121,8 @@ private slots:
         QVERIFY(Znajdz<QWidget>(okno, "szablony")->isVisible());
     }
 
-    void RefusesABadPeriodAndAnEmptyDefinition() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+    void refusesABadPeriodAndAnEmptyDefinition() {
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(4);
         okno.UstawOkres("2007-05-01", "2007-04-30");
         okno.Podglad(true);
@@ -134,8 +134,8 @@ private slots:
         QCOMPARE(baza->OstatniKomunikat(), std::string("Nie wybrano danych do wydruku !!!"));
     }
 
-    void PreviewShowsPagesWithItsControlsAndSavesAndReopens() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+    void previewShowsPagesWithItsControlsAndSavesAndReopens() {
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(2);
         okno.Podglad(true);
         TQuickReportViewer* p = okno.OstatniPodglad();
@@ -204,8 +204,8 @@ private slots:
     }
 
     // Closing the preview while the report is still laid out drops it whole.
-    void ClosingDuringPreparationLeavesNothing() {
-        TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+    void closingDuringPreparationLeavesNothing() {
+        TFWydruki okno(baza->UslugiOkien(), definicja);
         okno.WybierzWydruk(3);
         okno.Podglad(true);
         TQuickReportViewer* p = okno.OstatniPodglad();
@@ -217,10 +217,10 @@ private slots:
         QCOMPARE(p->LiczbaStron(), 0);
     }
 
-    void SavedDefinitionsAreWrittenAndReadBack() {
+    void savedDefinitionsAreWrittenAndReadBack() {
         const int32_t id = mirta::reports::DodajDefinicje(*baza->tdm1, "Lista PESEL");
         {
-            TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+            TFWydruki okno(baza->UslugiOkien(), definicja);
             okno.WybierzWydruk(18);
             okno.UstawOczko(0, 0, "Nazwisko i imię", "<<NAZWISKO>>");
             okno.UstawOczko(1, 2, "PESEL", "<<PESEL>>");
@@ -244,11 +244,11 @@ private slots:
     // The lower rows show what each cell prints for the current employee; editing one edits
     // the cell's tags; the editor's pop-up menu picks tags for the selected cell while the
     // window is open, and is itself again afterwards.
-    void DefinitionGridShowsLiveValuesAndTakesTagsFromTheEditor() {
+    void definitionGridShowsLiveValuesAndTakesTagsFromTheEditor() {
         const QString nazwisko = QString::fromStdString(Nazwisko(*baza));
         mirta::documents::TFEditor edytor(baza->dialogi);
         {
-            TFWydruki okno(*baza->tdm, *baza->tdm1, baza->dialogi, baza->edycja, definicja);
+            TFWydruki okno(baza->UslugiOkien(), definicja);
             okno.UstawEdytor(&edytor);
             okno.WybierzWydruk(18);
             okno.show();
@@ -339,11 +339,11 @@ private slots:
 
     // "Wydruk według wzorca.": the selected template filled for the current employee opens in
     // the editor; without an editor nothing is produced.
-    void TemplateChoiceProducesTheDocumentInTheEditor() {
+    void templateChoiceProducesTheDocumentInTheEditor() {
         DemoOkien wzory(KopiujWzory);
         QVERIFY(wzory.ZalogujIOtworzTabele());
         mirta::documents::TFEditor edytor(wzory.dialogi);
-        TFWydruki okno(*wzory.tdm, *wzory.tdm1, wzory.dialogi, wzory.edycja, definicja);
+        TFWydruki okno(wzory.UslugiOkien(), definicja);
         okno.UstawEdytor(&edytor);
         okno.WybierzWydruk(17);
         auto* lista = Znajdz<QListWidget>(okno, "szablony");
@@ -383,7 +383,7 @@ private slots:
 
     // The editor's "Wydruk inny": its text through the personnel printout, one or two copies,
     // portrait or landscape; afterwards the printout is back at one copy, portrait.
-    void EditorsOtherPrintoutsPreviewThroughThePersonnelPrintout() {
+    void editorsOtherPrintoutsPreviewThroughThePersonnelPrintout() {
         DemoOkien wzory(KopiujWzory);
         QVERIFY(wzory.ZalogujIOtworzTabele());
         mirta::store::ZrodlaObliczen zrodla(*wzory.tdm, *wzory.tdm1);
@@ -452,7 +452,7 @@ private slots:
 
     // Documents a word processor wrote (a letter, a table, a landscape page) through the
     // personnel printout: every line inside the page, the table's lines drawn.
-    void WordProcessorDocumentsThroughThePersonnelPrintout() {
+    void wordProcessorDocumentsThroughThePersonnelPrintout() {
         const QString dane =
             QStringLiteral(QT_TESTCASE_SOURCEDIR "/../../../documents/tests/data/");
         const mirta::reports::ui::MiaraQt miara;

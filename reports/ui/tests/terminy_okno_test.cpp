@@ -29,7 +29,7 @@ private slots:
 
     // The window lists what the computation finds, for the days chosen; its report has a
     // line per date with the same columns, which the export writes out.
-    void TerminyDemo() {
+    void listAndReportOfTheDemoUnit() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         TFTerminy okno(*baza.tdm, *baza.tdm1, baza.dialogi);

@@ -156,7 +156,7 @@ private slots:
     void harmonogramGenerowanie() {
         DemoOkien baza(KopiujSPD);
         QVERIFY(baza.ZalogujIOtworzTabele());
-        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+        spd::ui::TFHarmonogramSPD okno(baza.UslugiOkien(),
                                        spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
         okno.show();
         QCOMPARE(Wiersze(okno, "Lista"), 14);
@@ -182,8 +182,8 @@ private slots:
     void harmonogramPodglad() {
         DemoOkien baza(KopiujSPD);
         QVERIFY(baza.ZalogujIOtworzTabele());
-        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
-                                       spd::ui::TFHarmonogramSPD::Tryb::Podglad, kDzis);
+        spd::ui::TFHarmonogramSPD okno(baza.UslugiOkien(), spd::ui::TFHarmonogramSPD::Tryb::Podglad,
+                                       kDzis);
         okno.show();
         QVERIFY(!okno.findChild<QPushButton*>("ButtonWygeneruj"));
         auto* model = Znajdz<mirta::kit::DbGrid>(okno, "Lista")->model();
@@ -236,7 +236,7 @@ private slots:
         DemoOkien baza(PsujDemo);
         QVERIFY(baza.ZalogujIOtworzTabele());
         std::vector<std::pair<int32_t, std::string>> skoki;
-        spd::ui::TFHarmonogramSPD okno(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+        spd::ui::TFHarmonogramSPD okno(baza.UslugiOkien(),
                                        spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
         okno.UstawSkok([&](int32_t id, const std::string& k) { skoki.emplace_back(id, k); });
         okno.show();
@@ -280,13 +280,13 @@ private slots:
         Generuj(baza, {1, 3});
         const spd::WynikGenerowania w = Generuj(baza, {1, 2, 3, 4});
         QVERIFY(spd::ui::PrzesylkiSa(*baza.tdm, baza.dialogi));
-        spd::ui::TFSPDWysylaniePrzesylek okno(*baza.tdm, baza.dialogi, baza.edycja);
+        spd::ui::TFSPDWysylaniePrzesylek okno(baza.UslugiOkien());
         okno.show();
         QCOMPARE(Wiersze(okno, "Lista"), 2);
         QCOMPARE(okno.Biezacy().identyfikator, w.rejestr);
         Zrzut(okno, "spd_wysylanie_przesylek");
 
-        spd::ui::TFSPDPrzesylka przesylka(*baza.tdm, okno.Biezacy(), baza.dialogi, baza.edycja);
+        spd::ui::TFSPDPrzesylka przesylka(baza.UslugiOkien(), okno.Biezacy());
         przesylka.show();
         QCOMPARE(Wiersze(przesylka, "naglowkiLista"), 4);
         QVERIFY(Wiersze(przesylka, "pozycjeLista") > 43);  // the employees' field rows
@@ -320,7 +320,7 @@ private slots:
                                          {"SciezkaSPD", serwer.FolderPrzesylek()}}));
         Generuj(baza, {1, 2});
         DialogiZeZrzutem dialogi;
-        spd::ui::TFSPDWysylaniePrzesylek okno(*baza.tdm, dialogi, baza.edycja);
+        spd::ui::TFSPDWysylaniePrzesylek okno({*baza.tdm, *baza.tdm1, dialogi, baza.edycja});
         dialogi.okno = &okno;
         okno.show();
         dialogi.zapis.odpowiedzi = {Odpowiedz::Tak, Odpowiedz::Tak, Odpowiedz::Tak};
@@ -402,7 +402,7 @@ private slots:
     void skladnikiWynagrodzen() {
         DemoOkien baza(KopiujSPD);
         QVERIFY(baza.ZalogujIOtworzTabele());
-        spd::ui::TFSPDSkladnikiWynagrodzen okno(*baza.tdm, baza.dialogi, baza.edycja);
+        spd::ui::TFSPDSkladnikiWynagrodzen okno(baza.UslugiOkien());
         okno.show();
         QCOMPARE(Wiersze(okno, "Lista"), 6);
         Zrzut(okno, "spd_skladniki_wynagrodzen");

@@ -11,13 +11,14 @@
 #include <memory>
 #include <string>
 
-#include "kit/data_source.h"
-#include "kit/zrzuty.h"
 #include "engine/file_system.h"
+#include "kit/data_source.h"
+#include "kit/uslugi.h"
+#include "kit/zrzuty.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
-#include "wspolne/testing/dialogi_skryptowe.h"
 #include "tools/demo.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 namespace mirta::store::ui::testing {
 
@@ -83,6 +84,9 @@ public:
         }
         return katalog.path();
     }
+
+    // What a window is handed; after Zaloguj.
+    kit::Uslugi UslugiOkien() { return {*tdm, *tdm1, dialogi, edycja}; }
 
     store::testing::DialogiSkryptowe dialogi;
     kit::AutomaticEdit edycja;

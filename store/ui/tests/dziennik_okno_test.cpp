@@ -25,7 +25,7 @@ class DziennikOknoTest : public QObject {
 private slots:
     // The journal in the windows' words: the page's caption, the field's label, the code's
     // text, the dictionary's name, the employee's and the user's names.
-    void ZmianaWidocznaZFiltramiIArchiwum() {
+    void zmianaWidocznaZFiltramiIArchiwum() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         auto& p = *baza.tdm->TPracownicy;
@@ -115,7 +115,7 @@ private slots:
         QVERIFY(QFile::exists(baza.Plik("DziennikDo21000101.DB")));
     }
 
-    void ZwyklyUzytkownikNieArchiwizuje() {
+    void zwyklyUzytkownikNieArchiwizuje() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele("KADRY", "kadry"));
         TFDziennikZmian okno(*baza.tdm, baza.dialogi, 0);

@@ -168,7 +168,7 @@ private slots:
         mirta::store::GodzinyDomyslne godziny;
         int64_t kart = 0;
         {
-            TFKalendarzPracownika okno(tdm, baza.dialogi, baza.edycja, godziny);
+            TFKalendarzPracownika okno(baza.UslugiOkien(), godziny);
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             QCOMPARE(Znajdz<QLabel>(okno, "naglowek")->text(),
@@ -255,7 +255,7 @@ private slots:
         tdm.Close(tdm.TCzasPracy);
         QVERIFY(!p.Eof());
         mirta::store::GodzinyDomyslne godziny;
-        TFKalendarzPracownika okno(tdm, baza.dialogi, baza.edycja, godziny);
+        TFKalendarzPracownika okno(baza.UslugiOkien(), godziny);
         okno.show();
         const int64_t kart = tdm.TCzasPracy->RecordCount();
         auto* nawigator = Znajdz(okno, "nawigator");

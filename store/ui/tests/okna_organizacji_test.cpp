@@ -74,7 +74,7 @@ private slots:
         komorkaPracownika.Bind(&pracownik, "KomorkaOrganizacyjna");
         komorkaPracownika.Attach();
         {
-            TFPoidzialOrganizacyjny okno(tdm, baza.dialogi, baza.edycja, Tryb::KomorkaPracownika);
+            TFPoidzialOrganizacyjny okno(baza.UslugiOkien(), Tryb::KomorkaPracownika);
             okno.show();
             QVERIFY(QTest::qWaitForWindowExposed(&okno));
             QCOMPARE(Liczba(nad, "Identyfikator"), trzecia);
@@ -117,13 +117,13 @@ private slots:
         QVERIFY(baza.Zaloguj());
         auto& tdm = *baza.tdm;
         {
-            TFPoidzialOrganizacyjny menu(tdm, baza.dialogi, baza.edycja, Tryb::Utrzymanie);
+            TFPoidzialOrganizacyjny menu(baza.UslugiOkien(), Tryb::Utrzymanie);
             QVERIFY(!menu.findChild<QPushButton*>("uzyj")->isEnabled());
             QVERIFY(!menu.findChild<QWidget*>("nadNawigator")
                          ->findChild<QToolButton*>("delete")
                          ->isVisibleTo(&menu));
         }
-        TFPoidzialOrganizacyjny okno(tdm, baza.dialogi, baza.edycja, Tryb::KomorkaPracownika);
+        TFPoidzialOrganizacyjny okno(baza.UslugiOkien(), Tryb::KomorkaPracownika);
         okno.show();
         Nacisnij(okno, "nadNawigator", "insert");
         tdm.TKomorkaNad->SetField("Nazwa", Value::Text("SAMODZIELNE STANOWISKA"));
@@ -162,7 +162,7 @@ private slots:
         DemoOkien baza;
         QVERIFY(baza.Zaloguj());
         auto& tdm1 = *baza.tdm1;
-        TFStrukturaEtatow okno(tdm1, baza.dialogi, baza.edycja);
+        TFStrukturaEtatow okno(baza.UslugiOkien());
         okno.show();
         QVERIFY(QTest::qWaitForWindowExposed(&okno));
         auto* glowki = okno.findChild<QWidget*>("glowkiPanel");

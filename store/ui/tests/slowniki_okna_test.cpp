@@ -7,13 +7,13 @@
 #include <functional>
 #include <memory>
 
+#include "engine/field_text.h"
+#include "engine/paradox_table.h"
 #include "kit/data_controls.h"
 #include "kit/db_grid.h"
 #include "kit/db_navigator.h"
 #include "kit/polski.h"
 #include "kit/zrzuty.h"
-#include "engine/field_text.h"
-#include "engine/paradox_table.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/ui/okna_slownikow.h"
@@ -43,7 +43,7 @@ public:
     }
 
     std::unique_ptr<SlownikOkno> Okno(OknoSlownika okno, int numer = 0) {
-        auto w = std::make_unique<SlownikOkno>(okno, numer, *tdm, *tdm1, dialogi, edycja);
+        auto w = std::make_unique<SlownikOkno>(okno, numer, UslugiOkien());
         w->show();
         return w;
     }

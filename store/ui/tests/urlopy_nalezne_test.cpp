@@ -73,7 +73,7 @@ private slots:
         QVERIFY(d.ZalogujIOtworzTabele());
         QVERIFY(NaPracownikuZUrlopem(d));
         d.edycja.SetOn(false);
-        TFUrlopyNalezne okno(*d.tdm, *d.tdm1, d.dialogi, d.edycja);
+        TFUrlopyNalezne okno(d.UslugiOkien());
         okno.show();
         QCOMPARE(okno.windowTitle(), QString("Rozliczenie urlopu wypoczynkowego."));
         const QString tekst = okno.Tekst();
@@ -108,7 +108,7 @@ private slots:
         DemoOkien d;
         QVERIFY(d.ZalogujIOtworzTabele());
         QVERIFY(NaPracownikuZUrlopem(d));
-        TFUrlopyNalezne okno(*d.tdm, *d.tdm1, d.dialogi, d.edycja);
+        TFUrlopyNalezne okno(d.UslugiOkien());
         okno.show();
         Nawigator(okno, "edit");
         d.dialogi.odpowiedzi = {Odpowiedz::Nie};
@@ -127,7 +127,7 @@ private slots:
         DemoOkien d;
         QVERIFY(d.ZalogujIOtworzTabele());
         QVERIFY(NaPracownikuZUrlopem(d));
-        TFUrlopyNalezne okno(*d.tdm, *d.tdm1, d.dialogi, d.edycja);
+        TFUrlopyNalezne okno(d.UslugiOkien());
         const QString tekst = okno.TekstStatystyki();
         const QStringList linie = tekst.split('\n', Qt::SkipEmptyParts);
         QVERIFY(linie.size() >= 4);

@@ -17,7 +17,7 @@ class WyprowadzenieStazuTest : public QObject {
     Q_OBJECT
 private slots:
     // Each kind's result in the window is the seniority the computations give.
-    void WynikRownyStazowi() {
+    void wynikRownyStazowi() {
         DemoOkien baza;
         QVERIFY(baza.ZalogujIOtworzTabele());
         auto& pracownicy = *baza.tdm->TPracownicy;

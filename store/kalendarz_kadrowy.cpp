@@ -1,4 +1,4 @@
-#include "store/kalendarz_okno.h"
+#include "store/kalendarz_kadrowy.h"
 
 #include <exception>
 
