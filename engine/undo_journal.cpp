@@ -133,6 +133,7 @@ bool UndoJournal::Recover(FileSystem& fs, const std::string& path, File& table) 
     }
     auto retired = HeaderBytes(0, 0, 0);
     file->WriteAt(0, retired.data(), retired.size());
+    file->Truncate(retired.size());
     file->Sync();
     return entries.size() == count;
 }
@@ -170,6 +171,9 @@ void UndoJournal::Retire() {
         return;
     auto retired = HeaderBytes(0, 0, 0);
     m_file->WriteAt(0, retired.data(), retired.size());
+    // The old bytes of the operation go too: a journal must not keep what a change removed
+    // (an anonymised person's data) once the change is on the disk.
+    m_file->Truncate(retired.size());
     m_file->Sync();
     m_file->Unlock();
     m_pending = false;

@@ -10,6 +10,7 @@
 #include "engine/dataset.h"
 #include "engine/dbf_table.h"
 #include "engine/file_system.h"
+#include "store/udostepnienia.h"
 
 namespace mirta::payroll {
 
@@ -77,6 +78,23 @@ std::string Wycofaj(engine::DbfTable& tabela, uint64_t wiersze) {
     } catch (const std::exception& e) {
         return "\nNie udało się wycofać wiersza tego pracownika z pliku " + tabela.Path() + ": " +
                e.what() + "\nPliki MIRTA.DBF i PRACLIST.DBF mogą się teraz różnić.";
+    }
+}
+
+// The employees whose rows reached the payroll files, in the register of disclosures.
+void ZarejestrujPrzegranie(const engine::Dataset& pracownicy, int64_t przegranych,
+                           store::Dialogi& dialogi) {
+    if (przegranych <= 0)
+        return;
+    try {
+        std::vector<int32_t> lista;
+        for (int64_t i = 0; i < przegranych; ++i)
+            lista.push_back(static_cast<int32_t>(pracownicy.RowAt(i)["Identyfikator"].AsInteger()));
+        store::Udostepniono(store::kOdbiorcaPlac, store::kRodzajEksport,
+                            "Przegranie danych do płac",
+                            std::string(kPlikMirta) + ", " + std::string(kPlikPracList), lista);
+    } catch (const std::exception& e) {
+        dialogi.Blad(e.what(), store::kTytulBledu);
     }
 }
 
@@ -166,6 +184,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     }
     // The payroll program may have its files back while the user reads the messages.
     pliki.reset();
+    ZarejestrujPrzegranie(pracownicy, wynik.przegranych, dialogi);
     if (!blad.empty())
         dialogi.Blad(blad, store::kTytulBledu);
     OstrzezOZnakach(dialogi, zeZnakamiZastapionymi);

@@ -8,6 +8,7 @@
 #include "reports/eksport_xlsx.h"
 #include "reports/plik_qrp.h"
 #include "reports/qt/rysowanie.h"
+#include "store/udostepnienia.h"
 
 namespace mirta::reports::ui {
 
@@ -45,6 +46,9 @@ void ZapiszWydruk(const Wydruk& w, FormatWydruku format, const std::string& plik
     try {
         Zapisz(w, format, tymczasowy);
         std::filesystem::rename(tymczasowy, plik);
+        if (!w.pracownicy.empty())
+            store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajRaport, w.tytul, plik,
+                                w.pracownicy);
     } catch (const std::filesystem::filesystem_error&) {
         std::error_code ec;
         std::filesystem::remove(tymczasowy, ec);
