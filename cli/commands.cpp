@@ -297,8 +297,9 @@ const Command kCommands[] = {
                  {"--od", "DATA", "od dnia RRRR-MM-DD"},
                  {"--do", "DATA", "do dnia RRRR-MM-DD włącznie"}},
      .logsIn = true,
-     .help = "Wiersz: numer, kiedy, użytkownik, komu, co, opis, plik lub przesyłka, identyfikatory\n"
-             "pracowników (po przecinku); kolumny rozdzielone tabulatorem.",
+     .help =
+         "Wiersz: numer, kiedy, użytkownik, komu, co, opis, plik lub przesyłka, identyfikatory\n"
+         "pracowników (po przecinku); kolumny rozdzielone tabulatorem.",
      .run = RunRodoUdostepnienia},
     {.name = "rodo okresy",
      .operands = "[KOD=LATA ...]",

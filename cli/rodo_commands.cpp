@@ -104,8 +104,8 @@ int RunRodoUdostepnienia(Invocation& call) {
     for (const store::Udostepnienie& u :
          store::CzytajUdostepnienia(s->tdm->Fs(), s->tdm->DataDirectory(), f)) {
         call.Term().out << u.numer << '\t' << store::TekstChwili(u.kiedy) << '\t' << u.uzytkownik
-                        << '\t' << u.odbiorca << '\t' << u.rodzaj << '\t' << u.opis << '\t'
-                        << u.cel << '\t';
+                        << '\t' << u.odbiorca << '\t' << u.rodzaj << '\t' << u.opis << '\t' << u.cel
+                        << '\t';
         for (size_t i = 0; i < u.pracownicy.size(); ++i)
             call.Term().out << (i ? "," : "") << u.pracownicy[i];
         call.Term().out << '\n';
@@ -136,10 +136,6 @@ int RunRodoOkresy(Invocation& call) {
     const std::string& katalog = s->tdm->DataDirectory();
     auto zasady = store::CzytajZasadyPrzechowywania(fs, katalog);
     if (!zmiany.empty()) {
-        if (!s->tdm->Sesja().Administrator) {
-            s->dialogi.Blad("Nie masz uprawnień administratora systemu !!!", store::kTytulBledu);
-            return kExitFailure;
-        }
         for (const auto& [kod, lata] : zmiany) {
             store::ZasadaPrzechowywania nowa{kod, store::SposobPrzechowywania::LataOdKoncaRoku,
                                              lata};
@@ -150,7 +146,12 @@ int RunRodoOkresy(Invocation& call) {
             else
                 zasady.push_back(nowa);
         }
-        store::ZapiszZasadyPrzechowywania(fs, katalog, zasady);
+        try {
+            store::ZapiszZasadyPrzechowywania(s->tdm->Sesja(), fs, katalog, zasady);
+        } catch (const store::BladDanych& e) {
+            s->dialogi.Blad(e.what(), store::kTytulBledu);
+            return kExitFailure;
+        }
     }
     for (const store::ZasadaPrzechowywania& z : zasady)
         call.Term().out << z.kod << '\t' << store::OpisZasady(z) << '\n';

@@ -35,31 +35,59 @@ using store::BladDanych;
 
 // The master record's fields that go: the names become "ANONIM", the rest empty.
 constexpr const char* kNazwyMirta[] = {"Nazwisko", "Imie1"};
-constexpr const char* kPusteMirta[] = {
-    "Imie2",           "KodPocztowy",           "Miejscowosc",
-    "Poczta",          "Ulica",                 "NrDomuiMieszkania",
-    "ImieOjca",        "ImieMatki",             "NumerDowoduOsobistego",
-    "NumerKontaBankowego", "MiejsceUrodzenia",  "PESEL",
-    "KtoWydalDowodosobisty", "Nip",             "NazwiskoRodoweMatki",
-    "NazwiskoRodowe",  "DataWystawieniaDowodu", "KodPocztaZamieszkania",
-    "MiejscowoscAdresZamieszka", "TelefonZamieszkania", "OsobaPowiadamiania",
-    "KodPocztaPowiadamiania", "MiejscowoscAdresPowiadami", "TelefonPowiadamiania",
-    "KodZamieszkania", "KodWystawcyDowodu",     "TelefonKomorkowy",
-    "DataWaznosciDowodu", "AdresMail"};
+constexpr const char* kPusteMirta[] = {"Imie2",
+                                       "KodPocztowy",
+                                       "Miejscowosc",
+                                       "Poczta",
+                                       "Ulica",
+                                       "NrDomuiMieszkania",
+                                       "ImieOjca",
+                                       "ImieMatki",
+                                       "NumerDowoduOsobistego",
+                                       "NumerKontaBankowego",
+                                       "MiejsceUrodzenia",
+                                       "PESEL",
+                                       "KtoWydalDowodosobisty",
+                                       "Nip",
+                                       "NazwiskoRodoweMatki",
+                                       "NazwiskoRodowe",
+                                       "DataWystawieniaDowodu",
+                                       "KodPocztaZamieszkania",
+                                       "MiejscowoscAdresZamieszka",
+                                       "TelefonZamieszkania",
+                                       "OsobaPowiadamiania",
+                                       "KodPocztaPowiadamiania",
+                                       "MiejscowoscAdresPowiadami",
+                                       "TelefonPowiadamiania",
+                                       "KodZamieszkania",
+                                       "KodWystawcyDowodu",
+                                       "TelefonKomorkowy",
+                                       "DataWaznosciDowodu",
+                                       "AdresMail"};
 // Values that identify the person wherever they stand inside a text of their rows.
-constexpr const char* kTajneMirta[] = {
-    "Nazwisko",      "NazwiskoRodowe",  "NazwiskoRodoweMatki", "PESEL",
-    "Nip",           "NumerDowoduOsobistego", "NumerKontaBankowego", "Ulica",
-    "MiejscowoscAdresZamieszka", "MiejscowoscAdresPowiadami", "TelefonZamieszkania",
-    "TelefonKomorkowy", "TelefonPowiadamiania", "AdresMail", "OsobaPowiadamiania"};
+constexpr const char* kTajneMirta[] = {"Nazwisko",
+                                       "NazwiskoRodowe",
+                                       "NazwiskoRodoweMatki",
+                                       "PESEL",
+                                       "Nip",
+                                       "NumerDowoduOsobistego",
+                                       "NumerKontaBankowego",
+                                       "Ulica",
+                                       "MiejscowoscAdresZamieszka",
+                                       "MiejscowoscAdresPowiadami",
+                                       "TelefonZamieszkania",
+                                       "TelefonKomorkowy",
+                                       "TelefonPowiadamiania",
+                                       "AdresMail",
+                                       "OsobaPowiadamiania"};
 // Values that identify only as a whole field (a first name inside another word is no trace).
 constexpr const char* kCaleMirta[] = {"Imie1", "Imie2", "ImieOjca", "ImieMatki",
                                       "MiejsceUrodzenia"};
 // The payroll export's columns: names, then the other personal ones.
 constexpr const char* kNazwyDbf[] = {"K_NAZW", "K_IMIE1", "PL_NAZ", "PL_IMIE1"};
-constexpr const char* kPusteDbf[] = {"K_IMIE2", "K_IMIE3",  "K_IMIE4",   "K_AK",    "K_AM",
-                                     "K_AP",    "K_AU",     "K_AD",      "K_DOW",   "K_NAZB",
-                                     "K_NRKONT", "K_MIEJUR", "K_PESEL",  "K_WYDDOW", "K_NIP",
+constexpr const char* kPusteDbf[] = {"K_IMIE2",   "K_IMIE3",  "K_IMIE4", "K_AK",     "K_AM",
+                                     "K_AP",      "K_AU",     "K_AD",    "K_DOW",    "K_NAZB",
+                                     "K_NRKONT",  "K_MIEJUR", "K_PESEL", "K_WYDDOW", "K_NIP",
                                      "K_NRKONT1", "PL_IMIE2"};
 
 // Lower case of ASCII and the Polish letters, for comparing what other programs stored.
@@ -121,14 +149,16 @@ public:
     // The text with every identifying part replaced by "ANONIM".
     std::string Zastap(const std::string& tekst) const {
         std::string w = tekst;
+        const std::string anonim = store::kAnonim;
         for (const std::string& s : m_wewnatrz) {
-            for (;;) {
-                const std::string m = Male(w);
-                const size_t p = m.find(s);
+            // Lower case keeps the byte lengths of ASCII and the Polish letters; the search goes
+            // on after each replacement, which may itself hold the text sought.
+            for (size_t od = 0;;) {
+                const size_t p = Male(w).find(s, od);
                 if (p == std::string::npos)
                     break;
-                // Lower case keeps the byte lengths of ASCII and the Polish letters.
-                w.replace(p, s.size(), store::kAnonim);
+                w.replace(p, s.size(), anonim);
+                od = p + anonim.size();
             }
         }
         return m_cale.count(Male(Przyciety(w))) ? std::string(store::kAnonim) : w;
@@ -192,8 +222,9 @@ public:
         Rodzina();
         Katalog(m_tdm.DataDirectory());
         Dziennik();
-        store::PrzepiszUdostepnieniaOsoby(m_tdm.Fs(), m_tdm.DataDirectory(), m_id,
-                                          [this](const std::string& t) { return m_slady.Zastap(t); });
+        store::PrzepiszUdostepnieniaOsoby(
+            m_tdm.Fs(), m_tdm.DataDirectory(), m_id,
+            [this](const std::string& t) { return m_slady.Zastap(t); });
         m_wynik.pliki.push_back(store::kPlikUdostepnien);
         for (const ZrodloDanychOsoby& z : ZrodlaDanychOsoby())
             if (z.anonimizuj)
@@ -504,8 +535,8 @@ std::optional<Osoba> CzytajOsobe(store::TDM& tdm, int32_t id) {
             continue;
         const Record r = t.ReadRow(i);
         Osoba o;
-        o.nazwisko = store::Przyciety(r[Pole(t, "Nazwisko")]) + " " +
-                     store::Przyciety(r[Pole(t, "Imie1")]);
+        o.nazwisko =
+            store::Przyciety(r[Pole(t, "Nazwisko")]) + " " + store::Przyciety(r[Pole(t, "Imie1")]);
         o.pesel = store::Przyciety(r[Pole(t, "PESEL")]);
         o.podzial = store::Przyciety(r[Pole(t, "Podzial")]);
         o.zatrudnienie = store::DataPola(r[Pole(t, "DataZatrudnienia")]);
@@ -545,7 +576,8 @@ void SprawdzAnonimizacje(store::TDM& tdm, store::TDM1& tdm1, int32_t pracownik) 
                                                     o->zatrudnienie, o->zwolnienie);
     const compute::DataKal dzis = Dzis(tdm);
     if (o->zwolnienie.Pusta() || dzis < o->zwolnienie)
-        throw BladDanych("Pracownik " + o->nazwisko + " nie jest zwolniony: jego akt nie wolno "
+        throw BladDanych("Pracownik " + o->nazwisko +
+                         " nie jest zwolniony: jego akt nie wolno "
                          "anonimizować !!!");
     if (!koniec || !(*koniec < dzis))
         throw BladDanych("Okres przechowywania akt pracownika " + o->nazwisko +

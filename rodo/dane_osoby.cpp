@@ -67,7 +67,8 @@ std::vector<std::string> PlikiUrlopow(engine::FileSystem& fs, const std::string&
     };
     dodaj("UrlNalez.db");
     dodaj("Urlopy.db");
-    for (int rok = store::kPierwszyRokPlikowUrlopow; rok <= store::kOstatniRokPlikowUrlopow; ++rok) {
+    for (int rok = store::kPierwszyRokPlikowUrlopow; rok <= store::kOstatniRokPlikowUrlopow;
+         ++rok) {
         dodaj(store::PlikUrlopowNaleznych(rok));
         dodaj(store::PlikUrlopowWykorzystanych(rok));
     }
@@ -100,8 +101,8 @@ TabelaOsoby Dziennik(store::TDM& tdm, int32_t id) {
     TabelaOsoby t;
     t.plik = store::kPlikDziennika;
     t.tytul = "Dziennik zmian";
-    t.pola = {Tekstowe("Kiedy", 19),  Tekstowe("Uzytkownik", 10), Tekstowe("Operacja", 10),
-              Tekstowe("Tabela", 40), Tekstowe("Klucz", 80),      Tekstowe("Pole", 40),
+    t.pola = {Tekstowe("Kiedy", 19),         Tekstowe("Uzytkownik", 10),  Tekstowe("Operacja", 10),
+              Tekstowe("Tabela", 40),        Tekstowe("Klucz", 80),       Tekstowe("Pole", 40),
               Tekstowe("StaraWartosc", 255), Tekstowe("NowaWartosc", 255)};
     t.podpisy = {"Kiedy", "Użytkownik", "Operacja", "Tabela", "Klucz", "Pole", "Było", "Jest"};
     store::FiltrDziennika f;
@@ -117,8 +118,8 @@ TabelaOsoby Udostepnienia(store::TDM& tdm, int32_t id) {
     TabelaOsoby t;
     t.plik = store::kPlikUdostepnien;
     t.tytul = "Udostępnienia danych";
-    t.pola = {Tekstowe("Kiedy", 19),    Tekstowe("Uzytkownik", 10), Tekstowe("Odbiorca", 30),
-              Tekstowe("Rodzaj", 20),   Tekstowe("Opis", 120),      Tekstowe("Cel", 255)};
+    t.pola = {Tekstowe("Kiedy", 19),  Tekstowe("Uzytkownik", 10), Tekstowe("Odbiorca", 30),
+              Tekstowe("Rodzaj", 20), Tekstowe("Opis", 120),      Tekstowe("Cel", 255)};
     t.podpisy = {"Kiedy", "Użytkownik", "Komu", "Co", "Opis", "Dokąd"};
     store::FiltrUdostepnien f;
     f.pracownik = id;
@@ -176,8 +177,8 @@ DaneOsoby ZbierzDaneOsoby(store::TDM& tdm, store::TDM1& tdm1, int32_t pracownik)
     d.pracownik = pracownik;
     std::set<std::string> widziane;
     bool jest = false;
-    for (store::DataModule* modul : {static_cast<store::DataModule*>(&tdm),
-                                     static_cast<store::DataModule*>(&tdm1)}) {
+    for (store::DataModule* modul :
+         {static_cast<store::DataModule*>(&tdm), static_cast<store::DataModule*>(&tdm1)}) {
         for (store::TableComponent* c : modul->Components()) {
             const store::OpisTabeli& opis = c->Opis();
             if (opis.drugiWidok || opis.format != store::FormatPliku::Paradox ||
@@ -217,7 +218,7 @@ DaneOsoby ZbierzDaneOsoby(store::TDM& tdm, store::TDM1& tdm1, int32_t pracownik)
     }
     if (!jest)
         throw store::BladDanych("Nie ma pracownika o identyfikatorze " + std::to_string(pracownik) +
-                         " !!!");
+                                " !!!");
     // The leave of every year: the processing year's files through the module's tables, the
     // others opened for the reading.
     for (const std::string& plik : PlikiUrlopow(tdm.Fs(), tdm.DataDirectory())) {

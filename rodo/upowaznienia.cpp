@@ -104,8 +104,8 @@ void ZapiszUpowaznienie(store::TDM& tdm, int32_t uzytkownik, compute::DataKal na
     if (!cofniete.Pusta() && nadane.Pusta())
         throw store::BladDanych("Podaj datę nadania upoważnienia !!!", "DataNadania");
     if (!cofniete.Pusta() && cofniete < nadane)
-        throw store::BladDanych("Data cofnięcia upoważnienia jest wcześniejsza niż data nadania !!!",
-                                "DataCofniecia");
+        throw store::BladDanych(
+            "Data cofnięcia upoważnienia jest wcześniejsza niż data nadania !!!", "DataCofniecia");
     std::vector<Upowaznienie> wszystkie = CzytajUpowaznienia(tdm);
     bool jest = false;
     for (Upowaznienie& u : wszystkie)

@@ -140,11 +140,10 @@ public:
         if (r < 0) {
             Pasmo p;
             p.wysokosc = 6;
-            reports::DolaczPonizej(
-                p, reports::PasmoTekstu(m_miara, 0, w,
-                                        tab.tytul + " - wierszy: " +
-                                            std::to_string(tab.wiersze.size()),
-                                        {10, true}));
+            reports::DolaczPonizej(p, reports::PasmoTekstu(m_miara, 0, w,
+                                                           tab.tytul + " - wierszy: " +
+                                                               std::to_string(tab.wiersze.size()),
+                                                           {10, true}));
             p.wysokosc += 2;
             uklad.Dodaj(p);
             return;
@@ -187,9 +186,9 @@ public:
         size_t wierszy = 0;
         for (const TabelaOsoby& t : m_d.tabele)
             wierszy += t.wiersze.size();
-        reports::DolaczPonizej(p, reports::PasmoTekstu(m_miara, 0, w,
-                                                       "Razem wierszy: " + std::to_string(wierszy),
-                                                       reports::kPogrubiona));
+        reports::DolaczPonizej(
+            p, reports::PasmoTekstu(m_miara, 0, w, "Razem wierszy: " + std::to_string(wierszy),
+                                    reports::kPogrubiona));
         return p;
     }
 

@@ -66,8 +66,7 @@ void TFGlowny::ZbudujMenu() {
          &TFGlowny::DaneOsobowePracownika},
         {"rodo", "Rejestr udostępnień danych.", "rejestrUdostepnien", nullptr,
          &TFGlowny::RejestrUdostepnien},
-        {"rodo", "Rejestr upoważnień.", "rejestrUpowaznien", nullptr,
-         &TFGlowny::RejestrUpowaznien},
+        {"rodo", "Rejestr upoważnień.", "rejestrUpowaznien", nullptr, &TFGlowny::RejestrUpowaznien},
         {"rodo", "Okresy przechowywania akt.", "okresyPrzechowywania", nullptr,
          &TFGlowny::OkresyPrzechowywania},
     };

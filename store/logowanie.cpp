@@ -1,8 +1,8 @@
 #include "engine/edit_scope.h"
 #include "engine/engine_error.h"
 #include "store/tdm.h"
-#include "store/udostepnienia.h"
 #include "store/tdm1.h"
+#include "store/udostepnienia.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store {

@@ -6,6 +6,7 @@
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/zrodla_obliczen.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 
@@ -75,8 +76,11 @@ std::vector<ZasadaPrzechowywania> CzytajZasadyPrzechowywania(engine::FileSystem&
     return zasady;
 }
 
-void ZapiszZasadyPrzechowywania(engine::FileSystem& fs, const std::string& katalog,
+void ZapiszZasadyPrzechowywania(const SesjaUzytkownika& sesja, engine::FileSystem& fs,
+                                const std::string& katalog,
                                 const std::vector<ZasadaPrzechowywania>& zasady) {
+    if (!sesja.Administrator)
+        throw BladDanych("Nie masz uprawnień administratora systemu !!!");
     const std::string tymczasowy = katalog + "/OkresyPrzechowywania.tmp.DB";
     {
         auto t = engine::ParadoxTable::Create(fs, tymczasowy, PolaOkresowPrzechowywania(), 0);
@@ -130,7 +134,8 @@ std::vector<OkresAktPracownika> AktaDoZniszczenia(engine::Table& mirta,
     const int zwol = PoleTabeli(mirta, "DataZwolnienia");
     std::vector<OkresAktPracownika> wynik;
     for (uint64_t i = 0; i < mirta.RowCount(); ++i) {
-        const engine::Record w = mirta.ReadFields(i, {id, nazwisko, imie, pesel, podzial, zatr, zwol});
+        const engine::Record w =
+            mirta.ReadFields(i, {id, nazwisko, imie, pesel, podzial, zatr, zwol});
         OkresAktPracownika o;
         o.zwolnienie = DataPola(w[zwol]);
         if (o.zwolnienie.Pusta() || dzis < o.zwolnienie)
@@ -148,11 +153,10 @@ std::vector<OkresAktPracownika> AktaDoZniszczenia(engine::Table& mirta,
         o.koniec = *koniec;
         wynik.push_back(std::move(o));
     }
-    std::stable_sort(wynik.begin(), wynik.end(),
-                     [](const OkresAktPracownika& a, const OkresAktPracownika& b) {
-                         return a.koniec != b.koniec ? a.koniec < b.koniec
-                                                     : a.nazwisko < b.nazwisko;
-                     });
+    std::stable_sort(
+        wynik.begin(), wynik.end(), [](const OkresAktPracownika& a, const OkresAktPracownika& b) {
+            return a.koniec != b.koniec ? a.koniec < b.koniec : a.nazwisko < b.nazwisko;
+        });
     return wynik;
 }
 

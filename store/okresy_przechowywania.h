@@ -9,6 +9,7 @@
 #include "engine/file_system.h"
 #include "engine/table.h"
 #include "engine/value.h"
+#include "store/sesja.h"
 
 namespace mirta::store {
 
@@ -40,7 +41,9 @@ std::vector<ZasadaPrzechowywania> DomyslneZasadyPrzechowywania();
 std::vector<ZasadaPrzechowywania> CzytajZasadyPrzechowywania(engine::FileSystem& fs,
                                                              const std::string& katalog);
 // Replaces the stored rules; the table is written under a temporary name and moved in place.
-void ZapiszZasadyPrzechowywania(engine::FileSystem& fs, const std::string& katalog,
+// The administrator's: BladDanych for anybody else.
+void ZapiszZasadyPrzechowywania(const SesjaUzytkownika& sesja, engine::FileSystem& fs,
+                                const std::string& katalog,
                                 const std::vector<ZasadaPrzechowywania>& zasady);
 // "50 lat od końca roku zwolnienia", "Kodeks pracy: ..."
 std::string OpisZasady(const ZasadaPrzechowywania& z);
@@ -66,8 +69,8 @@ struct OkresAktPracownika {
 inline constexpr const char* kAnonim = "ANONIM";
 
 // Every former employee (dismissed on or before `dzis`) whose file may be destroyed on or
-// before `doDnia` (the day after the end of retention), by end of retention, then name; anonymised persons are left out. `mirta` is the
-// employee master table.
+// before `doDnia` (the day after the end of retention), by end of retention, then name; anonymised
+// persons are left out. `mirta` is the employee master table.
 std::vector<OkresAktPracownika> AktaDoZniszczenia(engine::Table& mirta,
                                                   const std::vector<ZasadaPrzechowywania>& zasady,
                                                   compute::DataKal dzis, compute::DataKal doDnia);

@@ -176,7 +176,7 @@ std::string NazwaTerminu(RodzajTerminu rodzaj) {
             return "koniec umowy na czas określony";
         case RodzajTerminu::StazEmerytalny:
             return "staż emerytalny";
-        case RodzajTerminu::KoniecPrzechowywaniaAkt:
+        case RodzajTerminu::KoniecPrzechowywania:
             return "koniec przechowywania akt";
     }
     return {};
@@ -190,10 +190,10 @@ void DopiszKoniecPrzechowywania(ZrodlaObliczen& zrodla, engine::Table& pracownic
                                 DataKal doDnia, std::vector<Termin>& wynik) {
     const auto zasady = CzytajZasadyPrzechowywania(zrodla.Tdm().Fs(), zrodla.Tdm().DataDirectory());
     for (const OkresAktPracownika& o : AktaDoZniszczenia(pracownicy, zasady, od, doDnia))
-        wynik.push_back({compute::NastepnyDzien(o.koniec), o.pracownik, o.nazwisko,
-                         RodzajTerminu::KoniecPrzechowywaniaAkt,
-                         "akta do zniszczenia (zwolniony " + compute::TekstDaty(o.zwolnienie) +
-                             ")"});
+        wynik.push_back(
+            {compute::NastepnyDzien(o.koniec), o.pracownik, o.nazwisko,
+             RodzajTerminu::KoniecPrzechowywania,
+             "akta do zniszczenia (zwolniony " + compute::TekstDaty(o.zwolnienie) + ")"});
 }
 
 }  // namespace

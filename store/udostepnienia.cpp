@@ -117,7 +117,7 @@ Rejestr& Biezacy() {
 }  // namespace
 
 std::vector<engine::FieldDef> PolaUdostepnien() {
-    return {{"Numer", FieldType::Long, 4},       {"Kiedy", FieldType::Timestamp, 8},
+    return {{"Numer", FieldType::Long, 4},        {"Kiedy", FieldType::Timestamp, 8},
             {"Uzytkownik", FieldType::Alpha, 10}, {"Odbiorca", FieldType::Alpha, 30},
             {"Rodzaj", FieldType::Alpha, 20},     {"Opis", FieldType::Alpha, 120},
             {"Cel", FieldType::Alpha, 255},       {"LiczbaOsob", FieldType::Long, 4}};
@@ -182,9 +182,10 @@ void Udostepniono(std::string odbiorca, std::string rodzaj, std::string opis, st
     try {
         ZapiszUdostepnienie(*r.fs, r.katalog, std::move(u));
     } catch (const std::exception& e) {
-        throw std::runtime_error("Dane zostały przekazane, ale nie udało się zapisać wpisu w "
-                                 "rejestrze udostępnień: " +
-                                 std::string(e.what()));
+        throw std::runtime_error(
+            "Dane zostały przekazane, ale nie udało się zapisać wpisu w "
+            "rejestrze udostępnień: " +
+            std::string(e.what()));
     }
 }
 
@@ -206,8 +207,8 @@ std::vector<Udostepnienie> CzytajUdostepnienia(engine::FileSystem& fs, const std
             continue;
         if (auto it = osoby.find(u.numer); it != osoby.end())
             u.pracownicy = it->second;
-        if (filtr.pracownik && !std::binary_search(u.pracownicy.begin(), u.pracownicy.end(),
-                                                   *filtr.pracownik))
+        if (filtr.pracownik &&
+            !std::binary_search(u.pracownicy.begin(), u.pracownicy.end(), *filtr.pracownik))
             continue;
         wynik.push_back(std::move(u));
     }

@@ -44,13 +44,12 @@ std::vector<engine::FieldDef> PolaOsobUdostepnien();
 
 // Appends the entry and syncs, creating the tables when the directory has none; the entry's
 // number. The employees go first, so that an entry cut short leaves no header without them.
-int32_t ZapiszUdostepnienie(engine::FileSystem& fs, const std::string& katalog,
-                            Udostepnienie wpis);
+int32_t ZapiszUdostepnienie(engine::FileSystem& fs, const std::string& katalog, Udostepnienie wpis);
 
 // Where the disclosures of this run go: set by the login, so that each path that sends data
 // out registers them with one call.
-void UstawRejestrUdostepnien(engine::FileSystem& fs, std::string katalog,
-                             std::string uzytkownik, const void* wlasciciel);
+void UstawRejestrUdostepnien(engine::FileSystem& fs, std::string katalog, std::string uzytkownik,
+                             const void* wlasciciel);
 // Ends it when its owner (the data module that logged in) goes.
 void ZakonczRejestrUdostepnien(const void* wlasciciel);
 // The entry in the register of the run; nothing before a login. Throws std::runtime_error

@@ -56,9 +56,9 @@ protected:
 
     Wynik Jako(const std::string& kto, const std::string& polecenie, const std::string& env = "") {
         const std::string haslo = kto == "ADMIN" ? "" : kto == "KADRY" ? "kadry" : "podglad";
-        return Uruchom("--dane " + m_dir.Path() + " --uzytkownik " + kto + " --data 2026-12-10 " +
-                           polecenie,
-                       "MIRTA_HASLO=" + haslo + " " + env);
+        return Uruchom(
+            "--dane " + m_dir.Path() + " --uzytkownik " + kto + " --data 2026-12-10 " + polecenie,
+            "MIRTA_HASLO=" + haslo + " " + env);
     }
 
     // The first employee in service on the list.
@@ -81,11 +81,12 @@ fs::path CliRodo::s_wzor;
 TEST_F(CliRodo, KazdyRodzajUdostepnieniaTrafiaDoRejestru) {
     const std::string id = Pracownik();
     ASSERT_EQ(Jako("KADRY", "placowe --tak").kod, 0);
-    ASSERT_EQ(Jako("KADRY", "dokument " + (fs::path(m_dir.Path()) / "WZORY" /
-                                           "INFORMACJA_PLACOWA.RTF").string() +
-                                " " + id + " " + Poza("informacja.rtf"))
-                  .kod,
-              0);
+    ASSERT_EQ(
+        Jako("KADRY", "dokument " +
+                          (fs::path(m_dir.Path()) / "WZORY" / "INFORMACJA_PLACOWA.RTF").string() +
+                          " " + id + " " + Poza("informacja.rtf"))
+            .kod,
+        0);
     const Wynik raport = Jako("KADRY", "raport 1 " + Poza("adresy.csv") + " --format csv");
     ASSERT_EQ(raport.kod, 0) << raport.wyjscie;
     bool spd = false;
@@ -171,14 +172,16 @@ TEST_F(CliRodo, OkresyDoUsunieciaIAnonimizacja) {
     w = Jako("KADRY", "rodo okresy 1=1");
     EXPECT_EQ(w.kod, 1);
     EXPECT_NE(w.wyjscie.find("Nie masz uprawnień administratora"), std::string::npos);
-    for (const char* zle : {"rodo okresy 1", "rodo okresy 1=0", "rodo okresy 12=5", "rodo okresy =5"})
+    for (const char* zle :
+         {"rodo okresy 1", "rodo okresy 1=0", "rodo okresy 12=5", "rodo okresy =5"})
         EXPECT_EQ(Jako("ADMIN", zle).kod, 2) << zle;
 
     ASSERT_EQ(Jako("ADMIN", "rodo okresy 1=1 2=1 3=1 4=1").kod, 0);
     const auto osoby = Linie(Jako("KADRY", "rodo do-usuniecia").wyjscie);
     ASSERT_FALSE(osoby.empty());
     const std::string id = osoby[0].substr(0, osoby[0].find('\t'));
-    EXPECT_TRUE(std::regex_match(osoby[0], std::regex("\\d+\t[^\t]+\t\\d{4}-\\d\\d-\\d\\d\t\\d{4}-12-31")))
+    EXPECT_TRUE(
+        std::regex_match(osoby[0], std::regex("\\d+\t[^\t]+\t\\d{4}-\\d\\d-\\d\\d\t\\d{4}-12-31")))
         << osoby[0];
 
     // Nobody answers the question without a terminal or --tak; KADRY may not.

@@ -7,6 +7,7 @@
 #include "engine/testing/temp_dir.h"
 #include "store/okresy_przechowywania.h"
 #include "store/udostepnienia.h"
+#include "wspolne/blad_danych.h"
 
 namespace mirta::store {
 namespace {
@@ -25,13 +26,22 @@ TEST(Przechowywanie, KoniecWedlugZasadyRodzajuPracownika) {
         DataKal zatrudnienie, zwolnienie;
         const char* koniec;
     } przypadki[] = {
-        {"cywilny zatrudniony po 2018: 10 lat od końca roku", "2", {2019, 1, 1}, {2021, 5, 5},
+        {"cywilny zatrudniony po 2018: 10 lat od końca roku",
+         "2",
+         {2019, 1, 1},
+         {2021, 5, 5},
          "2031-12-31"},
-        {"cywilny zatrudniony ostatniego dnia 2018: 50 lat od zatrudnienia", "2",
-         {2018, 12, 31}, {2021, 5, 5}, "2068-12-30"},
+        {"cywilny zatrudniony ostatniego dnia 2018: 50 lat od zatrudnienia",
+         "2",
+         {2018, 12, 31},
+         {2021, 5, 5},
+         "2068-12-30"},
         {"korpus służby cywilnej jak cywilny", "3", {2005, 3, 1}, {2010, 1, 1}, "2055-02-28"},
         {"29 lutego plus 50 lat", "2", {2004, 2, 29}, {2010, 1, 1}, "2054-02-27"},
-        {"funkcjonariusz: 50 lat od końca roku zwolnienia", "1", {1990, 1, 1}, {2020, 6, 30},
+        {"funkcjonariusz: 50 lat od końca roku zwolnienia",
+         "1",
+         {1990, 1, 1},
+         {2020, 6, 30},
          "2070-12-31"},
         {"emeryt jak funkcjonariusz", "4", {}, {2001, 1, 1}, "2051-12-31"},
         {"kod bez zasady: 50 lat", "9", {}, {2001, 1, 1}, "2051-12-31"},
@@ -39,9 +49,9 @@ TEST(Przechowywanie, KoniecWedlugZasadyRodzajuPracownika) {
         {"kodeks bez daty zatrudnienia sprzed 2019: brak końca", "2", {}, {2015, 1, 1}, "brak"},
     };
     for (const auto& p : przypadki)
-        EXPECT_EQ(Tekst(KoniecPrzechowywania(ZasadaDla(zasady, p.podzial), p.zatrudnienie,
-                                             p.zwolnienie)),
-                  p.koniec)
+        EXPECT_EQ(
+            Tekst(KoniecPrzechowywania(ZasadaDla(zasady, p.podzial), p.zatrudnienie, p.zwolnienie)),
+            p.koniec)
             << p.opis;
 }
 
@@ -52,7 +62,12 @@ TEST(Przechowywanie, ZasadyZTabeliZastepujaDomyslneIPrzetrwajaZapis) {
     auto zasady = DomyslneZasadyPrzechowywania();
     zasady[1] = {"2", SposobPrzechowywania::LataOdKoncaRoku, 12};
     zasady.push_back({"5", SposobPrzechowywania::LataOdKoncaRoku, 3});
-    ZapiszZasadyPrzechowywania(fs, dir.Path(), zasady);
+    SesjaUzytkownika kadry;
+    kadry.Aktualizowanie = true;
+    EXPECT_THROW(ZapiszZasadyPrzechowywania(kadry, fs, dir.Path(), zasady), BladDanych);
+    SesjaUzytkownika admin;
+    admin.Administrator = true;
+    ZapiszZasadyPrzechowywania(admin, fs, dir.Path(), zasady);
     EXPECT_EQ(CzytajZasadyPrzechowywania(fs, dir.Path()), zasady);
     EXPECT_EQ(OpisZasady(zasady[1]), "12 lat od końca roku zwolnienia");
     // The writing leaves no temporary file behind.

@@ -22,6 +22,7 @@
 #include "store/okresy_przechowywania.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/terminy.h"
 #include "store/udostepnienia.h"
 #include "store/zrodla_obliczen.h"
 #include "tools/demo.h"
@@ -99,7 +100,8 @@ protected:
     void Otworz(const std::string& kto = "ADMIN", const std::string& haslo = "") {
         tdm1.reset();
         tdm.reset();
-        tdm = std::make_unique<store::TDM>(engine::FileSystem::Real(), m_dir.Path(), dialogi, kDzis);
+        tdm =
+            std::make_unique<store::TDM>(engine::FileSystem::Real(), m_dir.Path(), dialogi, kDzis);
         tdm->UstawIteracjeHasel(1000);
         tdm1 = std::make_unique<store::TDM1>(*tdm);
         const store::DaneStartowe d{kDzis, kto, haslo};
@@ -119,9 +121,9 @@ protected:
             for (uint64_t i = 0; i < t->RowCount(); ++i)
                 ++wiersze[static_cast<int32_t>(t->ReadField(i, 0).AsInteger())];
         }
-        return std::max_element(wiersze.begin(), wiersze.end(), [](auto& a, auto& b) {
-                   return a.second < b.second;
-               })->first;
+        return std::max_element(wiersze.begin(), wiersze.end(),
+                                [](auto& a, auto& b) { return a.second < b.second; })
+            ->first;
     }
 
     fs::path Plik(const std::string& nazwa) const { return fs::path(m_dir.Path()) / nazwa; }
@@ -194,7 +196,8 @@ TEST_F(DaneOsobowe, RaportIArchiwumZawierajaKazdaWartoscWierszyOsoby) {
                 if (z == "\\N") {
                     EXPECT_EQ(c, "") << tab.plik << " " << tab.pola[k].name;
                 } else if (typ == engine::FieldType::Number || typ == engine::FieldType::Money) {
-                    EXPECT_DOUBLE_EQ(std::stod(c), std::stod(z)) << tab.plik << " " << tab.pola[k].name;
+                    EXPECT_DOUBLE_EQ(std::stod(c), std::stod(z))
+                        << tab.plik << " " << tab.pola[k].name;
                 } else if (typ == engine::FieldType::Timestamp || typ == engine::FieldType::Time) {
                     EXPECT_EQ(c, z.substr(0, c.size())) << tab.plik << " " << tab.pola[k].name;
                 } else {
@@ -289,7 +292,9 @@ protected:
         store::ZapiszUdostepnienie(rfs, m_dir.Path(), u);
         auto zasady = store::DomyslneZasadyPrzechowywania();
         zasady[0].lata = 10;
-        store::ZapiszZasadyPrzechowywania(rfs, m_dir.Path(), zasady);
+        store::SesjaUzytkownika admin;
+        admin.Administrator = true;
+        store::ZapiszZasadyPrzechowywania(admin, rfs, m_dir.Path(), zasady);
 
         Otworz();
         // The payroll export of every employee, the dismissed included.
@@ -342,13 +347,23 @@ TEST_F(Anonimizacja, NieZostawiaBajtowOsobyIZmieniaTylkoJejWiersze) {
     const auto przed = Zrzuty();
     const auto statystykaPrzed = Statystyka(14);
     const auto urlopyPrzed = Statystyka(19);
-    const auto do_usuniecia = store::AktaDoZniszczenia(tdm->TPracownicy->GetTable(),
-                                                       store::CzytajZasadyPrzechowywania(
-                                                           tdm->Fs(), tdm->DataDirectory()),
-                                                       {2026, 12, 10}, {2026, 12, 10});
+    const auto do_usuniecia =
+        store::AktaDoZniszczenia(tdm->TPracownicy->GetTable(),
+                                 store::CzytajZasadyPrzechowywania(tdm->Fs(), tdm->DataDirectory()),
+                                 {2026, 12, 10}, {2026, 12, 10});
     ASSERT_TRUE(std::any_of(do_usuniecia.begin(), do_usuniecia.end(),
                             [&](const auto& o) { return o.pracownik == m_id; }));
 
+    // The dates coming due list the file to destroy, on the day after its retention ended.
+    {
+        store::ZrodlaObliczen zrodla(*tdm, *tdm1);
+        const auto terminy = store::TerminyWOkresie(zrodla, {2026, 12, 10}, 60);
+        const auto t = std::find_if(terminy.begin(), terminy.end(), [&](const store::Termin& t) {
+            return t.pracownik == m_id && t.rodzaj == store::RodzajTerminu::KoniecPrzechowywania;
+        });
+        ASSERT_NE(t, terminy.end());
+        EXPECT_EQ(t->data, (compute::DataKal{2021, 1, 1}));
+    }
     EXPECT_EQ(OsobaDoAnonimizacji(*tdm, m_id).rfind(kNazwisko, 0), 0u);
     const WynikAnonimizacji w = Anonimizuj(*tdm, *tdm1, m_id);
     EXPECT_GT(w.wierszy, 3u);
@@ -401,11 +416,11 @@ TEST_F(Anonimizacja, NieZostawiaBajtowOsobyIZmieniaTylkoJejWiersze) {
     // The person's names read "ANONIM" in the window's view, and they are listed no more.
     ASSERT_TRUE(tdm->TPracownicy->FindKey({Value::Integer(m_id)}) ||
                 tdm->TPracownicy->RecordCount() > 0);
-    EXPECT_TRUE(store::AktaDoZniszczenia(tdm->TPracownicy->GetTable(),
-                                         store::CzytajZasadyPrzechowywania(tdm->Fs(),
-                                                                           tdm->DataDirectory()),
-                                         {2026, 12, 10}, {2026, 12, 10})
-                    .size() == do_usuniecia.size() - 1);
+    EXPECT_TRUE(
+        store::AktaDoZniszczenia(tdm->TPracownicy->GetTable(),
+                                 store::CzytajZasadyPrzechowywania(tdm->Fs(), tdm->DataDirectory()),
+                                 {2026, 12, 10}, {2026, 12, 10})
+            .size() == do_usuniecia.size() - 1);
     EXPECT_THROW(Anonimizuj(*tdm, *tdm1, m_id), store::BladDanych);
 }
 

@@ -128,8 +128,7 @@ TFDaneOsoby::TFDaneOsoby(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dia
     connect(archiwum, &QPushButton::clicked, this, [this] {
         const QString plik = QFileDialog::getSaveFileName(
             this, "Zapisz archiwum danych pracownika",
-            Q(m_tdm.DataDirectory()) + "/dane_pracownika_" + QString::number(m_pracownik) +
-                ".zip",
+            Q(m_tdm.DataDirectory()) + "/dane_pracownika_" + QString::number(m_pracownik) + ".zip",
             "Archiwum ZIP (*.zip)");
         if (!plik.isEmpty())
             ZapiszArchiwum(plik.endsWith(".zip", Qt::CaseInsensitive) ? plik : plik + ".zip");
@@ -252,10 +251,10 @@ TFUpowaznienia::TFUpowaznienia(store::TDM& tdm, store::Dialogi& dialogi, QWidget
     setObjectName("TFUpowaznienia");
     setWindowTitle("Rejestr upoważnień do przetwarzania danych osobowych");
     auto* uklad = new QVBoxLayout(this);
-    m_lista = Lista("upowaznienia",
-                    {"Użytkownik", "Imię i nazwisko", "Data nadania", "Data cofnięcia",
-                     "Zakres upoważnienia"},
-                    "Użytkownicy i ich upoważnienia");
+    m_lista = Lista(
+        "upowaznienia",
+        {"Użytkownik", "Imię i nazwisko", "Data nadania", "Data cofnięcia", "Zakres upoważnienia"},
+        "Użytkownicy i ich upoważnienia");
     uklad->addWidget(m_lista, 1);
     auto* edycja = new QGroupBox("Upoważnienie wybranego użytkownika");
     auto* e = new QHBoxLayout(edycja);
@@ -330,11 +329,10 @@ bool TFUpowaznienia::Zapisz() {
         if (r >= static_cast<int>(wszystkie.size()))
             return;
         try {
-            ZapiszUpowaznienie(m_tdm, wszystkie[r].uzytkownik,
-                               m_nadane->isChecked() ? DataKal(m_dataNadania->date())
-                                                     : compute::DataKal{},
-                               m_cofniete->isChecked() ? DataKal(m_dataCofniecia->date())
-                                                       : compute::DataKal{});
+            ZapiszUpowaznienie(
+                m_tdm, wszystkie[r].uzytkownik,
+                m_nadane->isChecked() ? DataKal(m_dataNadania->date()) : compute::DataKal{},
+                m_cofniete->isChecked() ? DataKal(m_dataCofniecia->date()) : compute::DataKal{});
         } catch (const store::BladDanych& e) {
             (e.Pole() == "DataCofniecia" ? m_dataCofniecia : m_dataNadania)->setFocus();
             throw;
@@ -372,8 +370,8 @@ const char* NazwaRodzaju(const std::string& kod) {
 }  // namespace
 
 TFOkresyPrzechowywania::TFOkresyPrzechowywania(store::TDM& tdm, store::TDM1& tdm1,
-                                               store::Dialogi& dialogi,
-                                               std::function<bool()> kopia, QWidget* parent)
+                                               store::Dialogi& dialogi, std::function<bool()> kopia,
+                                               QWidget* parent)
     : QDialog(parent), m_tdm(tdm), m_tdm1(tdm1), m_dialogi(dialogi), m_kopia(std::move(kopia)) {
     setObjectName("TFOkresyPrzechowywania");
     setWindowTitle("Okresy przechowywania akt osobowych");
@@ -397,17 +395,17 @@ TFOkresyPrzechowywania::TFOkresyPrzechowywania(store::TDM& tdm, store::TDM1& tdm
 
     auto* gOsoby = new QGroupBox("Byli pracownicy po okresie przechowywania akt");
     auto* uOsoby = new QVBoxLayout(gOsoby);
-    m_osoby = Lista("osoby",
-                    {"Identyfikator", "Nazwisko i imię", "Koniec zatrudnienia",
-                     "Koniec przechowywania"},
-                    "Osoby, których akta można zniszczyć");
+    m_osoby =
+        Lista("osoby",
+              {"Identyfikator", "Nazwisko i imię", "Koniec zatrudnienia", "Koniec przechowywania"},
+              "Osoby, których akta można zniszczyć");
     uOsoby->addWidget(m_osoby);
     uklad->addWidget(gOsoby, 1);
 
     auto* dol = new QHBoxLayout;
     dol->addStretch();
-    auto* anonimizuj = kit::ZrobPrzycisk(*this, "A&nonimizuj...", "ButtonAnonimizuj",
-                                         QStyle::SP_TrashIcon);
+    auto* anonimizuj =
+        kit::ZrobPrzycisk(*this, "A&nonimizuj...", "ButtonAnonimizuj", QStyle::SP_TrashIcon);
     anonimizuj->setEnabled(administrator);
     anonimizuj->setToolTip("Usuwa dane osobowe wybranej osoby (administrator)");
     auto* dane = kit::ZrobPrzycisk(*this, "Dane &osoby...", "ButtonDaneOsoby",
@@ -476,8 +474,6 @@ int TFOkresyPrzechowywania::Osob() const {
 
 bool TFOkresyPrzechowywania::ZapiszZasady() {
     const bool zapisano = kit::RunGuarded(m_dialogi, [&] {
-        if (!m_tdm.Sesja().Administrator)
-            throw store::BladDanych("Nie masz uprawnień administratora systemu !!!");
         std::vector<store::ZasadaPrzechowywania> zasady;
         for (int r = 0; r < m_zasady->rowCount(); ++r) {
             auto* sposob = qobject_cast<QComboBox*>(m_zasady->cellWidget(r, 2));
@@ -488,7 +484,7 @@ bool TFOkresyPrzechowywania::ZapiszZasady() {
                                   : store::SposobPrzechowywania::LataOdKoncaRoku,
                               lata->value()});
         }
-        store::ZapiszZasadyPrzechowywania(m_tdm.Fs(), m_tdm.DataDirectory(), zasady);
+        store::ZapiszZasadyPrzechowywania(m_tdm.Sesja(), m_tdm.Fs(), m_tdm.DataDirectory(), zasady);
     });
     if (zapisano)
         Wypelnij();
@@ -527,10 +523,10 @@ bool TFOkresyPrzechowywania::Anonimizuj() {
             return;
         const WynikAnonimizacji w = rodo::Anonimizuj(m_tdm, m_tdm1, id);
         zrobione = true;
-        m_dialogi.Informacja("Dane pracownika " + osoba +
-                                 " zostały zanonimizowane. Zmienionych wierszy: " +
-                                 std::to_string(w.wierszy) + ".",
-                             kTytulRodo);
+        m_dialogi.Informacja(
+            "Dane pracownika " + osoba +
+                " zostały zanonimizowane. Zmienionych wierszy: " + std::to_string(w.wierszy) + ".",
+            kTytulRodo);
     });
     Wypelnij();
     return zrobione;
