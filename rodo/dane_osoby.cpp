@@ -21,6 +21,7 @@
 #include "store/tdm.h"
 #include "store/tdm1.h"
 #include "store/udostepnienia.h"
+#include "store/zrodla_obliczen.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/zapis_atomowy.h"
 
@@ -298,7 +299,7 @@ std::string CsvTabeli(const TabelaOsoby& t) {
 std::vector<std::string> NazwyPlikowArchiwum(const DaneOsoby& d) {
     std::vector<std::string> nazwy;
     for (size_t i = 0; i < d.tabele.size(); ++i) {
-        char numer[8];
+        char numer[24];
         std::snprintf(numer, sizeof numer, "%02zu_", i + 1);
         nazwy.push_back(numer + BezRozszerzenia(d.tabele[i].plik) + ".csv");
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/table.h"
 #include "engine/value.h"
 
 namespace mirta::store {
