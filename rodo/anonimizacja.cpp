@@ -461,7 +461,8 @@ private:
         store::WpisDziennika w;
         w.kiedy = store::Teraz();
         w.uzytkownik = m_tdm.Sesja().NazwaKrotka;
-        w.operacja = "anonimizacja";
+        w.operacja = kOperacjaAnonimizacji;
+        w.pole = "anonimizacja danych osobowych";
         w.tabela = m_tdm.TPracownicy.FileName();
         w.klucz = std::to_string(m_id);
         w.pracownik = m_id;

@@ -11,6 +11,9 @@ class TDM1;
 
 namespace mirta::rodo {
 
+// The change journal's operation of an anonymisation (the field holds ten letters).
+inline constexpr const char* kOperacjaAnonimizacji = "zatarcie";
+
 struct WynikAnonimizacji {
     std::vector<std::string> pliki;  // the files changed, relative to the data directory
     size_t wierszy = 0;              // rows rewritten

@@ -192,6 +192,11 @@ DaneOsoby ZbierzDaneOsoby(store::TDM& tdm, store::TDM1& tdm1, int32_t pracownik)
             if (c->IsOpen()) {
                 t = &(*c)->GetTable();
             } else {
+                // A table its window opens, when the directory has it.
+                if (opis.miejsce != store::MiejscePliku::Dane ||
+                    !tdm.Fs().Exists(engine::ResolvePath(
+                        tdm.Fs(), tdm.DataDirectory() + "/" + std::string(opis.plik))))
+                    continue;
                 std::vector<std::string> uwagi;
                 wlasna = store::OtworzTabele(tdm.Fs(), opis, tdm.DataDirectory(), uwagi);
                 t = wlasna.get();

@@ -139,7 +139,8 @@ TEST_F(Rejestr, PrzepisanieOsobyZmieniaTylkoJejWpisyINieZostawiaStarychBajtow) {
     ZapiszUdostepnienie(fs, dir.Path(), Wpis("2024", {6}, "/tmp/Kwiatkowski_Ewa_6.rtf"));
     PrzepiszUdostepnieniaOsoby(fs, dir.Path(), 5, [](const std::string& t) {
         std::string w = t;
-        w.replace(w.find("Kwiatkowski_Jan"), 15, "ANONIM");
+        if (const size_t p = w.find("Kwiatkowski_Jan"); p != std::string::npos)
+            w.replace(p, 15, "ANONIM");
         return w;
     });
     const auto w = CzytajUdostepnienia(fs, dir.Path());

@@ -409,7 +409,7 @@ TEST_F(Anonimizacja, NieZostawiaBajtowOsobyIZmieniaTylkoJejWiersze) {
     f.pracownik = m_id;
     const auto wpisy = store::CzytajDziennik(tdm->Fs(), tdm->DataDirectory(), f);
     ASSERT_FALSE(wpisy.empty());
-    EXPECT_EQ(wpisy.back().operacja, "anonimizacja");
+    EXPECT_EQ(wpisy.back().operacja, kOperacjaAnonimizacji);
     for (const auto& wpis : wpisy)
         EXPECT_TRUE(wpis.stara.empty() && wpis.nowa.empty()) << wpis.pole;
 
