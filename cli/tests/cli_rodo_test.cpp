@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -61,10 +62,20 @@ protected:
             "MIRTA_HASLO=" + haslo + " " + env);
     }
 
-    // The first employee in service on the list.
+    // The first employee in service on the list, by the column "Identyfikator".
     std::string Pracownik() {
         const auto linie = Linie(Jako("KADRY", "pracownicy").wyjscie);
-        return linie.at(1).substr(0, linie.at(1).find('\t'));
+        auto pola = [](const std::string& l) {
+            std::vector<std::string> w;
+            std::istringstream in(l);
+            for (std::string p; std::getline(in, p, '\t');)
+                w.push_back(p);
+            return w;
+        };
+        const auto naglowek = pola(linie.at(0));
+        const auto k =
+            std::find(naglowek.begin(), naglowek.end(), "Identyfikator") - naglowek.begin();
+        return pola(linie.at(1)).at(static_cast<size_t>(k));
     }
 
     std::string Poza(const std::string& nazwa) const {

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QPushButton>
@@ -14,21 +15,80 @@
 
 #include "engine/paradox_table.h"
 #include "kit/polski.h"
+#include "kit/zrzuty.h"
 #include "rodo/ui/okna_rodo.h"
 #include "rodo/upowaznienia.h"
 #include "store/okresy_przechowywania.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
 #include "store/udostepnienia.h"
-#include "store/ui/tests/demo_okien.h"
+#include "tools/demo.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::rodo::ui::TFDaneOsoby;
 using mirta::rodo::ui::TFOkresyPrzechowywania;
 using mirta::rodo::ui::TFRejestrUdostepnien;
 using mirta::rodo::ui::TFUpowaznienia;
 using mirta::store::Odpowiedz;
-using mirta::store::ui::testing::DemoOkien;
-using mirta::store::ui::testing::Zrzut;
 
 namespace {
+
+// A small demo unit, made once and copied into a fresh directory for every test. Users:
+// ADMIN (empty password), KADRY/kadry, PODGLAD/podglad; today is 2026-12-10.
+class DemoOkien {
+public:
+    static constexpr mirta::engine::CivilDate kDzis{2026, 12, 10};
+
+    DemoOkien() {
+        const QDir wzor(Wzor());
+        for (const QString& plik : wzor.entryList(QDir::Files))
+            QFile::copy(wzor.filePath(plik), QDir(m_katalog.path()).filePath(plik));
+        tdm = std::make_unique<mirta::store::TDM>(mirta::engine::FileSystem::Real(), Katalog(),
+                                                  dialogi, kDzis);
+        tdm->UstawIteracjeHasel(1000);
+        tdm1 = std::make_unique<mirta::store::TDM1>(*tdm);
+    }
+
+    bool ZalogujIOtworzTabele(const std::string& nazwa = "ADMIN", const std::string& haslo = "") {
+        const mirta::store::DaneStartowe d{kDzis, nazwa, haslo};
+        const bool zalogowany = tdm->FunkcjaStartowa(&d) && tdm->Sesja().Zalogowany();
+        tdm->OpenAll(mirta::store::Otwieranie::PoZalogowaniu);
+        tdm1->OpenAll(mirta::store::Otwieranie::PoZalogowaniu);
+        return zalogowany;
+    }
+
+    std::string Katalog() const { return m_katalog.path().toStdString(); }
+    std::string OstatniKomunikat() const {
+        return dialogi.komunikaty.empty() ? std::string() : dialogi.komunikaty.back().tekst;
+    }
+
+    static QString Wzor() {
+        static QTemporaryDir katalog;
+        static bool gotowy = false;
+        if (!gotowy) {
+            mirta::tools::OpcjeDemo opcje;
+            opcje.pracownicy = 40;
+            opcje.lata = 2;
+            mirta::tools::UtworzDemo(mirta::engine::FileSystem::Real(),
+                                     katalog.path().toStdString(), opcje);
+            gotowy = true;
+        }
+        return katalog.path();
+    }
+
+    mirta::store::testing::DialogiSkryptowe dialogi;
+    std::unique_ptr<mirta::store::TDM> tdm;
+    std::unique_ptr<mirta::store::TDM1> tdm1;
+
+private:
+    QTemporaryDir m_katalog;
+};
+
+// Pictures for people to look at, when MIRTA_ZRZUTY names a folder.
+void Zrzut(QWidget& okno, const QString& nazwa) {
+    QVERIFY(!okno.grab().isNull());
+    mirta::kit::ZapiszZrzut(okno, nazwa);
+}
 
 // The first former employee of the demo unit: dismissed, with rows of history.
 int32_t Zwolniony(DemoOkien& baza) {
