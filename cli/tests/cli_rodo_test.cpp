@@ -50,15 +50,20 @@ protected:
     }
     static void TearDownTestSuite() { fs::remove_all(s_wzor); }
 
+    // One temporary folder per test (its name comes from the test), holding the data
+    // directory, the files written outside it and the SFTP server's folder.
     void SetUp() override {
-        fs::copy(s_wzor, m_dir.Path(),
+        for (const char* f : {"dane", "poza", "serwer"})
+            fs::create_directories(fs::path(m_tmp.Path()) / f);
+        fs::copy(s_wzor, Dane(),
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     }
+    std::string Dane() const { return (fs::path(m_tmp.Path()) / "dane").string(); }
 
     Wynik Jako(const std::string& kto, const std::string& polecenie, const std::string& env = "") {
         const std::string haslo = kto == "ADMIN" ? "" : kto == "KADRY" ? "kadry" : "podglad";
         return Uruchom(
-            "--dane " + m_dir.Path() + " --uzytkownik " + kto + " --data 2026-12-10 " + polecenie,
+            "--dane " + Dane() + " --uzytkownik " + kto + " --data 2026-12-10 " + polecenie,
             "MIRTA_HASLO=" + haslo + " " + env);
     }
 
@@ -79,12 +84,11 @@ protected:
     }
 
     std::string Poza(const std::string& nazwa) const {
-        return (fs::path(m_poza.Path()) / nazwa).string();
+        return (fs::path(m_tmp.Path()) / "poza" / nazwa).string();
     }
 
     static fs::path s_wzor;
-    engine::testing::TempDir m_dir;
-    engine::testing::TempDir m_poza;
+    engine::testing::TempDir m_tmp;
 };
 
 fs::path CliRodo::s_wzor;
@@ -92,27 +96,25 @@ fs::path CliRodo::s_wzor;
 TEST_F(CliRodo, KazdyRodzajUdostepnieniaTrafiaDoRejestru) {
     const std::string id = Pracownik();
     ASSERT_EQ(Jako("KADRY", "placowe --tak").kod, 0);
-    ASSERT_EQ(
-        Jako("KADRY", "dokument " +
-                          (fs::path(m_dir.Path()) / "WZORY" / "INFORMACJA_PLACOWA.RTF").string() +
-                          " " + id + " " + Poza("informacja.rtf"))
-            .kod,
-        0);
-    const Wynik raport = Jako("KADRY", "raport 1 " + Poza("adresy.csv") + " --format csv");
+    ASSERT_EQ(Jako("KADRY", "dokument " +
+                                (fs::path(Dane()) / "WZORY" / "INFORMACJA_PLACOWA.RTF").string() +
+                                " " + id + " " + Poza("informacja.rtf"))
+                  .kod,
+              0);
+    const Wynik raport = Jako("KADRY", "terminy --dni 3660 --format csv " + Poza("terminy.csv"));
     ASSERT_EQ(raport.kod, 0) << raport.wyjscie;
     bool spd = false;
     if (!spd::testing::SerwerSftpTestowy::Niedostepny()) {
-        const engine::testing::TempDir folderSerwera;
-        spd::testing::SerwerSftpTestowy serwer(folderSerwera.Path());
+        spd::testing::SerwerSftpTestowy serwer((fs::path(m_tmp.Path()) / "serwer").string());
         const std::string haslo =
             std::string("MIRTA_SPD_HASLO='") + spd::testing::SerwerSftpTestowy::kHaslo + "'";
-        ASSERT_EQ(Jako("KADRY",
-                       "spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(serwer.Port()) +
-                           " UzytkownikSPD=" + spd::testing::SerwerSftpTestowy::kUzytkownik +
-                           " SciezkaSPD=" + serwer.FolderPrzesylek() + " HasloSPD",
-                       haslo)
-                      .kod,
-                  0);
+        const Wynik parametry =
+            Jako("KADRY",
+                 "spd parametry FTPSPD=127.0.0.1 PortSPD=" + std::to_string(serwer.Port()) +
+                     " UzytkownikSPD=" + spd::testing::SerwerSftpTestowy::kUzytkownik +
+                     " SciezkaSPD=" + serwer.FolderPrzesylek() + " HasloSPD",
+                 haslo);
+        ASSERT_EQ(parametry.kod, 0) << parametry.wyjscie;
         const Wynik generuj = Jako("KADRY", "spd generuj --wpis 1 --data-danych 2026-12-10 --tak");
         std::smatch m;
         ASSERT_TRUE(std::regex_search(generuj.wyjscie, m, std::regex("\n(\\d+)\tSPD\\\\R")))

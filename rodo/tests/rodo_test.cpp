@@ -92,10 +92,14 @@ protected:
     }
     static void TearDownTestSuite() { delete s_wzor; }
 
+    // The test's temporary folder holds the data directory and, beside it, the files
+    // written outside it.
     void SetUp() override {
+        fs::create_directories(m_poza);
         fs::copy(s_wzor->Path(), m_dir.Path(),
                  fs::copy_options::recursive | fs::copy_options::overwrite_existing);
     }
+    void TearDown() override { fs::remove_all(m_poza); }
 
     void Otworz(const std::string& kto = "ADMIN", const std::string& haslo = "") {
         tdm1.reset();
@@ -130,7 +134,7 @@ protected:
 
     static engine::testing::TempDir* s_wzor;
     engine::testing::TempDir m_dir;
-    engine::testing::TempDir m_poza;  // outside the data directory
+    const fs::path m_poza = fs::path(m_dir.Path() + "_poza");
     store::testing::DialogiSkryptowe dialogi;
     std::unique_ptr<store::TDM> tdm;
     std::unique_ptr<store::TDM1> tdm1;
@@ -144,7 +148,7 @@ TEST_F(DaneOsobowe, RaportIArchiwumZawierajaKazdaWartoscWierszyOsoby) {
     Otworz();
     const int32_t id = Najbogatszy();
     const DaneOsoby d = ZbierzDaneOsoby(*tdm, *tdm1, id);
-    const std::string zip = (fs::path(m_poza.Path()) / "dane.zip").string();
+    const std::string zip = (m_poza / "dane.zip").string();
     ZapiszArchiwumDanychOsoby(tdm->Sesja(), d, zip);
 
     const auto nazwy = NazwyPlikowArchiwum(d);
@@ -224,7 +228,7 @@ TEST_F(DaneOsobowe, RaportIArchiwumZawierajaKazdaWartoscWierszyOsoby) {
 TEST_F(DaneOsobowe, OdmawiaBezPrawaDoZmianyINieznanejOsoby) {
     Otworz("PODGLAD", "podglad");
     const DaneOsoby d = ZbierzDaneOsoby(*tdm, *tdm1, Najbogatszy());
-    const std::string zip = (fs::path(m_poza.Path()) / "dane.zip").string();
+    const std::string zip = (m_poza / "dane.zip").string();
     EXPECT_THROW(ZapiszArchiwumDanychOsoby(tdm->Sesja(), d, zip), store::BladDanych);
     EXPECT_FALSE(fs::exists(zip));
     EXPECT_THROW(ZbierzDaneOsoby(*tdm, *tdm1, 999999), store::BladDanych);
