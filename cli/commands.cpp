@@ -287,6 +287,52 @@ const Command kCommands[] = {
              "Z --format zapisuje zestawienie jako wydruk; rozszerzenie PLIKU musi odpowiadać\n"
              "formatowi.",
      .run = RunTerminy},
+    {.name = "rodo dane",
+     .operands = "ID PLIK",
+     .summary = "zapisuje wszystkie dane osobowe pracownika (prawo dostępu)",
+     .options = {{"--format", "FORMAT", "pdf - wydruk, zip - pliki CSV z manifestem"}},
+     .minOperands = 2,
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "Każdy wiersz każdej tabeli dotyczący pracownika: dane osobowe, historie, urlopy\n"
+             "wszystkich lat, rodzina, wykształcenie, badania, wpisy dziennika zmian i rejestru\n"
+             "udostępnień. Wymaga prawa do zmiany danych; zapis trafia do rejestru udostępnień.",
+     .run = RunRodoDane},
+    {.name = "rodo udostepnienia",
+     .summary = "wypisuje rejestr udostępnień danych osobowych",
+     .options = {{"--pracownik", "ID", "tylko udostępnienia danych tego pracownika"},
+                 {"--od", "DATA", "od dnia RRRR-MM-DD"},
+                 {"--do", "DATA", "do dnia RRRR-MM-DD włącznie"}},
+     .logsIn = true,
+     .help =
+         "Wiersz: numer, kiedy, użytkownik, komu, co, opis, plik lub przesyłka, identyfikatory\n"
+         "pracowników (po przecinku); kolumny rozdzielone tabulatorem.",
+     .run = RunRodoUdostepnienia},
+    {.name = "rodo okresy",
+     .operands = "[KOD=LATA ...]",
+     .summary = "wypisuje okresy przechowywania akt; z argumentami je zmienia (administrator)",
+     .maxOperands = 20,
+     .logsIn = true,
+     .help = "KOD to rodzaj pracownika jak w Mirta.DB (1 funkcjonariusz, 2 pracownik cywilny,\n"
+             "3 członek korpusu służby cywilnej, 4 emeryt), LATA - liczba lat od końca roku\n"
+             "zwolnienia, która zastępuje zasadę tego rodzaju.",
+     .run = RunRodoOkresy},
+    {.name = "rodo do-usuniecia",
+     .summary = "wypisuje byłych pracowników, których okres przechowywania akt minął",
+     .logsIn = true,
+     .help = "Wiersz: identyfikator, nazwisko i imię, koniec zatrudnienia, koniec\n"
+             "przechowywania (tabulatory).",
+     .run = RunRodoDoUsuniecia},
+    {.name = "rodo anonimizuj",
+     .operands = "ID",
+     .summary = "anonimizuje dane pracownika po okresie przechowywania (administrator)",
+     .options = {{"--kopia", "KATALOG", "proponuje przed anonimizacją kopię danych do KATALOG"}},
+     .minOperands = 1,
+     .maxOperands = 1,
+     .logsIn = true,
+     .help = "Pytanie z nazwiskiem pracownika zadaje na terminalu albo odpowiada na nie --tak.\n"
+             "Wypisuje zmienione pliki.",
+     .run = RunRodoAnonimizuj},
     {.name = "sprawdz",
      .summary = "sprawdza przed eksportem do SPD, co zrobiłoby przesyłkę błędną",
      .options = {{"--wpis", "ID", "wpis harmonogramu (można powtarzać albo podać ID,ID,...)"},

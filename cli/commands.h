@@ -38,6 +38,11 @@ int RunKopia(Invocation& call);
 int RunOdtworz(Invocation& call);
 int RunDziennik(Invocation& call);
 int RunTerminy(Invocation& call);
+int RunRodoDane(Invocation& call);
+int RunRodoUdostepnienia(Invocation& call);
+int RunRodoOkresy(Invocation& call);
+int RunRodoDoUsuniecia(Invocation& call);
+int RunRodoAnonimizuj(Invocation& call);
 int RunSprawdz(Invocation& call);
 int RunNapraw(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.

@@ -17,6 +17,7 @@
 #include "documents/template_check.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/udostepnienia.h"
 #include "store/zrodla_obliczen.h"
 #include "wspolne/dialogi.h"
 #include "wspolne/zapis_atomowy.h"
@@ -119,6 +120,8 @@ int RunDokument(Invocation& call) {
         return kExitFailure;
     if (!ZapiszPlik(wynik, Wypelniony(*szablon, tagi), s->dialogi))
         return kExitFailure;
+    store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajDokument, args[0], wynik.string(),
+                        {*id});
     std::printf("%s\n", wynik.string().c_str());
     std::fflush(stdout);
     zrodla.Komunikaty().Pokaz(s->dialogi);
@@ -172,6 +175,7 @@ int RunDokumenty(Invocation& call) {
         return kExitFailure;
 
     int bledy = 0;
+    std::vector<int32_t> zapisani;
     for (const Zadanie& z : zadania) {
         documents::TagiPracownika tagi(zrodla, z.id);
         if (!MoznaWypelnic(*szablon, zrodla, z.id, s->dialogi) ||
@@ -180,7 +184,11 @@ int RunDokumenty(Invocation& call) {
             continue;
         }
         std::printf("%s\n", z.plik.string().c_str());
+        zapisani.push_back(z.id);
     }
+    if (!zapisani.empty())
+        store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajDokument, call.Operands()[0],
+                            katalog.string(), zapisani);
     std::fflush(stdout);
     zrodla.Komunikaty().Pokaz(s->dialogi);
     if (bledy > 0) {

@@ -204,6 +204,7 @@ bool UndoJournal::Recover(FileSystem& fs, const std::string& path, File& table) 
     }
     auto retired = HeaderBytes({});
     file->WriteAt(0, retired.data(), retired.size());
+    file->Truncate(retired.size());
     file->Sync();
     return whole;
 }
@@ -252,6 +253,9 @@ void UndoJournal::Retire() {
         return;
     auto retired = HeaderBytes({});
     m_file->WriteAt(0, retired.data(), retired.size());
+    // The old bytes of the operation go too: a journal must not keep what a change removed
+    // (an anonymised person's data) once the change is on the disk.
+    m_file->Truncate(retired.size());
     if (m_checkable) {
         // Recovery tells the finished operation by its new bytes; the flush can wait.
         m_file->StartSync();

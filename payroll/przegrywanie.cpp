@@ -12,6 +12,7 @@
 #include "payroll/powtorzenia.h"
 #include "store/otwarte_w_placach.h"
 #include "store/sesja.h"
+#include "store/udostepnienia.h"
 #include "store/uprawnienia.h"
 #include "wspolne/blad_danych.h"
 #include "wspolne/dialogi.h"
@@ -103,6 +104,23 @@ bool DopisacPowtorzonych(engine::FileSystem& fs, const std::string& katalog,
                           store::Odpowiedz::Nie) == store::Odpowiedz::Tak;
 }
 
+// The employees whose rows reached the payroll files, in the register of disclosures.
+// `dopisani` in the order their pairs were appended; the first `przegranych` are counted.
+void ZarejestrujPrzegranie(std::vector<int32_t> dopisani, int64_t przegranych,
+                           store::Dialogi& dialogi) {
+    if (przegranych <= 0)
+        return;
+    try {
+        std::vector<int32_t> lista(std::move(dopisani));
+        lista.resize(std::min(lista.size(), static_cast<size_t>(przegranych)));
+        store::Udostepniono(store::kOdbiorcaPlac, store::kRodzajEksport,
+                            "Przegranie danych do płac",
+                            std::string(kPlikMirta) + ", " + std::string(kPlikPracList), lista);
+    } catch (const std::exception& e) {
+        dialogi.Blad(e.what(), store::kTytulBledu);
+    }
+}
+
 }  // namespace
 
 std::string PodsumowaniePrzegrania(const WynikPrzegrania& w) {
@@ -169,6 +187,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     }
 
     std::vector<std::string> zeZnakamiZastapionymi;
+    std::vector<int32_t> dopisani;
     std::string pracownik;
     std::string blad;
     std::unique_ptr<engine::DbfPairAppend> pary;
@@ -193,6 +212,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
             pracownik = OpisPracownika(r);
             const ParaWierszy para = wiersze->Zbuduj(r);
             pary->Append(para.mirta, para.praclist);
+            dopisani.push_back(static_cast<int32_t>(r["Identyfikator"].AsInteger()));
             if (para.zastapiono)
                 zeZnakamiZastapionymi.push_back(pracownik);
             if (pary->Uncommitted() >= kParNaZatwierdzenie)
@@ -225,6 +245,7 @@ WynikPrzegrania PrzegrajDanePlacowe(engine::FileSystem& fs, const std::string& k
     pary.reset();
     // The payroll program may have its files back while the user reads the messages.
     pliki.reset();
+    ZarejestrujPrzegranie(std::move(dopisani), wynik.przegranych, dialogi);
     if (!blad.empty())
         dialogi.Blad(blad, store::kTytulBledu);
     OstrzezOZnakach(dialogi, zeZnakamiZastapionymi);

@@ -56,6 +56,7 @@ Wydruk Przygotowanie::Wynik() {
     w.kolumny = m_raport->Kolumny();
     w.strony = m_uklad.Odbierz();
     w.arkusz = m_raport->Arkusz();
+    w.pracownicy = m_pracownicy;
     return w;
 }
 
@@ -90,12 +91,23 @@ ZadanieWydruku::ZadanieWydruku(store::TDM& tdm, store::TDM1& tdm1, const MiaraTe
     m_kontekst = std::make_unique<KontekstWydruku>(KontekstWydruku{
         *m_dane, miara, ZeZnacznikami(p, *m_zrodla), dzis, PracownicyWydruku(tdm, p)});
     m_przygotowanie = std::make_unique<Przygotowanie>(UtworzRaport(*m_kontekst));
+    m_przygotowanie->UstawPracownikow(IdentyfikatoryPracownikow(m_kontekst->pracownicy));
 }
 
 ZadanieWydruku::ZadanieWydruku(std::unique_ptr<Raport> raport)
     : m_przygotowanie(std::make_unique<Przygotowanie>(std::move(raport))) {}
 
 ZadanieWydruku::~ZadanieWydruku() = default;
+
+std::vector<int32_t> IdentyfikatoryPracownikow(const std::vector<engine::RowView>& pracownicy) {
+    std::vector<int32_t> wynik;
+    for (const engine::RowView& r : pracownicy) {
+        const engine::Value& id = r["Identyfikator"];
+        if (!id.IsNull())
+            wynik.push_back(static_cast<int32_t>(id.AsInteger()));
+    }
+    return wynik;
+}
 
 Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,
                        const ParametryWydruku& p) {
@@ -104,6 +116,7 @@ Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,
     KontekstWydruku k{dane, miara, ZeZnacznikami(p, zrodla), dzis,
                       PracownicyWydruku(zrodla.Tdm(), p)};
     Przygotowanie przygotowanie(UtworzRaport(k));
+    przygotowanie.UstawPracownikow(IdentyfikatoryPracownikow(k.pracownicy));
     przygotowanie.DoKonca();
     return przygotowanie.Wynik();
 }

@@ -73,12 +73,15 @@ public:
     const std::vector<Strona>& Strony() const { return m_uklad.Strony(); }
     // The whole prepared report. REQUIRES: Gotowe().
     Wydruk Wynik();
+    // The employees the report prints, handed on to its result.
+    void UstawPracownikow(std::vector<int32_t> pracownicy) { m_pracownicy = std::move(pracownicy); }
 
 private:
     std::unique_ptr<Raport> m_raport;
     UkladStron m_uklad;
     size_t m_nastepna = 0;
     bool m_gotowe = false;
+    std::vector<int32_t> m_pracownicy;
 };
 
 // Everything one run of a choice needs, owned together so that the preview can lay the report
@@ -101,6 +104,9 @@ private:
     std::unique_ptr<KontekstWydruku> m_kontekst;
     std::unique_ptr<Przygotowanie> m_przygotowanie;
 };
+
+// The identifiers of the listed employees.
+std::vector<int32_t> IdentyfikatoryPracownikow(const std::vector<engine::RowView>& pracownicy);
 
 // Runs the choice to the end: the checks' message is thrown as BladDanych.
 Wydruk PrzygotujWydruk(store::ZrodlaObliczen& zrodla, const MiaraTekstu& miara,

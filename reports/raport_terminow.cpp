@@ -94,6 +94,10 @@ private:
 
 Wydruk WydrukTerminow(const ZestawienieTerminow& z, const MiaraTekstu& miara) {
     Przygotowanie p(std::make_unique<RaportTerminow>(z, miara));
+    std::vector<int32_t> pracownicy;
+    for (const store::Termin& t : z.terminy)
+        pracownicy.push_back(t.pracownik);
+    p.UstawPracownikow(std::move(pracownicy));
     p.DoKonca();
     return p.Wynik();
 }

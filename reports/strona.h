@@ -75,6 +75,8 @@ struct Wydruk {
     std::vector<std::string> kolumny;
     std::vector<Strona> strony;
     std::vector<WierszArkusza> arkusz;
+    // The employees whose data it prints: a file written from it is a disclosure of them.
+    std::vector<int32_t> pracownicy;
     friend bool operator==(const Wydruk&, const Wydruk&) = default;
 };
 

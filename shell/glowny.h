@@ -147,6 +147,11 @@ private:
     void WyprowadzenieStazu();
     void DziennikZmian();
     void Terminy();
+    // Personal data: one person's data, the registers, retention and anonymisation.
+    void DaneOsobowePracownika();
+    void RejestrUdostepnien();
+    void RejestrUpowaznien();
+    void OkresyPrzechowywania();
     // The employee the pages show; 0 when none.
     int32_t BiezacyPracownik() const;
     void WyborPracownikow();

@@ -66,6 +66,13 @@ void TFGlowny::ZbudujMenu() {
         {"spd", "Dane do mapowania", "daneDoMapowania", nullptr, &TFGlowny::DaneDoMapowania},
         {"spd", "Kontrola danych przed eksportem", "kontrolaDanychSPD", nullptr,
          &TFGlowny::KontrolaDanychSPD},
+        {"rodo", "Dane osobowe pracownika.", "daneOsobowe", nullptr,
+         &TFGlowny::DaneOsobowePracownika},
+        {"rodo", "Rejestr udostępnień danych.", "rejestrUdostepnien", nullptr,
+         &TFGlowny::RejestrUdostepnien},
+        {"rodo", "Rejestr upoważnień.", "rejestrUpowaznien", nullptr, &TFGlowny::RejestrUpowaznien},
+        {"rodo", "Okresy przechowywania akt.", "okresyPrzechowywania", nullptr,
+         &TFGlowny::OkresyPrzechowywania},
     };
 
     QMenuBar* pasek = menuBar();
@@ -83,6 +90,7 @@ void TFGlowny::ZbudujMenu() {
     menu("inne", "Inne");
     QMenu* edycja = menu("edycja", "Edycja automatyczna");
     menu("spd", "System SPD");
+    menu("rodo", "Ochrona danych");
 
     for (const Pozycja& p : kPozycje) {
         QAction* a = m_menu.at(p.menu)->addAction(p.tytul);

@@ -184,7 +184,7 @@ void TFGlowny::ZastosujTrybUrlopowy() {
     m_nawigator->SetButtonVisible(kit::NavButton::Edit, false);
     m_wydruki->setEnabled(false);
     m_strony->UstawTrybUrlopowy(true);
-    for (const char* menu : {"slowniki", "inne", "spd"})
+    for (const char* menu : {"slowniki", "inne", "spd", "rodo"})
         m_menu.at(menu)->menuAction()->setEnabled(false);
     for (const char* pozycja : {"szablonyWydrukow", "zamkniecieRoku"})
         if (QAction* a = Polecenie(pozycja))

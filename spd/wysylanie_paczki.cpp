@@ -11,6 +11,7 @@
 #include "spd/pola_tabeli.h"
 #include "spd/tabele_spd.h"
 #include "store/uprawnienia.h"
+#include "store/udostepnienia.h"
 
 namespace mirta::spd {
 
@@ -35,6 +36,25 @@ std::vector<NaglowekPaczki> CzytajNaglowki(engine::Table& t) {
 }
 
 // The field rows of one header, in key order, read one by one.
+// The employees of the package sent, in the register of disclosures; a failure to write the
+// entry is told, the send itself succeeded.
+void ZarejestrujWysylke(engine::Table& pozycje, const WpisRejestru& wpis, const std::string& nazwa,
+                        store::Dialogi& dialogi) {
+    try {
+        const int pole = PolaTabeli(pozycje).Opcjonalne("IdentyfikatorPracownika");
+        std::vector<int32_t> pracownicy;
+        for (uint64_t i = 0; pole >= 0 && i < pozycje.RowCount(); ++i) {
+            const int64_t id = CalkowitaLubZero(pozycje.ReadField(i, pole));
+            if (id > 0)
+                pracownicy.push_back(static_cast<int32_t>(id));
+        }
+        store::Udostepniono(store::kOdbiorcaSPD, store::kRodzajPrzesylka, wpis.katalog, nazwa,
+                            std::move(pracownicy));
+    } catch (const std::exception& e) {
+        dialogi.Blad(e.what(), kTytulBleduSPD);
+    }
+}
+
 class WierszePaczki {
 public:
     WierszePaczki(engine::Table& t, int32_t harmonogram)
@@ -184,6 +204,7 @@ std::optional<std::string> GenerujIWyslijPlikiSPD(engine::FileSystem& fs,
     krok("Pakowanie i wysyłanie");
     if (!SpakujIWyslijSPD(nazwa, parametry, dialogi, opcje.wysylka))
         return std::nullopt;
+    ZarejestrujWysylke(*pozycje, wpis, nazwa, dialogi);
     return nazwa;
 }
 

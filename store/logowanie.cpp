@@ -2,6 +2,7 @@
 #include "engine/engine_error.h"
 #include "store/tdm.h"
 #include "store/tdm1.h"
+#include "store/udostepnienia.h"
 #include "wspolne/blad_danych.h"
 
 namespace mirta::store {
@@ -102,6 +103,7 @@ void TDM::Zaloguj(int64_t wiersz, const std::string& haslo, bool zahaszowane,
     if (!zahaszowane)
         ZapiszHaslo(s.Identyfikator, haslo);
     m_sesja = s;
+    UstawRejestrUdostepnien(Fs(), DataDirectory(), s.NazwaKrotka, this);
 }
 
 void TDM::UstawHaslo(int32_t identyfikator, const std::string& haslo) {

@@ -1,4 +1,5 @@
 #include "store/tdm.h"
+#include "store/udostepnienia.h"
 
 #include "store/czas_pracy.h"
 #include "store/historia_sluzby.h"
@@ -60,7 +61,9 @@ TDM::TDM(engine::FileSystem& fs, std::string katalogDanych, Dialogi& dialogi,
     OpenAll(Otwieranie::PrzyStarcie);
 }
 
-TDM::~TDM() = default;
+TDM::~TDM() {
+    ZakonczRejestrUdostepnien(this);
+}
 
 void TDM::Prepare(TableComponent& c) {
     PodlaczZasadyWspolne(*this, c);

@@ -6,6 +6,7 @@
 
 #include "compute/staz.h"
 #include "compute/teksty_dat.h"
+#include "store/okresy_przechowywania.h"
 #include "store/pola_rekordu.h"
 #include "store/staz_pracownika.h"
 #include "store/tdm.h"
@@ -177,9 +178,27 @@ std::string NazwaTerminu(RodzajTerminu rodzaj) {
             return "koniec umowy na czas określony";
         case RodzajTerminu::StazEmerytalny:
             return "staż emerytalny";
+        case RodzajTerminu::KoniecPrzechowywania:
+            return "koniec przechowywania akt";
     }
     return {};
 }
+
+namespace {
+
+// Former employees whose files may be destroyed by the end of the period, those already due
+// included: they stay on the list until the person is anonymised.
+void DopiszKoniecPrzechowywania(ZrodlaObliczen& zrodla, engine::Table& pracownicy, DataKal od,
+                                DataKal doDnia, std::vector<Termin>& wynik) {
+    const auto zasady = CzytajZasadyPrzechowywania(zrodla.Tdm().Fs(), zrodla.Tdm().DataDirectory());
+    for (const OkresAktPracownika& o : AktaDoZniszczenia(pracownicy, zasady, od, doDnia))
+        wynik.push_back(
+            {compute::NastepnyDzien(o.koniec), o.pracownik, o.nazwisko,
+             RodzajTerminu::KoniecPrzechowywania,
+             "akta do zniszczenia (zwolniony " + compute::TekstDaty(o.zwolnienie) + ")"});
+}
+
+}  // namespace
 
 std::vector<Termin> TerminyWOkresie(ZrodlaObliczen& zrodla, DataKal od, int32_t dni) {
     const DataKal doDnia = compute::DodajDni(od, dni);
@@ -197,6 +216,7 @@ std::vector<Termin> TerminyWOkresie(ZrodlaObliczen& zrodla, DataKal od, int32_t 
         z.Pracownik(dane, TekstPola(w[nazwisko]) + " " + TekstPola(w[imie]), DataPola(w[dowod]));
     }
     std::vector<Termin> wynik = std::move(z).Wynik();
+    DopiszKoniecPrzechowywania(zrodla, pracownicy, od, doDnia, wynik);
     std::stable_sort(wynik.begin(), wynik.end(), [](const Termin& a, const Termin& b) {
         return a.data != b.data ? a.data < b.data : a.nazwisko < b.nazwisko;
     });

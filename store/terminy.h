@@ -19,6 +19,7 @@ enum class RodzajTerminu {
     DowodOsobisty,           // the identity card expires
     KoniecUmowy,             // a fixed-term contract ends without a record continuing it
     StazEmerytalny,          // an officer's retirement seniority threshold
+    KoniecPrzechowywania,    // a former employee's file is kept no longer (listed once past)
 };
 
 struct Termin {

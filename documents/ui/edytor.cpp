@@ -36,7 +36,9 @@
 #include "documents/ui/linijka.h"
 #include "engine/code_page.h"
 #include "kit/foldery.h"
+#include "kit/run_guarded.h"
 #include "store/tdm1.h"
+#include "store/udostepnienia.h"
 #include "store/zrodla_obliczen.h"
 #include "wspolne/dialogi.h"
 #include "wspolne/zapis_atomowy.h"
@@ -328,6 +330,7 @@ void TFEditor::UstawPlik(const QString& plik) {
 }
 
 void TFEditor::NowyTekst() {
+    m_pracownikDokumentu = 0;
     m_wczytany = Document();
     m_tekst->clear();
     m_tekst->document()->setModified(false);
@@ -365,6 +368,8 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     UstawPlik(nazwa.empty() ? kBezNazwy : QString::fromStdString(nazwa));
     m_pytajONadpisanie = !nazwa.empty();
     m_pytaj = false;
+    m_pracownikDokumentu = pracownik;
+    m_szablonDokumentu = szablon.nazwaZbioru;
     zrodla.Komunikaty().Pokaz(m_dialogi);
     show();
     return true;
@@ -378,6 +383,7 @@ void TFEditor::OtworzTekst(const QString& tekst) {
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {
+    m_pracownikDokumentu = 0;
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly)) {
         m_dialogi.Blad("Nie udało się otworzyć pliku: " + plik.toStdString() + " !!!",
@@ -429,6 +435,11 @@ bool TFEditor::ZapiszDo(const QString& plik) {
     UstawPlik(plik);
     statusBar()->showMessage("Zapisano: " +
                              QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
+    if (m_pracownikDokumentu != 0)
+        kit::RunGuarded(m_dialogi, [&] {
+            store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajDokument, m_szablonDokumentu,
+                                plik.toStdString(), {m_pracownikDokumentu});
+        });
     return true;
 }
 

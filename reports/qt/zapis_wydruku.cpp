@@ -6,6 +6,7 @@
 #include "reports/eksport_xlsx.h"
 #include "reports/plik_qrp.h"
 #include "reports/qt/rysowanie.h"
+#include "store/udostepnienia.h"
 #include "wspolne/zapis_atomowy.h"
 
 namespace mirta::reports::ui {
@@ -39,6 +40,9 @@ void ZapiszWydruk(const Wydruk& w, FormatWydruku format, const std::string& plik
             break;
     }
     zapis.Zatwierdz();
+    if (!w.pracownicy.empty())
+        store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajRaport, w.tytul, plik,
+                            w.pracownicy);
 }
 
 }  // namespace mirta::reports::ui
