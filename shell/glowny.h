@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <map>
 #include <string>
 
@@ -36,6 +37,13 @@ class TFEditor;
 struct DaneTagow;
 struct Document;
 }  // namespace mirta::documents
+
+namespace mirta::akta {
+class AktaOsobowe;
+}
+namespace mirta::akta::ui {
+class StronaAkt;
+}
 
 class QTextEdit;
 
@@ -147,6 +155,10 @@ private:
     void DograjUrlopy();
     // Documents (glowny_dokumenty.cpp).
     void PodlaczDokumenty();
+    // The page "Akta osobowe" and the editor's filing into it.
+    void PodlaczAkta();
+    void UstawAktaSesji();
+    void OdswiezStroneAkt();
     documents::TFEditor& EdytorTekstu();
     void Edytor();
     void SzablonyWydrukow();
@@ -197,6 +209,8 @@ private:
     QWidget* m_obszarStron = nullptr;
     StronyPracownika* m_strony = nullptr;
     documents::TFEditor* m_edytor = nullptr;  // made at first use, kept
+    std::shared_ptr<akta::AktaOsobowe> m_akta;  // of the logged-in session
+    akta::ui::StronaAkt* m_stronaAkt = nullptr;
     QLabel* m_czekanie = nullptr;
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;
@@ -210,6 +224,7 @@ private:
     engine::Subscription m_polecenia1;
     engine::Subscription m_liczbaPracownikow;
     engine::Subscription m_informacjaZbiorcza;  // rebuilds the statement for another employee
+    engine::Subscription m_aktaPracownika;      // the personnel file follows the employee
 };
 
 }  // namespace mirta::shell

@@ -59,6 +59,7 @@ bool TFGlowny::SekwencjaStartowa() {
         m_tdm.Open(m_tdm.TKalendarz);
     });
     PokazPracePrzyStarcie(true);
+    UstawAktaSesji();
 
     // New employees come from the payroll program unless this system keeps the identity data.
     bool aktualizacjaPlacowych = false;

@@ -90,6 +90,8 @@ enum class RodzajStrony {
     // Formatted text rebuilt whenever the page is shown.
     InformacjaZbiorcza,
     Wynagrodzenia,
+    // An empty frame the main window fills with a page of another module.
+    Osadzona,
 };
 
 struct OpisStrony {
@@ -126,6 +128,9 @@ const store::ListaKodow& ListaPola(std::string_view pole, int rok);
 
 // The navigator's ten hints for a record: "Pierwszy urlop" ... "Odśwież dane".
 kit::NavigatorHints PodpowiedziNawigatora(const NazwaRekordu& rekord);
+
+// The page of the personnel file, filled by the main window.
+inline constexpr const char* kStronaAkt = "Akta osobowe";
 
 inline constexpr const char* kBrakRent =
     "Brak danych o rentach/emeryturach/grupach inwalidzkich pracownika !!!";
