@@ -11,11 +11,14 @@
 #include <cstring>
 #include <ctime>
 #include <fstream>
+#include <iterator>
 #include <memory>
+#include <tuple>
 
 #include "engine/engine_error.h"
 #include "engine/paradox_table.h"
 #include "kopia/manifest.h"
+#include "store/czesci_akt.h"
 #include "store/dziennik_zmian.h"
 #include "store/katalog.h"
 #include "wspolne/zapis_atomowy.h"
@@ -307,7 +310,12 @@ std::unique_ptr<engine::Table> AktaOsobowe::Otworz(bool doZapisu) const {
     engine::ParadoxOpenOptions opcje;
     opcje.readOnly = !doZapisu;
     auto t = engine::ParadoxTable::Open(m_fs, sciezka, opcje);
-    if (t->Fields() != store::ZnajdzTabele(kPlikAkt)->PolaPliku())
+    const auto oczekiwane = store::ZnajdzTabele(kPlikAkt)->PolaPliku();
+    bool zgodna = t->Fields().size() == oczekiwane.size();
+    for (size_t i = 0; zgodna && i < oczekiwane.size(); ++i)
+        zgodna =
+            t->Fields()[i].name == oczekiwane[i].name && t->Fields()[i].type == oczekiwane[i].type;
+    if (!zgodna)
         throw BladAkt("Tabela " + std::string(kPlikAkt) + " ma inną budowę niż oczekiwana.");
     return t;
 }
@@ -465,19 +473,17 @@ DokumentAkt AktaOsobowe::Dodaj(int32_t pracownik, const fs::path& plik, const No
 DokumentAkt AktaOsobowe::DodajBajty(int32_t pracownik, std::string_view bajty, RodzajPliku rodzaj,
                                     const NowyDokument& d) {
     WymagajZmiany();
-    return Zapisz(pracownik, bajty, rodzaj, d, 0);
+    return Zapisz(pracownik, bajty, rodzaj, d, nullptr);
 }
 
 DokumentAkt AktaOsobowe::DodajZNumerem(int32_t pracownik, std::string_view bajty,
                                        RodzajPliku rodzaj, const DokumentAkt& opis) {
     WymagajZmiany();
-    DokumentAkt d =
-        Zapisz(pracownik, bajty, rodzaj, {opis.czesc, opis.tytul, opis.dataDokumentu}, opis.numer);
-    return d;
+    return Zapisz(pracownik, bajty, rodzaj, {opis.czesc, opis.tytul, opis.dataDokumentu}, &opis);
 }
 
 DokumentAkt AktaOsobowe::Zapisz(int32_t pracownik, std::string_view bajty, RodzajPliku rodzaj,
-                                const NowyDokument& nowy, int32_t numer) {
+                                const NowyDokument& nowy, const DokumentAkt* pochodzenie) {
     SprawdzCzesc(nowy.czesc);
     if (!ZgodnaZawartosc(rodzaj, bajty.substr(0, 16)))
         throw BladAkt("Zawartość pliku nie odpowiada jego rodzajowi (" +
@@ -495,6 +501,11 @@ DokumentAkt AktaOsobowe::Zapisz(int32_t pracownik, std::string_view bajty, Rodza
     d.rozmiar = bajty.size();
     d.sha256 = Sha256(bajty);
     d.numer = NastepnyNumer(*t, pracownik, d.czesc);
+    const int32_t numer = pochodzenie ? pochodzenie->numer : 0;
+    if (pochodzenie && pochodzenie->dataZlozenia.year > 0)
+        d.dataZlozenia = pochodzenie->dataZlozenia;
+    if (pochodzenie && !pochodzenie->ktoZlozyl.empty())
+        d.ktoZlozyl = CzystyTytul(pochodzenie->ktoZlozyl).substr(0, 10);
     if (numer > 0) {
         for (uint64_t i = 0; i < t->RowCount(); ++i)
             if (Liczba(t->ReadField(i, PPracownik)) == pracownik &&

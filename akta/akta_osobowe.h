@@ -125,8 +125,8 @@ public:
     // deleted, not moved to the recycle folder). Returns the number of documents removed.
     size_t UsunAktaPracownika(int32_t pracownik);
 
-    // Files a document with a given part and number (the hand-over import); BladAkt when the
-    // number is taken.
+    // Files a document with a given part and number (the hand-over import), keeping when and by
+    // whom it was filed; BladAkt when the number is taken. Number 0: the part's next one.
     DokumentAkt DodajZNumerem(int32_t pracownik, std::string_view bajty, RodzajPliku rodzaj,
                               const DokumentAkt& opis);
 
@@ -139,7 +139,7 @@ private:
     void SprawdzCzesc(const std::string& czesc) const;
     void WymagajZmiany() const;
     DokumentAkt Zapisz(int32_t pracownik, std::string_view bajty, RodzajPliku rodzaj,
-                       const NowyDokument& d, int32_t numer);
+                       const NowyDokument& d, const DokumentAkt* pochodzenie);
     void Dziennik(const char* operacja, const DokumentAkt& d, const std::string& pole,
                   const std::string& stara, const std::string& nowa) const;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdio>
 #include <memory>
 #include <set>
 #include <sstream>
@@ -340,13 +341,12 @@ WynikImportu ImportujAkta(AktaOsobowe& akta, const fs::path& archiwum, const Oso
             return x.czesc == d.czesc && x.numer == d.numer;
         });
         const RodzajPliku rodzaj = *RodzajZRozszerzenia(s.nazwy[i]);
+        DokumentAkt opis = d;
         if (zajety) {
-            akta.DodajBajty(osoba.identyfikator, bajty, rodzaj,
-                            {d.czesc, d.tytul, d.dataDokumentu});
+            opis.numer = 0;
             ++w.przenumerowane;
-        } else {
-            akta.DodajZNumerem(osoba.identyfikator, bajty, rodzaj, d);
         }
+        akta.DodajZNumerem(osoba.identyfikator, bajty, rodzaj, opis);
         ++w.dodane;
     });
     return w;

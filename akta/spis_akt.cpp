@@ -1,5 +1,6 @@
 #include "akta/spis_akt.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
@@ -174,22 +175,28 @@ std::string NazwaWPrzekazaniu(const DokumentAkt& d) {
     return d.czesc + "-" + numer + std::filesystem::path(d.nazwaPliku).extension().string();
 }
 
+TabelaAkt TabelaDokumentow(const std::vector<DokumentAkt>& dokumenty) {
+    TabelaAkt t;
+    t.kolumny = {"Część",  "Nr",   "Tytuł",   "Data dokumentu", "Data złożenia",
+                 "Złożył", "Plik", "Rozmiar", "SHA-256"};
+    for (const DokumentAkt& d : dokumenty)
+        t.wiersze.push_back({d.czesc, std::to_string(d.numer), d.tytul, Data(d.dataDokumentu),
+                             Data(d.dataZlozenia), d.ktoZlozyl, "dokumenty/" + NazwaWPrzekazaniu(d),
+                             std::to_string(d.rozmiar), d.sha256});
+    return t;
+}
+
 std::string CsvSpisu(const SpisAkt& spis) {
-    std::string csv = "Część,Nr,Tytuł,Data dokumentu,Data złożenia,Złożył,Plik,Rozmiar,SHA-256\r\n";
-    for (const DokumentAkt& d : spis.dokumenty) {
-        const std::string pola[] = {d.czesc,
-                                    std::to_string(d.numer),
-                                    d.tytul,
-                                    Data(d.dataDokumentu),
-                                    Data(d.dataZlozenia),
-                                    d.ktoZlozyl,
-                                    "dokumenty/" + NazwaWPrzekazaniu(d),
-                                    std::to_string(d.rozmiar),
-                                    d.sha256};
-        for (size_t i = 0; i < std::size(pola); ++i)
+    const TabelaAkt t = TabelaDokumentow(spis.dokumenty);
+    std::string csv;
+    auto wiersz = [&](const std::vector<std::string>& pola) {
+        for (size_t i = 0; i < pola.size(); ++i)
             csv += (i ? "," : "") + PoleCsv(pola[i]);
         csv += "\r\n";
-    }
+    };
+    wiersz(t.kolumny);
+    for (const auto& w : t.wiersze)
+        wiersz(w);
     return csv;
 }
 

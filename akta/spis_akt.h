@@ -24,8 +24,16 @@ SpisAkt ZbierzSpis(const AktaOsobowe& akta, const OsobaAkt& osoba);
 // title, document date, date filed, who filed it, size), "brak dokumentów" for an empty part.
 reports::Wydruk WydrukSpisu(const SpisAkt& spis, const reports::MiaraTekstu& miara);
 
-// As CSV: a header row and a row per document with its file name in the hand-over and its
-// SHA-256, fields separated by commas.
+// The documents as a table (the data-protection tools' report of a person takes it): the
+// column names and a row per document with part, number, title, dates, who filed it, its file
+// name in the hand-over, size and SHA-256.
+struct TabelaAkt {
+    std::vector<std::string> kolumny;
+    std::vector<std::vector<std::string>> wiersze;
+};
+TabelaAkt TabelaDokumentow(const std::vector<DokumentAkt>& dokumenty);
+
+// As CSV: the table's header and rows, fields separated by commas.
 std::string CsvSpisu(const SpisAkt& spis);
 // The file name a document has in the hand-over archive: "A-001.pdf".
 std::string NazwaWPrzekazaniu(const DokumentAkt& d);

@@ -54,7 +54,7 @@ SesjaAkt Zaloguj(Invocation& call) {
 }
 
 std::optional<akta::OsobaAkt> Osoba(SesjaAkt& s, int32_t id) {
-    auto osoba = akta::ZnajdzOsobe((*s.sesja->tdm->TPracownicy)->GetTable(), id);
+    auto osoba = akta::ZnajdzOsobe(s.sesja->tdm->TPracownicy->GetTable(), id);
     if (!osoba)
         s.sesja->dialogi.Blad("Nie ma pracownika o identyfikatorze " + std::to_string(id) + " !!!",
                               store::kTytulBledu);

@@ -1,4 +1,5 @@
 #include "store/katalog.h"
+#include "store/czesci_akt.h"
 
 #include <algorithm>
 #include <cctype>

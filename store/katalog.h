@@ -104,14 +104,6 @@ const OpisTabeli* ZnajdzTabele(std::string_view plik);
 // By component name, e.g. ("TDM", "TPracownicy"); module may be empty to match any.
 const OpisTabeli* ZnajdzKomponent(std::string_view modul, std::string_view komponent);
 
-// The parts of the personnel file, CzesciAkt.DB's rows in a new data directory: A before
-// employment, B its course, C its end, D penalties, E sobriety and drug checks.
-struct CzescAktDomyslna {
-    std::string_view czesc;
-    std::string_view nazwa;
-};
-std::span<const CzescAktDomyslna> DomyslneCzesciAkt();
-
 // Per-year leave files, from 2006 on; earlier years stay in UrlNalez.db and Urlopy.db. Readers
 // of every year look for year files up to kOstatniRokPlikowUrlopow.
 inline constexpr int kPierwszyRokPlikowUrlopow = 2006;

@@ -7,6 +7,7 @@
 #include "engine/engine_error.h"
 #include "engine/paradox_table.h"
 #include "store/katalog.h"
+#include "store/czesci_akt.h"
 
 namespace mirta::store {
 namespace {

@@ -1,6 +1,7 @@
 // The viewer of a filed document and the dialog of a document's part, title and date.
 #include <QBuffer>
 #include <QComboBox>
+#include <QEventLoop>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QImage>
@@ -18,7 +19,9 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStackedWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "akta/ui/okna_akt.h"
 #include "kit/przyciski_okna.h"
@@ -81,6 +84,7 @@ TFDokumentAkt::TFDokumentAkt(const std::vector<CzescAkt>& czesci, const NowyDoku
     const kit::PrzyciskiOkna p =
         kit::ZrobPrzyciskiOkna(*this, QStyle::SP_DialogOkButton, "&Zapisz", "ButtonZapisz");
     uklad->addLayout(p.uklad);
+    connect(p.potwierdz, &QPushButton::clicked, this, &TFDokumentAkt::accept);
     new QShortcut(QKeySequence::Save, this, [this] { accept(); });
     m_czesc->setFocus();
 }
@@ -127,7 +131,7 @@ TFPrzegladarkaDokumentu::TFPrzegladarkaDokumentu(store::Dialogi& dialogi, QWidge
     wiecej->setObjectName("powieksz");
     wiecej->setShortcut(QKeySequence::ZoomIn);
     wiecej->setToolTip("Powiększ (Ctrl++)");
-    auto* naturalny = new QPushButton("&100%");
+    auto* naturalny = new QPushButton("new QPushButton(" & 100 % ")Naturalny rozmiar");
     naturalny->setObjectName("naturalny");
     m_strony = new QLabel;
     m_strony->setObjectName("strony");
@@ -200,6 +204,12 @@ bool TFPrzegladarkaDokumentu::Pokaz(const DokumentAkt& d, const std::string& baj
         m_bufor->setData(dane);
         m_bufor->open(QIODevice::ReadOnly);
         m_dokumentPdf->load(m_bufor);
+        if (m_dokumentPdf->status() == QPdfDocument::Status::Loading) {
+            QEventLoop petla;
+            connect(m_dokumentPdf, &QPdfDocument::statusChanged, &petla, &QEventLoop::quit);
+            QTimer::singleShot(5000, &petla, &QEventLoop::quit);
+            petla.exec();
+        }
         if (m_dokumentPdf->status() == QPdfDocument::Status::Ready &&
             m_dokumentPdf->pageCount() > 0) {
             m_jestPdf = true;
@@ -215,8 +225,6 @@ bool TFPrzegladarkaDokumentu::Pokaz(const DokumentAkt& d, const std::string& baj
         b.open(QIODevice::ReadOnly);
         QImageReader czytnik(&b);
         czytnik.setAutoTransform(true);
-        // A scan is large, but not this large: a hostile header must not exhaust memory.
-        czytnik.setAllocationLimit(512);
         *m_obrazZrodlowy = czytnik.read();
         if (!m_obrazZrodlowy->isNull()) {
             m_widoki->setCurrentWidget(m_obszar);

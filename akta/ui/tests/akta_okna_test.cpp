@@ -87,7 +87,7 @@ struct Akta {
                                              baza.tdm->Sesja());
         const auto id =
             static_cast<int32_t>((*baza.tdm->TPracownicy).Field("Identyfikator").AsInteger());
-        osoba = *mirta::akta::ZnajdzOsobe((*baza.tdm->TPracownicy)->GetTable(), id);
+        osoba = *mirta::akta::ZnajdzOsobe(baza.tdm->TPracownicy->GetTable(), id);
     }
     QString Plik(const QString& nazwa) const { return pliki.filePath(nazwa); }
 };
