@@ -120,8 +120,10 @@ public:
             uklad.Dodaj(p);
         }
         if (ile == 0) {
+            Czcionka kursywa = kZwykla;
+            kursywa.kursywa = true;
             Pasmo p = PasmoTekstu(m_miara, X(1), Szer(1), "brak dokumentów",
-                                  Czcionka{9, false, "", true}, 3);
+                                  kursywa, 3);
             p.wysokosc += 2;
             uklad.Dodaj(p);
         }

@@ -272,9 +272,9 @@ TEST_F(Akta, HandOverCarriesTheSameDocumentsNumbersAndDigests) {
     zrodlo.Dodaj(7, Plik("b.png", Png("b")), {"A", "Zdjęcie, \"legitymacyjne\"", {}});
     zrodlo.Dodaj(7, Plik("c.pdf", Pdf("c")), {"B", "Umowa", {2019, 6, 1}});
     zrodlo.Dodaj(7, Plik("d.pdf", Pdf("d")), {"E", "Badanie trzeźwości", {}});
-    AktaOsobowe admin(engine::FileSystem::Real(), m_dane, m_admin);
-    admin.Usun(zrodlo.Dokumenty(7)[3].identyfikator);  // E 1 goes: numbers keep their gap
     zrodlo.Dodaj(7, Plik("e.pdf", Pdf("e")), {"E", "Badanie ponowne", {}});
+    AktaOsobowe admin(engine::FileSystem::Real(), m_dane, m_admin);
+    admin.Usun(zrodlo.Dokumenty(7)[3].identyfikator);  // E 1 goes: E 2 keeps its number
 
     const fs::path zip = m_dir / "przekazanie.zip";
     SpisAkt spis = ZbierzSpis(zrodlo, kKowalski);
@@ -409,8 +409,9 @@ TEST_F(Akta, ThePartsDictionaryHasItsDefaultsInNewAndOlderDirectories) {
         EXPECT_NE(czesci[4].nazwa.find("trzeźwości"), std::string::npos);
     }
     // pxlib reads the table we made.
-    if (Polecenie("which pxview") == 0)
+    if (Polecenie("which pxview") == 0) {
         EXPECT_EQ(Polecenie("pxview " + (stara / "CzesciAkt.DB").string()), 0);
+    }
 }
 
 TEST_F(Akta, RemovingAPersonsFileTakesItsFilesAndRowsOnly) {
