@@ -131,7 +131,7 @@ TFPrzegladarkaDokumentu::TFPrzegladarkaDokumentu(store::Dialogi& dialogi, QWidge
     wiecej->setObjectName("powieksz");
     wiecej->setShortcut(QKeySequence::ZoomIn);
     wiecej->setToolTip("Powiększ (Ctrl++)");
-    auto* naturalny = new QPushButton("new QPushButton(" & 100 % ")Naturalny rozmiar");
+    auto* naturalny = new QPushButton("&Naturalny rozmiar");
     naturalny->setObjectName("naturalny");
     m_strony = new QLabel;
     m_strony->setObjectName("strony");

@@ -18,11 +18,15 @@
 #include "akta/ui/okna_akt.h"
 #include "documents/dokument_pracownika.h"
 #include "documents/ui/edytor.h"
+#include "engine/file_system.h"
 #include "kit/zrzuty.h"
 #include "reports/qt/miara_qt.h"
 #include "reports/ui/podglad.h"
-#include "store/ui/tests/demo_okien.h"
+#include "store/tdm.h"
+#include "store/tdm1.h"
 #include "store/zrodla_obliczen.h"
+#include "tools/demo.h"
+#include "wspolne/testing/dialogi_skryptowe.h"
 
 using mirta::akta::AktaOsobowe;
 using mirta::akta::NowyDokument;
@@ -30,12 +34,63 @@ using mirta::akta::OsobaAkt;
 using mirta::akta::ui::StronaAkt;
 using mirta::akta::ui::TFPrzegladarkaDokumentu;
 using mirta::store::Odpowiedz;
-using mirta::store::ui::testing::DemoOkien;
-using mirta::store::ui::testing::Znajdz;
-using mirta::store::ui::testing::Zrzut;
 using Rodzaj = mirta::store::testing::DialogiSkryptowe::Rodzaj;
 
 namespace {
+
+// A small demo unit, made once per run and copied for every test; logged in as `uzytkownik`.
+class DemoOkien {
+public:
+    DemoOkien() {
+        static QTemporaryDir wzor;
+        static bool gotowy = false;
+        if (!gotowy) {
+            mirta::tools::OpcjeDemo opcje;
+            opcje.pracownicy = 8;
+            opcje.lata = 1;
+            mirta::tools::UtworzDemo(mirta::engine::FileSystem::Real(), wzor.path().toStdString(),
+                                     opcje);
+            gotowy = true;
+        }
+        const QDir zrodlo(wzor.path());
+        for (const QString& plik : zrodlo.entryList(QDir::Files))
+            QFile::copy(zrodlo.filePath(plik), QDir(m_katalog.path()).filePath(plik));
+        tdm = std::make_unique<mirta::store::TDM>(mirta::engine::FileSystem::Real(), Katalog(),
+                                                  dialogi, mirta::engine::CivilDate{2026, 12, 10});
+        tdm->UstawIteracjeHasel(1000);
+        tdm1 = std::make_unique<mirta::store::TDM1>(*tdm);
+    }
+    bool ZalogujIOtworzTabele(const std::string& nazwa, const std::string& haslo) {
+        const mirta::store::DaneStartowe d{{2026, 12, 10}, nazwa, haslo};
+        const bool ok = tdm->FunkcjaStartowa(&d) && tdm->Sesja().Zalogowany();
+        tdm->OpenAll(mirta::store::Otwieranie::PoZalogowaniu);
+        tdm1->OpenAll(mirta::store::Otwieranie::PoZalogowaniu);
+        return ok;
+    }
+    std::string Katalog() const { return m_katalog.path().toStdString(); }
+    QString Plik(const QString& nazwa) const { return QDir(m_katalog.path()).filePath(nazwa); }
+    std::string OstatniKomunikat() const {
+        return dialogi.komunikaty.empty() ? std::string() : dialogi.komunikaty.back().tekst;
+    }
+
+    QTemporaryDir m_katalog;
+    mirta::store::testing::DialogiSkryptowe dialogi;
+    std::unique_ptr<mirta::store::TDM> tdm;
+    std::unique_ptr<mirta::store::TDM1> tdm1;
+};
+
+void Zrzut(QWidget& okno, const QString& nazwa) {
+    QVERIFY(!okno.grab().isNull());
+    mirta::kit::ZapiszZrzut(okno, nazwa);
+}
+
+template <typename T = QWidget>
+T* Znajdz(QWidget& okno, const QString& nazwa) {
+    T* w = okno.findChild<T*>(nazwa);
+    if (!w)
+        qFatal("Brak kontrolki %s", qPrintable(nazwa));
+    return w;
+}
 
 // A two-page scanned-looking PDF written by Qt.
 QString ZrobPdf(const QString& plik) {
@@ -81,6 +136,7 @@ struct Akta {
     QTemporaryDir pliki;
 
     explicit Akta(const std::string& uzytkownik = "ADMIN", const std::string& haslo = "") {
+        // The window tests' users: ADMIN (empty password), PODGLAD/podglad to browse only.
         if (!baza.ZalogujIOtworzTabele(uzytkownik, haslo))
             qFatal("logowanie");
         akta = std::make_unique<AktaOsobowe>(mirta::engine::FileSystem::Real(), baza.Katalog(),
