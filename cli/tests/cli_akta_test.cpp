@@ -50,7 +50,7 @@ TEST_F(CliAkta, DodajeNumerujeSprawdzaIPrzekazujeDoInnegoKatalogu) {
     Wynik w =
         Admin("akta dodaj 1 B " + Plik("umowa.pdf") + " --tytul 'Umowa o pracę' --data 2019-06-01");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_EQ(w.wyjscie.rfind("B\t1\tUmowa o pracę\t", 0), 0u) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("B\t1\tUmowa o pracę\t"), std::string::npos) << w.wyjscie;
     ASSERT_EQ(Admin("akta dodaj 1 A " + Plik("skan.png")).kod, 0);
 
     // The same file again: a question nobody answers stops it, --tak files it.
@@ -59,7 +59,7 @@ TEST_F(CliAkta, DodajeNumerujeSprawdzaIPrzekazujeDoInnegoKatalogu) {
     EXPECT_NE(w.wyjscie.find("Ten sam plik jest już w aktach (część B, nr 1"), std::string::npos);
     w = Admin("akta dodaj 1 B " + Plik("umowa.pdf") + " --tak --tytul Duplikat");
     EXPECT_EQ(w.kod, 0) << w.wyjscie;
-    EXPECT_EQ(w.wyjscie.rfind("B\t2\tDuplikat", 0), 0u) << w.wyjscie;
+    EXPECT_NE(w.wyjscie.find("B\t2\tDuplikat"), std::string::npos) << w.wyjscie;
 
     w = Admin("akta lista 1");
     ASSERT_EQ(w.kod, 0) << w.wyjscie;
