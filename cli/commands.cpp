@@ -362,6 +362,53 @@ const Command kCommands[] = {
              "Hasla.DB. Kod wyjścia: 0 wszystko sprawne, 1 naprawiono (albo do naprawy),\n"
              "2 jest coś, czego nie można naprawić.",
      .run = RunNapraw},
+    {.name = "akta lista",
+     .operands = "ID",
+     .summary = "wypisuje dokumenty akt osobowych pracownika według części i numerów",
+     .minOperands = 1,
+     .maxOperands = 1,
+     .logsIn = true,
+     .help = "Wiersz: część, numer, tytuł, data dokumentu, data złożenia, kto złożył, rozmiar,\n"
+             "SHA-256, plik w katalogu danych (tabulatory).",
+     .run = RunAktaLista},
+    {.name = "akta dodaj",
+     .operands = "ID CZESC PLIK",
+     .summary = "kopiuje dokument do akt osobowych pracownika, z kolejnym numerem w części",
+     .options = {{"--tytul", "T", "tytuł dokumentu (domyślnie nazwa pliku)"},
+                 {"--data", "D", "data dokumentu RRRR-MM-DD"}},
+     .minOperands = 3,
+     .maxOperands = 3,
+     .logsIn = true,
+     .help = "CZESC: A, B, C, D albo E (słownik części akt). PLIK: PDF, JPEG, PNG, TIFF, ODT, "
+             "DOCX\nalbo RTF. Ten sam plik już obecny w aktach dodaje po pytaniu (--tak). "
+             "Wymaga prawa\ndo zmiany danych.",
+     .run = RunAktaDodaj},
+    {.name = "akta eksport",
+     .operands = "ID PLIK.zip",
+     .summary = "zapisuje całe akta osobowe pracownika do archiwum przekazania",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "Archiwum zawiera spis dokumentów (PDF i CSV), każdy dokument i listę sum "
+             "SHA-256;\nplik zmieniony albo brakujący zatrzymuje eksport. Istniejący PLIK "
+             "zastępuje po pytaniu.",
+     .run = RunAktaEksport},
+    {.name = "akta import",
+     .operands = "PLIK.zip ID",
+     .summary = "dołącza akta z archiwum przekazania do akt tej samej osoby",
+     .minOperands = 2,
+     .maxOperands = 2,
+     .logsIn = true,
+     .help = "Osoba musi się zgadzać (PESEL, a bez niego nazwisko, imię i data urodzenia). "
+             "Każdy plik\njest sprawdzany z sumą SHA-256 przed zapisem; dokumenty już obecne "
+             "są pomijane.",
+     .run = RunAktaImport},
+    {.name = "akta sprawdz",
+     .summary = "sprawdza, czy każdy plik akt osobowych jest na miejscu i ma swoją sumę SHA-256",
+     .logsIn = true,
+     .help = "Wiersz niezgodności: identyfikator, część, numer, tytuł, opis (tabulatory). Kod "
+             "wyjścia:\n0 wszystko zgodne, 1 są niezgodności.",
+     .run = RunAktaSprawdz},
 };
 
 }  // namespace

@@ -45,6 +45,11 @@ int RunRodoDoUsuniecia(Invocation& call);
 int RunRodoAnonimizuj(Invocation& call);
 int RunSprawdz(Invocation& call);
 int RunNapraw(Invocation& call);
+int RunAktaLista(Invocation& call);
+int RunAktaDodaj(Invocation& call);
+int RunAktaEksport(Invocation& call);
+int RunAktaImport(Invocation& call);
+int RunAktaSprawdz(Invocation& call);
 // The options of mirta placowe: the window's two choices and the filter.
 const std::vector<Option>& OpcjePlacowe();
 // The options of mirta raport: output, period, definitions and the filter.

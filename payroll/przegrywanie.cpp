@@ -1,5 +1,6 @@
 #include "payroll/przegrywanie.h"
 
+#include <algorithm>
 #include <exception>
 #include <memory>
 #include <stdexcept>

@@ -5,7 +5,8 @@ PACKAGES="build-essential cmake ninja-build ccache clang lld libclang-rt-14-dev 
   libgtest-dev libgmock-dev libbenchmark-dev pxlib-dev libssl-dev \
   qt6-base-dev qt6-translations-l10n fonts-dejavu-core xvfb xauth unrtf python3-dbf \
   libssh-dev libzip-dev libdeflate-dev openssh-server openssh-client unzip libcrypt-dev \
-  libxlsxwriter-dev python3-openpyxl poppler-utils libreoffice-writer-nogui"
+  libxlsxwriter-dev python3-openpyxl poppler-utils libreoffice-writer-nogui qt6-pdf-dev \
+  qt6-image-formats-plugins"
 missing=""
 for p in $PACKAGES; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing="$missing $p"

@@ -77,6 +77,7 @@ TFGlowny::TFGlowny(store::TDM& tdm, store::TDM1& tdm1, store::Dialogi& dialogi, 
     connect(m_strony, &StronyPracownika::urlopyNalezne, this, &TFGlowny::UrlopyNalezne);
     m_strony->UdostepnijUrlopyNalezne(true);
     PodlaczDokumenty();
+    PodlaczAkta();
     ZbudujPanelGorny(uklad);
     ZbudujListe();
     m_podzial = new QSplitter(Qt::Vertical);

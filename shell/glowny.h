@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <map>
 #include <string>
 
@@ -38,6 +39,13 @@ class TFEditor;
 struct DaneTagow;
 struct Document;
 }  // namespace mirta::documents
+
+namespace mirta::akta {
+class AktaOsobowe;
+}
+namespace mirta::akta::ui {
+class StronaAkt;
+}
 
 class QTextEdit;
 
@@ -162,6 +170,10 @@ private:
     void DograjUrlopy();
     // Documents (glowny_dokumenty.cpp).
     void PodlaczDokumenty();
+    // The page "Akta osobowe" and the editor's filing into it.
+    void PodlaczAkta();
+    void UstawAktaSesji();
+    void OdswiezStroneAkt();
     documents::TFEditor& EdytorTekstu();
     void Edytor();
     void SzablonyWydrukow();
@@ -215,6 +227,8 @@ private:
     QWidget* m_obszarStron = nullptr;
     StronyPracownika* m_strony = nullptr;
     documents::TFEditor* m_edytor = nullptr;  // made at first use, kept
+    std::shared_ptr<akta::AktaOsobowe> m_akta;  // of the logged-in session
+    akta::ui::StronaAkt* m_stronaAkt = nullptr;
     QLabel* m_czekanie = nullptr;
     QLabel* m_panelData = nullptr;
     QLabel* m_panelDzis = nullptr;
@@ -229,6 +243,7 @@ private:
     engine::Subscription m_polecenia1;
     engine::Subscription m_liczbaPracownikow;
     engine::Subscription m_informacjaZbiorcza;  // rebuilds the statement for another employee
+    engine::Subscription m_aktaPracownika;      // the personnel file follows the employee
 };
 
 }  // namespace mirta::shell

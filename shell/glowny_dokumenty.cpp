@@ -5,6 +5,7 @@
 #include <QPrinter>
 #include <QTextEdit>
 
+#include "akta/ui/okna_akt.h"
 #include "documents/dane_tagow.h"
 #include "documents/informacja_zbiorcza.h"
 #include "documents/strona_wynagrodzen.h"
@@ -48,6 +49,8 @@ documents::TFEditor& TFGlowny::EdytorTekstu() {
         m_edytor->setWindowFlag(Qt::Window);
         m_edytor->setWindowModality(Qt::ApplicationModal);
         reports::ui::PodlaczWydrukInny(*m_edytor, m_wydrukKadrowy, m_dialogi);
+        akta::ui::PodlaczZapisWAktach(
+            *m_edytor, [this] { return m_akta.get(); }, m_dialogi);
     }
     return *m_edytor;
 }

@@ -84,6 +84,7 @@ bool TFGlowny::SekwencjaStartowa() {
             m_dialogi.Ostrzezenie(tekst, "Kontrola danych.");
     }
     PokazPracePrzyStarcie(true);
+    UstawAktaSesji();
 
     // New employees come from the payroll program unless this system keeps the identity data.
     bool aktualizacjaPlacowych = false;

@@ -12,6 +12,7 @@ using store::kBrakRent;
 using store::KolejnoscStrazy;
 using store::KolumnaDodatkowa;
 using store::kPytanieOPodpowiedz;
+using store::kStronaAkt;
 using store::kTytulPodpowiedzi;
 using store::ListaPola;
 using store::NazwaRekordu;

@@ -175,6 +175,12 @@ void BudowniczyStron::Zbuduj() {
             case RodzajStrony::Wynagrodzenia:
                 widget = ZbudujTekst(s);
                 break;
+            case RodzajStrony::Osadzona: {
+                widget = new QWidget;
+                auto* l = new QVBoxLayout(widget);
+                l->setContentsMargins(0, 0, 0, 0);
+                break;
+            }
             case RodzajStrony::Pola: {
                 widget = new QWidget;
                 auto* l = new QHBoxLayout(widget);

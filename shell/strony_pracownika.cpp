@@ -218,6 +218,11 @@ void StronyPracownika::Pokazana(Karta& s) {
         emit wynagrodzeniaDoPrzebudowy();
         return;
     }
+    if (s.opis->rodzaj == RodzajStrony::Osadzona) {
+        emit stronaOsadzonaPokazana(QString::fromUtf8(s.opis->tytul.data(),
+                                                      static_cast<int>(s.opis->tytul.size())));
+        return;
+    }
     for (Tabela* t : s.tabele) {
         if (JestUrlopow(t->opis->komponent) && !OtworzUrlopy())
             continue;

@@ -102,6 +102,8 @@ signals:
     // The page became visible or its view was toggled: rebuild its text.
     void informacjaZbiorczaDoPrzebudowy();
     void wynagrodzeniaDoPrzebudowy();
+    // A page of another module (RodzajStrony::Osadzona) became visible.
+    void stronaOsadzonaPokazana(const QString& tytul);
     // A "..." button: open dictionary window `okno` in picking mode `numer`.
     void wyborZeSlownika(const QString& okno, int numer);
     // "Urlopy należne" pressed.

@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <map>
+#include <set>
 
+#include "akta/akta_osobowe.h"
 #include "compute/teksty.h"
 #include "compute/urlop.h"
 #include "compute/zakres_lat.h"
@@ -335,6 +337,21 @@ std::vector<Usterka> KontrolaPrzedGenerowaniem(store::TDM& tdm, store::TDM1& tdm
         PobierzDaneRodzaju(k);
     }
 
+    // The personnel files of the employees listed: every file there with its size (the digests
+    // are for `mirta akta sprawdz`, too slow to run before every package).
+    {
+        std::set<int32_t> ktorzy;
+        for (const PracownikSPD& p : wybrani)
+            ktorzy.insert(p.identyfikator);
+        const akta::AktaOsobowe akta(tdm.Fs(), tdm.DataDirectory(), tdm.Sesja());
+        for (const akta::Niezgodnosc& n : akta.Sprawdz(0, false))
+            if (ktorzy.count(n.dokument.pracownik))
+                usterki.push_back({n.dokument.pracownik, {}, RodzajUsterki::PlikAktOsobowych,
+                                   n.dokument.czesc + "/" + std::to_string(n.dokument.numer) +
+                                       " „" + n.dokument.tytul + "”: " + n.opis,
+                                   {}, akta::kPlikAkt});
+    }
+
     // The employee list's order; findings about no one last.
     std::map<int32_t, size_t> kolejnosc;
     std::map<int32_t, std::string> nazwiska;
@@ -378,6 +395,8 @@ std::string NazwaUsterki(RodzajUsterki rodzaj) {
             return "urlop bez liczby dni";
         case RodzajUsterki::BladDanych:
             return "błąd danych";
+        case RodzajUsterki::PlikAktOsobowych:
+            return "niezgodny plik akt osobowych";
     }
     return {};
 }

@@ -23,6 +23,7 @@ enum class RodzajUsterki {
     BrakStatusuCywilnego,    // a civil employee without a status
     UrlopBezLiczbyDni,       // a leave row whose days cannot be counted
     BladDanych,              // the extraction itself stopped (a missing payroll file ...)
+    PlikAktOsobowych,        // a document of the personnel file is missing or of another size
 };
 
 struct Usterka {

@@ -1,4 +1,5 @@
 #include "store/katalog.h"
+#include "store/czesci_akt.h"
 
 #include <algorithm>
 #include <cctype>
@@ -168,6 +169,18 @@ const OpisTabeli* ZnajdzKomponent(std::string_view modul, std::string_view kompo
         if (opis.komponent == komponent && (modul.empty() || opis.modul == modul))
             return &opis;
     return nullptr;
+}
+
+std::span<const CzescAktDomyslna> DomyslneCzesciAkt() {
+    static constexpr CzescAktDomyslna kCzesci[] = {
+        {"A", "Dokumenty związane z ubieganiem się o zatrudnienie"},
+        {"B", "Dokumenty dotyczące nawiązania stosunku pracy i przebiegu zatrudnienia"},
+        {"C", "Dokumenty związane z ustaniem zatrudnienia"},
+        {"D", "Dokumenty związane z ukaraniem karą porządkową"},
+        {"E", "Dokumenty związane z kontrolą trzeźwości i kontrolą na obecność środków "
+              "działających podobnie do alkoholu"},
+    };
+    return kCzesci;
 }
 
 std::string PlikUrlopowNaleznych(int rok) {

@@ -471,6 +471,13 @@ constexpr OpisPola kSlWyroznien[] = {Tekst("NazwaWyroznienia", 100), Tekst("KodW
                                      AutoInc("Identyfikator")};
 constexpr OpisPola kSlStatPracCyw[] = {Tekst("NazwaStatPracCywilnego", 100),
                                        AutoInc("Identyfikator")};
+// The personnel file: a row per document kept under AKTA/<employee>/, and its parts.
+constexpr OpisPola kAktaOsobowe[] = {
+    AutoInc("Identyfikator"),  Int32("IdentyfikatorPracownika"), Tekst("Czesc", 1),
+    Int32("Numer"),            Tekst("Tytul", 120),              Data("DataDokumentu"),
+    Data("DataZlozenia"),      Tekst("KtoZlozyl", 10),           Tekst("NazwaPliku", 40),
+    Liczba("Rozmiar"),         Tekst("Sha256", 64)};
+constexpr OpisPola kCzesciAkt[] = {Tekst("Czesc", 1), Tekst("NazwaCzesci", 120)};
 constexpr OpisPola kPowodZdKadr[] = {Tekst("Powod", 100), AutoInc("Identyfikator")};
 constexpr OpisPola kRodzZdKadrowego[] = {Tekst("NazwaZdarzeniaKadrowego", 100),
                                          AutoInc("Identyfikator")};
@@ -1436,6 +1443,20 @@ const OpisTabeli kTabele[] = {
      .otwieranie = O::PrzezWlasciciela,
      .pola = kKart,
      .bajtJezyka = kJezykLatin2},
+
+    // The personnel file, our own tables; older data directories get them on first use.
+    {.plik = "AktaOsobowe.DB",
+     .komponent = "TAktaOsobowe",
+     .porzadek = "IdentyfikatorPracownika;Czesc;Numer",
+     .polaKlucza = 1,
+     .otwieranie = O::PrzezWlasciciela,
+     .pola = kAktaOsobowe},
+    {.plik = "CzesciAkt.DB",
+     .komponent = "TSlowCzesciAkt",
+     .porzadek = "Czesc",
+     .polaKlucza = 1,
+     .otwieranie = O::PrzezWlasciciela,
+     .pola = kCzesciAkt},
 
     // The payroll export's own files.
     {.plik = "MIRTA.DBF",

@@ -7,6 +7,7 @@
 #include "engine/engine_error.h"
 #include "engine/paradox_table.h"
 #include "store/katalog.h"
+#include "store/czesci_akt.h"
 
 namespace mirta::store {
 namespace {
@@ -88,6 +89,9 @@ void WypelnijSlowniki(const std::string& plik, const OpisTabeli& opis, Table& ta
         // 3 and 4 are the children.
         for (std::string_view nazwa : {"Żona", "Mąż", "Syn", "Córka"})
             tabela.Insert(Wiersz(opis, {{"NazwaPokrewienstwa", T(nazwa)}}));
+    } else if (plik == "CzesciAkt.DB") {
+        for (const auto& c : DomyslneCzesciAkt())
+            tabela.Insert(Wiersz(opis, {{"Czesc", T(c.czesc)}, {"NazwaCzesci", T(c.nazwa)}}));
     } else if (plik == "Hasla.DB") {
         tabela.Insert(Wiersz(opis, {{"NazwaKrotka", T("ADMIN")},
                                     {"NazwaPelna", T("Administrator systemu")},

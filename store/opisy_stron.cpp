@@ -586,6 +586,7 @@ constexpr OpisStrony kStrony[] = {
     {.tytul = "Badania lekarskie", .rodzic = kInne, .tabele = kTabBadania, .pierwsza = true},
     {.tytul = "Dodatkowe zatrudnienie", .rodzic = kInne, .tabele = kTabDodatkoweZatrudnienie},
     {.tytul = "Renta / emerytura / grupainwalidzka", .rodzic = kInne, .tabele = kTabRenta},
+    {.tytul = kStronaAkt, .rodzaj = RodzajStrony::Osadzona},
 };
 
 constexpr std::string_view kStraz[] = {

@@ -92,6 +92,8 @@ enum class RodzajStrony {
     // Formatted text rebuilt whenever the page is shown.
     InformacjaZbiorcza,
     Wynagrodzenia,
+    // An empty frame the main window fills with a page of another module.
+    Osadzona,
 };
 
 struct OpisStrony {
@@ -125,6 +127,9 @@ std::span<const std::string_view> PolaPlacowe();
 // The code list of a coded field (the field's name names the list). The harmfulness groups
 // take the texts of the processing year `rok`.
 const ListaKodow& ListaPola(std::string_view pole, int rok);
+
+// The page of the personnel file, filled by the main window.
+inline constexpr const char* kStronaAkt = "Akta osobowe";
 
 inline constexpr const char* kBrakRent =
     "Brak danych o rentach/emeryturach/grupach inwalidzkich pracownika !!!";

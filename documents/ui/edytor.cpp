@@ -173,6 +173,13 @@ void TFEditor::ZbudujMenu() {
     zapisz->setObjectName("Zapisz");
     plik->addAction(zapisz);
     plik->addAction(Akcja("Zapisz jako.", "", &TFEditor::ZapiszJako));
+    m_wAktach = plik->addAction("Zapisz w &aktach osobowych...");
+    m_wAktach->setObjectName("ZapiszWAktach");
+    m_wAktach->setEnabled(false);
+    connect(m_wAktach, &QAction::triggered, this, [this] {
+        if (m_zapisWAktach && m_tryb == Tryb::Szablon && m_pracownikSzablonu != 0)
+            m_zapisWAktach(BiezacyDokument(), m_pracownikSzablonu, m_nazwaSzablonu);
+    });
     plik->addSeparator();
     plik->addAction(zKlawiszem(Akcja("&Drukuj", "", &TFEditor::DrukujPlik), QKeySequence::Print));
     plik->addAction(Akcja("Podgląd wydruku.", "", &TFEditor::PodgladWydruku));
@@ -214,6 +221,17 @@ void TFEditor::UstawWydrukInny(WydrukInny wydruk) {
     m_wydrukInny = std::move(wydruk);
     for (QAction* a : m_menuInny->actions())
         a->setEnabled(static_cast<bool>(m_wydrukInny));
+}
+
+void TFEditor::UstawZapisWAktach(ZapisWAktach zapis) {
+    m_zapisWAktach = std::move(zapis);
+    OdswiezZapisWAktach();
+}
+
+void TFEditor::OdswiezZapisWAktach() {
+    if (m_wAktach)
+        m_wAktach->setEnabled(m_zapisWAktach && m_tryb == Tryb::Szablon &&
+                              m_pracownikSzablonu != 0);
 }
 
 Document TFEditor::BiezacyDokument() const {
@@ -331,6 +349,8 @@ void TFEditor::UstawPlik(const QString& plik) {
 
 void TFEditor::NowyTekst() {
     m_pracownikDokumentu = 0;
+    m_pracownikSzablonu = 0;
+    OdswiezZapisWAktach();
     m_wczytany = Document();
     m_tekst->clear();
     m_tekst->document()->setModified(false);
@@ -341,6 +361,8 @@ void TFEditor::NowyTekst() {
 
 void TFEditor::Otworz(Tryb tryb) {
     m_tryb = tryb;
+    m_pracownikSzablonu = 0;
+    OdswiezZapisWAktach();
     m_pytaj = true;
     NowyTekst();
     show();
@@ -359,6 +381,9 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
         return false;
     }
     m_tryb = Tryb::Szablon;
+    m_pracownikSzablonu = pracownik;
+    m_nazwaSzablonu = QString::fromStdString(szablon.nazwaWydruku);
+    OdswiezZapisWAktach();
     TagiPracownika tagi(zrodla, pracownik, wybrane);
     WypelnijDokument(d, tagi);
     m_wczytany = d;
@@ -384,6 +409,9 @@ void TFEditor::OtworzTekst(const QString& tekst) {
 
 bool TFEditor::Wczytaj(const QString& plik) {
     m_pracownikDokumentu = 0;
+    // A file loaded is no longer the produced document.
+    m_pracownikSzablonu = 0;
+    OdswiezZapisWAktach();
     QFile f(plik);
     if (!f.open(QIODevice::ReadOnly)) {
         m_dialogi.Blad("Nie udało się otworzyć pliku: " + plik.toStdString() + " !!!",

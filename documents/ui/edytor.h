@@ -67,6 +67,12 @@ public:
     using WydrukInny = std::function<void(const Document& dokument, int kopie, bool portret,
                                           const QString& tytul)>;
     void UstawWydrukInny(WydrukInny wydruk);
+    // "Zapisz w aktach osobowych": a document produced from a template (mode 2) handed on with
+    // its employee and the template's name. The item stays disabled until this is set and for
+    // any other text.
+    using ZapisWAktach = std::function<void(const Document& dokument, int32_t pracownik,
+                                            const QString& nazwaSzablonu)>;
+    void UstawZapisWAktach(ZapisWAktach zapis);
     // The text as it stands, as a document of our model.
     Document BiezacyDokument() const;
 
@@ -136,6 +142,11 @@ private:
     Wybor m_wybor;
     WydrukInny m_wydrukInny;
     QMenu* m_menuInny = nullptr;
+    ZapisWAktach m_zapisWAktach;
+    QAction* m_wAktach = nullptr;
+    int32_t m_pracownikSzablonu = 0;  // the employee of the produced document; 0: none
+    QString m_nazwaSzablonu;
+    void OdswiezZapisWAktach();
     std::function<void()> m_wyczysc;
 };
 
