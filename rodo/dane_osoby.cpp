@@ -13,6 +13,7 @@
 
 #include "engine/field_text.h"
 #include "engine/paradox_table.h"
+#include "rodo/akta_osoby.h"
 #include "rodo/podpisy_stron.h"
 #include "store/dziennik_zmian.h"
 #include "store/katalog.h"
@@ -133,7 +134,7 @@ TabelaOsoby Udostepnienia(store::TDM& tdm, int32_t id) {
 }
 
 std::vector<ZrodloDanychOsoby>& Zrodla() {
-    static std::vector<ZrodloDanychOsoby> z;
+    static std::vector<ZrodloDanychOsoby> z{ZrodloAktOsobowych()};
     return z;
 }
 
