@@ -24,6 +24,7 @@
 #include "store/udostepnienia.h"
 #include "store/zrodla_obliczen.h"
 #include "wspolne/blad_danych.h"
+#include "wspolne/szesnastkowo.h"
 #include "wspolne/zapis_atomowy.h"
 
 namespace mirta::rodo {
@@ -138,21 +139,11 @@ std::vector<ZrodloDanychOsoby>& Zrodla() {
     return z;
 }
 
-std::string Hex(const unsigned char* d, size_t n) {
-    static const char* kCyfry = "0123456789abcdef";
-    std::string s;
-    for (size_t i = 0; i < n; ++i) {
-        s += kCyfry[d[i] >> 4];
-        s += kCyfry[d[i] & 15];
-    }
-    return s;
-}
-
 std::string Sha256(const std::string& dane) {
     unsigned char wynik[EVP_MAX_MD_SIZE];
     unsigned int n = 0;
     EVP_Digest(dane.data(), dane.size(), wynik, &n, EVP_sha256(), nullptr);
-    return Hex(wynik, n);
+    return wspolne::Szesnastkowo(wynik, n);
 }
 
 std::string PoleCsv(const std::string& t) {

@@ -1,4 +1,5 @@
 #include "wspolne/zip_rownolegly.h"
+#include "wspolne/szesnastkowo.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -65,16 +66,6 @@ std::map<std::string, std::string> CzytajPythonem(const fs::path& archiwum) {
     return wpisy;
 }
 
-std::string Hex(const std::string& s) {
-    static constexpr char kCyfry[] = "0123456789abcdef";
-    std::string h;
-    for (unsigned char c : s) {
-        h += kCyfry[c >> 4];
-        h += kCyfry[c & 15];
-    }
-    return h;
-}
-
 // Files of every kind that matters (empty, Polish name, larger than a core's share, random
 // bytes that do not compress), a folder and a text made after the files were read: another
 // reader finds each with its bytes, the callbacks saw the files' and the archive's bytes.
@@ -109,9 +100,11 @@ TEST_F(ZipRownoleglyTest, AnotherReaderFindsEveryEntryWithItsBytes) {
     const auto wpisy = CzytajPythonem(archiwum);
     ASSERT_EQ(wpisy.size(), pliki.size() + 2);
     EXPECT_EQ(wpisy.at("SPD/"), "");
-    EXPECT_EQ(wpisy.at("SPIS.txt"), Hex("plików: 4"));
+    EXPECT_EQ(wpisy.at("SPIS.txt"), mirta::wspolne::Szesnastkowo("plików: 4"));
     for (const auto& [nazwa, tresc] : pliki) {
-        EXPECT_EQ(wpisy.at(nazwa == "duzy.csv" ? "SPD/" + nazwa : nazwa), Hex(tresc)) << nazwa;
+        EXPECT_EQ(wpisy.at(nazwa == "duzy.csv" ? "SPD/" + nazwa : nazwa),
+                  mirta::wspolne::Szesnastkowo(tresc))
+            << nazwa;
         EXPECT_EQ(przeczytane.at(nazwa), tresc.size()) << nazwa;
     }
     EXPECT_EQ(std::system(("unzip -tq '" + archiwum.string() + "' > /dev/null").c_str()), 0);
