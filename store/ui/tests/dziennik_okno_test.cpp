@@ -42,8 +42,20 @@ private slots:
         p.Post();
         // A change of a coded field and a leave record of the clerk, as the pages would have
         // journalled them.
+        // A second apart, so that the newest-first order is certain.
+        const double teraz = mirta::store::Teraz();
+        mirta::store::WpisDziennika plec;
+        plec.kiedy = teraz + 1000;
+        plec.uzytkownik = "ADMIN";
+        plec.operacja = "zmiana";
+        plec.tabela = "Mirta.DB";
+        plec.klucz = std::to_string(id);
+        plec.pracownik = id;
+        plec.pole = "Plec";
+        plec.stara = kobieta ? "K" : "M";
+        plec.nowa = kobieta ? "M" : "K";
         mirta::store::WpisDziennika urlop;
-        urlop.kiedy = mirta::store::Teraz();
+        urlop.kiedy = teraz + 2000;
         urlop.uzytkownik = "KADRY";
         urlop.operacja = "dopisanie";
         urlop.tabela = "WykUrl2026.DB";
@@ -51,7 +63,8 @@ private slots:
         urlop.pracownik = id;
         urlop.pole = "RodzajUrlopu";
         urlop.nowa = "1";
-        mirta::store::DopiszDoDziennika(mirta::engine::FileSystem::Real(), baza.Katalog(), {urlop});
+        mirta::store::DopiszDoDziennika(mirta::engine::FileSystem::Real(), baza.Katalog(),
+                                        {plec, urlop});
 
         TFDziennikZmian okno(*baza.tdm, baza.dialogi, id);
         okno.show();
