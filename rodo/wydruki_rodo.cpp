@@ -39,7 +39,7 @@ public:
 
     std::string Tytul() const override { return m_z.tytul; }
     std::vector<std::string> Kolumny() const override { return m_z.kolumny; }
-    reports::GeometriaStrony Geometria() const override {
+    reports::GeometriaStrony GeometriaWlasna() const override {
         return m_z.pozioma ? reports::GeometriaStrony().Pozioma() : reports::GeometriaStrony();
     }
 

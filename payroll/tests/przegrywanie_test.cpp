@@ -388,10 +388,8 @@ TEST_F(Przegrywanie, AsksBeforeWritingFilesProbablyOpenInThePayrollProgram) {
         };
     };
     const Slad slady[] = {
-        {"PARADOX.LCK", plikBlokady("PARADOX.LCK")},
-        {"pdoxusrs.lck", plikBlokady("pdoxusrs.lck")},
-        {"MIRTA.LCK", plikBlokady("MIRTA.LCK")},
-        {"flock", blokadaPliku(false)},
+        {"PARADOX.LCK", plikBlokady("PARADOX.LCK")}, {"pdoxusrs.lck", plikBlokady("pdoxusrs.lck")},
+        {"MIRTA.LCK", plikBlokady("MIRTA.LCK")},     {"flock", blokadaPliku(false)},
         {"byte-range lock", blokadaPliku(true)},
     };
     for (const Slad& s : slady) {
@@ -400,8 +398,8 @@ TEST_F(Przegrywanie, AsksBeforeWritingFilesProbablyOpenInThePayrollProgram) {
         const auto zdejmij = s.zaloz();
         dialogi.komunikaty.clear();
         dialogi.odpowiedzi = {store::Odpowiedz::Tak, store::Odpowiedz::Nie};
-        EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, {},
-                                      dialogi)
+        EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy,
+                                      tdm->Sesja(), {}, dialogi)
                       .stan,
                   Stan::Rezygnacja);
         ASSERT_EQ(dialogi.komunikaty.size(), 2u);
@@ -414,8 +412,8 @@ TEST_F(Przegrywanie, AsksBeforeWritingFilesProbablyOpenInThePayrollProgram) {
     const auto zdejmij = slady[0].zaloz();
     dialogi.komunikaty.clear();
     dialogi.odpowiedzi = {store::Odpowiedz::Tak, store::Odpowiedz::Tak};
-    EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy, {},
-                                  dialogi)
+    EXPECT_EQ(PrzegrajDanePlacowe(engine::FileSystem::Real(), dir.Path(), *tdm->TPracownicy,
+                                  tdm->Sesja(), {}, dialogi)
                   .przegranych,
               1);
     zdejmij();

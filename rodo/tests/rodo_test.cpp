@@ -306,7 +306,7 @@ protected:
         tdm->OdswiezListePracownikow();
         dialogi.odpowiedzi.push_back(store::Odpowiedz::Tak);
         ASSERT_EQ(payroll::PrzegrajDanePlacowe(tdm->Fs(), tdm->DataDirectory(), *tdm->TPracownicy,
-                                               {}, dialogi)
+                                               tdm->Sesja(), {}, dialogi)
                       .stan,
                   payroll::WynikPrzegrania::Stan::Przegrano);
         ASSERT_NE(Bajty(Plik("ROVANTE/MIRTA.DBF")).find(kPesel), std::string::npos);
