@@ -373,7 +373,7 @@ private slots:
         Generuj(baza, {1});
         baza.Otworz();
         QVERIFY(baza.ZalogujIOtworzTabele("PODGLAD", "podglad"));
-        spd::ui::TFHarmonogramSPD harmonogram(*baza.tdm, *baza.tdm1, baza.dialogi, baza.edycja,
+        spd::ui::TFHarmonogramSPD harmonogram(baza.UslugiOkien(),
                                               spd::ui::TFHarmonogramSPD::Tryb::Generowanie, kDzis);
         harmonogram.show();
         auto* wygeneruj = Znajdz<QPushButton>(harmonogram, "ButtonWygeneruj");
@@ -381,7 +381,7 @@ private slots:
         QCOMPARE(wygeneruj->toolTip(), QString("Nie masz prawa do zmiany danych !!!"));
         Zrzut(harmonogram, "spd_harmonogram_bez_prawa");
 
-        spd::ui::TFSPDWysylaniePrzesylek przesylki(*baza.tdm, baza.dialogi, baza.edycja);
+        spd::ui::TFSPDWysylaniePrzesylek przesylki(baza.UslugiOkien());
         przesylki.show();
         QCOMPARE(Wiersze(przesylki, "Lista"), 1);
         QVERIFY(!Znajdz<QPushButton>(przesylki, "ButtonWyslij")->isEnabled());
