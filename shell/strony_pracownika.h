@@ -26,9 +26,13 @@ class DbCodeCombo;
 class DbGrid;
 }  // namespace mirta::kit
 
+namespace mirta::store {
+struct OpisStrony;
+}  // namespace mirta::store
+
 namespace mirta::shell {
 
-struct OpisStrony;
+using store::OpisStrony;
 class BudowniczyStron;
 class DbPodpowiedzi;
 
