@@ -101,7 +101,7 @@ TEST_F(CliKopia, OdtworzonyKatalogJestZrodlemMimoZapisuInnegoProcesu) {
     Wynik k = Jako(dane, "kopia " + (*s_tmp / "kopie_migawki").string());
     ASSERT_EQ(k.kod, 0) << k.wyjscie;
     const fs::path nowy = *s_tmp / "migawka_odtworzona";
-    Wynik o = Uruchom("odtworz " + OstatniWiersz(k.wyjscie) + " " + nowy.string());
+    Wynik o = Jako(dane, "odtworz " + OstatniWiersz(k.wyjscie) + " " + nowy.string());
     ASSERT_EQ(o.kod, 0) << o.wyjscie;
     EXPECT_EQ(Diff(dane, nowy), "");
 

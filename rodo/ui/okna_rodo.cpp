@@ -181,9 +181,11 @@ TFRejestrUdostepnien::TFRejestrUdostepnien(store::TDM& tdm, store::Dialogi& dial
     m_odWlaczone = new QCheckBox("&Od:");
     m_odWlaczone->setObjectName("odWlaczone");
     m_od = PoleDaty("od", Dzis(tdm).addMonths(-1));
+    m_od->setAccessibleName("Od dnia");
     m_doWlaczone = new QCheckBox("&Do:");
     m_doWlaczone->setObjectName("doWlaczone");
     m_do = PoleDaty("do", Dzis(tdm));
+    m_do->setAccessibleName("Do dnia");
     auto* pokaz = new QPushButton("Pok&aż");
     pokaz->setObjectName("pokaz");
     pokaz->setDefault(true);

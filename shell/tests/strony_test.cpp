@@ -117,8 +117,10 @@ private slots:
         for (const auto& p : przypadki) {
             auto* n = Kontrolka<kit::DbNavigator>(*s, p.nawigator);
             QVERIFY(n);
-            QCOMPARE(n->findChild<QToolButton*>(p.przycisk)->toolTip(),
-                     QString::fromUtf8(p.podpowiedz));
+            // The hint, followed by the keys where the button has them.
+            const QString podpowiedz = n->findChild<QToolButton*>(p.przycisk)->toolTip();
+            QVERIFY2(podpowiedz.startsWith(QString::fromUtf8(p.podpowiedz)),
+                     qPrintable(podpowiedz));
         }
     }
 
