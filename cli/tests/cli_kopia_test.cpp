@@ -118,7 +118,7 @@ TEST_F(CliKopia, OdtworzonyKatalogJestZrodlemMimoZapisuInnegoProcesu) {
     pclose(tlo);
     ASSERT_EQ(k.kod, 0) << k.wyjscie;
     const fs::path wTrakcie = *s_tmp / "w_trakcie_odtworzona";
-    o = Uruchom("odtworz " + OstatniWiersz(k.wyjscie) + " " + wTrakcie.string());
+    o = Jako(dane, "odtworz " + OstatniWiersz(k.wyjscie) + " " + wTrakcie.string());
     ASSERT_EQ(o.kod, 0) << o.wyjscie;
     std::istringstream roznice(Diff(dane, wTrakcie));
     for (std::string linia; std::getline(roznice, linia);) {
