@@ -348,7 +348,6 @@ void TFEditor::UstawPlik(const QString& plik) {
 }
 
 void TFEditor::NowyTekst() {
-    m_pracownikDokumentu = 0;
     m_pracownikSzablonu = 0;
     OdswiezZapisWAktach();
     m_wczytany = Document();
@@ -393,7 +392,6 @@ bool TFEditor::OtworzSzablon(const SzablonWydruku& szablon, store::ZrodlaOblicze
     UstawPlik(nazwa.empty() ? kBezNazwy : QString::fromStdString(nazwa));
     m_pytajONadpisanie = !nazwa.empty();
     m_pytaj = false;
-    m_pracownikDokumentu = pracownik;
     m_szablonDokumentu = szablon.nazwaZbioru;
     zrodla.Komunikaty().Pokaz(m_dialogi);
     show();
@@ -408,7 +406,6 @@ void TFEditor::OtworzTekst(const QString& tekst) {
 }
 
 bool TFEditor::Wczytaj(const QString& plik) {
-    m_pracownikDokumentu = 0;
     // A file loaded is no longer the produced document.
     m_pracownikSzablonu = 0;
     OdswiezZapisWAktach();
@@ -463,10 +460,10 @@ bool TFEditor::ZapiszDo(const QString& plik) {
     UstawPlik(plik);
     statusBar()->showMessage("Zapisano: " +
                              QDir::toNativeSeparators(QFileInfo(plik).absoluteFilePath()));
-    if (m_pracownikDokumentu != 0)
+    if (m_pracownikSzablonu != 0)
         kit::RunGuarded(m_dialogi, [&] {
             store::Udostepniono(store::kOdbiorcaPlik, store::kRodzajDokument, m_szablonDokumentu,
-                                plik.toStdString(), {m_pracownikDokumentu});
+                                plik.toStdString(), {m_pracownikSzablonu});
         });
     return true;
 }

@@ -130,8 +130,7 @@ private:
     QAction *m_pogrubiony = nullptr, *m_kursywa = nullptr, *m_podkreslenie = nullptr;
     QAction *m_lewo = nullptr, *m_srodek = nullptr, *m_prawo = nullptr, *m_punkty = nullptr;
     QAction* m_zawijaj = nullptr;
-    // The employee whose document was produced here, until another text is opened.
-    int32_t m_pracownikDokumentu = 0;
+    // The template file of the document produced here (for the register of disclosures).
     std::string m_szablonDokumentu;
     Document m_wczytany;  // what was loaded: page, fonts and kept RTF a save writes back
     QString m_plik;
